@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "drums/DrumNoteRecord.h"
+#include "drums/DrumNoteTables.h"
+
+namespace ravlo {
+
+inline constexpr int kDrumSetupCount = 2;
+
+// The drum kit a setup holds: bank MSB, program (0-based), bank LSB.
+struct DrumKitVoice {
+  std::uint8_t bankMsb = 127;
+  std::uint8_t program = 0;
+  std::uint8_t bankLsb = 0;
+
+  friend bool operator==(const DrumKitVoice&, const DrumKitVoice&) = default;
+};
+
+// One drum setup: a note record for every note 13..91, the kit voice and the
+// kit mask derived from it.
+struct DrumSetup {
+  std::array<DrumNoteRecord, kDrumNoteCount> notes{};
+  std::uint16_t kitMask = 0;
+  DrumKitVoice kitVoice{};
+};
+
+// The model's drum setup storage. Sends nothing.
+class DrumSetups {
+ public:
+  explicit DrumSetups(int setupCount = kDrumSetupCount);
+
+  int Count() const { return static_cast<int>(setups_.size()); }
+  bool IsSetup(int setup) const { return setup >= 0 && setup < Count(); }
+  static bool IsNote(int note) { return note >= kFirstDrumNote && note <= kLastDrumNote; }
+
+  // Null for a setup or note out of range.
+  DrumSetup* Setup(int setup);
+  const DrumSetup* Setup(int setup) const;
+  DrumNoteRecord* Note(int setup, int note);
+  const DrumNoteRecord* Note(int setup, int note) const;
+
+  // Standard kit 1 in both setups, every note at its defaults.
+  void ResetToDefaults();
+  // Derives and stores the kit mask from the kit voice.
+  bool LoadKitKind(int setup);
+  // Every note of the setup back to the defaults of the kit it holds.
+  bool ResetNotes(int setup);
+
+ private:
+  std::vector<DrumSetup> setups_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,141 @@
+#include "effects/EffectLookups.h"
+
+namespace ravlo {
+namespace {
+
+template <typename Records>
+std::optional<std::size_t> FindByteRowType(const Records& records, uint8_t msb, uint8_t lsb) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const auto& row = records[i].defaults;
+    if (row[0] == msb && row[1] == lsb) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::size_t EffectTypeCount(EffectKind kind) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      return kReverbTypeCount;
+    case EffectKind::Chorus:
+      return kChorusTypeCount;
+    case EffectKind::Variation:
+      return kVariationTypeCount;
+  }
+  return 0;
+}
+
+std::size_t EffectRowLength(EffectKind kind) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      return kReverbSlotCount;
+    case EffectKind::Chorus:
+      return kChorusSlotCount;
+    case EffectKind::Variation:
+      return kVariationParamCount;
+  }
+  return 0;
+}
+
+std::size_t XgDefaultEffectType(EffectKind kind) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      return static_cast<std::size_t>(ReverbType::Hall1);
+    case EffectKind::Chorus:
+      return static_cast<std::size_t>(ChorusType::Chorus1);
+    case EffectKind::Variation:
+      return static_cast<std::size_t>(VariationType::DelayLcr);
+  }
+  return 0;
+}
+
+std::string_view EffectTypeName(EffectKind kind, std::size_t type) {
+  if (type >= EffectTypeCount(kind)) return kEffectTypeNoneText;
+  switch (kind) {
+    case EffectKind::Reverb:
+      return kReverbTypes[type].name;
+    case EffectKind::Chorus:
+      return kChorusTypes[type].name;
+    case EffectKind::Variation:
+      return kVariationTypes[type].name;
+  }
+  return kEffectTypeNoneText;
+}
+
+std::optional<std::size_t> FindEffectType(EffectKind kind, uint8_t msb, uint8_t lsb) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      return FindByteRowType(kReverbTypes, msb, lsb);
+    case EffectKind::Chorus:
+      return FindByteRowType(kChorusTypes, msb, lsb);
+    case EffectKind::Variation:
+      for (std::size_t i = 0; i < kVariationTypes.size(); ++i) {
+        if (kVariationTypes[i].typeMsb == msb && kVariationTypes[i].typeLsb == lsb) return i;
+      }
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type) {
+  if (type >= EffectTypeCount(kind)) return std::nullopt;
+  switch (kind) {
+    case EffectKind::Reverb:
+      return EffectRow(kReverbTypes[type].defaults);
+    case EffectKind::Chorus:
+      return EffectRow(kChorusTypes[type].defaults);
+    case EffectKind::Variation:
+      return EffectRow(kVariationDefaultRows[type]);
+  }
+  return std::nullopt;
+}
+
+std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      if (slot < kReverbSlotRanges.size()) return kReverbSlotRanges[slot];
+      return std::nullopt;
+    case EffectKind::Chorus:
+      if (slot < kChorusSlotRanges.size()) return kChorusSlotRanges[slot];
+      return std::nullopt;
+    case EffectKind::Variation:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+bool VariationHasParams(std::size_t type) {
+  return type < kVariationTypeCount && type != static_cast<std::size_t>(VariationType::None) &&
+         type != static_cast<std::size_t>(VariationType::Through);
+}
+
+std::size_t VariationParamDescriptor(std::size_t type, std::size_t param) {
+  if (type >= kVariationTypeCount || param >= kVariationParamCount) return 0;
+  const uint32_t layout = kVariationTypes[type].layout;
+  if (layout >= kParamLayouts.size()) return 0;
+  return kParamLayouts[layout].descriptors[param];
+}
+
+std::string_view VariationParamLabel(std::size_t descriptor, int32_t ampType) {
+  if (descriptor >= kParamDescriptors.size()) return {};
+  if (descriptor == kAmpTypeDescriptor) {
+    if (const auto label = AmpTypeLabel(ampType)) return *label;
+  }
+  return kParamDescriptors[descriptor].label;
+}
+
+std::optional<ParamRange> VariationParamRange(std::size_t descriptor) {
+  if (descriptor < 1 || descriptor >= kParamDescriptors.size()) return std::nullopt;
+  const ParamDescriptor& entry = kParamDescriptors[descriptor];
+  return ParamRange{entry.minimum, entry.maximum};
+}
+
+std::optional<std::string_view> AmpTypeLabel(int32_t ampType) {
+  if (ampType < 0 || static_cast<std::size_t>(ampType) >= kAmpTypeLabels.size()) {
+    return std::nullopt;
+  }
+  return kAmpTypeLabels[static_cast<std::size_t>(ampType)];
+}
+
+}  // namespace ravlo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+
+namespace ravlo {
+
+inline constexpr std::uint8_t kSysexStart = 0xF0;
+inline constexpr std::uint8_t kSysexEnd = 0xF7;
+inline constexpr std::uint8_t kYamahaId = 0x43;
+inline constexpr std::uint8_t kXgModelId = 0x4C;
+inline constexpr std::uint8_t kQs300ModelId = 0x4B;
+inline constexpr std::uint8_t kAdModelId = 0x49;
+inline constexpr std::uint8_t kMixerModelId = 0x7A;
+
+// Bulk dumps carry F0 43 0n id bh bl ah am al, data, checksum, F7.
+inline constexpr std::size_t kBulkOverhead = 11;
+inline constexpr std::size_t kBulkHeaderSize = 9;
+// The largest message the program builds itself: a QS300 user voice dump.
+inline constexpr std::size_t kMaxBuiltMessage = 392;
+inline constexpr std::size_t kMaxBulkData = kMaxBuiltMessage - kBulkOverhead;
+
+struct XgAddress {
+  std::uint8_t high = 0;
+  std::uint8_t mid = 0;
+  std::uint8_t low = 0;
+};
+
+// A message built on the stack: nothing is allocated per message.
+class XgMessage {
+ public:
+  XgMessage() = default;
+  XgMessage(std::initializer_list<std::uint8_t> bytes);
+
+  std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
+  std::size_t Size() const { return size_; }
+  bool Empty() const { return size_ == 0; }
+  std::uint8_t operator[](std::size_t i) const { return bytes_[i]; }
+
+  void Append(std::uint8_t byte) { bytes_[size_++] = byte; }
+  std::uint8_t* Data() { return bytes_.data(); }
+  void Resize(std::size_t size) { size_ = size; }
+
+ private:
+  std::array<std::uint8_t, kMaxBuiltMessage> bytes_{};
+  std::size_t size_ = 0;
+};
+
+}  // namespace ravlo

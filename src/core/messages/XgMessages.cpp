@@ -1,0 +1,129 @@
+#include "messages/XgMessages.h"
+
+#include <array>
+
+namespace ravlo {
+
+namespace {
+
+std::uint8_t ParameterChangeDevice(int unit) {
+  return static_cast<std::uint8_t>(0x10 | (unit & 0x0F));
+}
+
+std::uint8_t BulkDevice(int unit) {
+  return static_cast<std::uint8_t>(unit & 0x0F);
+}
+
+XgMessage Command(int unit, std::uint8_t low, std::uint8_t data) {
+  return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kXgModelId, 0x00, 0x00, low,
+          data,        kSysexEnd};
+}
+
+XgMessage AdSystemMessage(int unit, std::uint8_t low) {
+  return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kAdModelId, 0x01, 0x00, low,
+          0x00,        kSysexEnd};
+}
+
+}  // namespace
+
+std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData) {
+  unsigned sum = 0;
+  for (std::uint8_t byte : countAddressAndData) sum += byte;
+  return static_cast<std::uint8_t>((128 - sum % 128) % 128);
+}
+
+XgMessage BuildParameterChange(int unit, XgAddress address, std::span<const std::uint8_t> data) {
+  if (data.size() != 1 && data.size() != 2 && data.size() != 4) return {};
+  XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
+                    address.mid, address.low};
+  for (std::uint8_t byte : data) message.Append(byte);
+  message.Append(kSysexEnd);
+  return message;
+}
+
+XgMessage BuildParameterChange(int unit, XgAddress address, std::uint8_t value) {
+  const std::array<std::uint8_t, 1> data{value};
+  return BuildParameterChange(unit, address, data);
+}
+
+XgMessage BuildBulkDump(int unit, std::uint8_t modelId, XgAddress address,
+                        std::span<const std::uint8_t> data) {
+  if (data.size() > kMaxBulkData) return {};
+  const auto count = static_cast<unsigned>(data.size());
+  XgMessage message{kSysexStart,
+                    kYamahaId,
+                    BulkDevice(unit),
+                    modelId,
+                    static_cast<std::uint8_t>(count >> 7),
+                    static_cast<std::uint8_t>(count & 0x7F),
+                    address.high,
+                    address.mid,
+                    address.low};
+  for (std::uint8_t byte : data) message.Append(byte);
+  message.Append(BulkChecksum(message.Bytes().subspan(4)));
+  message.Append(kSysexEnd);
+  return message;
+}
+
+XgMessage BuildXgSystemOn(int unit) {
+  return Command(unit, 0x7E, 0x00);
+}
+
+XgMessage BuildAllParameterReset(int unit) {
+  return Command(unit, 0x7F, 0x00);
+}
+
+XgMessage BuildDrumSetupReset(int unit, int setup) {
+  return Command(unit, 0x7D, static_cast<std::uint8_t>(setup & 0x7F));
+}
+
+XgMessage BuildAdSystemMessage1(int unit) {
+  return AdSystemMessage(unit, 0x00);
+}
+
+XgMessage BuildAdSystemMessage2(int unit) {
+  return AdSystemMessage(unit, 0x01);
+}
+
+XgMessage BuildMixerBulk(int unit) {
+  // A fixed block with its checksum precomputed.
+  return {kSysexStart,   kYamahaId, BulkDevice(unit),
+          kMixerModelId, 0x00,      0x0C,
+          0x00,          0x00,      0x00,
+          0x40,          0x40,      0x40,
+          0x40,          0x7F,      0x7F,
+          0x00,          0x03,      0x00,
+          0x00,          0x00,      0x40,
+          0x33,          kSysexEnd};
+}
+
+std::uint32_t PackChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+  return static_cast<std::uint32_t>(status) | (static_cast<std::uint32_t>(data1 & 0x7F) << 8) |
+         (static_cast<std::uint32_t>(data2 & 0x7F) << 16);
+}
+
+std::uint32_t PackBankSelectMsb(int channel, int msb) {
+  return PackControlChange(channel, 0x00, msb);
+}
+
+std::uint32_t PackBankSelectLsb(int channel, int lsb) {
+  return PackControlChange(channel, 0x20, lsb);
+}
+
+std::uint32_t PackProgramChange(int channel, int program) {
+  return PackChannelMessage(static_cast<std::uint8_t>(0xC0 | (channel & 0x0F)),
+                            static_cast<std::uint8_t>(program - 1), 0);
+}
+
+std::uint32_t PackControlChange(int channel, int controller, int value) {
+  return PackChannelMessage(static_cast<std::uint8_t>(0xB0 | (channel & 0x0F)),
+                            static_cast<std::uint8_t>(controller),
+                            static_cast<std::uint8_t>(value));
+}
+
+std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message) {
+  if (message.size() < 6) return std::nullopt;
+  return static_cast<std::size_t>(message[4]) * 128 + message[5];
+}
+
+}  // namespace ravlo

@@ -1,0 +1,145 @@
+#include "midi/MidiOutDevice.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/UserPrompts.h"
+
+namespace ravlo {
+
+MidiOutDevice::MidiOutDevice(MidiBackend& backend, UserPrompts& prompts)
+    : backend_(backend), prompts_(prompts), deviceCount_(backend.PortCount()) {}
+
+MidiOutDevice::~MidiOutDevice() {
+  Close();
+}
+
+bool MidiOutDevice::Open(int index) {
+  if (index + 1 > deviceCount_) return false;
+  if (index == currentIndex_) return true;
+  if (open_) TearDown();
+
+  const MidiResult opened = backend_.Open(index);
+  if (opened != kMidiOk) {
+    ReportMidiError(opened);
+    currentIndex_ = -1;
+    return false;
+  }
+  open_ = true;
+  for (SendBuffer& buffer : pool_) {
+    buffer.bufferLength = kBufferSize;
+    buffer.bytesRecorded = 0;
+    buffer.user = 0;
+    buffer.flags.store(SendBuffer::kDone);
+    const MidiResult prepared = backend_.Prepare(buffer);
+    if (prepared != kMidiOk) {
+      ReportMidiError(prepared);
+      TearDown();
+      currentIndex_ = -1;
+      return false;
+    }
+    // Preparing may touch the flags; a fresh buffer must count as free.
+    buffer.flags.fetch_or(SendBuffer::kDone | SendBuffer::kPrepared);
+    ++preparedCount_;
+  }
+  currentIndex_ = index;
+  return true;
+}
+
+void MidiOutDevice::Close() {
+  if (open_) TearDown();
+  currentIndex_ = -1;
+}
+
+void MidiOutDevice::TearDown() {
+  backend_.Reset();
+  for (SendBuffer& buffer : pool_) {
+    if (buffer.flags.load() & SendBuffer::kPrepared) {
+      backend_.Unprepare(buffer);
+      buffer.flags.fetch_and(~SendBuffer::kPrepared);
+    }
+    buffer.flags.store(SendBuffer::kDone);
+  }
+  preparedCount_ = 0;
+  backend_.Close();
+  open_ = false;
+  currentIndex_ = -1;
+}
+
+SendBuffer* MidiOutDevice::TakeFreeBuffer() {
+  for (SendBuffer& buffer : pool_) {
+    if (!buffer.IsDone()) continue;
+    if (buffer.user > 0) {
+      buffer.bufferLength = buffer.user;
+      buffer.user = 0;
+    }
+    buffer.bytesRecorded = 0;
+    return &buffer;
+  }
+  return nullptr;
+}
+
+MidiResult MidiOutDevice::SendLong(std::span<const std::uint8_t> bytes) {
+  if (!open_) return kMidiInvalidHandle;
+  if (bytes.empty()) return kMidiOk;
+
+  MidiResult result = kMidiOk;
+  std::size_t remaining = bytes.size();
+  const std::uint8_t* source = bytes.data();
+  while (true) {
+    SendBuffer* buffer = TakeFreeBuffer();
+    if (buffer == nullptr) return kMidiNotReady;
+    const std::uint32_t capacity = buffer->bufferLength;
+    const auto chunk = static_cast<std::uint32_t>(std::min<std::size_t>(remaining, capacity));
+    buffer->user = capacity;
+    buffer->flags.fetch_and(~SendBuffer::kDone);
+    buffer->bufferLength = chunk;
+    std::memcpy(buffer->data.data(), source, chunk);
+    result = backend_.QueueLong(*buffer);
+    // A piece the platform refused was never queued: free its buffer again,
+    // or the pool would shrink with every failed send.
+    if (result != kMidiOk) buffer->MarkDone();
+    remaining -= chunk;
+    source += chunk;
+    if (remaining == 0) break;
+    if (result != kMidiOk) return result;
+  }
+  return result;
+}
+
+bool MidiOutDevice::SendShort(std::uint32_t packed) {
+  const MidiResult result = open_ ? backend_.SendShort(packed) : kMidiInvalidHandle;
+  if (result != kMidiOk) {
+    ReportMidiError(result);
+    return false;
+  }
+  return true;
+}
+
+bool MidiOutDevice::SendNoteOn(int note, int velocity, int channel) {
+  const std::uint32_t packed = (0x90u | (static_cast<std::uint32_t>(channel) & 0x0Fu)) |
+                               ((static_cast<std::uint32_t>(note) & 0x7Fu) << 8) |
+                               ((static_cast<std::uint32_t>(velocity) & 0x7Fu) << 16);
+  return SendShort(packed);
+}
+
+std::vector<MidiPort> MidiOutDevice::Ports() {
+  std::vector<MidiPort> ports;
+  for (int index = 0; index < deviceCount_; ++index) {
+    std::string name;
+    const MidiResult result = backend_.PortName(index, name);
+    if (result != kMidiOk) {
+      ReportMidiError(result);
+      continue;
+    }
+    ports.push_back({index, std::move(name)});
+  }
+  return ports;
+}
+
+void MidiOutDevice::ReportMidiError(MidiResult code) {
+  if (code == kMidiOk) return;
+  prompts_.ShowMessage(backend_.ErrorText(code));
+}
+
+}  // namespace ravlo

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "messages/XgMessage.h"
+#include "model/OutputBuffer.h"
+
+namespace ravlo {
+
+class MidiOutDevice;
+class Pauser;
+
+// Where every message the program builds goes: out through the MIDI device
+// at once, or, while a save or review records, into the output buffer. The
+// callers never need to know which.
+class XgEmitter {
+ public:
+  static constexpr unsigned kResetPauseMs = 50;
+
+  XgEmitter(MidiOutDevice& midi, Pauser& pauser,
+            std::size_t bufferLimit = OutputBuffer::kDefaultCapacityLimit);
+
+  void SetUnitNumber(int unit) { unit_ = static_cast<std::uint8_t>(unit & 0x0F); }
+  int UnitNumber() const { return unit_; }
+  std::uint8_t ModelId() const { return modelId_; }
+
+  void SetResetAdMixer(bool on) { resetAdMixer_ = on; }
+  bool ResetAdMixer() const { return resetAdMixer_; }
+
+  bool Emit(std::span<const std::uint8_t> message);
+  bool Emit(const XgMessage& message) { return Emit(message.Bytes()); }
+  bool EmitParameterChange(XgAddress address, std::uint8_t value);
+  bool EmitParameterChange(XgAddress address, std::span<const std::uint8_t> data);
+  bool EmitBulkDump(std::uint8_t modelId, XgAddress address, std::span<const std::uint8_t> data);
+
+  // XG System On, 50 ms, and with the A/D option the A/D and mixer resets.
+  bool SendReset();
+
+  // Channel messages always go to the port; a save never contains them.
+  bool SendShort(std::uint32_t packed);
+
+  void Pause(unsigned milliseconds);
+
+  bool BeginRecording();
+  std::span<const std::uint8_t> TakeRecording() const { return buffer_.Contents(); }
+  void EndRecording();
+  bool IsRecording() const { return recording_; }
+
+  MidiOutDevice& Midi() { return midi_; }
+
+ private:
+  MidiOutDevice& midi_;
+  Pauser& pauser_;
+  OutputBuffer buffer_;
+  bool recording_ = false;
+  bool resetAdMixer_ = true;
+  std::uint8_t unit_ = 0;
+  std::uint8_t modelId_ = kXgModelId;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace ravlo {
+
+inline constexpr std::size_t kPartRecordSize = 111;
+inline constexpr int kPartCount = 16;
+// The value that marks an address a kind of part does not have.
+inline constexpr std::uint8_t kNoParameter = 0xFF;
+
+// Byte i is the value of multi part address 08 pp i.
+using PartRecord = std::array<std::uint8_t, kPartRecordSize>;
+
+// The record bytes the model itself interprets.
+namespace part_address {
+inline constexpr std::uint8_t kElementReserve = 0x00;
+inline constexpr std::uint8_t kBankMsb = 0x01;
+inline constexpr std::uint8_t kBankLsb = 0x02;
+inline constexpr std::uint8_t kProgram = 0x03;
+inline constexpr std::uint8_t kReceiveChannel = 0x04;
+inline constexpr std::uint8_t kPartMode = 0x07;
+inline constexpr std::uint8_t kDetuneMsb = 0x09;
+inline constexpr std::uint8_t kDetuneLsb = 0x0A;
+inline constexpr std::uint8_t kVolume = 0x0B;
+inline constexpr std::uint8_t kLast = 0x6E;
+// 0x29..0x2F exist in the record but belong to no parameter.
+inline constexpr std::uint8_t kFirstHalfEnd = 0x28;
+inline constexpr std::uint8_t kSecondHalfStart = 0x30;
+}  // namespace part_address
+
+// A receive channel byte of 0x7F switches the part off.
+inline constexpr std::uint8_t kPartOff = 0x7F;
+// Part modes 2 and above are drum setups and use the drum template.
+inline constexpr std::uint8_t kFirstDrumMode = 2;
+
+}  // namespace ravlo

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "messages/XgMessages.h"
+#include "model/XgModel.h"
+#include "parts/PartTemplates.h"
+#include "support/ModelFixture.h"
+
+namespace ravlo {
+namespace {
+
+using test::Bytes;
+
+class XgModelTest : public test::ModelFixture {};
+
+TEST_F(XgModelTest, InitialisationGivesPartNineTheDrumTemplateOnChannelNine) {
+  for (int part = 0; part < kPartCount; ++part) {
+    const PartRecord& record = *model.Parts().Record(part);
+    PartRecord expected = part == 9 ? kDrumPartTemplate : kNormalPartTemplate;
+    expected[part_address::kReceiveChannel] = static_cast<std::uint8_t>(part);
+    EXPECT_EQ(record, expected) << "part " << part;
+  }
+  EXPECT_EQ(model.Parts().Count(), 16);
+  EXPECT_EQ(model.Drums().Count(), 2);
+  EXPECT_EQ(model.System().Bytes(), kDefaultSystemBlock);
+  EXPECT_EQ(model.EffectType(EffectKind::Reverb), 1);
+  EXPECT_EQ(model.EffectType(EffectKind::Chorus), 1);
+  EXPECT_EQ(model.EffectType(EffectKind::Variation), 20);
+}
+
+TEST_F(XgModelTest, InitialChannelsControllersAndDrumSetups) {
+  ChannelVoice voice;
+  ASSERT_TRUE(model.Channels().GetVoice(0, voice));
+  EXPECT_EQ(voice, (ChannelVoice{0, 1, 0}));
+  ASSERT_TRUE(model.Channels().GetVoice(9, voice));
+  EXPECT_EQ(voice, (ChannelVoice{127, 1, 0}));
+  ControllerRow row{};
+  ASSERT_TRUE(model.Channels().GetControllers(15, row));
+  EXPECT_EQ(row, (ControllerRow{100, 127, 64, 0, 40, 0, 0, 64, 64, 64, 64}));
+  for (int setup = 0; setup < 2; ++setup) {
+    const DrumSetup& drums = *model.Drums().Setup(setup);
+    EXPECT_EQ(drums.kitVoice, (DrumKitVoice{127, 0, 0}));
+    EXPECT_EQ(drums.kitMask, 1);
+    EXPECT_EQ(drums.notes[36 - 13], *DrumNoteRecord::KitDefaults(1, 36));
+  }
+}
+
+TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoices) {
+  model.System().Bytes()[4] = 10;
+  model.SetEffectType(EffectKind::Reverb, 5);
+  model.SetEffectType(EffectKind::Variation, 3);
+  (*model.Parts().Record(3))[0x0B] = 0x20;
+  model.Drums().Note(1, 40)->SetParameter(0x02, 0x01);
+  model.Channels().PutSlot(4, 0, 5);
+  model.Channels().PutVoice(4, {1, 2, 3});
+  model.UserVoices().Voice(UserBank::Bank, 7)->SetName("Keep me");
+
+  model.ResetToDefaults();
+
+  EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40}));
+  EXPECT_EQ(model.EffectType(EffectKind::Reverb), 1);
+  EXPECT_EQ(model.EffectType(EffectKind::Variation), 20);
+  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x64);
+  EXPECT_EQ(*model.Drums().Note(1, 40), *DrumNoteRecord::KitDefaults(1, 40));
+  int volume = 0;
+  ASSERT_TRUE(model.Channels().GetSlot(4, 0, volume));
+  EXPECT_EQ(volume, 100);
+  ChannelVoice voice;
+  model.Channels().GetVoice(4, voice);
+  EXPECT_EQ(voice, (ChannelVoice{0, 1, 0}));
+  EXPECT_EQ(model.UserVoices().Find(UserBank::Bank, 7)->DisplayName(), "Keep me   ");
+  EXPECT_TRUE(Sent().empty()) << "a reset of the model sends nothing";
+}
+
+TEST_F(XgModelTest, UnitNumberKeepsTheLowNibbleForBothDeviceBytes) {
+  model.SetUnitNumber(0x13);
+  EXPECT_EQ(model.UnitNumber(), 3);
+  ASSERT_TRUE(model.Emitter().EmitParameterChange({0x00, 0x00, 0x04}, 0x7F));
+  const auto system = Bytes({0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
+  ASSERT_TRUE(model.Emitter().EmitBulkDump(kXgModelId, {0, 0, 0}, system));
+  const auto sent = Sent();
+  ASSERT_EQ(sent.size(), 9u + 18u);
+  EXPECT_EQ(sent[2], 0x13) << "parameter change";
+  EXPECT_EQ(sent[9 + 2], 0x03) << "bulk dump";
+}
+
+TEST_F(XgModelTest, TheSystemBulkOfTheDefaultsIsTheKnownDump) {
+  ASSERT_TRUE(model.Emitter().EmitBulkDump(kXgModelId, {0, 0, 0}, model.System().Bytes()));
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
+                           0x00, 0x7F, 0x00, 0x40, 0x36, 0xF7}));
+}
+
+TEST_F(XgModelTest, SendResetWithoutTheAdOptionIsXgSystemOnAndOnePause) {
+  model.SetResetAdMixer(false);
+  ASSERT_TRUE(model.SendReset());
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+  EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
+}
+
+TEST_F(XgModelTest, SendResetWithTheAdOptionAddsTheAdAndMixerResets) {
+  model.SetResetAdMixer(true);
+  ASSERT_TRUE(model.SendReset());
+  const auto sent = Sent();
+  ASSERT_EQ(sent.size(), 9u + 9u + 9u + 23u);
+  EXPECT_EQ(sent[9 + 3], 0x49);
+  EXPECT_EQ(sent[9 + 6], 0x00);
+  EXPECT_EQ(sent[18 + 6], 0x01);
+  EXPECT_EQ(sent[27 + 3], 0x7A);
+  EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
+}
+
+TEST_F(XgModelTest, AFailedResetStillPausesAndReportsOnce) {
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(model.SendReset());
+  EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
+  EXPECT_EQ(prompts.messages.size(), 1u) << "the A/D messages are not tried";
+}
+
+TEST_F(XgModelTest, EmitWithoutAPortReportsTheInvalidHandle) {
+  device.Close();
+  EXPECT_FALSE(model.Emit(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7})));
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0], "fake error 5");
+}
+
+TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesStillGoLive) {
+  ASSERT_TRUE(model.BeginRecording());
+  EXPECT_TRUE(model.IsRecording());
+  ASSERT_TRUE(model.SendReset());
+  ASSERT_TRUE(model.Emitter().SendShort(PackControlChange(2, 93, 64)));
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_EQ(backend.shorts.size(), 1u);
+  EXPECT_EQ(model.TakeRecording().size(), 9u + 9u + 9u + 23u);
+  EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50}) << "pauses hold while recording too";
+
+  ASSERT_TRUE(model.BeginRecording()) << "a new recording starts empty";
+  EXPECT_TRUE(model.TakeRecording().empty());
+  model.EndRecording();
+  EXPECT_FALSE(model.IsRecording());
+  EXPECT_TRUE(model.TakeRecording().empty());
+}
+
+TEST_F(XgModelTest, UserVoiceElementCountsFollowTheBank) {
+  EXPECT_EQ(model.UserVoiceElementCount(4), 0);
+  UserVoice& voice = *model.UserVoices().Voice(UserBank::Bank, 4);
+  voice.SetElementOn(0, true);
+  voice.SetElementOn(2, true);
+  EXPECT_EQ(model.UserVoiceElementCount(4), 2);
+  EXPECT_EQ(model.UserVoiceElementCount(32), 0);
+  EXPECT_EQ(model.UserVoiceElementCount(-1), 0);
+}
+
+}  // namespace
+}  // namespace ravlo

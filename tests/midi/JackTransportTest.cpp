@@ -1,0 +1,122 @@
+// Drives the RtMidi backend through MidiOutDevice over a real JACK server,
+// with an RtMidi input on JACK capturing what arrives.
+#include <gtest/gtest.h>
+#include <rtmidi/RtMidi.h>
+
+#include <chrono>
+#include <mutex>
+#include <numeric>
+#include <thread>
+#include <vector>
+
+#include "JackServer.h"
+#include "RtMidiBackend.h"
+#include "messages/XgMessages.h"
+#include "midi/MidiOutDevice.h"
+#include "support/RecordingPrompts.h"
+
+namespace ravlo {
+namespace {
+
+using Message = std::vector<std::uint8_t>;
+
+class Capture {
+ public:
+  Capture() : input_(RtMidi::UNIX_JACK, "RavloCapture", 4096) {
+    input_.ignoreTypes(false, true, true);
+    input_.setCallback(&Capture::OnMessage, this);
+    input_.openVirtualPort("in");
+  }
+
+  std::vector<Message> WaitFor(std::size_t bytes, std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+      {
+        std::lock_guard lock(mutex_);
+        if (received_ >= bytes) return messages_;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::lock_guard lock(mutex_);
+    return messages_;
+  }
+
+ private:
+  static void OnMessage(double, std::vector<unsigned char>* message, void* user) {
+    auto* self = static_cast<Capture*>(user);
+    std::lock_guard lock(self->mutex_);
+    self->messages_.emplace_back(message->begin(), message->end());
+    self->received_ += message->size();
+  }
+
+  RtMidiIn input_;
+  std::mutex mutex_;
+  std::vector<Message> messages_;
+  std::size_t received_ = 0;
+};
+
+Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
+  std::vector<std::uint8_t> data(count);
+  for (std::size_t i = 0; i < count; ++i)
+    data[i] = static_cast<std::uint8_t>((seed + i * 3) & 0x7F);
+  const XgMessage message = BuildBulkDump(0, modelId, {0x11, seed, 0x00}, data);
+  return {message.Bytes().begin(), message.Bytes().end()};
+}
+
+TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
+  test::JackServer server;
+  ASSERT_TRUE(server.Running()) << server.Failure();
+  Capture capture;
+
+  RtMidiBackend backend("RavloTest");
+  test::RecordingPrompts prompts;
+  MidiOutDevice device(backend, prompts);
+  int captureIndex = -1;
+  for (const MidiPort& port : device.Ports()) {
+    if (port.name.find("RavloCapture") != std::string::npos) captureIndex = port.index;
+  }
+  ASSERT_GE(captureIndex, 0) << "the capture port is listed among the outputs";
+  ASSERT_TRUE(device.Open(captureIndex)) << (prompts.messages.empty() ? "" : prompts.messages[0]);
+
+  std::vector<Message> expected;
+  const Message systemOn{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
+  ASSERT_EQ(device.SendLong(systemOn), kMidiOk);
+  expected.push_back(systemOn);
+
+  const Message voice = BulkDump(kQs300ModelId, 381, 5);
+  ASSERT_EQ(voice.size(), 392u);
+  ASSERT_EQ(device.SendLong(voice), kMidiOk);
+  expected.push_back(voice);
+
+  // 392 + 392 + 392 + 124 = 1300 bytes in one block: three 512-byte pieces
+  // that cut through messages.
+  Message block;
+  for (const Message& part : {BulkDump(kQs300ModelId, 381, 1), BulkDump(kQs300ModelId, 381, 2),
+                              BulkDump(kQs300ModelId, 381, 3), BulkDump(kXgModelId, 113, 4)}) {
+    block.insert(block.end(), part.begin(), part.end());
+    expected.push_back(part);
+  }
+  ASSERT_EQ(block.size(), 1300u);
+  ASSERT_EQ(device.SendLong(block), kMidiOk);
+
+  ASSERT_TRUE(device.SendNoteOn(60, 100, 0));
+  expected.push_back({0x90, 60, 100});
+  ASSERT_TRUE(device.SendShort(PackControlChange(2, 93, 64)));
+  expected.push_back({0xB2, 0x5D, 0x40});
+  ASSERT_TRUE(device.SendShort(PackProgramChange(1, 5)));
+  expected.push_back({0xC1, 0x04});
+
+  const std::size_t total =
+      std::accumulate(expected.begin(), expected.end(), std::size_t{0},
+                      [](std::size_t n, const Message& m) { return n + m.size(); });
+  const std::vector<Message> received = capture.WaitFor(total, std::chrono::seconds(10));
+  ASSERT_GE(received.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(received[i], expected[i]) << "message " << i;
+  }
+  EXPECT_TRUE(prompts.messages.empty());
+  device.Close();
+}
+
+}  // namespace
+}  // namespace ravlo

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "MonitorBackend.h"
+#include "midi/MidiOutDevice.h"
+#include "support/Bytes.h"
+#include "support/RecordingPrompts.h"
+
+namespace ravlo {
+namespace {
+
+class MonitorBackendTest : public ::testing::Test {
+ protected:
+  MonitorBackend monitor;
+  test::RecordingPrompts prompts;
+  MidiOutDevice device{monitor, prompts};
+};
+
+TEST_F(MonitorBackendTest, ListsItselfAsTheMonitorPort) {
+  const std::vector<MidiPort> ports = device.Ports();
+  ASSERT_EQ(ports.size(), 1u);
+  EXPECT_EQ(ports[0].name, "Ravlo Monitor");
+}
+
+TEST_F(MonitorBackendTest, KeepsWholeMessagesWithTheirTimeInOrder) {
+  ASSERT_TRUE(device.Open(0));
+  std::vector<std::uint8_t> block;
+  const auto systemOn = test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
+  std::vector<std::uint8_t> voice(392, 0x01);
+  voice.front() = 0xF0;
+  voice.back() = 0xF7;
+  block.insert(block.end(), systemOn.begin(), systemOn.end());
+  block.insert(block.end(), voice.begin(), voice.end());
+  block.insert(block.end(), voice.begin(), voice.end());  // crosses a 512-byte piece boundary
+  ASSERT_EQ(device.SendLong(block), kMidiOk);
+  ASSERT_TRUE(device.SendShort(0x405DB2));
+
+  const auto messages = monitor.Messages();
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[0].bytes, systemOn);
+  EXPECT_EQ(messages[1].bytes, voice);
+  EXPECT_EQ(messages[2].bytes, voice);
+  EXPECT_EQ(messages[3].bytes, test::Bytes({0xB2, 0x5D, 0x40}));
+  EXPECT_LE(messages[0].time, messages[3].time);
+}
+
+TEST_F(MonitorBackendTest, KeepsOnlyTheLatestTenThousand) {
+  ASSERT_TRUE(device.Open(0));
+  int notified = 0;
+  monitor.SetListener([&] { ++notified; });
+  for (int i = 0; i < 10005; ++i) ASSERT_TRUE(device.SendNoteOn(i % 128, 1, 0));
+  const auto messages = monitor.Messages();
+  ASSERT_EQ(messages.size(), MonitorBackend::kCapacity);
+  EXPECT_EQ(messages.front().bytes[1], 5) << "the five oldest fell out";
+  EXPECT_EQ(monitor.TotalReceived(), 10005u);
+  EXPECT_EQ(notified, 10005);
+  monitor.Clear();
+  EXPECT_TRUE(monitor.Messages().empty());
+}
+
+TEST_F(MonitorBackendTest, RefusesToSendWhileClosed) {
+  EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiInvalidHandle);
+  EXPECT_FALSE(device.SendShort(0x90));
+  EXPECT_TRUE(monitor.Messages().empty());
+}
+
+}  // namespace
+}  // namespace ravlo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Pauser.h"
+
+namespace ravlo::test {
+
+// Counts pauses instead of sleeping.
+class RecordingPauser final : public Pauser {
+ public:
+  void Pause(unsigned milliseconds) override { pauses.push_back(milliseconds); }
+
+  long Count(unsigned milliseconds) const {
+    return std::count(pauses.begin(), pauses.end(), milliseconds);
+  }
+  unsigned Total() const {
+    unsigned total = 0;
+    for (unsigned pause : pauses) total += pause;
+    return total;
+  }
+
+  std::vector<unsigned> pauses;
+};
+
+}  // namespace ravlo::test
