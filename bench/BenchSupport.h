@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+#include "model/ModelEvents.h"
+#include "platform/Pauser.h"
+#include "platform/UserPrompts.h"
+
+namespace ravlo::bench {
+
+// Silent stand-ins for the user interface: benchmarks measure the core only.
+class QuietPrompts final : public UserPrompts {
+ public:
+  void ShowMessage(std::string_view, MessageIcon) override {}
+  Answer AskYesNo(std::string_view) override { return Answer::No; }
+  Answer AskYesNoCancel(std::string_view) override { return Answer::No; }
+  void Beep() override {}
+};
+
+class NoPauser final : public Pauser {
+ public:
+  void Pause(unsigned) override {}
+};
+
+class IgnoredEvents final : public ModelEvents {
+ public:
+  void RaiseMark(RefreshMark, int) override {}
+  void ResetRequested() override {}
+  void DrumSetupResetArrived() override {}
+  void AllParametersReset() override {}
+};
+
+}  // namespace ravlo::bench

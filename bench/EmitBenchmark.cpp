@@ -1,0 +1,86 @@
+// How fast messages leave through Emit: recorded into the output buffer (a
+// save or review) and sent live into the monitor port (an edit).
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "BenchSupport.h"
+#include "MonitorBackend.h"
+#include "messages/XgMessages.h"
+#include "midi/MidiOutDevice.h"
+#include "model/XgModel.h"
+
+namespace ravlo::bench {
+namespace {
+
+struct Rig {
+  Rig() : device(monitor, prompts), model(device, events, pauser, 0) {
+    model.Initialise();
+    device.Open(0);
+  }
+  MonitorBackend monitor;
+  QuietPrompts prompts;
+  NoPauser pauser;
+  IgnoredEvents events;
+  MidiOutDevice device;
+  XgModel model;
+};
+
+// 1,000 messages: parameter changes of 1, 2 and 4 data bytes, and bulk dumps
+// of every data size from 0 to 381 bytes (up to 392 bytes on the wire).
+std::vector<XgMessage> MixedStream() {
+  std::vector<XgMessage> stream;
+  std::vector<std::uint8_t> data(kMaxBulkData, 0x40);
+  std::size_t bulkSize = 0;
+  const std::uint8_t two[] = {0x08, 0x00};
+  const std::uint8_t four[] = {0x00, 0x04, 0x00, 0x00};
+  for (int i = 0; stream.size() < 1000; ++i) {
+    switch (i % 4) {
+      case 0:
+        stream.push_back(BuildParameterChange(0, {0x08, static_cast<std::uint8_t>(i % 16), 0x0B}, 0x50));
+        break;
+      case 1:
+        stream.push_back(BuildParameterChange(0, {0x08, 0x00, 0x09}, two));
+        break;
+      case 2:
+        stream.push_back(BuildParameterChange(0, {0x00, 0x00, 0x00}, four));
+        break;
+      default:
+        stream.push_back(BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00},
+                                       std::span(data).first(bulkSize)));
+        bulkSize = (bulkSize + 1) % (kMaxBulkData + 1);
+        break;
+    }
+  }
+  return stream;
+}
+
+void BM_RecordMixedStream(benchmark::State& state) {
+  Rig rig;
+  const std::vector<XgMessage> stream = MixedStream();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    rig.model.BeginRecording();
+    for (const XgMessage& message : stream) rig.model.Emit(message.Bytes());
+    bytes += rig.model.TakeRecording().size();
+    rig.model.EndRecording();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 1000);
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+}
+BENCHMARK(BM_RecordMixedStream);
+
+void BM_SetterIntoMonitor(benchmark::State& state) {
+  Rig rig;
+  int volume = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        rig.model.Emitter().EmitParameterChange({0x00, 0x00, 0x04}, static_cast<std::uint8_t>(volume)));
+    volume = (volume + 1) & 0x7F;
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_SetterIntoMonitor);
+
+}  // namespace
+}  // namespace ravlo::bench
