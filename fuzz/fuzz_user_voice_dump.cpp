@@ -1,0 +1,17 @@
+// A received QS300 dump of any shape must be taken in or refused, never read
+// past its end.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "uservoice/UserVoice.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ravlo::UserVoice voice(0);
+  if (voice.ParseDump(std::span(data, size))) {
+    const auto dump = voice.BuildDump(0, 0);
+    ravlo::UserVoice copy(0);
+    if (!copy.ParseDump(dump) || copy.Common() != voice.Common()) __builtin_trap();
+  }
+  return 0;
+}
