@@ -26,7 +26,8 @@ class IgnoredEvents final : public ModelEvents {
  public:
   void RaiseMark(RefreshMark, int) override {}
   void ResetRequested() override {}
-  void DrumSetupResetArrived() override {}
+  void DrumSetupWasReset(int) override {}
+  void PartControllerMirrored(int, int, int) override {}
   void AllParametersReset() override {}
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "model/ModelEvents.h"
 #include "model/RefreshMarks.h"
 
@@ -9,12 +11,19 @@ class RecordingModelEvents final : public ModelEvents {
  public:
   void RaiseMark(RefreshMark mark, int value) override { marks.Raise(mark, value); }
   void ResetRequested() override { ++resetRequests; }
-  void DrumSetupResetArrived() override { ++drumSetupResets; }
+  void DrumSetupWasReset(int setup) override { drumSetupResets.push_back(setup); }
+  void PartControllerMirrored(int channel, int slot, int value) override {
+    mirrored.push_back({channel, slot, value});
+  }
   void AllParametersReset() override { ++allParameterResets; }
 
   RefreshMarks marks;
   int resetRequests = 0;
-  int drumSetupResets = 0;
+  std::vector<int> drumSetupResets;
+  struct Mirror {
+    int channel, slot, value;
+  };
+  std::vector<Mirror> mirrored;
   int allParameterResets = 0;
 };
 

@@ -15,11 +15,15 @@ XgModel::~XgModel() = default;
 
 bool XgModel::Initialise(int partCount, int drumSetupCount) {
   try {
-    parts_ = std::make_unique<PartTable>(partCount);
-    drums_ = std::make_unique<DrumSetups>(drumSetupCount);
-    channels_ = std::make_unique<ChannelTables>();
-    userVoices_ = std::make_unique<UserVoiceBanks>();
+    system_ = std::make_unique<SystemModel>(*this);
+    effects_ = std::make_unique<EffectModel>(*this);
+    parts_ = std::make_unique<PartModel>(*this, partCount);
+    drums_ = std::make_unique<DrumModel>(*this, drumSetupCount);
+    channels_ = std::make_unique<ChannelModel>(*this);
+    userVoices_ = std::make_unique<UserVoiceModel>(*this);
   } catch (const std::bad_alloc&) {
+    system_.reset();
+    effects_.reset();
     parts_.reset();
     drums_.reset();
     channels_.reset();
@@ -33,18 +37,10 @@ bool XgModel::Initialise(int partCount, int drumSetupCount) {
 void XgModel::ResetToDefaults() {
   if (!IsInitialised()) return;
   channels_->ResetToDefaults();
-  effectTypes_ = {kDefaultReverbType, kDefaultChorusType, kDefaultVariationType};
+  effects_->ResetToDefaults();
   parts_->ResetToDefaults();
-  system_.ResetToDefaults();
+  system_->ResetToDefaults();
   drums_->ResetToDefaults();
-}
-
-int XgModel::EffectType(EffectKind kind) const {
-  return effectTypes_[static_cast<std::size_t>(kind)];
-}
-
-void XgModel::SetEffectType(EffectKind kind, int typeIndex) {
-  effectTypes_[static_cast<std::size_t>(kind)] = typeIndex;
 }
 
 int XgModel::UserVoiceElementCount(int voice) const {

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
 
-#include "channels/ChannelTables.h"
-#include "drums/DrumSetups.h"
-#include "effects/EffectKind.h"
+#include "channels/ChannelModel.h"
+#include "drums/DrumModel.h"
+#include "effects/EffectModel.h"
 #include "model/XgEmitter.h"
-#include "parts/PartTable.h"
-#include "system/SystemBlock.h"
-#include "uservoice/UserVoiceBanks.h"
+#include "parts/PartModel.h"
+#include "system/SystemModel.h"
+#include "uservoice/UserVoiceModel.h"
 #include "voices/UserVoiceElementSource.h"
 
 namespace ravlo {
@@ -21,14 +20,12 @@ class ModelEvents;
 class Pauser;
 
 // The one image of the synthesizer's editable state, addressed as XG
-// addresses it, and the emitter through which every edit leaves. The blocks
-// keep their bytes; the operations that turn edits into messages live here.
+// addresses it, and the emitter through which every edit leaves. Each block
+// keeps its bytes and its operations in its own class; the model owns them
+// all and lets them reach each other.
 class XgModel final : public UserVoiceElementSource {
  public:
   static constexpr int kElementReserveLimit = 32;
-  static constexpr int kDefaultReverbType = 1;
-  static constexpr int kDefaultChorusType = 1;
-  static constexpr int kDefaultVariationType = 20;
 
   XgModel(MidiOutDevice& midi, ModelEvents& events, Pauser& pauser, int unitNumber);
   ~XgModel() override;
@@ -61,19 +58,18 @@ class XgModel final : public UserVoiceElementSource {
   bool IsRecording() const { return emitter_.IsRecording(); }
 
   // --- Blocks -------------------------------------------------------------
-  SystemBlock& System() { return system_; }
-  const SystemBlock& System() const { return system_; }
-  PartTable& Parts() { return *parts_; }
-  const PartTable& Parts() const { return *parts_; }
-  DrumSetups& Drums() { return *drums_; }
-  const DrumSetups& Drums() const { return *drums_; }
-  ChannelTables& Channels() { return *channels_; }
-  const ChannelTables& Channels() const { return *channels_; }
-  UserVoiceBanks& UserVoices() { return *userVoices_; }
-  const UserVoiceBanks& UserVoices() const { return *userVoices_; }
-
-  int EffectType(EffectKind kind) const;
-  void SetEffectType(EffectKind kind, int typeIndex);
+  SystemModel& System() { return *system_; }
+  const SystemModel& System() const { return *system_; }
+  EffectModel& Effects() { return *effects_; }
+  const EffectModel& Effects() const { return *effects_; }
+  PartModel& Parts() { return *parts_; }
+  const PartModel& Parts() const { return *parts_; }
+  DrumModel& Drums() { return *drums_; }
+  const DrumModel& Drums() const { return *drums_; }
+  ChannelModel& Channels() { return *channels_; }
+  const ChannelModel& Channels() const { return *channels_; }
+  UserVoiceModel& UserVoices() { return *userVoices_; }
+  const UserVoiceModel& UserVoices() const { return *userVoices_; }
 
   ModelEvents& Events() { return events_; }
   MidiOutDevice& Midi() { return emitter_.Midi(); }
@@ -84,12 +80,12 @@ class XgModel final : public UserVoiceElementSource {
  private:
   ModelEvents& events_;
   XgEmitter emitter_;
-  SystemBlock system_;
-  std::array<int, 3> effectTypes_{kDefaultReverbType, kDefaultChorusType, kDefaultVariationType};
-  std::unique_ptr<PartTable> parts_;
-  std::unique_ptr<DrumSetups> drums_;
-  std::unique_ptr<ChannelTables> channels_;
-  std::unique_ptr<UserVoiceBanks> userVoices_;
+  std::unique_ptr<SystemModel> system_;
+  std::unique_ptr<EffectModel> effects_;
+  std::unique_ptr<PartModel> parts_;
+  std::unique_ptr<DrumModel> drums_;
+  std::unique_ptr<ChannelModel> channels_;
+  std::unique_ptr<UserVoiceModel> userVoices_;
 };
 
 }  // namespace ravlo

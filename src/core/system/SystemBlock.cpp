@@ -4,12 +4,12 @@
 
 namespace ravlo {
 
-SystemValues SystemBlock::Read() const {
+SystemValues SystemBlock::ReadSystemBlock() const {
   return {DecodeTune(bytes_[0], bytes_[1], bytes_[2], bytes_[3]), bytes_[kVolume],
           bytes_[kTranspose] - 64};
 }
 
-void SystemBlock::Write(const SystemValues& values) {
+void SystemBlock::WriteSystemBlock(const SystemValues& values) {
   const auto tune = EncodeTune(values.tune);
   std::copy(tune.begin(), tune.end(), bytes_.begin());
   bytes_[kVolume] = EncodeVolume(values.volume);

@@ -36,9 +36,9 @@ class SystemBlock {
   SystemBytes& Bytes() { return bytes_; }
 
   // Decodes the tune, volume and transpose.
-  SystemValues Read() const;
+  SystemValues ReadSystemBlock() const;
   // Encodes them clamped to their ranges; the first tune nibble becomes 0.
-  void Write(const SystemValues& values);
+  void WriteSystemBlock(const SystemValues& values);
 
   static std::array<std::uint8_t, 4> EncodeTune(int tune);
   static int DecodeTune(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3);

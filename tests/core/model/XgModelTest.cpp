@@ -22,9 +22,9 @@ TEST_F(XgModelTest, InitialisationGivesPartNineTheDrumTemplateOnChannelNine) {
   EXPECT_EQ(model.Parts().Count(), 16);
   EXPECT_EQ(model.Drums().Count(), 2);
   EXPECT_EQ(model.System().Bytes(), kDefaultSystemBlock);
-  EXPECT_EQ(model.EffectType(EffectKind::Reverb), 1);
-  EXPECT_EQ(model.EffectType(EffectKind::Chorus), 1);
-  EXPECT_EQ(model.EffectType(EffectKind::Variation), 20);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Chorus), 1);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
 }
 
 TEST_F(XgModelTest, InitialChannelsControllersAndDrumSetups) {
@@ -46,8 +46,8 @@ TEST_F(XgModelTest, InitialChannelsControllersAndDrumSetups) {
 
 TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoices) {
   model.System().Bytes()[4] = 10;
-  model.SetEffectType(EffectKind::Reverb, 5);
-  model.SetEffectType(EffectKind::Variation, 3);
+  model.Effects().SetType(EffectKind::Reverb, 5);
+  model.Effects().SetType(EffectKind::Variation, 3);
   (*model.Parts().Record(3))[0x0B] = 0x20;
   model.Drums().Note(1, 40)->SetParameter(0x02, 0x01);
   model.Channels().PutSlot(4, 0, 5);
@@ -57,8 +57,8 @@ TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoices) {
   model.ResetToDefaults();
 
   EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40}));
-  EXPECT_EQ(model.EffectType(EffectKind::Reverb), 1);
-  EXPECT_EQ(model.EffectType(EffectKind::Variation), 20);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
   EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x64);
   EXPECT_EQ(*model.Drums().Note(1, 40), *DrumNoteRecord::KitDefaults(1, 40));
   int volume = 0;

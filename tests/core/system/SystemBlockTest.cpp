@@ -17,15 +17,15 @@ TEST(SystemBlock, TuneEncodesAsFourNibblesAndClamps) {
 TEST(SystemBlock, WriteAndReadRoundTripClamped) {
   SystemBlock block;
   block.Bytes()[0] = 3;  // a stray first nibble
-  block.Write({-1024, 127, -24});
+  block.WriteSystemBlock({-1024, 127, -24});
   EXPECT_EQ(block.Bytes(), (SystemBytes{0, 0, 0, 0, 0x7F, 0x00, 0x28}));
-  block.Write({2000, 300, 99});
-  EXPECT_EQ(block.Read().tune, 1023);
-  EXPECT_EQ(block.Read().volume, 127);
-  EXPECT_EQ(block.Read().transpose, 24);
+  block.WriteSystemBlock({2000, 300, 99});
+  EXPECT_EQ(block.ReadSystemBlock().tune, 1023);
+  EXPECT_EQ(block.ReadSystemBlock().volume, 127);
+  EXPECT_EQ(block.ReadSystemBlock().transpose, 24);
   block.ResetToDefaults();
-  EXPECT_EQ(block.Read().tune, 0);
-  EXPECT_EQ(block.Read().transpose, 0);
+  EXPECT_EQ(block.ReadSystemBlock().tune, 0);
+  EXPECT_EQ(block.ReadSystemBlock().transpose, 0);
 }
 
 }  // namespace
