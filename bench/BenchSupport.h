@@ -15,6 +15,8 @@ class QuietPrompts final : public UserPrompts {
   Answer AskYesNo(std::string_view) override { return Answer::No; }
   Answer AskYesNoCancel(std::string_view) override { return Answer::No; }
   void Beep() override {}
+  FileChoice ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
+  FileChoice ChooseFileToSave(const FileDialogRequest&) override { return {}; }
 };
 
 class NoPauser final : public Pauser {

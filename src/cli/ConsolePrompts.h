@@ -19,6 +19,9 @@ class ConsolePrompts final : public UserPrompts {
   Answer AskYesNo(std::string_view text) override;
   Answer AskYesNoCancel(std::string_view text) override;
   void Beep() override {}
+  // Nobody can pick a file at a terminal: every dialog is cancelled.
+  FileChoice ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
+  FileChoice ChooseFileToSave(const FileDialogRequest&) override { return {}; }
 
  private:
   std::ostream& out_;

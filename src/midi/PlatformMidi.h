@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "MidiBackendChain.h"
 #include "MonitorBackend.h"
 #include "RtMidiBackend.h"
@@ -7,21 +10,23 @@
 namespace ravlo {
 
 // The backends a running program uses: the platform's ports, then the
-// built-in monitor port, seen as one list.
+// built-in monitor port, seen as one list. A batch run that only records can
+// leave the platform out and list the monitor alone.
 class PlatformMidi {
  public:
-  explicit PlatformMidi(std::string clientName = "Ravlo");
+  enum class Ports { PlatformAndMonitor, MonitorOnly };
 
-  MidiBackend& Backend() { return chain_; }
+  explicit PlatformMidi(std::string clientName = "Ravlo", Ports ports = Ports::PlatformAndMonitor);
+
+  MidiBackend& Backend() { return *chain_; }
   MonitorBackend& Monitor() { return monitor_; }
-  RtMidiBackend& Platform() { return rtmidi_; }
   // The index of the monitor port in the combined list.
-  int MonitorIndex() { return rtmidi_.PortCount(); }
+  int MonitorIndex() { return rtmidi_ ? rtmidi_->PortCount() : 0; }
 
  private:
-  RtMidiBackend rtmidi_;
+  std::unique_ptr<RtMidiBackend> rtmidi_;
   MonitorBackend monitor_;
-  MidiBackendChain chain_;
+  std::unique_ptr<MidiBackendChain> chain_;
 };
 
 }  // namespace ravlo

@@ -4,11 +4,44 @@
 
 #include "midi/ShortMessage.h"
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace ravlo {
 
 namespace {
 
 constexpr std::uint8_t kAllNotesOff = 123;
+
+// Starting an API whose system is absent (no ALSA sequencer, no JACK server)
+// makes the libraries beneath RtMidi print several lines each; a missing
+// system is normal here and the ports that work are what counts.
+class QuietStandardError {
+ public:
+  QuietStandardError() {
+#if defined(__unix__)
+    saved_ = dup(2);
+    const int null = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && null >= 0) dup2(null, 2);
+    if (null >= 0) close(null);
+#endif
+  }
+  ~QuietStandardError() {
+#if defined(__unix__)
+    if (saved_ >= 0) {
+      dup2(saved_, 2);
+      close(saved_);
+    }
+#endif
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_ = -1;
+};
 
 }  // namespace
 
@@ -30,6 +63,7 @@ struct RtMidiBackend::ApiOutput {
 };
 
 RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(clientName)) {
+  const QuietStandardError quiet;
   std::vector<RtMidi::Api> compiled;
   RtMidi::getCompiledApi(compiled);
   for (RtMidi::Api api : compiled) {
@@ -40,6 +74,10 @@ RtMidiBackend::RtMidiBackend(std::string clientName) : clientName_(std::move(cli
       output->out = std::make_unique<RtMidiOut>(api, clientName_);
       output->name = RtMidi::getApiName(api);
       output->out->setErrorCallback(&ApiOutput::OnError, output.get());
+      // An API without a single port (JACK with no server running) would
+      // only try to reconnect at every question; the port list is taken
+      // once anyway.
+      if (output->out->getPortCount() == 0) continue;
       apis_.push_back(std::move(output));
     } catch (const RtMidiError&) {
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "model/ModelEvents.h"
@@ -10,7 +11,10 @@ namespace ravlo::test {
 class RecordingModelEvents final : public ModelEvents {
  public:
   void RaiseMark(RefreshMark mark, int value) override { marks.Raise(mark, value); }
-  void ResetRequested() override { ++resetRequests; }
+  void ResetRequested() override {
+    ++resetRequests;
+    if (onResetRequested) onResetRequested();
+  }
   void DrumSetupWasReset(int setup) override { drumSetupResets.push_back(setup); }
   void PartControllerMirrored(int channel, int slot, int value) override {
     mirrored.push_back({channel, slot, value});
@@ -19,6 +23,8 @@ class RecordingModelEvents final : public ModelEvents {
 
   RefreshMarks marks;
   int resetRequests = 0;
+  // What the main window would do on a reset request, where a test needs it.
+  std::function<void()> onResetRequested;
   std::vector<int> drumSetupResets;
   struct Mirror {
     int channel, slot, value;

@@ -19,14 +19,31 @@ class RecordingPrompts final : public UserPrompts {
   Answer AskYesNo(std::string_view text) override { return Ask(text); }
   Answer AskYesNoCancel(std::string_view text) override { return Ask(text); }
   void Beep() override { ++beeps; }
+  FileChoice ChooseFileToOpen(const FileDialogRequest& request) override {
+    return Choose(request);
+  }
+  FileChoice ChooseFileToSave(const FileDialogRequest& request) override {
+    return Choose(request);
+  }
 
   std::vector<std::string> messages;
   std::vector<MessageIcon> icons;
   std::vector<std::string> questions;
   std::deque<Answer> answers;
   int beeps = 0;
+  // File dialogs answer from here in turn (Cancelled when empty).
+  std::deque<FileChoice> fileChoices;
+  std::vector<FileDialogRequest> fileRequests;
 
  private:
+  FileChoice Choose(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (fileChoices.empty()) return {};
+    FileChoice choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+  }
+
   Answer Ask(std::string_view text) {
     questions.emplace_back(text);
     if (answers.empty()) return Answer::No;

@@ -41,6 +41,9 @@ class ChannelModel : public ChannelTables {
   bool SendChannelControllers(int channel, bool nonDefaultOnly, unsigned delayMs);
 
  private:
+  // The one part whose receive channel is `channel`; -1 when none or several.
+  int SolePartOnChannel(int channel) const;
+
   XgModel& model_;
 };
 

@@ -54,6 +54,30 @@ class EffectModel : public EffectRows {
   bool StoreEffectBulk(std::span<const std::uint8_t> message);
 
  private:
+  // One parameter change each; the values are taken as the wire can carry them.
+  bool EmitSlot(EffectKind kind, std::size_t slot, int32_t value);
+  bool EmitVariationParam(std::size_t param, int32_t value);
+  bool EmitVariationSetting(std::size_t setting, int32_t value);
+
+  bool SendBlockDumps(EffectKind kind, std::size_t type, unsigned pauseMs);
+  bool SendSlotChanges(EffectKind kind, std::size_t type, unsigned pauseMs);
+  bool SendVariationChanges(std::size_t type, unsigned pauseMs);
+
+  bool StoreTypeChange(EffectKind kind, std::uint8_t msb, std::uint8_t lsb);
+  bool StoreVariationTypeChange(std::uint8_t msb, std::uint8_t lsb);
+  bool StoreSlot(EffectKind kind, std::uint8_t addressLow, std::uint8_t value);
+  bool StoreVariationParam(std::size_t param, int32_t value);
+  bool StoreVariationSetting(std::size_t setting, std::uint8_t value);
+
+  bool StoreTypeDump(EffectKind kind, std::span<const std::uint8_t> data);
+  bool StoreVariationDump(std::span<const std::uint8_t> data);
+  // Received bytes from `firstSlot` (Reverb, Chorus) or parameter index
+  // `firstSlot` (Variation) on, up to `endSlot`.
+  void StoreRun(EffectKind kind, std::size_t firstSlot, std::size_t endSlot,
+                std::span<const std::uint8_t> data);
+
+  void RaiseChanged(EffectKind kind);
+
   XgModel& model_;
   std::array<int, 3> types_{kDefaultReverbType, kDefaultChorusType, kDefaultVariationType};
 };

@@ -21,7 +21,7 @@ class PartModel : public PartTable {
 
   // One 9-byte change 08 pp aa vv; 0xFF sends nothing and fails.
   bool SetPartParameter(int part, int address, std::uint8_t value);
-  // One 10-byte change 08 pp aa xx yy (detune); a first value of 0xFF fails.
+  // One 10-byte change 08 pp aa xx yy (detune); a value of 0xFF fails.
   bool SetPartParameterPair(int part, int address, std::uint8_t first, std::uint8_t second);
   // A run of addresses: 0xFF values are skipped, detune travels as a pair,
   // and the mirrored addresses update the controller table.
@@ -56,6 +56,13 @@ class PartModel : public PartTable {
   // Resets a setup for a newly chosen kit (Drum Setup Reset, then the kit's notes).
   void TakeDrumKit(int mode, int bankMsb, int program);
   void MirrorController(int part, int address, std::uint8_t value);
+  int CountPartsOnChannel(int channel) const;
+  void PutVoiceBytes(int part, int bankMsb, int bankLsb, int program);
+  // One parameter change followed by the delay.
+  bool SendAndPause(int part, int address, std::uint8_t value, unsigned delayMs);
+  bool SendElementReserves(unsigned delayMs);
+  bool SendPartBulk(int part, unsigned delayMs);
+  bool SendPartDifferences(int part, unsigned delayMs);
 
   XgModel& model_;
 };

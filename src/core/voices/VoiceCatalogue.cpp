@@ -55,31 +55,31 @@ std::string_view BankTypeName(int bankMsb, int bankLsb) {
   return kVoiceNoneText;
 }
 
-ChannelPartScan ScanChannelParts(std::span<const PartRecordBytes> parts, int channel) {
+ChannelPartScan ScanChannelParts(std::span<const PartRecord> parts, int channel) {
   ChannelPartScan scan{0, -1};
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (parts[i][kPartReceiveChannelOffset] != channel) continue;
+    if (parts[i][part_address::kReceiveChannel] != channel) continue;
     if (++scan.count == 2) return {2, -1};
     scan.part = static_cast<int>(i);
   }
   return scan;
 }
 
-VoiceLookup ChannelVoiceName(std::span<const PartRecordBytes> parts, int channel,
+VoiceLookup ChannelVoiceName(std::span<const PartRecord> parts, int channel,
                              const UserVoiceElementSource& userVoices) {
   const ChannelPartScan scan = ScanChannelParts(parts, channel);
   if (scan.count == 0) return kNoVoice;
   if (scan.count > 1) return {kVoiceMultipleText, 0, -1};
-  const PartRecordBytes& part = parts[static_cast<std::size_t>(scan.part)];
-  return FindVoice(part[kPartProgramOffset] + 1, part[kPartBankMsbOffset], part[kPartBankLsbOffset],
-                   userVoices);
+  const PartRecord& part = parts[static_cast<std::size_t>(scan.part)];
+  return FindVoice(part[part_address::kProgram] + 1, part[part_address::kBankMsb],
+                   part[part_address::kBankLsb], userVoices);
 }
 
-std::string_view ChannelBankTypeName(std::span<const PartRecordBytes> parts, int channel) {
+std::string_view ChannelBankTypeName(std::span<const PartRecord> parts, int channel) {
   const ChannelPartScan scan = ScanChannelParts(parts, channel);
   if (scan.count != 1) return kVoiceNoneText;
-  const PartRecordBytes& part = parts[static_cast<std::size_t>(scan.part)];
-  return BankTypeName(part[kPartBankMsbOffset], part[kPartBankLsbOffset]);
+  const PartRecord& part = parts[static_cast<std::size_t>(scan.part)];
+  return BankTypeName(part[part_address::kBankMsb], part[part_address::kBankLsb]);
 }
 
 std::array<VoiceTreeCategory, kVoiceCategoryCount> BuildVoiceTree() {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "parts/PartRecord.h"
 #include "voices/UserVoiceElementSource.h"
 #include "voices/VoiceCatalogueData.h"
 
@@ -40,28 +41,22 @@ std::optional<VoiceBank> GetVoiceBank(int index);
 // Name of the bank type of a bank select pair, "----" when it has none.
 std::string_view BankTypeName(int bankMsb, int bankLsb);
 
-// A multi part record as the model stores it; the lookups read only these bytes.
-using PartRecordBytes = std::array<uint8_t, 111>;
-inline constexpr std::size_t kPartBankMsbOffset = 0x01;
-inline constexpr std::size_t kPartBankLsbOffset = 0x02;
-inline constexpr std::size_t kPartProgramOffset = 0x03;  // program change value, 0..127
-inline constexpr std::size_t kPartReceiveChannelOffset = 0x04;
-
-// Which parts receive on a channel. The scan stops at the second hit, so `count` is 0, 1 or 2
+// Which parts receive on a channel (the lookups read only the bank, program and receive
+// channel bytes of the records). The scan stops at the second hit, so `count` is 0, 1 or 2
 // (two or more); `part` is the part index when `count` is 1, else -1.
 struct ChannelPartScan {
   int count;
   int part;
 };
-ChannelPartScan ScanChannelParts(std::span<const PartRecordBytes> parts, int channel);
+ChannelPartScan ScanChannelParts(std::span<const PartRecord> parts, int channel);
 
 // Voice of the single part receiving on `channel` (0..15): "----" when no part does,
 // "Multiple" when several do (both with 0 elements and index -1).
-VoiceLookup ChannelVoiceName(std::span<const PartRecordBytes> parts, int channel,
+VoiceLookup ChannelVoiceName(std::span<const PartRecord> parts, int channel,
                              const UserVoiceElementSource& userVoices);
 
 // Bank type of the single part receiving on `channel`; "----" when none or several do.
-std::string_view ChannelBankTypeName(std::span<const PartRecordBytes> parts, int channel);
+std::string_view ChannelBankTypeName(std::span<const PartRecord> parts, int channel);
 
 // Item data of category items in the voice trees: one past the last catalogue index, so it can
 // never be taken for a voice.

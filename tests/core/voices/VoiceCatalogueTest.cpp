@@ -27,12 +27,12 @@ class FakeUserVoices : public UserVoiceElementSource {
   mutable std::vector<int> asked_;
 };
 
-PartRecordBytes MakePart(uint8_t channel, uint8_t msb, uint8_t lsb, uint8_t programByte) {
-  PartRecordBytes part{};
-  part[kPartBankMsbOffset] = msb;
-  part[kPartBankLsbOffset] = lsb;
-  part[kPartProgramOffset] = programByte;
-  part[kPartReceiveChannelOffset] = channel;
+PartRecord MakePart(uint8_t channel, uint8_t msb, uint8_t lsb, uint8_t programByte) {
+  PartRecord part{};
+  part[part_address::kBankMsb] = msb;
+  part[part_address::kBankLsb] = lsb;
+  part[part_address::kProgram] = programByte;
+  part[part_address::kReceiveChannel] = channel;
   return part;
 }
 
@@ -301,7 +301,7 @@ TEST(GetVoiceBankTest, BoundsAndRoundTrip) {
 TEST(ChannelVoiceTest, NoSingleAndMultipleParts) {
   FakeUserVoices users;
   users.counts_[2] = 1;
-  std::vector<PartRecordBytes> parts(16);
+  std::vector<PartRecord> parts(16);
   for (std::size_t i = 0; i < parts.size(); ++i) parts[i] = MakePart(0x7F, 0, 0, 0);  // off
   parts[3] = MakePart(5, 0, 1, 0);    // GrndPnoK on channel 5
   parts[7] = MakePart(9, 127, 0, 0);  // StndKit1 on channel 9
@@ -339,7 +339,7 @@ TEST(ChannelVoiceTest, NoSingleAndMultipleParts) {
 }
 
 TEST(ChannelVoiceTest, ScanStopsAtSecondHit) {
-  std::vector<PartRecordBytes> parts(4, MakePart(1, 0, 0, 0));
+  std::vector<PartRecord> parts(4, MakePart(1, 0, 0, 0));
   parts[0] = MakePart(0, 0, 0, 0);
   const ChannelPartScan many = ScanChannelParts(parts, 1);
   EXPECT_EQ(many.count, 2);

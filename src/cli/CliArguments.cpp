@@ -1,0 +1,196 @@
+#include "CliArguments.h"
+
+#include <charconv>
+#include <map>
+#include <set>
+
+namespace ravlo {
+
+const char* const kCliUsage = R"(usage: ravlo-cli <command> [options]
+
+Commands:
+  ports
+      List the MIDI output ports as "index: name". The built-in "Ravlo Monitor"
+      port, which accepts everything and needs no synthesizer, comes last.
+
+  state [--load FILE]... [--unit N] [--store-unrecognized]
+      Take the files in, in order, as File Open does (the model is reset once
+      before the first file, so several files merge), then print the model,
+      one line per item, bytes as two-digit upper-case hex:
+        system: <7 bytes>
+        reverb <type>: <20 bytes>          chorus <type>: <21 bytes>
+        variation <type>: <16 decimal values> | <11 setting bytes>
+        part <1..16>: <111 bytes>          drumkit <1..2>: <MSB> <program> <LSB>
+        drum <1..2> <note>: <16 bytes>     channel <1..16>: <MSB> <voice> <LSB> | <11 bytes>
+        uservoice <1..32>: <61 common bytes> | <4 x 80 element bytes>
+
+  save -o OUT.syx [--load FILE]... [--categories LIST] [--bulk LIST] [--unit N]
+       [--ad-reset] [--store-unrecognized]
+      Open the files as above, run the send pass in saving mode and write what
+      it recorded. LIST is comma-separated from
+      reset,system,reverb,chorus,variation,part,drum1,drum2. By default all
+      eight categories are sent with only their non-default parameters;
+      --categories chooses the categories, --bulk sends all parameters of the
+      categories named. --unit sets the unit number (0..15), --ad-reset makes
+      the reset also reset the A/D parts and the mixer.
+
+  review [--load FILE]... [--categories LIST] [--bulk LIST] [--unit N] [--ad-reset]
+      Print the text the Review command shows for that pass.
+
+  scan FILE
+      Print each message the intake cuts from FILE (MIDI-file mode for files
+      starting with "MThd") as "<offset> <length> <hex bytes>", applying nothing.
+
+  convert-q3v BANK.q3v [--unit N]
+      Convert a QS300 voice bank into four .syx files beside it and print their paths.
+
+  patches FILE.syx... [-o OUT.txt]
+      The QS300 patch list of the files, to standard output or to OUT (CR LF line ends).
+
+  send [--port INDEX] [--unit N] [--delay MS] FILE...
+      Open the files into the model on an output port (the monitor port by
+      default), passing every message on with a pause before each (10 ms, or
+      MS), so the synthesizer follows.
+
+Unrecognised messages are reported on standard error with their counts and
+dropped; --store-unrecognized writes them to RavloError.syx beside the file
+instead. Exit status: 0 success, 1 a file could not be read or written, 2 usage.
+)";
+
+namespace {
+
+bool ParseNumber(const std::string& text, int low, int high, int& value) {
+  int parsed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+CategoryChoice* FindCategory(SendChoices& choices, const std::string& name, bool& reset) {
+  const std::map<std::string, CategoryChoice*> categories{
+      {"system", &choices.system},       {"reverb", &choices.reverb}, {"chorus", &choices.chorus},
+      {"variation", &choices.variation}, {"part", &choices.part},     {"drum1", &choices.drum1},
+      {"drum2", &choices.drum2}};
+  reset = name == "reset";
+  const auto found = categories.find(name);
+  return found != categories.end() ? found->second : nullptr;
+}
+
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = list.find(',', start);
+    const std::size_t end = comma == std::string::npos ? list.size() : comma;
+    items.push_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  return items;
+}
+
+bool ApplyCategories(const std::string& list, SendChoices& choices, std::string& error) {
+  SendChoices chosen = choices;
+  chosen.ClearCategories();
+  for (const std::string& name : SplitList(list)) {
+    bool reset = false;
+    CategoryChoice* category = FindCategory(chosen, name, reset);
+    if (reset) {
+      chosen.reset = true;
+    } else if (category != nullptr) {
+      category->send = true;
+    } else {
+      error = "unknown category \"" + name + "\"";
+      return false;
+    }
+  }
+  choices = chosen;
+  return true;
+}
+
+bool ApplyBulk(const std::string& list, SendChoices& choices, std::string& error) {
+  for (const std::string& name : SplitList(list)) {
+    bool reset = false;
+    CategoryChoice* category = FindCategory(choices, name, reset);
+    if (category != nullptr) {
+      category->nonDefaultOnly = false;
+    } else if (!reset) {  // Reset has no non-default box: naming it changes nothing
+      error = "unknown category \"" + name + "\"";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& arguments,
+                       std::string& error) {
+  if (argv.empty()) {
+    error = "no command";
+    return false;
+  }
+  arguments.command = argv[0];
+  // Controllers travel as channel messages and never reach a saved file.
+  arguments.choices.controllers.send = false;
+  std::string categories;
+  std::string bulk;
+  for (std::size_t i = 1; i < argv.size(); ++i) {
+    const std::string& option = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argv.size()) {
+        error = option + " needs a value";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    std::string text;
+    if (option == "--load") {
+      if (!value(text)) return false;
+      arguments.loads.push_back(text);
+    } else if (option == "-o" || option == "--output") {
+      if (!value(arguments.output)) return false;
+    } else if (option == "--categories") {
+      if (!value(categories)) return false;
+    } else if (option == "--bulk") {
+      if (!value(bulk)) return false;
+    } else if (option == "--unit") {
+      if (!value(text) || !ParseNumber(text, 0, 15, arguments.unit)) {
+        if (error.empty()) error = "--unit takes a number from 0 to 15";
+        return false;
+      }
+    } else if (option == "--port") {
+      int port = 0;
+      if (!value(text) || !ParseNumber(text, -1, 1 << 20, port)) {
+        if (error.empty()) error = "--port takes a port index";
+        return false;
+      }
+      arguments.port = port;
+    } else if (option == "--delay") {
+      int delay = 0;
+      if (!value(text) ||
+          !ParseNumber(text, 0, static_cast<int>(SendChoices::kMaxDelayMs), delay)) {
+        if (error.empty()) error = "--delay takes milliseconds from 0 to 1000";
+        return false;
+      }
+      arguments.delayMs = static_cast<unsigned>(delay);
+    } else if (option == "--ad-reset") {
+      arguments.adReset = true;
+    } else if (option == "--store-unrecognized") {
+      arguments.storeUnrecognised = true;
+    } else if (!option.empty() && option[0] == '-' && option != "-") {
+      error = "unknown option " + option;
+      return false;
+    } else {
+      arguments.files.push_back(option);
+    }
+  }
+  if (!categories.empty() && !ApplyCategories(categories, arguments.choices, error)) return false;
+  if (!bulk.empty() && !ApplyBulk(bulk, arguments.choices, error)) return false;
+  return true;
+}
+
+}  // namespace ravlo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sendpass/SendChoices.h"
+
+namespace ravlo {
+
+// The parsed command line of ravlo-cli.
+struct CliArguments {
+  std::string command;
+  std::vector<std::string> loads;   // --load FILE, in order
+  std::vector<std::string> files;   // positional files
+  std::string output;               // -o FILE
+  SendChoices choices;              // --categories, --bulk
+  int unit = 0;                     // --unit N
+  bool adReset = false;             // --ad-reset
+  bool storeUnrecognised = false;   // --store-unrecognized
+  std::optional<int> port;          // --port INDEX
+  std::optional<unsigned> delayMs;  // --delay MS
+};
+
+// Fills `arguments` from argv; on a usage error returns false with a reason.
+bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& arguments,
+                       std::string& error);
+
+extern const char* const kCliUsage;
+
+}  // namespace ravlo

@@ -1,0 +1,77 @@
+#include "CliSession.h"
+
+#include <ostream>
+
+#include "platform/ThreadPauser.h"
+
+namespace ravlo {
+
+namespace {
+
+// Without a synthesizer listening there is nothing to pace for.
+class NoPauser final : public Pauser {
+ public:
+  void Pause(unsigned) override {}
+};
+
+std::unique_ptr<Pauser> MakePauser(bool paced) {
+  if (paced) return std::make_unique<ThreadPauser>();
+  return std::make_unique<NoPauser>();
+}
+
+}  // namespace
+
+CliSession::CliSession(const Options& options, std::ostream& messages)
+    : options_(options),
+      messages_(messages),
+      prompts_(messages),
+      midi_("ravlo-cli", options.platformPorts ? PlatformMidi::Ports::PlatformAndMonitor
+                                               : PlatformMidi::Ports::MonitorOnly),
+      pauser_(MakePauser(options.paced)),
+      device_(midi_.Backend(), prompts_),
+      model_(device_, *this, *pauser_, options.unit),
+      intake_(model_, prompts_, progress_, *this),
+      file_(model_, intake_, prompts_, settings_) {
+  model_.Initialise();
+  model_.SetResetAdMixer(options.adReset);
+  intake_.SetUnrecognisedPolicy(options.storeUnrecognised
+                                    ? SysexIntake::UnrecognisedPolicy::Store
+                                    : SysexIntake::UnrecognisedPolicy::Report);
+  intake_.SetMessagePause(options.messagePauseMs);
+}
+
+bool CliSession::OpenPort() {
+  const int port = options_.port >= 0 ? options_.port : midi_.MonitorIndex();
+  if (device_.Open(port)) return true;
+  messages_ << "ravlo-cli: cannot open MIDI output port " << port << '\n';
+  return false;
+}
+
+bool CliSession::Load(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (!file_.Read(path)) return false;
+  }
+  model_.Channels().SyncAllChannelsFromParts();
+  return true;
+}
+
+void CliSession::ResetModel() {
+  if (model_.SendReset()) model_.ResetToDefaults();
+}
+
+void CliSession::ResetRequested() {
+  ResetModel();
+}
+
+void CliSession::AllParametersReset() {
+  model_.ResetToDefaults();
+}
+
+void CliSession::AutoReset() {
+  // Once, before the first file: the files that follow merge into it.
+  if (resetDone_) return;
+  resetDone_ = true;
+  ResetModel();
+}
+
+}  // namespace ravlo

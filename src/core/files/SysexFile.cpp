@@ -1,0 +1,94 @@
+#include "files/SysexFile.h"
+
+#include "files/FileIo.h"
+#include "files/VoiceBankFile.h"
+#include "intake/SysexIntake.h"
+#include "model/XgModel.h"
+#include "platform/SettingsStore.h"
+
+namespace ravlo {
+
+namespace {
+
+constexpr const char* kErrorGettingFileName = "Error getting file name";
+
+}  // namespace
+
+SysexFile::SysexFile(XgModel& model, SysexIntake& intake, UserPrompts& prompts,
+                     SettingsStore& settings)
+    : model_(model),
+      intake_(intake),
+      prompts_(prompts),
+      settings_(settings),
+      directory_(settings.ReadString(kSysexDirKey).value_or("")) {}
+
+SysexFile::~SysexFile() {
+  settings_.WriteString(kSysexDirKey, directory_);
+}
+
+const std::vector<FileFilter>& SysexFile::Filters() {
+  static const std::vector<FileFilter> filters{
+      {"XG Sysex Files(*.syx)", "*.syx"},
+      {"XG MIDI Files(*.mid)", "*.mid"},
+      {"QS300 Sysex Files(*.q3v)", "*.q3v"},
+      {"Other (*.*)", "*.*"},
+  };
+  return filters;
+}
+
+void SysexFile::TakePath(const std::string& path) {
+  currentPath_ = path;
+  directory_ = DirectoryOf(path);
+}
+
+bool SysexFile::Open() {
+  const FileChoice choice = prompts_.ChooseFileToOpen({Filters(), directory_, "", false});
+  if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
+  if (!choice.Chosen()) return false;
+  TakePath(choice.paths.front());
+  return Read(currentPath_);
+}
+
+bool SysexFile::Read(const std::string& path) {
+  TakePath(path);
+  std::vector<std::uint8_t> image;
+  const FileResult read = ReadWholeFile(path, image);
+  if (!read.ok) {
+    prompts_.ShowMessage(read.error, MessageIcon::Stop);
+    currentPath_.clear();
+    return false;
+  }
+  image_ = std::move(image);
+  lastKind_ = Kind::None;
+  if (IsVoiceBankFile(image_)) {
+    const VoiceBankConversion conversion = ConvertVoiceBank(image_, path, model_.UnitNumber());
+    for (const std::string& error : conversion.errors)
+      prompts_.ShowMessage(error, MessageIcon::Stop);
+    lastKind_ = Kind::VoiceBank;
+    return true;
+  }
+  const IntakeResult result = intake_.LoadSysexStream(image_, directory_);
+  lastKind_ = result.midiFile ? Kind::MidiFile : Kind::PlainSysex;
+  return true;
+}
+
+bool SysexFile::ChooseSaveName() {
+  const FileChoice choice = prompts_.ChooseFileToSave({Filters(), directory_, "syx", false});
+  if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
+  if (!choice.Chosen()) return false;
+  TakePath(choice.paths.front());
+  return true;
+}
+
+bool SysexFile::Write(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (!path.empty()) currentPath_ = path;
+  const FileResult written = WriteWholeFile(currentPath_, bytes);
+  if (!written.ok) {
+    prompts_.ShowMessage(written.error, MessageIcon::Stop);
+    currentPath_.clear();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ravlo

@@ -1,0 +1,507 @@
+#include "review/ReviewText.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "drums/DrumNoteTables.h"
+#include "drums/DrumParameterTable.h"
+#include "effects/EffectAddresses.h"
+#include "effects/EffectKind.h"
+#include "effects/EffectLookups.h"
+#include "intake/SysexScanner.h"
+#include "messages/XgMessage.h"
+#include "messages/XgMessages.h"
+#include "model/XgModel.h"
+#include "parts/PartParameterTable.h"
+#include "parts/PartRecord.h"
+#include "platform/ProgressLabel.h"
+
+namespace ravlo {
+
+namespace {
+
+using Bytes = std::span<const std::uint8_t>;
+
+// Universal messages are only described in their short forms (6..8 bytes);
+// Yamaha messages need the address and at least one data byte.
+constexpr std::size_t kShortestDescribed = 6;
+constexpr std::size_t kShortestYamaha = 9;
+constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
+constexpr std::uint8_t kUniversalRealTime = 0x7F;
+
+// Upper nibble of the device byte.
+constexpr std::uint8_t kBulkDumpKind = 0x0;
+constexpr std::uint8_t kParameterChangeKind = 0x1;
+// A parameter change carries its data from here up to the F7.
+constexpr std::size_t kParameterDataStart = 7;
+
+// Address highs (and mids) of the blocks.
+constexpr std::uint8_t kSystemHigh = 0x00;
+constexpr std::uint8_t kEffectHigh = 0x02;
+constexpr std::uint8_t kEffectMid = 0x01;
+constexpr std::uint8_t kPartHigh = 0x08;
+constexpr std::uint8_t kAdPartHigh = 0x10;
+constexpr std::uint8_t kAdSystemHigh = 0x11;
+constexpr std::uint8_t kDrumSetup1High = 0x30;
+constexpr std::uint8_t kDrumSetup2High = 0x31;
+
+// System address lows.
+constexpr std::uint8_t kMasterTuneLow = 0x00;
+constexpr std::uint8_t kMasterVolumeLow = 0x04;
+constexpr std::uint8_t kTransposeLow = 0x06;
+constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
+constexpr std::uint8_t kXgSystemOnLow = 0x7E;
+constexpr std::uint8_t kAllParameterResetLow = 0x7F;
+constexpr int kTuneCentre = 1024;
+constexpr int kTransposeCentre = 64;
+constexpr int kDetuneCentre = 128;
+
+// Effect bulk dumps: where each starts and the one count it may carry.
+struct EffectDump {
+  std::uint8_t addressLow;
+  std::size_t count;
+  EffectKind kind;
+};
+constexpr std::array<EffectDump, 6> kEffectDumps = {{
+    {0x00, 14, EffectKind::Reverb},
+    {0x10, 6, EffectKind::Reverb},
+    {0x20, 15, EffectKind::Chorus},
+    {0x30, 6, EffectKind::Chorus},
+    {0x40, 33, EffectKind::Variation},
+    {0x70, 6, EffectKind::Variation},
+}};
+
+// Part bulk dumps: the count alone says which half of the record they hold.
+constexpr std::size_t kPartFirstHalfCount = part_address::kFirstHalfEnd + 1;
+constexpr std::size_t kPartSecondHalfCount =
+    part_address::kLast - part_address::kSecondHalfStart + 1;
+static_assert(kPartFirstHalfCount == 41 && kPartSecondHalfCount == 63);
+
+[[gnu::format(printf, 2, 3)]] void AppendFormat(std::string& text, const char* format, ...) {
+  char buffer[96];
+  va_list args;
+  va_start(args, format);
+  const int written = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  if (written > 0) {
+    text.append(buffer, std::min(static_cast<std::size_t>(written), sizeof buffer - 1));
+  }
+}
+
+// The bytes from `offset` on; none when the span is shorter.
+Bytes From(Bytes bytes, std::size_t offset) {
+  return offset < bytes.size() ? bytes.subspan(offset) : Bytes{};
+}
+
+bool IsXgFamilyModel(std::uint8_t model) {
+  return model == kAdModelId || model == kQs300ModelId || model == kXgModelId ||
+         model == kMixerModelId;
+}
+
+// Parameters whose value travels as two data bytes.
+bool IsPairAddress(std::uint8_t high, std::uint8_t low) {
+  if (high == kEffectHigh) {
+    return low == kReverbTypeAddressLow || low == kChorusTypeAddressLow ||
+           low == kVariationTypeAddressLow ||
+           VariationParamForAddress(low).value_or(kVariationParamCount) <=
+               kVariationTwoByteParamCount;
+  }
+  return high == kPartHigh && low == part_address::kDetuneMsb;
+}
+
+// Writes the text of one recorded stream. Every describing function returns
+// false when the data ran out before its text was complete; what it wrote so
+// far stays.
+class ReviewWriter {
+ public:
+  ReviewWriter(const XgModel& model, std::string& text) : model_(model), text_(text) {}
+
+  void Summary();
+  void Message(Bytes m);
+
+ private:
+  void Universal(Bytes m);
+  void BulkDump(Bytes m);
+  void ParameterChange(Bytes m);
+
+  void XgBulk(Bytes m, Bytes data);
+  void SystemBulk(Bytes data);
+  void EffectBulk(std::uint8_t low, Bytes data);
+  void PartBulk(std::uint8_t part, Bytes data);
+  // One line per parameter from `firstLow` on, each followed by "\n".
+  bool Lines(std::uint8_t high, std::uint8_t mid, std::uint8_t firstLow, Bytes data);
+
+  // The text of one XG parameter with its data from `data` on.
+  bool Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data);
+  bool System(std::uint8_t low, Bytes data);
+  bool Effect(std::uint8_t low, Bytes data);
+  bool EffectType(EffectKind kind, Bytes data);
+  bool ReverbOrChorus(EffectKind kind, std::uint8_t low, Bytes data);
+  bool Variation(std::uint8_t low, Bytes data);
+  bool Part(std::uint8_t part, std::uint8_t low, Bytes data);
+  bool Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes data);
+  // "\t%u\t( %2.2X )h" with the first data byte.
+  bool ByteValue(Bytes data);
+
+  std::string_view VariationParamName(std::size_t param) const;
+
+  const XgModel& model_;
+  std::string& text_;
+};
+
+void ReviewWriter::Summary() {
+  const PartModel& parts = model_.Parts();
+  for (int part = 0; part < parts.Count(); ++part) {
+    const PartRecord& record = *parts.Record(part);
+    AppendFormat(text_, "Part %d\t Channel ", part + 1);
+    const std::uint8_t channel = record[part_address::kReceiveChannel];
+    if (channel == kPartOff) {
+      text_ += "Off\t ";
+    } else {
+      AppendFormat(text_, "%u\t ", channel + 1u);
+    }
+    text_ += parts.PartVoiceName(part).name;
+    text_ += "\n";
+  }
+
+  const EffectModel& effects = model_.Effects();
+  const auto typeName = [&effects](EffectKind kind) {
+    return EffectTypeName(kind, static_cast<std::size_t>(effects.Type(kind)));
+  };
+  text_ += "\nReverb Type:\t";
+  text_ += typeName(EffectKind::Reverb);
+  text_ += "\nChorus Type:\t";
+  text_ += typeName(EffectKind::Chorus);
+  text_ += "\nVariation Type:\t";
+  text_ += typeName(EffectKind::Variation);
+  text_ += "\n\n";
+
+  for (int setup = 0; setup < kDrumSetupCount; ++setup) {
+    AppendFormat(text_, "Drum Set %d:\t", setup + 1);
+    text_ += model_.Drums().DrumKitName(setup);
+    text_ += "\n";
+  }
+  text_ += "\n";
+}
+
+void ReviewWriter::Message(Bytes m) {
+  if (m.size() < kShortestDescribed) return;
+  if (m.size() < kShortestYamaha) {
+    Universal(m);
+    return;
+  }
+  if (m[1] != kYamahaId || !IsXgFamilyModel(m[3])) return;
+  switch (m[2] >> 4) {
+    case kBulkDumpKind:
+      BulkDump(m);
+      break;
+    case kParameterChangeKind:
+      ParameterChange(m);
+      break;
+    default:
+      break;
+  }
+}
+
+void ReviewWriter::Universal(Bytes m) {
+  if (m[1] == kUniversalNonRealTime) {
+    text_ += "Universal Non RT\t";
+    text_ += m[3] == 0x09 && m[4] == 0x01 ? "Gen. MIDI\tOn" : "Unknown";
+  } else if (m[1] == kUniversalRealTime) {
+    text_ += "Universal RT\t";
+    if (m[3] != 0x04 || m[4] != 0x01) {
+      text_ += "Unknown";
+      return;
+    }
+    text_ += "M. Volume\t";
+    // The volume's MSB; a 6-byte message ends before it.
+    if (m.size() > 6) AppendFormat(text_, "%u", m[6]);
+  }
+}
+
+void ReviewWriter::BulkDump(Bytes m) {
+  const std::size_t count = BulkByteCount(m).value_or(0);
+  if (m.size() != count + kBulkOverhead) {
+    text_ += "Wrong data size in bulk dump";
+    return;
+  }
+  switch (m[3]) {
+    case kAdModelId:
+      text_ += "Bulk A/D System";
+      break;
+    case kQs300ModelId:
+      text_ += "Bulk User Voice";
+      break;
+    case kMixerModelId:
+      text_ += "Bulk Mixer";
+      break;
+    default:
+      XgBulk(m, m.subspan(kBulkHeaderSize, count));
+      break;
+  }
+}
+
+void ReviewWriter::XgBulk(Bytes m, Bytes data) {
+  const std::uint8_t high = m[6];
+  const std::uint8_t mid = m[7];
+  const std::uint8_t low = m[8];
+  if (high == kSystemHigh && mid == 0) {
+    SystemBulk(data);
+  } else if (high == kEffectHigh && mid == kEffectMid) {
+    EffectBulk(low, data);
+  } else if (high == kPartHigh && mid < kPartCount) {
+    PartBulk(mid, data);
+  } else if (high == kAdPartHigh && mid <= 1) {
+    text_ += "Bulk A/D Part";
+  } else if (high == kAdSystemHigh && mid == 0) {
+    text_ += "Bulk A/D System";
+  } else if ((high == kDrumSetup1High || high == kDrumSetup2High) && m[5] == kDrumParameterCount &&
+             DrumSetups::IsNote(mid)) {
+    text_ += "\n";
+    Lines(high, mid, 0, data.first(kDrumParameterCount));
+  } else {
+    text_ += "Process Bulk Dump Failed";
+  }
+}
+
+void ReviewWriter::SystemBulk(Bytes data) {
+  // The attenuator (data byte 5) is left out.
+  text_ += "\n";
+  for (const std::uint8_t low : {kMasterTuneLow, kMasterVolumeLow, kTransposeLow}) {
+    if (!System(low, From(data, low))) return;
+    text_ += "\n";
+  }
+}
+
+void ReviewWriter::EffectBulk(std::uint8_t low, Bytes data) {
+  const auto dump = std::find_if(kEffectDumps.begin(), kEffectDumps.end(),
+                                 [low](const EffectDump& d) { return d.addressLow == low; });
+  if (dump == kEffectDumps.end()) {
+    text_ += "Process Bulk Effect Msg Failed";
+    return;
+  }
+  if (data.size() != dump->count) {
+    switch (dump->kind) {
+      case EffectKind::Reverb:
+        text_ += "Wrong Reverb Data Size";
+        break;
+      case EffectKind::Chorus:
+        text_ += "Wrong Chorus Data Size";
+        break;
+      case EffectKind::Variation:
+        text_ += "Wrong Variation Data Size";
+        break;
+    }
+    return;
+  }
+  text_ += "\n";
+  Lines(kEffectHigh, kEffectMid, low, data);
+}
+
+void ReviewWriter::PartBulk(std::uint8_t part, Bytes data) {
+  std::uint8_t firstLow = 0;
+  if (data.size() == kPartFirstHalfCount) {
+    firstLow = 0;
+  } else if (data.size() == kPartSecondHalfCount) {
+    firstLow = part_address::kSecondHalfStart;
+  } else {
+    text_ += "Wrong Part Data Size";
+    return;
+  }
+  text_ += "\n";
+  Lines(kPartHigh, part, firstLow, data);
+}
+
+bool ReviewWriter::Lines(std::uint8_t high, std::uint8_t mid, std::uint8_t firstLow, Bytes data) {
+  std::size_t offset = 0;
+  while (offset < data.size()) {
+    const auto low = static_cast<std::uint8_t>(firstLow + offset);
+    if (!Parameter(high, mid, low, data.subspan(offset))) return false;
+    text_ += "\n";
+    offset += IsPairAddress(high, low) ? 2 : 1;
+  }
+  return true;
+}
+
+void ReviewWriter::ParameterChange(Bytes m) {
+  switch (m[3]) {
+    case kAdModelId:
+      text_ += "Bulk A/D System";
+      break;
+    case kQs300ModelId:
+      break;
+    case kMixerModelId:
+      text_ += "Bulk Mixer";
+      break;
+    default:
+      Parameter(m[4], m[5], m[6],
+                m.subspan(kParameterDataStart, m.size() - kParameterDataStart - 1));
+      break;
+  }
+}
+
+bool ReviewWriter::Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data) {
+  if (high == kSystemHigh && mid == 0) return System(low, data);
+  if (high == kEffectHigh && mid == kEffectMid) return Effect(low, data);
+  if (high == kPartHigh && mid < kPartCount) return Part(mid, low, data);
+  if (high == kAdPartHigh && mid <= 1) {
+    text_ += "Bulk A/D Part";
+  } else if (high == kAdSystemHigh && mid == 0) {
+    text_ += "Bulk A/D System";
+  } else if (high == kDrumSetup1High || high == kDrumSetup2High) {
+    return Drum(high - kDrumSetup1High, mid, low, data);
+  }
+  return true;
+}
+
+bool ReviewWriter::System(std::uint8_t low, Bytes data) {
+  text_ += "System\t";
+  switch (low) {
+    case kMasterTuneLow: {
+      if (data.size() < 4) return false;
+      const int tune = (data[0] << 12 | data[1] << 8 | data[2] << 4 | data[3]) - kTuneCentre;
+      AppendFormat(text_, "Tune\t%d\t( %2.2X )( %2.2X )( %2.2X )( %2.2X )h", tune, data[0], data[1],
+                   data[2], data[3]);
+      return true;
+    }
+    case kMasterVolumeLow:
+      if (data.empty()) return false;
+      AppendFormat(text_, "Volume\t%u\t( %2.2X )h", data[0], data[0]);
+      return true;
+    case kTransposeLow:
+      if (data.empty()) return false;
+      AppendFormat(text_, "Transpose\t%d\t( %2.2X )h", data[0] - kTransposeCentre, data[0]);
+      return true;
+    case kDrumSetupResetLow:
+      if (data.empty()) return false;
+      if (data[0] == 0) text_ += "Drum1 Reset";
+      if (data[0] == 1) text_ += "Drum2 Reset";
+      return true;
+    case kXgSystemOnLow:
+      text_ += "XG_System_On";
+      return true;
+    case kAllParameterResetLow:
+      text_ += "Reset_All";
+      return true;
+    default:
+      text_ += "Unknown";
+      return true;
+  }
+}
+
+bool ReviewWriter::Effect(std::uint8_t low, Bytes data) {
+  if (low < kChorusTypeAddressLow) {
+    text_ += "Reverb\t";
+    return ReverbOrChorus(EffectKind::Reverb, low, data);
+  }
+  if (low < kVariationTypeAddressLow) {
+    text_ += "Chorus\t";
+    return ReverbOrChorus(EffectKind::Chorus, low, data);
+  }
+  if (low < 0x80) {
+    text_ += "Variatn\t";
+    return Variation(low, data);
+  }
+  return true;
+}
+
+bool ReviewWriter::EffectType(EffectKind kind, Bytes data) {
+  if (data.size() < 2) return false;
+  const std::optional<std::size_t> type = FindEffectType(kind, data[0], data[1]);
+  text_ += type ? EffectTypeName(kind, *type) : std::string_view("Unknown");
+  AppendFormat(text_, "\t\t( %2.2X )( %2.2X )h", data[0], data[1]);
+  return true;
+}
+
+bool ReviewWriter::ReverbOrChorus(EffectKind kind, std::uint8_t low, Bytes data) {
+  if (low == EffectTypeAddress(kind)) return EffectType(kind, data);
+  const std::optional<std::string_view> name =
+      kind == EffectKind::Reverb ? ReverbReviewName(low) : ChorusReviewName(low);
+  if (!name) return true;
+  text_ += *name;
+  return ByteValue(data);
+}
+
+bool ReviewWriter::Variation(std::uint8_t low, Bytes data) {
+  if (low == kVariationTypeAddressLow) return EffectType(EffectKind::Variation, data);
+  if (const std::optional<std::string_view> name = VariationSettingReviewName(low)) {
+    text_ += *name;
+    return ByteValue(data);
+  }
+  const std::optional<std::size_t> param = VariationParamForAddress(low);
+  if (!param) return true;
+  text_ += VariationParamName(*param);
+  if (*param > kVariationTwoByteParamCount) return ByteValue(data);
+  if (data.size() < 2) return false;
+  AppendFormat(text_, "\t%u\t( %2.2X )( %2.2X )h", data[0] * 128u + data[1], data[0], data[1]);
+  return true;
+}
+
+bool ReviewWriter::Part(std::uint8_t part, std::uint8_t low, Bytes data) {
+  AppendFormat(text_, "Part %u\t", part + 1u);
+  text_ += PartParameterName(low);
+  if (low != part_address::kDetuneMsb) return ByteValue(data);
+  if (data.size() < 2) return false;
+  AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )h", (data[0] << 4 | data[1]) - kDetuneCentre,
+               data[0], data[1]);
+  return true;
+}
+
+bool ReviewWriter::Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes data) {
+  AppendFormat(text_, "%d ", setup + 1);
+  text_ += model_.Drums().DrumNoteName(setup, note - kFirstDrumNote);
+  text_ += "\t";
+  text_ += DrumParameterName(low);
+  text_ += "\t";
+  if (data.empty()) return false;
+  AppendFormat(text_, "%u\t( %2.2X )h", data[0], data[0]);
+  return true;
+}
+
+bool ReviewWriter::ByteValue(Bytes data) {
+  if (data.empty()) return false;
+  AppendFormat(text_, "\t%u\t( %2.2X )h", data[0], data[0]);
+  return true;
+}
+
+// Parameters are named by the Variation type the model runs now, whatever
+// type the recorded stream selected.
+std::string_view ReviewWriter::VariationParamName(std::size_t param) const {
+  const auto type = static_cast<std::size_t>(model_.Effects().Type(EffectKind::Variation));
+  const std::size_t descriptor = VariationParamDescriptor(type, param - 1);
+  if (descriptor == 0) return "*Unused*";
+  std::int32_t ampType = -1;
+  if (const auto row = model_.Effects().GetEffectRow(EffectKind::Variation, type);
+      row && row->Size() > 1) {
+    ampType = row->Values()[1];
+  }
+  return VariationParamLabel(descriptor, ampType);
+}
+
+}  // namespace
+
+bool BuildReviewText(const XgModel& model, std::span<const std::uint8_t> recorded,
+                     std::string& text, ProgressLabel& progress) {
+  ReviewWriter writer(model, text);
+  writer.Summary();
+  AppendFormat(text, "Total Bytes:\t%zu\n\n", recorded.size());
+
+  SysexScanner scanner = SysexScanner::Plain(recorded);
+  unsigned number = 0;
+  while (const std::optional<ScannedMessage> found = scanner.Next()) {
+    ++number;
+    const Bytes message = scanner.MessageBytes(*found);
+    std::string label;
+    AppendFormat(label, "Sysex Msg %u", number);
+    progress.SetItem(label);
+    AppendFormat(text, "%03u - %02zu Bytes\t", number, message.size());
+    writer.Message(message);
+    text += "\n";
+  }
+  return true;
+}
+
+}  // namespace ravlo

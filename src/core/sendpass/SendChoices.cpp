@@ -1,0 +1,22 @@
+#include "sendpass/SendChoices.h"
+
+#include <initializer_list>
+
+namespace ravlo {
+
+void SendChoices::ClearCategories() {
+  reset = false;
+  for (CategoryChoice* choice :
+       {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
+    choice->send = false;
+  }
+}
+
+void SendChoices::ClearNonDefaultBoxes() {
+  for (CategoryChoice* choice :
+       {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
+    choice->nonDefaultOnly = false;
+  }
+}
+
+}  // namespace ravlo

@@ -1,0 +1,35 @@
+#pragma once
+
+namespace ravlo {
+
+// What the Send dialog chose for one category: whether it is sent, and
+// whether only the parameters that differ from their defaults go.
+struct CategoryChoice {
+  bool send = true;
+  bool nonDefaultOnly = true;
+};
+
+// The Send dialog's values, as it opens: every box on.
+struct SendChoices {
+  static constexpr unsigned kMaxDelayMs = 1000;
+
+  bool reset = true;
+  CategoryChoice system;
+  CategoryChoice reverb;
+  CategoryChoice chorus;
+  CategoryChoice variation;
+  CategoryChoice part;
+  CategoryChoice drum1;
+  CategoryChoice drum2;
+  CategoryChoice controllers;
+  unsigned delayMs = 0;
+  // Save, Save As and Review record the pass; channel messages cannot be
+  // recorded, so the Controllers category is off in this mode.
+  bool savingMode = false;
+
+  // "&Clear": every category box off; "C&lear": every non-default box off.
+  void ClearCategories();
+  void ClearNonDefaultBoxes();
+};
+
+}  // namespace ravlo

@@ -1,0 +1,91 @@
+#include "sendpass/SendPass.h"
+
+#include <string>
+
+#include "model/XgModel.h"
+#include "platform/ProgressLabel.h"
+#include "sendpass/SendChoices.h"
+#include "sendpass/SendPassHooks.h"
+
+namespace ravlo {
+
+namespace {
+
+void SendEffect(XgModel& model, SendPassHooks& hooks, EffectKind kind, const CategoryChoice& choice,
+                unsigned delay) {
+  const int shown = hooks.SaveEffectEditor(kind);
+  const int type = shown >= 0 ? shown : model.Effects().Type(kind);
+  model.Effects().SendEffectBlock(kind, type, choice.nonDefaultOnly, delay);
+}
+
+void SendControllers(XgModel& model, const SendChoices& choices, ProgressLabel& progress) {
+  const bool nonDefaultOnly = choices.controllers.nonDefaultOnly;
+  for (int channel = 0; channel < kMidiChannelCount; ++channel) {
+    progress.SetItem("Controllers Channel " + std::to_string(channel));
+    // A part send already carries the voices, unless only differences go.
+    const bool voice = nonDefaultOnly || !choices.part.send;
+    // A failure ends the category, as in every other block.
+    if (voice && !model.Channels().SendChannelVoice(channel, nonDefaultOnly, choices.delayMs))
+      return;
+    if (!model.Channels().SendChannelControllers(channel, nonDefaultOnly, choices.delayMs)) return;
+  }
+}
+
+}  // namespace
+
+void RunSendPass(XgModel& model, const SendChoices& choices, SendPassHooks& hooks,
+                 ProgressLabel& progress) {
+  const unsigned delay = choices.delayMs;
+  progress.Show();
+  hooks.StoreControllersEditor();
+  if (choices.reset) {
+    progress.SetItem("Reset");
+    model.SendReset();
+  }
+  if (choices.system.send) {
+    progress.SetItem("System");
+    hooks.StoreSystemEditor();
+    model.System().SendSystemBlock(choices.system.nonDefaultOnly, delay);
+  }
+  const struct {
+    EffectKind kind;
+    const CategoryChoice& choice;
+    const char* label;
+  } effects[] = {{EffectKind::Reverb, choices.reverb, "Reverb"},
+                 {EffectKind::Chorus, choices.chorus, "Chorus"},
+                 {EffectKind::Variation, choices.variation, "Variation"}};
+  for (const auto& effect : effects) {
+    if (!effect.choice.send) continue;
+    progress.SetItem(effect.label);
+    SendEffect(model, hooks, effect.kind, effect.choice, delay);
+  }
+  if (choices.part.send) {
+    progress.SetItem("Parts");
+    model.Parts().SendParts(choices.part.nonDefaultOnly, delay);
+  }
+  if (choices.drum1.send) {
+    progress.SetItem("Drum 1");
+    model.Drums().SendDrumSetup(0, choices.drum1.nonDefaultOnly, delay);
+  }
+  if (choices.drum2.send) {
+    progress.SetItem("Drum 2");
+    model.Drums().SendDrumSetup(1, choices.drum2.nonDefaultOnly, delay);
+  }
+  // Channel messages cannot be recorded: a saving pass never sends them.
+  if (choices.controllers.send && !choices.savingMode) SendControllers(model, choices, progress);
+  progress.Close();
+}
+
+std::optional<std::vector<std::uint8_t>> RecordSendPass(XgModel& model, SendChoices choices,
+                                                        SendPassHooks& hooks,
+                                                        ProgressLabel& progress) {
+  if (!model.BeginRecording()) return std::nullopt;
+  choices.savingMode = true;
+  RunSendPass(model, choices, hooks, progress);
+  const std::span<const std::uint8_t> recorded = model.TakeRecording();
+  std::vector<std::uint8_t> bytes(recorded.begin(), recorded.end());
+  model.EndRecording();
+  return bytes;
+}
+
+}  // namespace ravlo

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "files/FileIo.h"
+#include "intake/IntakeHost.h"
+#include "intake/SysexIntake.h"
+#include "messages/XgMessages.h"
+#include "support/ModelFixture.h"
+#include "support/RecordingProgress.h"
+
+namespace ravlo {
+namespace {
+
+using test::Bytes;
+using Image = std::vector<std::uint8_t>;
+
+class CountingHost final : public IntakeHost {
+ public:
+  void AutoReset() override { ++autoResets; }
+  int autoResets = 0;
+};
+
+class SysexIntakeTest : public test::ModelFixture {
+ protected:
+  SysexIntakeTest() {
+    directory =
+        std::filesystem::temp_directory_path() / ("ravlo-intake-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
+  }
+  ~SysexIntakeTest() override { std::filesystem::remove_all(directory); }
+
+  IntakeResult Load(Image image) { return intake.LoadSysexStream(image, directory.string()); }
+
+  static Image Join(std::initializer_list<Image> messages) {
+    Image image;
+    for (const Image& message : messages) image.insert(image.end(), message.begin(), message.end());
+    return image;
+  }
+
+  test::RecordingProgress progress;
+  CountingHost host;
+  SysexIntake intake{model, prompts, progress, host};
+  std::filesystem::path directory;
+};
+
+TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
+  const Image message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  const IntakeResult result = Load(message);
+  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
+  EXPECT_EQ(Sent(), message);
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
+  EXPECT_EQ(events.marks.Value(RefreshMark::Part), 3);
+  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  EXPECT_EQ(result.counts.recognisedBytes, 9u);
+  EXPECT_TRUE(prompts.questions.empty());
+  EXPECT_EQ(progress.shown, 1);
+  EXPECT_EQ(progress.closed, 1);
+  EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
+  EXPECT_EQ(host.autoResets, 1);
+  EXPECT_EQ(pauser.Count(10), 1) << "every applied message is paced";
+}
+
+TEST_F(SysexIntakeTest, ABulkDumpOfTheWrongLengthIsNeitherAppliedNorSent) {
+  // A system dump that claims 7 bytes but carries 6.
+  const Image dump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
+                            0x00, 0x10, 0x00, 0x36, 0xF7});
+  prompts.answers = {Answer::No};
+  const IntakeResult result = Load(dump);
+  EXPECT_EQ(result.counts.unrecognisedMessages, 1u);
+  EXPECT_EQ(model.System().Bytes(), kDefaultSystemBlock);
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(SysexIntakeTest, UnrecognisedBytesAreOfferedAndStoredInTheErrorFile) {
+  Image twelve = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x10, 0x00, 0x00, 0x00, 0xF7});
+  Image twenty(20, 0x01);
+  twenty.front() = 0xF0;
+  twenty.back() = 0xF7;
+  prompts.answers = {Answer::No};
+  const IntakeResult result = Load(Join({twelve, Bytes({'t', 'x', 't'}), twenty}));
+  ASSERT_EQ(prompts.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions[0],
+            "There were 32 bytes in 2 messages unrecognized.\r\n Send these bytes anyway?");
+  const std::string path = JoinPath(directory.string(), "RavloError.syx");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0], "The bytes will be stored in " + path + ".");
+  Image stored;
+  ASSERT_TRUE(ReadWholeFile(path, stored).ok);
+  EXPECT_EQ(stored, Join({twelve, twenty}));
+  EXPECT_EQ(result.counts.unrecognisedBytes, 32u);
+}
+
+TEST_F(SysexIntakeTest, AnsweringYesSendsTheUnrecognisedBytesAsOneBlock) {
+  Image unknown = Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7});
+  prompts.answers = {Answer::Yes};
+  Load(unknown);
+  EXPECT_EQ(Sent(), unknown);
+  EXPECT_FALSE(std::filesystem::exists(directory / "RavloError.syx"));
+}
+
+TEST_F(SysexIntakeTest, UniversalMessagesOfSixToEightBytesArePassedOn) {
+  const Image gmOn = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
+  const Image longUniversal = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0x00, 0x00, 0x00, 0x00, 0xF7});
+  prompts.answers = {Answer::No};
+  const IntakeResult result = Load(Join({gmOn, longUniversal}));
+  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  EXPECT_EQ(result.counts.unrecognisedMessages, 1u);
+  EXPECT_EQ(Sent(), gmOn);
+}
+
+TEST_F(SysexIntakeTest, SystemParametersAndTheAttenuator) {
+  EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x64, 0xF7})));
+  EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x06, 0x41, 0xF7})));
+  EXPECT_TRUE(intake.ApplyMessage(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7})));
+  EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x06, 0x04, 0x64, 0x00, 0x41}));
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x10, 0xF7})))
+      << "the attenuator is never taken as a single parameter";
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7})))
+      << "a tune change needs its four nibbles";
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::System));
+}
+
+TEST_F(SysexIntakeTest, AnXgSystemOnMidFileResetsAndLaterMessagesApplyToTheFreshModel) {
+  events.onResetRequested = [this] {
+    if (model.SendReset()) model.ResetToDefaults();
+  };
+  model.SetResetAdMixer(false);
+  const Image volumeBefore = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x0B, 0x11, 0xF7});
+  const Image systemOn = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
+  const Image panAfter = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0E, 0x22, 0xF7});
+  const IntakeResult result = Load(Join({volumeBefore, systemOn, panAfter}));
+  EXPECT_EQ(result.counts.recognisedMessages, 3u);
+  EXPECT_EQ(events.resetRequests, 1);
+  EXPECT_EQ((*model.Parts().Record(1))[0x0B], 0x64) << "reset to the default volume";
+  EXPECT_EQ((*model.Parts().Record(2))[0x0E], 0x22);
+  // The received System On is not passed on; the reset sent the program's own.
+  EXPECT_EQ(Sent(), Join({volumeBefore, systemOn, panAfter}));
+}
+
+TEST_F(SysexIntakeTest, ADrumSetupResetReachesTheSynthesizerTwice) {
+  model.Drums().Note(0, 40)->SetParameter(0x02, 0x01);
+  const Image reset = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x00, 0xF7});
+  EXPECT_TRUE(intake.ApplyMessage(reset));
+  EXPECT_EQ(Sent(), Join({reset, reset}));
+  EXPECT_EQ(*model.Drums().Note(0, 40), *DrumNoteRecord::KitDefaults(1, 40));
+  EXPECT_EQ(events.drumSetupResets, std::vector<int>{0});
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x02, 0xF7})));
+}
+
+TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
+  // First half of a drum part's dump sent to part 0: bytes without a drum
+  // parameter are stored as 0xFF whatever the dump says.
+  std::vector<std::uint8_t> data(41, 0x33);
+  data[0x07] = 2;  // drum setup 1
+  const XgMessage dump = BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00}, data);
+  ASSERT_TRUE(intake.ApplyMessage(dump.Bytes()));
+  const PartRecord& record = *model.Parts().Record(0);
+  EXPECT_EQ(record[0x05], 0xFF);
+  EXPECT_EQ(record[0x16], 0xFF);
+  EXPECT_EQ(record[0x0B], 0x33);
+  EXPECT_EQ(record[0x07], 2);
+  EXPECT_EQ(record[0x30], 0x01) << "the second half is untouched";
+
+  std::vector<std::uint8_t> second(63, 0x44);
+  ASSERT_TRUE(
+      intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x30}, second).Bytes()));
+  EXPECT_EQ(record[0x34], 0xFF) << "chosen by the mode already in the record";
+  EXPECT_EQ(record[0x30], 0x44);
+  EXPECT_EQ(record[0x6E], 0x44);
+  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
+}
+
+TEST_F(SysexIntakeTest, PartDetuneNeedsBothBytes) {
+  EXPECT_TRUE(
+      intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0x0F, 0xF7})));
+  EXPECT_EQ((*model.Parts().Record(0))[0x09], 0x07);
+  EXPECT_EQ((*model.Parts().Record(0))[0x0A], 0x0F);
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0xF7})));
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x6F, 0x07, 0xF7})));
+}
+
+TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
+  std::vector<std::uint8_t> params(16, 0x21);
+  ASSERT_TRUE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
+  EXPECT_EQ(model.Drums().Note(1, 40)->Parameters()[0x0F], 0x21);
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Drum));
+  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
+      << "note 92 is beyond the setup";
+  EXPECT_FALSE(intake.ApplyMessage(
+      BuildBulkDump(0, kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
+  EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x02, 0x05, 0xF7})));
+  EXPECT_EQ(model.Drums().Note(0, 36)->Parameter(0x02), 0x05);
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0C, 0x02, 0x05, 0xF7})));
+  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x10, 0x05, 0xF7})));
+}
+
+TEST_F(SysexIntakeTest, ForeignAndMalformedMessagesAreRejectedWithoutSending) {
+  for (const Image& bad : {Bytes({0xF0, 0x41, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+                           Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+                           Bytes({0xF0, 0x43, 0x10, 0x4D, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+                           Bytes({0xF0, 0x43, 0x10, 0x4C, 0x05, 0x00, 0x04, 0x7F, 0xF7}),
+                           Bytes({0xF0, 0x43, 0x10, 0x4C, 0xF7}), Bytes({0xF0, 0x7E, 0xF7})}) {
+    EXPECT_FALSE(intake.ApplyMessage(bad));
+  }
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(SysexIntakeTest, AdAndMixerMessagesArePassedOn) {
+  const XgMessage mixer = BuildMixerBulk(0);
+  EXPECT_TRUE(intake.ApplyMessage(mixer.Bytes()));
+  EXPECT_TRUE(intake.ApplyMessage(BuildAdSystemMessage1(0).Bytes()));
+  EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x10, 0x01, 0x02, 0x40, 0xF7})));
+  EXPECT_EQ(Sent().size(), 23u + 9u + 9u);
+}
+
+TEST_F(SysexIntakeTest, AFailedPassOnRejectsTheMessage) {
+  backend.sendResult = kMidiError;
+  prompts.answers = {Answer::No};
+  const IntakeResult result = Load(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+  EXPECT_EQ(result.counts.unrecognisedMessages, 1u);
+  EXPECT_FALSE(prompts.messages.empty()) << "the MIDI error was shown";
+}
+
+TEST_F(SysexIntakeTest, MidiFilesAreScannedForTheirEvents) {
+  Image file{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
+             96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0x00, 0xF0, 0x08, 0x43,
+             0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  const IntakeResult result = Load(file);
+  EXPECT_TRUE(result.midiFile);
+  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
+}
+
+}  // namespace
+}  // namespace ravlo
