@@ -16,9 +16,8 @@
 namespace ravlo::test {
 
 // A model on an open fake port, with every outward interface recorded.
-class ModelFixture : public ::testing::Test {
- protected:
-  ModelFixture() : device(backend, prompts), model(device, events, pauser, 0) {
+struct ModelRig {
+  ModelRig() : device(backend, prompts), model(device, events, pauser, 0) {
     EXPECT_TRUE(model.Initialise());
     EXPECT_TRUE(device.Open(0));
   }
@@ -37,5 +36,7 @@ class ModelFixture : public ::testing::Test {
   MidiOutDevice device;
   XgModel model;
 };
+
+class ModelFixture : public ::testing::Test, public ModelRig {};
 
 }  // namespace ravlo::test

@@ -14,6 +14,11 @@ std::uint8_t BulkDevice(int unit) {
   return static_cast<std::uint8_t>(unit & 0x0F);
 }
 
+// A data byte with its top bit set would read as a status byte (an F7 would
+// end the message early), so whatever a malformed file left in the model
+// leaves as seven bits.
+std::uint8_t DataByte(std::uint8_t byte) { return byte & 0x7F; }
+
 XgMessage Command(int unit, std::uint8_t low, std::uint8_t data) {
   return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kXgModelId, 0x00, 0x00, low,
           data,        kSysexEnd};
@@ -36,7 +41,7 @@ XgMessage BuildParameterChange(int unit, XgAddress address, std::span<const std:
   if (data.size() != 1 && data.size() != 2 && data.size() != 4) return {};
   XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
                     address.mid, address.low};
-  for (std::uint8_t byte : data) message.Append(byte);
+  for (std::uint8_t byte : data) message.Append(DataByte(byte));
   message.Append(kSysexEnd);
   return message;
 }
@@ -59,7 +64,7 @@ XgMessage BuildBulkDump(int unit, std::uint8_t modelId, XgAddress address,
                     address.high,
                     address.mid,
                     address.low};
-  for (std::uint8_t byte : data) message.Append(byte);
+  for (std::uint8_t byte : data) message.Append(DataByte(byte));
   message.Append(BulkChecksum(message.Bytes().subspan(4)));
   message.Append(kSysexEnd);
   return message;

@@ -10,7 +10,7 @@ namespace ravlo {
 
 // Pure builders of every message form the program sends. The unit number n
 // (0..15) becomes the device byte 0x10|n of a parameter change and 0x0n of a
-// bulk dump.
+// bulk dump. Data bytes always leave as seven bits.
 
 // (128 - sum mod 128) mod 128 over the count, address and data bytes.
 std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData);

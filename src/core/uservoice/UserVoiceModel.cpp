@@ -53,8 +53,7 @@ bool UserVoiceModel::CopyUserVoice(int bankSlot, int vbankSlot, CopyDirection di
 bool UserVoiceModel::ExchangeBanks() {
   for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
     if (!Exchange(slot)) return false;
-    // A voice moved in from a copy made elsewhere may carry another number; the
-    // slot decides.
+    // A voice answers to the slot it sits in, whatever number it came with.
     Voice(UserBank::Bank, slot)->SetVoiceNumber(slot);
     Voice(UserBank::VBank, slot)->SetVoiceNumber(slot);
     if (!SendUserVoice(slot, UserBank::Bank)) return false;

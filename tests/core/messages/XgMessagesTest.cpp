@@ -62,6 +62,12 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
       << "the checksum includes the 02";
   EXPECT_EQ(dump[391], 0xF7);
 
+  const auto highBits = Bytes({0xF7, 0x80});
+  const XgMessage masked = BuildBulkDump(0, kXgModelId, {0x30, 40, 0x00}, highBits);
+  EXPECT_EQ(masked[9], 0x77) << "no data byte can end the message early";
+  EXPECT_EQ(masked[10], 0x00);
+  EXPECT_EQ(BuildParameterChange(0, {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
+
   std::vector<std::uint8_t> tooLong(382, 0);
   EXPECT_TRUE(BuildBulkDump(0, kXgModelId, {}, tooLong).Empty());
 }

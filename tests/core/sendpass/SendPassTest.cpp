@@ -1,0 +1,157 @@
+#include "sendpass/SendPass.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "drums/DrumKits.h"
+#include "intake/SysexScanner.h"
+#include "messages/XgMessages.h"
+#include "sendpass/SendChoices.h"
+#include "sendpass/SendPassHooks.h"
+#include "support/ModelFixture.h"
+#include "support/RecordingProgress.h"
+
+namespace ravlo {
+namespace {
+
+std::vector<std::size_t> MessageLengths(std::span<const std::uint8_t> bytes) {
+  std::vector<std::size_t> lengths;
+  SysexScanner scanner = SysexScanner::Plain(bytes);
+  while (const auto message = scanner.Next()) lengths.push_back(message->length);
+  return lengths;
+}
+
+SendChoices AllBulkExceptControllers() {
+  SendChoices choices;
+  choices.ClearNonDefaultBoxes();
+  choices.controllers.send = false;
+  return choices;
+}
+
+class RecordingHooks final : public SendPassHooks {
+ public:
+  void StoreSystemEditor() override { calls.push_back("system"); }
+  void StoreControllersEditor() override { calls.push_back("controllers"); }
+  int SaveEffectEditor(EffectKind kind) override {
+    calls.push_back("effect");
+    return kind == EffectKind::Reverb ? reverbShown : -1;
+  }
+  std::vector<std::string> calls;
+  int reverbShown = -1;
+};
+
+class SendPassTest : public test::ModelFixture {
+ protected:
+  test::RecordingProgress progress;
+  RecordingHooks hooks;
+};
+
+TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
+  model.SetResetAdMixer(true);
+  const auto recorded = RecordSendPass(model, AllBulkExceptControllers(), hooks, progress);
+  ASSERT_TRUE(recorded);
+  std::vector<std::size_t> expected{9, 9, 9, 23, 18, 25, 17, 26, 17, 44, 17};
+  for (int part = 0; part < 16; ++part) {
+    expected.push_back(52);
+    expected.push_back(74);
+  }
+  const auto present = [&](int setup) {
+    int notes = 0;
+    for (int note = 13; note <= 91; ++note) notes += IsDrumNoteInKit(model.Drums().Setup(setup)->kitMask, note);
+    return notes;
+  };
+  expected.insert(expected.end(), static_cast<std::size_t>(present(0) + present(1)), 27);
+  EXPECT_EQ(MessageLengths(*recorded), expected);
+  EXPECT_TRUE(Sent().empty()) << "a saving pass records instead of sending";
+  EXPECT_TRUE(backend.shorts.empty());
+  EXPECT_FALSE(model.IsRecording());
+  EXPECT_EQ(progress.items, (std::vector<std::string>{"Reset", "System", "Reverb", "Chorus",
+                                                      "Variation", "Parts", "Drum 1", "Drum 2"}));
+  EXPECT_EQ(progress.shown, 1);
+  EXPECT_EQ(progress.closed, 1);
+}
+
+TEST_F(SendPassTest, NonDefaultOnlyOfAnUntouchedModelIsJustTheReset) {
+  model.SetResetAdMixer(false);
+  SendChoices choices;
+  choices.delayMs = 20;
+  RunSendPass(model, choices, hooks, progress);
+  EXPECT_EQ(MessageLengths(Sent()), std::vector<std::size_t>{9});
+  EXPECT_TRUE(backend.shorts.empty()) << "untouched channels send no controllers";
+  EXPECT_EQ(hooks.calls.front(), "controllers") << "the Controllers editor stores first";
+}
+
+TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChannel) {
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.controllers = {true, false};
+  RunSendPass(model, choices, hooks, progress);
+  const auto shorts = backend.ShortBytes();
+  ASSERT_EQ(shorts.size(), 16u * (3 + 11));
+  EXPECT_EQ(shorts[0], test::Bytes({0xB0, 0x00, 0x00}));
+  EXPECT_EQ(shorts[1], test::Bytes({0xB0, 0x20, 0x00}));
+  EXPECT_EQ(shorts[2], test::Bytes({0xC0, 0x00}));
+  EXPECT_EQ(shorts[3], test::Bytes({0xB0, 0x07, 100}));
+  EXPECT_EQ(progress.items.front(), "Controllers Channel 0");
+  EXPECT_EQ(progress.items.back(), "Controllers Channel 15");
+
+  backend.ClearSent();
+  choices.part = {true, true};
+  RunSendPass(model, choices, hooks, progress);
+  EXPECT_EQ(backend.ShortBytes().size(), 16u * 11) << "a part send carries the voices";
+}
+
+TEST_F(SendPassTest, ASavingPassNeverSendsControllers) {
+  SendChoices choices;
+  choices.controllers = {true, false};
+  ASSERT_TRUE(RecordSendPass(model, choices, hooks, progress));
+  EXPECT_TRUE(backend.shorts.empty());
+}
+
+TEST_F(SendPassTest, ClearThenOnlyDrum2SendsSetupTwoAlone) {
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.drum2.send = true;
+  model.Drums().Note(1, 36)->SetParameter(0x02, 0x11);
+  model.Drums().Note(0, 36)->SetParameter(0x02, 0x22);
+  RunSendPass(model, choices, hooks, progress);
+  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
+  EXPECT_EQ(progress.items, std::vector<std::string>{"Drum 2"});
+}
+
+TEST_F(SendPassTest, EditorsStoreBeforeTheirBlockAndNameTheEffectType) {
+  hooks.reverbShown = 3;  // "Room 1" shown in the Reverb editor
+  SendChoices choices;
+  choices.reset = false;
+  choices.delayMs = 7;
+  RunSendPass(model, choices, hooks, progress);
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"controllers", "system", "effect", "effect", "effect"}));
+  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 3);
+  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  EXPECT_GT(pauser.Count(7), 0);
+}
+
+TEST_F(SendPassTest, AFailureEndsItsCategoryAndThePassGoesOn) {
+  model.SetResetAdMixer(false);
+  backend.sendResult = kMidiError;
+  SendChoices choices = AllBulkExceptControllers();
+  RunSendPass(model, choices, hooks, progress);
+  // Reset, System, three effects, Parts, two drum setups: one error each.
+  EXPECT_EQ(prompts.messages.size(), 8u);
+  EXPECT_EQ(progress.items.back(), "Drum 2");
+}
+
+TEST(SendChoices, ClearButtonsTouchOnlyTheirColumn) {
+  SendChoices choices;
+  choices.ClearCategories();
+  EXPECT_FALSE(choices.reset);
+  EXPECT_FALSE(choices.drum2.send);
+  EXPECT_TRUE(choices.drum2.nonDefaultOnly);
+  choices.ClearNonDefaultBoxes();
+  EXPECT_FALSE(choices.system.nonDefaultOnly);
+  EXPECT_FALSE(choices.controllers.nonDefaultOnly);
+}
+
+}  // namespace
+}  // namespace ravlo
