@@ -19,12 +19,8 @@ class RecordingPrompts final : public UserPrompts {
   Answer AskYesNo(std::string_view text) override { return Ask(text); }
   Answer AskYesNoCancel(std::string_view text) override { return Ask(text); }
   void Beep() override { ++beeps; }
-  FileChoice ChooseFileToOpen(const FileDialogRequest& request) override {
-    return Choose(request);
-  }
-  FileChoice ChooseFileToSave(const FileDialogRequest& request) override {
-    return Choose(request);
-  }
+  FileChoice ChooseFileToOpen(const FileDialogRequest& request) override { return Choose(request); }
+  FileChoice ChooseFileToSave(const FileDialogRequest& request) override { return Choose(request); }
 
   std::vector<std::string> messages;
   std::vector<MessageIcon> icons;

@@ -1,11 +1,10 @@
-#include "files/SysexFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "files/FileIo.h"
+#include "files/SysexFile.h"
 #include "files/VoiceBankFile.h"
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
@@ -45,7 +44,8 @@ struct FileRig : test::ModelRig {
 
 class SysexFileTest : public ::testing::Test, public FileRig {
  protected:
-  SysexFileTest() : directory(fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()))) {
+  SysexFileTest()
+      : directory(fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()))) {
     fs::create_directories(directory);
   }
   ~SysexFileTest() override { fs::remove_all(directory); }
@@ -76,7 +76,8 @@ TEST_F(SysexFileTest, TheDialogsOfferTheFourFiltersAndTheRememberedDirectory) {
 }
 
 TEST_F(SysexFileTest, OpeningAPlainSysexFileLoadsItAndRemembersItsDirectory) {
-  const std::string path = Put("song.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+  const std::string path =
+      Put("song.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
   ASSERT_TRUE(file.Open());
   EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
@@ -103,8 +104,9 @@ TEST_F(SysexFileTest, AMissingFileShowsTheSystemsTextAndClearsThePath) {
 }
 
 TEST_F(SysexFileTest, MidiFilesLoadButCannotBeSavedBackWithSave) {
-  const Image midi{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 14,
-                   0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  const Image midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
+                   96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0x00, 0xF0, 0x08, 0x43,
+                   0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
   ASSERT_TRUE(file.Read(Put("song.mid", midi)));
   EXPECT_EQ((*model.Parts().Record(2))[0x0B], 0x33);
   EXPECT_FALSE(file.PlainSysex());
@@ -120,7 +122,8 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedAndNothingIsLoaded) {
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::VoiceBank);
   EXPECT_FALSE(file.PlainSysex());
   EXPECT_TRUE(Sent().empty());
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(fs::file_size(directory / ("bank" + std::to_string(i) + ".syx")), 12544u);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(fs::file_size(directory / ("bank" + std::to_string(i) + ".syx")), 12544u);
 
   bank[0] = 'X';  // the right size with another header is plain sysex
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
@@ -129,7 +132,7 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedAndNothingIsLoaded) {
 
 TEST_F(SysexFileTest, AFileWhoseLastMessageLacksItsEndLoadsEverythingBeforeIt) {
   ASSERT_TRUE(file.Read(Put("cut.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7,
-                                               0xF0, 0x43, 0x10, 0x4C, 0x08, 0x04, 0x0B}))));
+                                              0xF0, 0x43, 0x10, 0x4C, 0x08, 0x04, 0x0B}))));
   EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
   EXPECT_TRUE(prompts.questions.empty());
 }
@@ -184,7 +187,8 @@ TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateForEveryBlock) {
   }
   for (int setup = 0; setup < 2; ++setup) {
     for (int note = 13; note <= 91; ++note) {
-      EXPECT_EQ(reopened.Drums().Note(setup, note)->Parameters(), model.Drums().Note(setup, note)->Parameters());
+      EXPECT_EQ(reopened.Drums().Note(setup, note)->Parameters(),
+                model.Drums().Note(setup, note)->Parameters());
     }
   }
 }

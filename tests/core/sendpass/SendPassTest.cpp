@@ -1,5 +1,3 @@
-#include "sendpass/SendPass.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,6 +6,7 @@
 #include "intake/SysexScanner.h"
 #include "messages/XgMessages.h"
 #include "sendpass/SendChoices.h"
+#include "sendpass/SendPass.h"
 #include "sendpass/SendPassHooks.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
@@ -58,7 +57,8 @@ TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
   }
   const auto present = [&](int setup) {
     int notes = 0;
-    for (int note = 13; note <= 91; ++note) notes += IsDrumNoteInKit(model.Drums().Setup(setup)->kitMask, note);
+    for (int note = 13; note <= 91; ++note)
+      notes += IsDrumNoteInKit(model.Drums().Setup(setup)->kitMask, note);
     return notes;
   };
   expected.insert(expected.end(), static_cast<std::size_t>(present(0) + present(1)), 27);
@@ -126,7 +126,8 @@ TEST_F(SendPassTest, EditorsStoreBeforeTheirBlockAndNameTheEffectType) {
   choices.reset = false;
   choices.delayMs = 7;
   RunSendPass(model, choices, hooks, progress);
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"controllers", "system", "effect", "effect", "effect"}));
+  EXPECT_EQ(hooks.calls,
+            (std::vector<std::string>{"controllers", "system", "effect", "effect", "effect"}));
   EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 3);
   EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
   EXPECT_GT(pauser.Count(7), 0);

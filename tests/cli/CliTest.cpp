@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+#include "files/FileIo.h"
+#include "support/Bytes.h"
+
+namespace ravlo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+
+struct CliRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string LineStarting(const std::string& text, const std::string& start) {
+  for (const std::string& line : Lines(text)) {
+    if (line.rfind(start, 0) == 0) return line;
+  }
+  return {};
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliTest() : directory(fs::temp_directory_path() / ("ravlo-cli-" + std::to_string(::getpid()))) {
+    fs::create_directories(directory);
+  }
+  ~CliTest() override { fs::remove_all(directory); }
+
+  std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::string path = (directory / name).string();
+    EXPECT_TRUE(WriteWholeFile(path, bytes).ok);
+    return path;
+  }
+
+  fs::path directory;
+};
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Cli({}).status, 2);
+  EXPECT_EQ(Cli({"bogus"}).status, 2);
+  EXPECT_EQ(Cli({"state", "--frobnicate"}).status, 2);
+  EXPECT_EQ(Cli({"state", "--unit", "16"}).status, 2);
+  EXPECT_EQ(Cli({"save", "--categories", "system,bogus", "-o", "x"}).status, 2);
+  EXPECT_EQ(Cli({"save"}).status, 2) << "save needs -o";
+  EXPECT_EQ(Cli({"scan"}).status, 2);
+  const CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("convert-q3v"), std::string::npos);
+}
+
+TEST_F(CliTest, PortsListsTheMonitorLast) {
+  const CliRun run = Cli({"ports"});
+  EXPECT_EQ(run.status, 0);
+  const auto lines = Lines(run.out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines.back().find(": Ravlo Monitor"), std::string::npos);
+}
+
+TEST_F(CliTest, StatePrintsEveryItemOfTheModel) {
+  const std::string path =
+      Put("volume.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+  const CliRun run = Cli({"state", "--load", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.out).size(), 1u + 3 + 16 + 2 + 2 * 79 + 16 + 32);
+  EXPECT_EQ(LineStarting(run.out, "system:"), "system: 00 04 00 00 7F 00 40");
+  EXPECT_EQ(LineStarting(run.out, "part 4:").substr(0, 43),
+            "part 4: 02 00 00 00 03 01 01 00 40 08 00 50");
+  EXPECT_EQ(LineStarting(run.out, "reverb 1:").substr(0, 27), "reverb 1: 01 00 12 0A 08 0D");
+  EXPECT_EQ(LineStarting(run.out, "variation 20:").substr(0, 32),
+            "variation 20: 3330 1670 5000 500");
+  EXPECT_EQ(LineStarting(run.out, "drumkit 1:"), "drumkit 1: 7F 00 00");
+  EXPECT_EQ(LineStarting(run.out, "channel 4:"),
+            "channel 4: 00 01 00 | 50 7F 40 00 28 00 00 40 40 40 40")
+      << "the channel tables follow the parts after a load";
+  EXPECT_NE(LineStarting(run.out, "drum 2 91:"), "");
+}
+
+TEST_F(CliTest, SeveralFilesMergeWithOneResetBeforeTheFirst) {
+  const std::string first =
+      Put("a.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+  const std::string second =
+      Put("b.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x06, 0x41, 0xF7}));
+  const CliRun run = Cli({"state", "--load", first, "--load", second});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(LineStarting(run.out, "system:"), "system: 00 04 00 00 7F 00 41");
+  EXPECT_EQ(LineStarting(run.out, "part 4:").substr(41, 2), "50");
+}
+
+TEST_F(CliTest, SaveWritesWhatOpensToTheSameState) {
+  const std::string edits = Put(
+      "edits.syx",
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x02,
+             0x01, 0x00, 0x02, 0x00, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x31, 40,   0x02, 0x05, 0xF7}));
+  const std::string saved = (directory / "saved.syx").string();
+  ASSERT_EQ(Cli({"save", "-o", saved, "--load", edits}).status, 0);
+  const CliRun original = Cli({"state", "--load", edits});
+  const CliRun reopened = Cli({"state", "--load", saved});
+  EXPECT_EQ(reopened.out, original.out);
+
+  const std::string bulk = (directory / "bulk.syx").string();
+  ASSERT_EQ(Cli({"save", "-o", bulk, "--load", edits, "--bulk", "part", "--categories", "part",
+                 "--unit", "3"})
+                .status,
+            0);
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(ReadWholeFile(bulk, bytes).ok);
+  EXPECT_EQ(bytes.size(), 16u * (52 + 74));
+  EXPECT_EQ(bytes[2], 0x03) << "bulk dumps carry the unit number";
+}
+
+TEST_F(CliTest, ReviewPrintsThePathTheSummaryAndTheMessages) {
+  const std::string path =
+      Put("volume.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x64, 0xF7}));
+  const CliRun run = Cli({"review", "--load", path, "--categories", "reset,system"});
+  ASSERT_EQ(run.status, 0);
+  const auto lines = Lines(run.out);
+  EXPECT_EQ(lines.front(), path);
+  EXPECT_NE(run.out.find("Total Bytes:\t18\n"), std::string::npos);
+  EXPECT_NE(run.out.find("001 - 09 Bytes\tSystem\tXG_System_On\n"), std::string::npos);
+  EXPECT_NE(run.out.find("002 - 09 Bytes\tSystem\tVolume\t100\t( 64 )h"), std::string::npos);
+}
+
+TEST_F(CliTest, ScanPrintsOffsetsLengthsAndBytes) {
+  const std::string path =
+      Put("two.syx", Bytes({0x41, 0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7, 0xF0, 0x43, 0xF7}));
+  const CliRun run = Cli({"scan", path});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "1 6 F0 7E 7F 09 01 F7\n7 3 F0 43 F7\n");
+}
+
+TEST_F(CliTest, UnreadableFilesExitWithOneAndTheReason) {
+  const CliRun run = Cli({"state", "--load", (directory / "missing.syx").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("No such file"), std::string::npos);
+  EXPECT_EQ(Cli({"scan", (directory / "missing.syx").string()}).status, 1);
+  EXPECT_EQ(Cli({"convert-q3v", Put("small.q3v", Bytes({1, 2, 3}))}).status, 1);
+}
+
+TEST_F(CliTest, UnrecognisedMessagesAreReportedOrStored) {
+  const std::string path =
+      Put("odd.syx", Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7}));
+  const CliRun reported = Cli({"state", "--load", path});
+  EXPECT_EQ(reported.status, 0);
+  EXPECT_NE(reported.err.find("There were 11 bytes in 1 messages unrecognized."),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(directory / "RavloError.syx"));
+  EXPECT_EQ(Cli({"state", "--load", path, "--store-unrecognized"}).status, 0);
+  EXPECT_EQ(fs::file_size(directory / "RavloError.syx"), 11u);
+}
+
+TEST_F(CliTest, ConvertAndListQs300Voices) {
+  std::vector<std::uint8_t> bank(32768, 0);
+  const std::string header = "YQ3VIC     V1.00";
+  std::copy(header.begin(), header.end(), bank.begin());
+  const std::string path = Put("bank.q3v", bank);
+  const CliRun converted = Cli({"convert-q3v", path, "--unit", "2"});
+  ASSERT_EQ(converted.status, 0) << converted.err;
+  const auto outputs = Lines(converted.out);
+  ASSERT_EQ(outputs.size(), 4u);
+  EXPECT_EQ(outputs[0], (directory / "bank0.syx").string());
+
+  const std::string report = (directory / "patches.txt").string();
+  ASSERT_EQ(Cli({"patches", outputs[0], outputs[1], "-o", report}).status, 0);
+  std::vector<std::uint8_t> text;
+  ASSERT_TRUE(ReadWholeFile(report, text).ok);
+  const std::string listed(text.begin(), text.end());
+  EXPECT_NE(listed.find("32\t"), std::string::npos);
+  EXPECT_NE(listed.find("\r\n"), std::string::npos);
+  const CliRun printed = Cli({"patches", outputs[0]});
+  EXPECT_EQ(Lines(printed.out).size(), 5u + 32u);
+}
+
+}  // namespace
+}  // namespace ravlo
