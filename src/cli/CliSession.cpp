@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "platform/QuietPlatform.h"
 #include "platform/ThreadPauser.h"
 
 namespace ravlo {
@@ -9,11 +10,6 @@ namespace ravlo {
 namespace {
 
 // Without a synthesizer listening there is nothing to pace for.
-class NoPauser final : public Pauser {
- public:
-  void Pause(unsigned) override {}
-};
-
 std::unique_ptr<Pauser> MakePauser(bool paced) {
   if (paced) return std::make_unique<ThreadPauser>();
   return std::make_unique<NoPauser>();

@@ -202,7 +202,9 @@ bool EffectModel::SendBlockDumps(EffectKind kind, std::size_t type, unsigned pau
       head[headCount++] = pair[0];
       head[headCount++] = pair[1];
     }
-    for (std::uint8_t byte : *GetVariationSettings(type)) head[headCount++] = DataByte(byte);
+    const auto settings = GetVariationSettings(type);
+    if (!settings) return false;
+    for (std::uint8_t byte : *settings) head[headCount++] = DataByte(byte);
     for (std::size_t p = kVariationTwoByteParamCount; p < kVariationParamCount; ++p) {
       tail[tailCount++] = unused(p) ? 0 : DataByte(values[p]);
     }

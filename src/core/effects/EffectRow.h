@@ -28,6 +28,8 @@ class EffectRow {
   std::size_t Size() const { return size_; }
   std::span<const int32_t> Values() const { return {values_.data(), size_}; }
   std::span<int32_t> Values() { return {values_.data(), size_}; }
+  // The value of one slot or parameter; 0 past the row's end.
+  int32_t operator[](std::size_t i) const { return i < size_ ? values_[i] : 0; }
 
   bool operator==(const EffectRow& other) const;
 

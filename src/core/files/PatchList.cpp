@@ -16,10 +16,7 @@ static_assert(kDoubleRule.size() == 71);
 static_assert(kSingleRule.size() == 71);
 
 void AppendVoiceColumns(std::string& text, const UserVoice& voice) {
-  // The name is a terminated text: a zero byte ends it, as in an empty name.
-  std::string_view name = voice.DisplayName();
-  name = name.substr(0, name.find('\0'));
-  text.append(name);
+  text.append(voice.DisplayName());
   text += '\t';
   text += std::to_string(voice.ElementsOn());
   for (int slot = 0; slot < kUserVoiceElementCount; ++slot) {

@@ -1,6 +1,7 @@
 #include "review/ReviewText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <optional>

@@ -50,8 +50,9 @@ class UserVoice {
 
   // At most 10 characters; bytes of 128 or more become blanks; padded with blanks.
   void SetName(std::string_view name);
-  // The first 10 common bytes with every byte of 128 or more shown as a blank.
-  std::string_view DisplayName() const { return {displayName_.data(), kUserVoiceNameLength}; }
+  // The first 10 common bytes with every byte of 128 or more shown as a
+  // blank; a zero byte ends the name, as it ends an empty one.
+  std::string_view DisplayName() const { return displayName_.data(); }
 
   int Level() const { return common_[kLevelByte]; }
   void SetLevel(int level) { common_[kLevelByte] = static_cast<std::uint8_t>(level & 0x7F); }

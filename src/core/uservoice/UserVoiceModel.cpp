@@ -71,10 +71,7 @@ std::vector<std::string> UserVoiceModel::ListUserVoices(UserBank bank) {
   for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
     const UserVoice* voice = Voice(bank, slot);
     if (voice == nullptr) return {};
-    // The display name is a terminated text: a zero byte ends it, as in an empty name.
-    std::string_view name = voice->DisplayName();
-    name = name.substr(0, name.find('\0'));
-    lines.push_back(std::to_string(slot + 1) + " - " + std::string(name));
+    lines.push_back(std::to_string(slot + 1) + " - " + std::string(voice->DisplayName()));
   }
   return lines;
 }

@@ -209,11 +209,11 @@ TEST_F(EffectModelTest, ReceivedParametersGoToTheCurrentTypeAsReceived) {
   EXPECT_TRUE(Store({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x37, 0x6E, 0xF7}));
   EXPECT_TRUE(Store({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x75, 0x11, 0xF7}));
   EXPECT_TRUE(Store({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x56, 0x22, 0xF7}));
-  const auto reverb = effects().GetEffectRow(EffectKind::Reverb, 1)->Values();
+  const EffectRow reverb = *effects().GetEffectRow(EffectKind::Reverb, 1);
   EXPECT_EQ(reverb[2], 30);
   EXPECT_EQ(reverb[7], 5);
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Chorus, 1)->Values()[20], 1);
-  const auto delay = effects().GetEffectRow(EffectKind::Variation, 20)->Values();
+  const EffectRow delay = *effects().GetEffectRow(EffectKind::Variation, 20);
   EXPECT_EQ(delay[0], 7150);
   EXPECT_EQ(delay[15], 0x11);
   EXPECT_EQ((*effects().GetVariationSettings(20))[0], 0x22);
@@ -289,7 +289,7 @@ TEST_F(EffectModelTest, ReceivedBulkRules) {
   EXPECT_TRUE(StoreBulk(0x00, Bytes({0x02, 0x00})));
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 3);
   EXPECT_TRUE(StoreBulk(0x00, Bytes({0x01, 0x00, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05})));
-  const auto hall = effects().GetEffectRow(EffectKind::Reverb, 1)->Values();
+  const EffectRow hall = *effects().GetEffectRow(EffectKind::Reverb, 1);
   EXPECT_EQ(hall[2], 0x11);
   EXPECT_EQ(hall[7], kEffectParamUnused);
   EXPECT_EQ(hall[8], kEffectParamUnused);
@@ -297,7 +297,7 @@ TEST_F(EffectModelTest, ReceivedBulkRules) {
 
   // A Variation dump cut inside the third pair keeps only complete pairs.
   EXPECT_TRUE(StoreBulk(0x40, Bytes({0x05, 0x00, 0x00, 0x01, 0x00, 0x02, 0x03})));
-  const auto delay = effects().GetEffectRow(EffectKind::Variation, 20)->Values();
+  const EffectRow delay = *effects().GetEffectRow(EffectKind::Variation, 20);
   EXPECT_EQ(delay[0], 1);
   EXPECT_EQ(delay[1], 2);
   EXPECT_EQ(delay[2], 5000);

@@ -236,3 +236,51 @@ TEST_F(SysexIntakeTest, MidiFilesAreScannedForTheirEvents) {
 
 }  // namespace
 }  // namespace ravlo
+
+namespace ravlo {
+namespace {
+
+std::vector<std::uint8_t> TestFile(const std::string& name) {
+  std::vector<std::uint8_t> image;
+  EXPECT_TRUE(ReadWholeFile(std::string(RAVLO_TESTDATA_DIR) + "/midi/" + name, image).ok) << name;
+  return image;
+}
+
+class RealMidiFilesTest : public test::ModelFixture {
+ protected:
+  test::RecordingProgress progress;
+  CountingHost host;
+  SysexIntake intake{model, prompts, progress, host};
+};
+
+TEST_F(RealMidiFilesTest, AnXgSongTakesItsSystemOnAndNothingElse) {
+  auto image = TestFile("test-all-xg-sounds.mid");
+  const IntakeResult result = intake.TakeIn(image);
+  EXPECT_TRUE(result.midiFile);
+  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  EXPECT_EQ(result.counts.unrecognisedMessages, 0u);
+  EXPECT_EQ(events.resetRequests, 1);
+}
+
+TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOut) {
+  auto gs = TestFile("test-sysex-gs-40-1x-15-drum-part-change.mid");
+  const IntakeResult roland = intake.TakeIn(gs);
+  EXPECT_EQ(roland.counts.unrecognisedMessages, 3u) << "another maker's messages are not taken";
+  EXPECT_EQ(roland.counts.unrecognisedBytes, 33u);
+
+  auto universal = TestFile("test-sysex-7f-04-04-master-coarse-tuning.mid");
+  const IntakeResult tuning = intake.TakeIn(universal);
+  EXPECT_GT(tuning.counts.recognisedMessages, 0u);
+  EXPECT_EQ(tuning.counts.unrecognisedMessages, 0u);
+}
+
+TEST_F(RealMidiFilesTest, BrokenAndForeignFilesAreScannedSafely) {
+  for (const char* name : {"test-corrupt-file-missing-byte.mid", "test-not-a-midi-file.mid"}) {
+    auto image = TestFile(name);
+    const IntakeResult result = intake.TakeIn(image);
+    EXPECT_EQ(result.counts.recognisedBytes + result.counts.unrecognisedBytes <= image.size(), true);
+  }
+}
+
+}  // namespace
+}  // namespace ravlo

@@ -6,9 +6,11 @@
 #include "platform/Pauser.h"
 #include "platform/UserPrompts.h"
 
-namespace ravlo::bench {
+namespace ravlo {
 
-// Silent stand-ins for the user interface: benchmarks measure the core only.
+// Stand-ins for a run with nobody at the screen and no synthesizer listening
+// (benchmarks, fuzzing, batch work): questions are answered No, dialogs are
+// cancelled, pauses take no time, and the model's events go nowhere.
 class QuietPrompts final : public UserPrompts {
  public:
   void ShowMessage(std::string_view, MessageIcon) override {}
@@ -24,13 +26,13 @@ class NoPauser final : public Pauser {
   void Pause(unsigned) override {}
 };
 
-class IgnoredEvents final : public ModelEvents {
+class IgnoredModelEvents final : public ModelEvents {
  public:
   void RaiseMark(RefreshMark, int) override {}
   void ResetRequested() override {}
+  void AllParametersReset() override {}
   void DrumSetupWasReset(int) override {}
   void PartControllerMirrored(int, int, int) override {}
-  void AllParametersReset() override {}
 };
 
-}  // namespace ravlo::bench
+}  // namespace ravlo

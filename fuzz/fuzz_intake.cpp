@@ -1,0 +1,39 @@
+// Any file image, plain sysex or MIDI file, is taken in message by message
+// without reading past a message or the image, and every byte counted.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "FuzzRig.h"
+#include "intake/IntakeHost.h"
+#include "intake/SysexIntake.h"
+#include "platform/ProgressLabel.h"
+
+namespace {
+
+class NoReset final : public ravlo::IntakeHost {
+ public:
+  void AutoReset() override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static ravlo::fuzz::FuzzRig rig;
+  static NoReset host;
+  static ravlo::SilentProgress progress;
+  static ravlo::SysexIntake intake(rig.model, rig.prompts, progress, host);
+  // The intake writes into a MIDI file's image, so it gets its own copy.
+  std::vector<std::uint8_t> image(data, data + size);
+#if defined(RAVLO_FUZZ_MIDI_FILE)
+  // Make every input a MIDI file so the event scan is what gets explored.
+  const std::uint8_t header[] = {'M', 'T', 'h', 'd'};
+  image.insert(image.begin(), std::begin(header), std::end(header));
+#endif
+  const ravlo::IntakeResult result = intake.TakeIn(image);
+  const auto& counts = result.counts;
+  if (counts.recognisedBytes + counts.unrecognisedBytes > image.size()) __builtin_trap();
+  if (result.errorBuffer.size() != counts.unrecognisedBytes) __builtin_trap();
+  return 0;
+}
