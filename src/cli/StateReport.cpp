@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <span>
+#include <string_view>
 
 #include "model/XgModel.h"
 
@@ -26,9 +27,17 @@ void AppendHexValues(std::string& out, std::span<const std::int32_t> values) {
   }
 }
 
+// "name number" (GCC 12 warns wrongly about literal + std::to_string).
+void AppendLabel(std::string& out, std::string_view name, int number) {
+  out += name;
+  out += ' ';
+  out += std::to_string(number);
+}
+
 void AppendEffect(std::string& out, XgModel& model, EffectKind kind, const char* name) {
   const int type = model.Effects().Type(kind);
-  out += name + (" " + std::to_string(type)) + ": ";
+  AppendLabel(out, name, type);
+  out += ": ";
   if (const auto row = model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type))) {
     AppendHexValues(out, row->Values());
   }
@@ -45,10 +54,11 @@ std::string DescribeModelState(XgModel& model) {
   AppendEffect(out, model, EffectKind::Reverb, "reverb");
   AppendEffect(out, model, EffectKind::Chorus, "chorus");
   const int variation = model.Effects().Type(EffectKind::Variation);
-  out += "variation " + std::to_string(variation) + ":";
+  AppendLabel(out, "variation", variation);
+  out += ":";
   if (const auto row = model.Effects().GetEffectRow(EffectKind::Variation,
                                                     static_cast<std::size_t>(variation))) {
-    for (std::int32_t value : row->Values()) out += " " + std::to_string(value);
+    for (std::int32_t value : row->Values()) AppendLabel(out, "", value);
   }
   out += " |";
   if (const auto settings =
@@ -59,20 +69,24 @@ std::string DescribeModelState(XgModel& model) {
   out += '\n';
 
   for (int part = 0; part < model.Parts().Count(); ++part) {
-    out += "part " + std::to_string(part + 1) + ": ";
+    AppendLabel(out, "part", part + 1);
+    out += ": ";
     AppendHex(out, *model.Parts().Record(part));
     out += '\n';
   }
   for (int setup = 0; setup < model.Drums().Count(); ++setup) {
     const DrumKitVoice& kit = model.Drums().Setup(setup)->kitVoice;
-    out += "drumkit " + std::to_string(setup + 1) + ": ";
+    AppendLabel(out, "drumkit", setup + 1);
+    out += ": ";
     const std::uint8_t voice[] = {kit.bankMsb, kit.program, kit.bankLsb};
     AppendHex(out, voice);
     out += '\n';
   }
   for (int setup = 0; setup < model.Drums().Count(); ++setup) {
     for (int note = kFirstDrumNote; note <= kLastDrumNote; ++note) {
-      out += "drum " + std::to_string(setup + 1) + " " + std::to_string(note) + ": ";
+      AppendLabel(out, "drum", setup + 1);
+      AppendLabel(out, "", note);
+      out += ": ";
       AppendHex(out, model.Drums().Note(setup, note)->Parameters());
       out += '\n';
     }
@@ -82,7 +96,8 @@ std::string DescribeModelState(XgModel& model) {
     ControllerRow controllers{};
     model.Channels().GetChannelVoice(channel, voice);
     model.Channels().GetChannelControllers(channel, controllers);
-    out += "channel " + std::to_string(channel + 1) + ": ";
+    AppendLabel(out, "channel", channel + 1);
+    out += ": ";
     const std::uint8_t bytes[] = {voice.bankMsb, voice.program, voice.bankLsb};
     AppendHex(out, bytes);
     out += " | ";
@@ -91,7 +106,8 @@ std::string DescribeModelState(XgModel& model) {
   }
   for (int number = 0; number < kUserVoicesPerBank; ++number) {
     const UserVoice& voice = *model.UserVoices().GetUserVoice(number, UserBank::Bank);
-    out += "uservoice " + std::to_string(number + 1) + ": ";
+    AppendLabel(out, "uservoice", number + 1);
+    out += ": ";
     AppendHex(out, voice.Common());
     out += " |";
     for (int element = 0; element < kUserVoiceElementCount; ++element) {
