@@ -1,0 +1,84 @@
+#include "shell/EditorDialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace ravlo {
+
+EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent)
+    : QDialog(parent, Qt::Window), host_(host), slot_(slot), kind_(kind) {
+  setModal(false);
+  setWindowTitle(kind_);
+}
+
+bool EditorDialog::OpenWindow() {
+  WindowStart();
+  show();
+  raise();
+  activateWindow();
+  return true;
+}
+
+void EditorDialog::CloseWindow() {
+  if (!isVisible()) return;
+  StoreOnClose();
+  HideAndReport();
+}
+
+void EditorDialog::CloseForCloseAll() {
+  if (!isVisible()) return;
+  StoreOnCloseAll();
+  HideAndReport();
+}
+
+void EditorDialog::HideAndReport() {
+  closing_ = true;
+  hide();
+  closing_ = false;
+  host_.EditorClosed(slot_);
+}
+
+void EditorDialog::SetSelectionCaption(const QString& selection) {
+  setWindowTitle(selection.isEmpty() ? kind_ : kind_ + " -- " + selection);
+}
+
+void EditorDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      CloseWindow();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return;  // Enter never closes an editor
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+bool EditorDialog::event(QEvent* event) {
+  // Control+Tab reaches a dialog as a Tab shortcut override before focus
+  // handling; take it here so it cycles the program's windows.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+        (key->modifiers() & Qt::ControlModifier) && host_.ActivateNext(this)) {
+      return true;
+    }
+  }
+  return QDialog::event(event);
+}
+
+void EditorDialog::closeEvent(QCloseEvent* event) {
+  if (!closing_ && isVisible()) {
+    event->ignore();  // the close box closes as Escape does
+    CloseWindow();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void EditorDialog::reject() {
+  CloseWindow();
+}
+
+}  // namespace ravlo

@@ -1,0 +1,57 @@
+#pragma once
+
+class QWidget;
+
+namespace ravlo {
+
+// The main bar's window table: slot 0 is the main bar, 1..10 the editors.
+enum class EditorSlot {
+  MainBar,
+  Controllers,
+  SystemControl,
+  ChannelVoice,
+  Reverb,
+  Chorus,
+  Variation,
+  Part,
+  DrumSets,
+  UserVoice,
+  Review,
+  kCount
+};
+
+inline constexpr int kEditorSlotCount = static_cast<int>(EditorSlot::kCount);
+
+// The main bar's operations that the editor windows call.
+class EditorHost {
+ public:
+  virtual ~EditorHost() = default;
+
+  // Sets the modified mark (and the title's "*") if it is not set yet.
+  virtual void MarkModified() = 0;
+  // The editor of `slot` closed its window: its button is enabled again.
+  virtual void EditorClosed(EditorSlot slot) = 0;
+  // Control+Tab in `window`: activates the next open window; false when
+  // there is none, so the key goes on normally.
+  virtual bool ActivateNext(QWidget* window) = 0;
+
+  // A voice was chosen for a channel in the Controllers window (channel and
+  // program from 1): the parts on the channel take it.
+  virtual void VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) = 0;
+  // The Channel Voice browser chose a catalogue entry for the shown channel.
+  virtual void ChannelVoiceSelected(int voiceIndex) = 0;
+  // The Controllers window shows another channel (from 1), with its modulation.
+  virtual void ChannelChosenInControllers(int channel, int modulation) = 0;
+  // The Part window's receive channel (from 1) changed or is shown.
+  virtual void ChannelChosenInPart(int channel) = 0;
+  // The Controllers window set the modulation of its channel.
+  virtual void ModulationSet(int value) = 0;
+  // A part value changed: mark modified and let the Controllers window (and,
+  // when asked, the Drum Sets window) show it.
+  virtual void PartValueChanged(bool drumsToo) = 0;
+  // The Variation window's "&System": the Controllers window sends its
+  // channel's variation controller.
+  virtual void SendVariationController() = 0;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,104 @@
+#include "shell/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace ravlo {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Ravlo");
+
+// The core's texts use Windows line ends; a message box wants plain ones.
+QString Text(std::string_view text) {
+  QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return converted;
+}
+
+QString Filters(const FileDialogRequest& request) {
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) {
+    // "XG Sysex Files(*.syx)" already names its pattern the way Qt reads it.
+    filters << QString::fromStdString(filter.label);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+FileChoice Chosen(const QStringList& paths) {
+  FileChoice choice;
+  if (paths.isEmpty()) return choice;
+  choice.status = FileChoice::Status::Chosen;
+  for (const QString& path : paths) choice.paths.push_back(path.toStdString());
+  return choice;
+}
+
+}  // namespace
+
+void QtPrompts::ShowMessage(std::string_view text, MessageIcon icon) {
+  QMessageBox box(owner_);
+  box.setWindowTitle(kTitle);
+  box.setText(Text(text));
+  switch (icon) {
+    case MessageIcon::Stop:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::None:
+      break;
+  }
+  box.exec();
+}
+
+Answer QtPrompts::AskYesNo(std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, Text(text), QMessageBox::Yes | QMessageBox::No,
+                  owner_);
+  return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+Answer QtPrompts::AskYesNoCancel(std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, kTitle, Text(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+void QtPrompts::Beep() {
+  QApplication::beep();
+}
+
+FileChoice QtPrompts::ChooseFileToOpen(const FileDialogRequest& request) {
+  const QString directory = QString::fromStdString(request.initialDirectory);
+  if (request.multiple) {
+    return Chosen(QFileDialog::getOpenFileNames(owner_, QString(), directory, Filters(request)));
+  }
+  const QString path = QFileDialog::getOpenFileName(owner_, QString(), directory, Filters(request));
+  return Chosen(path.isEmpty() ? QStringList() : QStringList{path});
+}
+
+FileChoice QtPrompts::ChooseFileToSave(const FileDialogRequest& request) {
+  QFileDialog dialog(owner_, QString(), QString::fromStdString(request.initialDirectory),
+                     Filters(request));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!request.defaultExtension.empty()) {
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+  }
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return Chosen(dialog.selectedFiles());
+}
+
+}  // namespace ravlo

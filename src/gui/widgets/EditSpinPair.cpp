@@ -1,0 +1,153 @@
+#include "widgets/EditSpinPair.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ravlo {
+
+namespace {
+
+QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setArrowType(arrow);
+  button->setAutoRepeat(true);
+  button->setAutoRepeatDelay(400);
+  button->setAutoRepeatInterval(60);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setFixedSize(16, 11);
+  return button;
+}
+
+}  // namespace
+
+EditSpinPair::EditSpinPair(QWidget* parent)
+    : QWidget(parent),
+      edit_(new QLineEdit(this)),
+      up_(MakeArrow(Qt::UpArrow, this)),
+      down_(MakeArrow(Qt::DownArrow, this)) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(edit_);
+  auto* arrows = new QVBoxLayout;
+  arrows->setContentsMargins(0, 0, 0, 0);
+  arrows->setSpacing(0);
+  arrows->addWidget(up_);
+  arrows->addWidget(down_);
+  layout->addLayout(arrows);
+  edit_->setAlignment(Qt::AlignRight);
+  edit_->setMaximumWidth(56);
+  edit_->installEventFilter(this);
+  SetSigned(false);
+
+  for (QToolButton* button : {up_, down_}) {
+    connect(button, &QToolButton::pressed, this, [this] { held_.start(); });
+  }
+  connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
+  connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+  ShowValue();
+}
+
+void EditSpinPair::SetRange(int minimum, int maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
+}
+
+void EditSpinPair::SetSigned(bool isSigned) {
+  signed_ = isSigned;
+  // Typing stays free (a wrong value is refused on commit); only characters
+  // that can never make a number are kept out, as a digits-only box does.
+  const QString pattern = isSigned ? QStringLiteral("-?[0-9]*") : QStringLiteral("[0-9]*");
+  edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit_));
+}
+
+void EditSpinPair::SetValue(int value) {
+  value_ = value;
+  ShowValue();
+}
+
+void EditSpinPair::ShowValue() {
+  edit_->setText(QString::number(value_));
+}
+
+bool EditSpinPair::TryTake(int value) {
+  if (value == value_) return true;
+  if (setter_ && !setter_(value)) return false;
+  value_ = value;
+  emit ValueCommitted(value);
+  return true;
+}
+
+void EditSpinPair::Refuse() {
+  QApplication::beep();
+  emit Beeped();
+  ShowValue();
+  edit_->setFocus();
+}
+
+void EditSpinPair::Commit() {
+  bool number = false;
+  const QString text = edit_->text().trimmed();
+  const int value = text.toInt(&number);
+  const bool shapeOk = number && (signed_ || !text.startsWith('-'));
+  if (!shapeOk || value < minimum_ || value > maximum_) {
+    Refuse();
+    return;
+  }
+  // A failed send leaves the typed text for the musician to see.
+  TryTake(value);
+}
+
+int EditSpinPair::StepSize() const {
+  if (!accelerating_ || !held_.isValid()) return 1;
+  const qint64 held = held_.elapsed();
+  if (held >= 3000) return 100;
+  if (held >= 2000) return 10;
+  return 1;
+}
+
+void EditSpinPair::Step(int direction) {
+  if (!isEnabled()) return;
+  int value = value_ + direction * StepSize();
+  if (value > maximum_) value = ends_ == Ends::Wrap ? minimum_ : maximum_;
+  if (value < minimum_) value = ends_ == Ends::Wrap ? maximum_ : minimum_;
+  // The spin moves whatever the setter says, as the control does; the value
+  // behind it changes only when the send went.
+  TryTake(value);
+  edit_->setText(QString::number(value));
+}
+
+bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_) {
+    if (event->type() == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      // Leaving the window for another does not commit; leaving the box does.
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Commit();
+    } else if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        held_.invalidate();
+        Step(key == Qt::Key_Up ? +1 : -1);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void EditSpinPair::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) {
+    up_->setEnabled(isEnabled());
+    down_->setEnabled(isEnabled());
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace ravlo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <vector>
+
+#include "shell/EditorHost.h"
+
+namespace ravlo::test {
+
+// Records what an editor asks of the main bar.
+class FakeEditorHost final : public EditorHost {
+ public:
+  void MarkModified() override { ++modified; }
+  void EditorClosed(EditorSlot slot) override { closed.push_back(slot); }
+  bool ActivateNext(QWidget*) override {
+    ++activateNext;
+    return false;
+  }
+  void VoiceChosenForChannel(int channel, int msb, int lsb, int program) override {
+    voicesForChannel.push_back({channel, msb, lsb, program});
+  }
+  void ChannelVoiceSelected(int voiceIndex) override { channelVoices.push_back(voiceIndex); }
+  void ChannelChosenInControllers(int channel, int modulation) override {
+    controllerChannels.push_back({channel, modulation});
+  }
+  void ChannelChosenInPart(int channel) override { partChannels.push_back(channel); }
+  void ModulationSet(int value) override { modulations.push_back(value); }
+  void PartValueChanged(bool drumsToo) override { partValueChanges.push_back(drumsToo); }
+  void SendVariationController() override { ++variationControllerSends; }
+
+  struct VoiceForChannel {
+    int channel, msb, lsb, program;
+  };
+  struct ChannelAndModulation {
+    int channel, modulation;
+  };
+  int modified = 0;
+  int activateNext = 0;
+  int variationControllerSends = 0;
+  std::vector<EditorSlot> closed;
+  std::vector<VoiceForChannel> voicesForChannel;
+  std::vector<int> channelVoices;
+  std::vector<ChannelAndModulation> controllerChannels;
+  std::vector<int> partChannels;
+  std::vector<int> modulations;
+  std::vector<bool> partValueChanges;
+};
+
+}  // namespace ravlo::test

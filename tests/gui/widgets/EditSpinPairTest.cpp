@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+class EditSpinPairTest : public ::testing::Test {
+ protected:
+  EditSpinPairTest() {
+    field.SetRange(0, 127);
+    field.SetValue(100);
+    field.SetSetter([this](int value) {
+      sent.push_back(value);
+      return accept;
+    });
+  }
+
+  void Type(const QString& text) {
+    field.Edit()->setText(text);
+    field.Commit();
+  }
+
+  EditSpinPair field;
+  std::vector<int> sent;
+  bool accept = true;
+};
+
+TEST_F(EditSpinPairTest, ANewTypedValueIsSentAndTaken) {
+  QSignalSpy committed(&field, &EditSpinPair::ValueCommitted);
+  Type("90");
+  EXPECT_EQ(sent, std::vector<int>{90});
+  EXPECT_EQ(field.Value(), 90);
+  EXPECT_EQ(committed.count(), 1);
+}
+
+TEST_F(EditSpinPairTest, BadTextOrAnOutOfRangeValueBeepsAndRestores) {
+  QSignalSpy beeped(&field, &EditSpinPair::Beeped);
+  for (const char* bad : {"200", "abc", "", "-5"}) {
+    Type(bad);
+    EXPECT_EQ(field.Edit()->text(), "100") << bad;
+  }
+  EXPECT_EQ(beeped.count(), 4);
+  EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(EditSpinPairTest, TheCurrentValueSendsNothing) {
+  Type("100");
+  field.Step(+1);
+  field.SetValue(127);
+  field.Step(+1);  // clamped at the top: 127 again
+  EXPECT_EQ(sent, std::vector<int>{101});
+}
+
+TEST_F(EditSpinPairTest, AFailedSendKeepsTheOldValueButTheTypedText) {
+  accept = false;
+  Type("50");
+  EXPECT_EQ(field.Value(), 100);
+  EXPECT_EQ(field.Edit()->text(), "50");
+}
+
+TEST_F(EditSpinPairTest, WrappingFieldsGoRoundTheEnds) {
+  field.SetRange(1, 128);
+  field.SetEnds(EditSpinPair::Ends::Wrap);
+  field.SetValue(128);
+  field.Step(+1);
+  EXPECT_EQ(field.Value(), 1);
+  field.Step(-1);
+  EXPECT_EQ(field.Value(), 128);
+}
+
+TEST_F(EditSpinPairTest, SignedFieldsReadTheSign) {
+  field.SetRange(-24, 24);
+  field.SetSigned(true);
+  field.SetValue(0);
+  Type("-24");
+  EXPECT_EQ(sent, std::vector<int>{-24});
+  Type("-25");
+  EXPECT_EQ(field.Value(), -24);
+}
+
+TEST_F(EditSpinPairTest, ArrowKeysInTheBoxActAsSpinClicks) {
+  field.Edit()->setFocus();
+  QTest::keyClick(field.Edit(), Qt::Key_Up);
+  QTest::keyClick(field.Edit(), Qt::Key_Down);
+  EXPECT_EQ(sent, (std::vector<int>{101, 100}));
+}
+
+TEST_F(EditSpinPairTest, ADisabledFieldIgnoresTheSpin) {
+  field.setEnabled(false);
+  field.Step(+1);
+  EXPECT_TRUE(sent.empty());
+}
+
+}  // namespace
+}  // namespace ravlo
