@@ -1,14 +1,12 @@
 // Drives the RtMidi backend through MidiOutDevice over a real JACK server,
 // with an RtMidi input on JACK capturing what arrives.
 #include <gtest/gtest.h>
-#include <rtmidi/RtMidi.h>
 
 #include <chrono>
-#include <mutex>
 #include <numeric>
-#include <thread>
 #include <vector>
 
+#include "JackCapture.h"
 #include "JackServer.h"
 #include "RtMidiBackend.h"
 #include "messages/XgMessages.h"
@@ -18,42 +16,7 @@
 namespace ravlo {
 namespace {
 
-using Message = std::vector<std::uint8_t>;
-
-class Capture {
- public:
-  Capture() : input_(RtMidi::UNIX_JACK, "RavloCapture", 4096) {
-    input_.ignoreTypes(false, true, true);
-    input_.setCallback(&Capture::OnMessage, this);
-    input_.openVirtualPort("in");
-  }
-
-  std::vector<Message> WaitFor(std::size_t bytes, std::chrono::seconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-      {
-        std::lock_guard lock(mutex_);
-        if (received_ >= bytes) return messages_;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::lock_guard lock(mutex_);
-    return messages_;
-  }
-
- private:
-  static void OnMessage(double, std::vector<unsigned char>* message, void* user) {
-    auto* self = static_cast<Capture*>(user);
-    std::lock_guard lock(self->mutex_);
-    self->messages_.emplace_back(message->begin(), message->end());
-    self->received_ += message->size();
-  }
-
-  RtMidiIn input_;
-  std::mutex mutex_;
-  std::vector<Message> messages_;
-  std::size_t received_ = 0;
-};
+using Message = test::JackCapture::Message;
 
 Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
   std::vector<std::uint8_t> data(count);
@@ -66,7 +29,7 @@ Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
 TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
   test::JackServer server;
   ASSERT_TRUE(server.Running()) << server.Failure();
-  Capture capture;
+  test::JackCapture capture;
 
   RtMidiBackend backend("RavloTest");
   test::RecordingPrompts prompts;

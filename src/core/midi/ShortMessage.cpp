@@ -27,4 +27,17 @@ std::size_t ShortMessage::LengthForStatus(std::uint8_t status) {
   }
 }
 
+std::string ShortMessage::Describe() const {
+  if (size_ == 0) return {};
+  const std::uint8_t status = bytes_[0];
+  if (status >= 0xF0) return "System";
+  static constexpr const char* kKinds[] = {"Note Off",       "Note On",          "Poly Pressure",
+                                           "Control Change", "Program Change",   "Channel Pressure",
+                                           "Pitch Bend"};
+  std::string text = kKinds[(status >> 4) - 8];
+  text += "\tch " + std::to_string((status & 0x0F) + 1);
+  for (std::size_t i = 1; i < size_; ++i) text += "\t" + std::to_string(bytes_[i]);
+  return text;
+}
+
 }  // namespace ravlo

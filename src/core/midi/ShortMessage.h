@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace ravlo {
 
@@ -14,6 +15,9 @@ class ShortMessage {
   explicit ShortMessage(std::uint32_t packed);
 
   std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
+
+  // "Control Change\tch 3\t93\t64" and the like, for the monitor of what was sent.
+  std::string Describe() const;
 
   // How many bytes a message with this status byte has (0 for a data byte).
   static std::size_t LengthForStatus(std::uint8_t status);

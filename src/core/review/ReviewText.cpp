@@ -505,4 +505,10 @@ bool BuildReviewText(const XgModel& model, std::span<const std::uint8_t> recorde
   return true;
 }
 
+std::string DescribeMessage(const XgModel& model, std::span<const std::uint8_t> message) {
+  std::string text;
+  ReviewWriter(model, text).Message(message);
+  return text;
+}
+
 }  // namespace ravlo

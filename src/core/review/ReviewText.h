@@ -18,4 +18,8 @@ class XgModel;
 bool BuildReviewText(const XgModel& model, std::span<const std::uint8_t> recorded,
                      std::string& text, ProgressLabel& progress);
 
+// The description of one message, as its review line shows it after the
+// byte count (used by the monitor of what was sent).
+std::string DescribeMessage(const XgModel& model, std::span<const std::uint8_t> message);
+
 }  // namespace ravlo

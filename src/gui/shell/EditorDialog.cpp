@@ -3,12 +3,15 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "shell/AppIcons.h"
+
 namespace ravlo {
 
 EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent)
     : QDialog(parent, Qt::Window), host_(host), slot_(slot), kind_(kind) {
   setModal(false);
   setWindowTitle(kind_);
+  setWindowIcon(AppIcons::Editor(slot));
 }
 
 bool EditorDialog::OpenWindow() {

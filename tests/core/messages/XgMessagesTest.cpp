@@ -102,6 +102,8 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
   EXPECT_EQ(wire(0xE0 | (0x40 << 16)), Bytes({0xE0, 0x00, 0x40}));
   EXPECT_TRUE(wire(0x45).empty()) << "a data byte is no message";
   EXPECT_EQ(wire(0xFE), Bytes({0xFE}));
+  EXPECT_EQ(ShortMessage(PackControlChange(2, 93, 64)).Describe(), "Control Change\tch 3\t93\t64");
+  EXPECT_EQ(ShortMessage(PackProgramChange(0, 1)).Describe(), "Program Change\tch 1\t0");
 }
 
 TEST(BulkByteCount, RefusesMessagesTooShortToCarryOne) {

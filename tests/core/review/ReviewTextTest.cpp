@@ -294,3 +294,17 @@ TEST_F(ReviewTextTest, TruncatedAndCorruptMessagesAreDescribedSafely) {
 
 }  // namespace
 }  // namespace ravlo::test
+
+namespace ravlo {
+namespace {
+
+class DescribeMessageTest : public test::ModelFixture {};
+
+TEST_F(DescribeMessageTest, DescribesOneMessageWithoutTheSummary) {
+  EXPECT_EQ(DescribeMessage(model, test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x64, 0xF7})),
+            "System\tVolume\t100\t( 64 )h");
+  EXPECT_EQ(DescribeMessage(model, test::Bytes({0xB0, 0x07})), "");
+}
+
+}  // namespace
+}  // namespace ravlo

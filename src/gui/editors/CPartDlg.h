@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "editors/PartDialogHooks.h"
+#include "editors/PartRunLayouts.h"
+#include "shell/EditorDialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace ravlo {
+
+class EditSpinPair;
+class XgModel;
+
+// The Part window: one multi part at a time, with its receive channel (or
+// off), element reserve and voice, and the buttons that open the part's
+// modal sub-dialogs and the voice browser.
+class CPartDlg final : public EditorDialog {
+  Q_OBJECT
+
+ public:
+  // Asks for a voice; the chosen catalogue index, or nothing.
+  using VoiceChooser = std::function<std::optional<int>()>;
+
+  CPartDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
+
+  // Shows part 1 with its values read again (after resets).
+  void RefreshFromModel();
+  // Shows the part (index from 0); false for an index out of range.
+  bool SelectPart(int index0);
+  // Shows the lowest part receiving on the channel (from 0) unless it is
+  // shown already; false when no part receives on it.
+  bool SelectPartByChannel(int channel0);
+  // A voice was applied to a channel (from 1): if it is the shown one, the
+  // drum state, voice name and caption are read again.
+  void OnChannelVoiceChanged(int channel1to16);
+  // The shown part, from 0.
+  int ShownPart() const { return partNumber_ - 1; }
+  // The shown receive channel (from 1; the remembered one while off) and the off state.
+  int ShownChannel() const { return channel_; }
+  bool IsOff() const { return off_; }
+  bool IsDrum() const { return drum_; }
+  QString VoiceName() const { return voiceName_; }
+
+  // The Part Voice browser, run modally by "&Voice".
+  void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
+  // How the sub-dialogs run (exec() unless replaced) and where their range prompt goes.
+  void SetModalRunner(PartModalRunner runner) { modalRunner_ = std::move(runner); }
+  void SetMessageShower(PartMessageShower shower) { messageShower_ = std::move(shower); }
+
+ protected:
+  void WindowStart() override;
+
+ private:
+  // What a sub-dialog button opens.
+  enum class Opens { Mode, Run, Receive };
+  struct SubDialogButton {
+    const char* name;
+    const char* caption;
+    Opens opens;
+    PartRunKind kind;  // for Opens::Run
+    int base;          // the run's first address, for the layouts that take one
+    bool normalOnly;   // disabled for a drum part
+  };
+  static constexpr std::size_t kSubDialogButtonCount = 13;
+  static const std::array<SubDialogButton, kSubDialogButtonCount> kSubDialogButtons;
+
+  void Build();
+  // Reads the shown part's reserve, voice, channel, off state and drum flag.
+  void LoadPart();
+  void LoadVoice();
+  void ShowPart(int partNumber);
+  void UpdateControls();
+  void UpdateDrumButtons();
+
+  bool TakePartNumber(int value);
+  bool TakeChannel(int value);
+  bool TakeReserve(int value);
+  void OnOffClicked(bool pressed);
+  void OnVoiceClicked();
+  void OpenSubDialog(const SubDialogButton& button);
+  void OpenRun(PartRunKind kind, int base);
+  void OpenReceive();
+  void OpenMode();
+  int RunModal(QDialog& dialog);
+
+  XgModel& model_;
+  const int partCount_;
+  const int elementTotal_;
+  int partNumber_ = 1;
+  int channel_ = 1;
+  bool off_ = false;
+  int reserve_ = 0;
+  bool drum_ = false;
+  QString voiceName_;
+  // The channel each part had when it was switched off (from 1).
+  std::vector<int> rememberedChannels_;
+
+  EditSpinPair* partField_ = nullptr;
+  EditSpinPair* channelField_ = nullptr;
+  QPushButton* offButton_ = nullptr;
+  EditSpinPair* reserveField_ = nullptr;
+  QLabel* voiceLabel_ = nullptr;
+  std::array<QPushButton*, kSubDialogButtonCount> subButtons_{};
+
+  VoiceChooser voiceChooser_;
+  PartModalRunner modalRunner_;
+  PartMessageShower messageShower_;
+};
+
+}  // namespace ravlo

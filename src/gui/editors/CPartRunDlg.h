@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "editors/PartDialogHooks.h"
+#include "editors/PartRunLayouts.h"
+
+class QPushButton;
+
+namespace ravlo {
+
+class EditSpinPair;
+class XgModel;
+
+// A modal dialog over one or more runs of a part record whose changes go to
+// the synthesizer (and into the record) as soon as a field takes them. Its
+// fields come from a layout table; Cancel hands back the bytes from before.
+class CPartRunDlg final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `base` is the run's first address for the layouts the button places
+  // (Control, Assignable Controller); the other layouts ignore it.
+  CPartRunDlg(XgModel& model, int part, PartRunKind kind, int base, QWidget* parent = nullptr);
+
+  // Where the range prompt goes; a warning box by default.
+  void SetMessageShower(PartMessageShower shower) { shower_ = std::move(shower); }
+
+  int Part() const { return part_; }
+  PartRunKind Kind() const { return kind_; }
+  int Base() const { return base_; }
+  bool IsDrum() const { return drum_; }
+  // Some change was sent and stored since the dialog opened.
+  bool Changed() const { return changed_; }
+
+  // The shown number of a field (by its object name); nothing for an unknown name.
+  std::optional<int> DisplayValue(const QString& name) const;
+
+  // Cancel after changes: sends the bytes kept at opening back, run by run,
+  // and stores each run that went. False when a send failed.
+  bool RestoreKept();
+
+  // OK commits a field still being typed in; a refused value keeps the dialog open.
+  void accept() override;
+
+ private:
+  struct FieldControl {
+    const PartRunField* field;
+    EditSpinPair* edit;   // null for a switch
+    QPushButton* toggle;  // null for a number
+  };
+  struct KeptSpan {
+    int address;
+    std::vector<std::uint8_t> bytes;  // empty: not loaded
+  };
+
+  void Build();
+  void Load();
+  std::optional<std::uint8_t> KeptByte(int address) const;
+  int DisplayFromKept(const PartRunField& field) const;
+  bool SendField(const PartRunField& field, int displayValue);
+  void OnRefused(const FieldControl& control);
+  void OnSwitchClicked(const FieldControl& control, bool pressed);
+  int Address(const PartRunField& field) const { return base_ + field.offset; }
+
+  XgModel& model_;
+  int part_;
+  PartRunKind kind_;
+  const PartRunLayout& layout_;
+  int base_;
+  bool drum_;
+  bool changed_ = false;
+  bool refused_ = false;
+  std::vector<FieldControl> controls_;
+  std::vector<KeptSpan> kept_;
+  PartMessageShower shower_;
+};
+
+}  // namespace ravlo

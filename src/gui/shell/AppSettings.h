@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ravlo {
+
+class SettingsStore;
+
+// The nine settings the program keeps between runs, with their defaults,
+// read and written in their fixed orders. Switches are stored as 1 or 0 and
+// read as on for anything of 1 or more. Beside the port index the port's
+// name is kept, because port lists change between runs.
+struct AppSettings {
+  int midiOutPort = -1;
+  std::string midiOutPortName;
+  int unitNumber = 0;
+  int delay = 20;
+  bool sendReset = true;
+  bool resetAdMixer = false;
+  bool warnToSave = true;
+  bool openWindowsOnFileOpen = true;
+  bool autoSendResetOnFileOpen = true;
+  std::optional<std::string> windowPos;
+
+  // UnitNumber, WindowPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen.
+  static AppSettings Read(SettingsStore& store);
+  // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen (WindowPos
+  // is written last, on its own, once the windows are gone).
+  void Write(SettingsStore& store) const;
+  static void WriteWindowPos(SettingsStore& store, const std::string& text);
+};
+
+}  // namespace ravlo

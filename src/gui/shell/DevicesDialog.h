@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "midi/MidiOutDevice.h"
+
+class QCheckBox;
+class QListWidget;
+
+namespace ravlo {
+
+class EditSpinPair;
+class HelpWindow;
+class UserPrompts;
+
+// "MIDI Output Port": chooses the output port and the synthesizer's unit
+// number. F1 over the list, the unit box or the check box opens the help
+// page at that control's topic.
+class DevicesDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDialogId = 130;
+  static constexpr int kPortListId = 1001;
+  static constexpr int kUnitId = 1194;
+  static constexpr int kSendResetId = 1349;
+
+  struct Choice {
+    int port = -1;  // the port's index, -1 when none is selected
+    int unitNumber = 0;
+    bool sendReset = true;
+  };
+
+  DevicesDialog(const std::vector<MidiPort>& ports, const Choice& current, UserPrompts& prompts,
+                HelpWindow& help, QWidget* parent = nullptr);
+
+  Choice Chosen() const;
+  static unsigned HelpTopic(int controlId) {
+    return static_cast<unsigned>(controlId) * 65536u + kDialogId;
+  }
+
+ public slots:
+  void accept() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::vector<MidiPort> ports_;
+  UserPrompts& prompts_;
+  HelpWindow& help_;
+  QListWidget* list_;
+  EditSpinPair* unit_;
+  QCheckBox* sendReset_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,44 @@
+#include "shell/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace ravlo {
+
+namespace {
+
+const QUrl kHelpPage(QStringLiteral("qrc:/ravlo/help/ravlo-help.html"));
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+  setWindowTitle(QStringLiteral("Ravlo Help"));
+  browser_->setOpenLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(560, 480);
+}
+
+void HelpWindow::ShowContents() {
+  anchor_.clear();
+  browser_->setSource(kHelpPage);
+  show();
+  raise();
+}
+
+QString HelpWindow::TopicAnchor(unsigned topic) {
+  return QStringLiteral("topic-%1").arg(topic);
+}
+
+void HelpWindow::ShowTopic(unsigned topic) {
+  anchor_ = TopicAnchor(topic);
+  browser_->setSource(kHelpPage);
+  browser_->scrollToAnchor(anchor_);
+  show();
+  raise();
+}
+
+}  // namespace ravlo

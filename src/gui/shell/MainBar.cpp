@@ -1,0 +1,410 @@
+#include "shell/MainBar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include "files/SysexFile.h"
+#include "intake/SysexIntake.h"
+#include "midi/MidiOutDevice.h"
+#include "model/XgModel.h"
+#include "platform/UserPrompts.h"
+#include "shell/AboutDialog.h"
+#include "shell/AppIcons.h"
+#include "shell/DelayCalculatorDialog.h"
+#include "shell/EditorDialog.h"
+#include "shell/GeneralOptionsDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/MonitorWindow.h"
+#include "shell/ProcessingProgress.h"
+#include "shell/ReviewWindow.h"
+#include "shell/WindowPlacement.h"
+
+namespace ravlo {
+
+namespace {
+
+struct SlotInfo {
+  const char* button;      // the main bar button's text, or null
+  const char* objectName;  // for tests and the Window menu
+  const char* activate;    // the Window menu entry
+};
+
+constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
+    {nullptr, "MainBar", nullptr},
+    {"Co&ntrol", "Control", "Activate Co&ntrollers"},
+    {"S&ystem", "System", "Activate S&ystem Control"},
+    {"Voic&e", "Voice", "Activate Channel Voic&e"},
+    {"Rever&b", "Reverb", "Activate Rever&b"},
+    {"&Chorus", "Chorus", "Activate &Chorus"},
+    {"&Var", "Var", "Activate &Variation"},
+    {"&Part", "Part", "Activate &Part"},
+    {"&Drums", "Drums", "Activate &Drum Sets"},
+    {"&User", "User", "Activate &User Voice"},
+    {nullptr, "Review", "Activate Revie&w"},
+}};
+
+constexpr const char* kCannotOpenPort = "Cannot open MIDI Out device";
+
+QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromUtf8(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+MainBar::MainBar(const ShellServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  setWindowIcon(AppIcons::Application());
+  settings_ = AppSettings::Read(services_.settings);
+  device_ = std::make_unique<MidiOutDevice>(services_.midi, services_.prompts);
+  model_ = std::make_unique<XgModel>(*device_, *this, services_.pauser, settings_.unitNumber);
+  initialised_ = model_->Initialise();
+  if (!initialised_) return;
+  model_->SetResetAdMixer(settings_.resetAdMixer);
+
+  progress_ = std::make_unique<ProcessingProgress>();
+  intake_ = std::make_unique<SysexIntake>(*model_, services_.prompts, *progress_, *this);
+  file_ = std::make_unique<SysexFile>(*model_, *intake_, services_.prompts, services_.settings);
+  help_ = std::make_unique<HelpWindow>();
+  review_ = std::make_unique<ReviewWindow>(*this);
+  editors_[static_cast<std::size_t>(EditorSlot::Review)] = review_.get();
+
+  BuildWindow();
+  BuildMenus();
+  if (settings_.windowPos) {
+    if (const auto placement =
+            WindowPlacement::Parse(QString::fromStdString(*settings_.windowPos))) {
+      WindowPlacement::Apply(*this, *placement);
+    }
+  }
+  UpdateTitle();
+  qApp->installEventFilter(this);
+}
+
+MainBar::~MainBar() {
+  qApp->removeEventFilter(this);
+  Shutdown();
+}
+
+void MainBar::BuildWindow() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setSpacing(4);
+  int column = 0;
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    const SlotInfo& info = kSlots[static_cast<std::size_t>(slot)];
+    if (info.button == nullptr) continue;
+    auto* button = MakeButton(info.button, info.objectName, central);
+    buttons_[static_cast<std::size_t>(slot)] = button;
+    grid->addWidget(button, 0, column++);
+    connect(button, &QPushButton::clicked, this,
+            [this, slot] { OpenEditor(static_cast<EditorSlot>(slot)); });
+  }
+  auto* send = MakeButton("&Send", "Send", central);
+  auto* review = MakeButton("Revie&w", "ReviewButton", central);
+  auto* reset = MakeButton("&Reset", "Reset", central);
+  grid->addWidget(send, 1, 0);
+  grid->addWidget(review, 1, 1);
+  grid->addWidget(reset, 1, 2);
+  connect(send, &QPushButton::clicked, this, &MainBar::SendCommand);
+  connect(review, &QPushButton::clicked, this, &MainBar::ReviewCommand);
+  connect(reset, &QPushButton::clicked, this, [this] { ResetCommand(); });
+  pianoIndicator_ = new QLabel(central);
+  pianoIndicator_->setObjectName(QStringLiteral("PianoIndicator"));
+  pianoIndicator_->setPixmap(AppIcons::PianoOff().pixmap(24, 24));
+  grid->addWidget(pianoIndicator_, 1, column - 1, Qt::AlignRight);
+  setCentralWidget(central);
+}
+
+void MainBar::BuildMenus() {
+  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu->addAction(QStringLiteral("&Open..."), this, &MainBar::OpenCommand);
+  saveAction_ = fileMenu->addAction(QStringLiteral("&Save"), this, [this] { SaveCommand(); });
+  saveAction_->setObjectName(QStringLiteral("SaveAction"));
+  fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { SaveAsCommand(); });
+  fileMenu->addSeparator();
+  fileMenu->addAction(QStringLiteral("&List QS300 Patches..."), this, &MainBar::ListPatchesCommand);
+  fileMenu->addSeparator();
+  fileMenu->addAction(QStringLiteral("E&xit"), this, &MainBar::ExitCommand);
+  // Save is offered only when there is something to save and a place for it.
+  connect(fileMenu, &QMenu::aboutToShow, this, [this] { saveAction_->setEnabled(SaveEnabled()); });
+  saveAction_->setEnabled(SaveEnabled());
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->addAction(QStringLiteral("&Devices"), this, &MainBar::DevicesCommand);
+  options->addAction(QStringLiteral("D&elay"), this, &MainBar::DelayCommand);
+  options->addAction(QStringLiteral("&General"), this, &MainBar::GeneralCommand);
+  if (services_.monitor != nullptr) {
+    options->addAction(QStringLiteral("&Monitor"), this, &MainBar::MonitorCommand);
+  }
+
+  QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+  window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    const auto editorSlot = static_cast<EditorSlot>(slot);
+    window->addAction(QString::fromUtf8(kSlots[static_cast<std::size_t>(slot)].activate), this,
+                      [this, editorSlot] { ActivateEditor(editorSlot); });
+  }
+  window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(QStringLiteral("&Help Contents"), this, &MainBar::HelpContentsCommand);
+  help->addAction(QStringLiteral("&About"), this, &MainBar::AboutCommand);
+}
+
+void MainBar::UpdateTitle() {
+  QString title = kApplicationTitle;
+  if (!fileName_.isEmpty()) title += QStringLiteral(" -- ") + fileName_;
+  if (modified_) title += '*';
+  setWindowTitle(title);
+  if (saveAction_ != nullptr) saveAction_->setEnabled(SaveEnabled());
+}
+
+bool MainBar::SaveEnabled() const {
+  return modified_ && !filePath_.isEmpty() && savable_;
+}
+
+void MainBar::SetFile(const QString& path) {
+  filePath_ = path;
+  const qsizetype slash = path.lastIndexOf('/');
+  fileName_ = slash >= 0 ? path.mid(slash + 1) : path;
+}
+
+// --- Start and end ------------------------------------------------------------
+
+void MainBar::Start() {
+  if (settings_.midiOutPort < 0) {
+    DevicesCommand();
+  } else if (OpenPortAtStart()) {
+    if (settings_.sendReset) model_->SendReset();
+  } else {
+    services_.prompts.ShowMessage(kCannotOpenPort, MessageIcon::Stop);
+  }
+}
+
+bool MainBar::OpenPortAtStart() {
+  // Port lists change between runs: where the stored index now names
+  // another port, the port that still has the stored name is the one meant.
+  int index = settings_.midiOutPort;
+  if (!settings_.midiOutPortName.empty()) {
+    bool indexMatches = false;
+    int byName = -1;
+    for (const MidiPort& port : device_->Ports()) {
+      if (port.name != settings_.midiOutPortName) continue;
+      if (port.index == index) indexMatches = true;
+      if (byName < 0) byName = port.index;
+    }
+    if (!indexMatches && byName >= 0) index = byName;
+  }
+  if (!device_->Open(index)) {
+    selectedPort_ = -1;
+    return false;
+  }
+  selectedPort_ = index;
+  return true;
+}
+
+void MainBar::Shutdown() {
+  if (shutDown_ || !initialised_) return;
+  shutDown_ = true;
+  settings_.midiOutPort = selectedPort_;
+  settings_.unitNumber = model_->UnitNumber();
+  settings_.resetAdMixer = model_->ResetAdMixer();
+  settings_.midiOutPortName.clear();
+  for (const MidiPort& port : device_->Ports()) {
+    if (port.index == selectedPort_) settings_.midiOutPortName = port.name;
+  }
+  settings_.Write(services_.settings);
+  device_->Close();
+  AppSettings::WriteWindowPos(services_.settings,
+                              WindowPlacement::Format(WindowPlacement::Read(*this)).toStdString());
+}
+
+void MainBar::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    if (!SavePrompt(true)) {
+      event->ignore();
+      return;
+    }
+  }
+  for (EditorDialog* editor : editors_) {
+    if (editor != nullptr) editor->hide();
+  }
+  if (monitor_) monitor_->hide();
+  help_->hide();
+  progress_->hide();
+  Shutdown();
+  event->accept();
+}
+
+void MainBar::ExitCommand() {
+  if (!SavePrompt(false)) return;
+  closing_ = true;
+  close();
+  closing_ = false;
+}
+
+// --- Keys ---------------------------------------------------------------------
+
+void MainBar::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return;  // the main bar never closes on Escape
+  QMainWindow::keyPressEvent(event);
+}
+
+bool MainBar::eventFilter(QObject* watched, QEvent* event) {
+  // Control+Tab in the main bar cycles through the open editors.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier) &&
+        ActivateNext(this)) {
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Window table -------------------------------------------------------------
+
+EditorDialog* MainBar::Editor(EditorSlot slot) const {
+  return editors_[static_cast<std::size_t>(slot)];
+}
+
+QPushButton* MainBar::Button(EditorSlot slot) const {
+  return buttons_[static_cast<std::size_t>(slot)];
+}
+
+bool MainBar::OpenEditor(EditorSlot slot) {
+  EditorDialog* editor = Editor(slot);
+  if (editor == nullptr) return false;
+  if (editor->IsOpen()) {
+    editor->raise();
+    editor->activateWindow();
+    return true;
+  }
+  if (!editor->OpenWindow()) return false;
+  PlaceEditor(*editor, slot);
+  if (QPushButton* button = Button(slot)) button->setEnabled(false);
+  return true;
+}
+
+void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot) {
+  editor.adjustSize();
+  const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect();
+  const QSize size = editor.frameGeometry().size();
+  const QPoint at = WindowPlacement::PlaceEditor(slot, frameGeometry(), size, available);
+  editor.move(at);
+}
+
+void MainBar::ActivateEditor(EditorSlot slot) {
+  EditorDialog* editor = Editor(slot);
+  if (editor == nullptr) return;
+  if (editor->IsOpen()) {
+    editor->raise();
+    editor->activateWindow();
+  } else {
+    OpenEditor(slot);
+  }
+}
+
+void MainBar::ActivateAll() {
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) ActivateEditor(static_cast<EditorSlot>(slot));
+}
+
+void MainBar::CloseAll() {
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    if (EditorDialog* editor = Editor(static_cast<EditorSlot>(slot))) editor->CloseForCloseAll();
+  }
+}
+
+void MainBar::EditorClosed(EditorSlot slot) {
+  if (QPushButton* button = Button(slot)) button->setEnabled(true);
+}
+
+bool MainBar::ActivateNext(QWidget* window) {
+  int from = 0;
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    if (Editor(static_cast<EditorSlot>(slot)) == window) from = slot;
+  }
+  for (int step = 1; step < kEditorSlotCount; ++step) {
+    const int slot = (from + step) % kEditorSlotCount;
+    QWidget* next = slot == 0 ? static_cast<QWidget*>(this) : Editor(static_cast<EditorSlot>(slot));
+    if (next == nullptr || !next->isVisible()) continue;
+    next->raise();
+    next->activateWindow();
+    return true;
+  }
+  return false;
+}
+
+void MainBar::MarkModified() {
+  if (modified_) return;
+  modified_ = true;
+  UpdateTitle();
+}
+
+// --- Small dialogs --------------------------------------------------------------
+
+void MainBar::DevicesCommand() {
+  const DevicesDialog::Choice current{selectedPort_, model_->UnitNumber(), settings_.sendReset};
+  const std::vector<MidiPort> ports = device_->Ports();
+  std::optional<DevicesDialog::Choice> chosen;
+  if (runDevicesDialog_) {
+    chosen = runDevicesDialog_(ports, current);
+  } else {
+    DevicesDialog dialog(ports, current, services_.prompts, *help_, this);
+    if (dialog.exec() == QDialog::Accepted) chosen = dialog.Chosen();
+  }
+  if (!chosen) return;
+  if (chosen->unitNumber != model_->UnitNumber()) model_->SetUnitNumber(chosen->unitNumber);
+  settings_.sendReset = chosen->sendReset;
+  if (chosen->port == selectedPort_) return;
+  // The new index is remembered even when the port will not open.
+  selectedPort_ = chosen->port;
+  if (!device_->Open(chosen->port)) {
+    services_.prompts.ShowMessage(kCannotOpenPort, MessageIcon::Stop);
+    return;
+  }
+  if (settings_.sendReset) ResetCommand();
+}
+
+void MainBar::GeneralCommand() {
+  GeneralOptionsDialog dialog(settings_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  dialog.Store(settings_);
+  model_->SetResetAdMixer(settings_.resetAdMixer);
+}
+
+void MainBar::DelayCommand() {
+  DelayCalculatorDialog dialog(services_.prompts, this);
+  dialog.exec();
+}
+
+void MainBar::AboutCommand() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
+
+void MainBar::HelpContentsCommand() {
+  help_->ShowContents();
+}
+
+void MainBar::MonitorCommand() {
+  if (services_.monitor == nullptr) return;
+  if (!monitor_) monitor_ = std::make_unique<MonitorWindow>(*services_.monitor, *model_);
+  monitor_->Refresh();
+  monitor_->show();
+  monitor_->raise();
+  monitor_->activateWindow();
+}
+
+}  // namespace ravlo

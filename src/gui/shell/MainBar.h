@@ -1,0 +1,200 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "intake/IntakeHost.h"
+#include "model/ModelEvents.h"
+#include "model/RefreshMarks.h"
+#include "sendpass/SendChoices.h"
+#include "sendpass/SendPassHooks.h"
+#include "shell/AppSettings.h"
+#include "shell/DevicesDialog.h"
+#include "shell/EditorHost.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace ravlo {
+
+class EditorDialog;
+class HelpWindow;
+class MidiBackend;
+class MidiOutDevice;
+class MonitorBackend;
+class MonitorWindow;
+class Pauser;
+class ProcessingProgress;
+class ReviewWindow;
+class SettingsStore;
+class SysexFile;
+class SysexIntake;
+class UserPrompts;
+class XgModel;
+
+// What the main bar is given to work with: the platform's MIDI ports, the
+// user's prompts and settings, and the pauses between messages. The program
+// passes the real ones, the tests recording fakes.
+struct ShellServices {
+  MidiBackend& midi;
+  UserPrompts& prompts;
+  SettingsStore& settings;
+  Pauser& pauser;
+  MonitorBackend* monitor = nullptr;  // the built-in port, where there is one
+};
+
+// The program's main window: the row of buttons that open the editors, the
+// document commands (Send, Review, Reset, Open, Save), the window table, the
+// title, and the settings. It owns the MIDI device, the model, the file
+// object and every editor for the whole run.
+class MainBar final : public QMainWindow,
+                      public EditorHost,
+                      public ModelEvents,
+                      public IntakeHost,
+                      public SendPassHooks {
+  Q_OBJECT
+
+ public:
+  static inline const QString kApplicationTitle = QStringLiteral("Ravlo");
+
+  explicit MainBar(const ShellServices& services, QWidget* parent = nullptr);
+  ~MainBar() override;
+
+  // False when the model could not be built: the program ends.
+  bool Initialised() const { return initialised_; }
+  // Opens the configured port (or asks for one on a first start) and sends
+  // the reset if so set. Called once the window is shown.
+  void Start();
+
+  // --- Document commands --------------------------------------------------
+  void SendCommand();
+  void ReviewCommand();
+  bool ResetCommand();
+  void OpenCommand();
+  bool SaveCommand();
+  bool SaveAsCommand();
+  void ExitCommand();
+  void ListPatchesCommand();
+  bool SaveEnabled() const;
+
+  // --- Small dialogs --------------------------------------------------------
+  void DevicesCommand();
+  void GeneralCommand();
+  void DelayCommand();
+  void AboutCommand();
+  void HelpContentsCommand();
+  void MonitorCommand();
+
+  // --- Window table ---------------------------------------------------------
+  bool OpenEditor(EditorSlot slot);
+  // The Window menu's Activate entries: activate when open, else open.
+  void ActivateEditor(EditorSlot slot);
+  void ActivateAll();
+  void CloseAll();
+  EditorDialog* Editor(EditorSlot slot) const;
+  QPushButton* Button(EditorSlot slot) const;
+
+  // --- State ----------------------------------------------------------------
+  XgModel& Model() { return *model_; }
+  MidiOutDevice& Device() { return *device_; }
+  SysexFile& File() { return *file_; }
+  ReviewWindow& Review() { return *review_; }
+  ProcessingProgress& Progress() { return *progress_; }
+  HelpWindow& Help() { return *help_; }
+  const AppSettings& Settings() const { return settings_; }
+  AppSettings& Settings() { return settings_; }
+  bool Modified() const { return modified_; }
+  bool Savable() const { return savable_; }
+  const QString& FilePath() const { return filePath_; }
+  int SelectedPort() const { return selectedPort_; }
+
+  // Modal dialogs run through these, so that tests can answer them.
+  using SendDialogRunner =
+      std::function<std::optional<SendChoices>(unsigned delayMs, bool savingMode)>;
+  using DevicesDialogRunner = std::function<std::optional<DevicesDialog::Choice>(
+      const std::vector<MidiPort>& ports, const DevicesDialog::Choice& current)>;
+  void SetSendDialogRunner(SendDialogRunner runner) { runSendDialog_ = std::move(runner); }
+  void SetDevicesDialogRunner(DevicesDialogRunner runner) { runDevicesDialog_ = std::move(runner); }
+
+  // --- EditorHost -------------------------------------------------------------
+  void MarkModified() override;
+  void EditorClosed(EditorSlot slot) override;
+  bool ActivateNext(QWidget* window) override;
+  void VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) override;
+  void ChannelVoiceSelected(int voiceIndex) override;
+  void ChannelChosenInControllers(int channel, int modulation) override;
+  void ChannelChosenInPart(int channel) override;
+  void ModulationSet(int value) override;
+  void PartValueChanged(bool drumsToo) override;
+  void SendVariationController() override;
+
+  // --- ModelEvents ------------------------------------------------------------
+  void RaiseMark(RefreshMark mark, int value) override;
+  void ResetRequested() override;
+  void AllParametersReset() override;
+  void DrumSetupWasReset(int setup) override;
+  void PartControllerMirrored(int channel, int slot, int value) override;
+
+  // --- IntakeHost -------------------------------------------------------------
+  void AutoReset() override;
+
+  // --- SendPassHooks ----------------------------------------------------------
+  void StoreSystemEditor() override;
+  void StoreControllersEditor() override;
+  int SaveEffectEditor(EffectKind kind) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void BuildMenus();
+  void UpdateTitle();
+  // The "Save Changes First?" question: false when cancelled.
+  bool SavePrompt(bool clearModified);
+  // Back to the defaults after a reset went out (Reset, auto reset).
+  void ResetDocument();
+  void RefreshAllEditors();
+  void RefreshAfterLoad();
+  bool RecordAndWrite(const QString& path);
+  void SetFile(const QString& path);
+  void PlaceEditor(EditorDialog& editor, EditorSlot slot);
+  bool OpenPortAtStart();
+  void Shutdown();
+
+  ShellServices services_;
+  AppSettings settings_;
+  std::unique_ptr<MidiOutDevice> device_;
+  std::unique_ptr<XgModel> model_;
+  std::unique_ptr<ProcessingProgress> progress_;
+  std::unique_ptr<SysexIntake> intake_;
+  std::unique_ptr<SysexFile> file_;
+  std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<ReviewWindow> review_;
+  std::unique_ptr<MonitorWindow> monitor_;
+  std::array<EditorDialog*, kEditorSlotCount> editors_{};
+  std::array<QPushButton*, kEditorSlotCount> buttons_{};
+  QAction* saveAction_ = nullptr;
+  QLabel* pianoIndicator_ = nullptr;
+
+  RefreshMarks marks_;
+  QString filePath_;
+  QString fileName_;
+  bool modified_ = false;
+  bool savable_ = true;
+  bool initialised_ = false;
+  bool closing_ = false;
+  bool shutDown_ = false;
+  int selectedPort_ = -1;
+  SendDialogRunner runSendDialog_;
+  DevicesDialogRunner runDevicesDialog_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,255 @@
+// The main bar's document commands: Send, Review, Reset, Open, Save and
+// Save As, the save question that guards them, and what a load or a reset
+// does to the editors.
+#include <QApplication>
+#include <QGuiApplication>
+
+#include "files/FileIo.h"
+#include "files/PatchList.h"
+#include "files/SysexFile.h"
+#include "intake/SysexIntake.h"
+#include "model/XgModel.h"
+#include "platform/UserPrompts.h"
+#include "review/ReviewText.h"
+#include "sendpass/SendPass.h"
+#include "shell/EditorDialog.h"
+#include "shell/MainBar.h"
+#include "shell/ProcessingProgress.h"
+#include "shell/ReviewWindow.h"
+#include "shell/SendDialog.h"
+
+namespace ravlo {
+
+namespace {
+
+// The wait cursor for the length of a command.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
+                                         bool savingMode) {
+  SendDialog dialog(delay, savingMode, prompts, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choices();
+}
+
+}  // namespace
+
+bool MainBar::SavePrompt(bool clearModified) {
+  if (modified_ && settings_.warnToSave) {
+    switch (services_.prompts.AskYesNoCancel("Save Changes First?")) {
+      case Answer::Cancel:
+        return false;
+      case Answer::Yes:
+        SaveAsCommand();  // whatever it gives, the command goes on
+        break;
+      default:
+        break;
+    }
+  }
+  if (clearModified) modified_ = false;
+  return true;
+}
+
+void MainBar::SendCommand() {
+  const unsigned delay = static_cast<unsigned>(settings_.delay);
+  const std::optional<SendChoices> choices =
+      runSendDialog_ ? runSendDialog_(delay, false)
+                     : RunSendDialog(this, services_.prompts, delay, false);
+  if (!choices) return;
+  const WaitCursor wait;
+  settings_.delay = static_cast<int>(choices->delayMs);
+  RunSendPass(*model_, *choices, *this, *progress_);
+}
+
+bool MainBar::RecordAndWrite(const QString& path) {
+  const std::optional<SendChoices> choices =
+      runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
+  if (!choices) return false;
+  const WaitCursor wait;
+  const auto recorded = RecordSendPass(*model_, *choices, *this, *progress_);
+  if (!recorded) return false;
+  return file_->Write(path.toStdString(), *recorded);
+}
+
+bool MainBar::SaveAsCommand() {
+  if (!file_->ChooseSaveName()) return false;
+  SetFile(QString::fromStdString(file_->CurrentPath()));
+  UpdateTitle();
+  if (!RecordAndWrite(filePath_)) return false;
+  modified_ = false;
+  savable_ = true;
+  UpdateTitle();
+  return true;
+}
+
+bool MainBar::SaveCommand() {
+  if (!SaveEnabled()) return false;
+  if (!RecordAndWrite(filePath_)) return false;
+  modified_ = false;
+  UpdateTitle();
+  return true;
+}
+
+void MainBar::ReviewCommand() {
+  if (!review_->IsOpen()) OpenEditor(EditorSlot::Review);
+  const std::optional<SendChoices> choices =
+      runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
+  if (!choices) return;
+  const WaitCursor wait;
+  const auto recorded = RecordSendPass(*model_, *choices, *this, *progress_);
+  if (!recorded) return;
+  progress_->Show();
+  std::string text = file_->CurrentPath() + "\n";
+  BuildReviewText(*model_, *recorded, text, *progress_);
+  progress_->Close();
+  review_->SetText(QString::fromStdString(text));
+  if (!review_->IsOpen()) OpenEditor(EditorSlot::Review);
+  review_->raise();
+  review_->activateWindow();
+}
+
+void MainBar::ResetDocument() {
+  model_->ResetToDefaults();
+  RefreshAllEditors();
+  review_->ClearText();
+  modified_ = false;
+  savable_ = true;
+  SetFile(QString());
+  UpdateTitle();
+}
+
+bool MainBar::ResetCommand() {
+  if (!SavePrompt(true)) return false;
+  const WaitCursor wait;
+  if (!model_->SendReset()) return false;
+  ResetDocument();
+  return true;
+}
+
+void MainBar::AutoReset() {
+  if (!settings_.autoSendResetOnFileOpen) return;
+  if (model_->SendReset()) ResetDocument();
+}
+
+void MainBar::OpenCommand() {
+  if (!SavePrompt(true)) return;
+  const WaitCursor wait;
+  marks_.ClearAll();
+  if (!file_->Open()) return;
+  const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
+  const bool anyBlock = marks_.Any();
+  RefreshAfterLoad();
+  if (!userVoice && anyBlock) {
+    review_->ClearText();
+    SetFile(QString::fromStdString(file_->CurrentPath()));
+    savable_ = file_->PlainSysex();
+    UpdateTitle();
+  }
+}
+
+void MainBar::RefreshAfterLoad() {
+  // The blocks a file touched, in the window table's order of refreshing.
+  static constexpr std::pair<RefreshMark, EditorSlot> kOrder[] = {
+      {RefreshMark::System, EditorSlot::SystemControl},
+      {RefreshMark::Reverb, EditorSlot::Reverb},
+      {RefreshMark::Chorus, EditorSlot::Chorus},
+      {RefreshMark::Variation, EditorSlot::Variation},
+      {RefreshMark::Part, EditorSlot::Part},
+      {RefreshMark::Drum, EditorSlot::DrumSets},
+      {RefreshMark::UserVoice, EditorSlot::UserVoice}};
+  model_->Channels().SyncAllChannelsFromParts();
+  for (const auto& [mark, slot] : kOrder) {
+    if (!marks_.IsRaised(mark)) continue;
+    if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
+      OpenEditor(slot);
+    }
+    marks_.Clear(mark);
+  }
+}
+
+void MainBar::RefreshAllEditors() {}
+
+void MainBar::ListPatchesCommand() {
+  const FileChoice chosen = services_.prompts.ChooseFileToOpen(
+      {{{"XG Sysex Files(*.syx)", "*.syx"}}, file_->RememberedDirectory(), "", true});
+  if (!chosen.Chosen()) return;
+  PatchListReport report;
+  {
+    const WaitCursor wait;
+    report = BuildPatchList(chosen.paths);
+  }
+  if (!report.complete) services_.prompts.ShowMessage(report.error, MessageIcon::Stop);
+  const FileChoice output =
+      services_.prompts.ChooseFileToSave({{}, DirectoryOf(chosen.paths.front()), "", false});
+  if (!output.Chosen()) return;
+  const FileResult written = WritePatchList(output.paths.front(), report.text);
+  if (!written.ok) services_.prompts.ShowMessage(written.error, MessageIcon::Stop);
+}
+
+// --- ModelEvents ----------------------------------------------------------------
+
+void MainBar::RaiseMark(RefreshMark mark, int value) {
+  marks_.Raise(mark, value);
+}
+
+void MainBar::ResetRequested() {
+  // A System On or All Parameter Reset in a file is the Reset command.
+  ResetCommand();
+}
+
+void MainBar::AllParametersReset() {
+  model_->ResetToDefaults();
+  RefreshAllEditors();
+  review_->ClearText();
+  modified_ = false;
+  UpdateTitle();
+}
+
+void MainBar::DrumSetupWasReset(int) {
+  MarkModified();
+}
+
+void MainBar::PartControllerMirrored(int, int, int) {}
+
+// --- EditorHost: the editors' cross-window calls ----------------------------------
+
+void MainBar::VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) {
+  MarkModified();
+  model_->Parts().ApplyChannelVoice(channel - 1, program - 1, bankMsb, bankLsb);
+}
+
+void MainBar::ChannelVoiceSelected(int) {
+  MarkModified();
+}
+
+void MainBar::ChannelChosenInControllers(int, int) {}
+
+void MainBar::ChannelChosenInPart(int) {}
+
+void MainBar::ModulationSet(int) {}
+
+void MainBar::PartValueChanged(bool) {
+  MarkModified();
+}
+
+void MainBar::SendVariationController() {
+  MarkModified();
+}
+
+// --- SendPassHooks ----------------------------------------------------------------
+
+void MainBar::StoreSystemEditor() {}
+
+void MainBar::StoreControllersEditor() {}
+
+int MainBar::SaveEffectEditor(EffectKind) {
+  return -1;
+}
+
+}  // namespace ravlo

@@ -1,0 +1,149 @@
+#include "shell/SendDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/UserPrompts.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+
+namespace {
+
+struct Category {
+  const char* label;
+  CategoryChoice SendChoices::*member;
+};
+
+// The dialog's rows, top to bottom.
+constexpr std::array<Category, 8> kCategories{{
+    {"System", &SendChoices::system},
+    {"Controllers", &SendChoices::controllers},
+    {"Reverb", &SendChoices::reverb},
+    {"Chorus", &SendChoices::chorus},
+    {"Variation", &SendChoices::variation},
+    {"Part", &SendChoices::part},
+    {"Drum1", &SendChoices::drum1},
+    {"Drum2", &SendChoices::drum2},
+}};
+
+QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      prompts_(prompts),
+      savingMode_(savingMode),
+      reset_(new QCheckBox(QStringLiteral("Reset"), this)),
+      delay_(new EditSpinPair(this)) {
+  setWindowTitle(QStringLiteral("Send"));
+  reset_->setObjectName(QStringLiteral("Reset"));
+  reset_->setChecked(true);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(reset_, 0, 0);
+  for (std::size_t i = 0; i < kCategories.size(); ++i) {
+    const QString label = QString::fromUtf8(kCategories[i].label);
+    auto* category = new QCheckBox(label, this);
+    auto* nonDefault = new QCheckBox(this);
+    category->setObjectName(label);
+    nonDefault->setObjectName(label + QStringLiteral("NonDefault"));
+    category->setChecked(true);
+    nonDefault->setChecked(true);
+    const int row = static_cast<int>(i) + 1;
+    grid->addWidget(category, row, 0);
+    grid->addWidget(nonDefault, row, 2);
+    rows_[i] = {kCategories[i].member, category, nonDefault};
+  }
+  auto* explanation = new QLabel(
+      QStringLiteral(
+          "If the box opposite a category is checked, only non-default parameters will be "
+          "sent. If it is NOT checked, then ALL parameters will be sent."),
+      this);
+  explanation->setWordWrap(true);
+  explanation->setMinimumWidth(150);
+  grid->addWidget(explanation, 1, 1, static_cast<int>(kCategories.size()), 1);
+
+  auto* clearCategories = Button(QStringLiteral("&Clear"), QStringLiteral("ClearCategories"), this);
+  auto* clearNonDefault = Button(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
+  const int buttonRow = static_cast<int>(kCategories.size()) + 1;
+  grid->addWidget(clearCategories, buttonRow, 0);
+  grid->addWidget(clearNonDefault, buttonRow, 2);
+
+  delay_->setObjectName(QStringLiteral("Delay"));
+  delay_->SetRange(0, static_cast<int>(SendChoices::kMaxDelayMs));
+  delay_->SetAccelerating(true);
+  delay_->SetValue(static_cast<int>(savingMode ? 0 : delayMs));
+  auto* delayRow = new QHBoxLayout;
+  delayRow->addWidget(delay_);
+  delayRow->addWidget(new QLabel(QStringLiteral("Delay"), this));
+  delayRow->addStretch();
+
+  auto* ok = Button(QStringLiteral("OK"), QStringLiteral("OK"), this);
+  auto* cancel = Button(QStringLiteral("Cancel"), QStringLiteral("Cancel"), this);
+  ok->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(delayRow);
+  layout->addLayout(buttons);
+
+  if (savingMode_) {
+    // Channel messages cannot go into a file.
+    const Row& controllers = rows_[1];
+    controllers.category->setChecked(false);
+    controllers.nonDefault->setChecked(false);
+    controllers.category->setEnabled(false);
+    controllers.nonDefault->setEnabled(false);
+  }
+
+  connect(clearCategories, &QPushButton::clicked, this, [this] {
+    reset_->setChecked(false);
+    for (const Row& row : rows_) row.category->setChecked(false);
+  });
+  connect(clearNonDefault, &QPushButton::clicked, this, [this] {
+    for (const Row& row : rows_) row.nonDefault->setChecked(false);
+  });
+  connect(ok, &QPushButton::clicked, this, &SendDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SendChoices SendDialog::Choices() const {
+  SendChoices choices;
+  choices.reset = reset_->isChecked();
+  for (const Row& row : rows_) {
+    choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
+  }
+  choices.delayMs = static_cast<unsigned>(delay_->Value());
+  choices.savingMode = savingMode_;
+  return choices;
+}
+
+void SendDialog::accept() {
+  bool number = false;
+  const int delay = delay_->Edit()->text().trimmed().toInt(&number);
+  if (!number || delay < 0 || delay > static_cast<int>(SendChoices::kMaxDelayMs)) {
+    prompts_.ShowMessage("Please enter an integer between 0 and 1000.", MessageIcon::Warning);
+    delay_->Edit()->setFocus();
+    return;
+  }
+  delay_->SetValue(delay);
+  QDialog::accept();
+}
+
+}  // namespace ravlo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "sendpass/SendChoices.h"
+
+class QCheckBox;
+
+namespace ravlo {
+
+class EditSpinPair;
+class UserPrompts;
+
+// "Send": which categories the pass sends, and for each whether only the
+// parameters that differ from their defaults go. In saving mode (Save, Save
+// As, Review) the Controllers category is off and cannot be ticked.
+class SendDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr);
+
+  SendChoices Choices() const;
+
+ public slots:
+  void accept() override;
+
+ private:
+  struct Row {
+    CategoryChoice SendChoices::*member;
+    QCheckBox* category;
+    QCheckBox* nonDefault;
+  };
+
+  UserPrompts& prompts_;
+  bool savingMode_;
+  QCheckBox* reset_;
+  std::array<Row, 8> rows_{};
+  EditSpinPair* delay_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "platform/UserPrompts.h"
+#include "uservoice/UserVoiceElementFields.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QSlider;
+
+namespace ravlo {
+
+class EditSpinPair;
+
+// "Please enter an integer between %1 and %2." with the range filled in.
+QString IntegerRangeText(int minimum, int maximum);
+
+// One of the six modal element dialogs (Basic, LFO, Pitch, Filter, Level,
+// Amplitude), built from the element field table. It edits a copy: Fill
+// shows an element, WriteBack puts this dialog's bytes (and only those) back.
+class CElementDlg final : public QDialog {
+  Q_OBJECT
+
+ public:
+  CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent = nullptr);
+
+  ElementPage Page() const { return page_; }
+  void Fill(const UserVoiceElement& element);
+  void WriteBack(UserVoiceElement& element) const;
+
+  // OK: every edit is checked first; a value outside its range is refused
+  // with a message and the dialog stays open.
+  void TryAccept();
+
+ private:
+  struct Control {
+    const ElementField* field = nullptr;
+    EditSpinPair* spin = nullptr;   // Number, Pair
+    QButtonGroup* group = nullptr;  // Choice
+    QCheckBox* check = nullptr;     // Check, and "Scaling" of Pan
+    QSlider* slider = nullptr;      // Pan
+  };
+
+  bool CheckEdits();
+
+  ElementPage page_;
+  UserPrompts& prompts_;
+  std::vector<Control> controls_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,546 @@
+#include "uservoice/CUserVoiceDlg.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "files/FileIo.h"
+#include "files/SysexFile.h"
+#include "model/XgModel.h"
+#include "uservoice/CElementDlg.h"
+#include "uservoice/CVoiceListDlg.h"
+#include "uservoice/UserVoiceModel.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+
+namespace {
+
+constexpr const char* kErrorGettingFileName = "Error getting file name";
+
+// The wait cursor for the length of an operation.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// A voice name holds 7-bit characters; anything else becomes a blank.
+std::string NameBytes(const QString& text) {
+  std::string bytes;
+  for (const QChar c : text.left(kUserVoiceNameLength))
+    bytes.push_back(c.unicode() < 128 ? static_cast<char>(c.unicode()) : ' ');
+  return bytes;
+}
+
+// Through the dump form, as the model copies, so the destination keeps its
+// own voice number.
+bool CopyVoiceData(const UserVoice& source, UserVoice& destination) {
+  const auto dump = source.BuildDump(0, destination.VoiceNumber());
+  return destination.ParseDump(dump);
+}
+
+}  // namespace
+
+CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prompts,
+                             QWidget* parent)
+    : EditorDialog(host, EditorSlot::UserVoice, QStringLiteral("User Voice"), parent),
+      model_(model),
+      prompts_(prompts),
+      runner_([](QDialog& dialog) { return dialog.exec(); }) {
+  elements_.fill(DefaultUserVoiceElement());
+  BuildWindow();
+  ShowValues();
+}
+
+QPushButton* CUserVoiceDlg::AddButton(const QString& text, const QString& name) {
+  auto* button = new QPushButton(text, this);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+void CUserVoiceDlg::BuildWindow() {
+  auto* top = new QGridLayout;
+
+  voiceNumberLabel_ = new QLabel(this);
+  voiceNumberLabel_->setObjectName(QStringLiteral("VoiceNumber"));
+  voiceNumberLabel_->setMinimumWidth(24);
+  QPushButton* back = AddButton(QStringLiteral("&Back"), QStringLiteral("Back"));
+  QPushButton* next = AddButton(QStringLiteral("&Next"), QStringLiteral("Next"));
+  QPushButton* bank = AddButton(QStringLiteral("Ban&k"), QStringLiteral("Bank"));
+  QPushButton* vbank = AddButton(QStringLiteral("&VBank"), QStringLiteral("VBank"));
+  connect(back, &QPushButton::clicked, this, &CUserVoiceDlg::Back);
+  connect(next, &QPushButton::clicked, this, &CUserVoiceDlg::Next);
+  connect(bank, &QPushButton::clicked, this, &CUserVoiceDlg::ChooseFromBank);
+  connect(vbank, &QPushButton::clicked, this, &CUserVoiceDlg::ChooseFromVBank);
+  top->addWidget(new QLabel(QStringLiteral("Voice"), this), 0, 0);
+  top->addWidget(voiceNumberLabel_, 0, 1);
+  auto* moves = new QHBoxLayout;
+  for (QPushButton* button : {back, next, bank, vbank}) moves->addWidget(button);
+  top->addLayout(moves, 0, 2, 1, 3);
+
+  nameEdit_ = new QLineEdit(this);
+  nameEdit_->setObjectName(QStringLiteral("Name"));
+  nameEdit_->setMaxLength(kUserVoiceNameLength);
+  auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
+  nameLabel->setBuddy(nameEdit_);
+  top->addWidget(nameLabel, 1, 0);
+  top->addWidget(nameEdit_, 1, 1, 1, 2);
+
+  // Level and element number are taken into the window only; nothing is sent.
+  levelSpin_ = new EditSpinPair(this);
+  levelSpin_->setObjectName(QStringLiteral("Level"));
+  levelSpin_->SetRange(0, 127);
+  elementSpin_ = new EditSpinPair(this);
+  elementSpin_->setObjectName(QStringLiteral("ElementNumber"));
+  elementSpin_->SetRange(1, kUserVoiceElementCount);
+  for (EditSpinPair* spin : {levelSpin_, elementSpin_}) {
+    connect(spin, &EditSpinPair::Beeped, this, [this, spin] {
+      prompts_.ShowMessage(IntegerRangeText(spin->Minimum(), spin->Maximum()).toStdString(),
+                           MessageIcon::Warning);
+    });
+  }
+  connect(levelSpin_, &EditSpinPair::ValueCommitted, this, [this](int value) { level_ = value; });
+  connect(elementSpin_, &EditSpinPair::ValueCommitted, this,
+          [this](int value) { elementNumber_ = value; });
+  top->addWidget(new QLabel(QStringLiteral("Level"), this), 1, 3);
+  top->addWidget(levelSpin_, 1, 4);
+
+  auto* switchRow = new QHBoxLayout;
+  switchRow->addWidget(new QLabel(QStringLiteral("Elements"), this));
+  for (int i = 0; i < kUserVoiceElementCount; ++i) {
+    auto* box = new QCheckBox(QString::number(i + 1), this);
+    box->setObjectName(QStringLiteral("Switch%1").arg(i + 1));
+    switches_[static_cast<std::size_t>(i)] = box;
+    switchRow->addWidget(box);
+  }
+  switchRow->addStretch();
+  top->addLayout(switchRow, 2, 0, 1, 3);
+  top->addWidget(new QLabel(QStringLiteral("Element"), this), 2, 3);
+  top->addWidget(elementSpin_, 2, 4);
+
+  auto* elementRow = new QHBoxLayout;
+  for (std::size_t i = 0; i < kElementPageCount; ++i) {
+    const ElementPageInfo& info = kElementPages[i];
+    QPushButton* button =
+        AddButton(QString::fromUtf8(info.buttonText.data(), info.buttonText.size()),
+                  QString::fromUtf8(info.buttonName.data(), info.buttonName.size()));
+    const auto page = static_cast<ElementPage>(i);
+    connect(button, &QPushButton::clicked, this, [this, page] { EditElement(page); });
+    elementRow->addWidget(button);
+  }
+  QPushButton* copy = AddButton(QStringLiteral("&Copy"), QStringLiteral("Copy"));
+  pasteButton_ = AddButton(QStringLiteral("Pas&te"), QStringLiteral("Paste"));
+  connect(copy, &QPushButton::clicked, this, &CUserVoiceDlg::CopyElement);
+  connect(pasteButton_, &QPushButton::clicked, this, &CUserVoiceDlg::PasteElement);
+  elementRow->addSpacing(12);
+  elementRow->addWidget(copy);
+  elementRow->addWidget(pasteButton_);
+
+  // The Send panel.
+  auto* whatBox = new QGroupBox(QStringLiteral("Send"), this);
+  auto* whatColumn = new QVBoxLayout(whatBox);
+  sendWhat_ = new QButtonGroup(this);
+  const std::array<const char*, 4> whatTexts{"Voice", "Bank", "VBank", "ClipVox"};
+  for (std::size_t i = 0; i < whatTexts.size(); ++i) {
+    auto* radio = new QRadioButton(QString::fromLatin1(whatTexts[i]), whatBox);
+    radio->setObjectName(QStringLiteral("Send") + QString::fromLatin1(whatTexts[i]));
+    sendWhat_->addButton(radio, static_cast<int>(i));
+    whatColumn->addWidget(radio);
+  }
+  static_assert(whatTexts.size() == static_cast<std::size_t>(SendWhat::kCount));
+  sendWhat_->button(static_cast<int>(SendWhat::Voice))->setChecked(true);
+
+  auto* toBox = new QGroupBox(QStringLiteral("To"), this);
+  auto* toColumn = new QVBoxLayout(toBox);
+  sendTo_ = new QButtonGroup(this);
+  const std::array<const char*, 5> toTexts{"Synth", "File", "VBank", "ClipVox", "Current"};
+  for (std::size_t i = 0; i < toTexts.size(); ++i) {
+    auto* radio = new QRadioButton(QString::fromLatin1(toTexts[i]), toBox);
+    radio->setObjectName(QStringLiteral("To") + QString::fromLatin1(toTexts[i]));
+    sendTo_->addButton(radio, static_cast<int>(i));
+    toColumn->addWidget(radio);
+  }
+  static_assert(toTexts.size() == static_cast<std::size_t>(SendTo::kCount));
+  sendTo_->button(static_cast<int>(SendTo::Synth))->setChecked(true);
+
+  auto* blankBox = new QGroupBox(QStringLiteral("When Sending Bank"), this);
+  auto* blankColumn = new QVBoxLayout(blankBox);
+  ignoreBlank_ = new QCheckBox(QStringLiteral("Ignore Blank Voices"), blankBox);
+  ignoreBlank_->setObjectName(QStringLiteral("IgnoreBlank"));
+  ignoreBlank_->setChecked(true);
+  blankColumn->addWidget(ignoreBlank_);
+  QPushButton* send = AddButton(QStringLiteral("&Send"), QStringLiteral("Send"));
+  connect(send, &QPushButton::clicked, this, &CUserVoiceDlg::Send);
+  blankColumn->addStretch();
+  blankColumn->addWidget(send);
+
+  auto* sendRow = new QHBoxLayout;
+  sendRow->addWidget(whatBox);
+  sendRow->addWidget(toBox);
+  sendRow->addWidget(blankBox);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(elementRow);
+  layout->addLayout(sendRow);
+}
+
+void CUserVoiceDlg::SetModalRunner(ModalRunner runner) {
+  if (runner) runner_ = std::move(runner);
+}
+
+void CUserVoiceDlg::SetSaveNameChooser(SaveNameChooser chooser) {
+  saveNameChooser_ = std::move(chooser);
+}
+
+const UserVoiceElement& CUserVoiceDlg::WorkingElement(int index) const {
+  return elements_[static_cast<std::size_t>(std::clamp(index, 0, kUserVoiceElementCount - 1))];
+}
+
+void CUserVoiceDlg::WindowStart() {
+  Load();
+}
+
+// --- Window state
+
+void CUserVoiceDlg::TakeControls() {
+  name_ = nameEdit_->text().left(kUserVoiceNameLength);
+  // A box still being typed in is read as leaving it would read it.
+  levelSpin_->Commit();
+  elementSpin_->Commit();
+  level_ = levelSpin_->Value();
+  elementNumber_ = elementSpin_->Value();
+  for (std::size_t i = 0; i < switches_.size(); ++i) elementOn_[i] = switches_[i]->isChecked();
+}
+
+void CUserVoiceDlg::ShowValues() {
+  voiceNumberLabel_->setText(QString::number(voiceNumber_));
+  nameEdit_->setText(name_);
+  levelSpin_->SetValue(level_);
+  elementSpin_->SetValue(elementNumber_);
+  for (std::size_t i = 0; i < switches_.size(); ++i) switches_[i]->setChecked(elementOn_[i]);
+  pasteButton_->setEnabled(hasClipboard_);
+}
+
+bool CUserVoiceDlg::Store() {
+  TakeControls();
+  UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
+  if (voice == nullptr) return false;
+  voice->SetCommon(common_);
+  voice->SetName(NameBytes(name_));
+  for (int i = 0; i < kUserVoiceElementCount; ++i)
+    voice->SetElementOn(i, elementOn_[static_cast<std::size_t>(i)]);
+  voice->SetLevel(level_);
+  for (int i = 0; i < kUserVoiceElementCount; ++i)
+    voice->SetElement(i, elements_[static_cast<std::size_t>(i)]);
+  // The store is what the window holds from now on.
+  common_ = voice->Common();
+  return true;
+}
+
+bool CUserVoiceDlg::Load() {
+  const UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
+  if (voice == nullptr) return false;
+  common_ = voice->Common();
+  const std::string_view name = voice->DisplayName();
+  name_ = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  for (int i = 0; i < kUserVoiceElementCount; ++i) {
+    elementOn_[static_cast<std::size_t>(i)] = voice->ElementOn(i);
+    voice->GetElement(i, elements_[static_cast<std::size_t>(i)]);
+  }
+  level_ = voice->Level();
+  ShowValues();
+  return true;
+}
+
+void CUserVoiceDlg::ToggleTitle() {
+  if (titleShowsFile_) {
+    SetSelectionCaption(QStringLiteral("Virtual Bank"));
+    titleShowsFile_ = false;
+  } else {
+    SetSelectionCaption(fileName_);
+    titleShowsFile_ = true;
+  }
+}
+
+// --- Main bar operations
+
+bool CUserVoiceDlg::SelectVoice(int voiceNumber) {
+  if (!IsOpen() || voiceNumber < 1 || voiceNumber > kUserVoicesPerBank) return false;
+  voiceNumber_ = voiceNumber;
+  return Load();
+}
+
+void CUserVoiceDlg::SetFileName(const std::string& path) {
+  const std::size_t cut = path.find_last_of("\\/");
+  const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+  fileName_ = QString::fromStdString(name);
+  SetSelectionCaption(fileName_);
+  titleShowsFile_ = true;
+}
+
+// --- Modal dialogs
+
+int CUserVoiceDlg::RunModal(QDialog& dialog) {
+  // A dialog inside a waiting operation still gets the ordinary pointer.
+  const bool waiting = QApplication::overrideCursor() != nullptr;
+  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int result = runner_(dialog);
+  if (waiting) QApplication::restoreOverrideCursor();
+  return result;
+}
+
+std::optional<int> CUserVoiceDlg::ChooseSlot(UserBank bank) {
+  CVoiceListDlg dialog(model_.UserVoices(), bank, this);
+  if (!dialog.Fill()) return std::nullopt;
+  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+  return dialog.Selection();
+}
+
+std::optional<std::string> CUserVoiceDlg::ChooseSaveName() {
+  if (saveNameChooser_) return saveNameChooser_();
+  const FileChoice choice =
+      prompts_.ChooseFileToSave({SysexFile::Filters(), saveDirectory_, "syx", false});
+  if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
+  if (!choice.Chosen()) return std::nullopt;
+  saveDirectory_ = DirectoryOf(choice.paths.front());
+  return choice.paths.front();
+}
+
+// --- Commands
+
+void CUserVoiceDlg::Back() {
+  Store();
+  if (voiceNumber_ > 1) --voiceNumber_;
+  Load();
+}
+
+void CUserVoiceDlg::Next() {
+  Store();
+  if (voiceNumber_ < kUserVoicesPerBank) ++voiceNumber_;
+  Load();
+}
+
+bool CUserVoiceDlg::ChooseFromBank() {
+  const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
+  if (!chosen) return false;
+  voiceNumber_ = *chosen + 1;
+  return Load();
+}
+
+bool CUserVoiceDlg::ExchangeAndReload() {
+  const bool exchanged = model_.UserVoices().ExchangeBanks();
+  // Even a stopped exchange may have moved voices: show what the Bank holds.
+  if (exchanged) ToggleTitle();
+  Load();
+  return exchanged;
+}
+
+bool CUserVoiceDlg::ChooseFromVBank() {
+  const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
+  if (!chosen) return false;
+  WaitCursor wait;
+  if (!ExchangeAndReload()) return false;
+  voiceNumber_ = *chosen + 1;
+  return Load();
+}
+
+bool CUserVoiceDlg::EditElement(ElementPage page) {
+  TakeControls();
+  const auto index = static_cast<std::size_t>(elementNumber_ - 1);
+  CElementDlg dialog(page, prompts_, this);
+  dialog.Fill(elements_[index]);
+  if (RunModal(dialog) != QDialog::Accepted) return false;
+  dialog.WriteBack(elements_[index]);
+  UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
+  if (voice == nullptr || !voice->SetElement(static_cast<int>(index), elements_[index]))
+    return false;
+  return model_.UserVoices().SendUserVoice(CurrentSlot(), UserBank::Bank);
+}
+
+void CUserVoiceDlg::CopyElement() {
+  TakeControls();
+  clipboard_ = elements_[static_cast<std::size_t>(elementNumber_ - 1)];
+  hasClipboard_ = true;
+  pasteButton_->setEnabled(true);
+}
+
+void CUserVoiceDlg::PasteElement() {
+  if (!hasClipboard_) return;
+  TakeControls();
+  elements_[static_cast<std::size_t>(elementNumber_ - 1)] = clipboard_;
+}
+
+// --- The Send panel
+
+bool CUserVoiceDlg::Send() {
+  WaitCursor wait;
+  if (!Store()) return false;
+  const int what = sendWhat_->checkedId();
+  const auto to = static_cast<SendTo>(sendTo_->checkedId());
+  switch (static_cast<SendWhat>(what)) {
+    case SendWhat::Voice:
+      return SendVoice(to);
+    case SendWhat::Bank:
+      return SendBankTo(to);
+    case SendWhat::VBank:
+      return SendVBankTo(to);
+    case SendWhat::ClipVox:
+      return SendClipVoxTo(to);
+    case SendWhat::kCount:
+      break;
+  }
+  return false;
+}
+
+bool CUserVoiceDlg::SendBank(UserBank bank) {
+  UserVoiceModel& voices = model_.UserVoices();
+  const bool skipBlank = ignoreBlank_->isChecked();
+  for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
+    const UserVoice* voice = voices.GetUserVoice(slot, bank);
+    if (voice == nullptr) return false;
+    if (skipBlank && voice->ElementsOn() == 0) continue;
+    if (!voices.SendUserVoice(slot, bank)) return false;
+  }
+  return true;
+}
+
+bool CUserVoiceDlg::WriteToFile(const std::function<bool()>& sendVoices) {
+  const std::optional<std::string> path = ChooseSaveName();
+  if (!path) return false;
+  if (!model_.BeginRecording()) return false;
+  bool written = sendVoices();
+  if (written) {
+    const std::span<const std::uint8_t> recorded = model_.TakeRecording();
+    const std::vector<std::uint8_t> bytes(recorded.begin(), recorded.end());
+    const FileResult result = WriteWholeFile(*path, bytes);
+    if (!result.ok) prompts_.ShowMessage(result.error, MessageIcon::Stop);
+    written = result.ok;
+  }
+  model_.EndRecording();
+  return written;
+}
+
+bool CUserVoiceDlg::SendVoice(SendTo to) {
+  UserVoiceModel& voices = model_.UserVoices();
+  const int slot = CurrentSlot();
+  switch (to) {
+    case SendTo::Synth:
+      return voices.SendUserVoice(slot, UserBank::Bank);
+    case SendTo::File:
+      return WriteToFile([&] { return voices.SendUserVoice(slot, UserBank::Bank); });
+    case SendTo::VBank: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
+      return chosen && voices.CopyUserVoice(slot, *chosen, UserVoiceModel::CopyDirection::ToVBank);
+    }
+    case SendTo::ClipVox: {
+      const UserVoice* voice = voices.GetUserVoice(slot, UserBank::Bank);
+      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+    }
+    case SendTo::Current:
+    case SendTo::kCount:
+      break;
+  }
+  return false;
+}
+
+bool CUserVoiceDlg::SendBankTo(SendTo to) {
+  UserVoiceModel& voices = model_.UserVoices();
+  switch (to) {
+    case SendTo::Synth:
+      return SendBank(UserBank::Bank);
+    case SendTo::File:
+      return WriteToFile([this] { return SendBank(UserBank::Bank); });
+    case SendTo::VBank:
+      return ExchangeAndReload();
+    case SendTo::ClipVox: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
+      if (!chosen) return false;
+      const UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::Bank);
+      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+    }
+    case SendTo::Current: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
+      if (!chosen) return false;
+      const int slot = CurrentSlot();
+      bool sent = voices.MoveUserVoice(slot, *chosen) &&
+                  voices.SendUserVoice(slot, UserBank::Bank) &&
+                  voices.SendUserVoice(*chosen, UserBank::Bank);
+      Load();
+      return sent;
+    }
+    case SendTo::kCount:
+      break;
+  }
+  return false;
+}
+
+bool CUserVoiceDlg::SendVBankTo(SendTo to) {
+  UserVoiceModel& voices = model_.UserVoices();
+  switch (to) {
+    case SendTo::Synth:
+      return ExchangeAndReload();
+    case SendTo::File:
+      // Each VBank voice goes out addressed to its own slot.
+      return WriteToFile([this] { return SendBank(UserBank::VBank); });
+    case SendTo::ClipVox: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
+      if (!chosen) return false;
+      const UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::VBank);
+      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+    }
+    case SendTo::Current: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
+      if (!chosen) return false;
+      const bool copied =
+          voices.CopyUserVoice(CurrentSlot(), *chosen, UserVoiceModel::CopyDirection::ToBank);
+      Load();
+      return copied;
+    }
+    case SendTo::VBank:
+    case SendTo::kCount:
+      break;
+  }
+  return false;
+}
+
+bool CUserVoiceDlg::SendClipVoxTo(SendTo to) {
+  UserVoiceModel& voices = model_.UserVoices();
+  switch (to) {
+    case SendTo::Synth:
+    case SendTo::Current: {
+      UserVoice* voice = voices.GetUserVoice(CurrentSlot(), UserBank::Bank);
+      if (voice == nullptr || !CopyVoiceData(clipVox_, *voice)) return false;
+      const bool sent = voices.SendUserVoice(CurrentSlot(), UserBank::Bank);
+      Load();
+      return sent;
+    }
+    case SendTo::VBank: {
+      const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
+      if (!chosen) return false;
+      UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::VBank);
+      return voice != nullptr && CopyVoiceData(clipVox_, *voice);
+    }
+    case SendTo::File:
+    case SendTo::ClipVox:
+    case SendTo::kCount:
+      break;
+  }
+  return false;
+}
+
+}  // namespace ravlo

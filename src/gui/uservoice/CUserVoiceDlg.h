@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/UserPrompts.h"
+#include "shell/EditorDialog.h"
+#include "uservoice/UserVoice.h"
+#include "uservoice/UserVoiceBanks.h"
+#include "uservoice/UserVoiceElementFields.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ravlo {
+
+class EditSpinPair;
+class XgModel;
+
+// The User Voice window: one voice of the Bank at a time, its name, level
+// and element switches edited here, each element's bytes through the six
+// element dialogs, and the Send panel that moves voices between the
+// synthesizer, files, the VBank, the one-voice ClipVox and the current voice.
+//
+// The window works on copies of the current voice; they reach the voice when
+// the window is stored (Back, Next, Send) and, for one element, when an
+// element dialog is confirmed, which also sends the voice.
+class CUserVoiceDlg final : public EditorDialog {
+  Q_OBJECT
+
+ public:
+  enum class SendWhat { Voice, Bank, VBank, ClipVox, kCount };
+  enum class SendTo { Synth, File, VBank, ClipVox, Current, kCount };
+
+  // Runs a modal dialog and returns its result (QDialog::Accepted or not).
+  using ModalRunner = std::function<int(QDialog& dialog)>;
+  // The main bar's Save As name dialog: the chosen path, or nothing.
+  using SaveNameChooser = std::function<std::optional<std::string>()>;
+
+  CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prompts, QWidget* parent = nullptr);
+
+  // --- What the main bar calls.
+  // Shows voice 1..32 (a received voice number + 1, or a program of bank
+  // 63/0) without storing the window first; only while the window is open.
+  bool SelectVoice(int voiceNumber);
+  // The file the Bank was last read from: the part after the last separator
+  // goes into the title.
+  void SetFileName(const std::string& path);
+  // Replaces exec() for the Voice List and element dialogs.
+  void SetModalRunner(ModalRunner runner);
+  // Lets the main bar run its own Save As name steps (piano hook paused, its
+  // path taken). Without one, the prompts' save dialog is asked directly.
+  void SetSaveNameChooser(SaveNameChooser chooser);
+
+  // --- The window's commands (its buttons call these).
+  void Back();
+  void Next();
+  // "Ban&k": a Bank slot chosen from the Voice List is shown.
+  bool ChooseFromBank();
+  // "&VBank": the banks are exchanged (and sent), then the chosen slot shown.
+  bool ChooseFromVBank();
+  // One of the element dialogs for the current element; OK sends the voice.
+  bool EditElement(ElementPage page);
+  void CopyElement();
+  void PasteElement();
+  // The Send panel: what is sent where, as the radio buttons say.
+  bool Send();
+
+  // --- The window's state.
+  int VoiceNumber() const { return voiceNumber_; }
+  int ElementNumber() const { return elementNumber_; }
+  const UserVoiceElement& WorkingElement(int index) const;
+  bool HasElementClipboard() const { return hasClipboard_; }
+  const UserVoice& ClipVox() const { return clipVox_; }
+  const QString& FileName() const { return fileName_; }
+  bool TitleShowsFile() const { return titleShowsFile_; }
+
+ protected:
+  void WindowStart() override;
+
+ private:
+  void BuildWindow();
+  QPushButton* AddButton(const QString& text, const QString& name);
+
+  int CurrentSlot() const { return voiceNumber_ - 1; }
+  // Controls into the window's state; the state into the controls.
+  void TakeControls();
+  void ShowValues();
+  bool Store();
+  bool Load();
+  void ToggleTitle();
+
+  int RunModal(QDialog& dialog);
+  std::optional<int> ChooseSlot(UserBank bank);
+  std::optional<std::string> ChooseSaveName();
+  bool WriteToFile(const std::function<bool()>& sendVoices);
+  bool SendBank(UserBank bank);
+  bool ExchangeAndReload();
+
+  bool SendVoice(SendTo to);
+  bool SendBankTo(SendTo to);
+  bool SendVBankTo(SendTo to);
+  bool SendClipVoxTo(SendTo to);
+
+  XgModel& model_;
+  UserPrompts& prompts_;
+  ModalRunner runner_;
+  SaveNameChooser saveNameChooser_;
+  std::string saveDirectory_;
+
+  int voiceNumber_ = 1;
+  QString name_;
+  int level_ = 0;
+  std::array<bool, kUserVoiceElementCount> elementOn_{};
+  int elementNumber_ = 1;
+  UserVoiceCommon common_{};
+  std::array<UserVoiceElement, kUserVoiceElementCount> elements_{};
+  UserVoiceElement clipboard_{};
+  bool hasClipboard_ = false;
+  UserVoice clipVox_{0};
+  QString fileName_;
+  // The title names the file (the real Bank) rather than the virtual one.
+  bool titleShowsFile_ = true;
+
+  QLabel* voiceNumberLabel_ = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  EditSpinPair* levelSpin_ = nullptr;
+  std::array<QCheckBox*, kUserVoiceElementCount> switches_{};
+  EditSpinPair* elementSpin_ = nullptr;
+  QPushButton* pasteButton_ = nullptr;
+  QButtonGroup* sendWhat_ = nullptr;
+  QButtonGroup* sendTo_ = nullptr;
+  QCheckBox* ignoreBlank_ = nullptr;
+};
+
+}  // namespace ravlo

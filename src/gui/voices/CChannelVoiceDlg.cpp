@@ -1,0 +1,131 @@
+#include "voices/CChannelVoiceDlg.h"
+
+#include <QColor>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "voices/VoiceTree.h"
+
+namespace ravlo {
+
+namespace {
+
+// Template size and spacing in dialog units.
+constexpr int kWidthUnits = 135;
+constexpr int kHeightUnits = 180;
+constexpr int kMarginUnits = 7;
+constexpr int kButtonWidthUnits = 40;
+
+// The window's own large icon: a beamed pair of notes over a keyboard strip.
+QIcon BrowserIcon(const QPalette& palette) {
+  constexpr int kSize = 32;
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QColor ink = palette.color(QPalette::WindowText);
+  painter.setPen(QPen(ink, 1));
+  painter.setBrush(palette.color(QPalette::Base));
+  painter.drawRect(2, 22, 27, 8);
+  for (int x = 6; x < 29; x += 4) painter.drawLine(x, 22, x, 30);
+  painter.setBrush(ink);
+  painter.drawEllipse(QRectF(6, 13, 7, 5));
+  painter.drawEllipse(QRectF(19, 10, 7, 5));
+  painter.setPen(QPen(ink, 2));
+  painter.drawLine(QPointF(12.5, 15), QPointF(12.5, 3));
+  painter.drawLine(QPointF(25.5, 12), QPointF(25.5, 1));
+  painter.setPen(QPen(ink, 3));
+  painter.drawLine(QPointF(12.5, 3.5), QPointF(25.5, 1.5));
+  painter.end();
+  return QIcon(pixmap);
+}
+
+QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+CChannelVoiceDlg::CChannelVoiceDlg(XgModel& /*model*/, EditorHost& host, QWidget* parent)
+    : EditorDialog(host, EditorSlot::ChannelVoice, "Channel Voice", parent) {
+  setObjectName("ChannelVoiceDlg");
+  tree_ = new QTreeWidget(this);
+  tree_->setObjectName("VoiceTree");
+  SetUpVoiceTree(*tree_);
+  ok_ = MakeButton("OK", "OK", this);
+  cancel_ = MakeButton("Cancel", "Cancel", this);
+
+  const QSize margin = DialogUnitsToPixels(*this, kMarginUnits, kMarginUnits);
+  const int buttonWidth = DialogUnitsToPixels(*this, kButtonWidthUnits, 0).width();
+  ok_->setMinimumWidth(buttonWidth);
+  cancel_->setMinimumWidth(buttonWidth);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
+  layout->addWidget(tree_, 1);
+  layout->addLayout(buttons);
+  resize(DialogUnitsToPixels(*this, kWidthUnits, kHeightUnits));
+
+  connect(ok_, &QPushButton::clicked, this, &CChannelVoiceDlg::OkPressed);
+  connect(cancel_, &QPushButton::clicked, this, &CChannelVoiceDlg::CloseWindow);
+  connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CChannelVoiceDlg::ItemDoubleClicked);
+}
+
+void CChannelVoiceDlg::WindowStart() {
+  // Rebuilt on every opening; a fill that stops short still leaves a usable window.
+  tree_->clear();
+  FillVoiceTree(tree_);
+  setWindowIcon(BrowserIcon(palette()));
+}
+
+bool CChannelVoiceDlg::ApplySelection() {
+  const std::optional<int> voice = VoiceOfItem(SelectedVoiceTreeItem(*tree_));
+  if (!voice) return false;
+  Host().ChannelVoiceSelected(*voice);
+  return true;
+}
+
+void CChannelVoiceDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    EnterPressed();
+    return;
+  }
+  EditorDialog::keyPressEvent(event);
+}
+
+void CChannelVoiceDlg::EnterPressed() {
+  QTreeWidgetItem* item = SelectedVoiceTreeItem(*tree_);
+  if (item == nullptr) return;
+  if (item->childCount() != 0) {
+    item->setExpanded(!item->isExpanded());
+    return;
+  }
+  ApplySelection();  // the window stays open for the next try
+}
+
+void CChannelVoiceDlg::OkPressed() {
+  ApplySelection();
+  CloseWindow();
+}
+
+void CChannelVoiceDlg::ItemDoubleClicked(QTreeWidgetItem* /*item*/, int /*column*/) {
+  // A category opens or closes by the tree's own handling; the selection decides the rest.
+  ApplySelection();
+}
+
+}  // namespace ravlo

@@ -1,0 +1,75 @@
+#include "voices/VoiceTree.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QString>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+#include <QVariant>
+#include <QWidget>
+
+#include "voices/VoiceCatalogue.h"
+
+namespace ravlo {
+
+namespace {
+
+QString FromCatalogue(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void SetUpVoiceTree(QTreeWidget& tree) {
+  tree.setColumnCount(1);
+  tree.setHeaderHidden(true);
+  tree.setRootIsDecorated(true);
+  tree.setItemsExpandable(true);
+  tree.setExpandsOnDoubleClick(true);
+  tree.setSortingEnabled(false);
+  tree.setSelectionMode(QAbstractItemView::SingleSelection);
+  tree.setSelectionBehavior(QAbstractItemView::SelectRows);
+  tree.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tree.setUniformRowHeights(true);
+}
+
+bool FillVoiceTree(QTreeWidget* tree) {
+  if (tree == nullptr) return false;
+  // The core already gives the display order; the tree must keep it as inserted.
+  const auto categories = BuildVoiceTree();
+  QList<QTreeWidgetItem*> topLevel;
+  topLevel.reserve(static_cast<qsizetype>(categories.size()));
+  for (const VoiceTreeCategory& category : categories) {
+    auto* categoryItem = new QTreeWidgetItem(QStringList{FromCatalogue(category.name)});
+    categoryItem->setData(0, Qt::UserRole, kVoiceTreeCategoryItemData);
+    for (int index : category.voices) {
+      auto* voiceItem = new QTreeWidgetItem(
+          categoryItem,
+          QStringList{FromCatalogue(kVoiceRecords[static_cast<std::size_t>(index)].Name())});
+      voiceItem->setData(0, Qt::UserRole, index);
+    }
+    topLevel.append(categoryItem);
+  }
+  tree->addTopLevelItems(topLevel);
+  return true;
+}
+
+std::optional<int> VoiceOfItem(const QTreeWidgetItem* item) {
+  if (item == nullptr || item->childCount() != 0) return std::nullopt;
+  bool ok = false;
+  const int index = item->data(0, Qt::UserRole).toInt(&ok);
+  if (!ok || index < 0 || index >= static_cast<int>(kVoiceCount)) return std::nullopt;
+  return index;
+}
+
+QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree) {
+  const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+  return selected.isEmpty() ? nullptr : selected.first();
+}
+
+QSize DialogUnitsToPixels(const QWidget& widget, int width, int height) {
+  const QFontMetrics metrics = widget.fontMetrics();
+  return QSize(width * metrics.averageCharWidth() / 4, height * metrics.height() / 8);
+}
+
+}  // namespace ravlo

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "shell/AppSettings.h"
+#include "support/MemorySettings.h"
+
+namespace ravlo {
+namespace {
+
+TEST(AppSettings, AnEmptyStoreGivesTheDefaults) {
+  test::MemorySettings store;
+  const AppSettings settings = AppSettings::Read(store);
+  EXPECT_EQ(settings.midiOutPort, -1);
+  EXPECT_EQ(settings.unitNumber, 0);
+  EXPECT_EQ(settings.delay, 20);
+  EXPECT_TRUE(settings.sendReset);
+  EXPECT_FALSE(settings.resetAdMixer);
+  EXPECT_TRUE(settings.warnToSave);
+  EXPECT_TRUE(settings.openWindowsOnFileOpen);
+  EXPECT_TRUE(settings.autoSendResetOnFileOpen);
+  EXPECT_FALSE(settings.windowPos);
+}
+
+TEST(AppSettings, ASwitchIsOnFromOneUpAndWrittenAsOneOrZero) {
+  test::MemorySettings store;
+  for (const auto& [stored, on] : {std::pair{0, false}, {-5, false}, {1, true}, {7, true}}) {
+    store.ints["SendReset"] = stored;
+    EXPECT_EQ(AppSettings::Read(store).sendReset, on) << stored;
+  }
+  AppSettings settings = AppSettings::Read(store);
+  settings.Write(store);
+  EXPECT_EQ(store.ints["SendReset"], 1);
+}
+
+TEST(AppSettings, EveryKeyRoundTrips) {
+  test::MemorySettings store;
+  AppSettings written;
+  written.midiOutPort = 3;
+  written.midiOutPortName = "Synth";
+  written.unitNumber = 9;
+  written.delay = 250;
+  written.sendReset = false;
+  written.resetAdMixer = true;
+  written.warnToSave = false;
+  written.openWindowsOnFileOpen = false;
+  written.autoSendResetOnFileOpen = false;
+  written.Write(store);
+  AppSettings::WriteWindowPos(store, "0,1,-1,-1,-1,-1,10,20,110,70");
+  const AppSettings read = AppSettings::Read(store);
+  EXPECT_EQ(read.midiOutPort, 3);
+  EXPECT_EQ(read.midiOutPortName, "Synth");
+  EXPECT_EQ(read.unitNumber, 9);
+  EXPECT_EQ(read.delay, 250);
+  EXPECT_FALSE(read.sendReset);
+  EXPECT_TRUE(read.resetAdMixer);
+  EXPECT_FALSE(read.warnToSave);
+  EXPECT_FALSE(read.openWindowsOnFileOpen);
+  EXPECT_FALSE(read.autoSendResetOnFileOpen);
+  EXPECT_EQ(read.windowPos, "0,1,-1,-1,-1,-1,10,20,110,70");
+  for (const char* key : {"MIDIOutPort", "UnitNumber", "Delay", "SendReset", "Reset A/D Mixer",
+                          "WarnToSave", "OpenWindowsOnFileOpen", "AutoSendResetOnFileOpen"}) {
+    EXPECT_TRUE(store.ints.count(key)) << key;
+  }
+}
+
+}  // namespace
+}  // namespace ravlo

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <filesystem>
+
+#include "files/FileIo.h"
+#include "files/SysexFile.h"
+#include "model/XgModel.h"
+#include "shell/MainBar.h"
+#include "shell/ReviewWindow.h"
+#include "support/Bytes.h"
+#include "support/MainBarRig.h"
+
+namespace ravlo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+
+class MainBarTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  MainBarTest()
+      : directory(fs::temp_directory_path() / ("ravlo-mainbar-" + std::to_string(::getpid()))) {
+    fs::create_directories(directory);
+    settings.ints["SendReset"] = 0;
+    settings.ints["AutoSendResetOnFileOpen"] = 0;
+  }
+  ~MainBarTest() override { fs::remove_all(directory); }
+
+  std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const std::string path = (directory / name).string();
+    EXPECT_TRUE(WriteWholeFile(path, bytes).ok);
+    return path;
+  }
+
+  void OpenFile(const std::string& path) {
+    prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+    Bar().OpenCommand();
+  }
+
+  void Edit() { Bar().MarkModified(); }
+
+  fs::path directory;
+};
+
+TEST_F(MainBarTest, TheTitleNamesTheFileAndTheEdits) {
+  Start();
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo");
+  OpenFile(Put("song.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7})));
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo -- song.syx");
+  Edit();
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo -- song.syx*");
+}
+
+TEST_F(MainBarTest, OpeningAFileTakesItInAndPassesItOn) {
+  Start();
+  backend.ClearSent();
+  const auto message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  OpenFile(Put("song.syx", message));
+  EXPECT_EQ((*Bar().Model().Parts().Record(3))[0x0B], 0x50);
+  EXPECT_EQ(backend.Stream(), message);
+  EXPECT_TRUE(Bar().Savable());
+  EXPECT_FALSE(Bar().Modified());
+}
+
+TEST_F(MainBarTest, SaveIsOfferedOnlyForAnEditedSavableFile) {
+  Start();
+  EXPECT_FALSE(Bar().SaveEnabled()) << "nothing edited, no file";
+  Edit();
+  EXPECT_FALSE(Bar().SaveEnabled()) << "no file name";
+  OpenFile(Put("song.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7})));
+  EXPECT_FALSE(Bar().SaveEnabled()) << "just loaded";
+  Edit();
+  EXPECT_TRUE(Bar().SaveEnabled());
+  const std::vector<std::uint8_t> midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,
+                                       0,    1,    0,    96,   'M',  'T',  'r',  'k',  0,    0,
+                                       0,    14,   0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02,
+                                       0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  prompts.answers = {Answer::No};
+  OpenFile(Put("song.mid", midi));
+  Edit();
+  EXPECT_FALSE(Bar().SaveEnabled()) << "a MIDI file must be saved with Save As";
+  prompts.answers = {Answer::No};
+  Bar().ResetCommand();
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo");
+  EXPECT_FALSE(Bar().SaveEnabled());
+}
+
+TEST_F(MainBarTest, TheSaveQuestionGuardsResetOpenAndExit) {
+  Start();
+  Edit();
+  prompts.answers = {Answer::Cancel};
+  EXPECT_FALSE(Bar().ResetCommand());
+  EXPECT_TRUE(Bar().Modified()) << "Cancel leaves everything";
+  EXPECT_EQ(prompts.questions.back(), "Save Changes First?");
+
+  backend.ClearSent();
+  prompts.answers = {Answer::No};
+  EXPECT_TRUE(Bar().ResetCommand());
+  EXPECT_FALSE(Bar().Modified());
+  EXPECT_EQ(backend.Stream().size(), 9u) << "No resets without saving";
+
+  Edit();
+  prompts.answers = {Answer::Yes};  // then the Save As dialog is cancelled
+  prompts.fileChoices.clear();
+  Bar().OpenCommand();
+  EXPECT_EQ(prompts.fileRequests.size(), 2u) << "Save As, then Open";
+  EXPECT_FALSE(Bar().Modified());
+
+  Edit();
+  prompts.answers = {Answer::Yes};
+  Bar().ExitCommand();
+  EXPECT_FALSE(Bar().isVisible()) << "Yes then a cancelled file dialog still exits";
+}
+
+TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
+  Start();
+  Bar().Model().System().Bytes()[4] = 90;
+  Edit();
+  const std::string path = (directory / "saved.syx").string();
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+  ASSERT_TRUE(Bar().SaveAsCommand());
+  EXPECT_FALSE(Bar().Modified());
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo -- saved.syx");
+  ASSERT_EQ(sendDialogs.size(), 1u);
+  EXPECT_TRUE(sendDialogs[0].savingMode);
+  EXPECT_EQ(sendDialogs[0].delay, 0u);
+  std::vector<std::uint8_t> saved;
+  ASSERT_TRUE(ReadWholeFile(path, saved).ok);
+  EXPECT_NE(std::search(saved.begin(), saved.end(), std::begin({0x00, 0x00, 0x04, 0x5A}),
+                        std::end({0x00, 0x00, 0x04, 0x5A})),
+            saved.end())
+      << "the volume change is in the file";
+}
+
+TEST_F(MainBarTest, SendWithOnlyDrum2AfterClear) {
+  Start();
+  backend.ClearSent();
+  Bar().Model().Drums().Note(1, 36)->SetParameter(0x02, 0x11);
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.drum2.send = true;
+  sendChoices = choices;
+  Bar().SendCommand();
+  EXPECT_EQ(backend.Stream(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
+  EXPECT_EQ(sendDialogs.back().delay, 20u) << "the remembered delay";
+  EXPECT_FALSE(sendDialogs.back().savingMode);
+}
+
+TEST_F(MainBarTest, ReviewOfResetOnlyShowsTheSummaryAndOneMessage) {
+  Start();
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.reset = true;
+  sendChoices = choices;
+  Bar().ReviewCommand();
+  const QString text = Bar().Review().Text();
+  EXPECT_TRUE(Bar().Review().IsOpen());
+  EXPECT_TRUE(text.contains("Part 1\t Channel 1\t GrandPno"));
+  EXPECT_TRUE(text.contains("Total Bytes:\t9\n"));
+  EXPECT_TRUE(text.contains("001 - 09 Bytes\tSystem\tXG_System_On"));
+  EXPECT_FALSE(text.contains("002 - "));
+}
+
+TEST_F(MainBarTest, ADevicesOkWithoutAPortChangeSendsNothing) {
+  settings.ints["SendReset"] = 1;
+  Start();
+  backend.ClearSent();
+  devicesChoice = DevicesDialog::Choice{-2, 0, true};
+  Bar().DevicesCommand();
+  EXPECT_TRUE(backend.Stream().empty());
+  EXPECT_EQ(backend.opens, 1);
+}
+
+TEST_F(MainBarTest, AChangedUnitIdGoesIntoTheNextMessageWithoutAReset) {
+  Start();
+  backend.ClearSent();
+  devicesChoice = DevicesDialog::Choice{-2, 5, true};
+  Bar().DevicesCommand();
+  EXPECT_TRUE(backend.Stream().empty());
+  Bar().Model().System().SetMasterVolume(100);
+  EXPECT_EQ(backend.Stream()[2], 0x15);
+}
+
+TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThere) {
+  settings.ints["SendReset"] = 1;
+  Start();
+  backend.ClearSent();
+  devicesChoice = DevicesDialog::Choice{1, 0, true};
+  Bar().DevicesCommand();
+  EXPECT_EQ(backend.openIndex, 1);
+  EXPECT_EQ(backend.Stream().size(), 9u);
+  EXPECT_EQ(Bar().SelectedPort(), 1);
+}
+
+TEST_F(MainBarTest, AFirstStartAsksForAPortAndListsTheMonitorLast) {
+  settings.ints.erase("MIDIOutPort");
+  test::FakeMidiBackend monitorToo({"Synth A", "Ravlo Monitor"});
+  Start();
+  ASSERT_EQ(devicesShown.size(), 1u) << "no port stored: the Devices dialog opens";
+}
+
+TEST_F(MainBarTest, TheStoredPortNameWinsWhenTheIndexMovedOn) {
+  settings.ints["MIDIOutPort"] = 0;
+  settings.strings["MIDIOutPortName"] = "Synth B";
+  Start();
+  EXPECT_EQ(backend.openIndex, 1);
+  EXPECT_EQ(Bar().SelectedPort(), 1);
+}
+
+TEST_F(MainBarTest, AFailedPortAtStartIsReportedAndForgotten) {
+  backend.openResult = kMidiAllocated;
+  Start();
+  ASSERT_GE(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages.back(), "Cannot open MIDI Out device");
+  bar.reset();
+  EXPECT_EQ(settings.ints["MIDIOutPort"], -1) << "the next start asks again";
+}
+
+TEST_F(MainBarTest, ClosingWritesTheSettingsBack) {
+  Start();
+  devicesChoice = DevicesDialog::Choice{-2, 7, false};
+  Bar().DevicesCommand();
+  Bar().close();
+  EXPECT_EQ(settings.ints["UnitNumber"], 7);
+  EXPECT_EQ(settings.ints["SendReset"], 0);
+  EXPECT_EQ(settings.ints["MIDIOutPort"], 0);
+  EXPECT_EQ(settings.strings["MIDIOutPortName"], "Synth A");
+  ASSERT_TRUE(settings.strings.count("WindowPos"));
+  EXPECT_EQ(QString::fromStdString(settings.strings["WindowPos"]).split(',').size(), 10);
+}
+
+TEST_F(MainBarTest, EscapeDoesNotCloseTheMainBar) {
+  Start();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&Bar(), &escape);
+  EXPECT_TRUE(Bar().isVisible());
+}
+
+TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Review));
+  EXPECT_TRUE(Bar().Review().IsOpen());
+  Bar().CloseAll();
+  EXPECT_FALSE(Bar().Review().IsOpen());
+  Bar().ActivateAll();
+  EXPECT_TRUE(Bar().Review().IsOpen());
+}
+
+}  // namespace
+}  // namespace ravlo

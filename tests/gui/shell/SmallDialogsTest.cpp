@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "shell/AboutDialog.h"
+#include "shell/AppSettings.h"
+#include "shell/DelayCalculatorDialog.h"
+#include "shell/DevicesDialog.h"
+#include "shell/GeneralOptionsDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/ProcessingProgress.h"
+#include "shell/SendDialog.h"
+#include "support/RecordingPrompts.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+TEST(DelayCalculator, ComputesTenthsOfAMillisecond) {
+  EXPECT_DOUBLE_EQ(DelayCalculatorDialog::DelayTenths(120, 100), 5000);
+  EXPECT_NEAR(DelayCalculatorDialog::DelayTenths(90, 50), 3333.33, 0.01);
+  test::RecordingPrompts prompts;
+  DelayCalculatorDialog dialog(prompts);
+  dialog.findChild<QLineEdit*>("Tempo")->setText("90");
+  dialog.findChild<QLineEdit*>("PerCent")->setText("50");
+  ASSERT_TRUE(dialog.Recalculate());
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("Delay")->text(), "3333.33");
+  dialog.findChild<QLineEdit*>("Tempo")->setText("1001");
+  EXPECT_FALSE(dialog.Recalculate());
+  EXPECT_EQ(prompts.messages.back(), "Please enter a number between 1 and 1000.");
+}
+
+TEST(About, ShowsMemoryInMegabytes) {
+  const AboutDialog::Memory memory{64ull << 20, 10ull << 20};
+  EXPECT_EQ(AboutDialog::TotalText(memory), "65 Meg Total");
+  EXPECT_EQ(AboutDialog::FreeText(memory), "10 Meg Free");
+  EXPECT_GT(AboutDialog::PhysicalMemory().totalBytes, 0u);
+  AboutDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), "About Ravlo");
+}
+
+TEST(GeneralOptions, FillsAndStoresTheFourSwitches) {
+  AppSettings settings;
+  GeneralOptionsDialog dialog(settings);
+  dialog.findChild<QCheckBox*>("WarnToSave")->setChecked(false);
+  dialog.findChild<QCheckBox*>("ResetAdMixer")->setChecked(true);
+  dialog.Store(settings);
+  EXPECT_FALSE(settings.warnToSave);
+  EXPECT_TRUE(settings.resetAdMixer);
+  EXPECT_TRUE(settings.openWindowsOnFileOpen);
+}
+
+TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {
+  test::RecordingPrompts prompts;
+  SendDialog dialog(35, false, prompts);
+  SendChoices choices = dialog.Choices();
+  EXPECT_TRUE(choices.reset && choices.controllers.send && choices.drum2.nonDefaultOnly);
+  EXPECT_EQ(choices.delayMs, 35u);
+  dialog.findChild<QPushButton*>("ClearCategories")->click();
+  dialog.findChild<QCheckBox*>("Drum2")->setChecked(true);
+  dialog.findChild<QPushButton*>("ClearNonDefault")->click();
+  choices = dialog.Choices();
+  EXPECT_FALSE(choices.reset);
+  EXPECT_FALSE(choices.system.send);
+  EXPECT_TRUE(choices.drum2.send);
+  EXPECT_FALSE(choices.drum2.nonDefaultOnly);
+}
+
+TEST(SendDialogWindow, SavingModeDisablesControllersAndStartsAtNoDelay) {
+  test::RecordingPrompts prompts;
+  SendDialog dialog(35, true, prompts);
+  auto* controllers = dialog.findChild<QCheckBox*>("Controllers");
+  EXPECT_FALSE(controllers->isEnabled());
+  EXPECT_FALSE(controllers->isChecked());
+  EXPECT_FALSE(dialog.findChild<QCheckBox*>("ControllersNonDefault")->isEnabled());
+  EXPECT_EQ(dialog.Choices().delayMs, 0u);
+  EXPECT_TRUE(dialog.Choices().savingMode);
+}
+
+TEST(SendDialogWindow, ADelayAboveOneSecondIsRefusedOnOk) {
+  test::RecordingPrompts prompts;
+  SendDialog dialog(20, false, prompts);
+  dialog.findChild<EditSpinPair*>("Delay")->Edit()->setText("1001");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(prompts.messages.back(), "Please enter an integer between 0 and 1000.");
+}
+
+TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
+  test::RecordingPrompts prompts;
+  HelpWindow help;
+  const std::vector<MidiPort> ports{{0, "Synth"}, {2, "Ravlo Monitor"}};
+  DevicesDialog dialog(ports, {2, 3, true}, prompts, help);
+  auto* list = dialog.findChild<QListWidget*>("Ports");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(1)->text(), "Ravlo Monitor");
+  EXPECT_EQ(dialog.Chosen().port, 2) << "the remembered port is selected";
+  list->setCurrentRow(0);
+  EXPECT_EQ(dialog.Chosen().port, 0);
+  EXPECT_EQ(dialog.Chosen().unitNumber, 3);
+  dialog.findChild<EditSpinPair*>("UnitId")->Edit()->setText("16");
+  dialog.accept();
+  EXPECT_EQ(prompts.messages.back(), "Please enter an integer between 0 and 15.");
+}
+
+TEST(DevicesDialogWindow, HelpTopicsAreControlTimes65536PlusTheDialog) {
+  EXPECT_EQ(DevicesDialog::HelpTopic(DevicesDialog::kPortListId), 1001u * 65536 + 130);
+  EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(1349)), "topic-88408194");
+}
+
+TEST(ProcessingProgressWindow, ShowsTheItem) {
+  ProcessingProgress progress;
+  EXPECT_EQ(progress.Item(), "---");
+  progress.Show();
+  progress.SetItem("Drum 2");
+  EXPECT_EQ(progress.Item(), "Drum 2");
+  progress.Close();
+  EXPECT_FALSE(progress.isVisible());
+}
+
+}  // namespace
+}  // namespace ravlo

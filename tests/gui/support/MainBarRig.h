@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "sendpass/SendChoices.h"
+#include "shell/MainBar.h"
+#include "support/FakeMidiBackend.h"
+#include "support/MemorySettings.h"
+#include "support/RecordingPauser.h"
+#include "support/RecordingPrompts.h"
+
+namespace ravlo::test {
+
+// The main bar over the fake port, scripted prompts, settings in memory and
+// counted pauses; its Send and Devices dialogs answer from here.
+struct MainBarRig {
+  explicit MainBarRig(std::vector<std::string> ports = {"Synth A", "Synth B"})
+      : backend(std::move(ports)) {
+    settings.ints["MIDIOutPort"] = 0;
+  }
+
+  MainBar& Bar() {
+    if (!bar) {
+      bar = std::make_unique<MainBar>(ShellServices{backend, prompts, settings, pauser});
+      bar->SetSendDialogRunner(
+          [this](unsigned delay, bool savingMode) -> std::optional<SendChoices> {
+            sendDialogs.push_back({delay, savingMode});
+            if (!sendChoices) return std::nullopt;
+            SendChoices choices = *sendChoices;
+            choices.savingMode = savingMode;
+            return choices;
+          });
+      bar->SetDevicesDialogRunner(
+          [this](const std::vector<MidiPort>& ports,
+                 const DevicesDialog::Choice& current) -> std::optional<DevicesDialog::Choice> {
+            devicesShown.push_back(ports);
+            if (!devicesChoice) return std::nullopt;
+            DevicesDialog::Choice choice = *devicesChoice;
+            if (choice.port == -2) choice.port = current.port;  // keep the port
+            return choice;
+          });
+    }
+    return *bar;
+  }
+
+  void Start() {
+    Bar().show();
+    Bar().Start();
+  }
+
+  struct SendDialogCall {
+    unsigned delay;
+    bool savingMode;
+  };
+
+  FakeMidiBackend backend;
+  RecordingPrompts prompts;
+  MemorySettings settings;
+  RecordingPauser pauser;
+  std::unique_ptr<MainBar> bar;
+  std::optional<SendChoices> sendChoices = SendChoices{};
+  std::optional<DevicesDialog::Choice> devicesChoice;
+  std::vector<SendDialogCall> sendDialogs;
+  std::vector<std::vector<MidiPort>> devicesShown;
+};
+
+}  // namespace ravlo::test
