@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "editors/PendingEdit.h"
 #include "model/XgModel.h"
 #include "shell/ColorScheme.h"
 #include "voices/VoiceCatalogue.h"
@@ -349,7 +348,6 @@ void CControllersDlg::ShowStatics() {
 }
 
 void CControllersDlg::StoreOnClose() {
-  CommitPendingEdit(*this);
   StoreToModel();
 }
 

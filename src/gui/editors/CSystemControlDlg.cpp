@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/PendingEdit.h"
 #include "model/XgModel.h"
 #include "widgets/EditSpinPair.h"
 
@@ -110,7 +109,6 @@ void CSystemControlDlg::StoreToModel() {
 }
 
 void CSystemControlDlg::StoreOnClose() {
-  CommitPendingEdit(*this);
   StoreToModel();
 }
 

@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "shell/AppIcons.h"
+#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 
@@ -22,14 +24,25 @@ bool EditorDialog::OpenWindow() {
   return true;
 }
 
+void EditorDialog::CommitPendingEdit() {
+  // A value typed just before Escape must be taken before the editor stores,
+  // or it would reach the synthesizer but not the model.
+  QWidget* focused = focusWidget();
+  if (focused == nullptr) return;
+  auto* field = qobject_cast<EditSpinPair*>(focused->parentWidget());
+  if (field != nullptr && field->Edit() == focused) field->Commit();
+}
+
 void EditorDialog::CloseWindow() {
   if (!isVisible()) return;
+  CommitPendingEdit();
   StoreOnClose();
   HideAndReport();
 }
 
 void EditorDialog::CloseForCloseAll() {
   if (!isVisible()) return;
+  CommitPendingEdit();
   StoreOnCloseAll();
   HideAndReport();
 }

@@ -50,6 +50,7 @@ class EditorDialog : public QDialog {
 
  private:
   void HideAndReport();
+  void CommitPendingEdit();
 
   EditorHost& host_;
   EditorSlot slot_;

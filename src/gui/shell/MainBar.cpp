@@ -10,10 +10,21 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "editors/CControllersDlg.h"
+#include "editors/CDrumSetsDlg.h"
+#include "editors/CPartDlg.h"
+#include "editors/CSystemControlDlg.h"
+#include "effects/CChorusDlg.h"
+#include "effects/CReverbDlg.h"
+#include "effects/CVariationDlg.h"
 #include "files/SysexFile.h"
 #include "intake/SysexIntake.h"
 #include "midi/MidiOutDevice.h"
 #include "model/XgModel.h"
+#include "piano/KeyboardPiano.h"
+#include "piano/LockKeys.h"
+#include "piano/PianoIndicator.h"
+#include "piano/PianoKeyFilter.h"
 #include "platform/UserPrompts.h"
 #include "shell/AboutDialog.h"
 #include "shell/AppIcons.h"
@@ -25,6 +36,9 @@
 #include "shell/ProcessingProgress.h"
 #include "shell/ReviewWindow.h"
 #include "shell/WindowPlacement.h"
+#include "uservoice/CUserVoiceDlg.h"
+#include "voices/CChannelVoiceDlg.h"
+#include "voices/CPartVoiceDlg.h"
 
 namespace ravlo {
 
@@ -75,9 +89,7 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   intake_ = std::make_unique<SysexIntake>(*model_, services_.prompts, *progress_, *this);
   file_ = std::make_unique<SysexFile>(*model_, *intake_, services_.prompts, services_.settings);
   help_ = std::make_unique<HelpWindow>();
-  review_ = std::make_unique<ReviewWindow>(*this);
-  editors_[static_cast<std::size_t>(EditorSlot::Review)] = review_.get();
-
+  BuildEditors();
   BuildWindow();
   BuildMenus();
   if (settings_.windowPos) {
@@ -93,6 +105,46 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
 MainBar::~MainBar() {
   qApp->removeEventFilter(this);
   Shutdown();
+}
+
+void MainBar::BuildEditors() {
+  // The editor objects live for the whole run; their windows come and go.
+  controllers_ = std::make_unique<CControllersDlg>(*model_, *this);
+  system_ = std::make_unique<CSystemControlDlg>(*model_, *this);
+  channelVoice_ = std::make_unique<CChannelVoiceDlg>(*model_, *this);
+  part_ = std::make_unique<CPartDlg>(*model_, *this);
+  drums_ = std::make_unique<CDrumSetsDlg>(*model_, *this);
+  reverb_ = std::make_unique<CReverbDlg>(*model_, *this);
+  chorus_ = std::make_unique<CChorusDlg>(*model_, *this);
+  variation_ = std::make_unique<CVariationDlg>(*model_, *this);
+  userVoice_ = std::make_unique<CUserVoiceDlg>(*model_, *this, services_.prompts);
+  review_ = std::make_unique<ReviewWindow>(*this);
+  userVoice_->SetSaveNameChooser([this]() -> std::optional<std::string> {
+    const PianoPause pause(*this);
+    if (!file_->ChooseSaveName()) return std::nullopt;
+    return file_->CurrentPath();
+  });
+  part_->SetVoiceChooser([this]() -> std::optional<int> {
+    CPartVoiceDlg browser(part_.get());
+    return browser.Choose();
+  });
+  const auto put = [this](EditorSlot slot, EditorDialog* editor) {
+    editors_[static_cast<std::size_t>(slot)] = editor;
+  };
+  put(EditorSlot::Controllers, controllers_.get());
+  put(EditorSlot::SystemControl, system_.get());
+  put(EditorSlot::ChannelVoice, channelVoice_.get());
+  put(EditorSlot::Part, part_.get());
+  put(EditorSlot::DrumSets, drums_.get());
+  put(EditorSlot::Reverb, reverb_.get());
+  put(EditorSlot::Chorus, chorus_.get());
+  put(EditorSlot::Variation, variation_.get());
+  put(EditorSlot::UserVoice, userVoice_.get());
+  put(EditorSlot::Review, review_.get());
+
+  piano_ = std::make_unique<KeyboardPiano>(*device_, services_.pauser);
+  piano_->SetListener(this);
+  pianoFilter_ = std::make_unique<PianoKeyFilter>(*piano_);
 }
 
 void MainBar::BuildWindow() {
@@ -120,7 +172,7 @@ void MainBar::BuildWindow() {
   connect(reset, &QPushButton::clicked, this, [this] { ResetCommand(); });
   pianoIndicator_ = new QLabel(central);
   pianoIndicator_->setObjectName(QStringLiteral("PianoIndicator"));
-  pianoIndicator_->setPixmap(AppIcons::PianoOff().pixmap(24, 24));
+  pianoIndicatorBlink_ = new PianoIndicator(pianoIndicator_, 24, this);
   grid->addWidget(pianoIndicator_, 1, column - 1, Qt::AlignRight);
   setCentralWidget(central);
 }
@@ -141,6 +193,16 @@ void MainBar::BuildMenus() {
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->addAction(QStringLiteral("&Devices"), this, &MainBar::DevicesCommand);
+  pianoAction_ = options->addAction(QStringLiteral("&Piano"));
+  pianoAction_->setObjectName(QStringLiteral("PianoAction"));
+  pianoAction_->setToolTip(QStringLiteral("Play notes from Computer Keyboard"));
+  pianoAction_->setCheckable(true);
+  connect(pianoAction_, &QAction::triggered, this, &MainBar::PianoCommand);
+  // Where the lock keys' states cannot be read, the same toggles are here.
+  if (!LockKeys::CanReadPlatform()) {
+    options->addAction(pianoFilter_->Locks().CapsLockAction());
+    options->addAction(pianoFilter_->Locks().ScrollLockAction());
+  }
   options->addAction(QStringLiteral("D&elay"), this, &MainBar::DelayCommand);
   options->addAction(QStringLiteral("&General"), this, &MainBar::GeneralCommand);
   if (services_.monitor != nullptr) {
@@ -224,6 +286,9 @@ void MainBar::Shutdown() {
     if (port.index == selectedPort_) settings_.midiOutPortName = port.name;
   }
   settings_.Write(services_.settings);
+  // The step player must not outlive the port it plays on.
+  pianoFilter_->Remove();
+  piano_->Stop();
   device_->Close();
   AppSettings::WriteWindowPos(services_.settings,
                               WindowPlacement::Format(WindowPlacement::Read(*this)).toStdString());
@@ -396,6 +461,45 @@ void MainBar::AboutCommand() {
 
 void MainBar::HelpContentsCommand() {
   help_->ShowContents();
+}
+
+bool MainBar::PianoOn() const {
+  return pianoFilter_->IsInstalled();
+}
+
+void MainBar::PianoCommand(bool on) {
+  if (on && !pianoFilter_->IsInstalled() && !pianoFilter_->Install()) {
+    services_.prompts.ShowMessage(PianoKeyFilter::kHookFailedText.toStdString());
+  } else if (!on) {
+    pianoFilter_->Remove();
+  }
+  const bool installed = pianoFilter_->IsInstalled();
+  pianoAction_->setChecked(installed);
+  pianoIndicatorBlink_->SetOn(installed);
+}
+
+MainBar::PianoPause::PianoPause(MainBar& bar) : bar_(bar), wasOn_(bar.PianoOn()) {
+  if (wasOn_) bar_.pianoFilter_->Remove();
+}
+
+MainBar::PianoPause::~PianoPause() {
+  if (wasOn_) bar_.pianoFilter_->Install();
+}
+
+void MainBar::PianoChannelChanged(int channel) {
+  // Posted, as the piano tells from inside its key handling.
+  QMetaObject::invokeMethod(
+      this,
+      [this, channel] {
+        controllers_->SelectChannel(channel + 1);
+        part_->SelectPartByChannel(channel);
+      },
+      Qt::QueuedConnection);
+}
+
+void MainBar::PianoModulationChanged(int value) {
+  QMetaObject::invokeMethod(
+      this, [this, value] { controllers_->SetModulation(value); }, Qt::QueuedConnection);
 }
 
 void MainBar::MonitorCommand() {

@@ -10,6 +10,7 @@
 #include "intake/IntakeHost.h"
 #include "model/ModelEvents.h"
 #include "model/RefreshMarks.h"
+#include "piano/PianoListener.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPassHooks.h"
 #include "shell/AppSettings.h"
@@ -22,6 +23,18 @@ class QPushButton;
 
 namespace ravlo {
 
+class CChannelVoiceDlg;
+class CChorusDlg;
+class CControllersDlg;
+class CDrumSetsDlg;
+class CPartDlg;
+class CReverbDlg;
+class CSystemControlDlg;
+class CUserVoiceDlg;
+class CVariationDlg;
+class KeyboardPiano;
+class PianoIndicator;
+class PianoKeyFilter;
 class EditorDialog;
 class HelpWindow;
 class MidiBackend;
@@ -56,7 +69,8 @@ class MainBar final : public QMainWindow,
                       public EditorHost,
                       public ModelEvents,
                       public IntakeHost,
-                      public SendPassHooks {
+                      public SendPassHooks,
+                      public PianoListener {
   Q_OBJECT
 
  public:
@@ -86,6 +100,10 @@ class MainBar final : public QMainWindow,
   void DevicesCommand();
   void GeneralCommand();
   void DelayCommand();
+  // Options > Piano: the computer keyboard plays the synthesizer.
+  void PianoCommand(bool on);
+  KeyboardPiano& Piano() { return *piano_; }
+  bool PianoOn() const;
   void AboutCommand();
   void HelpContentsCommand();
   void MonitorCommand();
@@ -148,12 +166,17 @@ class MainBar final : public QMainWindow,
   void StoreControllersEditor() override;
   int SaveEffectEditor(EffectKind kind) override;
 
+  // --- PianoListener ----------------------------------------------------------
+  void PianoChannelChanged(int channel) override;
+  void PianoModulationChanged(int value) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildEditors();
   void BuildWindow();
   void BuildMenus();
   void UpdateTitle();
@@ -168,6 +191,18 @@ class MainBar final : public QMainWindow,
   void PlaceEditor(EditorDialog& editor, EditorSlot slot);
   bool OpenPortAtStart();
   void Shutdown();
+  // While one lives, the piano lets go of the keyboard (a file dialog is up).
+  class PianoPause {
+   public:
+    explicit PianoPause(MainBar& bar);
+    ~PianoPause();
+    PianoPause(const PianoPause&) = delete;
+    PianoPause& operator=(const PianoPause&) = delete;
+
+   private:
+    MainBar& bar_;
+    bool wasOn_;
+  };
 
   ShellServices services_;
   AppSettings settings_;
@@ -178,7 +213,20 @@ class MainBar final : public QMainWindow,
   std::unique_ptr<SysexFile> file_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<ReviewWindow> review_;
+  std::unique_ptr<CControllersDlg> controllers_;
+  std::unique_ptr<CSystemControlDlg> system_;
+  std::unique_ptr<CChannelVoiceDlg> channelVoice_;
+  std::unique_ptr<CPartDlg> part_;
+  std::unique_ptr<CDrumSetsDlg> drums_;
+  std::unique_ptr<CReverbDlg> reverb_;
+  std::unique_ptr<CChorusDlg> chorus_;
+  std::unique_ptr<CVariationDlg> variation_;
+  std::unique_ptr<CUserVoiceDlg> userVoice_;
   std::unique_ptr<MonitorWindow> monitor_;
+  std::unique_ptr<KeyboardPiano> piano_;
+  std::unique_ptr<PianoKeyFilter> pianoFilter_;
+  PianoIndicator* pianoIndicatorBlink_ = nullptr;
+  QAction* pianoAction_ = nullptr;
   std::array<EditorDialog*, kEditorSlotCount> editors_{};
   std::array<QPushButton*, kEditorSlotCount> buttons_{};
   QAction* saveAction_ = nullptr;

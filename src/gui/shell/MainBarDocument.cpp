@@ -3,12 +3,21 @@
 // does to the editors.
 #include <QApplication>
 #include <QGuiApplication>
+#include <algorithm>
 
+#include "editors/CControllersDlg.h"
+#include "editors/CDrumSetsDlg.h"
+#include "editors/CPartDlg.h"
+#include "editors/CSystemControlDlg.h"
+#include "effects/CChorusDlg.h"
+#include "effects/CReverbDlg.h"
+#include "effects/CVariationDlg.h"
 #include "files/FileIo.h"
 #include "files/PatchList.h"
 #include "files/SysexFile.h"
 #include "intake/SysexIntake.h"
 #include "model/XgModel.h"
+#include "piano/KeyboardPiano.h"
 #include "platform/UserPrompts.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
@@ -17,6 +26,7 @@
 #include "shell/ProcessingProgress.h"
 #include "shell/ReviewWindow.h"
 #include "shell/SendDialog.h"
+#include "uservoice/CUserVoiceDlg.h"
 
 namespace ravlo {
 
@@ -78,7 +88,10 @@ bool MainBar::RecordAndWrite(const QString& path) {
 }
 
 bool MainBar::SaveAsCommand() {
-  if (!file_->ChooseSaveName()) return false;
+  {
+    const PianoPause pause(*this);
+    if (!file_->ChooseSaveName()) return false;
+  }
   SetFile(QString::fromStdString(file_->CurrentPath()));
   UpdateTitle();
   if (!RecordAndWrite(filePath_)) return false;
@@ -117,6 +130,7 @@ void MainBar::ReviewCommand() {
 void MainBar::ResetDocument() {
   model_->ResetToDefaults();
   RefreshAllEditors();
+  piano_->Reset();
   review_->ClearText();
   modified_ = false;
   savable_ = true;
@@ -141,7 +155,10 @@ void MainBar::OpenCommand() {
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
   marks_.ClearAll();
-  if (!file_->Open()) return;
+  {
+    const PianoPause pause(*this);
+    if (!file_->Open()) return;
+  }
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();
@@ -163,19 +180,55 @@ void MainBar::RefreshAfterLoad() {
       {RefreshMark::Part, EditorSlot::Part},
       {RefreshMark::Drum, EditorSlot::DrumSets},
       {RefreshMark::UserVoice, EditorSlot::UserVoice}};
-  model_->Channels().SyncAllChannelsFromParts();
   for (const auto& [mark, slot] : kOrder) {
     if (!marks_.IsRaised(mark)) continue;
     if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
       OpenEditor(slot);
     }
+    switch (mark) {
+      case RefreshMark::System:
+        system_->RefreshFromModel();
+        break;
+      case RefreshMark::Reverb:
+        reverb_->SetType(marks_.Value(mark));
+        break;
+      case RefreshMark::Chorus:
+        chorus_->SetType(marks_.Value(mark));
+        break;
+      case RefreshMark::Variation:
+        variation_->SetType(marks_.Value(mark));
+        break;
+      case RefreshMark::UserVoice:
+        userVoice_->SelectVoice(marks_.Value(mark) + 1);
+        userVoice_->SetFileName(file_->CurrentPath());
+        break;
+      case RefreshMark::Part:
+        part_->SelectPart(0);
+        controllers_->RefreshFromModel(true);  // rebuilds the channel tables from the parts
+        drums_->RefreshFromModel();
+        break;
+      case RefreshMark::Drum:
+        drums_->RefreshFromModel();
+        break;
+      default:
+        break;
+    }
     marks_.Clear(mark);
   }
 }
 
-void MainBar::RefreshAllEditors() {}
+void MainBar::RefreshAllEditors() {
+  controllers_->RefreshFromModel(false);
+  system_->RefreshFromModel();
+  part_->RefreshFromModel();
+  drums_->RefreshFromModel();
+  reverb_->Reset();
+  chorus_->Reset();
+  variation_->Reset();
+}
 
 void MainBar::ListPatchesCommand() {
+  const PianoPause pause(*this);
   const FileChoice chosen = services_.prompts.ChooseFileToOpen(
       {{{"XG Sysex Files(*.syx)", "*.syx"}}, file_->RememberedDirectory(), "", true});
   if (!chosen.Chosen()) return;
@@ -206,6 +259,7 @@ void MainBar::ResetRequested() {
 void MainBar::AllParametersReset() {
   model_->ResetToDefaults();
   RefreshAllEditors();
+  piano_->Reset();
   review_->ClearText();
   modified_ = false;
   UpdateTitle();
@@ -213,42 +267,76 @@ void MainBar::AllParametersReset() {
 
 void MainBar::DrumSetupWasReset(int) {
   MarkModified();
+  drums_->RefreshFromModel();
 }
 
-void MainBar::PartControllerMirrored(int, int, int) {}
+void MainBar::PartControllerMirrored(int channel, int slot, int value) {
+  controllers_->OnPartControllerChanged(channel, slot, value);
+}
 
 // --- EditorHost: the editors' cross-window calls ----------------------------------
 
 void MainBar::VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) {
   MarkModified();
   model_->Parts().ApplyChannelVoice(channel - 1, program - 1, bankMsb, bankLsb);
+  part_->OnChannelVoiceChanged(channel);
+  drums_->RefreshFromModel();
+  // Bank 63/0 is a user voice slot: the User Voice window shows that voice.
+  if (bankMsb == 63 && bankLsb == 0) userVoice_->SelectVoice(program);
 }
 
-void MainBar::ChannelVoiceSelected(int) {
+void MainBar::ChannelVoiceSelected(int voiceIndex) {
   MarkModified();
+  controllers_->SelectChannelVoice(voiceIndex);
 }
 
-void MainBar::ChannelChosenInControllers(int, int) {}
+void MainBar::ChannelChosenInControllers(int channel, int modulation) {
+  if (channel != piano_->Channel() + 1) piano_->SetChannel(std::min(channel - 1, 15), modulation);
+  part_->SelectPartByChannel(channel - 1);
+}
 
-void MainBar::ChannelChosenInPart(int) {}
+void MainBar::ChannelChosenInPart(int channel) {
+  if (channel != piano_->Channel() + 1) piano_->SetChannel(std::min(channel - 1, 15), 0);
+  controllers_->FollowPartChannel(channel);
+}
 
-void MainBar::ModulationSet(int) {}
+void MainBar::ModulationSet(int value) {
+  piano_->SetModulation(value);
+}
 
-void MainBar::PartValueChanged(bool) {
+void MainBar::PartValueChanged(bool drumsToo) {
   MarkModified();
+  controllers_->FollowPartChannel(controllers_->ShownChannel());
+  if (drumsToo) drums_->RefreshFromModel();
 }
 
 void MainBar::SendVariationController() {
   MarkModified();
+  controllers_->SendVariation();
 }
 
 // --- SendPassHooks ----------------------------------------------------------------
 
-void MainBar::StoreSystemEditor() {}
+void MainBar::StoreSystemEditor() {
+  system_->StoreToModel();
+}
 
-void MainBar::StoreControllersEditor() {}
+void MainBar::StoreControllersEditor() {
+  controllers_->StoreToModel();
+}
 
-int MainBar::SaveEffectEditor(EffectKind) {
+int MainBar::SaveEffectEditor(EffectKind kind) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      reverb_->SaveDisplayToRow();
+      return reverb_->CurrentType();
+    case EffectKind::Chorus:
+      chorus_->SaveDisplayToRow();
+      return chorus_->CurrentType();
+    case EffectKind::Variation:
+      variation_->SaveDisplayToRow();
+      return variation_->CurrentType();
+  }
   return -1;
 }
 

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QThread>
 
 namespace ravlo {
 
@@ -38,6 +39,15 @@ FileChoice Chosen(const QStringList& paths) {
 }  // namespace
 
 void QtPrompts::ShowMessage(std::string_view text, MessageIcon icon) {
+  // The piano's step player reports its send errors from its own thread; a
+  // message box belongs to the user-interface thread, so it is posted there
+  // (not waited for: the interface thread may be waiting for the player).
+  if (QThread::currentThread() != qApp->thread()) {
+    QMetaObject::invokeMethod(
+        qApp, [this, message = std::string(text), icon] { ShowMessage(message, icon); },
+        Qt::QueuedConnection);
+    return;
+  }
   QMessageBox box(owner_);
   box.setWindowTitle(kTitle);
   box.setText(Text(text));

@@ -126,8 +126,9 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
 }
 
 void CElementDlg::Fill(const UserVoiceElement& element) {
-  for (const Control& control : controls_) {
+  for (Control& control : controls_) {
     const int value = ReadField(*control.field, element);
+    control.filled = value;
     switch (control.field->kind) {
       case FieldKind::Number:
       case FieldKind::Pair:
@@ -176,9 +177,13 @@ void CElementDlg::WriteBack(UserVoiceElement& element) const {
   }
 }
 
+bool CElementDlg::Untouched(const Control& control) {
+  return control.spin->Edit()->text().trimmed() == QString::number(control.filled);
+}
+
 bool CElementDlg::CheckEdits() {
   for (const Control& control : controls_) {
-    if (control.spin == nullptr) continue;
+    if (control.spin == nullptr || Untouched(control)) continue;
     bool number = false;
     const QString text = control.spin->Edit()->text().trimmed();
     const int value = text.toInt(&number);
@@ -198,7 +203,7 @@ void CElementDlg::TryAccept() {
   if (!CheckEdits()) return;
   // Every box holds a good value now; settle them so WriteBack sees them.
   for (const Control& control : controls_) {
-    if (control.spin != nullptr) control.spin->Commit();
+    if (control.spin != nullptr && !Untouched(control)) control.spin->Commit();
   }
   accept();
 }

@@ -42,9 +42,13 @@ class CElementDlg final : public QDialog {
     QButtonGroup* group = nullptr;  // Choice
     QCheckBox* check = nullptr;     // Check, and "Scaling" of Pan
     QSlider* slider = nullptr;      // Pan
+    int filled = 0;                 // the value the dialog opened with
   };
 
   bool CheckEdits();
+  // The box still shows what it opened with: a stored byte outside the
+  // range (a fresh element's Resonance Sensitivity is 0) stays as it was.
+  static bool Untouched(const Control& control);
 
   ElementPage page_;
   UserPrompts& prompts_;

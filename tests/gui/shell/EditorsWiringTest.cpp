@@ -1,0 +1,129 @@
+// The main bar's wiring of the effect editors, the user voice editor and the
+// piano: what a load opens, what a send stores, what a reset resets.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "editors/CControllersDlg.h"
+#include "effects/CReverbDlg.h"
+#include "effects/CVariationDlg.h"
+#include "files/FileIo.h"
+#include "messages/XgMessages.h"
+#include "model/XgModel.h"
+#include "piano/KeyboardPiano.h"
+#include "support/Bytes.h"
+#include "support/MainBarRig.h"
+#include "uservoice/CUserVoiceDlg.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+
+class EditorsWiringTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  EditorsWiringTest()
+      : directory(fs::temp_directory_path() / ("ravlo-wiring-" + std::to_string(::getpid()))) {
+    fs::create_directories(directory);
+    settings.ints["SendReset"] = 0;
+    settings.ints["AutoSendResetOnFileOpen"] = 0;
+    Start();
+    backend.ClearSent();
+  }
+  ~EditorsWiringTest() override { fs::remove_all(directory); }
+
+  void OpenFile(const std::vector<std::uint8_t>& bytes) {
+    const std::string path = (directory / "load.syx").string();
+    ASSERT_TRUE(WriteWholeFile(path, bytes).ok);
+    prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+    Bar().OpenCommand();
+  }
+
+  CReverbDlg& Reverb() { return *static_cast<CReverbDlg*>(Bar().Editor(EditorSlot::Reverb)); }
+
+  fs::path directory;
+};
+
+TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) {
+  std::vector<std::uint8_t> row(14, 0);
+  row[0] = 2;  // "Room 1"
+  row[1] = 0;
+  OpenFile({BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row).Bytes().begin(),
+            BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row).Bytes().end()});
+  EXPECT_TRUE(Reverb().IsOpen());
+  EXPECT_EQ(Reverb().CurrentType(), 3);
+  EXPECT_EQ(Reverb().windowTitle(), "Reverb -- Room 1");
+  EXPECT_FALSE(Bar().Editor(EditorSlot::Part)->IsOpen()) << "only the blocks the file held";
+}
+
+TEST_F(EditorsWiringTest, WithTheOptionOffALoadOpensNoWindow) {
+  Bar().Settings().openWindowsOnFileOpen = false;
+  OpenFile(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  EXPECT_FALSE(Reverb().IsOpen());
+  EXPECT_EQ(Reverb().CurrentType(), 3) << "the editor follows the model all the same";
+}
+
+TEST_F(EditorsWiringTest, ASendTakesTheTypeTheEffectEditorShows) {
+  Bar().OpenEditor(EditorSlot::Reverb);
+  Reverb().SetType(3);
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.reverb = {true, true};
+  sendChoices = choices;
+  Bar().SendCommand();
+  EXPECT_EQ(backend.Stream(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+}
+
+TEST_F(EditorsWiringTest, AResetPutsTheEffectEditorsBackOnTheirDefaultTypes) {
+  Reverb().SetType(5);
+  auto& variation = *static_cast<CVariationDlg*>(Bar().Editor(EditorSlot::Variation));
+  variation.SetType(3);
+  Bar().ResetCommand();
+  EXPECT_EQ(Reverb().CurrentType(), 1);
+  EXPECT_EQ(variation.CurrentType(), 20);
+}
+
+TEST_F(EditorsWiringTest, AUserVoiceDumpInAFileShowsThatVoice) {
+  Bar().OpenEditor(EditorSlot::UserVoice);
+  auto& voices = *static_cast<CUserVoiceDlg*>(Bar().Editor(EditorSlot::UserVoice));
+  UserVoice voice(6);
+  voice.SetName("FromFile");
+  const auto dump = voice.BuildDump(0, 6);
+  OpenFile({dump.begin(), dump.end()});
+  EXPECT_EQ(voices.VoiceNumber(), 7);
+  EXPECT_EQ(voices.FileName(), "load.syx");
+  EXPECT_EQ(Bar().windowTitle(), "Ravlo") << "a user voice load does not become the document";
+}
+
+TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
+  Bar().PianoCommand(true);
+  EXPECT_TRUE(Bar().PianoOn());
+  EXPECT_TRUE(Bar().findChild<QAction*>("PianoAction")->isChecked());
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z"));
+  QApplication::sendEvent(&Bar(), &press);
+  ASSERT_FALSE(backend.ShortBytes().empty());
+  EXPECT_EQ(backend.ShortBytes().back(), Bytes({0x90, 48, 100}));
+
+  Bar().PianoCommand(false);
+  backend.ClearSent();
+  QApplication::sendEvent(&Bar(), &press);
+  EXPECT_TRUE(backend.ShortBytes().empty());
+}
+
+TEST_F(EditorsWiringTest, TheControllersChannelMovesThePiano) {
+  Bar().OpenEditor(EditorSlot::Controllers);
+  auto& controllers = *static_cast<CControllersDlg*>(Bar().Editor(EditorSlot::Controllers));
+  controllers.ChannelField().Edit()->setText("4");
+  controllers.ChannelField().Commit();
+  EXPECT_EQ(Bar().Piano().Channel(), 3);
+}
+
+}  // namespace
+}  // namespace ravlo
