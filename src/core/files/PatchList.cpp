@@ -16,7 +16,12 @@ static_assert(kDoubleRule.size() == 71);
 static_assert(kSingleRule.size() == 71);
 
 void AppendVoiceColumns(std::string& text, const UserVoice& voice) {
-  text.append(voice.DisplayName());
+  // A tab or line break inside a name would break the table's rows and
+  // columns: such characters show as blanks here.
+  for (char c : voice.DisplayName()) {
+    const auto byte = static_cast<unsigned char>(c);
+    text += byte < 0x20 || byte == 0x7F ? ' ' : c;
+  }
   text += '\t';
   text += std::to_string(voice.ElementsOn());
   for (int slot = 0; slot < kUserVoiceElementCount; ++slot) {

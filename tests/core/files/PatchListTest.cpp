@@ -149,3 +149,22 @@ TEST_F(PatchListFiles, WrittenWithCrLf) {
 
 }  // namespace
 }  // namespace ravlo
+
+namespace ravlo {
+namespace {
+
+TEST(PatchListNames, ControlCharactersInANameShowAsBlanks) {
+  UserVoice source(0);
+  UserVoiceCommon common{};
+  const char name[] = "Tab\tLine\nX";
+  std::copy(name, name + 10, common.begin());
+  source.SetCommon(common);
+  const auto dump = source.BuildDump(0, 0);
+  UserVoice reader(0);
+  const std::string lines = ListVoiceDumps(dump, reader);
+  EXPECT_EQ(lines.substr(0, 13), "1\tTab Line X\t");
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1);
+}
+
+}  // namespace
+}  // namespace ravlo
