@@ -35,8 +35,12 @@ std::string ShortMessage::Describe() const {
                                            "Control Change", "Program Change",   "Channel Pressure",
                                            "Pitch Bend"};
   std::string text = kKinds[(status >> 4) - 8];
-  text += "\tch " + std::to_string((status & 0x0F) + 1);
-  for (std::size_t i = 1; i < size_; ++i) text += "\t" + std::to_string(bytes_[i]);
+  text += "\tch ";
+  text += std::to_string((status & 0x0F) + 1);
+  for (std::size_t i = 1; i < size_; ++i) {
+    text += '\t';
+    text += std::to_string(bytes_[i]);
+  }
   return text;
 }
 

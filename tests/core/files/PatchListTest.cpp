@@ -109,7 +109,7 @@ class PatchListFiles : public ::testing::Test {
 
 TEST_F(PatchListFiles, EachFileHasItsHeaderAndNumbersFromOne) {
   Bytes bank;
-  for (int j = 0; j < 32; ++j) Append(bank, Dump("V" + std::to_string(j), 0b0001, j));
+  for (int j = 0; j < 32; ++j) Append(bank, Dump(std::string("V").append(std::to_string(j)), 0b0001, j));
   const std::string first = Write("a.syx", bank);
   const std::string second = Write("b.syx", Dump("Other", 0b0011, 1000));
   const PatchListReport report = BuildPatchList({first, second});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ std::vector<std::uint8_t> MidiFile(std::vector<std::uint8_t> track) {
   std::vector<std::uint8_t> file{
       'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
       1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, static_cast<std::uint8_t>(track.size())};
-  file.insert(file.end(), track.begin(), track.end());
+  std::copy(track.begin(), track.end(), std::back_inserter(file));
   return file;
 }
 

@@ -19,8 +19,9 @@ class UserVoiceModelTest : public test::ModelFixture {
   // `commonByte` and element bytes all `elementByte`, with a correct checksum.
   static std::vector<std::uint8_t> Dump(int voiceNumber, int elements, std::uint8_t commonByte,
                                         std::uint8_t elementByte) {
-    const int count = 61 + 80 * elements;
-    std::vector<std::uint8_t> dump{0xF0,
+    const auto count = static_cast<std::size_t>(61 + 80 * elements);
+    std::vector<std::uint8_t> dump(9 + count + 2, elementByte);
+    const std::uint8_t header[] = {0xF0,
                                    0x43,
                                    0x00,
                                    0x4B,
@@ -29,11 +30,12 @@ class UserVoiceModelTest : public test::ModelFixture {
                                    0x11,
                                    static_cast<std::uint8_t>(voiceNumber),
                                    0x00};
-    dump.insert(dump.end(), 61, commonByte);
-    dump.insert(dump.end(), static_cast<std::size_t>(80 * elements), elementByte);
-    const unsigned sum = std::accumulate(dump.begin() + 4, dump.end(), 0u);
-    dump.push_back(static_cast<std::uint8_t>((128 - sum % 128) % 128));
-    dump.push_back(0xF7);
+    std::copy(std::begin(header), std::end(header), dump.begin());
+    std::fill_n(dump.begin() + 9, 61, commonByte);
+    const auto data = dump.begin() + 4;
+    const unsigned sum = std::accumulate(data, data + 5 + static_cast<std::ptrdiff_t>(count), 0u);
+    dump[9 + count] = static_cast<std::uint8_t>((128 - sum % 128) % 128);
+    dump.back() = 0xF7;
     return dump;
   }
 
