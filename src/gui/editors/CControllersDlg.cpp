@@ -10,6 +10,7 @@
 #include "shell/ColorScheme.h"
 #include "voices/VoiceCatalogue.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -39,10 +40,6 @@ static_assert(kControllerFields.size() == kControllerSlotCount);
 constexpr int kMaxDataByte = 127;
 constexpr int kFirstProgram = 1;
 constexpr int kLastProgram = 128;
-
-QString FromView(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsSlot(int slot) {
   return slot >= 0 && slot < static_cast<int>(kControllerSlotCount);
@@ -339,9 +336,9 @@ void CControllersDlg::ShowStatics() {
   if (!model_.IsInitialised()) return;
   const std::span<const PartRecord> parts = Parts();
   const int channel = channel_ - 1;
-  bankType_->setText(FromView(ChannelBankTypeName(parts, channel)));
+  bankType_->setText(ToQString(ChannelBankTypeName(parts, channel)));
   const VoiceLookup voice = ChannelVoiceName(parts, channel, model_);
-  voiceName_->setText(FromView(voice.name));
+  voiceName_->setText(ToQString(voice.name));
   // Voices the catalogue cannot count (none, several, unknown) show a dash.
   elements_->setText(voice.elements > 0 ? QStringLiteral("Elements: %1").arg(voice.elements)
                                         : QStringLiteral("-"));

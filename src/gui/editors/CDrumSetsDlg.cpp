@@ -10,6 +10,7 @@
 #include "drums/DrumNoteTables.h"
 #include "model/XgModel.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -17,10 +18,6 @@ namespace {
 
 // The parameter fields stand in two rows of eight, in address order.
 constexpr int kFieldsPerRow = 8;
-
-QString FromView(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // An object name for a field from its label: "Flt Res." -> "FltRes".
 QString FieldName(std::string_view label) {
@@ -94,7 +91,7 @@ void CDrumSetsDlg::BuildControls() {
     const int row = (address / kFieldsPerRow) * 2;
     const int column = address % kFieldsPerRow;
     parameters->addWidget(field, row, column);
-    parameters->addWidget(new QLabel(FromView(info.label), this), row + 1, column,
+    parameters->addWidget(new QLabel(ToQString(info.label), this), row + 1, column,
                           Qt::AlignHCenter);
   }
 
@@ -135,8 +132,8 @@ void CDrumSetsDlg::LoadNote() {
       shown_[address] = DrumDisplayValue(kDrumParameters[address].display, bytes[address]);
     }
   }
-  noteNameText_ = FromView(drums.DrumNoteName(setup, noteIndex));
-  kitName_ = FromView(drums.DrumKitName(setup));
+  noteNameText_ = ToQString(drums.DrumNoteName(setup, noteIndex));
+  kitName_ = ToQString(drums.DrumKitName(setup));
 }
 
 void CDrumSetsDlg::ShowNote() {

@@ -10,7 +10,9 @@
 #include <span>
 #include <string_view>
 
+#include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -57,10 +59,6 @@ constexpr std::size_t kMonoPolyGroup = 0;
 constexpr std::size_t kTypeGroup = 2;
 constexpr int kPoly = 1;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CPartModeDlg::CPartModeDlg(XgModel& model, int part, QWidget* parent)
@@ -73,12 +71,12 @@ CPartModeDlg::CPartModeDlg(XgModel& model, int part, QWidget* parent)
   auto* row = new QHBoxLayout;
   for (std::size_t g = 0; g < kGroupCount; ++g) {
     const ModeGroup& group = kModeGroups[g];
-    auto* box = new QGroupBox(Text(group.title), this);
+    auto* box = new QGroupBox(ToQString(group.title), this);
     auto* column = new QVBoxLayout(box);
     groups_[g] = new QButtonGroup(this);
     for (std::size_t b = 0; b < group.buttons.size(); ++b) {
-      auto* radio = new QRadioButton(Text(group.buttons[b].caption), box);
-      radio->setObjectName(Text(group.buttons[b].name));
+      auto* radio = new QRadioButton(ToQString(group.buttons[b].caption), box);
+      radio->setObjectName(ToQString(group.buttons[b].name));
       groups_[g]->addButton(radio, static_cast<int>(b));
       column->addWidget(radio);
     }
@@ -101,20 +99,7 @@ CPartModeDlg::CPartModeDlg(XgModel& model, int part, QWidget* parent)
   }
   ApplyEnabling();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  ok->setObjectName(QStringLiteral("Ok"));
-  cancel->setObjectName(QStringLiteral("Cancel"));
-  ok->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CPartModeDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CPartModeDlg::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(row);
-  layout->addWidget(buttons);
+  FinishPartDialog(*this, row);
 }
 
 void CPartModeDlg::ApplyEnabling() {

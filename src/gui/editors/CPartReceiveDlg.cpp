@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -42,10 +44,6 @@ constexpr std::array<ReceiveBox, CPartReceiveDlg::kBoxCount> kReceiveBoxes = {{
 
 constexpr int kRowsPerColumn = 6;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CPartReceiveDlg::CPartReceiveDlg(XgModel& model, int part, QWidget* parent)
@@ -58,8 +56,8 @@ CPartReceiveDlg::CPartReceiveDlg(XgModel& model, int part, QWidget* parent)
   auto* grid = new QGridLayout;
   for (std::size_t i = 0; i < kBoxCount; ++i) {
     const ReceiveBox& entry = kReceiveBoxes[i];
-    auto* box = new QCheckBox(Text(entry.caption), this);
-    box->setObjectName(Text(entry.name));
+    auto* box = new QCheckBox(ToQString(entry.caption), this);
+    box->setObjectName(ToQString(entry.name));
     const bool absent = drum_ && entry.drumless;
     box->setEnabled(!absent);
     // The first box shows only a 1 as ticked; the others any value but 0.
@@ -70,20 +68,7 @@ CPartReceiveDlg::CPartReceiveDlg(XgModel& model, int part, QWidget* parent)
     boxes_[i] = box;
   }
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  ok->setObjectName(QStringLiteral("Ok"));
-  cancel->setObjectName(QStringLiteral("Cancel"));
-  ok->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CPartReceiveDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CPartReceiveDlg::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addWidget(buttons);
+  FinishPartDialog(*this, grid);
 }
 
 void CPartReceiveDlg::accept() {

@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <array>
 
+#include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -21,10 +23,6 @@ namespace {
 constexpr int kCentre = 64;
 constexpr int kDetuneCentre = 128;
 constexpr int kRowsPerColumn = 6;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString SwitchCaption(bool pressed) {
   return pressed ? QStringLiteral("On") : QStringLiteral("Off");
@@ -60,7 +58,7 @@ CPartRunDlg::CPartRunDlg(XgModel& model, int part, PartRunKind kind, int base, Q
       drum_(model.Parts().IsDrumPart(part)),
       shower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
   setModal(true);
-  setWindowTitle(Text(layout_.title));
+  setWindowTitle(ToQString(layout_.title));
   Build();
   Load();
 }
@@ -77,7 +75,7 @@ void CPartRunDlg::Build() {
   auto* sections = new QHBoxLayout;
   controls_.reserve(layout_.fields.size());
   for (std::string_view group : groups) {
-    QWidget* section = group.empty() ? new QWidget(this) : new QGroupBox(Text(group), this);
+    QWidget* section = group.empty() ? new QWidget(this) : new QGroupBox(ToQString(group), this);
     auto* grid = new QGridLayout(section);
     if (group.empty()) grid->setContentsMargins(0, 0, 0, 0);
     int count = 0;
@@ -104,9 +102,9 @@ void CPartRunDlg::Build() {
         control.edit->SetSigned(IsSigned(field));
         widget = control.edit;
       }
-      widget->setObjectName(Text(field.name));
+      widget->setObjectName(ToQString(field.name));
       if (!field.label.empty()) {
-        auto* label = new QLabel(Text(field.label), section);
+        auto* label = new QLabel(ToQString(field.label), section);
         label->setBuddy(control.edit != nullptr ? control.edit->Edit() : widget);
         grid->addWidget(label, row, column);
       }
@@ -116,20 +114,7 @@ void CPartRunDlg::Build() {
     sections->addWidget(section, 0, Qt::AlignTop);
   }
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  ok->setObjectName(QStringLiteral("Ok"));
-  cancel->setObjectName(QStringLiteral("Cancel"));
-  ok->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CPartRunDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CPartRunDlg::reject);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(sections);
-  layout->addWidget(buttons);
+  FinishPartDialog(*this, sections);
 
   // The controls are in place: only now may their handlers run.
   for (const FieldControl& control : controls_) {
@@ -198,7 +183,7 @@ int CPartRunDlg::DisplayFromKept(const PartRunField& field) const {
 
 std::optional<int> CPartRunDlg::DisplayValue(const QString& name) const {
   for (const FieldControl& control : controls_) {
-    if (Text(control.field->name) != name) continue;
+    if (ToQString(control.field->name) != name) continue;
     if (control.toggle != nullptr) return control.toggle->isChecked() ? 1 : 0;
     return control.edit->Value();
   }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QDialog;
+class QLayout;
 class QWidget;
 
 namespace ravlo {
@@ -19,5 +20,9 @@ using PartMessageShower = std::function<void(const QString& text)>;
 int RunPartDialogModally(QDialog& dialog);
 // A warning box with the program's name as its caption.
 void ShowPartPrompt(QWidget* owner, const QString& text);
+
+// Lays out a part sub-dialog: its controls, then "OK" (named "Ok", the
+// default) and "Cancel" wired to the dialog's accept and reject.
+void FinishPartDialog(QDialog& dialog, QLayout* controls);
 
 }  // namespace ravlo

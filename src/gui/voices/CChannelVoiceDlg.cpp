@@ -1,7 +1,6 @@
 #include "voices/CChannelVoiceDlg.h"
 
 #include <QColor>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
@@ -9,7 +8,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "voices/VoiceTree.h"
 
@@ -17,11 +15,9 @@ namespace ravlo {
 
 namespace {
 
-// Template size and spacing in dialog units.
+// Template size in dialog units.
 constexpr int kWidthUnits = 135;
 constexpr int kHeightUnits = 180;
-constexpr int kMarginUnits = 7;
-constexpr int kButtonWidthUnits = 40;
 
 // The window's own large icon: a beamed pair of notes over a keyboard strip.
 QIcon BrowserIcon(const QPalette& palette) {
@@ -47,39 +43,15 @@ QIcon BrowserIcon(const QPalette& palette) {
   return QIcon(pixmap);
 }
 
-QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 CChannelVoiceDlg::CChannelVoiceDlg(XgModel& /*model*/, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::ChannelVoice, "Channel Voice", parent) {
   setObjectName("ChannelVoiceDlg");
-  tree_ = new QTreeWidget(this);
-  tree_->setObjectName("VoiceTree");
-  SetUpVoiceTree(*tree_);
-  ok_ = MakeButton("OK", "OK", this);
-  cancel_ = MakeButton("Cancel", "Cancel", this);
-
-  const QSize margin = DialogUnitsToPixels(*this, kMarginUnits, kMarginUnits);
-  const int buttonWidth = DialogUnitsToPixels(*this, kButtonWidthUnits, 0).width();
-  ok_->setMinimumWidth(buttonWidth);
-  cancel_->setMinimumWidth(buttonWidth);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
-  layout->addWidget(tree_, 1);
-  layout->addLayout(buttons);
-  resize(DialogUnitsToPixels(*this, kWidthUnits, kHeightUnits));
+  const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  tree_ = controls.tree;
+  ok_ = controls.ok;
+  cancel_ = controls.cancel;
 
   connect(ok_, &QPushButton::clicked, this, &CChannelVoiceDlg::OkPressed);
   connect(cancel_, &QPushButton::clicked, this, &CChannelVoiceDlg::CloseWindow);

@@ -1,10 +1,8 @@
 #include "voices/CPartVoiceDlg.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "voices/VoiceTree.h"
 
@@ -12,21 +10,12 @@ namespace ravlo {
 
 namespace {
 
-// Template size and spacing in dialog units.
+// Template size in dialog units.
 constexpr int kWidthUnits = 130;
 constexpr int kHeightUnits = 183;
-constexpr int kMarginUnits = 7;
-constexpr int kButtonWidthUnits = 40;
 
 // What the dialog ends with when its tree could not be filled.
 constexpr int kFillFailedResult = -1;
-
-QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -34,27 +23,10 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("PartVoiceDlg");
   setWindowTitle("Part Voice");
   setModal(true);
-  tree_ = new QTreeWidget(this);
-  tree_->setObjectName("VoiceTree");
-  SetUpVoiceTree(*tree_);
-  ok_ = MakeButton("OK", "OK", this);
-  cancel_ = MakeButton("Cancel", "Cancel", this);
-
-  const QSize margin = DialogUnitsToPixels(*this, kMarginUnits, kMarginUnits);
-  const int buttonWidth = DialogUnitsToPixels(*this, kButtonWidthUnits, 0).width();
-  ok_->setMinimumWidth(buttonWidth);
-  cancel_->setMinimumWidth(buttonWidth);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addStretch();
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
-  layout->addWidget(tree_, 1);
-  layout->addLayout(buttons);
-  resize(DialogUnitsToPixels(*this, kWidthUnits, kHeightUnits));
+  const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  tree_ = controls.tree;
+  ok_ = controls.ok;
+  cancel_ = controls.cancel;
 
   connect(ok_, &QPushButton::clicked, this, &CPartVoiceDlg::OkPressed);
   connect(cancel_, &QPushButton::clicked, this, &CPartVoiceDlg::reject);

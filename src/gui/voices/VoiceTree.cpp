@@ -1,10 +1,13 @@
 #include "voices/VoiceTree.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QString>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
@@ -70,6 +73,35 @@ QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree) {
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height) {
   const QFontMetrics metrics = widget.fontMetrics();
   return QSize(width * metrics.averageCharWidth() / 4, height * metrics.height() / 8);
+}
+
+VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heightUnits) {
+  constexpr int kMarginUnits = 7;
+  constexpr int kButtonWidthUnits = 40;
+  const auto button = [&window](const QString& text) {
+    auto* made = new QPushButton(text, &window);
+    made->setObjectName(text);
+    made->setAutoDefault(false);
+    made->setMinimumWidth(DialogUnitsToPixels(window, kButtonWidthUnits, 0).width());
+    return made;
+  };
+  VoiceBrowserControls controls{new QTreeWidget(&window), button(QStringLiteral("OK")),
+                                button(QStringLiteral("Cancel"))};
+  controls.tree->setObjectName(QStringLiteral("VoiceTree"));
+  SetUpVoiceTree(*controls.tree);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(controls.ok);
+  buttons->addWidget(controls.cancel);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(&window);
+  const QSize margin = DialogUnitsToPixels(window, kMarginUnits, kMarginUnits);
+  layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
+  layout->addWidget(controls.tree, 1);
+  layout->addLayout(buttons);
+  window.resize(DialogUnitsToPixels(window, widthUnits, heightUnits));
+  return controls;
 }
 
 }  // namespace ravlo

@@ -3,6 +3,7 @@
 #include <QSize>
 #include <optional>
 
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -30,5 +31,14 @@ QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree);
 // Window sizes are given in dialog units (a quarter of an average character wide, an eighth of
 // a line high), so the browsers keep their proportions with any font.
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height);
+
+// A browser window's controls: the tree filling it and OK and Cancel centred below.
+struct VoiceBrowserControls {
+  QTreeWidget* tree;
+  QPushButton* ok;
+  QPushButton* cancel;
+};
+// Lays them out in `window`, sized in dialog units.
+VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heightUnits);
 
 }  // namespace ravlo
