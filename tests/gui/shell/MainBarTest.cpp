@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "MidiBackendChain.h"
+#include "MonitorBackend.h"
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
 #include "model/XgModel.h"
@@ -196,11 +198,24 @@ TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThere) {
   EXPECT_EQ(Bar().SelectedPort(), 1);
 }
 
-TEST_F(MainBarTest, AFirstStartAsksForAPortAndListsTheMonitorLast) {
-  settings.ints.erase("MIDIOutPort");
-  test::FakeMidiBackend monitorToo({"Synth A", "Ravlo Monitor"});
-  Start();
-  ASSERT_EQ(devicesShown.size(), 1u) << "no port stored: the Devices dialog opens";
+TEST(MainBarFirstStart, AsksForAPortAndListsTheMonitorLast) {
+  test::FakeMidiBackend platform({"Synth A"});
+  MonitorBackend monitor;
+  MidiBackendChain ports({&platform, &monitor});
+  test::RecordingPrompts prompts;
+  test::MemorySettings settings;  // nothing stored: a first start
+  test::RecordingPauser pauser;
+  MainBar bar({ports, prompts, settings, pauser, &monitor});
+  std::vector<MidiPort> shown;
+  bar.SetDevicesDialogRunner(
+      [&](const std::vector<MidiPort>& listed, const DevicesDialog::Choice&) {
+        shown = listed;
+        return std::optional<DevicesDialog::Choice>();
+      });
+  bar.show();
+  bar.Start();
+  ASSERT_EQ(shown.size(), 2u) << "the Devices dialog opens at once";
+  EXPECT_EQ(shown.back().name, "Ravlo Monitor");
 }
 
 TEST_F(MainBarTest, TheStoredPortNameWinsWhenTheIndexMovedOn) {
