@@ -22,175 +22,123 @@ using test::Bytes;
 using Image = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
 
-class NoHost final : public IntakeHost {
- public:
+struct NoHost final : IntakeHost {
   void AutoReset() override {}
 };
 
 // A model with its file object, as the main window holds them.
 struct FileRig : test::ModelRig {
-  static test::MemorySettings RememberedSettings() {
-    test::MemorySettings stored;
-    stored.strings["SysexDir"] = "/remembered";
-    return stored;
+  FileRig() { fs::create_directories(dir); }
+  ~FileRig() { fs::remove_all(dir); }
+  std::string Put(const std::string& name, const Image& bytes) {
+    EXPECT_TRUE(WriteWholeFile((dir / name).string(), bytes).ok);
+    return (dir / name).string();
   }
-
-  test::MemorySettings settings = RememberedSettings();
+  const fs::path dir = fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()));
+  test::MemorySettings settings;
   test::RecordingProgress progress;
   NoHost host;
   SysexIntake intake{model, prompts, progress, host};
   SysexFile file{model, intake, prompts, settings};
 };
+struct SysexFileTest : ::testing::Test, FileRig {};
 
-class SysexFileTest : public ::testing::Test, public FileRig {
- protected:
-  SysexFileTest()
-      : directory(fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()))) {
-    fs::create_directories(directory);
+TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
+  const std::string path = Put("cut.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50,
+                                                 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x08, 0x04, 0x0B}));
+  settings.strings["SysexDir"] = "/remembered";
+  {
+    SysexFile other(model, intake, prompts, settings);
+    EXPECT_FALSE(other.Open());
+    EXPECT_TRUE(prompts.messages.empty()) << "a cancel says nothing";
+    const FileDialogRequest& request = prompts.fileRequests.at(0);
+    ASSERT_EQ(request.filters.size(), 4u);
+    EXPECT_EQ(request.filters[0].label, "XG Sysex Files(*.syx)");
+    EXPECT_EQ(request.filters[3].pattern, "*.*");
+    EXPECT_EQ(request.initialDirectory, "/remembered");
+    prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+    ASSERT_TRUE(other.Open());
+    EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50) << "the message before the cut one";
+    EXPECT_TRUE(other.PlainSysex());
+    EXPECT_EQ(other.CurrentPath(), path);
   }
-  ~SysexFileTest() override { fs::remove_all(directory); }
+  EXPECT_EQ(settings.strings["SysexDir"], dir.string());
 
-  std::string Put(const std::string& name, const Image& bytes) {
-    const std::string path = (directory / name).string();
-    EXPECT_TRUE(WriteWholeFile(path, bytes).ok);
-    return path;
-  }
-
-  fs::path directory;
-};
-
-TEST_F(SysexFileTest, TheDialogsOfferTheFourFiltersAndTheRememberedDirectory) {
-  EXPECT_FALSE(file.Open());
-  ASSERT_EQ(prompts.fileRequests.size(), 1u);
-  const FileDialogRequest& request = prompts.fileRequests[0];
-  ASSERT_EQ(request.filters.size(), 4u);
-  EXPECT_EQ(request.filters[0].label, "XG Sysex Files(*.syx)");
-  EXPECT_EQ(request.filters[3].pattern, "*.*");
-  EXPECT_EQ(request.initialDirectory, "/remembered");
-  EXPECT_TRUE(prompts.messages.empty()) << "a cancel says nothing";
-
+  EXPECT_FALSE(file.Read((dir / "missing.syx").string()));
+  EXPECT_NE(prompts.messages.at(0).find("No such file"), std::string::npos);
+  EXPECT_TRUE(file.CurrentPath().empty());
   prompts.fileChoices.push_back({FileChoice::Status::Failed, {}});
   EXPECT_FALSE(file.ChooseSaveName());
-  EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error getting file name"});
+  EXPECT_EQ(prompts.messages.back(), "Error getting file name");
   EXPECT_EQ(prompts.fileRequests.back().defaultExtension, "syx");
 }
 
-TEST_F(SysexFileTest, OpeningAPlainSysexFileLoadsItAndRemembersItsDirectory) {
-  const std::string path =
-      Put("song.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
-  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
-  ASSERT_TRUE(file.Open());
-  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
-  EXPECT_TRUE(file.PlainSysex());
-  EXPECT_EQ(file.CurrentPath(), path);
-  EXPECT_EQ(file.RememberedDirectory(), directory.string());
-}
-
-TEST_F(SysexFileTest, TheRememberedDirectoryIsWrittenBackAtTheEnd) {
-  test::MemorySettings store;
-  {
-    SysexFile other(model, intake, prompts, store);
-    EXPECT_EQ(other.RememberedDirectory(), "") << "absent: empty";
-    other.SetRememberedDirectory("/music/xg");
-  }
-  EXPECT_EQ(store.strings["SysexDir"], "/music/xg");
-}
-
-TEST_F(SysexFileTest, AMissingFileShowsTheSystemsTextAndClearsThePath) {
-  EXPECT_FALSE(file.Read((directory / "missing.syx").string()));
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_NE(prompts.messages[0].find("No such file"), std::string::npos);
-  EXPECT_TRUE(file.CurrentPath().empty());
-}
-
-TEST_F(SysexFileTest, MidiFilesLoadButCannotBeSavedBackWithSave) {
-  const Image midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
-                   96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0x00, 0xF0, 0x08, 0x43,
-                   0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
-  ASSERT_TRUE(file.Read(Put("song.mid", midi)));
-  EXPECT_EQ((*model.Parts().Record(2))[0x0B], 0x33);
-  EXPECT_FALSE(file.PlainSysex());
-  EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile);
-}
-
-TEST_F(SysexFileTest, AVoiceBankIsConvertedAndNothingIsLoaded) {
+TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
+  model.SetUnitNumber(5);
   Image bank(kVoiceBankFileSize, 0);
-  const std::string header = "YQ3VIC     V1.00";
-  std::copy(header.begin(), header.end(), bank.begin());
-  const std::string path = Put("bank.q3v", bank);
-  ASSERT_TRUE(file.Read(path));
+  const std::string start = "YQ3VIC     V1.00\xF0\x43\x10\x4C\x08\x03\x0B\x44\xF7";
+  std::copy(start.begin(), start.end(), bank.begin());
+  ASSERT_TRUE(file.Read(Put("bank.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::VoiceBank);
-  EXPECT_FALSE(file.PlainSysex());
-  EXPECT_TRUE(Sent().empty());
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(fs::file_size(directory / ("bank" + std::to_string(i) + ".syx")), 12544u);
-
+  EXPECT_TRUE(Sent().empty()) << "converted, not loaded";
+  for (int i = 0; i < 4; ++i) {
+    Image out;
+    ASSERT_TRUE(ReadWholeFile((dir / ("bank" + std::to_string(i) + ".syx")).string(), out).ok);
+    EXPECT_EQ(out.size(), 12544u);
+    out.resize(9);
+    EXPECT_EQ(out, Bytes({0xF0, 0x43, 0x05, 0x4B, 0x02, 0x7D, 0x11, 0x00, 0x00}));
+  }
   bank[0] = 'X';  // the right size with another header is plain sysex
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::PlainSysex);
+
+  const Image midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
+                   96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0,    0xF0, 0x08, 0x43,
+                   0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  ASSERT_TRUE(file.Read(Put("song.mid", midi)));
+  EXPECT_EQ((*model.Parts().Record(2))[0x0B], 0x33);
+  EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
 }
 
-TEST_F(SysexFileTest, AFileWhoseLastMessageLacksItsEndLoadsEverythingBeforeIt) {
-  ASSERT_TRUE(file.Read(Put("cut.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7,
-                                              0xF0, 0x43, 0x10, 0x4C, 0x08, 0x04, 0x0B}))));
-  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
-  EXPECT_TRUE(prompts.questions.empty());
-}
-
-TEST_F(SysexFileTest, AFailedWriteLeavesTheOldFileIntact) {
-  const std::string path = Put("keep.syx", Bytes({0xF0, 0x7E, 0xF7}));
-  fs::create_directory(path + ".ravlo-tmp");  // the new content cannot be written
-  EXPECT_FALSE(file.Write(path, Bytes({0xF0, 0x7F, 0xF7})));
-  Image kept;
-  ASSERT_TRUE(ReadWholeFile(path, kept).ok);
-  EXPECT_EQ(kept, Bytes({0xF0, 0x7E, 0xF7}));
-  EXPECT_EQ(prompts.messages.size(), 1u);
-  EXPECT_TRUE(file.CurrentPath().empty());
-}
-
-TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateForEveryBlock) {
+TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {
   model.System().WriteSystemBlock({-100, 90, 5});
-  model.Effects().SetType(EffectKind::Reverb, 9);
-  model.Effects().SetType(EffectKind::Chorus, 4);
-  model.Effects().SetType(EffectKind::Variation, 37);
-  auto reverb = *model.Effects().GetEffectRow(EffectKind::Reverb, 9);
-  reverb.Values()[7] = 33;
-  model.Effects().PutEffectRow(EffectKind::Reverb, 9, reverb);
-  auto variation = *model.Effects().GetEffectRow(EffectKind::Variation, 37);
-  variation.Values()[0] = 99;
-  model.Effects().PutEffectRow(EffectKind::Variation, 37, variation);
+  const std::pair<EffectKind, int> types[] = {
+      {EffectKind::Reverb, 9}, {EffectKind::Chorus, 4}, {EffectKind::Variation, 37}};
+  for (const auto& [kind, type] : types) {
+    model.Effects().SetType(kind, type);
+    auto row = *model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type));
+    row.Values()[kind == EffectKind::Reverb ? 7 : 0] = 33;
+    model.Effects().PutEffectRow(kind, static_cast<std::size_t>(type), row);
+  }
   (*model.Parts().Record(4))[0x0B] = 0x21;
   (*model.Parts().Record(4))[0x09] = 0x07;
   model.Parts().SelectPartVoice(0, 8);
   model.Drums().Note(1, 50)->SetParameter(0x04, 0x10);
-  ClearSent();
 
   SendChoices everything;
   everything.ClearNonDefaultBoxes();
   SendPassHooks noEditors;
   const auto recorded = RecordSendPass(model, everything, noEditors, progress);
   ASSERT_TRUE(recorded);
-  const std::string path = Put("saved.syx", *recorded);
+  const std::string path = (dir / "saved.syx").string();
+  ASSERT_TRUE(file.Write(path, *recorded));
+  fs::create_directory(path + ".ravlo-tmp");  // the next content cannot be written
+  EXPECT_FALSE(file.Write(path, Bytes({0xF0, 0x7F, 0xF7})));
+  EXPECT_EQ(prompts.messages.size(), 1u);
 
   FileRig fresh;
   ASSERT_TRUE(fresh.file.Read(path));
-  XgModel& reopened = fresh.model;
-  EXPECT_EQ(reopened.System().Bytes(), model.System().Bytes());
-  for (EffectKind kind : {EffectKind::Reverb, EffectKind::Chorus, EffectKind::Variation}) {
-    const int type = model.Effects().Type(kind);
-    EXPECT_EQ(reopened.Effects().Type(kind), type);
-    EXPECT_EQ(*reopened.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)),
+  EXPECT_EQ(fresh.model.System().Bytes(), model.System().Bytes());
+  for (const auto& [kind, type] : types) {
+    EXPECT_EQ(fresh.model.Effects().Type(kind), type);
+    EXPECT_EQ(*fresh.model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)),
               *model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)));
   }
-  for (int part = 0; part < kPartCount; ++part) {
-    EXPECT_EQ(*reopened.Parts().Record(part), *model.Parts().Record(part)) << "part " << part;
-  }
-  for (int setup = 0; setup < 2; ++setup) {
-    for (int note = 13; note <= 91; ++note) {
-      EXPECT_EQ(reopened.Drums().Note(setup, note)->Parameters(),
-                model.Drums().Note(setup, note)->Parameters());
-    }
-  }
+  for (int part = 0; part < kPartCount; ++part)
+    EXPECT_EQ(*fresh.model.Parts().Record(part), *model.Parts().Record(part)) << "part " << part;
+  for (int i = 0; i < 2 * 79; ++i)  // notes 13 to 91 of both setups
+    EXPECT_EQ(fresh.model.Drums().Note(i / 79, 13 + i % 79)->Parameters(),
+              model.Drums().Note(i / 79, 13 + i % 79)->Parameters());
 }
 
 }  // namespace

@@ -14,71 +14,67 @@
 
 namespace ravlo::test {
 
-class RecordingPianoListener final : public PianoListener {
- public:
-  void PianoChannelChanged(int channel) override { channels.push_back(channel); }
-  void PianoModulationChanged(int value) override { modulations.push_back(value); }
+using Messages = std::vector<std::vector<std::uint8_t>>;
 
-  std::vector<int> channels;
-  std::vector<int> modulations;
-};
+inline std::vector<std::uint8_t> NoteOn(int note, int velocity, int channel = 0) {
+  return {static_cast<std::uint8_t>(0x90 | channel), static_cast<std::uint8_t>(note),
+          static_cast<std::uint8_t>(velocity)};
+}
 
-// A piano on an open fake port, with its pauses and notices recorded.
-struct PianoRig {
+// Note Ons of the notes at velocity 100, then their Note Offs when released.
+inline Messages Chord(const std::vector<int>& notes, bool released = false) {
+  Messages chord;
+  for (int note : notes) chord.push_back(NoteOn(note, 100));
+  for (int note : notes) {
+    if (released) chord.push_back(NoteOn(note, 0));
+  }
+  return chord;
+}
+
+// A piano on an open fake port, with its pauses, notices and channel reports
+// recorded, and short ways to write its keys.
+struct PianoRig : PianoListener {
   PianoRig() {
     EXPECT_TRUE(device.Open(0));
-    piano.SetListener(&listener);
+    piano.SetListener(this);
   }
+  void PianoChannelChanged(int channel) override { channels.push_back(channel); }
+  void PianoModulationChanged(int) override {}
 
-  using Messages = std::vector<std::vector<std::uint8_t>>;
   Messages Shorts() const { return backend.ShortBytes(); }
   void ClearSent() {
     backend.ClearSent();
     pauser.pauses.clear();
   }
-
-  bool Press(PianoKey key) {
-    key.released = false;
+  bool Press(PianoKey key, bool released = false) {
+    key.released = released;
     return piano.HandleKey(key);
   }
-  bool Release(PianoKey key) {
-    key.released = true;
-    return piano.HandleKey(key);
-  }
-  // Press and release.
+  bool Release(const PianoKey& key) { return Press(key, true); }
   void Tap(const PianoKey& key) {
     Press(key);
     Release(key);
   }
-  static PianoKey WithControl(PianoKey key) {
-    key.control = true;
+
+  static PianoKey Ch(char32_t c) { return PianoKey::Char(c); }
+  static PianoKey Pad(int key) { return PianoKey::Pad(static_cast<KeypadKey>(key)); }
+  static PianoKey Pad(KeypadKey key) { return PianoKey::Pad(key); }
+  static PianoKey Cur(CursorKey key) { return PianoKey::CursorBlock(key); }
+  static PianoKey Fn(int number) { return PianoKey::FunctionKey(number); }
+  static PianoKey Ctrl(PianoKey key) { return With(key, &PianoKey::control); }
+  static PianoKey Caps(PianoKey key) { return With(key, &PianoKey::capsLock); }
+  static PianoKey Scroll(PianoKey key) { return With(key, &PianoKey::scrollLock); }
+  static PianoKey With(PianoKey key, bool PianoKey::*modifier) {
+    key.*modifier = true;
     return key;
-  }
-  static PianoKey WithCapsLock(PianoKey key) {
-    key.capsLock = true;
-    return key;
-  }
-  static PianoKey WithScrollLock(PianoKey key) {
-    key.scrollLock = true;
-    return key;
-  }
-  static PianoKey Digit(int digit) { return PianoKey::Pad(static_cast<KeypadKey>(digit)); }
-  void TypeDigits(std::initializer_list<int> digits) {
-    for (int digit : digits) Tap(Digit(digit));
   }
 
   FakeMidiBackend backend;
   RecordingPrompts prompts;
   MidiOutDevice device{backend, prompts};
   RecordingPauser pauser;
-  RecordingPianoListener listener;
   KeyboardPiano piano{device, pauser};
+  std::vector<int> channels;
 };
-
-// Note On bytes on channel 0.
-inline std::vector<std::uint8_t> NoteOn(int note, int velocity, int channel = 0) {
-  return {static_cast<std::uint8_t>(0x90 | channel), static_cast<std::uint8_t>(note),
-          static_cast<std::uint8_t>(velocity)};
-}
 
 }  // namespace ravlo::test

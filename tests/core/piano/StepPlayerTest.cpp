@@ -1,142 +1,81 @@
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <future>
-#include <thread>
+#include <semaphore>
 
 #include "PianoRig.h"
 #include "piano/StepPlayer.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::NoteOn;
-using Messages = test::PianoRig::Messages;
-
-// Counts the player's pauses without sleeping and, at the given count, asks
-// the player to end after the step it is in, so a run is exactly that many
-// steps long whatever the timing of the threads.
-class StopAfterPauser final : public Pauser {
- public:
-  explicit StopAfterPauser(std::size_t limit) : limit_(limit), reached_(promise_.get_future()) {}
-  void Bind(StepPlayer& player) { player_ = &player; }
-
+// Counts pauses without sleeping; at the limit the player ends after its step.
+struct StopAfterPauser final : Pauser {
+  explicit StopAfterPauser(StepPlayer& stepPlayer) : player(stepPlayer) {}
   void Pause(unsigned milliseconds) override {
     pauses.push_back(milliseconds);
-    if (pauses.size() == limit_) {
-      player_->RequestStop();
-      promise_.set_value();
-    } else if (pauses.size() > limit_) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));  // no runaway on a fault
-    }
+    if (pauses.size() != limit) return;
+    player.RequestStop();
+    reached.release();
   }
-  bool WaitForLimit() {
-    return reached_.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
-  }
+  bool WaitForLimit() { return reached.try_acquire_for(std::chrono::seconds(10)); }
 
-  std::vector<unsigned> pauses;  // read only after the player has been stopped
-
- private:
-  std::size_t limit_;
-  StepPlayer* player_ = nullptr;
-  std::promise<void> promise_;
-  std::future<void> reached_;
+  StepPlayer& player;
+  std::size_t limit = 0;         // set before the player starts
+  std::vector<unsigned> pauses;  // read only while the player is stopped
+  std::binary_semaphore reached{0};
 };
 
-class StepPlayerTest : public ::testing::Test, public test::PianoRig {};
+class StepPlayerTest : public ::testing::Test, public PianoRig {};
 
-TEST_F(StepPlayerTest, RecordedNotesLoopAtTheTypedTempoUntilControlP) {
-  StopAfterPauser playerPauser(7);
-  playerPauser.Bind(piano.Player());
+TEST_F(StepPlayerTest, RecordedNotesLoopAtTheTypedTempoUntilControlPOrControlL) {
+  StopAfterPauser playerPauser(piano.Player());
   ASSERT_TRUE(piano.SetPlayerPauser(playerPauser));
-
-  Tap(WithControl(PianoKey::Char('L')));
-  Tap(PianoKey::Char('Z'));  // C
-  Tap(PianoKey::Char('C'));  // E
-  Tap(PianoKey::Char('B'));  // G
+  Tap(Ctrl(Ch('L')));
+  for (char32_t note : {U'Z', U'C', U'B'}) Tap(Ch(note));  // C, E, G
   ClearSent();
-  Tap(WithControl(PianoKey::Char('P')));
-  EXPECT_TRUE(piano.IsPlaying());
+  playerPauser.limit = 4;
+  Tap(Ctrl(Ch('P')));
   EXPECT_FALSE(piano.IsRecording());
   EXPECT_FALSE(piano.SetPlayerPauser(pauser));  // not while it plays
-
   ASSERT_TRUE(playerPauser.WaitForLimit());
-  Tap(WithControl(PianoKey::Char('P')));
+  Tap(Ctrl(Ch('P')));
   EXPECT_FALSE(piano.IsPlaying());
-
   // The fourth step still holds the end mark, so the three notes repeat.
   EXPECT_EQ(Shorts(), (Messages{NoteOn(48, 100), NoteOn(48, 0), NoteOn(52, 100), NoteOn(52, 0),
-                                NoteOn(55, 100), NoteOn(55, 0), NoteOn(48, 100), NoteOn(48, 0),
-                                NoteOn(52, 100), NoteOn(52, 0), NoteOn(55, 100), NoteOn(55, 0),
-                                NoteOn(48, 100), NoteOn(48, 0)}));
-  EXPECT_EQ(playerPauser.pauses, std::vector<unsigned>(7, 500));
-  EXPECT_TRUE(pauser.pauses.empty());  // nothing slept on the keyboard's thread
-}
+                                NoteOn(55, 100), NoteOn(55, 0), NoteOn(48, 100), NoteOn(48, 0)}));
+  EXPECT_EQ(playerPauser.pauses, std::vector<unsigned>(4, 500));
 
-TEST_F(StepPlayerTest, TheTypedTempoSetsTheIntervalAndControlLStopsThePlayer) {
-  StopAfterPauser playerPauser(2);
-  playerPauser.Bind(piano.Player());
-  ASSERT_TRUE(piano.SetPlayerPauser(playerPauser));
-
-  Tap(WithControl(PianoKey::Char('L')));
-  TypeDigits({2, 4, 0});
-  Tap(WithControl(PianoKey::Char('P')));  // plays the untouched first step, middle C
+  Tap(Ctrl(Ch('L')));  // a new recording, with a typed tempo
+  for (int digit : {2, 4, 0}) Tap(Pad(digit));
+  playerPauser.limit = 6;
+  Tap(Ctrl(Ch('P')));  // plays the untouched first step, middle C
   ASSERT_TRUE(playerPauser.WaitForLimit());
-  Tap(WithControl(PianoKey::Char('L')));
+  Tap(Ctrl(Ch('L')));
   EXPECT_FALSE(piano.IsPlaying());
-  EXPECT_TRUE(piano.IsRecording());
-  EXPECT_EQ(piano.Tempo(), 120);
-  EXPECT_EQ(playerPauser.pauses, (std::vector<unsigned>{250, 250}));
-  EXPECT_EQ(Shorts(), (Messages{NoteOn(60, 100), NoteOn(60, 0), NoteOn(60, 100), NoteOn(60, 0)}));
+  EXPECT_EQ(playerPauser.pauses.back(), 250u);
 }
 
-TEST_F(StepPlayerTest, AFullTableWrapsAfterTheLastStep) {
+TEST_F(StepPlayerTest, StartRefusesBadInputAndAFullTableWrapsAfterTheLastStep) {
   StepPlayer player(device);
-  StopAfterPauser playerPauser(kStepCount + 1);
-  playerPauser.Bind(player);
+  EXPECT_FALSE(player.Start(FreshStepTable(), 0));
+  EXPECT_FALSE(player.Start(FreshStepTable(), 481));
+  EXPECT_FALSE(player.Start(StepTable{}, 120));  // nothing recorded
+  player.Stop();                                 // idle: nothing to wait for
+
+  StopAfterPauser playerPauser(player);
+  playerPauser.limit = kStepCount + 1;
   ASSERT_TRUE(player.SetPauser(playerPauser));
   StepTable steps{};
-  for (std::size_t i = 0; i < kStepCount; ++i) {
-    steps[i] = {static_cast<std::uint8_t>(i + 10), 90, 3};
-  }
+  for (auto i = 0u; i < kStepCount; ++i) steps[i] = {static_cast<std::uint8_t>(i + 10), 90, 3};
   ASSERT_TRUE(player.Start(steps, 480));
+  EXPECT_FALSE(player.Start(steps, 480));
   ASSERT_TRUE(playerPauser.WaitForLimit());
   player.Stop();
   const Messages sent = Shorts();
   ASSERT_EQ(sent.size(), 2 * (kStepCount + 1));
-  EXPECT_EQ(sent[0], NoteOn(10, 90, 3));
   EXPECT_EQ(sent[2 * (kStepCount - 1)], NoteOn(57, 90, 3));
   EXPECT_EQ(sent[2 * kStepCount], NoteOn(10, 90, 3));
   EXPECT_EQ(playerPauser.pauses.front(), 125u);
 }
 
-TEST_F(StepPlayerTest, StartRefusesBadTempoAnEmptyTableOrASecondStart) {
-  StepPlayer player(device);
-  EXPECT_FALSE(player.Start(FreshStepTable(), 0));
-  EXPECT_FALSE(player.Start(FreshStepTable(), 481));
-  EXPECT_FALSE(player.Start(StepTable{}, 120));
-  EXPECT_FALSE(player.IsPlaying());
-  player.Stop();  // idle: nothing to wait for
-  EXPECT_TRUE(backend.shorts.empty());
-
-  StopAfterPauser playerPauser(1);
-  playerPauser.Bind(player);
-  ASSERT_TRUE(player.SetPauser(playerPauser));
-  ASSERT_TRUE(player.Start(FreshStepTable(), 120));
-  EXPECT_FALSE(player.Start(FreshStepTable(), 120));
-  ASSERT_TRUE(playerPauser.WaitForLimit());
-  player.Stop();
-  player.Stop();
-  EXPECT_FALSE(player.IsPlaying());
-}
-
-TEST(StepPlayerIntervalTest, IsAMinuteDividedByTheTempo) {
-  EXPECT_EQ(StepPlayer::IntervalFor(120), 500u);
-  EXPECT_EQ(StepPlayer::IntervalFor(200), 300u);
-  EXPECT_EQ(StepPlayer::IntervalFor(480), 125u);
-  EXPECT_EQ(StepPlayer::IntervalFor(1), 60000u);
-  EXPECT_EQ(StepPlayer::IntervalFor(7), 8571u);
-}
-
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

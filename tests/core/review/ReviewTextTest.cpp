@@ -15,54 +15,30 @@ namespace {
 
 using ByteVector = std::vector<std::uint8_t>;
 
-ByteVector XgBulk(int high, int mid, int low, ByteVector data) {
-  const XgMessage dump =
-      BuildBulkDump(0, kXgModelId,
-                    {static_cast<std::uint8_t>(high), static_cast<std::uint8_t>(mid),
-                     static_cast<std::uint8_t>(low)},
-                    data);
+ByteVector XgBulk(std::uint8_t high, std::uint8_t mid, std::uint8_t low, ByteVector data) {
+  const XgMessage dump = BuildBulkDump(0, kXgModelId, {high, mid, low}, data);
   return {dump.Bytes().begin(), dump.Bytes().end()};
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
-    end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
-
-class ReviewTextTest : public ModelFixture {
- protected:
+struct ReviewTextTest : ModelFixture {
   std::string Review(std::span<const std::uint8_t> bytes) {
     std::string text;
     EXPECT_TRUE(BuildReviewText(model, bytes, text, progress));
     return text;
   }
-
-  // The text after the summary and the total.
-  std::string Messages(std::span<const std::uint8_t> bytes) {
-    const std::string text = Review(bytes);
-    return text.substr(text.find("\n\n", text.find("Total Bytes:\t")) + 2);
-  }
-
-  // The description of one message, without its number, length and "\n".
-  std::string Describe(const ByteVector& message) {
-    const std::string line = Messages(message);
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string::npos || line.back() != '\n') return "<no message line>";
-    return line.substr(tab + 1, line.size() - tab - 2);
-  }
+  std::string Describe(const ByteVector& message) { return DescribeMessage(model, message); }
 
   // The lines of a bulk description, which starts on a line of its own.
   std::vector<std::string> BulkLines(const ByteVector& message) {
     const std::string description = Describe(message);
     EXPECT_EQ(description.substr(0, 1), "\n");
-    return SplitLines(description.substr(1));
+    std::vector<std::string> lines;
+    for (std::size_t start = 1, end; start < description.size(); start = end + 1) {
+      end = std::min(description.find('\n', start), description.size());
+      lines.push_back(description.substr(start, end - start));
+    }
+    return lines;
   }
-
   RecordingProgress progress;
 };
 
@@ -76,7 +52,6 @@ TEST_F(ReviewTextTest, ResetOnlyGivesTheSummaryTheTotalAndOneLine) {
 
   std::string text = "C:\\songs\\a.syx\n";
   ASSERT_TRUE(BuildReviewText(model, recorded, text, progress));
-
   std::string expected = "C:\\songs\\a.syx\n";
   for (int part = 1; part <= 16; ++part) {
     expected += "Part " + std::to_string(part) + "\t Channel " + std::to_string(part) + "\t " +
@@ -91,30 +66,26 @@ TEST_F(ReviewTextTest, ResetOnlyGivesTheSummaryTheTotalAndOneLine) {
   EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
 }
 
-TEST_F(ReviewTextTest, SummaryFollowsTheModel) {
+TEST_F(ReviewTextTest, SummaryFollowsTheModelAndMessagesAreFoundAsTheIntakeFindsThem) {
   ASSERT_TRUE(model.Parts().PutPartByte(2, 0x04, kPartOff));
   ASSERT_TRUE(model.Parts().PutPartByte(4, 0x04, 0x0B));
   ASSERT_TRUE(model.Effects().SetType(EffectKind::Reverb, 3));
   ASSERT_TRUE(model.Effects().SetType(EffectKind::Variation, 45));
+  const std::string summary = Review({});
+  EXPECT_NE(summary.find("Part 3\t Channel Off\t GrandPno\n"), std::string::npos);
+  EXPECT_NE(summary.find("Part 5\t Channel 12\t GrandPno\n"), std::string::npos);
+  EXPECT_NE(summary.find("Reverb Type:\tRoom 1\n"), std::string::npos);
+  EXPECT_NE(summary.find("Variation Type:\tThrough\n\n"), std::string::npos);
+  EXPECT_TRUE(summary.ends_with("\n\nTotal Bytes:\t0\n\n"));
 
-  const std::string text = Review({});
-  EXPECT_NE(text.find("Part 3\t Channel Off\t GrandPno\n"), std::string::npos);
-  EXPECT_NE(text.find("Part 5\t Channel 12\t GrandPno\n"), std::string::npos);
-  EXPECT_NE(text.find("Reverb Type:\tRoom 1\n"), std::string::npos);
-  EXPECT_NE(text.find("Variation Type:\tThrough\n\n"), std::string::npos);
-  EXPECT_TRUE(text.ends_with("\n\nTotal Bytes:\t0\n\n"));
-  EXPECT_TRUE(progress.items.empty());
-}
-
-TEST_F(ReviewTextTest, MessagesAreFoundAsTheIntakeFindsThemAndNumbered) {
   const ByteVector bytes =
       Bytes({'x',  0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7F, 0x00, 0xF7, 'y',  0xF0, 0x7E, 0x7F,
              0x09, 0x01, 0xF7, 0xF0, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
-  EXPECT_EQ(Messages(bytes),
-            "001 - 09 Bytes\tSystem\tReset_All\n"
-            "002 - 06 Bytes\tUniversal Non RT\tGen. MIDI\tOn\n");
+  EXPECT_TRUE(
+      Review(bytes).ends_with("Total Bytes:\t28\n\n"
+                              "001 - 09 Bytes\tSystem\tReset_All\n"
+                              "002 - 06 Bytes\tUniversal Non RT\tGen. MIDI\tOn\n"));
   EXPECT_EQ(progress.items, (std::vector<std::string>{"Sysex Msg 1", "Sysex Msg 2"}));
-  EXPECT_NE(Review(bytes).find("Total Bytes:\t28\n\n"), std::string::npos);
 }
 
 TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
@@ -123,15 +94,12 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
     const char* description;
   } cases[] = {
       // Universal messages; only their short forms are described.
-      {{0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}, "Universal Non RT\tGen. MIDI\tOn"},
       {{0xF0, 0x7E, 0x7F, 0x09, 0x02, 0xF7}, "Universal Non RT\tUnknown"},
       {{0xF0, 0x7F, 0x7F, 0x04, 0x01, 0x00, 0x64, 0xF7}, "Universal RT\tM. Volume\t100"},
-      {{0xF0, 0x7F, 0x7F, 0x04, 0x02, 0x00, 0x64, 0xF7}, "Universal RT\tUnknown"},
       {{0xF0, 0x7F, 0x7F, 0x04, 0x01, 0xF7}, "Universal RT\tM. Volume\t"},
-      {{0xF0, 0x41, 0x10, 0x42, 0x12, 0xF7}, ""},
-      {{0xF0, 0x7E, 0x7F, 0x09, 0xF7}, ""},
       {{0xF0, 0x7E, 0x7F, 0x09, 0x01, 0x00, 0x00, 0x00, 0x00, 0xF7}, ""},
-      // System.
+      {{0xF0, 0x41, 0x10, 0x42, 0x12, 0xF7}, ""},
+      {{0xB0, 0x07}, ""},
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x64, 0xF7}, "System\tVolume\t100\t( 64 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0xF7},
        "System\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h"},
@@ -142,13 +110,7 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x00, 0xF7}, "System\tUnknown"},
       // Other models and messages that are no XG parameter change.
       {{0xF0, 0x43, 0x10, 0x49, 0x01, 0x00, 0x00, 0x00, 0xF7}, "Bulk A/D System"},
-      {{0xF0, 0x43, 0x10, 0x7A, 0x00, 0x00, 0x00, 0x00, 0xF7}, "Bulk Mixer"},
-      {{0xF0, 0x43, 0x10, 0x4B, 0x00, 0x00, 0x00, 0x00, 0xF7}, ""},
       {{0xF0, 0x43, 0x10, 0x4C, 0x10, 0x01, 0x05, 0x00, 0xF7}, "Bulk A/D Part"},
-      {{0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}, ""},
-      {{0xF0, 0x43, 0x10, 0x4D, 0x00, 0x00, 0x7E, 0x00, 0xF7}, ""},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x05, 0x00, 0x00, 0x00, 0xF7}, ""},
-      // Parts.
       {{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x08, 0x00, 0xF7},
        "Part 1\tPart_Detune\t0\t( 08 )( 00 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x0F, 0x09, 0x00, 0x01, 0xF7},
@@ -161,16 +123,10 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
        "Reverb\tRoom 1\t\t( 02 )( 00 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x7F, 0x7F, 0xF7},
        "Reverb\tUnknown\t\t( 7F )( 7F )h"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0xF7}, "Reverb\t"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x02, 0x1E, 0xF7}, "Reverb\tRev_Time\t30\t( 1E )h"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x0E, 0x1E, 0xF7}, "Reverb\t"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x33, 0x05, 0xF7}, "Chorus\tLFOPhzDf\t5\t( 05 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x1A, 0x02, 0xF7},
        "Variatn\tLChnDelay\t3330\t( 1A )( 02 )h"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x50, 0x00, 0x00, 0xF7},
-       "Variatn\t*Unused*\t0\t( 00 )( 00 )h"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x72, 0x1C, 0xF7}, "Variatn\tEQLoFreq\t28\t( 1C )h"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x5A, 0x01, 0xF7}, "Variatn\tConnection\t1\t( 01 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x43, 0x01, 0xF7}, "Variatn\t"},
       // Drums, named in the setup's kit.
       {{0xF0, 0x43, 0x10, 0x4C, 0x31, 0x24, 0x02, 0x64, 0xF7},
@@ -181,9 +137,7 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
     const ByteVector message = Bytes(c.message);
     EXPECT_EQ(Describe(message), c.description) << ::testing::PrintToString(message);
   }
-}
-
-TEST_F(ReviewTextTest, AmpTypeParameterIsNamedByItsCurrentValue) {
+  // The amp type parameter is named by its current value.
   const std::size_t ampSimulator = *FindEffectType(EffectKind::Variation, 75, 0);
   ASSERT_TRUE(model.Effects().SetType(EffectKind::Variation, static_cast<int>(ampSimulator)));
   EffectRow row = *model.Effects().GetEffectRow(EffectKind::Variation, ampSimulator);
@@ -196,32 +150,28 @@ TEST_F(ReviewTextTest, AmpTypeParameterIsNamedByItsCurrentValue) {
 TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
   ByteVector longer = XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   longer.insert(longer.end() - 1, 0x00);
-  EXPECT_EQ(Describe(longer), "Wrong data size in bulk dump");
   const XgMessage mixer = BuildMixerBulk(0);
-  EXPECT_EQ(Describe({mixer.Bytes().begin(), mixer.Bytes().end()}), "Bulk Mixer");
   const XgMessage voice = BuildBulkDump(0, kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
-  EXPECT_EQ(Describe({voice.Bytes().begin(), voice.Bytes().end()}), "Bulk User Voice");
-  EXPECT_EQ(Describe(XgBulk(0x11, 0x00, 0x00, {0})), "Bulk A/D System");
-  EXPECT_EQ(Describe(XgBulk(0x05, 0x00, 0x00, {0})), "Process Bulk Dump Failed");
-  EXPECT_EQ(Describe(XgBulk(0x02, 0x01, 0x50, {0})), "Process Bulk Effect Msg Failed");
-  EXPECT_EQ(Describe(XgBulk(0x02, 0x01, 0x00, ByteVector(13))), "Wrong Reverb Data Size");
-  EXPECT_EQ(Describe(XgBulk(0x02, 0x01, 0x10, ByteVector(14))), "Wrong Reverb Data Size");
-  EXPECT_EQ(Describe(XgBulk(0x02, 0x01, 0x30, ByteVector(7))), "Wrong Chorus Data Size");
-  EXPECT_EQ(Describe(XgBulk(0x02, 0x01, 0x40, ByteVector(32))), "Wrong Variation Data Size");
-  EXPECT_EQ(Describe(XgBulk(0x08, 0x00, 0x00, ByteVector(40))), "Wrong Part Data Size");
-  EXPECT_EQ(Describe(XgBulk(0x08, 0x10, 0x00, ByteVector(41))), "Process Bulk Dump Failed");
-  EXPECT_EQ(Describe(XgBulk(0x30, 0x5C, 0x00, ByteVector(16))), "Process Bulk Dump Failed");
-  EXPECT_EQ(Describe(XgBulk(0x30, 0x24, 0x00, ByteVector(15))), "Process Bulk Dump Failed");
-}
-
-TEST_F(ReviewTextTest, SystemBulkExpandsIntoThreeLinesWithoutTheAttenuator) {
-  EXPECT_EQ(Describe(XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x33, 0x40})),
-            "\nSystem\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h\n"
-            "System\tVolume\t127\t( 7F )h\n"
-            "System\tTranspose\t0\t( 40 )h\n");
-  // A short dump stops where its data end.
-  EXPECT_EQ(Describe(XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F})),
-            "\nSystem\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h\nSystem\tVolume\t127\t( 7F )h\nSystem\t");
+  const std::pair<ByteVector, const char*> cases[] = {
+      {longer, "Wrong data size in bulk dump"},
+      {{mixer.Bytes().begin(), mixer.Bytes().end()}, "Bulk Mixer"},
+      {{voice.Bytes().begin(), voice.Bytes().end()}, "Bulk User Voice"},
+      {XgBulk(0x11, 0x00, 0x00, {0}), "Bulk A/D System"},
+      {XgBulk(0x05, 0x00, 0x00, {0}), "Process Bulk Dump Failed"},
+      {XgBulk(0x02, 0x01, 0x50, {0}), "Process Bulk Effect Msg Failed"},
+      {XgBulk(0x02, 0x01, 0x00, ByteVector(13)), "Wrong Reverb Data Size"},
+      {XgBulk(0x02, 0x01, 0x30, ByteVector(7)), "Wrong Chorus Data Size"},
+      {XgBulk(0x02, 0x01, 0x40, ByteVector(32)), "Wrong Variation Data Size"},
+      {XgBulk(0x08, 0x00, 0x00, ByteVector(40)), "Wrong Part Data Size"},
+      {XgBulk(0x30, 0x24, 0x00, ByteVector(15)), "Process Bulk Dump Failed"},
+      {XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x33, 0x40}),
+       "\nSystem\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h\nSystem\tVolume\t127\t( 7F )h\n"
+       "System\tTranspose\t0\t( 40 )h\n"},  // no attenuator line
+      {XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F}),
+       "\nSystem\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h\nSystem\tVolume\t127\t( 7F )h\nSystem\t"},
+  };
+  for (const auto& [message, description] : cases)
+    EXPECT_EQ(Describe(message), description) << ::testing::PrintToString(message);
 }
 
 TEST_F(ReviewTextTest, ParameterBulksListEveryParameter) {
@@ -229,18 +179,13 @@ TEST_F(ReviewTextTest, ParameterBulksListEveryParameter) {
       BulkLines(XgBulk(0x02, 0x01, 0x00, {1, 0, 0x12, 10, 8, 13, 49, 0, 0, 0, 0, 40, 64, 64}));
   ASSERT_EQ(reverb.size(), 13u) << "the type takes two bytes";
   EXPECT_EQ(reverb.front(), "Reverb\tHall 1\t\t( 01 )( 00 )h");
-  EXPECT_EQ(reverb[1], "Reverb\tRev_Time\t18\t( 12 )h");
   EXPECT_EQ(reverb.back(), "Reverb\tRev_Pan\t64\t( 40 )h");
-  const auto chorusTail = BulkLines(XgBulk(0x02, 0x01, 0x30, ByteVector(6)));
-  ASSERT_EQ(chorusTail.size(), 6u);
-  EXPECT_EQ(chorusTail.back(), "Chorus\tUnused_5\t0\t( 00 )h");
 
   ByteVector variationData(33);
   variationData[0] = 0x05;
   const auto variation = BulkLines(XgBulk(0x02, 0x01, 0x40, variationData));
   ASSERT_EQ(variation.size(), 22u) << "type, ten two-byte parameters, eleven settings";
   EXPECT_EQ(variation[0], "Variatn\tDelay LCR\t\t( 05 )( 00 )h");
-  EXPECT_EQ(variation[10], "Variatn\tDry-Wet\t0\t( 00 )( 00 )h");
   EXPECT_EQ(variation.back(), "Variatn\tAC2_Depth\t0\t( 00 )h");
 
   ByteVector partData(41, 0x40);
@@ -249,12 +194,10 @@ TEST_F(ReviewTextTest, ParameterBulksListEveryParameter) {
   const auto part = BulkLines(XgBulk(0x08, 0x04, 0x00, partData));
   ASSERT_EQ(part.size(), 40u) << "Detune takes two bytes";
   EXPECT_EQ(part[9], "Part 5\tPart_Detune\t0\t( 08 )( 00 )h");
-  EXPECT_EQ(part[10], "Part 5\tPart_Volume \t64\t( 40 )h");
   EXPECT_EQ(part.back(), "Part 5\tBendLFO_Amp\t64\t( 40 )h");
   // The count, not the address, says which half a part dump holds.
   const auto partTail = BulkLines(XgBulk(0x08, 0x0F, 0x00, ByteVector(63, 1)));
   ASSERT_EQ(partTail.size(), 63u);
-  EXPECT_EQ(partTail.front(), "Part 16\tRcv_Pitch_Bend\t1\t( 01 )h");
   EXPECT_EQ(partTail.back(), "Part 16\tVeloc_LimitHi\t1\t( 01 )h");
 
   const auto drum = BulkLines(XgBulk(0x31, 0x24, 0x00, ByteVector(16, 0x40)));
@@ -263,8 +206,7 @@ TEST_F(ReviewTextTest, ParameterBulksListEveryParameter) {
   EXPECT_EQ(drum.back(), "2 BassDrum H\tEG_Decay2\t64\t( 40 )h");
 }
 
-// Every cut of each message form, and every byte value in each of their
-// first positions, is described without reading past the message.
+// Every cut of each form, and every byte value in its first positions, stays in bounds.
 TEST_F(ReviewTextTest, TruncatedAndCorruptMessagesAreDescribedSafely) {
   const std::vector<ByteVector> messages = {
       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0xF7}),
@@ -286,7 +228,7 @@ TEST_F(ReviewTextTest, TruncatedAndCorruptMessagesAreDescribedSafely) {
       for (int value = 0; value < 0xF7; ++value) {
         ByteVector corrupt = message;
         corrupt[position] = static_cast<std::uint8_t>(value);
-        Review(corrupt);
+        Describe(corrupt);
       }
     }
   }
@@ -294,17 +236,3 @@ TEST_F(ReviewTextTest, TruncatedAndCorruptMessagesAreDescribedSafely) {
 
 }  // namespace
 }  // namespace ravlo::test
-
-namespace ravlo {
-namespace {
-
-class DescribeMessageTest : public test::ModelFixture {};
-
-TEST_F(DescribeMessageTest, DescribesOneMessageWithoutTheSummary) {
-  EXPECT_EQ(DescribeMessage(model, test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x64, 0xF7})),
-            "System\tVolume\t100\t( 64 )h");
-  EXPECT_EQ(DescribeMessage(model, test::Bytes({0xB0, 0x07})), "");
-}
-
-}  // namespace
-}  // namespace ravlo

@@ -12,36 +12,26 @@ namespace {
 class VoiceCatalogueModelTest : public test::ModelFixture {};
 
 TEST_F(VoiceCatalogueModelTest, UserVoiceSlotsCountTheElementsOfTheModelsBankVoice) {
-  VoiceLookup found = FindVoice(5, 63, 0, model);
-  EXPECT_EQ(found.name, "UVox 05");
-  EXPECT_EQ(found.elements, 0);
-
+  EXPECT_EQ(FindVoice(5, 63, 0, model).elements, 0);
   UserVoice* voice = model.UserVoices().GetUserVoice(4, UserBank::Bank);
   voice->SetElementOn(0, true);
   voice->SetElementOn(2, true);
-  found = FindVoice(5, 63, 0, model);
-  EXPECT_EQ(found.name, "UVox 05");
-  EXPECT_EQ(found.elements, 2);
-
   // Only the Bank counts; the VBank never reaches the synthesizer.
   for (int e = 0; e < 4; ++e)
     model.UserVoices().GetUserVoice(4, UserBank::VBank)->SetElementOn(e, true);
-  EXPECT_EQ(FindVoice(5, 63, 0, model).elements, 2);
+  const VoiceLookup found = FindVoice(5, 63, 0, model);
+  EXPECT_EQ(found.name, "UVox 05");
+  EXPECT_EQ(found.elements, 2);
   EXPECT_EQ(FindVoice(4, 63, 0, model).elements, 0) << "a neighbouring slot is not affected";
-}
 
-TEST_F(VoiceCatalogueModelTest, ChannelVoiceNameReadsTheModelsPartRecords) {
-  model.UserVoices().GetUserVoice(4, UserBank::Bank)->SetElementOn(1, true);
   PartRecord& record = *model.Parts().Record(2);
   record[part_address::kBankMsb] = 63;
   record[part_address::kBankLsb] = 0;
   record[part_address::kProgram] = 4;
-
   const std::span<const PartRecord> parts(model.Parts().Record(0),
                                           static_cast<std::size_t>(model.Parts().Count()));
-  const VoiceLookup found = ChannelVoiceName(parts, 2, model);
-  EXPECT_EQ(found.name, "UVox 05");
-  EXPECT_EQ(found.elements, 1);
+  EXPECT_EQ(ChannelVoiceName(parts, 2, model).name, "UVox 05");
+  EXPECT_EQ(ChannelVoiceName(parts, 2, model).elements, 2);
   EXPECT_EQ(ChannelBankTypeName(parts, 2), "User");
 }
 

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -23,9 +22,7 @@ class PartEditorFixture : public ::testing::Test {
  protected:
   PartEditorFixture() {
     window.SetModalRunner([this](QDialog& dialog) {
-      ++dialogsRun;
-      if (!answer) return static_cast<int>(QDialog::Rejected);
-      return answer(dialog);
+      return answer ? answer(dialog) : static_cast<int>(QDialog::Rejected);
     });
     window.SetMessageShower([this](const QString& text) { prompts.push_back(text); });
     rig.ClearSent();
@@ -37,39 +34,26 @@ class PartEditorFixture : public ::testing::Test {
     EXPECT_NE(child, nullptr) << name;
     return child;
   }
-
   static void Type(EditSpinPair* field, const QString& text) {
     ASSERT_NE(field, nullptr);
     field->Edit()->setText(text);
     field->Commit();
   }
-
-  // Presses a button of the Part window.
-  void Press(const char* name) {
-    QPushButton* button = Child<QPushButton>(window, name);
-    ASSERT_NE(button, nullptr);
-    button->click();
-  }
-
+  void Press(const char* name) { Child<QPushButton>(window, name)->click(); }
   static int Ok(QDialog& dialog) {
     Child<QPushButton>(dialog, "Ok")->click();
     return dialog.result();
   }
-  static int Cancel(QDialog& dialog) {
-    Child<QPushButton>(dialog, "Cancel")->click();
-    return dialog.result();
-  }
 
-  // One 9-byte multi part parameter change (unit 0).
+  using Sent = std::vector<std::vector<std::uint8_t>>;
+  // Multi part parameter changes of one and two data bytes.
   static std::vector<std::uint8_t> Change(int part, int address, int value) {
     return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, value, 0xF7});
   }
   static std::vector<std::uint8_t> Pair(int part, int address, int first, int second) {
     return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, first, second, 0xF7});
   }
-
-  const std::vector<std::vector<std::uint8_t>>& Messages() const { return rig.backend.pieces; }
-
+  const Sent& Messages() const { return rig.backend.pieces; }
   std::uint8_t Byte(int part, int address) const {
     std::uint8_t value = 0;
     EXPECT_TRUE(rig.model.Parts().GetPartByte(part, address, value));
@@ -80,7 +64,6 @@ class PartEditorFixture : public ::testing::Test {
   FakeEditorHost host;
   CPartDlg window{rig.model, host};
   std::function<int(QDialog&)> answer;
-  int dialogsRun = 0;
   std::vector<QString> prompts;
 };
 
