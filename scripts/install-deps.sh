@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   jackd2
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()
