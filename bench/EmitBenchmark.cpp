@@ -37,7 +37,8 @@ std::vector<XgMessage> MixedStream() {
   for (int i = 0; stream.size() < 1000; ++i) {
     switch (i % 4) {
       case 0:
-        stream.push_back(BuildParameterChange(0, {0x08, static_cast<std::uint8_t>(i % 16), 0x0B}, 0x50));
+        stream.push_back(
+            BuildParameterChange(0, {0x08, static_cast<std::uint8_t>(i % 16), 0x0B}, 0x50));
         break;
       case 1:
         stream.push_back(BuildParameterChange(0, {0x08, 0x00, 0x09}, two));
@@ -46,8 +47,8 @@ std::vector<XgMessage> MixedStream() {
         stream.push_back(BuildParameterChange(0, {0x00, 0x00, 0x00}, four));
         break;
       default:
-        stream.push_back(BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00},
-                                       std::span(data).first(bulkSize)));
+        stream.push_back(
+            BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00}, std::span(data).first(bulkSize)));
         bulkSize = (bulkSize + 1) % (kMaxBulkData + 1);
         break;
     }
@@ -74,8 +75,7 @@ void BM_SetterIntoMonitor(benchmark::State& state) {
   Rig rig;
   int volume = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        rig.model.Emitter().EmitParameterChange({0x00, 0x00, 0x04}, static_cast<std::uint8_t>(volume)));
+    benchmark::DoNotOptimize(rig.model.System().SetMasterVolume(volume));
     volume = (volume + 1) & 0x7F;
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));

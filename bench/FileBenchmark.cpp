@@ -66,15 +66,16 @@ std::vector<std::uint8_t> MixedSysexImage() {
     add(BuildBulkDump(0, kXgModelId, {0x08, part, 0x00}, first));
     add(BuildBulkDump(0, kXgModelId, {0x08, part, 0x30}, second));
     add(BuildBulkDump(0, kXgModelId, {0x31, static_cast<std::uint8_t>(13 + i % 79), 0x00}, drum));
-    if (i % 8 == 0) add(BuildBulkDump(0, kQs300ModelId, {0x11, static_cast<std::uint8_t>(i % 32), 0}, voice));
+    if (i % 8 == 0)
+      add(BuildBulkDump(0, kQs300ModelId, {0x11, static_cast<std::uint8_t>(i % 32), 0}, voice));
   }
   return image;
 }
 
 // The same messages as sysex events of a standard MIDI file track.
 std::vector<std::uint8_t> MidiFileImage(const std::vector<std::uint8_t>& sysex) {
-  std::vector<std::uint8_t> file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                                 'M', 'T', 'r', 'k', 0, 0, 0, 0};
+  std::vector<std::uint8_t> file{'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+                                 1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, 0};
   SysexScanner scanner = SysexScanner::Plain(sysex);
   while (const auto message = scanner.Next()) {
     const auto bytes = scanner.MessageBytes(*message);
