@@ -11,6 +11,7 @@
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
 #include "model/XgModel.h"
+#include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
 #include "shell/ReviewWindow.h"
 #include "support/Bytes.h"
@@ -253,6 +254,18 @@ TEST_F(MainBarTest, EscapeDoesNotCloseTheMainBar) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(&Bar(), &escape);
   EXPECT_TRUE(Bar().isVisible());
+}
+
+TEST_F(MainBarTest, ControlTabGoesToTheNextOpenWindowInSlotOrder) {
+  Start();
+  EXPECT_FALSE(Bar().ActivateNext(&Bar())) << "nothing open: the key goes on normally";
+  Bar().OpenEditor(EditorSlot::DrumSets);
+  Bar().OpenEditor(EditorSlot::SystemControl);
+  EXPECT_TRUE(Bar().ActivateNext(&Bar()));
+  EXPECT_TRUE(Bar().ActivateNext(Bar().Editor(EditorSlot::DrumSets))) << "wraps to the main bar";
+  EXPECT_FALSE(Bar().Button(EditorSlot::DrumSets)->isEnabled()) << "open windows grey their button";
+  Bar().Editor(EditorSlot::DrumSets)->CloseWindow();
+  EXPECT_TRUE(Bar().Button(EditorSlot::DrumSets)->isEnabled());
 }
 
 TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
