@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <filesystem>
 
 #include "editors/CControllersDlg.h"
@@ -19,6 +20,8 @@
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
 #include "uservoice/CUserVoiceDlg.h"
+#include "voices/CChannelVoiceDlg.h"
+#include "voices/VoiceBrowserTestTools.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -100,6 +103,18 @@ TEST_F(EditorsWiringTest, AUserVoiceDumpInAFileShowsThatVoice) {
   EXPECT_EQ(voices.VoiceNumber(), 7);
   EXPECT_EQ(voices.FileName(), "load.syx");
   EXPECT_EQ(Bar().windowTitle(), "Ravlo") << "a user voice load does not become the document";
+}
+
+TEST_F(EditorsWiringTest, AVoiceChosenInTheChannelBrowserGoesOutOnTheControllersChannel) {
+  Bar().OpenEditor(EditorSlot::ChannelVoice);
+  auto& browser = *static_cast<CChannelVoiceDlg*>(Bar().Editor(EditorSlot::ChannelVoice));
+  test::SelectTreeItem(browser.Tree(), "GrandPno");
+  QTest::keyClick(&browser.Tree(), Qt::Key_Return);
+  EXPECT_EQ(backend.ShortBytes(),
+            (std::vector<std::vector<std::uint8_t>>{
+                Bytes({0xB0, 0x00, 0x00}), Bytes({0xB0, 0x20, 0x00}), Bytes({0xC0, 0x00})}));
+  EXPECT_TRUE(browser.IsOpen());
+  EXPECT_TRUE(Bar().Modified());
 }
 
 TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
