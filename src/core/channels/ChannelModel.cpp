@@ -6,14 +6,6 @@
 
 namespace ravlo {
 
-namespace {
-
-bool IsDataByte(int value) {
-  return value >= 0 && value <= 127;
-}
-
-}  // namespace
-
 int ChannelModel::SolePartOnChannel(int channel) const {
   if (!IsChannel(channel)) return -1;
   const PartModel& parts = model_.Parts();

@@ -19,14 +19,8 @@ namespace {
 
 constexpr std::size_t kParameterChangeMinimum = 9;
 constexpr std::size_t kUniversalMinimum = 6;
-constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
-constexpr std::uint8_t kUniversalRealTime = 0x7F;
 constexpr std::uint8_t kDrumSetupHigh = 0x30;
 constexpr std::size_t kDrumNoteDumpSize = 16;
-
-bool IsXgFamilyModel(std::uint8_t id) {
-  return id == kAdModelId || id == kQs300ModelId || id == kXgModelId || id == kMixerModelId;
-}
 
 bool IsAdAddress(std::uint8_t high, std::uint8_t mid) {
   return (high == 0x10 && (mid == 0x00 || mid == 0x01)) || (high == 0x11 && mid == 0x00);
@@ -240,10 +234,7 @@ bool SysexIntake::ApplySystemParameter(std::span<const std::uint8_t> m) {
     case 0x7D: {  // Drum Setup Reset: the program's own message, then the notes
       const int setup = m[7];
       if (!model_.Drums().IsSetup(setup) || setup > 1) return false;
-      if (model_.Emit(BuildDrumSetupReset(model_.UnitNumber(), setup).Bytes())) {
-        model_.Drums().ResetNotes(setup);
-        model_.Events().DrumSetupWasReset(setup);
-      }
+      model_.System().DrumSetupReset(setup);
       break;
     }
     case 0x7E:  // XG System On

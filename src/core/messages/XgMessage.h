@@ -15,6 +15,18 @@ inline constexpr std::uint8_t kXgModelId = 0x4C;
 inline constexpr std::uint8_t kQs300ModelId = 0x4B;
 inline constexpr std::uint8_t kAdModelId = 0x49;
 inline constexpr std::uint8_t kMixerModelId = 0x7A;
+inline constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
+inline constexpr std::uint8_t kUniversalRealTime = 0x7F;
+
+// The model IDs of the XG family the program takes in and describes.
+constexpr bool IsXgFamilyModel(std::uint8_t id) {
+  return id == kAdModelId || id == kQs300ModelId || id == kXgModelId || id == kMixerModelId;
+}
+
+// A MIDI data byte: 0..127.
+constexpr bool IsDataByte(int value) {
+  return value >= 0 && value <= 127;
+}
 
 // Bulk dumps carry F0 43 0n id bh bl ah am al, data, checksum, F7.
 inline constexpr std::size_t kBulkOverhead = 11;

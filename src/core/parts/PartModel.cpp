@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "channels/ControllerSlots.h"
-#include "messages/XgMessages.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
 #include "parts/PartTemplates.h"
@@ -203,10 +202,7 @@ void PartModel::TakeDrumKit(int mode, int bankMsb, int program) {
   const int setup = mode - kFirstDrumMode;
   DrumModel& drums = model_.Drums();
   if (!drums.IsSetup(setup)) return;
-  if (model_.Emitter().Emit(BuildDrumSetupReset(model_.UnitNumber(), setup))) {
-    drums.ResetNotes(setup);
-    model_.Events().DrumSetupWasReset(setup);
-  }
+  model_.System().DrumSetupReset(setup);
   // The new kit decides which notes exist; its defaults replace the old notes.
   drums.SetKitVoice(setup, DrumKitVoice{static_cast<std::uint8_t>(bankMsb),
                                         static_cast<std::uint8_t>(program), 0});

@@ -19,10 +19,6 @@ constexpr int kAllNotesOffController = 123;
 constexpr int kResetAllControllersController = 121;
 constexpr std::uint8_t kPitchBendStatus = 0xE0;
 
-bool IsDataByte(int value) {
-  return value >= 0 && value <= kMaxData;
-}
-
 // Steps a value by delta within 0..127; false when it already sits at the
 // limit it is heading for (then nothing is to change or be sent). The top
 // counts as 128 on the way down, so that the values stay on their grid

@@ -30,8 +30,6 @@ using Bytes = std::span<const std::uint8_t>;
 // Yamaha messages need the address and at least one data byte.
 constexpr std::size_t kShortestDescribed = 6;
 constexpr std::size_t kShortestYamaha = 9;
-constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
-constexpr std::uint8_t kUniversalRealTime = 0x7F;
 
 // Upper nibble of the device byte.
 constexpr std::uint8_t kBulkDumpKind = 0x0;
@@ -95,11 +93,6 @@ static_assert(kPartFirstHalfCount == 41 && kPartSecondHalfCount == 63);
 // The bytes from `offset` on; none when the span is shorter.
 Bytes From(Bytes bytes, std::size_t offset) {
   return offset < bytes.size() ? bytes.subspan(offset) : Bytes{};
-}
-
-bool IsXgFamilyModel(std::uint8_t model) {
-  return model == kAdModelId || model == kQs300ModelId || model == kXgModelId ||
-         model == kMixerModelId;
 }
 
 // Parameters whose value travels as two data bytes.
