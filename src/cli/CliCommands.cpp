@@ -17,7 +17,6 @@
 #include "midi/MidiOutDevice.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
-#include "sendpass/SendPassHooks.h"
 
 namespace ravlo {
 namespace {
@@ -69,9 +68,8 @@ int State(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
 // Save and review record the same pass.
 std::optional<std::vector<std::uint8_t>> Record(CliSession& session,
                                                 const CliArguments& arguments) {
-  SendPassHooks noEditors;
   SilentProgress progress;
-  return RecordSendPass(session.Model(), arguments.choices, noEditors, progress);
+  return RecordSendPass(session.Model(), arguments.choices, progress);
 }
 
 int Save(const CliArguments& arguments, std::ostream& err) {
@@ -125,7 +123,7 @@ int ConvertQ3v(const CliArguments& arguments, std::ostream& out, std::ostream& e
   const FileResult read = ReadWholeFile(path, image);
   if (!read.ok) return FileError(err, read.error);
   if (!IsVoiceBankFile(image)) return FileError(err, path + ": not a QS300 voice bank file");
-  const VoiceBankConversion conversion = ConvertVoiceBank(image, path, arguments.unit);
+  const VoiceBankConversion conversion = ConvertVoiceBank(image, path, UnitNumber::FromValue(arguments.unit));
   for (std::size_t i = 0; i < conversion.paths.size(); ++i) {
     if (conversion.written[i]) out << conversion.paths[i] << '\n';
   }

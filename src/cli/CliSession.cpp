@@ -25,7 +25,7 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
                                                : PlatformMidi::Ports::MonitorOnly),
       pauser_(MakePauser(options.paced)),
       device_(midi_.Backend(), prompts_),
-      model_(device_, *this, *pauser_, options.unit),
+      model_(device_, *this, *pauser_, UnitNumber::FromValue(options.unit)),
       intake_(model_, prompts_, progress_, *this),
       file_(model_, intake_, prompts_, settings_) {
   model_.Initialise();
@@ -47,7 +47,6 @@ bool CliSession::Load(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     if (!file_.Read(path)) return false;
   }
-  model_.Channels().SyncAllChannelsFromParts();
   return true;
 }
 

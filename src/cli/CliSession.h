@@ -36,9 +36,10 @@ class CliSession final : public ModelEvents, public IntakeHost {
 
   // False when the port cannot be opened.
   bool OpenPort();
-  // Takes the files in, in order: one reset before the first, none between
-  // them; afterwards the channel tables follow the parts. False (with the
-  // reason already on standard error) when a file cannot be read.
+  // Takes the files in, in order: one reset before the first that brings
+  // something, none between them; the channel tables follow the parts as
+  // each load ends. False (with the reason already on standard error) when a
+  // file cannot be read.
   bool Load(const std::vector<std::string>& paths);
 
   XgModel& Model() { return model_; }
@@ -51,7 +52,6 @@ class CliSession final : public ModelEvents, public IntakeHost {
   void ResetRequested() override;
   void AllParametersReset() override;
   void DrumSetupWasReset(int) override {}
-  void PartControllerMirrored(int, int, int) override {}
   // IntakeHost
   void AutoReset() override;
 

@@ -71,7 +71,7 @@ std::string DescribeModelState(XgModel& model) {
   for (int part = 0; part < model.Parts().Count(); ++part) {
     AppendLabel(out, "part", part + 1);
     out += ": ";
-    AppendHex(out, *model.Parts().Record(part));
+    AppendHex(out, *model.Parts().Record(PartIndex::FromIndex(part)));
     out += '\n';
   }
   for (int setup = 0; setup < model.Drums().Count(); ++setup) {
@@ -87,16 +87,15 @@ std::string DescribeModelState(XgModel& model) {
       AppendLabel(out, "drum", setup + 1);
       AppendLabel(out, "", note);
       out += ": ";
-      AppendHex(out, model.Drums().Note(setup, note)->Parameters());
+      AppendHex(out, model.Drums().Note(setup, DrumNote::FromMidiNote(note))->Parameters());
       out += '\n';
     }
   }
-  for (int channel = 0; channel < kMidiChannelCount; ++channel) {
-    ChannelVoice voice;
-    ControllerRow controllers{};
-    model.Channels().GetChannelVoice(channel, voice);
-    model.Channels().GetChannelControllers(channel, controllers);
-    AppendLabel(out, "channel", channel + 1);
+  for (int index = 0; index < MidiChannel::kCount; ++index) {
+    const MidiChannel channel = MidiChannel::FromIndex(index);
+    const ChannelVoice voice = model.Channels().Voice(channel);
+    const ControllerRow controllers = model.Channels().Controllers(channel);
+    AppendLabel(out, "channel", channel.Number());
     out += ": ";
     const std::uint8_t bytes[] = {voice.bankMsb, voice.program, voice.bankLsb};
     AppendHex(out, bytes);

@@ -31,15 +31,23 @@ MidiResult FakeMidiBackend::Unprepare(SendBuffer&) {
   return kMidiOk;
 }
 
+MidiResult FakeMidiBackend::NextSendResult() {
+  if (sendsBeforeResult > 0) {
+    --sendsBeforeResult;
+    return kMidiOk;
+  }
+  return sendResult;
+}
+
 MidiResult FakeMidiBackend::QueueLong(SendBuffer& buffer) {
-  if (sendResult != kMidiOk) return sendResult;
+  if (const MidiResult result = NextSendResult(); result != kMidiOk) return result;
   pieces.emplace_back(buffer.data.begin(), buffer.data.begin() + buffer.bufferLength);
   if (!holdQueued) buffer.MarkDone();
   return kMidiOk;
 }
 
 MidiResult FakeMidiBackend::SendShort(std::uint32_t packed) {
-  if (sendResult != kMidiOk) return sendResult;
+  if (const MidiResult result = NextSendResult(); result != kMidiOk) return result;
   shorts.push_back(packed);
   return kMidiOk;
 }

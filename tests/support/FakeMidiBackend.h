@@ -42,6 +42,7 @@ class FakeMidiBackend final : public MidiBackend {
   MidiResult openResult = kMidiOk;     // what Open answers
   MidiResult prepareResult = kMidiOk;  // what Prepare answers
   MidiResult sendResult = kMidiOk;     // what QueueLong and SendShort answer
+  int sendsBeforeResult = 0;           // sends that go through before sendResult applies
   std::set<int> unreadableNames;       // ports whose name cannot be read
 
   // Observations.
@@ -54,6 +55,9 @@ class FakeMidiBackend final : public MidiBackend {
   bool isOpen = false;
 
  private:
+  // The answer to the next send, counting down sendsBeforeResult.
+  MidiResult NextSendResult();
+
   std::vector<std::string> ports_;
 };
 

@@ -10,17 +10,22 @@
 #include "support/Bytes.h"
 #include "support/FakeMidiBackend.h"
 #include "support/RecordingModelEvents.h"
+#include "support/RecordingObserver.h"
 #include "support/RecordingPauser.h"
 #include "support/RecordingPrompts.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo::test {
 
+
 // A model on an open fake port, with every outward interface recorded.
 struct ModelRig {
-  ModelRig() : device(backend, prompts), model(device, events, pauser, 0) {
+  ModelRig() : device(backend, prompts), model(device, events, pauser, UnitNumber::FromValue(0)) {
     EXPECT_TRUE(model.Initialise());
     EXPECT_TRUE(device.Open(0));
+    model.Subscribe(changes);
   }
+  ~ModelRig() { model.Unsubscribe(changes); }
 
   // Every sysex byte the port has seen since the last Clear.
   std::vector<std::uint8_t> Sent() const { return backend.Stream(); }
@@ -35,6 +40,7 @@ struct ModelRig {
   RecordingModelEvents events;
   MidiOutDevice device;
   XgModel model;
+  RecordingObserver changes;
 };
 
 class ModelFixture : public ::testing::Test, public ModelRig {};

@@ -16,9 +16,6 @@ class RecordingModelEvents final : public ModelEvents {
     if (onResetRequested) onResetRequested();
   }
   void DrumSetupWasReset(int setup) override { drumSetupResets.push_back(setup); }
-  void PartControllerMirrored(int channel, int slot, int value) override {
-    mirrored.push_back({channel, slot, value});
-  }
   void AllParametersReset() override { ++allParameterResets; }
 
   RefreshMarks marks;
@@ -26,10 +23,6 @@ class RecordingModelEvents final : public ModelEvents {
   // What the main window would do on a reset request, where a test needs it.
   std::function<void()> onResetRequested;
   std::vector<int> drumSetupResets;
-  struct Mirror {
-    int channel, slot, value;
-  };
-  std::vector<Mirror> mirrored;
   int allParameterResets = 0;
 };
 

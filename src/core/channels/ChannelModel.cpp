@@ -6,96 +6,129 @@
 
 namespace ravlo {
 
-int ChannelModel::SolePartOnChannel(int channel) const {
-  if (!IsChannel(channel)) return -1;
-  const PartModel& parts = model_.Parts();
-  int found = -1;
-  for (int part = 0; part < parts.Count(); ++part) {
-    if ((*parts.Record(part))[part_address::kReceiveChannel] != channel) continue;
-    if (found >= 0) return -1;
-    found = part;
-  }
-  return found;
+namespace {
+
+XgAddress SlotAddress(int slot) {
+  return {0, 0, static_cast<std::uint8_t>(slot)};
 }
 
-bool ChannelModel::StoreChannelControllers(int channel, const ControllerRow& row) {
-  if (!PutControllers(channel, row)) return false;
-  // With several parts on the channel none of them owns the row.
-  const int part = SolePartOnChannel(channel);
-  if (part < 0) return true;
-  PartRecord& record = *model_.Parts().Record(part);
-  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
-    if (const auto address = kControllerSlots[slot].partAddress) record[*address] = row[slot];
+int VoiceValue(const ChannelVoice& voice) {
+  return voice.bankMsb << 16 | voice.bankLsb << 8 | voice.program;
+}
+
+bool IsVoice(const ChannelVoice& voice) {
+  return IsDataByte(voice.bankMsb) && IsDataByte(voice.bankLsb) && voice.program >= 1 &&
+         voice.program <= 128;
+}
+
+}  // namespace
+
+void ChannelModel::PublishSlot(MidiChannel channel, int slot, int old, int value) {
+  if (old != value) {
+    model_.Publish({ModelBlock::Channel, channel.Index(), SlotAddress(slot), old, value});
   }
+}
+
+bool ChannelModel::SetController(MidiChannel channel, int slot, int value) {
+  if (!channel.IsValid() || !IsSlot(slot) || !IsDataByte(value)) return false;
+  const ControllerSlotInfo& info = kControllerSlots[static_cast<std::size_t>(slot)];
+  if (!model_.Emitter().SendShort(PackControlChange(channel, info.controlChange, value))) {
+    return false;
+  }
+  StoreSlot(channel, slot, value);
+  ApplyControllerToParts(channel, slot, value);
   return true;
 }
 
-int ChannelModel::GetControllerSlot(int channel, int slot) const {
-  int value = -1;
-  return GetSlot(channel, slot, value) ? value : -1;
-}
-
-void ChannelModel::SetControllerSlot(int channel, int slot, int value) {
-  PutSlot(channel, slot, value);
-}
-
-void ChannelModel::SyncChannelFromParts(int channel) {
-  if (!IsChannel(channel)) return;
-  const int part = SolePartOnChannel(channel);
-  if (part < 0) {
-    PutVoice(channel, DefaultVoice(channel));
-    PutControllers(channel, DefaultControllerRow());
-    return;
-  }
-  const PartRecord& record = *model_.Parts().Record(part);
-  PutVoice(channel, {record[part_address::kBankMsb],
-                     static_cast<std::uint8_t>(record[part_address::kProgram] + 1),
-                     record[part_address::kBankLsb]});
-  ControllerRow row{};
-  GetControllers(channel, row);
-  // Expression and modulation have no part parameter and keep their values.
-  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
-    if (const auto address = kControllerSlots[slot].partAddress) row[slot] = record[*address];
-  }
-  PutControllers(channel, row);
-}
-
-void ChannelModel::SyncAllChannelsFromParts() {
-  for (int channel = 0; channel < kMidiChannelCount; ++channel) SyncChannelFromParts(channel);
-}
-
-bool ChannelModel::SendControlChange(int channel, int slot, int value) {
-  if (!IsChannel(channel) || !IsSlot(slot) || !IsDataByte(value)) return false;
+bool ChannelModel::SendController(MidiChannel channel, int slot) {
+  const int value = Controller(channel, slot);
+  if (value < 0) return false;
   const ControllerSlotInfo& info = kControllerSlots[static_cast<std::size_t>(slot)];
   return model_.Emitter().SendShort(PackControlChange(channel, info.controlChange, value));
 }
 
-void ChannelModel::ApplyControllerToParts(int channel, int slot, int value) {
-  if (!IsChannel(channel) || !IsSlot(slot) || !IsDataByte(value)) return;
+void ChannelModel::ApplyControllerToParts(MidiChannel channel, int slot, int value) {
   const auto address = kControllerSlots[static_cast<std::size_t>(slot)].partAddress;
   if (!address) return;
   PartModel& parts = model_.Parts();
-  for (int part = 0; part < parts.Count(); ++part) {
-    PartRecord& record = *parts.Record(part);
-    if (record[part_address::kReceiveChannel] == channel) {
-      record[*address] = static_cast<std::uint8_t>(value);
+  for (int index = 0; index < parts.Count(); ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
+    if ((*parts.Record(part))[part_address::kReceiveChannel] != channel.Index()) continue;
+    const std::uint8_t byte[] = {static_cast<std::uint8_t>(value)};
+    parts.StorePartBytes(part, *address, byte);
+  }
+}
+
+bool ChannelModel::SetChannelVoice(MidiChannel channel, const ChannelVoice& voice) {
+  if (!channel.IsValid() || !IsVoice(voice)) return false;
+  XgEmitter& emitter = model_.Emitter();
+  if (!emitter.SendShort(PackBankSelectMsb(channel, voice.bankMsb)) ||
+      !emitter.SendShort(PackBankSelectLsb(channel, voice.bankLsb)) ||
+      !emitter.SendShort(PackProgramChange(channel, voice.program))) {
+    return false;
+  }
+  StoreVoice(channel, voice);
+  model_.Parts().ApplyChannelVoice(channel, voice.program - 1, voice.bankMsb, voice.bankLsb);
+  return true;
+}
+
+bool ChannelModel::SelectChannelVoice(MidiChannel channel, int voiceIndex) {
+  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
+  if (!bank) return false;
+  return SetChannelVoice(channel, {bank->bankMsb, bank->program, bank->bankLsb});
+}
+
+void ChannelModel::StoreModulation(MidiChannel channel, int value) {
+  StoreSlot(channel, static_cast<int>(ControllerSlot::Modulation), value);
+}
+
+void ChannelModel::StoreSlot(MidiChannel channel, int slot, int value) {
+  const int old = Controller(channel, slot);
+  if (PutSlot(channel, slot, value)) PublishSlot(channel, slot, old, value);
+}
+
+void ChannelModel::StoreVoice(MidiChannel channel, const ChannelVoice& voice) {
+  const ChannelVoice old = Voice(channel);
+  if (!PutVoice(channel, voice) || old == voice) return;
+  model_.Publish({ModelBlock::Channel, channel.Index(),
+                  XgAddress{0, 0, ModelChange::kChannelVoiceLow}, VoiceValue(old),
+                  VoiceValue(voice)});
+}
+
+void ChannelModel::FollowSolePart(MidiChannel channel) {
+  const std::optional<PartIndex> part = model_.Parts().SolePartOnChannel(channel);
+  if (!part) return;
+  const PartRecord& record = *model_.Parts().Record(*part);
+  StoreVoice(channel, {record[part_address::kBankMsb],
+                       static_cast<std::uint8_t>(record[part_address::kProgram] + 1),
+                       record[part_address::kBankLsb]});
+  // Expression and modulation have no part parameter and keep their values.
+  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
+    if (const auto address = kControllerSlots[slot].partAddress) {
+      StoreSlot(channel, static_cast<int>(slot), record[*address]);
     }
   }
 }
 
-bool ChannelModel::SendVoiceMessages(int channel, int bankMsb, int bankLsb, int program) {
-  if (!IsChannel(channel) || !IsDataByte(bankMsb) || !IsDataByte(bankLsb) || !IsDataByte(program)) {
-    return false;
+void ChannelModel::SyncChannelFromParts(MidiChannel channel) {
+  if (model_.Parts().SolePartOnChannel(channel)) {
+    FollowSolePart(channel);
+    return;
   }
-  XgEmitter& emitter = model_.Emitter();
-  return emitter.SendShort(PackBankSelectMsb(channel, bankMsb)) &&
-         emitter.SendShort(PackBankSelectLsb(channel, bankLsb)) &&
-         emitter.SendShort(PackProgramChange(channel, program + 1));
+  PutVoice(channel, DefaultVoice(channel));
+  PutControllers(channel, DefaultControllerRow());
 }
 
-bool ChannelModel::SendChannelVoice(int channel, bool nonDefaultOnly, unsigned delayMs) {
-  ChannelVoice voice;
-  if (!GetVoice(channel, voice)) return false;
+void ChannelModel::SyncAllChannelsFromParts() {
+  for (int index = 0; index < MidiChannel::kCount; ++index) {
+    SyncChannelFromParts(MidiChannel::FromIndex(index));
+  }
+  model_.PublishWhole(ModelBlock::Channel);
+}
+
+bool ChannelModel::SendChannelVoice(MidiChannel channel, bool nonDefaultOnly, unsigned delayMs) {
+  if (!channel.IsValid()) return false;
+  const ChannelVoice voice = Voice(channel);
   if (nonDefaultOnly && voice == DefaultVoice(channel)) return true;
   XgEmitter& emitter = model_.Emitter();
   const std::uint32_t messages[] = {PackBankSelectMsb(channel, voice.bankMsb),
@@ -110,13 +143,14 @@ bool ChannelModel::SendChannelVoice(int channel, bool nonDefaultOnly, unsigned d
   return true;
 }
 
-bool ChannelModel::SendChannelControllers(int channel, bool nonDefaultOnly, unsigned delayMs) {
-  ControllerRow row{};
-  if (!GetControllers(channel, row)) return false;
+bool ChannelModel::SendChannelControllers(MidiChannel channel, bool nonDefaultOnly,
+                                          unsigned delayMs) {
+  if (!channel.IsValid()) return false;
+  const ControllerRow row = Controllers(channel);
   XgEmitter& emitter = model_.Emitter();
   for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
     const ControllerSlotInfo& info = kControllerSlots[slot];
-    if (nonDefaultOnly && row[slot] == info.defaultValue) continue;
+    if (nonDefaultOnly && row[slot] == info.parameter.defaultValue) continue;
     if (!emitter.SendShort(PackControlChange(channel, info.controlChange, row[slot]))) {
       return false;
     }

@@ -8,41 +8,48 @@ namespace ravlo {
 
 class XgModel;
 
-// The channel voice and controller tables with the operations that keep them
-// in step with the parts and send them as channel messages. Channel
-// messages go straight to the port and never into a recording.
+// The channel voice and controller tables with the operations that change
+// them. The setters send channel messages (straight to the port, never into
+// a recording), then store what went and tell the model's observers. The
+// rows follow the parts: a part alone on its channel mirrors its voice and
+// nine of the controllers, and a controller sent on a channel changes the
+// mirrored parameter of every part on it, as it does in the synthesizer.
 class ChannelModel : public ChannelTables {
  public:
   explicit ChannelModel(XgModel& model) : model_(model) {}
 
-  bool GetChannelVoice(int channel, ChannelVoice& voice) const { return GetVoice(channel, voice); }
-  bool SetChannelVoice(int channel, const ChannelVoice& voice) { return PutVoice(channel, voice); }
-  bool GetChannelControllers(int channel, ControllerRow& row) const {
-    return GetControllers(channel, row);
-  }
-  // Writes the row and, when exactly one part receives on the channel,
-  // copies the nine mirrored slots into that part.
-  bool StoreChannelControllers(int channel, const ControllerRow& row);
-  // -1 for a channel or slot out of range.
-  int GetControllerSlot(int channel, int slot) const;
-  // Ignored out of range.
-  void SetControllerSlot(int channel, int slot, int value);
+  // Control change `slot` on the channel; stored, and taken by its parts.
+  bool SetController(MidiChannel channel, int slot, int value);
+  // Sends the stored value of a slot again (the Variation window's system
+  // connection needs the send level to count).
+  bool SendController(MidiChannel channel, int slot);
+  // Bank select MSB, LSB and program change (voice number 1..128). Only when
+  // all three went is the voice stored and given to the parts on the channel.
+  bool SetChannelVoice(MidiChannel channel, const ChannelVoice& voice);
+  // The same for a catalogue voice (0..522); false for an unknown index.
+  bool SelectChannelVoice(MidiChannel channel, int voiceIndex);
 
-  // From the single part on the channel, or back to the defaults.
-  void SyncChannelFromParts(int channel);
+  // Stored without a message: the keyboard piano's modulation (it sent it
+  // itself), a part's mirrored value, a part's newly chosen voice.
+  void StoreModulation(MidiChannel channel, int value);
+  void StoreSlot(MidiChannel channel, int slot, int value);
+  void StoreVoice(MidiChannel channel, const ChannelVoice& voice);
+
+  // When exactly one part receives on the channel, the rows take its voice
+  // and mirrored values (expression and modulation keep theirs).
+  void FollowSolePart(MidiChannel channel);
+  // After a load: every channel from its sole part, or, with none or several
+  // parts, back to the defaults.
   void SyncAllChannelsFromParts();
 
-  bool SendControlChange(int channel, int slot, int value);
-  // Writes the value into the mirrored byte of every part on the channel.
-  void ApplyControllerToParts(int channel, int slot, int value);
-  // Bank select MSB, LSB and program change (program 0..127).
-  bool SendVoiceMessages(int channel, int bankMsb, int bankLsb, int program);
-  bool SendChannelVoice(int channel, bool nonDefaultOnly, unsigned delayMs);
-  bool SendChannelControllers(int channel, bool nonDefaultOnly, unsigned delayMs);
+  // The Send pass.
+  bool SendChannelVoice(MidiChannel channel, bool nonDefaultOnly, unsigned delayMs);
+  bool SendChannelControllers(MidiChannel channel, bool nonDefaultOnly, unsigned delayMs);
 
  private:
-  // The one part whose receive channel is `channel`; -1 when none or several.
-  int SolePartOnChannel(int channel) const;
+  void SyncChannelFromParts(MidiChannel channel);
+  void ApplyControllerToParts(MidiChannel channel, int slot, int value);
+  void PublishSlot(MidiChannel channel, int slot, int old, int value);
 
   XgModel& model_;
 };

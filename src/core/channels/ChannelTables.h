@@ -4,12 +4,13 @@
 
 #include "channels/ChannelVoice.h"
 #include "channels/ControllerSlots.h"
+#include "model/Indices.h"
 
 namespace ravlo {
 
 // Per MIDI channel: the voice chosen by bank select and program change, and
 // the eleven controller values. These travel as channel messages, never as
-// sysex, so a save never contains them.
+// sysex, so a save never contains them. Writing is ChannelModel's business.
 class ChannelTables {
  public:
   static constexpr int kDrumChannel = 9;
@@ -17,25 +18,27 @@ class ChannelTables {
   ChannelTables() { ResetToDefaults(); }
 
   void ResetToDefaults();
-  static ChannelVoice DefaultVoice(int channel);
+  static ChannelVoice DefaultVoice(MidiChannel channel);
 
-  // Channel 0..15; false (and nothing read or written) for any other.
-  bool GetVoice(int channel, ChannelVoice& voice) const;
-  bool PutVoice(int channel, const ChannelVoice& voice);
-  bool GetControllers(int channel, ControllerRow& row) const;
-  bool PutControllers(int channel, const ControllerRow& row);
-  // Slot 0..10.
-  bool GetSlot(int channel, int slot, int& value) const;
-  bool PutSlot(int channel, int slot, int value);
+  // The defaults for a channel out of range.
+  ChannelVoice Voice(MidiChannel channel) const;
+  ControllerRow Controllers(MidiChannel channel) const;
+  // -1 for a channel or slot out of range.
+  int Controller(MidiChannel channel, int slot) const;
 
-  static bool IsChannel(int channel) { return channel >= 0 && channel < kMidiChannelCount; }
   static bool IsSlot(int slot) {
     return slot >= 0 && slot < static_cast<int>(kControllerSlotCount);
   }
 
+ protected:
+  // False (nothing written) for a channel, slot or value out of range.
+  bool PutVoice(MidiChannel channel, const ChannelVoice& voice);
+  bool PutControllers(MidiChannel channel, const ControllerRow& row);
+  bool PutSlot(MidiChannel channel, int slot, int value);
+
  private:
-  std::array<ChannelVoice, kMidiChannelCount> voices_{};
-  std::array<ControllerRow, kMidiChannelCount> controllers_{};
+  std::array<ChannelVoice, MidiChannel::kCount> voices_{};
+  std::array<ControllerRow, MidiChannel::kCount> controllers_{};
 };
 
 }  // namespace ravlo

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "parameters/ParameterDescriptor.h"
+
 namespace ravlo {
 
 // The eleven channel controllers the model keeps per MIDI channel.
@@ -27,32 +29,59 @@ inline constexpr std::size_t kControllerSlotCount =
     static_cast<std::size_t>(ControllerSlot::kCount);
 inline constexpr int kMidiChannelCount = 16;
 
+// One controller: its descriptor (the slot as address, 0..127, its default),
+// the control change that carries it, and the multi part address that
+// mirrors it, where there is one.
 struct ControllerSlotInfo {
+  ParameterDescriptor parameter;
   std::uint8_t controlChange;
-  std::uint8_t defaultValue;
-  // The multi part address that mirrors the slot, where there is one.
   std::optional<std::uint8_t> partAddress;
 };
 
-inline constexpr std::array<ControllerSlotInfo, kControllerSlotCount> kControllerSlots{{
-    {7, 100, 0x0B},
-    {11, 127, std::nullopt},
-    {10, 64, 0x0E},
-    {1, 0, std::nullopt},
-    {91, 40, 0x13},
-    {93, 0, 0x12},
-    {94, 0, 0x14},
-    {71, 64, 0x19},
-    {72, 64, 0x1C},
-    {73, 64, 0x1A},
-    {74, 64, 0x18},
-}};
+namespace controller_slot_detail {
+constexpr ControllerSlotInfo Slot(ControllerSlot slot, std::uint8_t controlChange,
+                                  int defaultValue, std::optional<std::uint8_t> partAddress,
+                                  std::string_view label, std::string_view name) {
+  return {{static_cast<std::uint8_t>(slot), WireForm::ControlChange, ShownAs::Stored, 0, 127,
+           defaultValue, 0, DefaultFrom::Fixed, label, {}, name},
+          controlChange,
+          partAddress};
+}
+}  // namespace controller_slot_detail
+
+inline constexpr std::array<ControllerSlotInfo, kControllerSlotCount> kControllerSlots = [] {
+  using controller_slot_detail::Slot;
+  using S = ControllerSlot;
+  return std::array<ControllerSlotInfo, kControllerSlotCount>{{
+      Slot(S::Volume, 7, 100, 0x0B, "Volume", "Volume"),
+      Slot(S::Expression, 11, 127, std::nullopt, "Expression", "Expression"),
+      Slot(S::Pan, 10, 64, 0x0E, "Pan", "Pan"),
+      Slot(S::Modulation, 1, 0, std::nullopt, "Modulation", "Modulation"),
+      Slot(S::Reverb, 91, 40, 0x13, "Reverb", "Reverb"),
+      Slot(S::Chorus, 93, 0, 0x12, "Chorus", "Chorus"),
+      Slot(S::Variation, 94, 0, 0x14, "Variation", "Variation"),
+      Slot(S::HarmonicContent, 71, 64, 0x19, "Harmonic (resonance)", "Harmonic"),
+      Slot(S::ReleaseTime, 72, 64, 0x1C, "Release", "Release"),
+      Slot(S::AttackTime, 73, 64, 0x1A, "Attack", "Attack"),
+      Slot(S::Brightness, 74, 64, 0x18, "Brightn. (Cutoff)", "Brightness"),
+  }};
+}();
+
+constexpr bool ControllerSlotsAreInOrder() {
+  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
+    if (kControllerSlots[slot].parameter.address != slot) return false;
+  }
+  return true;
+}
+static_assert(ControllerSlotsAreInOrder());
 
 using ControllerRow = std::array<std::uint8_t, kControllerSlotCount>;
 
 constexpr ControllerRow DefaultControllerRow() {
   ControllerRow row{};
-  for (std::size_t i = 0; i < kControllerSlotCount; ++i) row[i] = kControllerSlots[i].defaultValue;
+  for (std::size_t i = 0; i < kControllerSlotCount; ++i) {
+    row[i] = static_cast<std::uint8_t>(kControllerSlots[i].parameter.defaultValue);
+  }
   return row;
 }
 

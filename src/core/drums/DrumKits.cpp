@@ -21,7 +21,7 @@ static_assert(AlternateRowsUseAlternateKits());
 DrumParameterBytes WithCommonGroup(const DrumNoteGroup& group) {
   DrumParameterBytes bytes{};
   for (std::size_t address = 0; address < kDrumParameterCount; ++address) {
-    bytes[address] = kDrumParameters[address].fixedDefault;
+    bytes[address] = static_cast<std::uint8_t>(kDrumParameters[address].defaultValue);
   }
   bytes[static_cast<std::size_t>(DrumParameter::Level)] = group.level;
   bytes[static_cast<std::size_t>(DrumParameter::AlternateGroup)] = group.alternateGroup;

@@ -1,7 +1,5 @@
 #include "drums/DrumModel.h"
 
-#include <optional>
-
 #include "drums/DrumKits.h"
 #include "messages/XgMessage.h"
 #include "model/XgModel.h"
@@ -11,62 +9,69 @@ namespace ravlo {
 
 namespace {
 
-// Drum setup s lives at XG address 3s nn pp.
-constexpr std::uint8_t kDrumSetupAddressHigh = 0x30;
 // The value a parameter can never take; a setter refuses it rather than send it.
 constexpr std::uint8_t kNoParameterValue = 0xFF;
-
-bool IsNoteIndex(int noteIndex) {
-  return noteIndex >= 0 && noteIndex < static_cast<int>(kDrumNoteCount);
-}
 
 bool IsDrumAddress(int address) {
   return address >= 0 && address < static_cast<int>(kDrumParameterCount);
 }
 
-XgAddress DrumAddress(int setup, int noteIndex, int address) {
-  return {static_cast<std::uint8_t>(kDrumSetupAddressHigh + setup),
-          static_cast<std::uint8_t>(noteIndex + kFirstDrumNote),
-          static_cast<std::uint8_t>(address)};
-}
-
 }  // namespace
 
-bool DrumModel::SetDrumParameter(int setup, int noteIndex, int address, std::uint8_t value) {
-  if (!IsSetup(setup) || !IsNoteIndex(noteIndex) || !IsDrumAddress(address)) return false;
+bool DrumModel::SetDrumParameter(int setup, DrumNote note, int address, std::uint8_t value) {
+  DrumNoteRecord* record = MutableNote(setup, note);
+  if (record == nullptr || !IsDrumAddress(address)) return false;
   if (value == kNoParameterValue) return false;
-  return model_.Emitter().EmitParameterChange(DrumAddress(setup, noteIndex, address), value);
+  const XgAddress at = xg_block::DrumAddress(setup, note.MidiNote(), address);
+  if (!model_.Emitter().EmitParameterChange(at, value)) return false;
+  const std::uint8_t old = record->Parameter(address);
+  record->SetParameter(address, value);
+  if (old != value) model_.Publish({ModelBlock::Drum, setup, at, old, value});
+  return true;
 }
 
-bool DrumModel::PutDrumParameter(int address, int noteIndex, int setup, std::uint8_t value) {
-  if (!IsNoteIndex(noteIndex)) return false;
-  DrumNoteRecord* record = Note(setup, noteIndex + kFirstDrumNote);
-  return record != nullptr && record->SetParameter(address, value);
+bool DrumModel::SetDrumValue(int setup, DrumNote note, int address, int shown) {
+  const ParameterDescriptor* info = FindDrumParameter(address);
+  if (info == nullptr || !info->InRange(shown)) return false;
+  return SetDrumParameter(setup, note, address, static_cast<std::uint8_t>(info->Stored(shown)));
 }
 
-bool DrumModel::GetDrumNote(int setup, int noteIndex, DrumParameterBytes& out) const {
-  if (!IsNoteIndex(noteIndex)) return false;
-  const DrumNoteRecord* record = Note(setup, noteIndex + kFirstDrumNote);
+std::optional<int> DrumModel::DrumValue(int setup, DrumNote note, int address) const {
+  const DrumNoteRecord* record = Note(setup, note);
+  const ParameterDescriptor* info = FindDrumParameter(address);
+  if (record == nullptr || info == nullptr) return std::nullopt;
+  return info->Shown(record->Parameter(address));
+}
+
+bool DrumModel::GetDrumNote(int setup, DrumNote note, DrumParameterBytes& out) const {
+  const DrumNoteRecord* record = Note(setup, note);
   if (record == nullptr) return false;
   out = record->Parameters();
   return true;
 }
 
-bool DrumModel::ResetDrumNote(int setup, int noteIndex) {
+bool DrumModel::ResetDrumNote(int setup, DrumNote note) {
   const DrumSetup* drumSetup = Setup(setup);
-  if (drumSetup == nullptr || !IsNoteIndex(noteIndex)) return false;
-  const int note = noteIndex + kFirstDrumNote;
-  DrumNoteRecord* record = Note(setup, note);
-  return record != nullptr && record->ResetToKitDefaults(drumSetup->kitMask, note);
+  DrumNoteRecord* record = MutableNote(setup, note);
+  if (drumSetup == nullptr || record == nullptr) return false;
+  const std::optional<DrumNoteRecord> defaults =
+      DrumNoteRecord::KitDefaults(drumSetup->kitMask, note.MidiNote());
+  if (!defaults) return false;
+  for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
+    const std::uint8_t value = defaults->Parameter(address);
+    if (record->Parameter(address) == value || value == kNoParameterValue) continue;
+    if (!SetDrumParameter(setup, note, address, value)) return false;
+  }
+  record->SetKitWord(defaults->KitWord());
+  return true;
 }
 
-std::string_view DrumModel::DrumNoteName(int setup, int noteIndex) const {
+std::string_view DrumModel::DrumNoteName(int setup, DrumNote note) const {
   const DrumSetup* drumSetup = Setup(setup);
-  if (drumSetup == nullptr || !IsNoteIndex(noteIndex)) return kAbsentDrumNoteName;
-  const int note = noteIndex + kFirstDrumNote;
-  const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(noteIndex)];
+  const DrumNoteRecord* record = Note(setup, note);
+  if (drumSetup == nullptr || record == nullptr) return kAbsentDrumNoteName;
   const XgModel& model = model_;
-  return ravlo::DrumNoteName(drumSetup->kitMask, record.KitWord(), note,
+  return ravlo::DrumNoteName(drumSetup->kitMask, record->KitWord(), note.MidiNote(),
                              [&model](int programNumber, int bankMsb, int bankLsb) {
                                return FindVoice(programNumber, bankMsb, bankLsb, model).name;
                              });
@@ -80,42 +85,73 @@ std::string_view DrumModel::DrumKitName(int setup) const {
   return FindVoice(kit.program + 1, kit.bankMsb, kit.bankLsb, model_).name;
 }
 
+bool DrumModel::SetKitVoice(int setup, const DrumKitVoice& voice) {
+  DrumSetup* drumSetup = MutableSetup(setup);
+  if (drumSetup == nullptr) return false;
+  drumSetup->kitVoice = voice;
+  LoadKitKind(setup);
+  return ResetNotes(setup);
+}
+
+bool DrumModel::ResetNotes(int setup) {
+  if (!ResetSetupNotes(setup)) return false;
+  model_.PublishWhole(ModelBlock::Drum, setup);
+  return true;
+}
+
+bool DrumModel::StoreDrumParameters(int setup, DrumNote note, int first,
+                                    std::span<const std::uint8_t> values) {
+  DrumNoteRecord* record = MutableNote(setup, note);
+  if (record == nullptr || !IsDrumAddress(first) ||
+      values.size() > kDrumParameterCount - static_cast<std::size_t>(first)) {
+    return false;
+  }
+  if (values.size() == 1) {
+    const std::uint8_t old = record->Parameter(first);
+    record->SetParameter(first, values[0]);
+    if (old != values[0]) {
+      model_.Publish({ModelBlock::Drum, setup,
+                      xg_block::DrumAddress(setup, note.MidiNote(), first), old, values[0]});
+    }
+    return true;
+  }
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    record->SetParameter(first + static_cast<int>(i), values[i]);
+  }
+  model_.PublishWhole(ModelBlock::Drum, setup);
+  return true;
+}
+
 bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) {
   const DrumSetup* drumSetup = Setup(setup);
   if (drumSetup == nullptr) return false;
   XgEmitter& emitter = model_.Emitter();
   for (int noteIndex = 0; noteIndex < static_cast<int>(kDrumNoteCount); ++noteIndex) {
+    const DrumNote note = DrumNote::FromNoteIndex(noteIndex);
     const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(noteIndex)];
     const std::uint16_t kitWord = record.KitWord();
     if (!IsDrumNotePresent(drumSetup->kitMask, kitWord)) continue;
     const DrumParameterBytes parameters = record.Parameters();
     if (!nonDefaultOnly) {
       emitter.Pause(delayMs);
-      if (!emitter.EmitBulkDump(kXgModelId, DrumAddress(setup, noteIndex, 0x00), parameters)) {
+      if (!emitter.EmitBulkDump(kXgModelId, xg_block::DrumAddress(setup, note.MidiNote(), 0x00),
+                                parameters)) {
         return false;
       }
       continue;
     }
     const std::optional<DrumParameterBytes> defaults =
-        DrumNoteSendDefaultParameters(drumSetup->kitMask, kitWord, noteIndex + kFirstDrumNote);
+        DrumNoteSendDefaultParameters(drumSetup->kitMask, kitWord, note.MidiNote());
     if (!defaults) return false;
     for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
       const std::uint8_t value = parameters[static_cast<std::size_t>(address)];
       if (value == (*defaults)[static_cast<std::size_t>(address)]) continue;
       // SetDrumParameter refuses a byte of 0xFF, which ends the pass.
-      if (!SetDrumParameter(setup, noteIndex, address, value)) return false;
+      if (!SetDrumParameter(setup, note, address, value)) return false;
       emitter.Pause(delayMs);
     }
   }
   return true;
-}
-
-bool DrumModel::SetKitVoice(int setup, const DrumKitVoice& voice) {
-  DrumSetup* drumSetup = Setup(setup);
-  if (drumSetup == nullptr) return false;
-  drumSetup->kitVoice = voice;
-  LoadKitKind(setup);
-  return ResetNotes(setup);
 }
 
 }  // namespace ravlo

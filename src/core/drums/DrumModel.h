@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "drums/DrumParameterTable.h"
@@ -10,27 +12,43 @@ namespace ravlo {
 
 class XgModel;
 
-// The two drum setups (DrumSetups) with the operations that send and store
-// drum parameters, name notes and kits, and send a setup in a pass. Setups
-// are 0..1 and note indexes 0..78 (MIDI note - 13).
+// The two drum setups (DrumSetups) with the operations that change them:
+// the drum parameter setters, a note back to its kit's defaults, a new kit,
+// what a file or a read-back brings, and the setup send of a pass. A setter
+// stores what went out and tells the model's observers; a failed send stores
+// nothing. Setups are 0..1.
 class DrumModel : public DrumSetups {
  public:
   explicit DrumModel(XgModel& model, int setupCount = kDrumSetupCount)
       : DrumSetups(setupCount), model_(model) {}
 
-  // One 9-byte change 3s rr pp vv; 0xFF sends nothing and fails. Stores nothing.
-  bool SetDrumParameter(int setup, int noteIndex, int address, std::uint8_t value);
-  bool PutDrumParameter(int address, int noteIndex, int setup, std::uint8_t value);
-  bool GetDrumNote(int setup, int noteIndex, DrumParameterBytes& out) const;
-  bool ResetDrumNote(int setup, int noteIndex);
+  // Standard kit 1 everywhere; the model tells its observers.
+  void ResetToDefaults() { ResetSetups(); }
+
+  // One 9-byte change 3s nn pp vv; 0xFF sends nothing and fails.
+  bool SetDrumParameter(int setup, DrumNote note, int address, std::uint8_t value);
+  // The shown value of a parameter (its descriptor's form and range).
+  bool SetDrumValue(int setup, DrumNote note, int address, int shown);
+  // The shown value; nothing for a setup, note or address out of range.
+  std::optional<int> DrumValue(int setup, DrumNote note, int address) const;
+  bool GetDrumNote(int setup, DrumNote note, DrumParameterBytes& out) const;
+  // The note back to its kit's defaults: each parameter that differs is sent
+  // back, so the synthesizer plays what the editor then shows.
+  bool ResetDrumNote(int setup, DrumNote note);
 
   // The instrument name of the note in the setup's kit ("----" when absent).
-  std::string_view DrumNoteName(int setup, int noteIndex) const;
+  std::string_view DrumNoteName(int setup, DrumNote note) const;
   // The catalogue name of the setup's kit voice.
   std::string_view DrumKitName(int setup) const;
 
   // Stores a newly chosen kit voice, derives its kit mask and resets the notes.
   bool SetKitVoice(int setup, const DrumKitVoice& voice);
+  // Every note of the setup back to its kit's defaults, without a message
+  // (a Drum Setup Reset went, or the synthesizer did it itself).
+  bool ResetNotes(int setup);
+  // Bytes a file or a read-back brought, in address order from `first`.
+  bool StoreDrumParameters(int setup, DrumNote note, int first,
+                           std::span<const std::uint8_t> values);
 
   // Every note present in the kit: the delay then its 27-byte dump, or each
   // parameter that differs from the kit's default followed by the delay.

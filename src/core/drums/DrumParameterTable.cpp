@@ -19,7 +19,8 @@ static_assert(AddressOrderIsPermutation());
 // The note group must occupy exactly the record positions after the common group.
 constexpr bool GroupsMatchRecordLayout() {
   for (std::size_t position = 0; position < kDrumParameterCount; ++position) {
-    const bool noteGroup = kDrumParameters[kDrumRecordAddressOrder[position]].perNoteAndKit;
+    const bool noteGroup =
+        kDrumParameters[kDrumRecordAddressOrder[position]].defaultFrom == DefaultFrom::KitTables;
     if (noteGroup != (position >= kDrumCommonGroupSize)) return false;
   }
   return true;
@@ -32,14 +33,14 @@ bool IsDrumAddress(int address) {
 
 }  // namespace
 
-const DrumParameterInfo* FindDrumParameter(int address) {
+const ParameterDescriptor* FindDrumParameter(int address) {
   if (!IsDrumAddress(address)) return nullptr;
   return &kDrumParameters[static_cast<std::size_t>(address)];
 }
 
 std::string_view DrumParameterName(int address) {
-  const DrumParameterInfo* info = FindDrumParameter(address);
-  return info != nullptr ? info->name : std::string_view{};
+  const ParameterDescriptor* info = FindDrumParameter(address);
+  return info != nullptr ? info->reviewName : std::string_view{};
 }
 
 int DrumRecordPosition(int address) {
@@ -55,18 +56,8 @@ int DrumRecordAddress(int position) {
 }
 
 bool IsDrumNoteGroupAddress(int address) {
-  const DrumParameterInfo* info = FindDrumParameter(address);
-  return info != nullptr && info->perNoteAndKit;
-}
-
-int DrumDisplayValue(DrumDisplay display, std::uint8_t byte) {
-  return display == DrumDisplay::ByteMinus64 ? byte - 64 : byte;
-}
-
-std::uint8_t DrumByteFromDisplay(DrumDisplay display, int value) {
-  const long long byte =
-      static_cast<long long>(value) + (display == DrumDisplay::ByteMinus64 ? 64 : 0);
-  return static_cast<std::uint8_t>(std::clamp<long long>(byte, 0, 127));
+  const ParameterDescriptor* info = FindDrumParameter(address);
+  return info != nullptr && info->defaultFrom == DefaultFrom::KitTables;
 }
 
 }  // namespace ravlo

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "parameters/ParameterDescriptor.h"
+
 namespace ravlo {
 
 // The 16 parameters of one drum note, numbered by their XG address (3s nn 00 .. 3s nn 0F).
@@ -34,38 +36,61 @@ static_assert(kDrumParameterCount == 16);
 // The 16 parameter bytes of a note in address order 00 .. 0F (bulk dump data order).
 using DrumParameterBytes = std::array<std::uint8_t, kDrumParameterCount>;
 
-// How the editor shows a stored byte.
-enum class DrumDisplay : std::uint8_t { Byte, ByteMinus64 };
+namespace drum_table_detail {
+// A parameter of the note group takes its default from the kit's note tables;
+// the common group has one fixed default.
+constexpr ParameterDescriptor Entry(DrumParameter parameter, bool centred, int minimum,
+                                    int maximum, bool perNoteAndKit, int fixedDefault,
+                                    std::string_view reviewName, std::string_view label,
+                                    std::string_view name) {
+  return {static_cast<std::uint8_t>(parameter),
+          WireForm::Byte,
+          centred ? ShownAs::Centred : ShownAs::Stored,
+          minimum,
+          maximum,
+          perNoteAndKit ? 0 : fixedDefault,
+          0,
+          perNoteAndKit ? DefaultFrom::KitTables : DefaultFrom::Fixed,
+          label,
+          reviewName,
+          name};
+}
+}  // namespace drum_table_detail
 
-struct DrumParameterInfo {
-  std::string_view name;   // the review name
-  std::string_view label;  // the editor's field label
-  DrumDisplay display;
-  int displayMinimum;
-  int displayMaximum;
-  bool perNoteAndKit;         // note group: the default comes from the kit's note tables
-  std::uint8_t fixedDefault;  // common group default; 0 (unused) for the note group
-};
+// Indexed by XG address: the review name, the editor's field label and the
+// field's object name.
+inline constexpr std::array<ParameterDescriptor, kDrumParameterCount> kDrumParameters = [] {
+  using drum_table_detail::Entry;
+  using P = DrumParameter;
+  return std::array<ParameterDescriptor, kDrumParameterCount>{{
+      Entry(P::PitchCoarse, true, -64, 63, false, 0x40, "Pitch_Coarse", "Pitch Crs", "PitchCrs"),
+      Entry(P::PitchFine, true, -64, 63, false, 0x40, "Pitch_Fine+/-", "Pitch Fine", "PitchFine"),
+      Entry(P::Level, false, 0, 127, true, 0, "Volume_Level", "Level", "Level"),
+      Entry(P::AlternateGroup, false, 0, 127, true, 0, "Altern_Group", "Alt Grp", "AltGrp"),
+      Entry(P::Pan, false, 0, 127, true, 0, "Instrumnt_Pan", "Pan", "Pan"),
+      Entry(P::ReverbSend, false, 0, 127, true, 0, "Reverb_Send", "Reverb", "Reverb"),
+      Entry(P::ChorusSend, false, 0, 127, true, 0, "Chorus_Send", "Chorus", "Chorus"),
+      Entry(P::VariationSend, false, 0, 127, false, 0x7F, "Variatn_Send", "Variation",
+            "Variation"),
+      Entry(P::KeyAssign, false, 0, 1, false, 0x00, "S_Key_Assign", "Key Assign", "KeyAssign"),
+      Entry(P::RcvNoteOff, false, 0, 1, true, 0, "Rcv_NoteOff", "Rcv N. Off", "RcvNOff"),
+      Entry(P::RcvNoteOn, false, 0, 1, false, 0x01, "Rcv_NoteOn", "Rcv N. On", "RcvNOn"),
+      Entry(P::FilterCutoff, true, -64, 63, false, 0x40, "Flt_Cutoff_Q", "Flt Cutoff",
+            "FltCutoff"),
+      Entry(P::FilterResonance, true, -64, 63, false, 0x40, "Flt_Resonce", "Flt Res.", "FltRes"),
+      Entry(P::EgAttack, true, -64, 63, false, 0x40, "EG_AttackRt", "EG Attack", "EGAttack"),
+      Entry(P::EgDecay1, true, -64, 63, false, 0x40, "EG_Decay1", "EG Dec1", "EGDec1"),
+      Entry(P::EgDecay2, true, -64, 63, false, 0x40, "EG_Decay2", "EG Dec2", "EGDec2"),
+  }};
+}();
 
-// Indexed by XG address.
-inline constexpr std::array<DrumParameterInfo, kDrumParameterCount> kDrumParameters = {{
-    {"Pitch_Coarse", "Pitch Crs", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"Pitch_Fine+/-", "Pitch Fine", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"Volume_Level", "Level", DrumDisplay::Byte, 0, 127, true, 0x00},
-    {"Altern_Group", "Alt Grp", DrumDisplay::Byte, 0, 127, true, 0x00},
-    {"Instrumnt_Pan", "Pan", DrumDisplay::Byte, 0, 127, true, 0x00},
-    {"Reverb_Send", "Reverb", DrumDisplay::Byte, 0, 127, true, 0x00},
-    {"Chorus_Send", "Chorus", DrumDisplay::Byte, 0, 127, true, 0x00},
-    {"Variatn_Send", "Variation", DrumDisplay::Byte, 0, 127, false, 0x7F},
-    {"S_Key_Assign", "Key Assign", DrumDisplay::Byte, 0, 1, false, 0x00},
-    {"Rcv_NoteOff", "Rcv N. Off", DrumDisplay::Byte, 0, 1, true, 0x00},
-    {"Rcv_NoteOn", "Rcv N. On", DrumDisplay::Byte, 0, 1, false, 0x01},
-    {"Flt_Cutoff_Q", "Flt Cutoff", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"Flt_Resonce", "Flt Res.", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"EG_AttackRt", "EG Attack", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"EG_Decay1", "EG Dec1", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-    {"EG_Decay2", "EG Dec2", DrumDisplay::ByteMinus64, -64, 63, false, 0x40},
-}};
+constexpr bool DrumParametersAreByAddress() {
+  for (std::size_t address = 0; address < kDrumParameterCount; ++address) {
+    if (kDrumParameters[address].address != address) return false;
+  }
+  return true;
+}
+static_assert(DrumParametersAreByAddress());
 
 // Layout of one stored note record: the common group, then the note group, then the
 // 16-bit kit membership word (low byte first).
@@ -82,7 +107,7 @@ inline constexpr std::array<std::uint8_t, kDrumParameterCount> kDrumRecordAddres
 };
 
 // nullptr when the address is not 0x00 .. 0x0F.
-const DrumParameterInfo* FindDrumParameter(int address);
+const ParameterDescriptor* FindDrumParameter(int address);
 // Empty when the address is not 0x00 .. 0x0F.
 std::string_view DrumParameterName(int address);
 
@@ -92,10 +117,5 @@ int DrumRecordPosition(int address);
 int DrumRecordAddress(int position);
 // True for the six parameters whose default depends on note and kit.
 bool IsDrumNoteGroupAddress(int address);
-
-// The value an editor field shows for a stored byte.
-int DrumDisplayValue(DrumDisplay display, std::uint8_t byte);
-// The byte for a displayed value, clamped to 0 .. 127 as the editor stores it.
-std::uint8_t DrumByteFromDisplay(DrumDisplay display, int value);
 
 }  // namespace ravlo

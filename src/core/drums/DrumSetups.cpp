@@ -8,10 +8,10 @@ namespace ravlo {
 
 DrumSetups::DrumSetups(int setupCount)
     : setups_(static_cast<std::size_t>(std::max(setupCount, 0))) {
-  ResetToDefaults();
+  ResetSetups();
 }
 
-DrumSetup* DrumSetups::Setup(int setup) {
+DrumSetup* DrumSetups::MutableSetup(int setup) {
   return IsSetup(setup) ? &setups_[static_cast<std::size_t>(setup)] : nullptr;
 }
 
@@ -19,35 +19,35 @@ const DrumSetup* DrumSetups::Setup(int setup) const {
   return IsSetup(setup) ? &setups_[static_cast<std::size_t>(setup)] : nullptr;
 }
 
-DrumNoteRecord* DrumSetups::Note(int setup, int note) {
-  DrumSetup* drumSetup = Setup(setup);
-  if (drumSetup == nullptr || !IsNote(note)) return nullptr;
-  return &drumSetup->notes[static_cast<std::size_t>(note - kFirstDrumNote)];
+DrumNoteRecord* DrumSetups::MutableNote(int setup, DrumNote note) {
+  DrumSetup* drumSetup = MutableSetup(setup);
+  if (drumSetup == nullptr || !note.IsValid()) return nullptr;
+  return &drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
 }
 
-const DrumNoteRecord* DrumSetups::Note(int setup, int note) const {
+const DrumNoteRecord* DrumSetups::Note(int setup, DrumNote note) const {
   const DrumSetup* drumSetup = Setup(setup);
-  if (drumSetup == nullptr || !IsNote(note)) return nullptr;
-  return &drumSetup->notes[static_cast<std::size_t>(note - kFirstDrumNote)];
+  if (drumSetup == nullptr || !note.IsValid()) return nullptr;
+  return &drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
 }
 
-void DrumSetups::ResetToDefaults() {
+void DrumSetups::ResetSetups() {
   for (int setup = 0; setup < Count(); ++setup) {
     setups_[static_cast<std::size_t>(setup)].kitVoice = DrumKitVoice{};
     LoadKitKind(setup);
-    ResetNotes(setup);
+    ResetSetupNotes(setup);
   }
 }
 
 bool DrumSetups::LoadKitKind(int setup) {
-  DrumSetup* drumSetup = Setup(setup);
+  DrumSetup* drumSetup = MutableSetup(setup);
   if (drumSetup == nullptr) return false;
   drumSetup->kitMask = KitMaskForVoice(drumSetup->kitVoice.bankMsb, drumSetup->kitVoice.program);
   return true;
 }
 
-bool DrumSetups::ResetNotes(int setup) {
-  DrumSetup* drumSetup = Setup(setup);
+bool DrumSetups::ResetSetupNotes(int setup) {
+  DrumSetup* drumSetup = MutableSetup(setup);
   if (drumSetup == nullptr) return false;
   for (int note = kFirstDrumNote; note <= kLastDrumNote; ++note) {
     drumSetup->notes[static_cast<std::size_t>(note - kFirstDrumNote)].ResetToKitDefaults(

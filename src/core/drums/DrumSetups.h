@@ -6,6 +6,7 @@
 
 #include "drums/DrumNoteRecord.h"
 #include "drums/DrumNoteTables.h"
+#include "model/Indices.h"
 
 namespace ravlo {
 
@@ -28,7 +29,8 @@ struct DrumSetup {
   DrumKitVoice kitVoice{};
 };
 
-// The model's drum setup storage. Sends nothing.
+// The model's drum setup storage. Sends nothing and tells nobody: writing is
+// DrumModel's business.
 class DrumSetups {
  public:
   explicit DrumSetups(int setupCount = kDrumSetupCount);
@@ -38,17 +40,18 @@ class DrumSetups {
   static bool IsNote(int note) { return note >= kFirstDrumNote && note <= kLastDrumNote; }
 
   // Null for a setup or note out of range.
-  DrumSetup* Setup(int setup);
   const DrumSetup* Setup(int setup) const;
-  DrumNoteRecord* Note(int setup, int note);
-  const DrumNoteRecord* Note(int setup, int note) const;
+  const DrumNoteRecord* Note(int setup, DrumNote note) const;
 
+ protected:
+  DrumSetup* MutableSetup(int setup);
+  DrumNoteRecord* MutableNote(int setup, DrumNote note);
   // Standard kit 1 in both setups, every note at its defaults.
-  void ResetToDefaults();
+  void ResetSetups();
   // Derives and stores the kit mask from the kit voice.
   bool LoadKitKind(int setup);
   // Every note of the setup back to the defaults of the kit it holds.
-  bool ResetNotes(int setup);
+  bool ResetSetupNotes(int setup);
 
  private:
   std::vector<DrumSetup> setups_;

@@ -1,19 +1,8 @@
 #include "effects/EffectAddresses.h"
 
-#include "effects/EffectTypeTables.h"
+#include "effects/EffectLookups.h"
 
 namespace ravlo {
-namespace {
-
-template <typename Map>
-std::optional<std::size_t> SlotInMap(const Map& map, uint8_t addressLow) {
-  for (std::size_t slot = 0; slot < map.size(); ++slot) {
-    if (map[slot] == addressLow) return slot;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 uint8_t EffectTypeAddress(EffectKind kind) {
   switch (kind) {
@@ -28,31 +17,18 @@ uint8_t EffectTypeAddress(EffectKind kind) {
 }
 
 std::optional<uint8_t> EffectSlotAddress(EffectKind kind, std::size_t slot) {
-  switch (kind) {
-    case EffectKind::Reverb:
-      if (slot < kReverbParamMap.size()) return kReverbParamMap[slot];
-      return std::nullopt;
-    case EffectKind::Chorus:
-      if (slot < kChorusParamMap.size()) return kChorusParamMap[slot];
-      return std::nullopt;
-    case EffectKind::Variation:
-      return std::nullopt;
-  }
-  return std::nullopt;
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  if (slot >= slots.size()) return std::nullopt;
+  return slots[slot].parameter.address;
 }
 
 std::optional<std::size_t> EffectSlotForAddress(EffectKind kind, uint8_t addressLow) {
-  switch (kind) {
-    case EffectKind::Reverb:
-      return SlotInMap(kReverbParamMap, addressLow);
-    case EffectKind::Chorus:
-      return SlotInMap(kChorusParamMap, addressLow);
-    case EffectKind::Variation:
-      return std::nullopt;
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+    if (slots[slot].parameter.address == addressLow) return slot;
   }
   return std::nullopt;
 }
-
 std::optional<uint8_t> VariationParamAddress(std::size_t param) {
   if (param < 1 || param > kVariationParamCount) return std::nullopt;
   if (param <= kVariationTwoByteParamCount) {
@@ -84,22 +60,16 @@ std::optional<std::size_t> VariationSettingForAddress(uint8_t addressLow) {
   return static_cast<std::size_t>(addressLow - kVariationSettingsAddressLow);
 }
 
-std::optional<std::string_view> ReverbReviewName(uint8_t addressLow) {
-  const auto slot = EffectSlotForAddress(EffectKind::Reverb, addressLow);
+std::optional<std::string_view> EffectSlotReviewName(EffectKind kind, uint8_t addressLow) {
+  const auto slot = EffectSlotForAddress(kind, addressLow);
   if (!slot) return std::nullopt;
-  return kReverbReviewNames[*slot];
-}
-
-std::optional<std::string_view> ChorusReviewName(uint8_t addressLow) {
-  const auto slot = EffectSlotForAddress(EffectKind::Chorus, addressLow);
-  if (!slot) return std::nullopt;
-  return kChorusReviewNames[*slot];
+  return EffectSlots(kind)[*slot].parameter.reviewName;
 }
 
 std::optional<std::string_view> VariationSettingReviewName(uint8_t addressLow) {
   const auto index = VariationSettingForAddress(addressLow);
   if (!index) return std::nullopt;
-  return kVariationSettingReviewNames[*index];
+  return kVariationSettings[*index].parameter.reviewName;
 }
 
 }  // namespace ravlo

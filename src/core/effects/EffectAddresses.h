@@ -42,8 +42,7 @@ std::optional<std::size_t> VariationSettingForAddress(uint8_t addressLow);
 
 // Names by which the review lists effect parameters: Reverb 0x00..0x0D and 0x10..0x15, Chorus
 // 0x20..0x2E and 0x30..0x35, Variation settings 0x56..0x60.
-std::optional<std::string_view> ReverbReviewName(uint8_t addressLow);
-std::optional<std::string_view> ChorusReviewName(uint8_t addressLow);
+std::optional<std::string_view> EffectSlotReviewName(EffectKind kind, uint8_t addressLow);
 std::optional<std::string_view> VariationSettingReviewName(uint8_t addressLow);
 
 }  // namespace ravlo

@@ -1,5 +1,7 @@
 #include "effects/EffectLookups.h"
 
+#include "effects/EffectAddresses.h"
+
 namespace ravlo {
 namespace {
 
@@ -91,18 +93,22 @@ std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type) {
   return std::nullopt;
 }
 
-std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot) {
+std::span<const EffectSlot> EffectSlots(EffectKind kind) {
   switch (kind) {
     case EffectKind::Reverb:
-      if (slot < kReverbSlotRanges.size()) return kReverbSlotRanges[slot];
-      return std::nullopt;
+      return kReverbSlots;
     case EffectKind::Chorus:
-      if (slot < kChorusSlotRanges.size()) return kChorusSlotRanges[slot];
-      return std::nullopt;
+      return kChorusSlots;
     case EffectKind::Variation:
-      return std::nullopt;
+      break;
   }
-  return std::nullopt;
+  return {};
+}
+
+std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot) {
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  if (slot >= slots.size() || !slots[slot].HasField()) return std::nullopt;
+  return ParamRange{slots[slot].parameter.minimum, slots[slot].parameter.maximum};
 }
 
 bool VariationHasParams(std::size_t type) {
@@ -129,6 +135,21 @@ std::optional<ParamRange> VariationParamRange(std::size_t descriptor) {
   if (descriptor < 1 || descriptor >= kParamDescriptors.size()) return std::nullopt;
   const ParamDescriptor& entry = kParamDescriptors[descriptor];
   return ParamRange{entry.minimum, entry.maximum};
+}
+
+ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType) {
+  ParameterDescriptor parameter;
+  parameter.address = VariationParamAddress(param + 1).value_or(0);
+  parameter.form = param < kVariationTwoByteParamCount ? WireForm::SevenBitPair : WireForm::Byte;
+  parameter.defaultFrom = DefaultFrom::TypeRow;
+  const std::size_t descriptor = VariationParamDescriptor(type, param);
+  if (const auto range = VariationParamRange(descriptor)) {
+    parameter.minimum = range->minimum;
+    parameter.maximum = range->maximum;
+    parameter.label = VariationParamLabel(descriptor, ampType);
+  }
+  parameter.reviewName = descriptor == 0 ? std::string_view("*Unused*") : parameter.label;
+  return parameter;
 }
 
 std::optional<std::string_view> AmpTypeLabel(int32_t ampType) {

@@ -5,7 +5,10 @@
 #include <optional>
 #include <string_view>
 
+#include <span>
+
 #include "effects/EffectKind.h"
+#include "effects/EffectParameters.h"
 #include "effects/EffectRow.h"
 #include "effects/EffectTypeTables.h"
 
@@ -34,6 +37,10 @@ std::optional<std::size_t> FindEffectType(EffectKind kind, uint8_t msb, uint8_t 
 // A copy of the type's default row; nothing for a bad index.
 std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type);
 
+// The slots of a Reverb or Chorus row; none for the Variation kind, whose
+// parameters depend on the type (VariationParameter).
+std::span<const EffectSlot> EffectSlots(EffectKind kind);
+
 // Editor range of a Reverb or Chorus slot; nothing for a slot without a control, a slot outside
 // the row, or the Variation kind.
 std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot);
@@ -52,6 +59,11 @@ std::string_view VariationParamLabel(std::size_t descriptor, int32_t ampType);
 
 // The descriptor's minimum and maximum; nothing for 0 or a number outside the table.
 std::optional<ParamRange> VariationParamRange(std::size_t descriptor);
+
+// Variation parameter `param` (0..15) of a type as a descriptor: its address low, form, range
+// and label (the amp type's for "Amp Type"); no label, and the review name "*Unused*", for a
+// parameter the type does not use.
+ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType);
 
 // "Type_Off", "StackType", "ComboType", "TubeType" for 0..3.
 std::optional<std::string_view> AmpTypeLabel(int32_t ampType);

@@ -1,6 +1,7 @@
 #include "effects/EffectModel.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "effects/EffectAddresses.h"
 #include "effects/EffectLookups.h"
@@ -10,9 +11,6 @@
 
 namespace ravlo {
 namespace {
-
-constexpr std::uint8_t kEffectAddressHigh = 0x02;
-constexpr std::uint8_t kEffectAddressMid = 0x01;
 
 // A received parameter change: F0 43 1n 4C ah am al data.. F7.
 constexpr std::size_t kChangeAddressHigh = 4;
@@ -45,10 +43,6 @@ constexpr std::size_t kVariationSettingsOffset = kTypeNumberSize + 2 * kVariatio
 constexpr std::size_t kConnectionIndex = static_cast<std::size_t>(VariationSetting::Connection);
 constexpr std::size_t kPartIndex = static_cast<std::size_t>(VariationSetting::Part);
 
-XgAddress EffectAddress(std::uint8_t low) {
-  return {kEffectAddressHigh, kEffectAddressMid, low};
-}
-
 // Wire data are 7-bit: a value that a malformed file left in a row must not
 // turn into a status byte on the way out.
 std::uint8_t DataByte(std::int32_t value) {
@@ -65,7 +59,7 @@ std::size_t TailSlot(EffectKind kind) {
                                     : static_cast<std::size_t>(ChorusSlot::Param11);
 }
 
-std::array<std::uint8_t, 2> TypeNumber(EffectKind kind, std::size_t type) {
+std::array<std::uint8_t, 2> TableTypeNumber(EffectKind kind, std::size_t type) {
   switch (kind) {
     case EffectKind::Reverb:
       return {kReverbTypes[type].defaults[0], kReverbTypes[type].defaults[1]};
@@ -93,17 +87,140 @@ bool IsKnownKind(EffectKind kind) {
   return EffectTypeCount(kind) > 0;
 }
 
+// The address low of a row slot (Reverb, Chorus) or a parameter index 0..15 (Variation).
+std::uint8_t ValueAddress(EffectKind kind, std::size_t slotOrParam) {
+  if (kind == EffectKind::Variation) return VariationParamAddress(slotOrParam + 1).value_or(0);
+  return EffectSlotAddress(kind, slotOrParam).value_or(0);
+}
+
+// An unknown type uses no value in a way we know of: none is left out.
+EffectRow NothingUnused(EffectKind kind) {
+  return EffectRow(EffectRowLength(kind));
+}
+
 }  // namespace
+
+ModelBlock EffectBlock(EffectKind kind) {
+  switch (kind) {
+    case EffectKind::Reverb:
+      return ModelBlock::Reverb;
+    case EffectKind::Chorus:
+      return ModelBlock::Chorus;
+    case EffectKind::Variation:
+      break;
+  }
+  return ModelBlock::Variation;
+}
 
 void EffectModel::ResetToDefaults() {
   ResetAll();
   types_ = {kDefaultReverbType, kDefaultChorusType, kDefaultVariationType};
+  unknown_ = {};
 }
 
 bool EffectModel::SetType(EffectKind kind, int typeIndex) {
   if (typeIndex < 0 || static_cast<std::size_t>(typeIndex) >= EffectTypeCount(kind)) return false;
-  types_[static_cast<std::size_t>(kind)] = typeIndex;
+  types_[Index(kind)] = typeIndex;
   return true;
+}
+
+bool EffectModel::IsKnownType(EffectKind kind) const {
+  return static_cast<std::size_t>(Type(kind)) < EffectTypeCount(kind);
+}
+
+std::array<std::uint8_t, 2> EffectModel::TypeNumber(EffectKind kind) const {
+  if (!IsKnownType(kind)) return unknown_[Index(kind)].number;
+  return TableTypeNumber(kind, static_cast<std::size_t>(Type(kind)));
+}
+
+std::string EffectModel::TypeDisplayName(EffectKind kind) const {
+  if (IsKnownType(kind)) {
+    return std::string(EffectTypeName(kind, static_cast<std::size_t>(Type(kind))));
+  }
+  const auto number = TypeNumber(kind);
+  char text[24];
+  std::snprintf(text, sizeof text, "Unknown (%02X %02X)", number[0], number[1]);
+  return text;
+}
+
+EffectRow EffectModel::CurrentRow(EffectKind kind) const {
+  if (IsKnownType(kind)) {
+    return GetEffectRow(kind, static_cast<std::size_t>(Type(kind))).value_or(EffectRow());
+  }
+  const UnknownType& unknown = unknown_[Index(kind)];
+  EffectRow row(std::span<const std::int32_t>(unknown.values).first(EffectRowLength(kind)));
+  if (kind != EffectKind::Variation) {
+    row.Values()[0] = unknown.number[0];
+    row.Values()[1] = unknown.number[1];
+  }
+  return row;
+}
+
+VariationSettings EffectModel::CurrentVariationSettings() const {
+  if (!IsKnownType(EffectKind::Variation)) return unknown_[Index(EffectKind::Variation)].settings;
+  return GetVariationSettings(static_cast<std::size_t>(Type(EffectKind::Variation)))
+      .value_or(kVariationSettingsDefaults);
+}
+
+// --- Storing -----------------------------------------------------------------
+
+void EffectModel::Publish(EffectKind kind, std::uint8_t addressLow, int32_t old, int32_t value) {
+  if (old == value) return;
+  model_.Publish({EffectBlock(kind), Type(kind), xg_block::EffectAddress(addressLow), old, value});
+}
+
+void EffectModel::StoreValue(EffectKind kind, std::size_t slotOrParam, int32_t value) {
+  int32_t old = 0;
+  if (IsKnownType(kind)) {
+    const auto type = static_cast<std::size_t>(Type(kind));
+    auto row = GetEffectRow(kind, type);
+    if (!row || slotOrParam >= row->Size()) return;
+    old = row->Values()[slotOrParam];
+    row->Values()[slotOrParam] = value;
+    if (!PutEffectRow(kind, type, *row)) return;
+  } else {
+    UnknownType& unknown = unknown_[Index(kind)];
+    if (slotOrParam >= EffectRowLength(kind)) return;
+    old = unknown.values[slotOrParam];
+    unknown.values[slotOrParam] = value;
+    unknown.received[slotOrParam] = true;
+  }
+  Publish(kind, ValueAddress(kind, slotOrParam), old, value);
+}
+
+void EffectModel::StoreSetting(std::size_t setting, std::uint8_t value) {
+  VariationSettings settings = CurrentVariationSettings();
+  const std::uint8_t old = settings[setting];
+  settings[setting] = value;
+  if (IsKnownType(EffectKind::Variation)) {
+    PutVariationSettings(static_cast<std::size_t>(Type(EffectKind::Variation)), settings);
+  } else {
+    unknown_[Index(EffectKind::Variation)].settings = settings;
+  }
+  if (setting == kConnectionIndex || setting == kPartIndex) {
+    Spread(settings[kConnectionIndex], settings[kPartIndex]);
+  }
+  Publish(EffectKind::Variation,
+          static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting), old, value);
+}
+
+void EffectModel::Spread(std::uint8_t connection, std::uint8_t part) {
+  SpreadConnectionAndPart(connection, part);
+  VariationSettings& unknown = unknown_[Index(EffectKind::Variation)].settings;
+  unknown[kConnectionIndex] = connection;
+  unknown[kPartIndex] = part;
+}
+
+void EffectModel::EnterUnknownType(EffectKind kind, std::uint8_t msb, std::uint8_t lsb) {
+  UnknownType& unknown = unknown_[Index(kind)];
+  // Connection and part are global: a new type does not take them away.
+  const VariationSettings previous = CurrentVariationSettings();
+  unknown = {};
+  unknown.number = {msb, lsb};
+  unknown.settings = kVariationSettingsDefaults;
+  unknown.settings[kConnectionIndex] = previous[kConnectionIndex];
+  unknown.settings[kPartIndex] = previous[kPartIndex];
+  types_[Index(kind)] = static_cast<int>(EffectTypeCount(kind));
 }
 
 // --- Setters ---------------------------------------------------------------
@@ -114,36 +231,39 @@ bool EffectModel::SetEffectParameter(EffectKind kind, int slotOrParameter, int v
   if (kind == EffectKind::Variation) {
     if (index < 1 || index > kVariationParamCount) return false;
     const std::int32_t limit = index <= kVariationTwoByteParamCount ? kMaxPairValue : kMaxDataByte;
-    if (value > limit) return false;
-    return EmitVariationParam(index, value);
+    if (value > limit || !EmitVariationParam(index, value)) return false;
+    StoreValue(kind, index - 1, value);
+    return true;
   }
   if (index < kFirstEffectParamSlot || index >= EffectRowLength(kind)) return false;
   // 255 marks a parameter the type does not use: there is nothing to send.
   if (value >= kEffectParamUnused) return true;
-  if (value > kMaxDataByte) return false;
-  return EmitSlot(kind, index, value);
+  if (value > kMaxDataByte || !EmitSlot(kind, index, value)) return false;
+  StoreValue(kind, index, value);
+  return true;
 }
 
 bool EffectModel::SetEffectParameter(VariationSetting setting, int value) {
   const auto index = static_cast<std::size_t>(setting);
   if (index >= kVariationSettingCount || value < 0 || value > kMaxDataByte) return false;
-  return EmitVariationSetting(index, value);
+  if (!EmitVariationSetting(index, value)) return false;
+  StoreSetting(index, static_cast<std::uint8_t>(value));
+  return true;
 }
 
 bool EffectModel::SetVariationConnection(bool system) {
-  return EmitVariationSetting(kConnectionIndex,
-                              system ? kVariationConnectionSystem : kVariationConnectionInsertion);
+  return SetEffectParameter(VariationSetting::Connection,
+                            system ? kVariationConnectionSystem : kVariationConnectionInsertion);
 }
 
 bool EffectModel::SetVariationPart(int part) {
-  if (part < 0 || part > kMaxDataByte) return false;
-  return EmitVariationSetting(kPartIndex, part);
+  return SetEffectParameter(VariationSetting::Part, part);
 }
 
 bool EffectModel::EmitSlot(EffectKind kind, std::size_t slot, std::int32_t value) {
   const auto address = EffectSlotAddress(kind, slot);
   if (!address) return false;
-  return model_.Emitter().EmitParameterChange(EffectAddress(*address), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), DataByte(value));
 }
 
 bool EffectModel::EmitVariationParam(std::size_t param, std::int32_t value) {
@@ -151,28 +271,74 @@ bool EffectModel::EmitVariationParam(std::size_t param, std::int32_t value) {
   if (!address) return false;
   if (param <= kVariationTwoByteParamCount) {
     const auto pair = SplitPair(value);
-    return model_.Emitter().EmitParameterChange(EffectAddress(*address), pair);
+    return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), pair);
   }
-  return model_.Emitter().EmitParameterChange(EffectAddress(*address), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), DataByte(value));
 }
 
 bool EffectModel::EmitVariationSetting(std::size_t setting, std::int32_t value) {
   const auto low = static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting);
-  return model_.Emitter().EmitParameterChange(EffectAddress(low), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(low), DataByte(value));
+}
+
+// --- Type and defaults from the editors ---------------------------------------
+
+bool EffectModel::ChangeType(EffectKind kind, int typeIndex) {
+  if (typeIndex < 0 || static_cast<std::size_t>(typeIndex) >= EffectTypeCount(kind)) return false;
+  const auto type = static_cast<std::size_t>(typeIndex);
+  const auto row = GetEffectRow(kind, type);
+  const auto defaults = DefaultEffectRow(kind, type);
+  const auto settings = GetVariationSettings(kind == EffectKind::Variation ? type : 0);
+  if (!row || !defaults || !settings) return false;
+  if (!SendBlockDumps(kind, TableTypeNumber(kind, type), *row, *defaults, *settings,
+                      kEditorBlockPauseMs)) {
+    return false;
+  }
+  SetType(kind, typeIndex);
+  model_.PublishWhole(EffectBlock(kind));
+  return true;
+}
+
+bool EffectModel::RestoreTypeDefaults(EffectKind kind) {
+  if (!IsKnownType(kind)) return false;
+  const auto type = static_cast<std::size_t>(Type(kind));
+  const auto defaults = DefaultEffectRow(kind, type);
+  if (!defaults) return false;
+  // Default also takes the insertion back to no part.
+  VariationSettings settings = kVariationSettingsDefaults;
+  settings[kConnectionIndex] = kVariationConnectionInsertion;
+  settings[kPartIndex] = kVariationPartOff;
+  if (!SendBlockDumps(kind, TableTypeNumber(kind, type), *defaults, *defaults, settings,
+                      kEditorBlockPauseMs)) {
+    return false;
+  }
+  ResetEffectRow(kind, type);
+  if (kind == EffectKind::Variation) {
+    ResetVariationSettings(type);
+    Spread(kVariationConnectionInsertion, kVariationPartOff);
+  }
+  model_.PublishWhole(EffectBlock(kind));
+  return true;
 }
 
 // --- Block send ------------------------------------------------------------
 
-bool EffectModel::SendEffectBlock(EffectKind kind, int typeIndex, bool nonDefaultOnly,
-                                  unsigned pauseMs) {
-  if (!SetType(kind, typeIndex)) return false;
-  const auto type = static_cast<std::size_t>(typeIndex);
-  if (!nonDefaultOnly) return SendBlockDumps(kind, type, pauseMs);
+bool EffectModel::SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned pauseMs) {
+  if (!IsKnownKind(kind)) return false;
+  if (!IsKnownType(kind)) return SendUnknownType(kind, pauseMs);
+  const auto type = static_cast<std::size_t>(Type(kind));
+  if (!nonDefaultOnly) {
+    const auto defaults = DefaultEffectRow(kind, type);
+    if (!defaults) return false;
+    return SendBlockDumps(kind, TypeNumber(kind), CurrentRow(kind), *defaults,
+                          CurrentVariationSettings(), pauseMs);
+  }
 
   // The synthesizer loads a type's defaults itself when it receives the type.
   if (type != XgDefaultEffectType(kind)) {
-    const auto number = TypeNumber(kind, type);
-    if (!model_.Emitter().EmitParameterChange(EffectAddress(EffectTypeAddress(kind)), number)) {
+    const auto number = TypeNumber(kind);
+    if (!model_.Emitter().EmitParameterChange(xg_block::EffectAddress(EffectTypeAddress(kind)),
+                                              number)) {
       return false;
     }
   }
@@ -181,12 +347,11 @@ bool EffectModel::SendEffectBlock(EffectKind kind, int typeIndex, bool nonDefaul
                                        : SendSlotChanges(kind, type, pauseMs);
 }
 
-bool EffectModel::SendBlockDumps(EffectKind kind, std::size_t type, unsigned pauseMs) {
-  const auto current = GetEffectRow(kind, type);
-  const auto defaults = DefaultEffectRow(kind, type);
-  if (!current || !defaults) return false;
-  const auto values = current->Values();
-  const auto unused = [&](std::size_t i) { return defaults->Values()[i] == kEffectParamUnused; };
+bool EffectModel::SendBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> number,
+                                 const EffectRow& current, const EffectRow& defaults,
+                                 const VariationSettings& settings, unsigned pauseMs) {
+  const auto values = current.Values();
+  const auto unused = [&](std::size_t i) { return defaults[i] == kEffectParamUnused; };
 
   std::array<std::uint8_t, kVariationHeadCount> head{};
   std::size_t headCount = 0;
@@ -196,22 +361,21 @@ bool EffectModel::SendBlockDumps(EffectKind kind, std::size_t type, unsigned pau
   std::uint8_t tailLow = kVariationParam11AddressLow;
 
   if (kind == EffectKind::Variation) {
-    for (std::uint8_t byte : TypeNumber(kind, type)) head[headCount++] = byte;
+    for (std::uint8_t byte : number) head[headCount++] = byte;
     for (std::size_t p = 0; p < kVariationTwoByteParamCount; ++p) {
       const auto pair = SplitPair(unused(p) ? 0 : values[p]);
       head[headCount++] = pair[0];
       head[headCount++] = pair[1];
     }
-    const auto settings = GetVariationSettings(type);
-    if (!settings) return false;
-    for (std::uint8_t byte : *settings) head[headCount++] = DataByte(byte);
+    for (std::uint8_t byte : settings) head[headCount++] = DataByte(byte);
     for (std::size_t p = kVariationTwoByteParamCount; p < kVariationParamCount; ++p) {
       tail[tailCount++] = unused(p) ? 0 : DataByte(values[p]);
     }
   } else {
     tailLow = kind == EffectKind::Reverb ? kReverbTailAddressLow : kChorusTailAddressLow;
     for (std::size_t slot = 0; slot < values.size(); ++slot) {
-      const std::uint8_t byte = unused(slot) ? 0 : DataByte(values[slot]);
+      const std::int32_t value = slot < kFirstEffectParamSlot ? number[slot] : values[slot];
+      const std::uint8_t byte = unused(slot) ? 0 : DataByte(value);
       if (slot < TailSlot(kind)) {
         head[headCount++] = byte;
       } else {
@@ -222,11 +386,11 @@ bool EffectModel::SendBlockDumps(EffectKind kind, std::size_t type, unsigned pau
 
   XgEmitter& emitter = model_.Emitter();
   const std::uint8_t modelId = model_.ModelId();
-  if (!emitter.EmitBulkDump(modelId, EffectAddress(headLow), {head.data(), headCount})) {
+  if (!emitter.EmitBulkDump(modelId, xg_block::EffectAddress(headLow), {head.data(), headCount})) {
     return false;
   }
   emitter.Pause(pauseMs);
-  return emitter.EmitBulkDump(modelId, EffectAddress(tailLow), {tail.data(), tailCount});
+  return emitter.EmitBulkDump(modelId, xg_block::EffectAddress(tailLow), {tail.data(), tailCount});
 }
 
 bool EffectModel::SendSlotChanges(EffectKind kind, std::size_t type, unsigned pauseMs) {
@@ -262,14 +426,45 @@ bool EffectModel::SendVariationChanges(std::size_t type, unsigned pauseMs) {
   return true;
 }
 
+bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
+  const UnknownType& unknown = unknown_[Index(kind)];
+  const std::size_t length = EffectRowLength(kind);
+  const std::size_t first = kind == EffectKind::Variation ? 0 : kFirstEffectParamSlot;
+  const bool allReceived = std::all_of(unknown.received.begin() + static_cast<std::ptrdiff_t>(first),
+                                       unknown.received.begin() + static_cast<std::ptrdiff_t>(length),
+                                       [](bool received) { return received; });
+  // What came as a whole block goes back as one.
+  if (allReceived) {
+    return SendBlockDumps(kind, unknown.number, CurrentRow(kind), NothingUnused(kind),
+                          unknown.settings, pauseMs);
+  }
+  XgEmitter& emitter = model_.Emitter();
+  if (!emitter.EmitParameterChange(xg_block::EffectAddress(EffectTypeAddress(kind)),
+                                   unknown.number)) {
+    return false;
+  }
+  emitter.Pause(pauseMs);
+  for (std::size_t i = first; i < length; ++i) {
+    if (!unknown.received[i]) continue;
+    const bool sent = kind == EffectKind::Variation ? EmitVariationParam(i + 1, unknown.values[i])
+                                                    : EmitSlot(kind, i, unknown.values[i]);
+    if (!sent) return false;
+    emitter.Pause(pauseMs);
+  }
+  if (kind != EffectKind::Variation) return true;
+  for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
+    if (unknown.settings[s] == kVariationSettingsDefaults[s]) continue;
+    if (!EmitVariationSetting(s, unknown.settings[s])) return false;
+    emitter.Pause(pauseMs);
+  }
+  return true;
+}
+
 // --- Received parameter changes -------------------------------------------
 
 bool EffectModel::StoreEffectParameter(std::span<const std::uint8_t> message) {
   if (message.size() < kOneByteChangeSize) return false;
-  if (message[kChangeAddressHigh] != kEffectAddressHigh ||
-      message[kChangeAddressMid] != kEffectAddressMid) {
-    return false;
-  }
+  if (!xg_block::IsEffect(message[kChangeAddressHigh], message[kChangeAddressMid])) return false;
   const std::uint8_t low = message[kChangeAddressLow];
   const std::uint8_t first = message[kChangeData];
   const bool hasPair = message.size() >= kTwoByteChangeSize;
@@ -279,76 +474,51 @@ bool EffectModel::StoreEffectParameter(std::span<const std::uint8_t> message) {
     return hasPair && StoreTypeChange(EffectKind::Reverb, first, second);
   if (low == kChorusTypeAddressLow)
     return hasPair && StoreTypeChange(EffectKind::Chorus, first, second);
-  if (low == kVariationTypeAddressLow) return hasPair && StoreVariationTypeChange(first, second);
+  if (low == kVariationTypeAddressLow)
+    return hasPair && StoreTypeChange(EffectKind::Variation, first, second);
   if (low < kChorusTypeAddressLow) return StoreSlot(EffectKind::Reverb, low, first);
   if (low < kVariationTypeAddressLow) return StoreSlot(EffectKind::Chorus, low, first);
   if (const auto setting = VariationSettingForAddress(low)) {
-    return StoreVariationSetting(*setting, first);
+    StoreSetting(*setting, first);
+    RaiseChanged(EffectKind::Variation);
+    return true;
   }
   const auto param = VariationParamForAddress(low);
   if (!param) return false;
-  if (*param > kVariationTwoByteParamCount) return StoreVariationParam(*param, first);
-  return hasPair && StoreVariationParam(*param, first * 128 + second);
+  if (*param <= kVariationTwoByteParamCount && !hasPair) return false;
+  StoreValue(EffectKind::Variation, *param - 1,
+             *param > kVariationTwoByteParamCount ? first : first * 128 + second);
+  RaiseChanged(EffectKind::Variation);
+  return true;
 }
 
 bool EffectModel::StoreTypeChange(EffectKind kind, std::uint8_t msb, std::uint8_t lsb) {
   const auto type = FindEffectType(kind, msb, lsb);
-  if (!type) return false;
-  // The synthesizer has just loaded the type's defaults; so does the row.
-  ResetEffectRow(kind, *type);
-  SetType(kind, static_cast<int>(*type));
+  if (!type) {
+    EnterUnknownType(kind, msb, lsb);
+  } else {
+    const VariationSettings previous = CurrentVariationSettings();
+    // The synthesizer has just loaded the type's defaults; so does the row.
+    SetType(kind, static_cast<int>(*type));
+    ResetEffectRow(kind, *type);
+    if (kind == EffectKind::Variation) {
+      // Connection and part are global: a new type does not take them away.
+      VariationSettings settings = kVariationSettingsDefaults;
+      settings[kConnectionIndex] = previous[kConnectionIndex];
+      settings[kPartIndex] = previous[kPartIndex];
+      PutVariationSettings(*type, settings);
+    }
+  }
+  model_.PublishWhole(EffectBlock(kind));
   RaiseChanged(kind);
-  return true;
-}
-
-bool EffectModel::StoreVariationTypeChange(std::uint8_t msb, std::uint8_t lsb) {
-  const auto type = FindEffectType(EffectKind::Variation, msb, lsb);
-  if (!type) return false;
-  // Connection and part are global: a new type does not take them away.
-  const auto previous =
-      *GetVariationSettings(static_cast<std::size_t>(Type(EffectKind::Variation)));
-  SetType(EffectKind::Variation, static_cast<int>(*type));
-  ResetEffectRow(EffectKind::Variation, *type);
-  VariationSettings settings = kVariationSettingsDefaults;
-  settings[kConnectionIndex] = previous[kConnectionIndex];
-  settings[kPartIndex] = previous[kPartIndex];
-  PutVariationSettings(*type, settings);
-  RaiseChanged(EffectKind::Variation);
   return true;
 }
 
 bool EffectModel::StoreSlot(EffectKind kind, std::uint8_t addressLow, std::uint8_t value) {
   const auto slot = EffectSlotForAddress(kind, addressLow);
   if (!slot || *slot < kFirstEffectParamSlot) return false;
-  const auto type = static_cast<std::size_t>(Type(kind));
-  auto row = GetEffectRow(kind, type);
-  if (!row) return false;
-  row->Values()[*slot] = value;
-  if (!PutEffectRow(kind, type, *row)) return false;
+  StoreValue(kind, *slot, value);
   RaiseChanged(kind);
-  return true;
-}
-
-bool EffectModel::StoreVariationParam(std::size_t param, std::int32_t value) {
-  const auto type = static_cast<std::size_t>(Type(EffectKind::Variation));
-  auto row = GetEffectRow(EffectKind::Variation, type);
-  if (!row || param < 1 || param > row->Size()) return false;
-  row->Values()[param - 1] = value;
-  if (!PutEffectRow(EffectKind::Variation, type, *row)) return false;
-  RaiseChanged(EffectKind::Variation);
-  return true;
-}
-
-bool EffectModel::StoreVariationSetting(std::size_t setting, std::uint8_t value) {
-  const auto type = static_cast<std::size_t>(Type(EffectKind::Variation));
-  auto settings = GetVariationSettings(type);
-  if (!settings || setting >= settings->size()) return false;
-  (*settings)[setting] = value;
-  PutVariationSettings(type, *settings);
-  if (setting == kConnectionIndex || setting == kPartIndex) {
-    SpreadConnectionAndPart((*settings)[kConnectionIndex], (*settings)[kPartIndex]);
-  }
-  RaiseChanged(EffectKind::Variation);
   return true;
 }
 
@@ -357,10 +527,7 @@ bool EffectModel::StoreVariationSetting(std::size_t setting, std::uint8_t value)
 bool EffectModel::StoreEffectBulk(std::span<const std::uint8_t> message) {
   const auto count = BulkByteCount(message);
   if (!count || message.size() != *count + kBulkOverhead) return false;
-  if (message[kBulkAddressHigh] != kEffectAddressHigh ||
-      message[kBulkAddressMid] != kEffectAddressMid) {
-    return false;
-  }
+  if (!xg_block::IsEffect(message[kBulkAddressHigh], message[kBulkAddressMid])) return false;
   const auto data = message.subspan(kBulkHeaderSize, *count);
   switch (message[kBulkAddressLow]) {
     case kReverbTypeAddressLow:
@@ -386,54 +553,79 @@ bool EffectModel::StoreEffectBulk(std::span<const std::uint8_t> message) {
 bool EffectModel::StoreTypeDump(EffectKind kind, std::span<const std::uint8_t> data) {
   if (data.size() < kTypeNumberSize) return false;
   const auto type = FindEffectType(kind, data[0], data[1]);
-  if (!type) return false;
-  SetType(kind, static_cast<int>(*type));
+  if (type) {
+    SetType(kind, static_cast<int>(*type));
+  } else {
+    EnterUnknownType(kind, data[0], data[1]);
+  }
   StoreRun(kind, kFirstEffectParamSlot, TailSlot(kind), data.subspan(kTypeNumberSize));
   return true;
 }
 
 void EffectModel::StoreRun(EffectKind kind, std::size_t firstSlot, std::size_t endSlot,
                            std::span<const std::uint8_t> data) {
-  const auto type = static_cast<std::size_t>(Type(kind));
-  auto row = GetEffectRow(kind, type);
-  const auto defaults = DefaultEffectRow(kind, type);
-  if (row && defaults) {
-    endSlot = std::min(endSlot, row->Size());
-    for (std::size_t i = 0; i < data.size() && firstSlot + i < endSlot; ++i) {
-      const std::size_t slot = firstSlot + i;
-      const bool unused = defaults->Values()[slot] == kEffectParamUnused;
-      row->Values()[slot] = unused ? kEffectParamUnused : data[i];
+  endSlot = std::min(endSlot, EffectRowLength(kind));
+  if (IsKnownType(kind)) {
+    const auto type = static_cast<std::size_t>(Type(kind));
+    auto row = GetEffectRow(kind, type);
+    const auto defaults = DefaultEffectRow(kind, type);
+    if (row && defaults) {
+      for (std::size_t i = 0; i < data.size() && firstSlot + i < endSlot; ++i) {
+        const std::size_t slot = firstSlot + i;
+        const bool unused = defaults->Values()[slot] == kEffectParamUnused;
+        row->Values()[slot] = unused ? kEffectParamUnused : data[i];
+      }
+      PutEffectRow(kind, type, *row);
     }
-    PutEffectRow(kind, type, *row);
+  } else {
+    UnknownType& unknown = unknown_[Index(kind)];
+    for (std::size_t i = 0; i < data.size() && firstSlot + i < endSlot; ++i) {
+      unknown.values[firstSlot + i] = data[i];
+      unknown.received[firstSlot + i] = true;
+    }
   }
+  model_.PublishWhole(EffectBlock(kind));
   RaiseChanged(kind);
 }
 
 bool EffectModel::StoreVariationDump(std::span<const std::uint8_t> data) {
   if (data.size() < kTypeNumberSize) return false;
-  const auto type = FindEffectType(EffectKind::Variation, data[0], data[1]);
-  if (!type) return false;
-  SetType(EffectKind::Variation, static_cast<int>(*type));
+  constexpr EffectKind kind = EffectKind::Variation;
+  const auto type = FindEffectType(kind, data[0], data[1]);
+  if (type) {
+    SetType(kind, static_cast<int>(*type));
+  } else {
+    EnterUnknownType(kind, data[0], data[1]);
+  }
 
-  auto row = *GetEffectRow(EffectKind::Variation, *type);
-  const auto defaults = *DefaultEffectRow(EffectKind::Variation, *type);
+  const EffectRow defaults =
+      type ? DefaultEffectRow(kind, *type).value_or(NothingUnused(kind)) : NothingUnused(kind);
+  UnknownType& unknown = unknown_[Index(kind)];
+  EffectRow row = CurrentRow(kind);
   for (std::size_t p = 0; p < kVariationTwoByteParamCount; ++p) {
     const std::size_t at = kTypeNumberSize + 2 * p;
     if (at + 1 >= data.size()) break;
     const bool unused = defaults.Values()[p] == kEffectParamUnused;
     row.Values()[p] = unused ? kEffectParamUnused : data[at] * 128 + data[at + 1];
+    unknown.received[p] = !type;
   }
-  PutEffectRow(EffectKind::Variation, *type, row);
 
-  auto settings = *GetVariationSettings(*type);
+  VariationSettings settings = CurrentVariationSettings();
   for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
     const std::size_t at = kVariationSettingsOffset + s;
     if (at >= data.size()) break;
     settings[s] = data[at];
   }
-  PutVariationSettings(*type, settings);
-  SpreadConnectionAndPart(settings[kConnectionIndex], settings[kPartIndex]);
-  RaiseChanged(EffectKind::Variation);
+  if (type) {
+    PutEffectRow(kind, *type, row);
+    PutVariationSettings(*type, settings);
+  } else {
+    std::copy(row.Values().begin(), row.Values().end(), unknown.values.begin());
+    unknown.settings = settings;
+  }
+  Spread(settings[kConnectionIndex], settings[kPartIndex]);
+  model_.PublishWhole(EffectBlock(kind));
+  RaiseChanged(kind);
   return true;
 }
 

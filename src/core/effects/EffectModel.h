@@ -2,21 +2,34 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "effects/EffectKind.h"
 #include "effects/EffectRows.h"
 #include "effects/EffectTypeTables.h"
+#include "model/ModelChange.h"
 
 namespace ravlo {
 
 class XgModel;
 
 // The three effect blocks: every type's current row (EffectRows), which type
-// each block runs, and the operations that turn effect edits into messages,
-// send a whole block and store what a file brings. Setters store nothing.
-class EffectModel : public EffectRows {
+// each block runs, and the operations that change them: the parameter
+// setters, a new type or the type's defaults from the editors, a whole block
+// in a pass, what a file or a read-back brings. Every change stores what went
+// out and tells the model's observers; a failed send stores nothing.
+//
+// A type the tables do not hold (larger XG instruments have more) is kept as
+// it came, by its two type bytes and the values received for it, and goes
+// back out as it came.
+class EffectModel : private EffectRows {
  public:
+  // Reading every type's values; writing goes through the operations below.
+  using EffectRows::GetEffectRow;
+  using EffectRows::GetVariationSettings;
+
   static constexpr int kDefaultReverbType = 1;
   static constexpr int kDefaultChorusType = 1;
   static constexpr int kDefaultVariationType = 20;
@@ -26,26 +39,44 @@ class EffectModel : public EffectRows {
   explicit EffectModel(XgModel& model) : model_(model) {}
 
   // Every row and every VariationSettings at its defaults, and the XG
-  // default type in each block.
+  // default type in each block; the model tells its observers.
   void ResetToDefaults();
 
-  int Type(EffectKind kind) const { return types_[static_cast<std::size_t>(kind)]; }
-  // False (nothing changed) for an index outside the kind's table.
-  bool SetType(EffectKind kind, int typeIndex);
+  // The type index the block runs; EffectTypeCount(kind) while it runs a type
+  // the tables do not hold.
+  int Type(EffectKind kind) const { return types_[Index(kind)]; }
+  bool IsKnownType(EffectKind kind) const;
+  // The two type bytes of what the block runs.
+  std::array<std::uint8_t, 2> TypeNumber(EffectKind kind) const;
+  // The type's name, or "Unknown (5E 00)" for a type the tables do not hold.
+  std::string TypeDisplayName(EffectKind kind) const;
+  // What the block runs now: the current type's row, or what came for an
+  // unknown type (0 where nothing came).
+  EffectRow CurrentRow(EffectKind kind) const;
+  VariationSettings CurrentVariationSettings() const;
 
   // Reverb or Chorus: slot 2..19 / 2..20, one 9-byte change; a value above
   // 254 sends nothing and succeeds. Variation: parameter 1..10 as a 10-byte
-  // change (MSB, LSB), 11..16 as a 9-byte change.
+  // change (MSB, LSB), 11..16 as a 9-byte change. Stored in the current
+  // type's row.
   bool SetEffectParameter(EffectKind kind, int slotOrParameter, int value);
   // A VariationSettings byte: a 9-byte change at 0x56 + setting.
   bool SetEffectParameter(VariationSetting setting, int value);
+  // The connection and the part are one setting for every type.
   bool SetVariationConnection(bool system);
   bool SetVariationPart(int part);
 
-  // Makes `typeIndex` current and sends the block: two bulk dumps with the
-  // pause between them, or the type change and every value that differs
-  // from its default, each followed by the pause.
-  bool SendEffectBlock(EffectKind kind, int typeIndex, bool nonDefaultOnly, unsigned pauseMs);
+  // The editors' type list: the block runs `typeIndex` with the values last
+  // edited for it, sent as the block's two dumps with the pause between.
+  bool ChangeType(EffectKind kind, int typeIndex);
+  // The editors' Default: the current type's default values (for Variation
+  // also its default settings, insertion connection and no part), sent as the
+  // two dumps. False for an unknown type.
+  bool RestoreTypeDefaults(EffectKind kind);
+
+  // The pass: two bulk dumps with the pause between them, or the type change
+  // and every value that differs from its default, each followed by the pause.
+  bool SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned pauseMs);
 
   // Stores a received effect parameter change (already passed on). False
   // when the message is too short or its address is not an effect slot.
@@ -54,20 +85,41 @@ class EffectModel : public EffectRows {
   bool StoreEffectBulk(std::span<const std::uint8_t> message);
 
  private:
+  // What came for a type the tables do not hold: its type bytes, every value
+  // by slot (Reverb, Chorus) or parameter (Variation), and which of them came.
+  struct UnknownType {
+    std::array<std::uint8_t, 2> number{};
+    std::array<std::int32_t, kMaxEffectRowLength> values{};
+    std::array<bool, kMaxEffectRowLength> received{};
+    VariationSettings settings{};
+  };
+
+  static std::size_t Index(EffectKind kind) { return static_cast<std::size_t>(kind); }
+  bool SetType(EffectKind kind, int typeIndex);
+
   // One parameter change each; the values are taken as the wire can carry them.
   bool EmitSlot(EffectKind kind, std::size_t slot, int32_t value);
   bool EmitVariationParam(std::size_t param, int32_t value);
   bool EmitVariationSetting(std::size_t setting, int32_t value);
 
-  bool SendBlockDumps(EffectKind kind, std::size_t type, unsigned pauseMs);
+  // The block's two dumps from the given values.
+  bool SendBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> number, const EffectRow& values,
+                      const EffectRow& defaults, const VariationSettings& settings,
+                      unsigned pauseMs);
   bool SendSlotChanges(EffectKind kind, std::size_t type, unsigned pauseMs);
   bool SendVariationChanges(std::size_t type, unsigned pauseMs);
+  // An unknown type as it came: the type change, then each value that came.
+  bool SendUnknownType(EffectKind kind, unsigned pauseMs);
+
+  // Stores one value of the current type (or of the unknown one) and tells.
+  void StoreValue(EffectKind kind, std::size_t slotOrParam, int32_t value);
+  void StoreSetting(std::size_t setting, std::uint8_t value);
+  void EnterUnknownType(EffectKind kind, std::uint8_t msb, std::uint8_t lsb);
+  // Connection and part into every type's settings, the unknown one's too.
+  void Spread(std::uint8_t connection, std::uint8_t part);
 
   bool StoreTypeChange(EffectKind kind, std::uint8_t msb, std::uint8_t lsb);
-  bool StoreVariationTypeChange(std::uint8_t msb, std::uint8_t lsb);
   bool StoreSlot(EffectKind kind, std::uint8_t addressLow, std::uint8_t value);
-  bool StoreVariationParam(std::size_t param, int32_t value);
-  bool StoreVariationSetting(std::size_t setting, std::uint8_t value);
 
   bool StoreTypeDump(EffectKind kind, std::span<const std::uint8_t> data);
   bool StoreVariationDump(std::span<const std::uint8_t> data);
@@ -77,9 +129,14 @@ class EffectModel : public EffectRows {
                 std::span<const std::uint8_t> data);
 
   void RaiseChanged(EffectKind kind);
+  void Publish(EffectKind kind, std::uint8_t addressLow, int32_t old, int32_t value);
 
   XgModel& model_;
   std::array<int, 3> types_{kDefaultReverbType, kDefaultChorusType, kDefaultVariationType};
+  std::array<UnknownType, 3> unknown_{};
 };
+
+// The model block of an effect kind's notices.
+ModelBlock EffectBlock(EffectKind kind);
 
 }  // namespace ravlo

@@ -238,20 +238,6 @@ extern const std::array<VariationTypeRecord, kVariationTypeCount> kVariationType
 extern const std::array<VariationRow, kVariationTypeCount> kVariationDefaultRows;
 extern const std::array<ParamDescriptor, kParamDescriptorCount> kParamDescriptors;
 extern const std::array<ParamLayout, kParamLayoutCount> kParamLayouts;
-extern const VariationSettings kVariationSettingsDefaults;
 extern const std::array<std::string_view, kAmpTypeCount> kAmpTypeLabels;
-
-// XG address low of each row slot.
-extern const std::array<uint8_t, kReverbSlotCount> kReverbParamMap;
-extern const std::array<uint8_t, kChorusSlotCount> kChorusParamMap;
-
-// Editor ranges of the slots that have a control.
-extern const std::array<std::optional<ParamRange>, kReverbSlotCount> kReverbSlotRanges;
-extern const std::array<std::optional<ParamRange>, kChorusSlotCount> kChorusSlotRanges;
-
-// Names under which the review lists the parameters of received messages.
-extern const std::array<std::string_view, kReverbSlotCount> kReverbReviewNames;
-extern const std::array<std::string_view, kChorusSlotCount> kChorusReviewNames;
-extern const std::array<std::string_view, kVariationSettingCount> kVariationSettingReviewNames;
 
 }  // namespace ravlo

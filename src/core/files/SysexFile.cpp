@@ -61,7 +61,7 @@ bool SysexFile::Read(const std::string& path) {
   image_ = std::move(image);
   lastKind_ = Kind::None;
   if (IsVoiceBankFile(image_)) {
-    const VoiceBankConversion conversion = ConvertVoiceBank(image_, path, model_.UnitNumber());
+    const VoiceBankConversion conversion = ConvertVoiceBank(image_, path, model_.Unit());
     for (const std::string& error : conversion.errors)
       prompts_.ShowMessage(error, MessageIcon::Stop);
     lastKind_ = Kind::VoiceBank;
@@ -69,6 +69,8 @@ bool SysexFile::Read(const std::string& path) {
   }
   const IntakeResult result = intake_.LoadSysexStream(image_, directory_);
   lastKind_ = result.midiFile ? Kind::MidiFile : Kind::PlainSysex;
+  // Without a word the user would take the unchanged windows for the file.
+  if (result.Empty()) prompts_.ShowMessage("The file " + path + " holds no XG data.");
   return true;
 }
 

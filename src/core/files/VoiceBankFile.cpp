@@ -70,7 +70,7 @@ std::vector<UserVoice> ReadVoiceBankVoices(std::span<const std::uint8_t> image) 
   return voices;
 }
 
-std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, int unit) {
+std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, UnitNumber unit) {
   const std::vector<UserVoice> voices = ReadVoiceBankVoices(image);
   if (voices.size() != static_cast<std::size_t>(kVoiceBankVoiceCount)) return std::nullopt;
   VoiceBankImages images;
@@ -98,7 +98,7 @@ std::string VoiceBankOutputPath(const std::string& bankPath, int file) {
 }
 
 VoiceBankConversion ConvertVoiceBank(std::span<const std::uint8_t> image,
-                                     const std::string& bankPath, int unit) {
+                                     const std::string& bankPath, UnitNumber unit) {
   VoiceBankConversion conversion;
   const std::optional<VoiceBankImages> images = BuildVoiceBankImages(image, unit);
   if (!images) return conversion;

@@ -10,6 +10,8 @@
 
 #include "uservoice/UserVoice.h"
 
+#include "model/Indices.h"
+
 namespace ravlo {
 
 // A QS300 voice bank file (.q3v): 128 voices whose elements are kept in one
@@ -36,7 +38,7 @@ std::vector<UserVoice> ReadVoiceBankVoices(std::span<const std::uint8_t> image);
 
 // The four outputs, each the 32 user voice dumps of voices 32*f + j addressed
 // to voice number j. None unless the image has the bank's size.
-std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, int unit);
+std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, UnitNumber unit);
 
 // The name of output `file` (0..3): the path without its extension, then the
 // digit and ".syx". "" for any other index.
@@ -52,6 +54,6 @@ struct VoiceBankConversion {
 // Writes the four outputs beside `bankPath`, replacing old files. A file that
 // cannot be written is reported in `errors` and the next one is still tried.
 VoiceBankConversion ConvertVoiceBank(std::span<const std::uint8_t> image,
-                                     const std::string& bankPath, int unit);
+                                     const std::string& bankPath, UnitNumber unit);
 
 }  // namespace ravlo

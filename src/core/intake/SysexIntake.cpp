@@ -19,16 +19,19 @@ namespace {
 
 constexpr std::size_t kParameterChangeMinimum = 9;
 constexpr std::size_t kUniversalMinimum = 6;
-constexpr std::uint8_t kDrumSetupHigh = 0x30;
 constexpr std::size_t kDrumNoteDumpSize = 16;
+// A parameter change carries its data from here; a two-byte one is 10 bytes long.
+constexpr std::size_t kChangeData = 7;
+constexpr std::size_t kPairChangeSize = 10;
+constexpr std::size_t kTuneChangeSize = 12;
 
-bool IsAdAddress(std::uint8_t high, std::uint8_t mid) {
-  return (high == 0x10 && (mid == 0x00 || mid == 0x01)) || (high == 0x11 && mid == 0x00);
-}
-
-bool IsDrumSetupHigh(std::uint8_t high) {
-  return high == kDrumSetupHigh || high == kDrumSetupHigh + 1;
-}
+// System address lows the intake takes.
+constexpr std::uint8_t kMasterTuneLow = 0x00;
+constexpr std::uint8_t kMasterVolumeLow = 0x04;
+constexpr std::uint8_t kTransposeLow = 0x06;
+constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
+constexpr std::uint8_t kXgSystemOnLow = 0x7E;
+constexpr std::uint8_t kAllParameterResetLow = 0x7F;
 
 std::string Format(const char* format, std::uint32_t first, std::uint32_t second) {
   char text[160];
@@ -45,7 +48,6 @@ SysexIntake::SysexIntake(XgModel& model, UserPrompts& prompts, ProgressLabel& pr
 IntakeResult SysexIntake::LoadSysexStream(std::span<std::uint8_t> image,
                                           const std::string& errorDirectory) {
   progress_.Show();
-  host_.AutoReset();
   const IntakeResult result = TakeIn(image);
   OfferUnrecognised(result, errorDirectory);
   progress_.Close();
@@ -59,12 +61,20 @@ IntakeResult SysexIntake::TakeIn(std::span<std::uint8_t> image) {
   SysexScanner scanner =
       result.midiFile ? SysexScanner::MidiFile(image) : SysexScanner::Plain(image);
   IntakeCounts& counts = result.counts;
+  partsTouched_ = false;
+  bool resetSent = false;
   while (const auto scanned = scanner.Next()) {
     const std::uint32_t number = counts.recognisedMessages + counts.unrecognisedMessages + 1;
     progress_.SetItem("Sysex Msg " + std::to_string(number));
     const std::span<const std::uint8_t> message = scanner.MessageBytes(*scanned);
     const auto length = static_cast<std::uint32_t>(message.size());
-    if (ApplyMessage(message)) {
+    model_.Emitter().Pause(messagePauseMs_);
+    const Route route = Classify(message);
+    if (route != Route::Unrecognised && !resetSent) {
+      resetSent = true;
+      host_.AutoReset();
+    }
+    if (route != Route::Unrecognised && Apply(route, message)) {
       ++counts.recognisedMessages;
       counts.recognisedBytes += length;
     } else {
@@ -73,6 +83,8 @@ IntakeResult SysexIntake::TakeIn(std::span<std::uint8_t> image) {
       counts.unrecognisedBytes += length;
     }
   }
+  // The channel rows follow what the file left in the parts.
+  if (partsTouched_) model_.Channels().SyncAllChannelsFromParts();
   return result;
 }
 
@@ -99,21 +111,118 @@ void SysexIntake::OfferUnrecognised(const IntakeResult& result, const std::strin
 
 bool SysexIntake::ApplyMessage(std::span<const std::uint8_t> m) {
   model_.Emitter().Pause(messagePauseMs_);
+  const Route route = Classify(m);
+  return route != Route::Unrecognised && Apply(route, m);
+}
+
+// --- Where a message goes ------------------------------------------------------
+
+SysexIntake::Route SysexIntake::Classify(std::span<const std::uint8_t> m) const {
   const std::size_t length = m.size();
   if (length >= kParameterChangeMinimum) {
-    if (m[1] != kYamahaId || !IsXgFamilyModel(m[3])) return false;
+    if (m[1] != kYamahaId || !IsXgFamilyModel(m[3])) return Route::Unrecognised;
     switch (m[2] >> 4) {
       case 0:
-        return ApplyBulkDump(m);
+        return ClassifyBulk(m);
       case 1:
-        return ApplyParameterChange(m);
+        return ClassifyParameterChange(m);
       default:
-        return false;
+        return Route::Unrecognised;
     }
   }
   if (length >= kUniversalMinimum &&
       (m[1] == kUniversalNonRealTime || m[1] == kUniversalRealTime)) {
-    return PassOn(m);
+    return Route::PassOn;
+  }
+  return Route::Unrecognised;
+}
+
+SysexIntake::Route SysexIntake::ClassifyBulk(std::span<const std::uint8_t> m) const {
+  if (m.size() != *BulkByteCount(m) + kBulkOverhead) return Route::Unrecognised;
+  const std::uint8_t id = m[3];
+  if (id == kAdModelId || id == kMixerModelId) return Route::PassOn;
+  if (id == kQs300ModelId) return Route::UserVoice;
+
+  const std::uint8_t high = m[6];
+  const std::uint8_t mid = m[7];
+  if (xg_block::IsSystem(high, mid)) return Route::SystemBulk;
+  if (xg_block::IsEffect(high, mid)) return Route::EffectBulk;
+  if (high == xg_block::kPartHigh && mid < kPartCount) {
+    return model_.Parts().IsPart(PartIndex::FromIndex(mid)) ? Route::PartBulk
+                                                            : Route::Unrecognised;
+  }
+  if (xg_block::IsAd(high, mid)) return Route::PassOn;
+  if (xg_block::IsDrumSetup(high)) {
+    const bool note = model_.Drums().Note(high & 0x0F, DrumNote::FromMidiNote(mid)) != nullptr;
+    return m[5] == kDrumNoteDumpSize && note ? Route::DrumBulk : Route::Unrecognised;
+  }
+  return Route::Unrecognised;
+}
+
+SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uint8_t> m) const {
+  const std::uint8_t id = m[3];
+  if (id == kAdModelId || id == kMixerModelId) return Route::PassOn;
+  if (id == kQs300ModelId) return Route::UserVoice;
+
+  const std::uint8_t high = m[4];
+  const std::uint8_t mid = m[5];
+  const std::uint8_t low = m[6];
+  if (xg_block::IsSystem(high, mid)) {
+    switch (low) {
+      case kMasterTuneLow:
+        return m.size() >= kTuneChangeSize ? Route::SystemParameter : Route::Unrecognised;
+      case kMasterVolumeLow:
+      case kTransposeLow:
+      case kXgSystemOnLow:
+      case kAllParameterResetLow:
+        return Route::SystemParameter;
+      case kDrumSetupResetLow:
+        return m[kChangeData] <= 1 && model_.Drums().IsSetup(m[kChangeData])
+                   ? Route::SystemParameter
+                   : Route::Unrecognised;
+      default:
+        return Route::Unrecognised;
+    }
+  }
+  if (xg_block::IsEffect(high, mid)) return Route::EffectParameter;
+  if (high == xg_block::kPartHigh && mid < kPartCount) {
+    const bool part = model_.Parts().IsPart(PartIndex::FromIndex(mid));
+    const bool complete = low != part_address::kDetuneMsb || m.size() >= kPairChangeSize;
+    return part && low <= part_address::kLast && complete ? Route::PartParameter
+                                                          : Route::Unrecognised;
+  }
+  if (xg_block::IsAd(high, mid)) return Route::PassOn;
+  if (xg_block::IsDrumSetup(high) && DrumSetups::IsNote(mid)) {
+    const bool note = model_.Drums().Note(high & 0x0F, DrumNote::FromMidiNote(mid)) != nullptr;
+    return note && low < kDrumParameterCount ? Route::DrumParameter : Route::Unrecognised;
+  }
+  return Route::Unrecognised;
+}
+
+bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
+  switch (route) {
+    case Route::Unrecognised:
+      return false;
+    case Route::PassOn:
+      return PassOn(m);
+    case Route::UserVoice:
+      return model_.UserVoices().TakeInUserVoice(m);
+    case Route::SystemBulk:
+      return PassOn(m) && StoreSystemBulk(m);
+    case Route::EffectBulk:
+      return PassOn(m) && model_.Effects().StoreEffectBulk(m);
+    case Route::PartBulk:
+      return PassOn(m) && StorePartBulk(m);
+    case Route::DrumBulk:
+      return PassOn(m) && StoreDrumBulk(m);
+    case Route::SystemParameter:
+      return ApplySystemParameter(m);
+    case Route::EffectParameter:
+      return PassOn(m) && model_.Effects().StoreEffectParameter(m);
+    case Route::PartParameter:
+      return PassOn(m) && StorePartParameter(m);
+    case Route::DrumParameter:
+      return PassOn(m) && StoreDrumParameter(m);
   }
   return false;
 }
@@ -122,46 +231,19 @@ bool SysexIntake::PassOn(std::span<const std::uint8_t> m) {
   return model_.Emit(m);
 }
 
-bool SysexIntake::ApplyBulkDump(std::span<const std::uint8_t> m) {
-  if (m.size() != *BulkByteCount(m) + kBulkOverhead) return false;
-  const std::uint8_t id = m[3];
-  if (id == kAdModelId || id == kMixerModelId) return PassOn(m);
-  if (id == kQs300ModelId) return model_.UserVoices().TakeInUserVoice(m);
-
-  const std::uint8_t high = m[6];
-  const std::uint8_t mid = m[7];
-  if (high == 0x00 && mid == 0x00) {
-    StoreSystemBulk(m);
-    model_.Events().RaiseMark(RefreshMark::System, 0);
-    return PassOn(m);
-  }
-  if (high == 0x02 && mid == 0x01) return PassOn(m) && model_.Effects().StoreEffectBulk(m);
-  if (high == 0x08 && mid < kPartCount) {
-    if (!StorePartBulk(m)) return false;
-    model_.Events().RaiseMark(RefreshMark::Part, mid);
-    return PassOn(m);
-  }
-  if (IsAdAddress(high, mid)) return PassOn(m);
-  if (IsDrumSetupHigh(high)) {
-    if (!StoreDrumBulk(m)) return false;
-    model_.Events().RaiseMark(RefreshMark::Drum, 0);
-    return PassOn(m);
-  }
-  return false;
-}
+// --- Storing what went ------------------------------------------------------------
 
 bool SysexIntake::StoreSystemBulk(std::span<const std::uint8_t> m) {
   // A dump may carry only part of the block; its bytes land at their own
   // addresses and nothing past the block is written.
-  const std::span<const std::uint8_t> data = m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead);
-  SystemBytes& block = model_.System().Bytes();
-  for (std::size_t i = 0; i < data.size() && m[8] + i < block.size(); ++i)
-    block[m[8] + i] = data[i];
+  model_.System().StoreBytes(m[8], m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead));
+  model_.Events().RaiseMark(RefreshMark::System, 0);
   return true;
 }
 
 bool SysexIntake::StorePartBulk(std::span<const std::uint8_t> m) {
-  PartRecord* record = model_.Parts().Record(m[7]);
+  const PartIndex part = PartIndex::FromIndex(m[7]);
+  const PartRecord* record = model_.Parts().Record(part);
   if (record == nullptr) return false;
   const std::span<const std::uint8_t> data = m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead);
   const bool fromStart = m[8] == 0;
@@ -171,81 +253,67 @@ bool SysexIntake::StorePartBulk(std::span<const std::uint8_t> m) {
                         ? PartTable::IsDrumMode(data[part_address::kPartMode])
                         : PartTable::IsDrumMode((*record)[part_address::kPartMode]);
   const PartRecord& defaults = PartTemplateFor(drum);
+  std::vector<std::uint8_t> bytes;
   for (std::size_t i = 0; i < data.size() && first + i <= part_address::kLast; ++i) {
     const std::size_t address = first + i;
-    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[i];
+    bytes.push_back(defaults[address] == kNoParameter ? kNoParameter : data[i]);
   }
+  model_.Parts().StorePartBytes(part, static_cast<int>(first), bytes);
+  partsTouched_ = true;
+  model_.Events().RaiseMark(RefreshMark::Part, m[7]);
   return true;
 }
 
 bool SysexIntake::StoreDrumBulk(std::span<const std::uint8_t> m) {
-  if (m[5] != kDrumNoteDumpSize || m.size() < kBulkHeaderSize + kDrumNoteDumpSize) return false;
-  DrumNoteRecord* note = model_.Drums().Note(m[6] & 0x0F, m[7]);
-  if (note == nullptr) return false;
-  return note->SetParameters(m.subspan(kBulkHeaderSize, kDrumNoteDumpSize));
+  if (!model_.Drums().StoreDrumParameters(m[6] & 0x0F, DrumNote::FromMidiNote(m[7]), 0,
+                                          m.subspan(kBulkHeaderSize, kDrumNoteDumpSize))) {
+    return false;
+  }
+  model_.Events().RaiseMark(RefreshMark::Drum, 0);
+  return true;
 }
 
-bool SysexIntake::ApplyParameterChange(std::span<const std::uint8_t> m) {
-  const std::uint8_t id = m[3];
-  if (id == kAdModelId || id == kMixerModelId) return PassOn(m);
-  if (id == kQs300ModelId) return model_.UserVoices().TakeInUserVoice(m);
-
-  const std::uint8_t high = m[4];
-  const std::uint8_t mid = m[5];
+bool SysexIntake::StorePartParameter(std::span<const std::uint8_t> m) {
   const std::uint8_t low = m[6];
-  if (high == 0x00 && mid == 0x00) return ApplySystemParameter(m);
-  if (high == 0x02 && mid == 0x01) return PassOn(m) && model_.Effects().StoreEffectParameter(m);
-  if (high == 0x08 && mid < kPartCount) {
-    PartRecord* record = model_.Parts().Record(mid);
-    if (record == nullptr || low > part_address::kLast) return false;
-    const bool detune = low == part_address::kDetuneMsb;
-    if (detune && m.size() < 10) return false;
-    if (!PassOn(m)) return false;
-    (*record)[low] = m[7];
-    if (detune) (*record)[part_address::kDetuneLsb] = m[8];
-    model_.Events().RaiseMark(RefreshMark::Part, mid);
-    return true;
+  const std::size_t count = low == part_address::kDetuneMsb ? 2 : 1;
+  if (!model_.Parts().StorePartBytes(PartIndex::FromIndex(m[5]), low,
+                                     m.subspan(kChangeData, count))) {
+    return false;
   }
-  if (IsAdAddress(high, mid)) return PassOn(m);
-  if (IsDrumSetupHigh(high) && DrumSetups::IsNote(mid)) {
-    DrumNoteRecord* note = model_.Drums().Note(high - kDrumSetupHigh, mid);
-    if (note == nullptr || low >= kDrumParameterCount) return false;
-    if (!PassOn(m)) return false;
-    note->SetParameter(low, m[7]);
-    model_.Events().RaiseMark(RefreshMark::Drum, 0);
-    return true;
+  partsTouched_ = true;
+  model_.Events().RaiseMark(RefreshMark::Part, m[5]);
+  return true;
+}
+
+bool SysexIntake::StoreDrumParameter(std::span<const std::uint8_t> m) {
+  if (!model_.Drums().StoreDrumParameters(m[4] & 0x0F, DrumNote::FromMidiNote(m[5]), m[6],
+                                          m.subspan(kChangeData, 1))) {
+    return false;
   }
-  return false;
+  model_.Events().RaiseMark(RefreshMark::Drum, 0);
+  return true;
 }
 
 bool SysexIntake::ApplySystemParameter(std::span<const std::uint8_t> m) {
-  SystemBytes& block = model_.System().Bytes();
-  switch (m[6]) {
-    case 0x00:  // Master Tune: four nibbles
-      if (m.size() < 12) return false;
-      std::copy_n(m.begin() + 7, 4, block.begin());
-      break;
-    case 0x04:
-      block[SystemBlock::kVolume] = m[7];
-      break;
-    case 0x06:
-      block[SystemBlock::kTranspose] = m[7];
-      break;
-    case 0x7D: {  // Drum Setup Reset: the program's own message, then the notes
-      const int setup = m[7];
-      if (!model_.Drums().IsSetup(setup) || setup > 1) return false;
-      model_.System().DrumSetupReset(setup);
-      break;
-    }
-    case 0x7E:  // XG System On
-    case 0x7F:  // All Parameter Reset
+  const std::uint8_t low = m[6];
+  switch (low) {
+    case kXgSystemOnLow:
+    case kAllParameterResetLow:
       model_.Events().ResetRequested();
       return true;
+    case kDrumSetupResetLow:
+      // The program's own message and the notes, then the file's message.
+      model_.System().DrumSetupReset(m[kChangeData]);
+      model_.Events().RaiseMark(RefreshMark::System, 0);
+      return PassOn(m);
     default:
-      return false;
+      break;
   }
+  if (!PassOn(m)) return false;
+  const std::size_t count = low == kMasterTuneLow ? 4 : 1;
+  model_.System().StoreBytes(low, m.subspan(kChangeData, count));
   model_.Events().RaiseMark(RefreshMark::System, 0);
-  return PassOn(m);
+  return true;
 }
 
 }  // namespace ravlo

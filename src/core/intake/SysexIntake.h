@@ -26,12 +26,15 @@ struct IntakeResult {
   bool midiFile = false;
   // The unrecognised messages, back to back, in file order.
   std::vector<std::uint8_t> errorBuffer;
+
+  // Not one message of any kind was found.
+  bool Empty() const { return counts.recognisedMessages + counts.unrecognisedMessages == 0; }
 };
 
 // Turns a stream of bytes (a .syx image, or a MIDI file's sysex events) into
-// model state: each message the program accepts updates the model and is
-// passed on unchanged, so the synthesizer follows the file as it loads; the
-// rest is collected for the user to send anyway or keep in an error file.
+// model state: each message the program accepts is passed on unchanged and
+// then stored, so the synthesizer follows the file as it loads; the rest is
+// collected for the user to send anyway or keep in an error file.
 class SysexIntake {
  public:
   static constexpr unsigned kMessagePauseMs = 10;
@@ -42,19 +45,21 @@ class SysexIntake {
 
   SysexIntake(XgModel& model, UserPrompts& prompts, ProgressLabel& progress, IntakeHost& host);
 
-  // One whole load: the Processing window, the host's auto reset, the scan,
-  // and the question about what was not recognised. The image is written to
-  // in MIDI-file mode.
+  // One whole load: the Processing window, the scan, and the question about
+  // what was not recognised. The image is written to in MIDI-file mode.
   IntakeResult LoadSysexStream(std::span<std::uint8_t> image, const std::string& errorDirectory);
 
-  // The scan alone: every message applied or collected, nothing asked.
+  // The scan alone: every message applied or collected, nothing asked. The
+  // host's auto reset goes out just before the first message that applies,
+  // so a file with nothing to apply leaves the synthesizer alone. When parts
+  // changed, the channel rows follow them at the end.
   IntakeResult TakeIn(std::span<std::uint8_t> image);
 
   // Asks whether to send the unrecognised bytes anyway; if not, writes them
   // to the error file in `errorDirectory`.
   void OfferUnrecognised(const IntakeResult& result, const std::string& errorDirectory);
 
-  // True when the message was accepted, applied and passed on.
+  // True when the message was accepted, passed on and applied.
   bool ApplyMessage(std::span<const std::uint8_t> message);
 
   void SetUnrecognisedPolicy(UnrecognisedPolicy policy) { policy_ = policy; }
@@ -62,12 +67,31 @@ class SysexIntake {
   void SetMessagePause(unsigned milliseconds) { messagePauseMs_ = milliseconds; }
 
  private:
-  bool ApplyBulkDump(std::span<const std::uint8_t> m);
-  bool ApplyParameterChange(std::span<const std::uint8_t> m);
-  bool ApplySystemParameter(std::span<const std::uint8_t> m);
+  // Where a message goes, decided from its bytes alone.
+  enum class Route {
+    Unrecognised,
+    PassOn,  // A/D, mixer and universal messages: passed on, nothing stored
+    UserVoice,
+    SystemBulk,
+    EffectBulk,
+    PartBulk,
+    DrumBulk,
+    SystemParameter,
+    EffectParameter,
+    PartParameter,
+    DrumParameter
+  };
+  Route Classify(std::span<const std::uint8_t> m) const;
+  Route ClassifyBulk(std::span<const std::uint8_t> m) const;
+  Route ClassifyParameterChange(std::span<const std::uint8_t> m) const;
+  bool Apply(Route route, std::span<const std::uint8_t> m);
+
   bool StoreSystemBulk(std::span<const std::uint8_t> m);
   bool StorePartBulk(std::span<const std::uint8_t> m);
   bool StoreDrumBulk(std::span<const std::uint8_t> m);
+  bool StorePartParameter(std::span<const std::uint8_t> m);
+  bool StoreDrumParameter(std::span<const std::uint8_t> m);
+  bool ApplySystemParameter(std::span<const std::uint8_t> m);
   bool PassOn(std::span<const std::uint8_t> m);
 
   XgModel& model_;
@@ -76,6 +100,7 @@ class SysexIntake {
   IntakeHost& host_;
   UnrecognisedPolicy policy_ = UnrecognisedPolicy::Ask;
   unsigned messagePauseMs_ = kMessagePauseMs;
+  bool partsTouched_ = false;
 };
 
 }  // namespace ravlo

@@ -39,7 +39,46 @@ struct XgAddress {
   std::uint8_t high = 0;
   std::uint8_t mid = 0;
   std::uint8_t low = 0;
+
+  friend constexpr bool operator==(const XgAddress&, const XgAddress&) = default;
 };
+
+// The address highs (and mids) of the blocks the program knows.
+namespace xg_block {
+inline constexpr std::uint8_t kSystemHigh = 0x00;
+inline constexpr std::uint8_t kSystemMid = 0x00;
+inline constexpr std::uint8_t kEffectHigh = 0x02;
+inline constexpr std::uint8_t kEffectMid = 0x01;
+inline constexpr std::uint8_t kPartHigh = 0x08;
+inline constexpr std::uint8_t kAdPartHigh = 0x10;
+inline constexpr std::uint8_t kAdSystemHigh = 0x11;
+// Drum setup s (0 or 1) lives at 3s nn pp.
+inline constexpr std::uint8_t kDrumSetupHigh = 0x30;
+inline constexpr int kDrumSetupHighCount = 2;
+
+constexpr XgAddress SystemAddress(std::uint8_t low) { return {kSystemHigh, kSystemMid, low}; }
+constexpr XgAddress EffectAddress(std::uint8_t low) { return {kEffectHigh, kEffectMid, low}; }
+constexpr XgAddress PartAddress(int part, int low) {
+  return {kPartHigh, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(low)};
+}
+constexpr XgAddress DrumAddress(int setup, int midiNote, int low) {
+  return {static_cast<std::uint8_t>(kDrumSetupHigh + setup), static_cast<std::uint8_t>(midiNote),
+          static_cast<std::uint8_t>(low)};
+}
+constexpr bool IsSystem(std::uint8_t high, std::uint8_t mid) {
+  return high == kSystemHigh && mid == kSystemMid;
+}
+constexpr bool IsEffect(std::uint8_t high, std::uint8_t mid) {
+  return high == kEffectHigh && mid == kEffectMid;
+}
+constexpr bool IsDrumSetup(std::uint8_t high) {
+  return high >= kDrumSetupHigh && high < kDrumSetupHigh + kDrumSetupHighCount;
+}
+// The A/D input parts and A/D system of the XG family: passed on, never stored.
+constexpr bool IsAd(std::uint8_t high, std::uint8_t mid) {
+  return (high == kAdPartHigh && mid <= 0x01) || (high == kAdSystemHigh && mid == 0x00);
+}
+}  // namespace xg_block
 
 // A message built on the stack: nothing is allocated per message.
 class XgMessage {

@@ -6,12 +6,12 @@ namespace ravlo {
 
 namespace {
 
-std::uint8_t ParameterChangeDevice(int unit) {
-  return static_cast<std::uint8_t>(0x10 | (unit & 0x0F));
+std::uint8_t ParameterChangeDevice(UnitNumber unit) {
+  return static_cast<std::uint8_t>(0x10 | unit.Value());
 }
 
-std::uint8_t BulkDevice(int unit) {
-  return static_cast<std::uint8_t>(unit & 0x0F);
+std::uint8_t BulkDevice(UnitNumber unit) {
+  return static_cast<std::uint8_t>(unit.Value());
 }
 
 // A data byte with its top bit set would read as a status byte (an F7 would
@@ -19,12 +19,12 @@ std::uint8_t BulkDevice(int unit) {
 // leaves as seven bits.
 std::uint8_t DataByte(std::uint8_t byte) { return byte & 0x7F; }
 
-XgMessage Command(int unit, std::uint8_t low, std::uint8_t data) {
+XgMessage Command(UnitNumber unit, std::uint8_t low, std::uint8_t data) {
   return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kXgModelId, 0x00, 0x00, low,
           data,        kSysexEnd};
 }
 
-XgMessage AdSystemMessage(int unit, std::uint8_t low) {
+XgMessage AdSystemMessage(UnitNumber unit, std::uint8_t low) {
   return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kAdModelId, 0x01, 0x00, low,
           0x00,        kSysexEnd};
 }
@@ -37,7 +37,7 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData) {
   return static_cast<std::uint8_t>((128 - sum % 128) % 128);
 }
 
-XgMessage BuildParameterChange(int unit, XgAddress address, std::span<const std::uint8_t> data) {
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::span<const std::uint8_t> data) {
   if (data.size() != 1 && data.size() != 2 && data.size() != 4) return {};
   XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
                     address.mid, address.low};
@@ -46,12 +46,12 @@ XgMessage BuildParameterChange(int unit, XgAddress address, std::span<const std:
   return message;
 }
 
-XgMessage BuildParameterChange(int unit, XgAddress address, std::uint8_t value) {
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::uint8_t value) {
   const std::array<std::uint8_t, 1> data{value};
   return BuildParameterChange(unit, address, data);
 }
 
-XgMessage BuildBulkDump(int unit, std::uint8_t modelId, XgAddress address,
+XgMessage BuildBulkDump(UnitNumber unit, std::uint8_t modelId, XgAddress address,
                         std::span<const std::uint8_t> data) {
   if (data.size() > kMaxBulkData) return {};
   const auto count = static_cast<unsigned>(data.size());
@@ -70,27 +70,27 @@ XgMessage BuildBulkDump(int unit, std::uint8_t modelId, XgAddress address,
   return message;
 }
 
-XgMessage BuildXgSystemOn(int unit) {
+XgMessage BuildXgSystemOn(UnitNumber unit) {
   return Command(unit, 0x7E, 0x00);
 }
 
-XgMessage BuildAllParameterReset(int unit) {
+XgMessage BuildAllParameterReset(UnitNumber unit) {
   return Command(unit, 0x7F, 0x00);
 }
 
-XgMessage BuildDrumSetupReset(int unit, int setup) {
+XgMessage BuildDrumSetupReset(UnitNumber unit, int setup) {
   return Command(unit, 0x7D, static_cast<std::uint8_t>(setup & 0x7F));
 }
 
-XgMessage BuildAdSystemMessage1(int unit) {
+XgMessage BuildAdSystemMessage1(UnitNumber unit) {
   return AdSystemMessage(unit, 0x00);
 }
 
-XgMessage BuildAdSystemMessage2(int unit) {
+XgMessage BuildAdSystemMessage2(UnitNumber unit) {
   return AdSystemMessage(unit, 0x01);
 }
 
-XgMessage BuildMixerBulk(int unit) {
+XgMessage BuildMixerBulk(UnitNumber unit) {
   // A fixed block with its checksum precomputed.
   return {kSysexStart,   kYamahaId, BulkDevice(unit),
           kMixerModelId, 0x00,      0x0C,
@@ -107,21 +107,21 @@ std::uint32_t PackChannelMessage(std::uint8_t status, std::uint8_t data1, std::u
          (static_cast<std::uint32_t>(data2 & 0x7F) << 16);
 }
 
-std::uint32_t PackBankSelectMsb(int channel, int msb) {
+std::uint32_t PackBankSelectMsb(MidiChannel channel, int msb) {
   return PackControlChange(channel, 0x00, msb);
 }
 
-std::uint32_t PackBankSelectLsb(int channel, int lsb) {
+std::uint32_t PackBankSelectLsb(MidiChannel channel, int lsb) {
   return PackControlChange(channel, 0x20, lsb);
 }
 
-std::uint32_t PackProgramChange(int channel, int program) {
-  return PackChannelMessage(static_cast<std::uint8_t>(0xC0 | (channel & 0x0F)),
+std::uint32_t PackProgramChange(MidiChannel channel, int program) {
+  return PackChannelMessage(static_cast<std::uint8_t>(0xC0 | (channel.Index() & 0x0F)),
                             static_cast<std::uint8_t>(program - 1), 0);
 }
 
-std::uint32_t PackControlChange(int channel, int controller, int value) {
-  return PackChannelMessage(static_cast<std::uint8_t>(0xB0 | (channel & 0x0F)),
+std::uint32_t PackControlChange(MidiChannel channel, int controller, int value) {
+  return PackChannelMessage(static_cast<std::uint8_t>(0xB0 | (channel.Index() & 0x0F)),
                             static_cast<std::uint8_t>(controller),
                             static_cast<std::uint8_t>(value));
 }

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "messages/XgMessage.h"
+#include "model/Indices.h"
 
 namespace ravlo {
 
@@ -17,27 +18,27 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData);
 
 // F0 43 1n 4C ah am al data.. F7, with 1, 2 or 4 data bytes. Empty on a bad
 // data length.
-XgMessage BuildParameterChange(int unit, XgAddress address, std::span<const std::uint8_t> data);
-XgMessage BuildParameterChange(int unit, XgAddress address, std::uint8_t value);
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::span<const std::uint8_t> data);
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::uint8_t value);
 
 // F0 43 0n id bh bl ah am al data.. cs F7. Empty when the data exceed 381 bytes.
-XgMessage BuildBulkDump(int unit, std::uint8_t modelId, XgAddress address,
+XgMessage BuildBulkDump(UnitNumber unit, std::uint8_t modelId, XgAddress address,
                         std::span<const std::uint8_t> data);
 
-XgMessage BuildXgSystemOn(int unit);
-XgMessage BuildAllParameterReset(int unit);
-XgMessage BuildDrumSetupReset(int unit, int setup);
-XgMessage BuildAdSystemMessage1(int unit);
-XgMessage BuildAdSystemMessage2(int unit);
-XgMessage BuildMixerBulk(int unit);
+XgMessage BuildXgSystemOn(UnitNumber unit);
+XgMessage BuildAllParameterReset(UnitNumber unit);
+XgMessage BuildDrumSetupReset(UnitNumber unit, int setup);
+XgMessage BuildAdSystemMessage1(UnitNumber unit);
+XgMessage BuildAdSystemMessage2(UnitNumber unit);
+XgMessage BuildMixerBulk(UnitNumber unit);
 
 // Channel messages, packed for MidiOutDevice::SendShort.
 std::uint32_t PackChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
-std::uint32_t PackBankSelectMsb(int channel, int msb);
-std::uint32_t PackBankSelectLsb(int channel, int lsb);
+std::uint32_t PackBankSelectMsb(MidiChannel channel, int msb);
+std::uint32_t PackBankSelectLsb(MidiChannel channel, int lsb);
 // Programs are counted 1..128 in the model and sent 0..127.
-std::uint32_t PackProgramChange(int channel, int program);
-std::uint32_t PackControlChange(int channel, int controller, int value);
+std::uint32_t PackProgramChange(MidiChannel channel, int program);
+std::uint32_t PackControlChange(MidiChannel channel, int controller, int value);
 
 // The byte count of a bulk dump (m[4]*128 + m[5]); none for a message shorter
 // than a bulk header.

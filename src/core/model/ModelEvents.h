@@ -4,9 +4,9 @@
 
 namespace ravlo {
 
-// How the model reaches the main window: marks raised during a load, the
-// resets that incoming messages or the reset commands ask for, and the
-// changes that other editors must show at once.
+// How the model reaches the main window: marks raised during a load, and the
+// resets that incoming messages or the reset commands ask for. What changed
+// in the image every window hears as a change notice (ModelObserver).
 class ModelEvents {
  public:
   virtual ~ModelEvents() = default;
@@ -19,11 +19,8 @@ class ModelEvents {
   // model and every editor, no questions asked.
   virtual void AllParametersReset() = 0;
   // A drum setup's notes were reset (its command, a received Drum Setup
-  // Reset or a kit change): mark modified and refresh the drum editor.
+  // Reset or a kit change): the document is modified.
   virtual void DrumSetupWasReset(int setup) = 0;
-  // A part edit was mirrored into the controller table of a channel: mark
-  // modified and let the Controllers editor show it.
-  virtual void PartControllerMirrored(int channel, int slot, int value) = 0;
 };
 
 }  // namespace ravlo

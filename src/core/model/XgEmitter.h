@@ -4,6 +4,7 @@
 #include <span>
 
 #include "messages/XgMessage.h"
+#include "model/Indices.h"
 #include "model/OutputBuffer.h"
 
 namespace ravlo {
@@ -21,8 +22,8 @@ class XgEmitter {
   XgEmitter(MidiOutDevice& midi, Pauser& pauser,
             std::size_t bufferLimit = OutputBuffer::kDefaultCapacityLimit);
 
-  void SetUnitNumber(int unit) { unit_ = static_cast<std::uint8_t>(unit & 0x0F); }
-  int UnitNumber() const { return unit_; }
+  void SetUnitNumber(UnitNumber unit) { unit_ = unit; }
+  UnitNumber Unit() const { return unit_; }
   std::uint8_t ModelId() const { return modelId_; }
 
   void SetResetAdMixer(bool on) { resetAdMixer_ = on; }
@@ -55,7 +56,7 @@ class XgEmitter {
   OutputBuffer buffer_;
   bool recording_ = false;
   bool resetAdMixer_ = true;
-  std::uint8_t unit_ = 0;
+  UnitNumber unit_ = UnitNumber::FromValue(0);
   std::uint8_t modelId_ = kXgModelId;
 };
 

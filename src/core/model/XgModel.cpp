@@ -1,14 +1,15 @@
 #include "model/XgModel.h"
 
+#include <algorithm>
 #include <new>
 
 #include "model/ModelEvents.h"
 
 namespace ravlo {
 
-XgModel::XgModel(MidiOutDevice& midi, ModelEvents& events, Pauser& pauser, int unitNumber)
+XgModel::XgModel(MidiOutDevice& midi, ModelEvents& events, Pauser& pauser, UnitNumber unit)
     : events_(events), emitter_(midi, pauser) {
-  SetUnitNumber(unitNumber);
+  SetUnitNumber(unit);
 }
 
 XgModel::~XgModel() = default;
@@ -41,6 +42,39 @@ void XgModel::ResetToDefaults() {
   parts_->ResetToDefaults();
   system_->ResetToDefaults();
   drums_->ResetToDefaults();
+  for (ModelBlock block : {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus,
+                           ModelBlock::Variation, ModelBlock::Part, ModelBlock::Drum,
+                           ModelBlock::Channel}) {
+    PublishWhole(block);
+  }
+}
+
+void XgModel::Subscribe(ModelObserver& observer) {
+  if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end()) {
+    observers_.push_back(&observer);
+  }
+}
+
+void XgModel::Unsubscribe(ModelObserver& observer) {
+  std::replace(observers_.begin(), observers_.end(), &observer,
+               static_cast<ModelObserver*>(nullptr));
+}
+
+void XgModel::Publish(const ModelChange& change) {
+  // By index, as an observer may subscribe another while it is told; the
+  // places of those who left are cleared once no notice is under way.
+  ++publishing_;
+  for (std::size_t i = 0; i < observers_.size(); ++i) {
+    if (ModelObserver* observer = observers_[i]) observer->ModelChanged(change);
+  }
+  if (--publishing_ == 0) std::erase(observers_, nullptr);
+}
+
+void XgModel::PublishWhole(ModelBlock block, int index) {
+  ModelChange change;
+  change.block = block;
+  change.index = index;
+  Publish(change);
 }
 
 int XgModel::UserVoiceElementCount(int voice) const {

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "channels/ChannelModel.h"
 #include "drums/DrumModel.h"
 #include "effects/EffectModel.h"
+#include "model/Indices.h"
+#include "model/ModelChange.h"
 #include "model/XgEmitter.h"
 #include "parts/PartModel.h"
 #include "system/SystemModel.h"
@@ -27,7 +30,7 @@ class XgModel final : public UserVoiceElementSource {
  public:
   static constexpr int kElementReserveLimit = 32;
 
-  XgModel(MidiOutDevice& midi, ModelEvents& events, Pauser& pauser, int unitNumber);
+  XgModel(MidiOutDevice& midi, ModelEvents& events, Pauser& pauser, UnitNumber unit);
   ~XgModel() override;
   XgModel(const XgModel&) = delete;
   XgModel& operator=(const XgModel&) = delete;
@@ -37,16 +40,26 @@ class XgModel final : public UserVoiceElementSource {
   bool Initialise(int partCount = kPartCount, int drumSetupCount = kDrumSetupCount);
   bool IsInitialised() const { return parts_ != nullptr; }
 
-  // Keeps n & 15; every message built from now on carries it.
-  void SetUnitNumber(int unit) { emitter_.SetUnitNumber(unit); }
-  int UnitNumber() const { return emitter_.UnitNumber(); }
+  // Every message built from now on carries it.
+  void SetUnitNumber(UnitNumber unit) { emitter_.SetUnitNumber(unit); }
+  UnitNumber Unit() const { return emitter_.Unit(); }
   std::uint8_t ModelId() const { return emitter_.ModelId(); }
 
   void SetResetAdMixer(bool on) { emitter_.SetResetAdMixer(on); }
   bool ResetAdMixer() const { return emitter_.ResetAdMixer(); }
 
-  // Everything but the user voices back to the XG defaults. Sends nothing.
+  // Everything but the user voices back to the XG defaults. Sends nothing;
+  // one notice per block.
   void ResetToDefaults();
+
+  // --- Change notices -----------------------------------------------------
+  // Observers hear every stored change, in the order of the changes. An
+  // observer may unsubscribe (itself or another) while it is told.
+  void Subscribe(ModelObserver& observer);
+  void Unsubscribe(ModelObserver& observer);
+  void Publish(const ModelChange& change);
+  // One notice for all of a block (a load, a reset).
+  void PublishWhole(ModelBlock block, int index = ModelChange::kAll);
 
   // --- Output -------------------------------------------------------------
   XgEmitter& Emitter() { return emitter_; }
@@ -80,6 +93,8 @@ class XgModel final : public UserVoiceElementSource {
  private:
   ModelEvents& events_;
   XgEmitter emitter_;
+  std::vector<ModelObserver*> observers_;
+  int publishing_ = 0;
   std::unique_ptr<SystemModel> system_;
   std::unique_ptr<EffectModel> effects_;
   std::unique_ptr<PartModel> parts_;

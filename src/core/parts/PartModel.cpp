@@ -1,7 +1,6 @@
 #include "parts/PartModel.h"
 
-#include <array>
-#include <optional>
+#include <algorithm>
 
 #include "channels/ControllerSlots.h"
 #include "model/ModelEvents.h"
@@ -13,7 +12,6 @@ namespace ravlo {
 
 namespace {
 
-constexpr std::uint8_t kPartBlockHigh = 0x08;
 constexpr int kLastAddress = part_address::kLast;
 constexpr std::size_t kFirstHalfCount = part_address::kFirstHalfEnd + 1;
 constexpr std::size_t kSecondHalfCount = kPartAddressCount - part_address::kSecondHalfStart;
@@ -26,6 +24,10 @@ bool IsAddress(int address) {
 // The gap between the two halves of the record: no parameter lives there.
 bool IsGapAddress(int address) {
   return address > part_address::kFirstHalfEnd && address < part_address::kSecondHalfStart;
+}
+
+bool IsVoiceAddress(int address) {
+  return address >= part_address::kBankMsb && address <= part_address::kProgram;
 }
 
 bool IsDrumKit(int bankMsb, int bankLsb) {
@@ -41,8 +43,9 @@ bool Is7Bit(int value) {
   return value >= 0 && value <= 0x7F;
 }
 
-XgAddress PartAddress(int part, int address) {
-  return {kPartBlockHigh, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(address)};
+std::optional<MidiChannel> ReceiveChannel(const PartRecord& record) {
+  const MidiChannel channel = MidiChannel::FromIndex(record[part_address::kReceiveChannel]);
+  return channel.IsValid() ? std::optional(channel) : std::nullopt;
 }
 
 // The controller slot whose value a part address mirrors.
@@ -61,25 +64,44 @@ std::uint8_t BulkByte(const PartRecord& record, const PartRecord& defaults, std:
 
 }  // namespace
 
-// --- Setters ---------------------------------------------------------------
-
-bool PartModel::SetPartParameter(int part, int address, std::uint8_t value) {
-  if (!IsPart(part) || !IsAddress(address) || IsGapAddress(address)) return false;
-  if (value == kNoParameter) return false;
-  return model_.Emitter().EmitParameterChange(PartAddress(part, address), value);
+PartModel::PartModel(XgModel& model, int partCount) : PartTable(partCount), model_(model) {
+  for (int index = 0; index < Count(); ++index) {
+    channelsToRestore_.push_back(MidiChannel::FromIndex(index % MidiChannel::kCount));
+  }
 }
 
-bool PartModel::SetPartParameterPair(int part, int address, std::uint8_t first,
+void PartModel::ResetToDefaults() {
+  ResetRecords();
+}
+
+// --- Setters ---------------------------------------------------------------
+
+bool PartModel::SetPartParameter(PartIndex part, int address, std::uint8_t value) {
+  if (!IsPart(part) || !IsAddress(address) || IsGapAddress(address)) return false;
+  if (value == kNoParameter) return false;
+  if (!model_.Emitter().EmitParameterChange(xg_block::PartAddress(part.Index(), address), value)) {
+    return false;
+  }
+  const std::uint8_t bytes[] = {value};
+  StoreSent(part, address, bytes);
+  return true;
+}
+
+bool PartModel::SetPartParameterPair(PartIndex part, int address, std::uint8_t first,
                                      std::uint8_t second) {
   if (!IsPart(part) || !IsAddress(address) || address + 1 > kLastAddress) return false;
   if (IsGapAddress(address) || IsGapAddress(address + 1)) return false;
   // Neither byte may carry the "no parameter" mark onto the wire.
   if (first == kNoParameter || second == kNoParameter) return false;
   const std::array<std::uint8_t, 2> data{first, second};
-  return model_.Emitter().EmitParameterChange(PartAddress(part, address), data);
+  if (!model_.Emitter().EmitParameterChange(xg_block::PartAddress(part.Index(), address), data)) {
+    return false;
+  }
+  StoreSent(part, address, data);
+  return true;
 }
 
-bool PartModel::SetPartParameters(int part, int firstAddress,
+bool PartModel::SetPartParameters(PartIndex part, int firstAddress,
                                   std::span<const std::uint8_t> values) {
   if (!IsPart(part) || !IsAddress(firstAddress)) return false;
   if (values.size() > kPartAddressCount - static_cast<std::size_t>(firstAddress)) return false;
@@ -96,103 +118,207 @@ bool PartModel::SetPartParameters(int part, int firstAddress,
       continue;
     }
     if (!SetPartParameter(part, address, value)) return false;
-    MirrorController(part, address, value);
   }
   return true;
 }
 
-void PartModel::MirrorController(int part, int address, std::uint8_t value) {
-  const std::optional<int> slot = MirroredSlot(address);
+bool PartModel::SetPartValue(PartIndex part, int address, int shown) {
+  const PartParameter* entry = FindPartParameter(address);
   const PartRecord* record = Record(part);
-  if (!slot || record == nullptr) return;
-  const int channel = (*record)[part_address::kReceiveChannel];
-  // With several parts on the channel the controller row belongs to none of them.
-  if (!ChannelTables::IsChannel(channel) || CountPartsOnChannel(channel) != 1) return;
-  if (model_.Channels().PutSlot(channel, *slot, value)) {
-    model_.Events().PartControllerMirrored(channel, *slot, value);
+  if (entry == nullptr || record == nullptr) return false;
+  const ParameterDescriptor& info = entry->parameter;
+  // A drum part lacks some parameters: they are never sent.
+  if (TemplateFor(*record)[static_cast<std::size_t>(address)] == kNoParameter) return false;
+  if (!info.InRange(shown)) return false;
+  const int stored = info.Stored(shown);
+  if (info.form == WireForm::NibblePair) {
+    return SetPartParameterPair(part, address, wire::NibblePairHigh(stored),
+                                wire::NibblePairLow(stored));
+  }
+  return SetPartParameter(part, address, static_cast<std::uint8_t>(stored));
+}
+
+std::optional<int> PartModel::PartValue(PartIndex part, int address) const {
+  const PartParameter* entry = FindPartParameter(address);
+  const PartRecord* record = Record(part);
+  if (entry == nullptr || record == nullptr) return std::nullopt;
+  const ParameterDescriptor& info = entry->parameter;
+  const std::uint8_t byte = (*record)[static_cast<std::size_t>(address)];
+  if (byte == kNoParameter) return std::nullopt;
+  if (info.form == WireForm::NibblePair) {
+    return info.Shown(
+        wire::DecodeNibblePair(byte, (*record)[static_cast<std::size_t>(address) + 1]));
+  }
+  return info.Shown(byte);
+}
+
+void PartModel::StoreSent(PartIndex part, int address, std::span<const std::uint8_t> bytes) {
+  PartRecord& record = *MutableRecord(part);
+  const auto at = static_cast<std::size_t>(address);
+  if (bytes.size() == 2) {
+    // A pair is one parameter: one notice with the combined values.
+    const int old = wire::DecodeNibblePair(record[at], record[at + 1]);
+    record[at] = bytes[0];
+    record[at + 1] = bytes[1];
+    const int now = wire::DecodeNibblePair(bytes[0], bytes[1]);
+    if (now != old) {
+      model_.Publish({ModelBlock::Part, part.Index(), xg_block::PartAddress(part.Index(), address),
+                      old, now});
+    }
+    return;
+  }
+  const std::uint8_t old = record[at];
+  record[at] = bytes[0];
+  if (bytes[0] != old) {
+    model_.Publish({ModelBlock::Part, part.Index(), xg_block::PartAddress(part.Index(), address),
+                    old, bytes[0]});
+  }
+  Follow(part, address, old, bytes[0]);
+}
+
+void PartModel::Follow(PartIndex part, int address, std::uint8_t old, std::uint8_t value) {
+  MirrorController(part, address, value);
+  ChannelModel& channels = model_.Channels();
+  if (address == part_address::kReceiveChannel && old != value) {
+    // The rows of the channels it left and joined follow a part alone there.
+    for (std::uint8_t byte : {old, value}) {
+      const MidiChannel channel = MidiChannel::FromIndex(byte);
+      if (channel.IsValid()) channels.FollowSolePart(channel);
+    }
+  } else if (IsVoiceAddress(address) && old != value) {
+    if (const auto channel = ReceiveChannel(*Record(part))) channels.FollowSolePart(*channel);
   }
 }
 
-// --- Record access -----------------------------------------------------------
+void PartModel::MirrorController(PartIndex part, int address, std::uint8_t value) {
+  const std::optional<int> slot = MirroredSlot(address);
+  if (!slot) return;
+  const std::optional<MidiChannel> channel = ReceiveChannel(*Record(part));
+  // With several parts on the channel the controller row belongs to none of them.
+  if (!channel || SolePartOnChannel(*channel) != part) return;
+  model_.Channels().StoreSlot(*channel, *slot, value);
+}
 
-bool PartModel::GetPartByte(int part, int address, std::uint8_t& value) const {
+// --- Receive channel --------------------------------------------------------
+
+bool PartModel::SetReceiveChannel(PartIndex part, MidiChannel channel) {
+  if (!channel.IsValid()) return false;
+  return SetPartParameter(part, part_address::kReceiveChannel,
+                          static_cast<std::uint8_t>(channel.Index()));
+}
+
+bool PartModel::IsOff(PartIndex part) const {
+  const PartRecord* record = Record(part);
+  return record != nullptr && !ReceiveChannel(*record);
+}
+
+MidiChannel PartModel::ShownChannel(PartIndex part) const {
+  const PartRecord* record = Record(part);
+  if (record == nullptr) return MidiChannel::FromIndex(0);
+  return ReceiveChannel(*record).value_or(channelsToRestore_[static_cast<std::size_t>(part.Index())]);
+}
+
+bool PartModel::SwitchPartOff(PartIndex part) {
+  if (!IsPart(part)) return false;
+  if (IsOff(part)) return true;
+  const MidiChannel channel = ShownChannel(part);
+  if (!SetPartParameter(part, part_address::kReceiveChannel, kPartOff)) return false;
+  channelsToRestore_[static_cast<std::size_t>(part.Index())] = channel;
+  return true;
+}
+
+bool PartModel::SwitchPartOn(PartIndex part) {
+  if (!IsPart(part)) return false;
+  if (!IsOff(part)) return true;
+  return SetReceiveChannel(part, ShownChannel(part));
+}
+
+// --- Reading -----------------------------------------------------------------
+
+bool PartModel::GetPartByte(PartIndex part, int address, std::uint8_t& value) const {
   const PartRecord* record = Record(part);
   if (record == nullptr || !IsAddress(address)) return false;
   value = (*record)[static_cast<std::size_t>(address)];
   return true;
 }
 
-bool PartModel::PutPartByte(int part, int address, std::uint8_t value) {
-  PartRecord* record = Record(part);
-  if (record == nullptr || !IsAddress(address)) return false;
-  (*record)[static_cast<std::size_t>(address)] = value;
-  return true;
-}
-
-bool PartModel::GetPartBytes(int part, int firstAddress, std::span<std::uint8_t> out) const {
+bool PartModel::GetPartBytes(PartIndex part, int firstAddress, std::span<std::uint8_t> out) const {
   const PartRecord* record = Record(part);
   if (record == nullptr || !IsAddress(firstAddress)) return false;
   const auto first = static_cast<std::size_t>(firstAddress);
   if (out.size() > kPartAddressCount - first) return false;
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = (*record)[first + i];
+  std::copy_n(record->begin() + static_cast<std::ptrdiff_t>(first), out.size(), out.begin());
   return true;
 }
 
-bool PartModel::PutPartBytes(int part, int firstAddress, std::span<const std::uint8_t> values) {
-  PartRecord* record = Record(part);
-  if (record == nullptr || !IsAddress(firstAddress)) return false;
-  const auto first = static_cast<std::size_t>(firstAddress);
-  if (values.size() > kPartAddressCount - first) return false;
-  for (std::size_t i = 0; i < values.size(); ++i) (*record)[first + i] = values[i];
-  return true;
-}
-
-// --- Queries -------------------------------------------------------------------
-
-bool PartModel::FindPartByChannel(int channel, int& part) const {
-  if (!ChannelTables::IsChannel(channel)) return false;
-  for (int candidate = 0; candidate < Count(); ++candidate) {
-    if ((*Record(candidate))[part_address::kReceiveChannel] == channel) {
-      part = candidate;
-      return true;
-    }
+std::optional<PartIndex> PartModel::FindPartByChannel(MidiChannel channel) const {
+  if (!channel.IsValid()) return std::nullopt;
+  for (int index = 0; index < Count(); ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
+    if ((*Record(part))[part_address::kReceiveChannel] == channel.Index()) return part;
   }
-  return false;
+  return std::nullopt;
 }
 
-int PartModel::CountPartsOnChannel(int channel) const {
-  int count = 0;
-  for (int part = 0; part < Count(); ++part) {
-    if ((*Record(part))[part_address::kReceiveChannel] == channel) ++count;
-  }
-  return count;
+std::optional<PartIndex> PartModel::SolePartOnChannel(MidiChannel channel) const {
+  const ChannelPartScan scan = ScanChannelParts(Records(), channel.Index());
+  if (scan.count != 1) return std::nullopt;
+  return PartIndex::FromIndex(scan.part);
 }
 
-bool PartModel::IsDrumPart(int part) const {
+bool PartModel::IsDrumPart(PartIndex part) const {
   const PartRecord* record = Record(part);
   return record != nullptr && IsDrumMode((*record)[part_address::kPartMode]);
 }
 
-VoiceLookup PartModel::PartVoiceName(int part) const {
+VoiceLookup PartModel::PartVoiceName(PartIndex part) const {
   const PartRecord* record = Record(part);
   if (record == nullptr) return {kVoiceNoneText, 0, -1};
   return FindVoice((*record)[part_address::kProgram] + 1, (*record)[part_address::kBankMsb],
                    (*record)[part_address::kBankLsb], model_);
 }
 
+// --- Received ------------------------------------------------------------------
+
+bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
+                               std::span<const std::uint8_t> values) {
+  PartRecord* record = MutableRecord(part);
+  if (record == nullptr || !IsAddress(firstAddress)) return false;
+  const auto first = static_cast<std::size_t>(firstAddress);
+  if (values.size() > kPartAddressCount - first) return false;
+  if (values.size() == 1) {
+    const std::uint8_t old = (*record)[first];
+    (*record)[first] = values[0];
+    if (old != values[0]) {
+      model_.Publish({ModelBlock::Part, part.Index(),
+                      xg_block::PartAddress(part.Index(), firstAddress), old, values[0]});
+    }
+    return true;
+  }
+  std::copy(values.begin(), values.end(), record->begin() + static_cast<std::ptrdiff_t>(first));
+  model_.PublishWhole(ModelBlock::Part, part.Index());
+  return true;
+}
+
 // --- Voices ----------------------------------------------------------------------
 
-int PartModel::ChooseDrumMode(int part) const {
+void PartModel::PublishVoiceChange(PartIndex part) {
+  // The rules below change several bytes of a part at once, as the
+  // synthesizer does when a kit or a mode comes in.
+  model_.PublishWhole(ModelBlock::Part, part.Index());
+}
+
+int PartModel::ChooseDrumMode(PartIndex part) const {
   const int own = (*Record(part))[part_address::kPartMode];
   if (IsDrumSetupMode(own)) return own;
-  for (int other = 0; other < Count(); ++other) {
-    if ((*Record(other))[part_address::kPartMode] == kFirstDrumMode) return kFirstDrumMode + 1;
+  for (const PartRecord& other : Records()) {
+    if (other[part_address::kPartMode] == kFirstDrumMode) return kFirstDrumMode + 1;
   }
   return kFirstDrumMode;
 }
 
-void PartModel::PutVoiceBytes(int part, int bankMsb, int bankLsb, int program) {
-  PartRecord& record = *Record(part);
+void PartModel::PutVoiceBytes(PartIndex part, int bankMsb, int bankLsb, int program) {
+  PartRecord& record = *MutableRecord(part);
   record[part_address::kBankMsb] = static_cast<std::uint8_t>(bankMsb);
   record[part_address::kBankLsb] = static_cast<std::uint8_t>(bankLsb);
   record[part_address::kProgram] = static_cast<std::uint8_t>(program);
@@ -208,7 +334,7 @@ void PartModel::TakeDrumKit(int mode, int bankMsb, int program) {
                                         static_cast<std::uint8_t>(program), 0});
 }
 
-bool PartModel::SelectPartVoice(int part, int voiceIndex) {
+bool PartModel::SelectPartVoice(PartIndex part, int voiceIndex) {
   if (!IsPart(part)) return false;
   const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
   if (!bank) return false;
@@ -221,87 +347,117 @@ bool PartModel::SelectPartVoice(int part, int voiceIndex) {
     return false;
   }
 
-  PartRecord& record = *Record(part);
+  PartRecord& record = *MutableRecord(part);
   if (IsDrumKit(msb, lsb)) {
     const int mode = ChooseDrumMode(part);
     if (!IsDrumMode(record[part_address::kPartMode])) ApplyModeDefaults(part, true);
     PutVoiceBytes(part, msb, 0, program);
     record[part_address::kPartMode] = static_cast<std::uint8_t>(mode);
     // Parts sharing the setup play the kit it now holds.
-    for (int other = 0; other < Count(); ++other) {
+    for (int index = 0; index < Count(); ++index) {
+      const PartIndex other = PartIndex::FromIndex(index);
       if (other != part && (*Record(other))[part_address::kPartMode] == mode) {
         PutVoiceBytes(other, msb, 0, program);
+        PublishVoiceChange(other);
       }
     }
+    PublishVoiceChange(part);
     TakeDrumKit(mode, msb, program);
   } else {
-    if (IsDrumMode(record[part_address::kPartMode])) ApplyModeDefaults(part, false);
+    if (IsDrumMode(record[part_address::kPartMode])) {
+      ApplyModeDefaults(part, false);
+      PublishVoiceChange(part);
+    }
     PutVoiceBytes(part, msb, lsb, program);
   }
 
-  const int channel = record[part_address::kReceiveChannel];
-  if (ChannelTables::IsChannel(channel)) {
-    model_.Channels().PutVoice(channel, ChannelVoice{static_cast<std::uint8_t>(msb),
-                                                     static_cast<std::uint8_t>(program + 1),
-                                                     static_cast<std::uint8_t>(lsb)});
+  if (const auto channel = ReceiveChannel(record)) {
+    model_.Channels().StoreVoice(*channel, ChannelVoice{static_cast<std::uint8_t>(msb),
+                                                        static_cast<std::uint8_t>(program + 1),
+                                                        static_cast<std::uint8_t>(lsb)});
   }
   return true;
 }
 
-void PartModel::ApplyChannelVoice(int channel, int program, int bankMsb, int bankLsb) {
-  if (!ChannelTables::IsChannel(channel) || !Is7Bit(program) || !Is7Bit(bankMsb) ||
-      !Is7Bit(bankLsb)) {
-    return;
-  }
-  auto onChannel = [&](int part) {
-    return (*Record(part))[part_address::kReceiveChannel] == channel;
+void PartModel::ApplyChannelVoice(MidiChannel channel, int program, int bankMsb, int bankLsb) {
+  if (!channel.IsValid() || !Is7Bit(program) || !Is7Bit(bankMsb) || !Is7Bit(bankLsb)) return;
+  auto onChannel = [&](PartIndex part) {
+    return (*Record(part))[part_address::kReceiveChannel] == channel.Index();
   };
 
   if (!IsDrumKit(bankMsb, bankLsb)) {
-    for (int part = 0; part < Count(); ++part) {
+    for (int index = 0; index < Count(); ++index) {
+      const PartIndex part = PartIndex::FromIndex(index);
       if (!onChannel(part)) continue;
       if (IsDrumPart(part)) ApplyModeDefaults(part, false);
       PutVoiceBytes(part, bankMsb, bankLsb, program);
+      PublishVoiceChange(part);
     }
     return;
   }
 
-  int lowest = -1;
-  if (!FindPartByChannel(channel, lowest)) return;
-  const int mode = ChooseDrumMode(lowest);
-  for (int part = 0; part < Count(); ++part) {
-    PartRecord& record = *Record(part);
+  const std::optional<PartIndex> lowest = FindPartByChannel(channel);
+  if (!lowest) return;
+  const int mode = ChooseDrumMode(*lowest);
+  for (int index = 0; index < Count(); ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
+    PartRecord& record = *MutableRecord(part);
     if (onChannel(part)) {
       if (!IsDrumMode(record[part_address::kPartMode])) ApplyModeDefaults(part, true);
       PutVoiceBytes(part, bankMsb, bankLsb, program);
       record[part_address::kPartMode] = static_cast<std::uint8_t>(mode);
+      PublishVoiceChange(part);
     } else if (record[part_address::kPartMode] == mode) {
       PutVoiceBytes(part, bankMsb, bankLsb, program);
+      PublishVoiceChange(part);
     }
   }
   TakeDrumKit(mode, bankMsb, program);
 }
 
-void PartModel::AdoptModeVoice(int part, int newMode) {
-  if (!IsPart(part)) return;
-  for (int other = 0; other < Count(); ++other) {
+std::optional<std::array<std::uint8_t, 3>> PartModel::ModeVoice(PartIndex part,
+                                                                 int newMode) const {
+  for (int index = 0; index < Count(); ++index) {
+    const PartIndex other = PartIndex::FromIndex(index);
     const PartRecord& source = *Record(other);
-    if (source[part_address::kPartMode] == newMode) {
-      PutVoiceBytes(part, source[part_address::kBankMsb], source[part_address::kBankLsb],
-                    source[part_address::kProgram]);
-      return;
+    if (other != part && source[part_address::kPartMode] == newMode) {
+      return std::array<std::uint8_t, 3>{source[part_address::kBankMsb],
+                                         source[part_address::kBankLsb],
+                                         source[part_address::kProgram]};
     }
   }
   // No part plays the mode yet: a drum setup mode brings the kit its setup holds.
-  if (!IsDrumSetupMode(newMode)) return;
+  if (!IsDrumSetupMode(newMode)) return std::nullopt;
   const DrumSetup* setup = model_.Drums().Setup(newMode - kFirstDrumMode);
-  if (setup == nullptr) return;
-  PutVoiceBytes(part, setup->kitVoice.bankMsb, setup->kitVoice.bankLsb, setup->kitVoice.program);
+  if (setup == nullptr) return std::nullopt;
+  return std::array<std::uint8_t, 3>{setup->kitVoice.bankMsb, setup->kitVoice.bankLsb,
+                                     setup->kitVoice.program};
+}
+
+bool PartModel::SetPartMode(PartIndex part, const ModeBytes& bytes) {
+  const PartRecord* record = Record(part);
+  if (record == nullptr) return false;
+  const std::uint8_t oldMode = (*record)[part_address::kPartMode];
+  const std::uint8_t newMode = bytes[part_address::kPartMode - kModeFirstAddress];
+  // The voice is chosen while the record still holds the old mode.
+  const auto voice =
+      newMode != oldMode && newMode != kNoParameter ? ModeVoice(part, newMode) : std::nullopt;
+  if (!SetPartParameters(part, kModeFirstAddress, bytes)) return false;
+  if (!voice) return true;
+  // The part now plays another voice: the synthesizer is told which, so that
+  // what the Part window shows is what sounds. What did not go is not shown.
+  for (int i = 0; i < 3; ++i) {
+    const int address = part_address::kBankMsb + i;
+    const std::uint8_t value = (*voice)[static_cast<std::size_t>(i)];
+    if ((*Record(part))[static_cast<std::size_t>(address)] == value) continue;
+    if (!SetPartParameter(part, address, value)) return false;
+  }
+  return true;
 }
 
 // --- Send pass -------------------------------------------------------------------
 
-bool PartModel::SendAndPause(int part, int address, std::uint8_t value, unsigned delayMs) {
+bool PartModel::SendAndPause(PartIndex part, int address, std::uint8_t value, unsigned delayMs) {
   if (!SetPartParameter(part, address, value)) return false;
   model_.Emitter().Pause(delayMs);
   return true;
@@ -310,7 +466,8 @@ bool PartModel::SendAndPause(int part, int address, std::uint8_t value, unsigned
 bool PartModel::SendElementReserves(unsigned delayMs) {
   // Smaller reserves go first, freeing elements before other parts claim more.
   for (int value = 0; value < XgModel::kElementReserveLimit; ++value) {
-    for (int part = 0; part < Count(); ++part) {
+    for (int index = 0; index < Count(); ++index) {
+      const PartIndex part = PartIndex::FromIndex(index);
       const PartRecord& record = *Record(part);
       const int defaultReserve = TemplateFor(record)[part_address::kElementReserve];
       if (record[part_address::kElementReserve] != value || value == defaultReserve) continue;
@@ -323,7 +480,7 @@ bool PartModel::SendElementReserves(unsigned delayMs) {
   return true;
 }
 
-bool PartModel::SendPartBulk(int part, unsigned delayMs) {
+bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
   const PartRecord& record = *Record(part);
   const PartRecord& defaults = TemplateFor(record);
   std::array<std::uint8_t, kFirstHalfCount> first{};
@@ -333,14 +490,18 @@ bool PartModel::SendPartBulk(int part, unsigned delayMs) {
     second[i] = BulkByte(record, defaults, part_address::kSecondHalfStart + i);
   }
   XgEmitter& emitter = model_.Emitter();
-  if (!emitter.EmitBulkDump(model_.ModelId(), PartAddress(part, 0), first)) return false;
+  if (!emitter.EmitBulkDump(model_.ModelId(), xg_block::PartAddress(part.Index(), 0), first)) {
+    return false;
+  }
   emitter.Pause(delayMs);
-  return emitter.EmitBulkDump(model_.ModelId(), PartAddress(part, part_address::kSecondHalfStart),
-                              second);
+  return emitter.EmitBulkDump(
+      model_.ModelId(), xg_block::PartAddress(part.Index(), part_address::kSecondHalfStart),
+      second);
 }
 
-bool PartModel::SendPartDifferences(int part, unsigned delayMs) {
-  const PartRecord& record = *Record(part);
+bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {
+  // A copy: the setters below store what they send, which is what is here.
+  const PartRecord record = *Record(part);
   const PartRecord& defaults = TemplateFor(record);
   for (int address = part_address::kBankMsb; address <= kLastAddress; ++address) {
     const auto a = static_cast<std::size_t>(address);
@@ -364,7 +525,9 @@ bool PartModel::SendPartDifferences(int part, unsigned delayMs) {
         continue;
       }
       case part_address::kReceiveChannel:
-        if (record[a] != part && !SendAndPause(part, address, record[a], delayMs)) return false;
+        if (record[a] != part.Index() && !SendAndPause(part, address, record[a], delayMs)) {
+          return false;
+        }
         continue;
       case part_address::kPartMode: {
         // Only the part on channel 10 is a drum part by default.
@@ -399,7 +562,8 @@ bool PartModel::SendParts(bool nonDefaultOnly, unsigned delayMs) {
   bool ok = true;
   // A failed reserve ends the reserves only; the parameters still go out.
   if (nonDefaultOnly) ok = SendElementReserves(delayMs);
-  for (int part = 0; part < Count(); ++part) {
+  for (int index = 0; index < Count(); ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
     const bool sent =
         nonDefaultOnly ? SendPartDifferences(part, delayMs) : SendPartBulk(part, delayMs);
     if (!sent) return false;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "parts/PartTable.h"
 #include "voices/VoiceCatalogue.h"
@@ -11,60 +14,101 @@ namespace ravlo {
 
 class XgModel;
 
-// The 16 multi parts (PartTable) with the operations that send part edits,
-// select voices with their drum-kit rules, and send the parts in a pass.
-// Part indexes are 0..15. Setters send but do not store.
+// The 16 multi parts (PartTable) with the operations that change them: the
+// setters that send part edits, voice selection with its drum-kit rules, the
+// part mode with the voice that goes with it, the receive channel with the
+// channel rows that follow it, what a file or a read-back brings, and the
+// part send of a pass. Every setter stores what went out and tells the
+// model's observers; a failed send stores nothing.
 class PartModel : public PartTable {
  public:
-  explicit PartModel(XgModel& model, int partCount = kPartCount)
-      : PartTable(partCount), model_(model) {}
+  // The three bytes the Mode dialog edits, from 05.
+  static constexpr int kModeFirstAddress = 0x05;
+  using ModeBytes = std::array<std::uint8_t, 3>;
 
+  explicit PartModel(XgModel& model, int partCount = kPartCount);
+
+  // Everything back to the defaults; the model tells its observers.
+  void ResetToDefaults();
+
+  // --- Setters ------------------------------------------------------------
   // One 9-byte change 08 pp aa vv; 0xFF sends nothing and fails.
-  bool SetPartParameter(int part, int address, std::uint8_t value);
+  bool SetPartParameter(PartIndex part, int address, std::uint8_t value);
   // One 10-byte change 08 pp aa xx yy (detune); a value of 0xFF fails.
-  bool SetPartParameterPair(int part, int address, std::uint8_t first, std::uint8_t second);
+  bool SetPartParameterPair(PartIndex part, int address, std::uint8_t first, std::uint8_t second);
   // A run of addresses: 0xFF values are skipped, detune travels as a pair,
-  // and the mirrored addresses update the controller table.
-  bool SetPartParameters(int part, int firstAddress, std::span<const std::uint8_t> values);
+  // and the mirrored addresses update the controller table. Stops at the
+  // first failure; what went before it is stored.
+  bool SetPartParameters(PartIndex part, int firstAddress, std::span<const std::uint8_t> values);
+  // The shown value of the parameter at `address` (its descriptor's form and
+  // range): false for a value out of range, a parameter the part lacks, or a
+  // failed send.
+  bool SetPartValue(PartIndex part, int address, int shown);
+  // The shown value; nothing for a parameter the part lacks.
+  std::optional<int> PartValue(PartIndex part, int address) const;
 
-  // Record access without messages; false for a part or address out of range.
-  bool GetPartByte(int part, int address, std::uint8_t& value) const;
-  bool PutPartByte(int part, int address, std::uint8_t value);
-  bool GetPartBytes(int part, int firstAddress, std::span<std::uint8_t> out) const;
-  bool PutPartBytes(int part, int firstAddress, std::span<const std::uint8_t> values);
+  // The receive channel, and off and back on: a part switched off keeps the
+  // channel it had, to go back to.
+  bool SetReceiveChannel(PartIndex part, MidiChannel channel);
+  bool SwitchPartOff(PartIndex part);
+  bool SwitchPartOn(PartIndex part);
+  bool IsOff(PartIndex part) const;
+  // The channel the part receives on, or, while off, the one it goes back to.
+  MidiChannel ShownChannel(PartIndex part) const;
 
-  // The lowest part receiving on the channel; false when none does.
-  bool FindPartByChannel(int channel, int& part) const;
-  bool IsDrumPart(int part) const;
-  VoiceLookup PartVoiceName(int part) const;
+  // Mono/poly, same key and part mode (05 .. 07; 0xFF skipped). A changed
+  // part mode brings the voice that goes with the mode, sent when it differs.
+  bool SetPartMode(PartIndex part, const ModeBytes& bytes);
 
   // Sends and applies a voice chosen for one part (catalogue index 0..522).
-  bool SelectPartVoice(int part, int voiceIndex);
-  // Applies a voice chosen on a channel to every part on it; sends only the
+  bool SelectPartVoice(PartIndex part, int voiceIndex);
+  // Applies a voice sent on a channel to every part on it; sends only the
   // Drum Setup Reset of the drum-kit rule.
-  void ApplyChannelVoice(int channel, int program, int bankMsb, int bankLsb);
-  // After a changed part mode was sent: the voice that goes with the mode.
-  void AdoptModeVoice(int part, int newMode);
+  void ApplyChannelVoice(MidiChannel channel, int program, int bankMsb, int bankLsb);
 
-  // The pass's part send: bulk halves, or element reserves then every
-  // differing parameter.
+  // --- Reading ------------------------------------------------------------
+  bool GetPartByte(PartIndex part, int address, std::uint8_t& value) const;
+  bool GetPartBytes(PartIndex part, int firstAddress, std::span<std::uint8_t> out) const;
+  // The lowest part receiving on the channel.
+  std::optional<PartIndex> FindPartByChannel(MidiChannel channel) const;
+  // The one part receiving on the channel; none when none or several do.
+  std::optional<PartIndex> SolePartOnChannel(MidiChannel channel) const;
+  bool IsDrumPart(PartIndex part) const;
+  VoiceLookup PartVoiceName(PartIndex part) const;
+
+  // --- Received -----------------------------------------------------------
+  // Bytes a file or a read-back brought, at their own addresses; sends
+  // nothing, one notice. False for a part or a run out of range.
+  bool StorePartBytes(PartIndex part, int firstAddress, std::span<const std::uint8_t> values);
+
+  // --- Send pass ----------------------------------------------------------
+  // Bulk halves, or element reserves then every differing parameter.
   bool SendParts(bool nonDefaultOnly, unsigned delayMs);
 
  private:
+  // Writes sent bytes and tells: one notice per changed parameter.
+  void StoreSent(PartIndex part, int address, std::span<const std::uint8_t> bytes);
+  // After a stored change: the controller mirror and the channel rows.
+  void Follow(PartIndex part, int address, std::uint8_t old, std::uint8_t value);
+  void MirrorController(PartIndex part, int address, std::uint8_t value);
+  void PublishVoiceChange(PartIndex part);
   // The drum setup mode (2 or 3) a kit chosen for `part` goes to.
-  int ChooseDrumMode(int part) const;
+  int ChooseDrumMode(PartIndex part) const;
   // Resets a setup for a newly chosen kit (Drum Setup Reset, then the kit's notes).
   void TakeDrumKit(int mode, int bankMsb, int program);
-  void MirrorController(int part, int address, std::uint8_t value);
-  int CountPartsOnChannel(int channel) const;
-  void PutVoiceBytes(int part, int bankMsb, int bankLsb, int program);
+  void PutVoiceBytes(PartIndex part, int bankMsb, int bankLsb, int program);
+  // The voice the new mode brings: the lowest part already in it, or the kit
+  // of its drum setup; none for a normal mode no part plays.
+  std::optional<std::array<std::uint8_t, 3>> ModeVoice(PartIndex part, int newMode) const;
   // One parameter change followed by the delay.
-  bool SendAndPause(int part, int address, std::uint8_t value, unsigned delayMs);
+  bool SendAndPause(PartIndex part, int address, std::uint8_t value, unsigned delayMs);
   bool SendElementReserves(unsigned delayMs);
-  bool SendPartBulk(int part, unsigned delayMs);
-  bool SendPartDifferences(int part, unsigned delayMs);
+  bool SendPartBulk(PartIndex part, unsigned delayMs);
+  bool SendPartDifferences(PartIndex part, unsigned delayMs);
 
   XgModel& model_;
+  // The channel each part goes back to when switched on again.
+  std::vector<MidiChannel> channelsToRestore_;
 };
 
 }  // namespace ravlo

@@ -5,129 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "parameters/ParameterDescriptor.h"
+
 namespace ravlo {
 
 // A multi part block covers XG addresses 08 pp 00 .. 08 pp 6E, one byte each.
 inline constexpr std::size_t kPartAddressCount = 0x6F;
 static_assert(kPartAddressCount == 111);
-
-// One entry per address and a closing empty entry; 0x29 .. 0x2F belong to no parameter.
-inline constexpr std::size_t kPartParameterNameCount = kPartAddressCount + 1;
-
-inline constexpr std::array<std::string_view, kPartParameterNameCount> kPartParameterNames = {
-    "ElmtReserve",      // 00
-    "BankSel_MSB",      // 01
-    "BankSel_LSB",      // 02
-    "Program_Num",      // 03
-    "RcvChannel",       // 04
-    "Mono_Poly_Md",     // 05
-    "Note_Assign",      // 06
-    "Part_ModeType",    // 07
-    "NoteShiftOffset",  // 08
-    "Part_Detune",      // 09
-    "Detune_LSB",       // 0A
-    "Part_Volume ",     // 0B
-    "Veloc_Depth",      // 0C
-    "Veloc_Offset",     // 0D
-    "Part_PanLevel",    // 0E
-    "Note_LimitLo",     // 0F
-    "Note_LimitHi",     // 10
-    "Dry_Wet_Lvl",      // 11
-    "Chorus_Send",      // 12
-    "Reverb_Send",      // 13
-    "Variatn_Send",     // 14
-    "Vibrato_Rate",     // 15
-    "Vibrato_Depth",    // 16
-    "Vibrato_Delay",    // 17
-    "Flt_Cutoff_Q",     // 18
-    "Flt_Resonance",    // 19
-    "Attack_Time",      // 1A
-    "Decay_Time",       // 1B
-    "Release_Time",     // 1C
-    "Mod_Pitch_Ctl",    // 1D
-    "Mod_Filter_Ctl",   // 1E
-    "Mod_Amp_Ctl",      // 1F
-    "ModLFO_Pitch",     // 20
-    "ModLFO_Filter",    // 21
-    "ModLFO_Amp",       // 22
-    "Bend_Pitch_Ctl",   // 23
-    "Bend_Filter_Ctl",  // 24
-    "Bend_Amp_Ctl",     // 25
-    "BendLFO_Pitch",    // 26
-    "BendLFO_Filter",   // 27
-    "BendLFO_Amp",      // 28
-    "",                 // 29
-    "",                 // 2A
-    "",                 // 2B
-    "",                 // 2C
-    "",                 // 2D
-    "",                 // 2E
-    "",                 // 2F
-    "Rcv_Pitch_Bend",   // 30
-    "Rcv_ChanAftTch",   // 31
-    "Rcv_PrgmChange",   // 32
-    "Rcv_CtrlChange",   // 33
-    "Rcv_PolyAftTch",   // 34
-    "Rcv_NoteMessage",  // 35
-    "Rcv_RegParamN",    // 36
-    "Rcv_NonRegPN",     // 37
-    "Rcv_Modulation",   // 38
-    "Rcv_Volume_Ctrl",  // 39
-    "Rcv_Pan_Control",  // 3A
-    "Rcv_Expression",   // 3B
-    "Rcv_Hold_1_Ctrl",  // 3C
-    "Rcv_Portamento",   // 3D
-    "Rcv_Sostenuto_",   // 3E
-    "Rcv_Soft_Pedal",   // 3F
-    "Rcv_Bank_Select",  // 40
-    "ScaleTune_C",      // 41
-    "ScaleTune_C#",     // 42
-    "ScaleTune_D",      // 43
-    "ScaleTune_D#",     // 44
-    "ScaleTune_E",      // 45
-    "ScaleTune_F",      // 46
-    "ScaleTune_F#",     // 47
-    "ScaleTune_G",      // 48
-    "ScaleTune_G#",     // 49
-    "ScaleTune_A",      // 4A
-    "ScaleTune_A#",     // 4B
-    "ScaleTune_B",      // 4C
-    "CAft_Pitch_Ctl",   // 4D
-    "CAft_Filter_Ctl",  // 4E
-    "CAft_Amp_Ctl",     // 4F
-    "CAftLFO_Pitch",    // 50
-    "CAftLFO_Filter",   // 51
-    "CAftLFO_Amp",      // 52
-    "PAft_Pitch_Ctl",   // 53
-    "PAft_Filter_Ctl",  // 54
-    "PAft_Amp_Ctl",     // 55
-    "PAftLFO_Pitch",    // 56
-    "PAftLFO_Filter",   // 57
-    "PAftLFO_Amp",      // 58
-    "AC1_Control_#",    // 59
-    "AC1_Pitch_Ctl",    // 5A
-    "AC1_Filter_Ctl",   // 5B
-    "AC1_Amp_Ctl",      // 5C
-    "AC1LFO_Pitch",     // 5D
-    "AC1LFO_Filter",    // 5E
-    "AC1LFO_Amp",       // 5F
-    "AC2_Control_#",    // 60
-    "AC2_Pitch_Ctl",    // 61
-    "AC2_Filter_Ctl",   // 62
-    "AC2_Amp_Ctl",      // 63
-    "AC2LFO_Pitch",     // 64
-    "AC2LFO_Filter",    // 65
-    "AC2LFO_Amp",       // 66
-    "Portamento_On",    // 67
-    "PortamentTime",    // 68
-    "Pitch_InitLevel",  // 69
-    "Pitch_AtckTime",   // 6A
-    "Pitch_RelLevel",   // 6B
-    "Pitch_RelTime",    // 6C
-    "Veloc_LimitLo",    // 6D
-    "Veloc_LimitHi",    // 6E
-    "",                 // 6F
-};
 
 // The window that edits a part parameter.
 enum class PartEditor : std::uint8_t {
@@ -151,131 +35,161 @@ enum class PartEditor : std::uint8_t {
   Count
 };
 
-struct PartParameterInfo {
-  std::uint8_t normalDefault;
-  bool normalDefaultIsPartIndex;  // the receive channel defaults to the part's own number
-  std::uint8_t drumDefault;       // the drum part's (part 10's); 0xFF: a drum part lacks it
+// One multi part parameter: its descriptor (defaults of a normal part and of
+// the drum part, 0xFF where that kind of part lacks it) and its editor.
+struct PartParameter {
+  ParameterDescriptor parameter;
   PartEditor editor;
 };
 
-// Indexed by address.
-inline constexpr std::array<PartParameterInfo, kPartAddressCount> kPartParameters = {{
-    {0x02, false, 0x00, PartEditor::PartWindowReserved},        // 00
-    {0x00, false, 0x7F, PartEditor::PartWindowVoice},           // 01
-    {0x00, false, 0x00, PartEditor::PartWindowVoice},           // 02
-    {0x00, false, 0x00, PartEditor::PartWindowVoice},           // 03
-    {0x00, true, 0x09, PartEditor::PartWindowChannel},          // 04
-    {0x01, false, 0xFF, PartEditor::Mode},                      // 05
-    {0x01, false, 0x02, PartEditor::Mode},                      // 06
-    {0x00, false, 0x02, PartEditor::Mode},                      // 07
-    {0x40, false, 0x40, PartEditor::PartControl},               // 08
-    {0x08, false, 0x08, PartEditor::PartControl},               // 09
-    {0x00, false, 0x00, PartEditor::PartControl},               // 0A
-    {0x64, false, 0x64, PartEditor::PartControl},               // 0B
-    {0x40, false, 0x40, PartEditor::PartControl},               // 0C
-    {0x40, false, 0x40, PartEditor::PartControl},               // 0D
-    {0x40, false, 0x40, PartEditor::PartControl},               // 0E
-    {0x00, false, 0x00, PartEditor::PartControl},               // 0F
-    {0x7F, false, 0x7F, PartEditor::PartControl},               // 10
-    {0x7F, false, 0x7F, PartEditor::PartFxSend},                // 11
-    {0x00, false, 0x00, PartEditor::PartFxSend},                // 12
-    {0x28, false, 0x28, PartEditor::PartFxSend},                // 13
-    {0x00, false, 0x00, PartEditor::PartFxSend},                // 14
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 15
-    {0x40, false, 0xFF, PartEditor::ToneControl},               // 16
-    {0x40, false, 0xFF, PartEditor::ToneControl},               // 17
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 18
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 19
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 1A
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 1B
-    {0x40, false, 0x40, PartEditor::ToneControl},               // 1C
-    {0x40, false, 0x40, PartEditor::ControlModulation},         // 1D
-    {0x40, false, 0x40, PartEditor::ControlModulation},         // 1E
-    {0x40, false, 0x40, PartEditor::ControlModulation},         // 1F
-    {0x0A, false, 0x0A, PartEditor::ControlModulation},         // 20
-    {0x00, false, 0x00, PartEditor::ControlModulation},         // 21
-    {0x00, false, 0x00, PartEditor::ControlModulation},         // 22
-    {0x42, false, 0x42, PartEditor::ControlBend},               // 23
-    {0x40, false, 0x40, PartEditor::ControlBend},               // 24
-    {0x40, false, 0x40, PartEditor::ControlBend},               // 25
-    {0x00, false, 0x00, PartEditor::ControlBend},               // 26
-    {0x00, false, 0x00, PartEditor::ControlBend},               // 27
-    {0x00, false, 0x00, PartEditor::ControlBend},               // 28
-    {0xFF, false, 0xFF, PartEditor::None},                      // 29
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2A
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2B
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2C
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2D
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2E
-    {0xFF, false, 0xFF, PartEditor::None},                      // 2F
-    {0x01, false, 0x01, PartEditor::Receive},                   // 30
-    {0x01, false, 0x01, PartEditor::Receive},                   // 31
-    {0x01, false, 0x01, PartEditor::Receive},                   // 32
-    {0x01, false, 0x01, PartEditor::Receive},                   // 33
-    {0x01, false, 0xFF, PartEditor::Receive},                   // 34
-    {0x01, false, 0x01, PartEditor::Receive},                   // 35
-    {0x01, false, 0x01, PartEditor::Receive},                   // 36
-    {0x01, false, 0x01, PartEditor::Receive},                   // 37
-    {0x01, false, 0x01, PartEditor::Receive},                   // 38
-    {0x01, false, 0x01, PartEditor::Receive},                   // 39
-    {0x01, false, 0x01, PartEditor::Receive},                   // 3A
-    {0x01, false, 0x01, PartEditor::Receive},                   // 3B
-    {0x01, false, 0x01, PartEditor::Receive},                   // 3C
-    {0x01, false, 0xFF, PartEditor::Receive},                   // 3D
-    {0x01, false, 0x01, PartEditor::Receive},                   // 3E
-    {0x01, false, 0xFF, PartEditor::Receive},                   // 3F
-    {0x01, false, 0x01, PartEditor::Receive},                   // 40
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 41
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 42
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 43
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 44
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 45
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 46
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 47
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 48
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 49
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 4A
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 4B
-    {0x40, false, 0xFF, PartEditor::ScaleTuning},               // 4C
-    {0x40, false, 0x40, PartEditor::ControlChannelAftertouch},  // 4D
-    {0x40, false, 0x40, PartEditor::ControlChannelAftertouch},  // 4E
-    {0x40, false, 0x40, PartEditor::ControlChannelAftertouch},  // 4F
-    {0x00, false, 0x00, PartEditor::ControlChannelAftertouch},  // 50
-    {0x00, false, 0x00, PartEditor::ControlChannelAftertouch},  // 51
-    {0x00, false, 0x00, PartEditor::ControlChannelAftertouch},  // 52
-    {0x40, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 53
-    {0x40, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 54
-    {0x40, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 55
-    {0x00, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 56
-    {0x00, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 57
-    {0x00, false, 0xFF, PartEditor::ControlPolyAftertouch},     // 58
-    {0x10, false, 0x10, PartEditor::AssignableController1},     // 59
-    {0x40, false, 0x40, PartEditor::AssignableController1},     // 5A
-    {0x40, false, 0x40, PartEditor::AssignableController1},     // 5B
-    {0x40, false, 0x40, PartEditor::AssignableController1},     // 5C
-    {0x00, false, 0x00, PartEditor::AssignableController1},     // 5D
-    {0x00, false, 0x00, PartEditor::AssignableController1},     // 5E
-    {0x00, false, 0x00, PartEditor::AssignableController1},     // 5F
-    {0x11, false, 0x11, PartEditor::AssignableController2},     // 60
-    {0x40, false, 0x40, PartEditor::AssignableController2},     // 61
-    {0x40, false, 0x40, PartEditor::AssignableController2},     // 62
-    {0x40, false, 0x40, PartEditor::AssignableController2},     // 63
-    {0x00, false, 0x00, PartEditor::AssignableController2},     // 64
-    {0x00, false, 0x00, PartEditor::AssignableController2},     // 65
-    {0x00, false, 0x00, PartEditor::AssignableController2},     // 66
-    {0x00, false, 0xFF, PartEditor::PartControl},               // 67
-    {0x00, false, 0xFF, PartEditor::PartControl},               // 68
-    {0x40, false, 0xFF, PartEditor::PitchEnvelope},             // 69
-    {0x40, false, 0xFF, PartEditor::PitchEnvelope},             // 6A
-    {0x40, false, 0xFF, PartEditor::PitchEnvelope},             // 6B
-    {0x40, false, 0xFF, PartEditor::PitchEnvelope},             // 6C
-    {0x01, false, 0x01, PartEditor::PartControl},               // 6D
-    {0x7F, false, 0x7F, PartEditor::PartControl},               // 6E
-}};
+inline constexpr std::array<std::string_view, 2> kMonoPolyChoices = {"Mono", "Poly"};
+inline constexpr std::array<std::string_view, 3> kSameKeyChoices = {"Single", "Multi", "Inst"};
+inline constexpr std::array<std::string_view, 4> kPartModeChoices = {"Normal", "Drum", "Drum 1",
+                                                                    "Drum 2"};
 
-// Empty for 0x29 .. 0x2F, for the closing entry 0x6F and outside the table.
+namespace part_table_detail {
+constexpr PartParameter Entry(std::uint8_t address, WireForm form, ShownAs shownAs, int minimum,
+                              int maximum, int normalDefault, int drumDefault,
+                              DefaultFrom defaultFrom, std::string_view label,
+                              std::string_view reviewName, std::string_view name,
+                              PartEditor editor, std::span<const std::string_view> choices = {}) {
+  return {{address, form, shownAs, minimum, maximum, normalDefault, drumDefault, defaultFrom, label,
+           reviewName, name, choices},
+          editor};
+}
+}  // namespace part_table_detail
+
+// Indexed by address. Review names as the review prints them (0B's ends in a
+// blank); 29 .. 2F belong to no parameter. Detune (09) travels with its LSB
+// (0A) as one pair of nibbles.
+inline constexpr std::array<PartParameter, kPartAddressCount> kPartParameters = [] {
+  using part_table_detail::Entry;
+  return std::array<PartParameter, kPartAddressCount>{{
+    Entry(0x00, WireForm::Byte, ShownAs::Stored, 0, 32, 0x02, 0x00, DefaultFrom::Fixed, "Reserved", "ElmtReserve", "Reserved", PartEditor::PartWindowReserved),
+    Entry(0x01, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x7F, DefaultFrom::Fixed, "", "BankSel_MSB", "BankMsb", PartEditor::PartWindowVoice),
+    Entry(0x02, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "", "BankSel_LSB", "BankLsb", PartEditor::PartWindowVoice),
+    Entry(0x03, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "", "Program_Num", "Program", PartEditor::PartWindowVoice),
+    Entry(0x04, WireForm::Byte, ShownAs::PlusOne, 1, 16, 0x00, 0x09, DefaultFrom::PartNumber, "Chan. #", "RcvChannel", "Channel", PartEditor::PartWindowChannel),
+    Entry(0x05, WireForm::Byte, ShownAs::Stored, 0, 1, 0x01, 0xFF, DefaultFrom::Fixed, "Mode", "Mono_Poly_Md", "MonoPoly", PartEditor::Mode, kMonoPolyChoices),
+    Entry(0x06, WireForm::Byte, ShownAs::Stored, 0, 2, 0x01, 0x02, DefaultFrom::Fixed, "Same Key", "Note_Assign", "SameKey", PartEditor::Mode, kSameKeyChoices),
+    Entry(0x07, WireForm::Byte, ShownAs::Stored, 0, 3, 0x00, 0x02, DefaultFrom::Fixed, "Type", "Part_ModeType", "PartMode", PartEditor::Mode, kPartModeChoices),
+    Entry(0x08, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Note Shift", "NoteShiftOffset", "NoteShift", PartEditor::PartControl),
+    Entry(0x09, WireForm::NibblePair, ShownAs::Detune, -128, 127, 0x08, 0x08, DefaultFrom::Fixed, "Detune", "Part_Detune", "Detune", PartEditor::PartControl),
+    Entry(0x0A, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "", "Detune_LSB", "DetuneLsb", PartEditor::PartControl),
+    Entry(0x0B, WireForm::Byte, ShownAs::Stored, 0, 127, 0x64, 0x64, DefaultFrom::Fixed, "Volume", "Part_Volume ", "Volume", PartEditor::PartControl),
+    Entry(0x0C, WireForm::Byte, ShownAs::Stored, 0, 127, 0x40, 0x40, DefaultFrom::Fixed, "Velocity Depth", "Veloc_Depth", "VelocityDepth", PartEditor::PartControl),
+    Entry(0x0D, WireForm::Byte, ShownAs::Stored, 0, 127, 0x40, 0x40, DefaultFrom::Fixed, "Velocity Offset", "Veloc_Offset", "VelocityOffset", PartEditor::PartControl),
+    Entry(0x0E, WireForm::Byte, ShownAs::Stored, 0, 127, 0x40, 0x40, DefaultFrom::Fixed, "Pan", "Part_PanLevel", "Pan", PartEditor::PartControl),
+    Entry(0x0F, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Low Note", "Note_LimitLo", "LowNote", PartEditor::PartControl),
+    Entry(0x10, WireForm::Byte, ShownAs::Stored, 0, 127, 0x7F, 0x7F, DefaultFrom::Fixed, "Hi Note", "Note_LimitHi", "HiNote", PartEditor::PartControl),
+    Entry(0x11, WireForm::Byte, ShownAs::Stored, 0, 127, 0x7F, 0x7F, DefaultFrom::Fixed, "Dry/Wet", "Dry_Wet_Lvl", "DryWet", PartEditor::PartFxSend),
+    Entry(0x12, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Chorus", "Chorus_Send", "Chorus", PartEditor::PartFxSend),
+    Entry(0x13, WireForm::Byte, ShownAs::Stored, 0, 127, 0x28, 0x28, DefaultFrom::Fixed, "Reverb", "Reverb_Send", "Reverb", PartEditor::PartFxSend),
+    Entry(0x14, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Variation", "Variatn_Send", "Variation", PartEditor::PartFxSend),
+    Entry(0x15, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Rate", "Vibrato_Rate", "Rate", PartEditor::ToneControl),
+    Entry(0x16, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Depth", "Vibrato_Depth", "Depth", PartEditor::ToneControl),
+    Entry(0x17, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Delay", "Vibrato_Delay", "Delay", PartEditor::ToneControl),
+    Entry(0x18, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Cutoff Frq", "Flt_Cutoff_Q", "CutoffFrq", PartEditor::ToneControl),
+    Entry(0x19, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Resonance", "Flt_Resonance", "Resonance", PartEditor::ToneControl),
+    Entry(0x1A, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Attack", "Attack_Time", "Attack", PartEditor::ToneControl),
+    Entry(0x1B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Decay", "Decay_Time", "Decay", PartEditor::ToneControl),
+    Entry(0x1C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Release", "Release_Time", "Release", PartEditor::ToneControl),
+    Entry(0x1D, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "Mod_Pitch_Ctl", "PitchControl", PartEditor::ControlModulation),
+    Entry(0x1E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Mod_Filter_Ctl", "FilterControl", PartEditor::ControlModulation),
+    Entry(0x1F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Mod_Amp_Ctl", "AmplitudeControl", PartEditor::ControlModulation),
+    Entry(0x20, WireForm::Byte, ShownAs::Stored, 0, 127, 0x0A, 0x0A, DefaultFrom::Fixed, "Pitch", "ModLFO_Pitch", "PitchLfo", PartEditor::ControlModulation),
+    Entry(0x21, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "ModLFO_Filter", "FilterLfo", PartEditor::ControlModulation),
+    Entry(0x22, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "ModLFO_Amp", "AmplitudeLfo", PartEditor::ControlModulation),
+    Entry(0x23, WireForm::Byte, ShownAs::Centred, -24, 24, 0x42, 0x42, DefaultFrom::Fixed, "Pitch", "Bend_Pitch_Ctl", "PitchControl", PartEditor::ControlBend),
+    Entry(0x24, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Bend_Filter_Ctl", "FilterControl", PartEditor::ControlBend),
+    Entry(0x25, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Bend_Amp_Ctl", "AmplitudeControl", PartEditor::ControlBend),
+    Entry(0x26, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "BendLFO_Pitch", "PitchLfo", PartEditor::ControlBend),
+    Entry(0x27, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "BendLFO_Filter", "FilterLfo", PartEditor::ControlBend),
+    Entry(0x28, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "BendLFO_Amp", "AmplitudeLfo", PartEditor::ControlBend),
+    Entry(0x29, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2A, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2B, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2C, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2D, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2E, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x2F, WireForm::Byte, ShownAs::Stored, 0, 127, 0xFF, 0xFF, DefaultFrom::Fixed, "", "", "", PartEditor::None),
+    Entry(0x30, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Pitch Bend", "Rcv_Pitch_Bend", "PitchBend", PartEditor::Receive),
+    Entry(0x31, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Ch. AftTch", "Rcv_ChanAftTch", "ChannelAftertouch", PartEditor::Receive),
+    Entry(0x32, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Prog Chg", "Rcv_PrgmChange", "ProgramChange", PartEditor::Receive),
+    Entry(0x33, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Control Chg", "Rcv_CtrlChange", "ControlChange", PartEditor::Receive),
+    Entry(0x34, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0xFF, DefaultFrom::Fixed, "Poly AftTch", "Rcv_PolyAftTch", "PolyAftertouch", PartEditor::Receive),
+    Entry(0x35, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Note", "Rcv_NoteMessage", "Note", PartEditor::Receive),
+    Entry(0x36, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "RPN", "Rcv_RegParamN", "Rpn", PartEditor::Receive),
+    Entry(0x37, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "NRPN", "Rcv_NonRegPN", "Nrpn", PartEditor::Receive),
+    Entry(0x38, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Modulation", "Rcv_Modulation", "Modulation", PartEditor::Receive),
+    Entry(0x39, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Volume", "Rcv_Volume_Ctrl", "Volume", PartEditor::Receive),
+    Entry(0x3A, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Pan", "Rcv_Pan_Control", "Pan", PartEditor::Receive),
+    Entry(0x3B, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Expression", "Rcv_Expression", "Expression", PartEditor::Receive),
+    Entry(0x3C, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Hold 1", "Rcv_Hold_1_Ctrl", "Hold1", PartEditor::Receive),
+    Entry(0x3D, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0xFF, DefaultFrom::Fixed, "Portamento", "Rcv_Portamento", "Portamento", PartEditor::Receive),
+    Entry(0x3E, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Sostenuto", "Rcv_Sostenuto_", "Sostenuto", PartEditor::Receive),
+    Entry(0x3F, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0xFF, DefaultFrom::Fixed, "Soft Pedal", "Rcv_Soft_Pedal", "SoftPedal", PartEditor::Receive),
+    Entry(0x40, WireForm::Byte, ShownAs::Switch, 0, 1, 0x01, 0x01, DefaultFrom::Fixed, "Bank Select", "Rcv_Bank_Select", "BankSelect", PartEditor::Receive),
+    Entry(0x41, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "C", "ScaleTune_C", "C", PartEditor::ScaleTuning),
+    Entry(0x42, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "C#", "ScaleTune_C#", "CSharp", PartEditor::ScaleTuning),
+    Entry(0x43, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "D", "ScaleTune_D", "D", PartEditor::ScaleTuning),
+    Entry(0x44, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "D#", "ScaleTune_D#", "DSharp", PartEditor::ScaleTuning),
+    Entry(0x45, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "E", "ScaleTune_E", "E", PartEditor::ScaleTuning),
+    Entry(0x46, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "F", "ScaleTune_F", "F", PartEditor::ScaleTuning),
+    Entry(0x47, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "F#", "ScaleTune_F#", "FSharp", PartEditor::ScaleTuning),
+    Entry(0x48, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "G", "ScaleTune_G", "G", PartEditor::ScaleTuning),
+    Entry(0x49, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "G#", "ScaleTune_G#", "GSharp", PartEditor::ScaleTuning),
+    Entry(0x4A, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "A", "ScaleTune_A", "A", PartEditor::ScaleTuning),
+    Entry(0x4B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "A#", "ScaleTune_A#", "ASharp", PartEditor::ScaleTuning),
+    Entry(0x4C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "B", "ScaleTune_B", "B", PartEditor::ScaleTuning),
+    Entry(0x4D, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "CAft_Pitch_Ctl", "PitchControl", PartEditor::ControlChannelAftertouch),
+    Entry(0x4E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "CAft_Filter_Ctl", "FilterControl", PartEditor::ControlChannelAftertouch),
+    Entry(0x4F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "CAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlChannelAftertouch),
+    Entry(0x50, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "CAftLFO_Pitch", "PitchLfo", PartEditor::ControlChannelAftertouch),
+    Entry(0x51, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "CAftLFO_Filter", "FilterLfo", PartEditor::ControlChannelAftertouch),
+    Entry(0x52, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "CAftLFO_Amp", "AmplitudeLfo", PartEditor::ControlChannelAftertouch),
+    Entry(0x53, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0xFF, DefaultFrom::Fixed, "Pitch", "PAft_Pitch_Ctl", "PitchControl", PartEditor::ControlPolyAftertouch),
+    Entry(0x54, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Filter", "PAft_Filter_Ctl", "FilterControl", PartEditor::ControlPolyAftertouch),
+    Entry(0x55, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Amplitude", "PAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlPolyAftertouch),
+    Entry(0x56, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Pitch", "PAftLFO_Pitch", "PitchLfo", PartEditor::ControlPolyAftertouch),
+    Entry(0x57, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Filter", "PAftLFO_Filter", "FilterLfo", PartEditor::ControlPolyAftertouch),
+    Entry(0x58, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Amplitude", "PAftLFO_Amp", "AmplitudeLfo", PartEditor::ControlPolyAftertouch),
+    Entry(0x59, WireForm::Byte, ShownAs::Stored, 0, 95, 0x10, 0x10, DefaultFrom::Fixed, "Controller #", "AC1_Control_#", "ControllerNumber", PartEditor::AssignableController1),
+    Entry(0x5A, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "AC1_Pitch_Ctl", "PitchControl", PartEditor::AssignableController1),
+    Entry(0x5B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC1_Filter_Ctl", "FilterControl", PartEditor::AssignableController1),
+    Entry(0x5C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC1_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController1),
+    Entry(0x5D, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "AC1LFO_Pitch", "PitchLfo", PartEditor::AssignableController1),
+    Entry(0x5E, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "AC1LFO_Filter", "FilterLfo", PartEditor::AssignableController1),
+    Entry(0x5F, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "AC1LFO_Amp", "AmplitudeLfo", PartEditor::AssignableController1),
+    Entry(0x60, WireForm::Byte, ShownAs::Stored, 0, 95, 0x11, 0x11, DefaultFrom::Fixed, "Controller #", "AC2_Control_#", "ControllerNumber", PartEditor::AssignableController2),
+    Entry(0x61, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "AC2_Pitch_Ctl", "PitchControl", PartEditor::AssignableController2),
+    Entry(0x62, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC2_Filter_Ctl", "FilterControl", PartEditor::AssignableController2),
+    Entry(0x63, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC2_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController2),
+    Entry(0x64, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "AC2LFO_Pitch", "PitchLfo", PartEditor::AssignableController2),
+    Entry(0x65, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "AC2LFO_Filter", "FilterLfo", PartEditor::AssignableController2),
+    Entry(0x66, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "AC2LFO_Amp", "AmplitudeLfo", PartEditor::AssignableController2),
+    Entry(0x67, WireForm::Byte, ShownAs::Switch, 0, 1, 0x00, 0xFF, DefaultFrom::Fixed, "", "Portamento_On", "Portamento", PartEditor::PartControl),
+    Entry(0x68, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Portamento Time", "PortamentTime", "PortamentoTime", PartEditor::PartControl),
+    Entry(0x69, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Init Level", "Pitch_InitLevel", "InitLevel", PartEditor::PitchEnvelope),
+    Entry(0x6A, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Attack", "Pitch_AtckTime", "Attack", PartEditor::PitchEnvelope),
+    Entry(0x6B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "R. Level", "Pitch_RelLevel", "ReleaseLevel", PartEditor::PitchEnvelope),
+    Entry(0x6C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "R. Time", "Pitch_RelTime", "ReleaseTime", PartEditor::PitchEnvelope),
+    Entry(0x6D, WireForm::Byte, ShownAs::Stored, 1, 127, 0x01, 0x01, DefaultFrom::Fixed, "Velocity Limit Lo", "Veloc_LimitLo", "VelocityLimitLo", PartEditor::PartControl),
+    Entry(0x6E, WireForm::Byte, ShownAs::Stored, 1, 127, 0x7F, 0x7F, DefaultFrom::Fixed, "Velocity Limit Hi", "Veloc_LimitHi", "VelocityLimitHi", PartEditor::PartControl),
+  }};
+}();
+
+constexpr bool PartParametersAreByAddress() {
+  for (std::size_t address = 0; address < kPartAddressCount; ++address) {
+    if (kPartParameters[address].parameter.address != address) return false;
+  }
+  return true;
+}
+static_assert(PartParametersAreByAddress());
+
+// Empty for 0x29 .. 0x2F and outside the table.
 std::string_view PartParameterName(int address);
 // nullptr outside 0x00 .. 0x6E.
-const PartParameterInfo* FindPartParameter(int address);
+const PartParameter* FindPartParameter(int address);
 
 }  // namespace ravlo

@@ -6,51 +6,28 @@
 
 namespace ravlo {
 
-namespace {
-
-// The address runs whose defaults depend on the part mode.
-constexpr std::pair<std::uint8_t, std::uint8_t> kModeDependentRuns[] = {
-    {0x05, 0x07}, {0x16, 0x17}, {0x34, 0x34}, {0x3D, 0x3D},
-    {0x3F, 0x3F}, {0x41, 0x4C}, {0x53, 0x58}, {0x67, 0x6C},
-};
-
-}  // namespace
-
 PartTable::PartTable(int partCount) : records_(static_cast<std::size_t>(std::max(partCount, 0))) {
-  ResetToDefaults();
+  ResetRecords();
 }
 
-PartRecord* PartTable::Record(int part) {
-  return IsPart(part) ? &records_[static_cast<std::size_t>(part)] : nullptr;
+PartRecord* PartTable::MutableRecord(PartIndex part) {
+  return IsPart(part) ? &records_[static_cast<std::size_t>(part.Index())] : nullptr;
 }
 
-const PartRecord* PartTable::Record(int part) const {
-  return IsPart(part) ? &records_[static_cast<std::size_t>(part)] : nullptr;
+const PartRecord* PartTable::Record(PartIndex part) const {
+  return IsPart(part) ? &records_[static_cast<std::size_t>(part.Index())] : nullptr;
 }
 
-void PartTable::ResetToDefaults() {
-  for (int part = 0; part < Count(); ++part) {
-    if (part == kDrumPart) {
-      PartRecord& record = records_[static_cast<std::size_t>(part)];
-      record = kDrumPartTemplate;
-      record[part_address::kReceiveChannel] = static_cast<std::uint8_t>(part);
-    } else {
-      ResetPart(part, -1);
-    }
+void PartTable::ResetRecords() {
+  for (int index = 0; index < Count(); ++index) {
+    PartRecord& record = records_[static_cast<std::size_t>(index)];
+    record = index == kDrumPart ? kDrumPartTemplate : kNormalPartTemplate;
+    record[part_address::kReceiveChannel] = static_cast<std::uint8_t>(index);
   }
 }
 
-bool PartTable::ResetPart(int part, int receiveChannel) {
-  PartRecord* record = Record(part);
-  if (record == nullptr) return false;
-  *record = kNormalPartTemplate;
-  (*record)[part_address::kReceiveChannel] =
-      static_cast<std::uint8_t>(receiveChannel < 0 ? part : receiveChannel);
-  return true;
-}
-
-bool PartTable::ApplyModeDefaults(int part, bool drum) {
-  PartRecord* record = Record(part);
+bool PartTable::ApplyModeDefaults(PartIndex part, bool drum) {
+  PartRecord* record = MutableRecord(part);
   if (record == nullptr) return false;
   const PartRecord& source = PartTemplateFor(drum);
   for (std::uint8_t address : kModeDependentPartAddresses) (*record)[address] = source[address];

@@ -376,7 +376,7 @@ void KeyboardPiano::Reset() {
 }
 
 bool KeyboardPiano::SendControlChange(int controller, int value) {
-  return device_.SendShort(PackControlChange(channel_, controller, value));
+  return device_.SendShort(PackControlChange(MidiChannel::FromIndex(channel_), controller, value));
 }
 
 bool KeyboardPiano::SendPitchBend() {

@@ -32,7 +32,6 @@ class IgnoredModelEvents final : public ModelEvents {
   void ResetRequested() override {}
   void AllParametersReset() override {}
   void DrumSetupWasReset(int) override {}
-  void PartControllerMirrored(int, int, int) override {}
 };
 
 }  // namespace ravlo

@@ -19,6 +19,7 @@
 #include "parts/PartParameterTable.h"
 #include "parts/PartRecord.h"
 #include "platform/ProgressLabel.h"
+#include "system/SystemParameters.h"
 
 namespace ravlo {
 
@@ -37,26 +38,14 @@ constexpr std::uint8_t kParameterChangeKind = 0x1;
 // A parameter change carries its data from here up to the F7.
 constexpr std::size_t kParameterDataStart = 7;
 
-// Address highs (and mids) of the blocks.
-constexpr std::uint8_t kSystemHigh = 0x00;
-constexpr std::uint8_t kEffectHigh = 0x02;
-constexpr std::uint8_t kEffectMid = 0x01;
-constexpr std::uint8_t kPartHigh = 0x08;
-constexpr std::uint8_t kAdPartHigh = 0x10;
-constexpr std::uint8_t kAdSystemHigh = 0x11;
-constexpr std::uint8_t kDrumSetup1High = 0x30;
-constexpr std::uint8_t kDrumSetup2High = 0x31;
+using xg_block::kEffectHigh;
+using xg_block::kEffectMid;
+using xg_block::kPartHigh;
 
-// System address lows.
-constexpr std::uint8_t kMasterTuneLow = 0x00;
-constexpr std::uint8_t kMasterVolumeLow = 0x04;
-constexpr std::uint8_t kTransposeLow = 0x06;
+// System commands.
 constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
 constexpr std::uint8_t kXgSystemOnLow = 0x7E;
 constexpr std::uint8_t kAllParameterResetLow = 0x7F;
-constexpr int kTuneCentre = 1024;
-constexpr int kTransposeCentre = 64;
-constexpr int kDetuneCentre = 128;
 
 // Effect bulk dumps: where each starts and the one count it may carry.
 struct EffectDump {
@@ -148,9 +137,10 @@ class ReviewWriter {
 
 void ReviewWriter::Summary() {
   const PartModel& parts = model_.Parts();
-  for (int part = 0; part < parts.Count(); ++part) {
+  for (int index = 0; index < parts.Count(); ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
     const PartRecord& record = *parts.Record(part);
-    AppendFormat(text_, "Part %d\t Channel ", part + 1);
+    AppendFormat(text_, "Part %d\t Channel ", part.Number());
     const std::uint8_t channel = record[part_address::kReceiveChannel];
     if (channel == kPartOff) {
       text_ += "Off\t ";
@@ -162,9 +152,7 @@ void ReviewWriter::Summary() {
   }
 
   const EffectModel& effects = model_.Effects();
-  const auto typeName = [&effects](EffectKind kind) {
-    return EffectTypeName(kind, static_cast<std::size_t>(effects.Type(kind)));
-  };
+  const auto typeName = [&effects](EffectKind kind) { return effects.TypeDisplayName(kind); };
   text_ += "\nReverb Type:\t";
   text_ += typeName(EffectKind::Reverb);
   text_ += "\nChorus Type:\t";
@@ -242,17 +230,17 @@ void ReviewWriter::XgBulk(Bytes m, Bytes data) {
   const std::uint8_t high = m[6];
   const std::uint8_t mid = m[7];
   const std::uint8_t low = m[8];
-  if (high == kSystemHigh && mid == 0) {
+  if (xg_block::IsSystem(high, mid)) {
     SystemBulk(data);
-  } else if (high == kEffectHigh && mid == kEffectMid) {
+  } else if (xg_block::IsEffect(high, mid)) {
     EffectBulk(low, data);
   } else if (high == kPartHigh && mid < kPartCount) {
     PartBulk(mid, data);
-  } else if (high == kAdPartHigh && mid <= 1) {
+  } else if (high == xg_block::kAdPartHigh && mid <= 1) {
     text_ += "Bulk A/D Part";
-  } else if (high == kAdSystemHigh && mid == 0) {
+  } else if (high == xg_block::kAdSystemHigh && mid == 0) {
     text_ += "Bulk A/D System";
-  } else if ((high == kDrumSetup1High || high == kDrumSetup2High) && m[5] == kDrumParameterCount &&
+  } else if (xg_block::IsDrumSetup(high) && m[5] == kDrumParameterCount &&
              DrumSetups::IsNote(mid)) {
     text_ += "\n";
     Lines(high, mid, 0, data.first(kDrumParameterCount));
@@ -262,10 +250,11 @@ void ReviewWriter::XgBulk(Bytes m, Bytes data) {
 }
 
 void ReviewWriter::SystemBulk(Bytes data) {
-  // The attenuator (data byte 5) is left out.
+  // The attenuator has no review name and is left out.
   text_ += "\n";
-  for (const std::uint8_t low : {kMasterTuneLow, kMasterVolumeLow, kTransposeLow}) {
-    if (!System(low, From(data, low))) return;
+  for (const ParameterDescriptor& parameter : kSystemParameters) {
+    if (parameter.reviewName.empty()) continue;
+    if (!System(parameter.address, From(data, parameter.address))) return;
     text_ += "\n";
   }
 }
@@ -338,37 +327,36 @@ void ReviewWriter::ParameterChange(Bytes m) {
 }
 
 bool ReviewWriter::Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data) {
-  if (high == kSystemHigh && mid == 0) return System(low, data);
-  if (high == kEffectHigh && mid == kEffectMid) return Effect(low, data);
+  if (xg_block::IsSystem(high, mid)) return System(low, data);
+  if (xg_block::IsEffect(high, mid)) return Effect(low, data);
   if (high == kPartHigh && mid < kPartCount) return Part(mid, low, data);
-  if (high == kAdPartHigh && mid <= 1) {
+  if (high == xg_block::kAdPartHigh && mid <= 1) {
     text_ += "Bulk A/D Part";
-  } else if (high == kAdSystemHigh && mid == 0) {
+  } else if (high == xg_block::kAdSystemHigh && mid == 0) {
     text_ += "Bulk A/D System";
-  } else if (high == kDrumSetup1High || high == kDrumSetup2High) {
-    return Drum(high - kDrumSetup1High, mid, low, data);
+  } else if (xg_block::IsDrumSetup(high)) {
+    return Drum(high - xg_block::kDrumSetupHigh, mid, low, data);
   }
   return true;
 }
 
 bool ReviewWriter::System(std::uint8_t low, Bytes data) {
   text_ += "System\t";
-  switch (low) {
-    case kMasterTuneLow: {
-      if (data.size() < 4) return false;
-      const int tune = (data[0] << 12 | data[1] << 8 | data[2] << 4 | data[3]) - kTuneCentre;
-      AppendFormat(text_, "Tune\t%d\t( %2.2X )( %2.2X )( %2.2X )( %2.2X )h", tune, data[0], data[1],
+  if (const ParameterDescriptor* parameter = FindSystemParameter(low);
+      parameter != nullptr && !parameter->reviewName.empty()) {
+    // The name comes with its value, or not at all.
+    if (data.size() < static_cast<std::size_t>(parameter->ByteCount())) return false;
+    text_ += parameter->reviewName;
+    if (parameter->form == WireForm::FourNibbles) {
+      const int tune = parameter->Shown(wire::DecodeFourNibbles(data[0], data[1], data[2], data[3]));
+      AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )( %2.2X )( %2.2X )h", tune, data[0], data[1],
                    data[2], data[3]);
       return true;
     }
-    case kMasterVolumeLow:
-      if (data.empty()) return false;
-      AppendFormat(text_, "Volume\t%u\t( %2.2X )h", data[0], data[0]);
-      return true;
-    case kTransposeLow:
-      if (data.empty()) return false;
-      AppendFormat(text_, "Transpose\t%d\t( %2.2X )h", data[0] - kTransposeCentre, data[0]);
-      return true;
+    AppendFormat(text_, "\t%d\t( %2.2X )h", parameter->Shown(data[0]), data[0]);
+    return true;
+  }
+  switch (low) {
     case kDrumSetupResetLow:
       if (data.empty()) return false;
       if (data[0] == 0) text_ += "Drum1 Reset";
@@ -412,8 +400,7 @@ bool ReviewWriter::EffectType(EffectKind kind, Bytes data) {
 
 bool ReviewWriter::ReverbOrChorus(EffectKind kind, std::uint8_t low, Bytes data) {
   if (low == EffectTypeAddress(kind)) return EffectType(kind, data);
-  const std::optional<std::string_view> name =
-      kind == EffectKind::Reverb ? ReverbReviewName(low) : ChorusReviewName(low);
+  const std::optional<std::string_view> name = EffectSlotReviewName(kind, low);
   if (!name) return true;
   text_ += *name;
   return ByteValue(data);
@@ -436,17 +423,19 @@ bool ReviewWriter::Variation(std::uint8_t low, Bytes data) {
 
 bool ReviewWriter::Part(std::uint8_t part, std::uint8_t low, Bytes data) {
   AppendFormat(text_, "Part %u\t", part + 1u);
-  text_ += PartParameterName(low);
-  if (low != part_address::kDetuneMsb) return ByteValue(data);
+  const PartParameter* entry = FindPartParameter(low);
+  if (entry == nullptr) return ByteValue(data);
+  text_ += entry->parameter.reviewName;
+  if (entry->parameter.form != WireForm::NibblePair) return ByteValue(data);
   if (data.size() < 2) return false;
-  AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )h", (data[0] << 4 | data[1]) - kDetuneCentre,
-               data[0], data[1]);
+  AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )h",
+               entry->parameter.Shown(wire::DecodeNibblePair(data[0], data[1])), data[0], data[1]);
   return true;
 }
 
 bool ReviewWriter::Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes data) {
   AppendFormat(text_, "%d ", setup + 1);
-  text_ += model_.Drums().DrumNoteName(setup, note - kFirstDrumNote);
+  text_ += model_.Drums().DrumNoteName(setup, DrumNote::FromMidiNote(note));
   text_ += "\t";
   text_ += DrumParameterName(low);
   text_ += "\t";
@@ -467,11 +456,8 @@ std::string_view ReviewWriter::VariationParamName(std::size_t param) const {
   const auto type = static_cast<std::size_t>(model_.Effects().Type(EffectKind::Variation));
   const std::size_t descriptor = VariationParamDescriptor(type, param - 1);
   if (descriptor == 0) return "*Unused*";
-  std::int32_t ampType = -1;
-  if (const auto row = model_.Effects().GetEffectRow(EffectKind::Variation, type);
-      row && row->Size() > 1) {
-    ampType = row->Values()[1];
-  }
+  const EffectRow row = model_.Effects().CurrentRow(EffectKind::Variation);
+  const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
   return VariationParamLabel(descriptor, ampType);
 }
 

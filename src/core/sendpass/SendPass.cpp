@@ -5,23 +5,16 @@
 #include "model/XgModel.h"
 #include "platform/ProgressLabel.h"
 #include "sendpass/SendChoices.h"
-#include "sendpass/SendPassHooks.h"
 
 namespace ravlo {
 
 namespace {
 
-void SendEffect(XgModel& model, SendPassHooks& hooks, EffectKind kind, const CategoryChoice& choice,
-                unsigned delay) {
-  const int shown = hooks.SaveEffectEditor(kind);
-  const int type = shown >= 0 ? shown : model.Effects().Type(kind);
-  model.Effects().SendEffectBlock(kind, type, choice.nonDefaultOnly, delay);
-}
-
 void SendControllers(XgModel& model, const SendChoices& choices, ProgressLabel& progress) {
   const bool nonDefaultOnly = choices.controllers.nonDefaultOnly;
-  for (int channel = 0; channel < kMidiChannelCount; ++channel) {
-    progress.SetItem("Controllers Channel " + std::to_string(channel));
+  for (int index = 0; index < MidiChannel::kCount; ++index) {
+    const MidiChannel channel = MidiChannel::FromIndex(index);
+    progress.SetItem("Controllers Channel " + std::to_string(index));
     // A part send already carries the voices, unless only differences go.
     const bool voice = nonDefaultOnly || !choices.part.send;
     // A failure ends the category, as in every other block.
@@ -33,18 +26,15 @@ void SendControllers(XgModel& model, const SendChoices& choices, ProgressLabel& 
 
 }  // namespace
 
-void RunSendPass(XgModel& model, const SendChoices& choices, SendPassHooks& hooks,
-                 ProgressLabel& progress) {
+void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& progress) {
   const unsigned delay = choices.delayMs;
   progress.Show();
-  hooks.StoreControllersEditor();
   if (choices.reset) {
     progress.SetItem("Reset");
     model.SendReset();
   }
   if (choices.system.send) {
     progress.SetItem("System");
-    hooks.StoreSystemEditor();
     model.System().SendSystemBlock(choices.system.nonDefaultOnly, delay);
   }
   const struct {
@@ -57,7 +47,7 @@ void RunSendPass(XgModel& model, const SendChoices& choices, SendPassHooks& hook
   for (const auto& effect : effects) {
     if (!effect.choice.send) continue;
     progress.SetItem(effect.label);
-    SendEffect(model, hooks, effect.kind, effect.choice, delay);
+    model.Effects().SendEffectBlock(effect.kind, effect.choice.nonDefaultOnly, delay);
   }
   if (choices.part.send) {
     progress.SetItem("Parts");
@@ -77,11 +67,10 @@ void RunSendPass(XgModel& model, const SendChoices& choices, SendPassHooks& hook
 }
 
 std::optional<std::vector<std::uint8_t>> RecordSendPass(XgModel& model, SendChoices choices,
-                                                        SendPassHooks& hooks,
                                                         ProgressLabel& progress) {
   if (!model.BeginRecording()) return std::nullopt;
   choices.savingMode = true;
-  RunSendPass(model, choices, hooks, progress);
+  RunSendPass(model, choices, progress);
   const std::span<const std::uint8_t> recorded = model.TakeRecording();
   std::vector<std::uint8_t> bytes(recorded.begin(), recorded.end());
   model.EndRecording();

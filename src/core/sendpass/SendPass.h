@@ -7,7 +7,6 @@
 namespace ravlo {
 
 class ProgressLabel;
-class SendPassHooks;
 class XgModel;
 struct SendChoices;
 
@@ -15,13 +14,11 @@ struct SendChoices;
 // Reverb, Chorus, Variation, Parts, Drum 1, Drum 2, Controllers. The same
 // pass sends live (Send) or records (Save, Save As, Review). A failure ends
 // its own category only.
-void RunSendPass(XgModel& model, const SendChoices& choices, SendPassHooks& hooks,
-                 ProgressLabel& progress);
+void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& progress);
 
 // Runs the pass in saving mode into a fresh recording and returns what it
 // recorded (the image of a .syx file); none when no recording could be had.
 std::optional<std::vector<std::uint8_t>> RecordSendPass(XgModel& model, SendChoices choices,
-                                                        SendPassHooks& hooks,
                                                         ProgressLabel& progress);
 
 }  // namespace ravlo

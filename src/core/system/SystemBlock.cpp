@@ -4,34 +4,35 @@
 
 namespace ravlo {
 
-SystemValues SystemBlock::ReadSystemBlock() const {
-  return {DecodeTune(bytes_[0], bytes_[1], bytes_[2], bytes_[3]), bytes_[kVolume],
-          bytes_[kTranspose] - 64};
+const ParameterDescriptor* FindSystemParameter(int addressLow) {
+  for (const ParameterDescriptor& parameter : kSystemParameters) {
+    if (parameter.address == addressLow) return &parameter;
+  }
+  return nullptr;
 }
 
-void SystemBlock::WriteSystemBlock(const SystemValues& values) {
-  const auto tune = EncodeTune(values.tune);
-  std::copy(tune.begin(), tune.end(), bytes_.begin());
-  bytes_[kVolume] = EncodeVolume(values.volume);
-  bytes_[kTranspose] = EncodeTranspose(values.transpose);
+int SystemBlock::Value(SystemParameter parameter) const {
+  const ParameterDescriptor& info = SystemParameterInfo(parameter);
+  const std::size_t at = info.address;
+  const int stored = info.form == WireForm::FourNibbles
+                         ? wire::DecodeFourNibbles(bytes_[at], bytes_[at + 1], bytes_[at + 2],
+                                                   bytes_[at + 3])
+                         : bytes_[at];
+  return info.Shown(stored);
 }
 
-std::array<std::uint8_t, 4> SystemBlock::EncodeTune(int tune) {
-  const int u = std::clamp(tune + 1024, 0, 2047);
-  return {0x00, static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>((u >> 4) & 15),
-          static_cast<std::uint8_t>(u & 15)};
+std::array<std::uint8_t, 4> SystemBlock::Encode(SystemParameter parameter, int shown) {
+  const ParameterDescriptor& info = SystemParameterInfo(parameter);
+  const int stored = info.Stored(std::clamp(shown, info.minimum, info.maximum));
+  if (info.form != WireForm::FourNibbles) return {static_cast<std::uint8_t>(stored), 0, 0, 0};
+  return {0x00, static_cast<std::uint8_t>(stored >> 8), static_cast<std::uint8_t>((stored >> 4) & 15),
+          static_cast<std::uint8_t>(stored & 15)};
 }
 
-int SystemBlock::DecodeTune(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
-  return (b0 << 12 | b1 << 8 | b2 << 4 | b3) - 1024;
-}
-
-std::uint8_t SystemBlock::EncodeTranspose(int transpose) {
-  return static_cast<std::uint8_t>(std::clamp(transpose + 64, 0x28, 0x58));
-}
-
-std::uint8_t SystemBlock::EncodeVolume(int volume) {
-  return static_cast<std::uint8_t>(std::clamp(volume, 0, 127));
+bool SystemBlock::PutBytes(std::size_t first, std::span<const std::uint8_t> bytes) {
+  if (first > bytes_.size() || bytes.size() > bytes_.size() - first) return false;
+  std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(first));
+  return true;
 }
 
 }  // namespace ravlo

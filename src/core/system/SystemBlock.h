@@ -3,47 +3,56 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+
+#include "system/SystemParameters.h"
 
 namespace ravlo {
 
 inline constexpr std::size_t kSystemBlockSize = 7;
 using SystemBytes = std::array<std::uint8_t, kSystemBlockSize>;
 
-// XG addresses 00 00 00..06: master tune as four nibbles, master volume,
-// master attenuator, transpose.
-inline constexpr SystemBytes kDefaultSystemBlock{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40};
+// XG addresses 00 00 00..06 as the parameter table's defaults give them:
+// master tune as four nibbles, master volume, master attenuator, transpose.
+constexpr SystemBytes BuildDefaultSystemBlock() {
+  SystemBytes bytes{};
+  for (const ParameterDescriptor& parameter : kSystemParameters) {
+    const int value = parameter.defaultValue;
+    if (parameter.form == WireForm::FourNibbles) {
+      for (int i = 0; i < 4; ++i) {
+        bytes[parameter.address + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>((value >> (12 - 4 * i)) & 0x0F);
+      }
+    } else {
+      bytes[parameter.address] = static_cast<std::uint8_t>(value);
+    }
+  }
+  return bytes;
+}
+inline constexpr SystemBytes kDefaultSystemBlock = BuildDefaultSystemBlock();
 
-struct SystemValues {
-  int tune = 0;       // -1024..1023
-  int volume = 127;   // 0..127
-  int transpose = 0;  // -24..24
-};
-
+// The system block's bytes. Writing is the model's business (SystemModel),
+// which stores what went out and tells its observers.
 class SystemBlock {
  public:
   static constexpr std::size_t kTune = 0;
   static constexpr std::size_t kVolume = 4;
   static constexpr std::size_t kAttenuator = 5;
   static constexpr std::size_t kTranspose = 6;
-  static constexpr int kTuneMin = -1024;
-  static constexpr int kTuneMax = 1023;
-  static constexpr int kTransposeMin = -24;
-  static constexpr int kTransposeMax = 24;
-
-  void ResetToDefaults() { bytes_ = kDefaultSystemBlock; }
 
   const SystemBytes& Bytes() const { return bytes_; }
-  SystemBytes& Bytes() { return bytes_; }
 
-  // Decodes the tune, volume and transpose.
-  SystemValues ReadSystemBlock() const;
-  // Encodes them clamped to their ranges; the first tune nibble becomes 0.
-  void WriteSystemBlock(const SystemValues& values);
+  // The shown value of a parameter (tune -1024..1023, transpose -24..24).
+  int Value(SystemParameter parameter) const;
 
-  static std::array<std::uint8_t, 4> EncodeTune(int tune);
-  static int DecodeTune(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3);
-  static std::uint8_t EncodeTranspose(int transpose);
-  static std::uint8_t EncodeVolume(int volume);
+  // The wire bytes of a shown value, clamped to the parameter's range: one
+  // byte, or the four tune nibbles (the first always 0).
+  static std::array<std::uint8_t, 4> Encode(SystemParameter parameter, int shown);
+
+ protected:
+  void ResetBytes() { bytes_ = kDefaultSystemBlock; }
+  // False (nothing written) when the bytes would reach past the block.
+  bool PutBytes(std::size_t first, std::span<const std::uint8_t> bytes);
 
  private:
   SystemBytes bytes_ = kDefaultSystemBlock;

@@ -1,22 +1,34 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "system/SystemBlock.h"
 
 namespace ravlo {
 
 class XgModel;
 
-// The system block with the operations that send its edits: master tune,
-// volume and transpose, the reset commands, and the block send of a pass.
-// Setters send but do not store; the editor stores what went out.
+// The system block with the operations that change it: master tune, volume
+// and transpose, the reset commands, what a file or a read-back brings, and
+// the block send of a pass. A setter stores what went out and tells the
+// model's observers; a failed send stores nothing.
 class SystemModel : public SystemBlock {
  public:
   explicit SystemModel(XgModel& model) : model_(model) {}
 
-  // Each clamps to its range and emits one parameter change.
-  bool SetTranspose(int value);
-  bool SetMasterTune(int value);
-  bool SetMasterVolume(int value);
+  // Clamps the shown value to the parameter's range and emits one parameter
+  // change (the attenuator has none: false).
+  bool SetSystemParameter(SystemParameter parameter, int shown);
+  bool SetTranspose(int value) { return SetSystemParameter(SystemParameter::Transpose, value); }
+  bool SetMasterTune(int value) { return SetSystemParameter(SystemParameter::Tune, value); }
+  bool SetMasterVolume(int value) { return SetSystemParameter(SystemParameter::Volume, value); }
+
+  // Received bytes at their own addresses (nothing past the block); sends
+  // nothing, one notice.
+  void StoreBytes(std::size_t first, std::span<const std::uint8_t> bytes);
+  // The XG defaults; the model tells its observers.
+  void ResetToDefaults() { ResetBytes(); }
 
   // Emits All Parameter Reset, then asks the main window to reset everything.
   bool AllParameterReset();

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Indices.h"
+
 namespace ravlo {
 
 inline constexpr std::size_t kUserVoiceCommonSize = 61;
@@ -61,7 +63,7 @@ class UserVoice {
   int WaveNumber(int index) const;
 
   // The 392-byte QS300 bulk dump of this voice addressed to `voiceNumber`.
-  std::array<std::uint8_t, kUserVoiceDumpSize> BuildDump(int unit, int voiceNumber) const;
+  std::array<std::uint8_t, kUserVoiceDumpSize> BuildDump(UnitNumber unit, int voiceNumber) const;
 
   // Takes a QS300 bulk dump in. The count less 61 must be 80 per element, at
   // most four; the message must hold every byte it announces. On failure the

@@ -1,7 +1,5 @@
 #include "uservoice/UserVoiceModel.h"
 
-#include <string_view>
-
 #include "model/ModelEvents.h"
 #include "model/RefreshMarks.h"
 #include "model/XgModel.h"
@@ -13,19 +11,16 @@ namespace {
 // The address middle byte of a QS300 user voice message carries the voice number.
 constexpr std::size_t kVoiceNumberByte = 7;
 
-// Overwrites `destination` with the bytes of `source` through the dump form, so the
-// destination keeps its own number and element objects.
-bool CopyVoiceInto(const UserVoice& source, UserVoice& destination) {
-  const auto dump = source.BuildDump(0, destination.VoiceNumber());
-  return destination.ParseDump(dump);
-}
-
 }  // namespace
+
+void UserVoiceModel::Changed(int voiceNumber) {
+  model_.PublishWhole(ModelBlock::UserVoice, voiceNumber);
+}
 
 bool UserVoiceModel::SendUserVoice(int voiceNumber, UserBank bank) {
   const UserVoice* voice = Find(bank, voiceNumber);
   if (voice == nullptr) return false;
-  const auto dump = voice->BuildDump(model_.Emitter().UnitNumber(), voiceNumber);
+  const auto dump = voice->BuildDump(model_.Unit(), voiceNumber);
   model_.Emitter().Pause(kDumpPauseMs);
   return model_.Emitter().Emit(dump);
 }
@@ -37,32 +32,86 @@ bool UserVoiceModel::TakeInUserVoice(std::span<const std::uint8_t> message) {
   if (!model_.Emitter().Emit(message)) return false;
   UserVoice* voice = Voice(UserBank::Bank, voiceNumber);
   if (voice == nullptr || !voice->ParseDump(message)) return false;
+  Changed(voiceNumber);
   model_.Events().RaiseMark(RefreshMark::UserVoice, voiceNumber);
   return true;
 }
 
-bool UserVoiceModel::CopyUserVoice(int bankSlot, int vbankSlot, CopyDirection direction) {
-  if (!IsVoiceNumber(bankSlot) || Find(UserBank::VBank, vbankSlot) == nullptr) return false;
-  UserVoice* bankVoice = Voice(UserBank::Bank, bankSlot);
-  UserVoice* vbankVoice = Voice(UserBank::VBank, vbankSlot);
-  if (bankVoice == nullptr || vbankVoice == nullptr) return false;
-  if (direction == CopyDirection::ToVBank) return CopyVoiceInto(*bankVoice, *vbankVoice);
-  return CopyVoiceInto(*vbankVoice, *bankVoice) && SendUserVoice(bankSlot, UserBank::Bank);
-}
-
-bool UserVoiceModel::ExchangeBanks() {
-  for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
-    if (!Exchange(slot)) return false;
-    // A voice answers to the slot it sits in, whatever number it came with.
-    Voice(UserBank::Bank, slot)->SetVoiceNumber(slot);
-    Voice(UserBank::VBank, slot)->SetVoiceNumber(slot);
-    if (!SendUserVoice(slot, UserBank::Bank)) return false;
-  }
+bool UserVoiceModel::SetVoiceName(int voiceNumber, std::string_view name) {
+  UserVoice* voice = Voice(UserBank::Bank, voiceNumber);
+  if (voice == nullptr) return false;
+  voice->SetName(name);
+  Changed(voiceNumber);
   return true;
 }
 
+bool UserVoiceModel::SetVoiceLevel(int voiceNumber, int level) {
+  UserVoice* voice = Voice(UserBank::Bank, voiceNumber);
+  if (voice == nullptr || level < 0 || level > 127) return false;
+  voice->SetLevel(level);
+  Changed(voiceNumber);
+  return true;
+}
+
+bool UserVoiceModel::SetVoiceElementOn(int voiceNumber, int element, bool on) {
+  UserVoice* voice = Voice(UserBank::Bank, voiceNumber);
+  if (voice == nullptr || !voice->SetElementOn(element, on)) return false;
+  Changed(voiceNumber);
+  return true;
+}
+
+bool UserVoiceModel::SetVoiceElement(int voiceNumber, int element, const UserVoiceElement& bytes) {
+  UserVoice* voice = Voice(UserBank::Bank, voiceNumber);
+  if (voice == nullptr || !voice->SetElement(element, bytes)) return false;
+  Changed(voiceNumber);
+  return true;
+}
+
+bool UserVoiceModel::SendVoiceElement(int voiceNumber, int element,
+                                      const UserVoiceElement& bytes) {
+  return SetVoiceElement(voiceNumber, element, bytes) &&
+         SendUserVoice(voiceNumber, UserBank::Bank);
+}
+
+bool UserVoiceModel::CopyVoiceInto(UserBank bank, int voiceNumber, const UserVoice& source) {
+  UserVoice* destination = Voice(bank, voiceNumber);
+  if (destination == nullptr) return false;
+  // Through the dump form, so the destination keeps its own number.
+  const auto dump = source.BuildDump(UnitNumber::FromValue(0), destination->VoiceNumber());
+  if (!destination->ParseDump(dump)) return false;
+  Changed(bank == UserBank::Bank ? voiceNumber : ModelChange::kAll);
+  return true;
+}
+
+bool UserVoiceModel::CopyUserVoice(int bankSlot, int vbankSlot, CopyDirection direction) {
+  const UserVoice* bankVoice = Voice(UserBank::Bank, bankSlot);
+  const UserVoice* vbankVoice = Find(UserBank::VBank, vbankSlot);
+  if (bankVoice == nullptr || vbankVoice == nullptr) return false;
+  if (direction == CopyDirection::ToVBank) {
+    return CopyVoiceInto(UserBank::VBank, vbankSlot, *bankVoice);
+  }
+  return CopyVoiceInto(UserBank::Bank, bankSlot, *vbankVoice) &&
+         SendUserVoice(bankSlot, UserBank::Bank);
+}
+
+bool UserVoiceModel::ExchangeBanks() {
+  bool exchanged = true;
+  for (int slot = 0; slot < kUserVoicesPerBank && exchanged; ++slot) {
+    exchanged = Exchange(slot);
+    if (!exchanged) break;
+    // A voice answers to the slot it sits in, whatever number it came with.
+    Voice(UserBank::Bank, slot)->SetVoiceNumber(slot);
+    Voice(UserBank::VBank, slot)->SetVoiceNumber(slot);
+    exchanged = SendUserVoice(slot, UserBank::Bank);
+  }
+  Changed(ModelChange::kAll);
+  return exchanged;
+}
+
 bool UserVoiceModel::MoveUserVoice(int first, int second) {
-  return Move(first, second);
+  if (!Move(first, second)) return false;
+  Changed(ModelChange::kAll);
+  return true;
 }
 
 std::vector<std::string> UserVoiceModel::ListUserVoices(UserBank bank) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "uservoice/UserVoiceBanks.h"
@@ -11,20 +12,36 @@ namespace ravlo {
 
 class XgModel;
 
-// The Bank and the VBank (UserVoiceBanks) with the operations that send,
-// take in, copy, exchange, move and list user voices.
-class UserVoiceModel : public UserVoiceBanks {
+// The Bank and the VBank (UserVoiceBanks) with the operations that change,
+// send, take in, copy, exchange, move and list user voices. Every change is
+// stored here and told to the model's observers (one notice per voice, or
+// for all voices when many changed).
+class UserVoiceModel : private UserVoiceBanks {
  public:
   static constexpr unsigned kDumpPauseMs = 10;
 
   explicit UserVoiceModel(XgModel& model) : model_(model) {}
 
-  // The voice of a slot, created if the slot was empty; null out of range.
-  UserVoice* GetUserVoice(int voiceNumber, UserBank bank) { return Voice(bank, voiceNumber); }
+  using UserVoiceBanks::Find;
+  using UserVoiceBanks::IsVoiceNumber;
+
+  // The voice of a slot; null out of range.
+  const UserVoice* GetUserVoice(int voiceNumber, UserBank bank) { return Voice(bank, voiceNumber); }
   // Waits 10 ms, then records or sends the voice's 392-byte dump.
   bool SendUserVoice(int voiceNumber, UserBank bank);
   // A QS300 message from a file: passed on, then parsed into the Bank.
   bool TakeInUserVoice(std::span<const std::uint8_t> message);
+
+  // The User Voice window's direct edits of a Bank voice: stored, not sent
+  // (the voice goes out whole when it is sent).
+  bool SetVoiceName(int voiceNumber, std::string_view name);
+  bool SetVoiceLevel(int voiceNumber, int level);
+  bool SetVoiceElementOn(int voiceNumber, int element, bool on);
+  bool SetVoiceElement(int voiceNumber, int element, const UserVoiceElement& bytes);
+  // An element dialog's OK: the element stored, then the whole voice sent.
+  bool SendVoiceElement(int voiceNumber, int element, const UserVoiceElement& bytes);
+  // Overwrites a slot with another voice's bytes; the slot keeps its number.
+  bool CopyVoiceInto(UserBank bank, int voiceNumber, const UserVoice& source);
 
   enum class CopyDirection { ToBank, ToVBank };
   // Copies between a Bank slot and a VBank slot; a copy into the Bank is sent.
@@ -37,6 +54,9 @@ class UserVoiceModel : public UserVoiceBanks {
   std::vector<std::string> ListUserVoices(UserBank bank);
 
  private:
+  // A Bank voice changed (or, with kAll, many voices of either bank).
+  void Changed(int voiceNumber);
+
   XgModel& model_;
 };
 

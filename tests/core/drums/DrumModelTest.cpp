@@ -15,66 +15,87 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::NoteAt;
 
-constexpr int kIndex36 = 36 - kFirstDrumNote;
+constexpr DrumNote kNote36 = DrumNote::FromMidiNote(36);
 constexpr int kLevel = 0x02;
 constexpr int kPan = 0x04;
 
 class DrumModelTest : public test::ModelFixture {
  protected:
   DrumModel& drums() { return model.Drums(); }
+  // As a file would bring it: stored, nothing sent.
+  void Put(int setup, DrumNote note, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(drums().StoreDrumParameters(setup, note, address, bytes));
+  }
 };
 
 TEST_F(DrumModelTest, NamesFollowTheKitAndResetRestoresItsDefaults) {
   EXPECT_EQ(drums().DrumKitName(0), "StndKit1");
-  EXPECT_EQ(drums().DrumNoteName(0, kIndex36), "BassDrum H");
-  EXPECT_EQ(drums().DrumNoteName(0, 85 - kFirstDrumNote), "----");
+  EXPECT_EQ(drums().DrumNoteName(0, kNote36), "BassDrum H");
+  EXPECT_EQ(drums().DrumNoteName(0, NoteAt(85)), "----");
   ASSERT_TRUE(drums().SetKitVoice(0, {127, 25, 0}));
   EXPECT_EQ(drums().DrumKitName(0), "Analog");
-  EXPECT_EQ(drums().DrumNoteName(0, kIndex36), "BD Analog H");
+  EXPECT_EQ(drums().DrumNoteName(0, kNote36), "BD Analog H");
   EXPECT_EQ(drums().DrumKitName(1), "StndKit1") << "the other setup keeps its kit";
   // SFX kit 1 names its notes after the catalogue's sound-effect voices.
   ASSERT_TRUE(drums().SetKitVoice(0, {126, 0, 0}));
-  EXPECT_EQ(drums().DrumNoteName(0, kIndex36), "CuttngNz");
-  EXPECT_EQ(drums().DrumNoteName(0, 0), "----");  // note 13 lacks the SFX kit 1 bit
+  EXPECT_EQ(drums().DrumNoteName(0, kNote36), "CuttngNz");
+  EXPECT_EQ(drums().DrumNoteName(0, NoteAt(13)), "----");  // note 13 lacks the SFX kit 1 bit
 
   ASSERT_TRUE(drums().SetKitVoice(1, {127, 1, 0}));
-  EXPECT_EQ(drums().DrumNoteName(1, 29 - kFirstDrumNote), "SnareRoll 2");
-  for (int address : {0x00, kLevel, 0x09}) {
-    ASSERT_TRUE(drums().PutDrumParameter(address, 29 - kFirstDrumNote, 1, 0x12));
-  }
+  const DrumNote note = NoteAt(29);
+  EXPECT_EQ(drums().DrumNoteName(1, note), "SnareRoll 2");
+  for (int address : {0x00, kLevel, 0x09}) Put(1, note, address, 0x12);
   ClearSent();
-  ASSERT_TRUE(drums().ResetDrumNote(1, 29 - kFirstDrumNote));
-  EXPECT_EQ(drums().Note(1, 29)->Parameter(kLevel), 0x4F);
-  EXPECT_EQ(drums().Note(1, 29)->Parameter(0x09), 0x01);
-  EXPECT_EQ(drums().Note(1, 29)->Parameter(0x00), 0x40);
-  EXPECT_EQ(drums().Note(1, 29)->KitWord(), 0x0003);
-  EXPECT_TRUE(Sent().empty());
+  changes.notices.clear();
+  // What the editor then shows is what the synthesizer plays: each changed
+  // parameter goes back, in address order.
+  ASSERT_TRUE(drums().ResetDrumNote(1, note));
+  EXPECT_EQ(drums().Note(1, note)->Parameter(kLevel), 0x4F);
+  EXPECT_EQ(drums().Note(1, note)->Parameter(0x09), 0x01);
+  EXPECT_EQ(drums().Note(1, note)->Parameter(0x00), 0x40);
+  EXPECT_EQ(drums().Note(1, note)->KitWord(), 0x0003);
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x00, 0x40, 0xF7,  //
+                           0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x02, 0x4F, 0xF7,  //
+                           0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x09, 0x01, 0xF7}));
+  EXPECT_EQ(changes.Of(ModelBlock::Drum, 1).size(), 3u);
+
+  // A failed send keeps what the synthesizer still has.
+  Put(1, note, kLevel, 0x12);
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(drums().ResetDrumNote(1, note));
+  EXPECT_EQ(drums().Note(1, note)->Parameter(kLevel), 0x12);
 }
 
 TEST_F(DrumModelTest, SetDrumParameterSendsOneChangeAndBadArgumentsAreRefused) {
   ClearSent();
-  ASSERT_TRUE(drums().SetDrumParameter(0, kIndex36, 0x00,
-                                       DrumByteFromDisplay(DrumDisplay::ByteMinus64, -64)));
+  ASSERT_TRUE(drums().SetDrumValue(0, kNote36, 0x00, -64));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x00, 0x00, 0xF7}));
-  EXPECT_EQ(drums().Note(0, 36)->Parameter(0x00), 0x40);
+  EXPECT_EQ(drums().Note(0, kNote36)->Parameter(0x00), 0x00) << "stored as it went";
+  EXPECT_EQ(drums().DrumValue(0, kNote36, 0x00), -64);
   ClearSent();
-  model.SetUnitNumber(5);
-  ASSERT_TRUE(
-      drums().SetDrumParameter(1, 78, 0x00, DrumByteFromDisplay(DrumDisplay::ByteMinus64, 63)));
+  model.SetUnitNumber(UnitNumber::FromValue(5));
+  ASSERT_TRUE(drums().SetDrumValue(1, NoteAt(91), 0x00, 63));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x15, 0x4C, 0x31, 0x5B, 0x00, 0x7F, 0xF7}));
   ClearSent();
-  EXPECT_FALSE(drums().SetDrumParameter(0, kIndex36, 0x0F, 0xFF));
+  EXPECT_FALSE(drums().SetDrumValue(1, NoteAt(91), 0x00, 64)) << "out of its range";
+  EXPECT_FALSE(drums().SetDrumValue(1, NoteAt(91), 0x09, 2));
+  EXPECT_FALSE(drums().SetDrumParameter(0, kNote36, 0x0F, 0xFF));
   DrumParameterBytes bytes{};
-  for (const auto& [setup, noteIndex, address] : std::vector<std::tuple<int, int, int>>{
-           {-1, 0, 0}, {2, 0, 0}, {0, -1, 0}, {0, 79, 0}, {0, 0, -1}, {0, 0, 0x10}}) {
-    SCOPED_TRACE(testing::Message() << setup << " " << noteIndex << " " << address);
-    EXPECT_FALSE(drums().SetDrumParameter(setup, noteIndex, address, 0x40));
-    EXPECT_FALSE(drums().PutDrumParameter(address, noteIndex, setup, 0x40));
+  for (const auto& [setup, midiNote, address] : std::vector<std::tuple<int, int, int>>{
+           {-1, 13, 0}, {2, 13, 0}, {0, 12, 0}, {0, 92, 0}, {0, 13, -1}, {0, 13, 0x10}}) {
+    SCOPED_TRACE(testing::Message() << setup << " " << midiNote << " " << address);
+    const DrumNote note = NoteAt(midiNote);
+    const std::uint8_t value[] = {0x40};
+    EXPECT_FALSE(drums().SetDrumParameter(setup, note, address, 0x40));
+    EXPECT_FALSE(drums().StoreDrumParameters(setup, note, address, value));
+    EXPECT_FALSE(drums().DrumValue(setup, note, address).has_value());
     if (address != 0) continue;
-    EXPECT_FALSE(drums().GetDrumNote(setup, noteIndex, bytes));
-    EXPECT_FALSE(drums().ResetDrumNote(setup, noteIndex));
-    EXPECT_EQ(drums().DrumNoteName(setup, noteIndex), "----");
+    EXPECT_FALSE(drums().GetDrumNote(setup, note, bytes));
+    EXPECT_FALSE(drums().ResetDrumNote(setup, note));
+    EXPECT_EQ(drums().DrumNoteName(setup, note), "----");
   }
   for (int setup : {-1, 2}) {
     EXPECT_EQ(drums().DrumKitName(setup), "");
@@ -84,7 +105,8 @@ TEST_F(DrumModelTest, SetDrumParameterSendsOneChangeAndBadArgumentsAreRefused) {
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(pauser.pauses.empty());
   backend.sendResult = kMidiError;
-  EXPECT_FALSE(drums().SetDrumParameter(0, kIndex36, 0x02, 0x10));
+  EXPECT_FALSE(drums().SetDrumParameter(0, kNote36, 0x02, 0x10));
+  EXPECT_NE(drums().Note(0, kNote36)->Parameter(0x02), 0x10) << "a failed send stores nothing";
 }
 
 TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
@@ -100,10 +122,10 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
         << int(kit.bankMsb) << "/" << int(kit.program);
   }
 
-  ASSERT_TRUE(drums().PutDrumParameter(0x00, kIndex36, 0, 0x41));
-  ASSERT_TRUE(drums().PutDrumParameter(kPan, kIndex36, 0, 0x10));
+  Put(0, kNote36, 0x00, 0x41);
+  Put(0, kNote36, kPan, 0x10);
   // A note the kit lacks is never sent, edited or not.
-  ASSERT_TRUE(drums().PutDrumParameter(kPan, 85 - kFirstDrumNote, 0, 0x10));
+  Put(0, NoteAt(85), kPan, 0x10);
   ClearSent();
   ASSERT_TRUE(drums().SendDrumSetup(0, true, 7));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x00, 0x41, 0xF7,  //
@@ -111,8 +133,8 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7}));
 
   // A stored FF ends the pass at that parameter.
-  ASSERT_TRUE(drums().PutDrumParameter(0x00, 0, 0, 0x42));
-  ASSERT_TRUE(drums().PutDrumParameter(kLevel, 1, 0, 0xFF));
+  Put(0, NoteAt(13), 0x00, 0x42);
+  Put(0, NoteAt(14), kLevel, 0xFF);
   ClearSent();
   EXPECT_FALSE(drums().SendDrumSetup(0, true, 3));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0D, 0x00, 0x42, 0xF7}));
@@ -126,8 +148,8 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
 }
 
 TEST_F(DrumModelTest, BulkSendDumpsEveryPresentNoteAfterTheDelay) {
-  ASSERT_TRUE(drums().PutDrumParameter(kPan, kIndex36, 1, 0x11));
-  model.SetUnitNumber(3);
+  Put(1, kNote36, kPan, 0x11);
+  model.SetUnitNumber(UnitNumber::FromValue(3));
   ClearSent();
   ASSERT_TRUE(drums().SendDrumSetup(1, false, 5));
   const std::vector<std::uint8_t> sent = Sent();
@@ -138,7 +160,7 @@ TEST_F(DrumModelTest, BulkSendDumpsEveryPresentNoteAfterTheDelay) {
     if (!IsDrumNoteInKit(kStandardKitMask, note)) continue;
     EXPECT_EQ(std::vector<std::uint8_t>(dump, dump + 9),
               Bytes({0xF0, 0x43, 0x03, 0x4C, 0x00, 0x10, 0x31, note, 0x00}));
-    const DrumParameterBytes stored = drums().Note(1, note)->Parameters();
+    const DrumParameterBytes stored = drums().Note(1, NoteAt(note))->Parameters();
     EXPECT_TRUE(std::equal(stored.begin(), stored.end(), dump + 9)) << note;
     EXPECT_EQ(std::accumulate(dump + 5, dump + 26, 0u) % 128, 0u);
     EXPECT_EQ(dump[26], 0xF7);

@@ -24,15 +24,21 @@ TEST(DrumParameterTable, NamesGroupsRecordOrderDisplayAndBadAddresses) {
     EXPECT_EQ(DrumRecordAddress(address), -1);
     EXPECT_FALSE(IsDrumNoteGroupAddress(address));
   }
-  const DrumDisplay minus64 = FindDrumParameter(0x00)->display;  // Pitch Crs: -64 .. 63
-  EXPECT_EQ(DrumByteFromDisplay(minus64, -200), 0x00);
-  EXPECT_EQ(DrumByteFromDisplay(minus64, 200), 0x7F);
-  EXPECT_EQ(DrumDisplayValue(minus64, 0x40), 0);
-  EXPECT_EQ(DrumDisplayValue(minus64, 0x00), -64);
-  const DrumDisplay raw = FindDrumParameter(0x02)->display;
-  EXPECT_EQ(DrumByteFromDisplay(raw, 100), 100);
-  EXPECT_EQ(DrumByteFromDisplay(raw, -1), 0);
-  EXPECT_EQ(DrumByteFromDisplay(raw, 128), 127);
+  // Every shown range maps into the data bytes; the signed ones are centred on 64.
+  for (const ParameterDescriptor& parameter : kDrumParameters) {
+    SCOPED_TRACE(parameter.reviewName);
+    EXPECT_GE(parameter.Stored(parameter.minimum), 0);
+    EXPECT_LE(parameter.Stored(parameter.maximum), 127);
+    EXPECT_EQ(parameter.shownAs == ShownAs::Centred, parameter.minimum < 0);
+    EXPECT_EQ(parameter.defaultFrom == DefaultFrom::KitTables,
+              IsDrumNoteGroupAddress(parameter.address));
+    EXPECT_FALSE(parameter.name.empty());
+  }
+  const ParameterDescriptor& coarse = *FindDrumParameter(0x00);  // Pitch Crs: -64 .. 63
+  EXPECT_EQ(coarse.Shown(0x40), 0);
+  EXPECT_EQ(coarse.Shown(0x00), -64);
+  EXPECT_EQ(coarse.Stored(63), 0x7F);
+  EXPECT_EQ(FindDrumParameter(0x02)->Shown(100), 100);
 }
 
 }  // namespace

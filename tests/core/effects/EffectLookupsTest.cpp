@@ -106,9 +106,23 @@ TEST(EffectAddresses, AddressesRoundTripAndGapsAreNoSlots) {
   EXPECT_FALSE(VariationSettingForAddress(0x61).has_value());
 
   EXPECT_EQ(VariationSettingReviewName(0x5B), "Part_Num");
-  EXPECT_FALSE(ReverbReviewName(0x0E).has_value());
-  EXPECT_FALSE(ChorusReviewName(0x2F).has_value());
+  EXPECT_EQ(EffectSlotReviewName(EffectKind::Reverb, 0x10), "Rev_Delay");
+  EXPECT_EQ(EffectSlotReviewName(EffectKind::Chorus, 0x2E), "To_Reverb");
+  EXPECT_FALSE(EffectSlotReviewName(EffectKind::Reverb, 0x0E).has_value());
+  EXPECT_FALSE(EffectSlotReviewName(EffectKind::Chorus, 0x2F).has_value());
+  EXPECT_FALSE(EffectSlotReviewName(EffectKind::Variation, 0x42).has_value());
   EXPECT_FALSE(VariationSettingReviewName(0x61).has_value());
+
+  // A Variation parameter as a descriptor: its address, form and the type's label.
+  const ParameterDescriptor delay = VariationParameter(20, 0, 0);  // "Delay LCR" Param 1
+  EXPECT_EQ(delay.address, 0x42);
+  EXPECT_EQ(delay.form, WireForm::SevenBitPair);
+  EXPECT_EQ(delay.label, VariationParamLabel(VariationParamDescriptor(20, 0), 0));
+  EXPECT_EQ(VariationParameter(20, 10, 0).form, WireForm::Byte);
+  EXPECT_EQ(VariationParameter(20, 10, 0).address, 0x70);
+  const ParameterDescriptor unused = VariationParameter(0, 0, 0);  // "No Effect" uses none
+  EXPECT_TRUE(unused.label.empty());
+  EXPECT_EQ(unused.reviewName, "*Unused*");
 }
 
 }  // namespace

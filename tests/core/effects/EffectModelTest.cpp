@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "effects/EffectAddresses.h"
 #include "effects/EffectLookups.h"
 #include "effects/EffectModel.h"
 #include "messages/XgMessages.h"
@@ -29,23 +30,32 @@ class EffectModelTest : public test::ModelFixture {
   EffectModel& effects() { return model.Effects(); }
   // The port's pieces are whole messages: every message here fits one buffer.
   const Messages& Sends() const { return backend.pieces; }
-  void SetSlot(EffectKind kind, std::size_t type, std::size_t slot, std::int32_t value) {
-    EffectRow row = *effects().GetEffectRow(kind, type);
-    row.Values()[slot] = value;
-    ASSERT_TRUE(effects().PutEffectRow(kind, type, row));
-  }
   bool Store(std::initializer_list<int> tail) {
     return effects().StoreEffectParameter(Change(tail));
   }
   bool StoreBulk(std::uint8_t low, const ByteVector& data) {
-    const XgMessage message = BuildBulkDump(0, kXgModelId, {0x02, 0x01, low}, data);
+    const XgMessage message =
+        BuildBulkDump(UnitNumber::FromValue(0), kXgModelId, {0x02, 0x01, low}, data);
     return effects().StoreEffectBulk(message.Bytes());
+  }
+  // The block runs `type` with its defaults, as a received type change leaves it.
+  void Select(EffectKind kind, std::size_t type) {
+    const auto number = DefaultTypeNumber(kind, type);
+    ASSERT_TRUE(Store({static_cast<int>(EffectTypeAddress(kind)), number[0], number[1]}));
+  }
+  static std::array<int, 2> DefaultTypeNumber(EffectKind kind, std::size_t type) {
+    if (kind == EffectKind::Variation) {
+      return {kVariationTypes[type].typeMsb, kVariationTypes[type].typeLsb};
+    }
+    const EffectRow row = *DefaultEffectRow(kind, type);
+    return {row[0], row[1]};
   }
 };
 
 TEST_F(EffectModelTest, SendEffectBlockSendsWhatDiffersOrTwoDumps) {
   // All: two bulk dumps with the pause between them.
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, 0, false, 7));
+  Select(EffectKind::Reverb, 0);
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, false, 7));
   ByteVector none = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E, 0x02, 0x01, 0x00});
   none.insert(none.end(), 14, 0x00);
   none.insert(none.end(), {0x6F, 0xF7, 0xF0, 0x43, 0x00, 0x4C, 0x00, 0x06, 0x02, 0x01, 0x10});
@@ -55,7 +65,7 @@ TEST_F(EffectModelTest, SendEffectBlockSendsWhatDiffersOrTwoDumps) {
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7}));
 
   ClearSent();
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, 20, false, 0));
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, false, 0));
   EXPECT_EQ(Sent(),
             Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x21, 0x02, 0x01, 0x40, 0x05, 0x00, 0x1A, 0x02,
                    0x0D, 0x06, 0x27, 0x08, 0x27, 0x08, 0x00, 0x4A, 0x00, 0x64, 0x00, 0x0A, 0x00,
@@ -64,30 +74,138 @@ TEST_F(EffectModelTest, SendEffectBlockSendsWhatDiffersOrTwoDumps) {
                    0x70, 0x00, 0x00, 0x1C, 0x40, 0x2E, 0x40, 0x3D, 0xF7}));
 
   // Only what differs from the defaults, each followed by the pause.
+  Select(EffectKind::Reverb, 1);
   ClearSent();
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, 1, true, 20));
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 20));
   EXPECT_TRUE(Sent().empty()) << "an untouched Hall 1";
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{20}));
 
+  Select(EffectKind::Reverb, 3);
   ClearSent();
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, 3, true, 20));
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 20));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 3);
 
+  Select(EffectKind::Reverb, 1);
+  ASSERT_TRUE(Store({0x02, 30}));
+  ASSERT_TRUE(Store({0x03, 0xFF}));  // differs, but a 255 is never sent
   ClearSent();
-  SetSlot(EffectKind::Reverb, 1, 2, 30);
-  SetSlot(EffectKind::Reverb, 1, 3, kEffectParamUnused);  // differs, but is never sent
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, 1, true, 20));
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 20));
   EXPECT_EQ(Sent(), Change({0x02, 0x1E}));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{20, 20, 20}));
 
-  ClearSent();
-  SetSlot(EffectKind::Variation, 20, 0, 7150);
-  ASSERT_TRUE(effects().SetType(EffectKind::Variation, 20));
+  ASSERT_TRUE(Store({0x42, 0x37, 0x6E}));
   ASSERT_TRUE(Store({0x56, 0x64}));
-  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, 20, true, 5));
+  ClearSent();
+  EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, true, 5));
   EXPECT_EQ(Sends(), (Messages{Change({0x42, 0x37, 0x6E}), Change({0x56, 0x64})}));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{5, 5, 5}));
+}
+
+TEST_F(EffectModelTest, SettersStoreInTheCurrentTypesRowAndTellIt) {
+  changes.notices.clear();
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Reverb, 2, 30));
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 1, 7150));
+  ASSERT_TRUE(effects().SetEffectParameter(VariationSetting::Return, 10));
+  ASSERT_TRUE(effects().SetVariationPart(5));
+  EXPECT_EQ((*effects().GetEffectRow(EffectKind::Reverb, 1))[2], 30);
+  EXPECT_EQ((*effects().GetEffectRow(EffectKind::Variation, 20))[0], 7150);
+  EXPECT_EQ((*effects().GetVariationSettings(20))[0], 10);
+  EXPECT_EQ((*effects().GetVariationSettings(3))[5], 5) << "the part is one for all types";
+  ASSERT_EQ(changes.notices.size(), 4u);
+  EXPECT_EQ(changes.notices[0].block, ModelBlock::Reverb);
+  EXPECT_EQ(changes.notices[0].index, 1);
+  EXPECT_EQ(changes.notices[0].address, (XgAddress{0x02, 0x01, 0x02}));
+  EXPECT_EQ(changes.notices[1].address, (XgAddress{0x02, 0x01, 0x42}));
+  EXPECT_EQ(std::pair(changes.notices[1].oldValue, changes.notices[1].newValue),
+            std::pair((*DefaultEffectRow(EffectKind::Variation, 20))[0], 7150));
+
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(effects().SetEffectParameter(EffectKind::Reverb, 2, 31));
+  EXPECT_FALSE(effects().SetVariationConnection(true));
+  EXPECT_EQ((*effects().GetEffectRow(EffectKind::Reverb, 1))[2], 30) << "nothing stored";
+  EXPECT_EQ((*effects().GetVariationSettings(20))[4], kVariationConnectionInsertion);
+}
+
+TEST_F(EffectModelTest, ATypeChangeSendsTheTypesRowAndOnlyThenIsCurrent) {
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Chorus, 2, 99));  // Chorus 1 remembers it
+  ASSERT_TRUE(effects().ChangeType(EffectKind::Chorus, 9));
+  ClearSent();
+  ASSERT_TRUE(effects().ChangeType(EffectKind::Chorus, 1));
+  EXPECT_EQ(effects().Type(EffectKind::Chorus), 1);
+  ASSERT_EQ(Sends().size(), 2u);
+  EXPECT_EQ(Sends()[0][9 + 2], 99) << "the row as last edited goes out";
+  EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{EffectModel::kEditorBlockPauseMs}));
+
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(effects().ChangeType(EffectKind::Chorus, 4));
+  EXPECT_EQ(effects().Type(EffectKind::Chorus), 1) << "the synthesizer still runs Chorus 1";
+  EXPECT_FALSE(effects().ChangeType(EffectKind::Chorus, 12));
+}
+
+TEST_F(EffectModelTest, DefaultSendsTheTypesDefaultsAndTheVariationInsertionWithoutAPart) {
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 2, 100));
+  ASSERT_TRUE(effects().SetVariationConnection(true));
+  ASSERT_TRUE(effects().SetVariationPart(3));
+  ASSERT_TRUE(effects().SetEffectParameter(VariationSetting::Return, 1));
+  ClearSent();
+  changes.notices.clear();
+  ASSERT_TRUE(effects().RestoreTypeDefaults(EffectKind::Variation));
+  EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 20),
+            DefaultEffectRow(EffectKind::Variation, 20));
+  const VariationSettings settings = *effects().GetVariationSettings(20);
+  EXPECT_EQ(settings, kVariationSettingsDefaults);
+  EXPECT_EQ((*effects().GetVariationSettings(7))[4], kVariationConnectionInsertion);
+  ASSERT_EQ(Sends().size(), 2u);
+  const ByteVector& head = Sends()[0];
+  EXPECT_EQ(head[9 + 22 + 4], kVariationConnectionInsertion);
+  EXPECT_EQ(head[9 + 22 + 5], kVariationPartOff);
+  EXPECT_EQ(changes.Of(ModelBlock::Variation).size(), 1u);
+
+  // A failed send leaves what the synthesizer still plays.
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Reverb, 2, 10));
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(effects().RestoreTypeDefaults(EffectKind::Reverb));
+  EXPECT_EQ((*effects().GetEffectRow(EffectKind::Reverb, 1))[2], 10);
+}
+
+TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
+  // A real song's Variation type 5E 00, one parameter and a setting.
+  ASSERT_TRUE(Store({0x40, 0x5E, 0x00}));
+  ASSERT_TRUE(Store({0x44, 0x01, 0x02}));
+  ASSERT_TRUE(Store({0x72, 0x33}));
+  ASSERT_TRUE(Store({0x56, 0x50}));
+  EXPECT_FALSE(effects().IsKnownType(EffectKind::Variation));
+  EXPECT_EQ(effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
+  EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 20),
+            DefaultEffectRow(EffectKind::Variation, 20))
+      << "the type shown before keeps its values";
+  EXPECT_EQ(effects().CurrentRow(EffectKind::Variation)[1], 130);
+  for (bool nonDefaultOnly : {false, true}) {
+    ClearSent();
+    ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Variation, nonDefaultOnly, 3));
+    EXPECT_EQ(Sends(), (Messages{Change({0x40, 0x5E, 0x00}), Change({0x44, 0x01, 0x02}),
+                                 Change({0x72, 0x33}), Change({0x56, 0x50})}));
+  }
+  EXPECT_FALSE(effects().RestoreTypeDefaults(EffectKind::Variation));
+
+  // Came whole, it goes back whole: the dumps as they were received.
+  ASSERT_TRUE(StoreBulk(0x00, Bytes({0x7E, 0x01, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
+                                     0x08, 0x09, 0x0A, 0x0B})));
+  ASSERT_TRUE(StoreBulk(0x10, Bytes({0x21, 0x22, 0x23, 0x24, 0x25, 0x26})));
+  const Messages received = Sends();
+  ClearSent();
+  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 0));
+  const Messages back = Sends();
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0], Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E, 0x02, 0x01, 0x00, 0x7E, 0x01,
+                            0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
+                            0x0B, back[0][23], 0xF7}));
+  EXPECT_EQ(back[1][9], 0x21);
+
+  // A known type replaces it.
+  ASSERT_TRUE(effects().ChangeType(EffectKind::Variation, 20));
+  EXPECT_TRUE(effects().IsKnownType(EffectKind::Variation));
 }
 
 TEST_F(EffectModelTest, ParameterChangeForms) {
@@ -125,40 +243,37 @@ TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
   EXPECT_FALSE(effects().SetEffectParameter(VariationSetting::Count, 0));
   EXPECT_FALSE(effects().SetVariationPart(128));
   EXPECT_FALSE(effects().SetVariationPart(-1));
-  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Reverb, 12, false, 0));
-  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Variation, -1, true, 0));
+  EXPECT_FALSE(effects().SendEffectBlock(static_cast<EffectKind>(3), false, 0));
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 1);
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(pauser.pauses.empty());
 
   // A failing port stops the block at the first message, with one reported error each.
+  Select(EffectKind::Chorus, 2);
   backend.sendResult = kMidiError;
-  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Chorus, 2, false, 9));
-  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Reverb, 3, true, 9));
-  SetSlot(EffectKind::Reverb, 1, 2, 30);
-  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Reverb, 1, true, 9));
+  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Chorus, false, 9));
+  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Chorus, true, 9));
+  ASSERT_TRUE(Store({0x02, 30}));
+  EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Reverb, true, 9));
   EXPECT_FALSE(effects().SetEffectParameter(EffectKind::Variation, 1, 3));
   EXPECT_EQ(prompts.messages.size(), 4u);
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{9})) << "only the type pause of Hall 1";
 }
 
 TEST_F(EffectModelTest, ReceivedChangesAreStored) {
-  SetSlot(EffectKind::Reverb, 3, 2, 30);
-  EXPECT_TRUE(Store({0x00, 0x02, 0x00}));
+  Select(EffectKind::Reverb, 3);
+  ASSERT_TRUE(Store({0x02, 30}));
+  Select(EffectKind::Reverb, 3);
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 3);
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Reverb, 3), DefaultEffectRow(EffectKind::Reverb, 3));
   EXPECT_EQ(events.marks.Value(RefreshMark::Reverb), 3);
-  EXPECT_FALSE(Store({0x20, 0x7F, 0x7F}));
-  EXPECT_EQ(effects().Type(EffectKind::Chorus), 1);
-  EXPECT_FALSE(events.marks.IsRaised(RefreshMark::Chorus));
 
   // Connection and part survive a Variation type change; the rest returns to defaults.
   EXPECT_TRUE(Store({0x5A, 0x01}));
   EXPECT_TRUE(Store({0x5B, 0x03}));
-  SetSlot(EffectKind::Variation, 1, 0, 50);
-  VariationSettings edited = kVariationSettingsDefaults;
-  edited[0] = 10;
-  ASSERT_TRUE(effects().PutVariationSettings(1, edited));
+  Select(EffectKind::Variation, 1);
+  ASSERT_TRUE(Store({0x42, 0x00, 50}));
+  ASSERT_TRUE(Store({0x56, 10}));
   EXPECT_TRUE(Store({0x40, 0x01, 0x00}));
   EXPECT_EQ(effects().Type(EffectKind::Variation), 1);
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 1),
@@ -168,8 +283,8 @@ TEST_F(EffectModelTest, ReceivedChangesAreStored) {
   EXPECT_EQ(events.marks.Value(RefreshMark::Variation), 1);
 
   // Parameters go to the current type as received.
-  ASSERT_TRUE(effects().SetType(EffectKind::Reverb, 1));
-  ASSERT_TRUE(effects().SetType(EffectKind::Variation, 20));
+  Select(EffectKind::Reverb, 1);
+  Select(EffectKind::Variation, 20);
   EXPECT_TRUE(Store({0x02, 0x1E}));
   EXPECT_TRUE(Store({0x07, 0x05}));  // an unused slot
   EXPECT_TRUE(Store({0x35, 0x01}));
@@ -207,30 +322,34 @@ TEST_F(EffectModelTest, ReceivedChangesAreStored) {
 }
 
 TEST_F(EffectModelTest, BulkDumpsRoundTripAndReceivedBulkRules) {
-  ASSERT_TRUE(effects().SetType(EffectKind::Reverb, 9));
-  SetSlot(EffectKind::Reverb, 9, 2, 60);
-  SetSlot(EffectKind::Chorus, 6, 19, 1);
-  SetSlot(EffectKind::Variation, 22, 0, 7150);
-  SetSlot(EffectKind::Variation, 22, 15, 7);
-  VariationSettings settings = kVariationSettingsDefaults;
-  settings[10] = 2;
-  ASSERT_TRUE(effects().PutVariationSettings(22, settings));
-  effects().SpreadConnectionAndPart(1, 5);
+  Select(EffectKind::Reverb, 9);
+  Select(EffectKind::Chorus, 6);
+  Select(EffectKind::Variation, 22);
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Reverb, 2, 60));
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Chorus, 19, 1));
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 1, 7150));
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 16, 7));
+  ASSERT_TRUE(effects().SetEffectParameter(VariationSetting::Ac2Depth, 2));
+  ASSERT_TRUE(effects().SetVariationConnection(true));
+  ASSERT_TRUE(effects().SetVariationPart(5));
 
   ClearSent();
-  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, 9, false, 0));
-  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Chorus, 6, false, 0));
-  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Variation, 22, false, 0));
+  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, false, 0));
+  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Chorus, false, 0));
+  ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Variation, false, 0));
   const Messages sent = Sends();
-  const EffectRows before = effects();
+  const std::array before = {effects().CurrentRow(EffectKind::Reverb),
+                             effects().CurrentRow(EffectKind::Chorus),
+                             effects().CurrentRow(EffectKind::Variation)};
+  const VariationSettings settingsBefore = effects().CurrentVariationSettings();
   model.ResetToDefaults();
   for (const ByteVector& message : sent) EXPECT_TRUE(effects().StoreEffectBulk(message));
   for (const auto& [kind, type] :
        {std::pair{EffectKind::Reverb, 9}, {EffectKind::Chorus, 6}, {EffectKind::Variation, 22}}) {
     EXPECT_EQ(effects().Type(kind), type);
-    EXPECT_EQ(effects().GetEffectRow(kind, type), before.GetEffectRow(kind, type));
+    EXPECT_EQ(effects().CurrentRow(kind), before[static_cast<std::size_t>(kind)]);
   }
-  EXPECT_EQ(effects().GetVariationSettings(22), before.GetVariationSettings(22));
+  EXPECT_EQ(effects().CurrentVariationSettings(), settingsBefore);
   EXPECT_EQ((*effects().GetVariationSettings(0))[5], 5) << "connection and part spread";
   EXPECT_EQ(events.marks.Value(RefreshMark::Variation), 22);
 
@@ -250,14 +369,13 @@ TEST_F(EffectModelTest, BulkDumpsRoundTripAndReceivedBulkRules) {
   EXPECT_EQ((std::array{delay[0], delay[1], delay[2]}), (std::array<int32_t, 3>{1, 2, 5000}));
 
   EXPECT_FALSE(StoreBulk(0x00, Bytes({0x01})));
-  EXPECT_FALSE(StoreBulk(0x20, Bytes({0x7F, 0x7F, 0x00})));
-  EXPECT_FALSE(StoreBulk(0x40, Bytes({0x7F, 0x7F})));
   EXPECT_FALSE(StoreBulk(0x01, Bytes({0x00})));
   EXPECT_FALSE(StoreBulk(0x50, Bytes({0x00})));
   EXPECT_EQ(effects().Type(EffectKind::Chorus), 6);
   EXPECT_EQ(effects().Type(EffectKind::Variation), 20);
 
-  XgMessage dump = BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x10}, Bytes({1, 2, 3, 4}));
+  XgMessage dump = BuildBulkDump(UnitNumber::FromValue(0), kXgModelId, {0x02, 0x01, 0x10},
+                                 Bytes({1, 2, 3, 4}));
   EXPECT_FALSE(effects().StoreEffectBulk(dump.Bytes().first(dump.Size() - 1)));
   EXPECT_FALSE(effects().StoreEffectBulk(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00})));
   EXPECT_TRUE(effects().StoreEffectBulk(dump.Bytes()));

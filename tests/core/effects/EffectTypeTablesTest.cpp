@@ -5,35 +5,43 @@
 #include <utility>
 #include <vector>
 
+#include "effects/EffectParameters.h"
 #include "effects/EffectTypeTables.h"
 
 namespace ravlo {
 namespace {
 
-template <typename Records, typename Ranges>
-void ExpectByteRowsFit(const Records& records, const Ranges& ranges, std::size_t typeCount) {
+template <typename Records, typename Slots>
+void ExpectByteRowsFit(const Records& records, const Slots& slots, std::size_t typeCount) {
   std::set<std::pair<int, int>> numbers;
   for (const auto& record : records) {
     numbers.insert({record.defaults[0], record.defaults[1]});
-    for (std::size_t slot = kFirstEffectParamSlot; slot < ranges.size(); ++slot) {
+    for (std::size_t slot = kFirstEffectParamSlot; slot < slots.size(); ++slot) {
       const int value = record.defaults[slot];
       if (value == kEffectParamUnused) continue;
-      ASSERT_TRUE(ranges[slot].has_value()) << record.name << " slot " << slot;
-      EXPECT_GE(value, ranges[slot]->minimum) << record.name << " slot " << slot;
-      EXPECT_LE(value, ranges[slot]->maximum) << record.name << " slot " << slot;
+      // A value a type uses has a field to show it in, and fits its range.
+      const ParameterDescriptor& parameter = slots[slot].parameter;
+      ASSERT_TRUE(slots[slot].HasField()) << record.name << " slot " << slot;
+      EXPECT_TRUE(parameter.InRange(value)) << record.name << " slot " << slot;
     }
   }
   EXPECT_EQ(numbers.size(), typeCount) << "type numbers are unique within the block";
 }
 
 TEST(EffectTypeTables, ReverbAndChorusTypesAreUniqueAndTheirDefaultsFitTheSlotRanges) {
-  ExpectByteRowsFit(kReverbTypes, kReverbSlotRanges, 12);
-  ExpectByteRowsFit(kChorusTypes, kChorusSlotRanges, 12);
-  // The slots' addresses rise without repeats.
-  EXPECT_TRUE(std::ranges::is_sorted(kReverbParamMap));
-  EXPECT_TRUE(std::ranges::adjacent_find(kReverbParamMap) == kReverbParamMap.end());
-  EXPECT_TRUE(std::ranges::is_sorted(kChorusParamMap));
-  EXPECT_TRUE(std::ranges::adjacent_find(kChorusParamMap) == kChorusParamMap.end());
+  ExpectByteRowsFit(kReverbTypes, kReverbSlots, 12);
+  ExpectByteRowsFit(kChorusTypes, kChorusSlots, 12);
+  // Review names are unique within a block, the type slots have no field, and a
+  // gated field follows a slot that has one.
+  for (const auto& slots : {std::span<const EffectSlot>(kReverbSlots),
+                            std::span<const EffectSlot>(kChorusSlots)}) {
+    std::set<std::string_view> names;
+    for (const EffectSlot& slot : slots) {
+      EXPECT_TRUE(names.insert(slot.parameter.reviewName).second) << slot.parameter.reviewName;
+      EXPECT_TRUE(slot.gateSlot == kNoGate || slots[slot.gateSlot].HasField());
+    }
+    EXPECT_FALSE(slots[0].HasField() || slots[1].HasField());
+  }
 }
 
 TEST(EffectTypeTables, VariationTypesLayoutsAndDescriptorsAgree) {

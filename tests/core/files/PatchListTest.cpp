@@ -6,9 +6,12 @@
 
 #include "files/FileIo.h"
 #include "files/PatchList.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
+
+using test::Unit;
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -24,7 +27,7 @@ Bytes Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
     element[1] = static_cast<std::uint8_t>(wave & 0x7F);
     voice.SetElement(slot, element);
   }
-  const auto dump = voice.BuildDump(0, 0);
+  const auto dump = voice.BuildDump(Unit(0), 0);
   return Bytes(dump.begin(), dump.end());
 }
 
@@ -50,7 +53,7 @@ TEST(PatchList, EachVoiceDumpGivesANumberedLine) {
             "3\t\n"
             "4\tShort     \t1\t77\t0\t0\t16383\n")
       << "control characters show blank; a short dump keeps earlier slots";
-  EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(0, 3), voice), "1\t\t0\t0\t0\t0\t0\n");
+  EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(Unit(0), 3), voice), "1\t\t0\t0\t0\t0\t0\n");
 }
 
 TEST(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {

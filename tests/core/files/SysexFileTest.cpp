@@ -10,7 +10,6 @@
 #include "intake/SysexIntake.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
-#include "sendpass/SendPassHooks.h"
 #include "support/MemorySettings.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
@@ -22,8 +21,9 @@ using test::Bytes;
 using Image = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
 
-struct NoHost final : IntakeHost {
-  void AutoReset() override {}
+struct CountingHost final : IntakeHost {
+  void AutoReset() override { ++resets; }
+  int resets = 0;
 };
 
 // A model with its file object, as the main window holds them.
@@ -37,7 +37,7 @@ struct FileRig : test::ModelRig {
   const fs::path dir = fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()));
   test::MemorySettings settings;
   test::RecordingProgress progress;
-  NoHost host;
+  CountingHost host;
   SysexIntake intake{model, prompts, progress, host};
   SysexFile file{model, intake, prompts, settings};
 };
@@ -58,7 +58,8 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
     EXPECT_EQ(request.initialDirectory, "/remembered");
     prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
     ASSERT_TRUE(other.Open());
-    EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50) << "the message before the cut one";
+    EXPECT_EQ((*model.Parts().Record(test::PartAt(3)))[0x0B], 0x50)
+        << "the message before the cut one";
     EXPECT_TRUE(other.PlainSysex());
     EXPECT_EQ(other.CurrentPath(), path);
   }
@@ -73,8 +74,33 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
   EXPECT_EQ(prompts.fileRequests.back().defaultExtension, "syx");
 }
 
+TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlone) {
+  const Image text{'h', 'e', 'l', 'l', 'o'};
+  const Image quietSong{'M', 'T', 'h', 'd', 0, 0,    0,    6,    0,    0,    0,
+                        1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0x00};
+  for (const auto& [name, bytes] : {std::pair{"notes.txt", text}, {"quiet.mid", quietSong}}) {
+    prompts.messages.clear();
+    const std::string path = Put(name, bytes);
+    ASSERT_TRUE(file.Read(path));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"The file " + path + " holds no XG data."});
+  }
+  EXPECT_EQ(host.resets, 0) << "no reset for a file that brings nothing";
+  EXPECT_TRUE(Sent().empty());
+
+  // Unrecognised messages alone bring nothing either: the reset stays unsent,
+  // the usual question about them is what the user sees.
+  prompts.messages.clear();
+  prompts.answers.push_back(Answer::No);
+  ASSERT_TRUE(file.Read(Put("foreign.syx", Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x00, 0xF7}))));
+  EXPECT_EQ(host.resets, 0);
+  EXPECT_EQ(prompts.questions.size(), 1u);
+
+  ASSERT_TRUE(file.Read(Put("one.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x50, 0xF7}))));
+  EXPECT_EQ(host.resets, 1) << "the reset goes just before the first message that applies";
+}
+
 TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
-  model.SetUnitNumber(5);
+  model.SetUnitNumber(UnitNumber::FromValue(5));
   Image bank(kVoiceBankFileSize, 0);
   const std::string start = "YQ3VIC     V1.00\xF0\x43\x10\x4C\x08\x03\x0B\x44\xF7";
   std::copy(start.begin(), start.end(), bank.begin());
@@ -96,29 +122,28 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
                    96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0,    0xF0, 0x08, 0x43,
                    0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
   ASSERT_TRUE(file.Read(Put("song.mid", midi)));
-  EXPECT_EQ((*model.Parts().Record(2))[0x0B], 0x33);
+  EXPECT_EQ((*model.Parts().Record(test::PartAt(2)))[0x0B], 0x33);
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
 }
 
 TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {
-  model.System().WriteSystemBlock({-100, 90, 5});
+  ASSERT_TRUE(model.System().SetMasterTune(-100));
+  ASSERT_TRUE(model.System().SetMasterVolume(90));
+  ASSERT_TRUE(model.System().SetTranspose(5));
   const std::pair<EffectKind, int> types[] = {
       {EffectKind::Reverb, 9}, {EffectKind::Chorus, 4}, {EffectKind::Variation, 37}};
   for (const auto& [kind, type] : types) {
-    model.Effects().SetType(kind, type);
-    auto row = *model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type));
-    row.Values()[kind == EffectKind::Reverb ? 7 : 0] = 33;
-    model.Effects().PutEffectRow(kind, static_cast<std::size_t>(type), row);
+    ASSERT_TRUE(model.Effects().ChangeType(kind, type));
+    ASSERT_TRUE(model.Effects().SetEffectParameter(kind, kind == EffectKind::Reverb ? 7 : 2, 33));
   }
-  (*model.Parts().Record(4))[0x0B] = 0x21;
-  (*model.Parts().Record(4))[0x09] = 0x07;
-  model.Parts().SelectPartVoice(0, 8);
-  model.Drums().Note(1, 50)->SetParameter(0x04, 0x10);
+  ASSERT_TRUE(model.Parts().SetPartParameter(test::PartAt(4), 0x0B, 0x21));
+  ASSERT_TRUE(model.Parts().SetPartParameterPair(test::PartAt(4), 0x09, 0x07, 0x00));
+  ASSERT_TRUE(model.Parts().SelectPartVoice(test::PartAt(0), 8));
+  ASSERT_TRUE(model.Drums().SetDrumParameter(1, test::NoteAt(50), 0x04, 0x10));
 
   SendChoices everything;
   everything.ClearNonDefaultBoxes();
-  SendPassHooks noEditors;
-  const auto recorded = RecordSendPass(model, everything, noEditors, progress);
+  const auto recorded = RecordSendPass(model, everything, progress);
   ASSERT_TRUE(recorded);
   const std::string path = (dir / "saved.syx").string();
   ASSERT_TRUE(file.Write(path, *recorded));
@@ -134,11 +159,16 @@ TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {
     EXPECT_EQ(*fresh.model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)),
               *model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)));
   }
-  for (int part = 0; part < kPartCount; ++part)
-    EXPECT_EQ(*fresh.model.Parts().Record(part), *model.Parts().Record(part)) << "part " << part;
-  for (int i = 0; i < 2 * 79; ++i)  // notes 13 to 91 of both setups
-    EXPECT_EQ(fresh.model.Drums().Note(i / 79, 13 + i % 79)->Parameters(),
-              model.Drums().Note(i / 79, 13 + i % 79)->Parameters());
+  for (int part = 0; part < kPartCount; ++part) {
+    EXPECT_EQ(*fresh.model.Parts().Record(test::PartAt(part)),
+              *model.Parts().Record(test::PartAt(part)))
+        << "part " << part;
+  }
+  for (int i = 0; i < 2 * 79; ++i) {  // notes 13 to 91 of both setups
+    const DrumNote note = test::NoteAt(13 + i % 79);
+    EXPECT_EQ(fresh.model.Drums().Note(i / 79, note)->Parameters(),
+              model.Drums().Note(i / 79, note)->Parameters());
+  }
 }
 
 }  // namespace

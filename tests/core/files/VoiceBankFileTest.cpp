@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "files/VoiceBankFile.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
+
+using test::Unit;
 
 namespace fs = std::filesystem;
 using Image = std::vector<std::uint8_t>;
@@ -61,7 +64,7 @@ TEST(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlotsI
 TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
   Image image = EmptyBank();
   image[0x0880 + 61 * 70] = 'Q';  // file 2, voice number 6
-  const auto images = BuildVoiceBankImages(image, 3);
+  const auto images = BuildVoiceBankImages(image, Unit(3));
   ASSERT_TRUE(images);
   for (const Image& out : *images) {
     ASSERT_EQ(out.size(), 12544u);
@@ -74,9 +77,9 @@ TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
     }
   }
   EXPECT_EQ((*images)[2][392 * 6 + 9], 'Q');
-  EXPECT_FALSE(BuildVoiceBankImages(Image(kVoiceBankFileSize - 1), 0));
+  EXPECT_FALSE(BuildVoiceBankImages(Image(kVoiceBankFileSize - 1), Unit(0)));
   // Any content of the right size converts: owners of 128 and above own nothing.
-  EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), 0));
+  EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), Unit(0)));
 }
 
 TEST(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers) {
@@ -88,9 +91,9 @@ TEST(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers)
   fs::remove_all(dir);
   fs::create_directories(dir / "bank1.syx" / "inside");  // cannot be replaced by a file
   const std::string bank = (dir / "bank.q3v").string();
-  EXPECT_FALSE(ConvertVoiceBank(Image(100), bank, 0).built);
+  EXPECT_FALSE(ConvertVoiceBank(Image(100), bank, Unit(0)).built);
   EXPECT_FALSE(fs::exists(dir / "bank0.syx"));
-  const VoiceBankConversion conversion = ConvertVoiceBank(EmptyBank(), bank, 0);
+  const VoiceBankConversion conversion = ConvertVoiceBank(EmptyBank(), bank, Unit(0));
   EXPECT_EQ(conversion.errors.size(), 1u);
   EXPECT_EQ(conversion.written, (std::array<bool, 4>{true, false, true, true}));
   EXPECT_EQ(fs::file_size(dir / "bank3.syx"), 12544u);

@@ -14,6 +14,9 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::NoteAt;
+using test::PartAt;
+using test::Unit;
 using Image = std::vector<std::uint8_t>;
 
 class CountingHost final : public IntakeHost {
@@ -47,8 +50,9 @@ class SysexIntakeTest : public test::ModelFixture {
 
 TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   const Image message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  changes.notices.clear();
   const IntakeResult result = Load(message);
-  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
+  EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x50);
   EXPECT_EQ(Sent(), message);
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
   EXPECT_EQ(events.marks.Value(RefreshMark::Part), 3);
@@ -60,6 +64,22 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
   EXPECT_EQ(host.autoResets, 1);
   EXPECT_EQ(pauser.Count(10), 1) << "every applied message is paced";
+  const auto told = changes.Of(ModelBlock::Part, 3);
+  ASSERT_EQ(told.size(), 1u) << "every window hears what the file brought";
+  EXPECT_EQ(std::pair(told[0].oldValue, told[0].newValue), std::pair(0x64, 0x50));
+  // The channel rows follow the parts the file changed.
+  EXPECT_EQ(model.Channels().Controller(test::ChannelAt(3), 0), 0x50);
+}
+
+TEST_F(SysexIntakeTest, AVariationTypeTheTablesLackIsKeptAndGoesBackAsItCame) {
+  const Image type = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7});
+  const Image param = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x00, 0x21, 0xF7});
+  const IntakeResult result = Load(Join({type, param}));
+  EXPECT_EQ(result.counts.recognisedMessages, 2u);
+  EXPECT_EQ(model.Effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
+  ClearSent();
+  ASSERT_TRUE(model.Effects().SendEffectBlock(EffectKind::Variation, true, 0));
+  EXPECT_EQ(Sent(), Join({type, param}));
 }
 
 TEST_F(SysexIntakeTest, ABulkDumpOfTheWrongLengthIsNeitherAppliedNorSent) {
@@ -134,18 +154,19 @@ TEST_F(SysexIntakeTest, AnXgSystemOnMidFileResetsAndLaterMessagesApplyToTheFresh
   const IntakeResult result = Load(Join({volumeBefore, systemOn, panAfter}));
   EXPECT_EQ(result.counts.recognisedMessages, 3u);
   EXPECT_EQ(events.resetRequests, 1);
-  EXPECT_EQ((*model.Parts().Record(1))[0x0B], 0x64) << "reset to the default volume";
-  EXPECT_EQ((*model.Parts().Record(2))[0x0E], 0x22);
+  EXPECT_EQ((*model.Parts().Record(PartAt(1)))[0x0B], 0x64) << "reset to the default volume";
+  EXPECT_EQ((*model.Parts().Record(PartAt(2)))[0x0E], 0x22);
   // The received System On is not passed on; the reset sent the program's own.
   EXPECT_EQ(Sent(), Join({volumeBefore, systemOn, panAfter}));
 }
 
 TEST_F(SysexIntakeTest, ADrumSetupResetReachesTheSynthesizerTwice) {
-  model.Drums().Note(0, 40)->SetParameter(0x02, 0x01);
+  const std::uint8_t level[] = {0x01};
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, NoteAt(40), 0x02, level));
   const Image reset = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x00, 0xF7});
   EXPECT_TRUE(intake.ApplyMessage(reset));
   EXPECT_EQ(Sent(), Join({reset, reset}));
-  EXPECT_EQ(*model.Drums().Note(0, 40), *DrumNoteRecord::KitDefaults(1, 40));
+  EXPECT_EQ(*model.Drums().Note(0, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
   EXPECT_EQ(events.drumSetupResets, std::vector<int>{0});
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x02, 0xF7})));
 }
@@ -155,9 +176,9 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
   // parameter are stored as 0xFF whatever the dump says.
   std::vector<std::uint8_t> data(41, 0x33);
   data[0x07] = 2;  // drum setup 1
-  const XgMessage dump = BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00}, data);
+  const XgMessage dump = BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x00}, data);
   ASSERT_TRUE(intake.ApplyMessage(dump.Bytes()));
-  const PartRecord& record = *model.Parts().Record(0);
+  const PartRecord& record = *model.Parts().Record(PartAt(0));
   EXPECT_EQ(record[0x05], 0xFF);
   EXPECT_EQ(record[0x16], 0xFF);
   EXPECT_EQ(record[0x0B], 0x33);
@@ -166,33 +187,33 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
 
   std::vector<std::uint8_t> second(63, 0x44);
   ASSERT_TRUE(
-      intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x30}, second).Bytes()));
+      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x30}, second).Bytes()));
   EXPECT_EQ(record[0x34], 0xFF) << "chosen by the mode already in the record";
   EXPECT_EQ(record[0x30], 0x44);
   EXPECT_EQ(record[0x6E], 0x44);
-  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
+  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
 }
 
 TEST_F(SysexIntakeTest, PartDetuneNeedsBothBytes) {
   EXPECT_TRUE(
       intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0x0F, 0xF7})));
-  EXPECT_EQ((*model.Parts().Record(0))[0x09], 0x07);
-  EXPECT_EQ((*model.Parts().Record(0))[0x0A], 0x0F);
+  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x09], 0x07);
+  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x0A], 0x0F);
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0xF7})));
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x6F, 0x07, 0xF7})));
 }
 
 TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
   std::vector<std::uint8_t> params(16, 0x21);
-  ASSERT_TRUE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
-  EXPECT_EQ(model.Drums().Note(1, 40)->Parameters()[0x0F], 0x21);
+  ASSERT_TRUE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
+  EXPECT_EQ(model.Drums().Note(1, NoteAt(40))->Parameters()[0x0F], 0x21);
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Drum));
-  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(0, kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
+  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
       << "note 92 is beyond the setup";
   EXPECT_FALSE(intake.ApplyMessage(
-      BuildBulkDump(0, kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
+      BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
   EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x02, 0x05, 0xF7})));
-  EXPECT_EQ(model.Drums().Note(0, 36)->Parameter(0x02), 0x05);
+  EXPECT_EQ(model.Drums().Note(0, NoteAt(36))->Parameter(0x02), 0x05);
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0C, 0x02, 0x05, 0xF7})));
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x10, 0x05, 0xF7})));
 }
@@ -209,9 +230,9 @@ TEST_F(SysexIntakeTest, ForeignAndMalformedMessagesAreRejectedWithoutSending) {
 }
 
 TEST_F(SysexIntakeTest, AdAndMixerMessagesArePassedOn) {
-  const XgMessage mixer = BuildMixerBulk(0);
+  const XgMessage mixer = BuildMixerBulk(Unit(0));
   EXPECT_TRUE(intake.ApplyMessage(mixer.Bytes()));
-  EXPECT_TRUE(intake.ApplyMessage(BuildAdSystemMessage1(0).Bytes()));
+  EXPECT_TRUE(intake.ApplyMessage(BuildAdSystemMessage1(Unit(0)).Bytes()));
   EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x10, 0x01, 0x02, 0x40, 0xF7})));
   EXPECT_EQ(Sent().size(), 23u + 9u + 9u);
 }
@@ -231,7 +252,7 @@ TEST_F(SysexIntakeTest, MidiFilesAreScannedForTheirEvents) {
   const IntakeResult result = Load(file);
   EXPECT_TRUE(result.midiFile);
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
-  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x50);
+  EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x50);
 }
 
 }  // namespace

@@ -6,9 +6,14 @@
 #include "messages/XgMessages.h"
 #include "midi/ShortMessage.h"
 #include "support/Bytes.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
+
+using test::ChannelAt;
+
+using test::Unit;
 
 using test::Bytes;
 
@@ -30,29 +35,29 @@ TEST(BulkChecksum, MakesCountAddressDataAndChecksumAMultipleOf128) {
 
 TEST(BuildParameterChange, TakesOneTwoOrFourDataBytesAndTheUnitNumber) {
   const auto one = Bytes({0x50});
-  EXPECT_EQ(Of(BuildParameterChange(0, {0x08, 0x03, 0x0B}, one)),
+  EXPECT_EQ(Of(BuildParameterChange(Unit(0), {0x08, 0x03, 0x0B}, one)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
   const auto two = Bytes({0x08, 0x00});
-  EXPECT_EQ(Of(BuildParameterChange(5, {0x08, 0x00, 0x09}, two)),
+  EXPECT_EQ(Of(BuildParameterChange(Unit(5), {0x08, 0x00, 0x09}, two)),
             Bytes({0xF0, 0x43, 0x15, 0x4C, 0x08, 0x00, 0x09, 0x08, 0x00, 0xF7}));
   // Master Tune +100: u = 1124 = 0x464.
   const auto four = Bytes({0x00, 0x04, 0x06, 0x04});
-  EXPECT_EQ(Of(BuildParameterChange(0, {0x00, 0x00, 0x00}, four)),
+  EXPECT_EQ(Of(BuildParameterChange(Unit(0), {0x00, 0x00, 0x00}, four)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7}));
   const auto three = Bytes({1, 2, 3});
-  EXPECT_TRUE(BuildParameterChange(0, {}, three).Empty());
-  EXPECT_TRUE(BuildParameterChange(0, {}, std::span<const std::uint8_t>{}).Empty());
-  EXPECT_EQ(BuildParameterChange(0x13, {0, 0, 4}, 0x7F)[2], 0x13) << "only the low nibble counts";
+  EXPECT_TRUE(BuildParameterChange(Unit(0), {}, three).Empty());
+  EXPECT_TRUE(BuildParameterChange(Unit(0), {}, std::span<const std::uint8_t>{}).Empty());
+  EXPECT_EQ(BuildParameterChange(Unit(0x13), {0, 0, 4}, 0x7F)[2], 0x13) << "only the low nibble counts";
 }
 
 TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
   const auto system = Bytes({0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
-  EXPECT_EQ(Of(BuildBulkDump(0, kXgModelId, {0, 0, 0}, system)),
+  EXPECT_EQ(Of(BuildBulkDump(Unit(0), kXgModelId, {0, 0, 0}, system)),
             Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
                    0x7F, 0x00, 0x40, 0x36, 0xF7}));
 
   std::vector<std::uint8_t> voice(381, 0x01);
-  const XgMessage dump = BuildBulkDump(3, kQs300ModelId, {0x11, 0x05, 0x00}, voice);
+  const XgMessage dump = BuildBulkDump(Unit(3), kQs300ModelId, {0x11, 0x05, 0x00}, voice);
   ASSERT_EQ(dump.Size(), 392u);
   EXPECT_EQ(dump[2], 0x03);
   EXPECT_EQ(dump[4], 0x02);
@@ -63,26 +68,26 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
   EXPECT_EQ(dump[391], 0xF7);
 
   const auto highBits = Bytes({0xF7, 0x80});
-  const XgMessage masked = BuildBulkDump(0, kXgModelId, {0x30, 40, 0x00}, highBits);
+  const XgMessage masked = BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, highBits);
   EXPECT_EQ(masked[9], 0x77) << "no data byte can end the message early";
   EXPECT_EQ(masked[10], 0x00);
-  EXPECT_EQ(BuildParameterChange(0, {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
+  EXPECT_EQ(BuildParameterChange(Unit(0), {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
 
   std::vector<std::uint8_t> tooLong(382, 0);
-  EXPECT_TRUE(BuildBulkDump(0, kXgModelId, {}, tooLong).Empty());
+  EXPECT_TRUE(BuildBulkDump(Unit(0), kXgModelId, {}, tooLong).Empty());
 }
 
 TEST(CommandMessages, CarryTheDeviceByteOfTheUnit) {
-  EXPECT_EQ(Of(BuildXgSystemOn(2)), Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildAllParameterReset(0)),
+  EXPECT_EQ(Of(BuildXgSystemOn(Unit(2))), Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+  EXPECT_EQ(Of(BuildAllParameterReset(Unit(0))),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7F, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildDrumSetupReset(0, 1)),
+  EXPECT_EQ(Of(BuildDrumSetupReset(Unit(0), 1)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x01, 0xF7}));
-  EXPECT_EQ(Of(BuildAdSystemMessage1(1)),
+  EXPECT_EQ(Of(BuildAdSystemMessage1(Unit(1))),
             Bytes({0xF0, 0x43, 0x11, 0x49, 0x01, 0x00, 0x00, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildAdSystemMessage2(1)),
+  EXPECT_EQ(Of(BuildAdSystemMessage2(Unit(1))),
             Bytes({0xF0, 0x43, 0x11, 0x49, 0x01, 0x00, 0x01, 0x00, 0xF7}));
-  const XgMessage mixer = BuildMixerBulk(4);
+  const XgMessage mixer = BuildMixerBulk(Unit(4));
   ASSERT_EQ(mixer.Size(), 23u);
   EXPECT_EQ(mixer[2], 0x04);
   EXPECT_EQ(*BulkByteCount(mixer.Bytes()) + kBulkOverhead, mixer.Size());
@@ -94,16 +99,16 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
     const ShortMessage message(packed);
     return std::vector<std::uint8_t>(message.Bytes().begin(), message.Bytes().end());
   };
-  EXPECT_EQ(wire(PackBankSelectMsb(0, 0)), Bytes({0xB0, 0x00, 0x00}));
-  EXPECT_EQ(wire(PackBankSelectLsb(2, 3)), Bytes({0xB2, 0x20, 0x03}));
-  EXPECT_EQ(wire(PackProgramChange(9, 1)), Bytes({0xC9, 0x00})) << "programs are stored from 1";
-  EXPECT_EQ(wire(PackProgramChange(0, 128)), Bytes({0xC0, 0x7F}));
-  EXPECT_EQ(wire(PackControlChange(2, 93, 64)), Bytes({0xB2, 0x5D, 0x40}));
+  EXPECT_EQ(wire(PackBankSelectMsb(ChannelAt(0), 0)), Bytes({0xB0, 0x00, 0x00}));
+  EXPECT_EQ(wire(PackBankSelectLsb(ChannelAt(2), 3)), Bytes({0xB2, 0x20, 0x03}));
+  EXPECT_EQ(wire(PackProgramChange(ChannelAt(9), 1)), Bytes({0xC9, 0x00})) << "programs are stored from 1";
+  EXPECT_EQ(wire(PackProgramChange(ChannelAt(0), 128)), Bytes({0xC0, 0x7F}));
+  EXPECT_EQ(wire(PackControlChange(ChannelAt(2), 93, 64)), Bytes({0xB2, 0x5D, 0x40}));
   EXPECT_EQ(wire(0xE0 | (0x40 << 16)), Bytes({0xE0, 0x00, 0x40}));
   EXPECT_TRUE(wire(0x45).empty()) << "a data byte is no message";
   EXPECT_EQ(wire(0xFE), Bytes({0xFE}));
-  EXPECT_EQ(ShortMessage(PackControlChange(2, 93, 64)).Describe(), "Control Change\tch 3\t93\t64");
-  EXPECT_EQ(ShortMessage(PackProgramChange(0, 1)).Describe(), "Program Change\tch 1\t0");
+  EXPECT_EQ(ShortMessage(PackControlChange(ChannelAt(2), 93, 64)).Describe(), "Control Change\tch 3\t93\t64");
+  EXPECT_EQ(ShortMessage(PackProgramChange(ChannelAt(0), 1)).Describe(), "Program Change\tch 1\t0");
 }
 
 TEST(BulkByteCount, RefusesMessagesTooShortToCarryOne) {

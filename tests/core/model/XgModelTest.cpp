@@ -9,12 +9,15 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::ChannelAt;
+using test::NoteAt;
+using test::PartAt;
 
 class XgModelTest : public test::ModelFixture {};
 
 TEST_F(XgModelTest, InitialisationGivesPartNineTheDrumTemplateOnChannelNine) {
   for (int part = 0; part < kPartCount; ++part) {
-    const PartRecord& record = *model.Parts().Record(part);
+    const PartRecord& record = *model.Parts().Record(PartAt(part));
     PartRecord expected = part == 9 ? kDrumPartTemplate : kNormalPartTemplate;
     expected[part_address::kReceiveChannel] = static_cast<std::uint8_t>(part);
     EXPECT_EQ(record, expected) << "part " << part;
@@ -28,14 +31,10 @@ TEST_F(XgModelTest, InitialisationGivesPartNineTheDrumTemplateOnChannelNine) {
 }
 
 TEST_F(XgModelTest, InitialChannelsControllersAndDrumSetups) {
-  ChannelVoice voice;
-  ASSERT_TRUE(model.Channels().GetVoice(0, voice));
-  EXPECT_EQ(voice, (ChannelVoice{0, 1, 0}));
-  ASSERT_TRUE(model.Channels().GetVoice(9, voice));
-  EXPECT_EQ(voice, (ChannelVoice{127, 1, 0}));
-  ControllerRow row{};
-  ASSERT_TRUE(model.Channels().GetControllers(15, row));
-  EXPECT_EQ(row, (ControllerRow{100, 127, 64, 0, 40, 0, 0, 64, 64, 64, 64}));
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(0)), (ChannelVoice{0, 1, 0}));
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(9)), (ChannelVoice{127, 1, 0}));
+  EXPECT_EQ(model.Channels().Controllers(ChannelAt(15)),
+            (ControllerRow{100, 127, 64, 0, 40, 0, 0, 64, 64, 64, 64}));
   for (int setup = 0; setup < 2; ++setup) {
     const DrumSetup& drums = *model.Drums().Setup(setup);
     EXPECT_EQ(drums.kitVoice, (DrumKitVoice{127, 0, 0}));
@@ -44,36 +43,71 @@ TEST_F(XgModelTest, InitialChannelsControllersAndDrumSetups) {
   }
 }
 
-TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoices) {
-  model.System().Bytes()[4] = 10;
-  model.Effects().SetType(EffectKind::Reverb, 5);
-  model.Effects().SetType(EffectKind::Variation, 3);
-  (*model.Parts().Record(3))[0x0B] = 0x20;
-  model.Drums().Note(1, 40)->SetParameter(0x02, 0x01);
-  model.Channels().PutSlot(4, 0, 5);
-  model.Channels().PutVoice(4, {1, 2, 3});
-  model.UserVoices().Voice(UserBank::Bank, 7)->SetName("Keep me");
+TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoicesAndTellsEachBlock) {
+  ASSERT_TRUE(model.System().SetMasterVolume(10));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 5));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Variation, 3));
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(3), 0x0B, 0x20));
+  ASSERT_TRUE(model.Drums().SetDrumParameter(1, NoteAt(40), 0x02, 0x01));
+  ASSERT_TRUE(model.Channels().SetController(ChannelAt(4), 0, 5));
+  ASSERT_TRUE(model.Channels().SetChannelVoice(ChannelAt(4), {1, 2, 3}));
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(7, "Keep me"));
+  ClearSent();
+  changes.notices.clear();
 
   model.ResetToDefaults();
 
   EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40}));
   EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
   EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
-  EXPECT_EQ((*model.Parts().Record(3))[0x0B], 0x64);
-  EXPECT_EQ(*model.Drums().Note(1, 40), *DrumNoteRecord::KitDefaults(1, 40));
-  int volume = 0;
-  ASSERT_TRUE(model.Channels().GetSlot(4, 0, volume));
-  EXPECT_EQ(volume, 100);
-  ChannelVoice voice;
-  model.Channels().GetVoice(4, voice);
-  EXPECT_EQ(voice, (ChannelVoice{0, 1, 0}));
+  EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x64);
+  EXPECT_EQ(*model.Drums().Note(1, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
+  EXPECT_EQ(model.Channels().Controller(ChannelAt(4), 0), 100);
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(4)), (ChannelVoice{0, 1, 0}));
   EXPECT_EQ(model.UserVoices().Find(UserBank::Bank, 7)->DisplayName(), "Keep me   ");
   EXPECT_TRUE(Sent().empty()) << "a reset of the model sends nothing";
+  for (ModelBlock block : {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus,
+                           ModelBlock::Variation, ModelBlock::Part, ModelBlock::Drum,
+                           ModelBlock::Channel}) {
+    const auto told = changes.Of(block);
+    ASSERT_EQ(told.size(), 1u) << static_cast<int>(block);
+    EXPECT_TRUE(told[0].IsWhole());
+  }
+  EXPECT_TRUE(changes.Of(ModelBlock::UserVoice).empty());
+}
+
+// An observer that leaves while it is told, and one that joins.
+class LeavingObserver final : public ModelObserver {
+ public:
+  LeavingObserver(XgModel& model, ModelObserver& joining) : model_(model), joining_(joining) {}
+  void ModelChanged(const ModelChange&) override {
+    ++told;
+    model_.Unsubscribe(*this);
+    model_.Subscribe(joining_);
+  }
+  int told = 0;
+
+ private:
+  XgModel& model_;
+  ModelObserver& joining_;
+};
+
+TEST_F(XgModelTest, ObserversMayLeaveAndJoinWhileTheyAreTold) {
+  test::RecordingObserver joining;
+  LeavingObserver leaving(model, joining);
+  model.Subscribe(leaving);
+  model.Subscribe(leaving);  // once is enough
+  ASSERT_TRUE(model.System().SetMasterVolume(90));
+  ASSERT_TRUE(model.System().SetMasterVolume(91));
+  EXPECT_EQ(leaving.told, 1);
+  ASSERT_EQ(joining.notices.size(), 2u) << "joined during the first notice, so it hears it too";
+  EXPECT_EQ(joining.notices[1].newValue, 91);
+  model.Unsubscribe(joining);
 }
 
 TEST_F(XgModelTest, UnitNumberKeepsTheLowNibbleForBothDeviceBytes) {
-  model.SetUnitNumber(0x13);
-  EXPECT_EQ(model.UnitNumber(), 3);
+  model.SetUnitNumber(UnitNumber::FromValue(0x13));
+  EXPECT_EQ(model.Unit().Value(), 3);
   ASSERT_TRUE(model.Emitter().EmitParameterChange({0x00, 0x00, 0x04}, 0x7F));
   const auto system = Bytes({0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   ASSERT_TRUE(model.Emitter().EmitBulkDump(kXgModelId, {0, 0, 0}, system));
@@ -126,7 +160,7 @@ TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesS
   ASSERT_TRUE(model.BeginRecording());
   EXPECT_TRUE(model.IsRecording());
   ASSERT_TRUE(model.SendReset());
-  ASSERT_TRUE(model.Emitter().SendShort(PackControlChange(2, 93, 64)));
+  ASSERT_TRUE(model.Emitter().SendShort(PackControlChange(ChannelAt(2), 93, 64)));
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(backend.shorts.size(), 1u);
   EXPECT_EQ(model.TakeRecording().size(), 9u + 9u + 9u + 23u);
@@ -141,9 +175,8 @@ TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesS
 
 TEST_F(XgModelTest, UserVoiceElementCountsFollowTheBank) {
   EXPECT_EQ(model.UserVoiceElementCount(4), 0);
-  UserVoice& voice = *model.UserVoices().Voice(UserBank::Bank, 4);
-  voice.SetElementOn(0, true);
-  voice.SetElementOn(2, true);
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 0, true));
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 2, true));
   EXPECT_EQ(model.UserVoiceElementCount(4), 2);
   EXPECT_EQ(model.UserVoiceElementCount(32), 0);
   EXPECT_EQ(model.UserVoiceElementCount(-1), 0);

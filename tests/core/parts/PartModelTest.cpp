@@ -13,6 +13,8 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::ChannelAt;
+using test::PartAt;
 using Message = std::vector<std::uint8_t>;
 using Messages = std::vector<Message>;
 using Values = std::vector<int>;
@@ -25,7 +27,12 @@ constexpr int kRoomKit = 56;      // 127 / 9 / 0
 class PartModelTest : public test::ModelFixture {
  protected:
   PartModel& Parts() { return model.Parts(); }
-  PartRecord& Record(int part) { return *Parts().Record(part); }
+  const PartRecord& Record(int part) { return *Parts().Record(PartAt(part)); }
+  // As a file would put it: stored, nothing sent.
+  void Put(int part, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(Parts().StorePartBytes(PartAt(part), address, bytes));
+  }
   const Messages& Sends() const { return backend.pieces; }
   static Message Change(int part, int address, int value) {
     return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, value, 0xF7});
@@ -39,29 +46,29 @@ class PartModelTest : public test::ModelFixture {
     for (int address : addresses) values.push_back(Record(part)[address]);
     return values;
   }
-  int Slot(int channel, int slot) {
-    int value = -1;
-    model.Channels().GetSlot(channel, slot, value);
-    return value;
-  }
-  ChannelVoice Voice(int channel) {
-    ChannelVoice voice{};
-    EXPECT_TRUE(model.Channels().GetVoice(channel, voice));
-    return voice;
-  }
+  int Slot(int channel, int slot) { return model.Channels().Controller(ChannelAt(channel), slot); }
+  ChannelVoice Voice(int channel) { return model.Channels().Voice(ChannelAt(channel)); }
 };
 
-TEST_F(PartModelTest, SettersSendTheirMessagesAndStoreNothing) {
-  EXPECT_TRUE(Parts().SetPartParameter(4, 0x0B, 0x50));
-  EXPECT_TRUE(Parts().SetPartParameterPair(2, 0x09, 0x0F, 0x0F));
+TEST_F(PartModelTest, SettersSendTheirMessagesAndStoreWhatWent) {
+  changes.notices.clear();
+  EXPECT_TRUE(Parts().SetPartParameter(PartAt(4), 0x0B, 0x50));
+  EXPECT_TRUE(Parts().SetPartParameterPair(PartAt(2), 0x09, 0x0F, 0x0F));
   EXPECT_EQ(Sends(), (Messages{Change(4, 0x0B, 0x50), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02,
                                                              0x09, 0x0F, 0x0F, 0xF7})}));
-  EXPECT_EQ(Record(4)[0x0B], 0x64);
+  EXPECT_EQ(Record(4)[0x0B], 0x50);
+  EXPECT_EQ(At(2, {0x09, 0x0A}), (Values{0x0F, 0x0F}));
+  const auto told = changes.Of(ModelBlock::Part);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0].address, (XgAddress{0x08, 4, 0x0B}));
+  EXPECT_EQ(std::pair(told[0].oldValue, told[0].newValue), std::pair(0x64, 0x50));
+  EXPECT_EQ(std::pair(told[1].oldValue, told[1].newValue), std::pair(0x80, 0xFF))
+      << "the detune pair is one parameter";
 
   // Part Control's run 08..10 sends detune as one pair.
   ClearSent();
   const std::array<std::uint8_t, 9> run{0x40, 0x07, 0x03, 0x64, 0x40, 0x40, 0x40, 0x00, 0x7F};
-  EXPECT_TRUE(Parts().SetPartParameters(1, 0x08, run));
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(1), 0x08, run));
   ASSERT_EQ(Sends().size(), 8u);
   EXPECT_EQ(Sends()[1], Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x09, 0x07, 0x03, 0xF7}));
   EXPECT_EQ(Sends()[2], Change(1, 0x0B, 0x64));
@@ -69,79 +76,125 @@ TEST_F(PartModelTest, SettersSendTheirMessagesAndStoreNothing) {
   // A drum part's Receive run skips the bytes it lacks.
   ClearSent();
   std::array<std::uint8_t, 17> receive{};
-  ASSERT_TRUE(Parts().GetPartBytes(9, 0x30, receive));
-  EXPECT_TRUE(Parts().SetPartParameters(9, 0x30, receive));
+  ASSERT_TRUE(Parts().GetPartBytes(PartAt(9), 0x30, receive));
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(9), 0x30, receive));
   EXPECT_EQ(Sends().size(), 14u);
+
+  // A run that fails halfway keeps what went before the failure.
+  backend.sendResult = kMidiError;
+  backend.sendsBeforeResult = 1;
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(3), 0x11, std::array<std::uint8_t, 2>{1, 2}));
+  EXPECT_EQ(At(3, {0x11, 0x12}), (Values{1, 0}));
+}
+
+TEST_F(PartModelTest, ShownValuesGoThroughTheParameterTable) {
+  ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x09, -128));  // detune
+  ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x08, -24));   // note shift
+  ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x04, 16));    // channel 16
+  EXPECT_EQ(Sends(), (Messages{Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x09, 0x00, 0x00, 0xF7}),
+                               Change(1, 0x08, 0x28), Change(1, 0x04, 0x0F)}));
+  EXPECT_EQ(Parts().PartValue(PartAt(1), 0x09), -128);
+  EXPECT_EQ(Parts().PartValue(PartAt(1), 0x08), -24);
+  EXPECT_EQ(Parts().PartValue(PartAt(1), 0x04), 16);
+  ClearSent();
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(1), 0x08, 25)) << "out of its range";
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(9), 0x16, 0)) << "a drum part lacks vibrato depth";
+  EXPECT_FALSE(Parts().PartValue(PartAt(9), 0x16).has_value());
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(1), 0x2A, 0));
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(16), 0x0B, 0));
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(PartModelTest, APartSwitchedOffGoesBackToItsChannel) {
+  ASSERT_TRUE(Parts().SetReceiveChannel(PartAt(2), ChannelAt(6)));
+  ASSERT_TRUE(Parts().SwitchPartOff(PartAt(2)));
+  EXPECT_TRUE(Parts().IsOff(PartAt(2)));
+  EXPECT_EQ(Parts().ShownChannel(PartAt(2)), ChannelAt(6));
+  ASSERT_TRUE(Parts().SwitchPartOff(PartAt(2)));  // already off: nothing more
+  ASSERT_TRUE(Parts().SwitchPartOn(PartAt(2)));
+  EXPECT_EQ(Sends(), (Messages{Change(2, 0x04, 6), Change(2, 0x04, 0x7F), Change(2, 0x04, 6)}));
+  EXPECT_FALSE(Parts().IsOff(PartAt(2)));
+
+  // A part a file switched off goes back to its own number's channel.
+  Put(5, 0x04, 0x7F);
+  EXPECT_EQ(Parts().ShownChannel(PartAt(5)), ChannelAt(5));
+  backend.sendResult = kMidiError;
+  EXPECT_FALSE(Parts().SwitchPartOn(PartAt(5)));
+  EXPECT_TRUE(Parts().IsOff(PartAt(5)));
+  EXPECT_FALSE(Parts().SetReceiveChannel(PartAt(5), ChannelAt(16)));
 }
 
 TEST_F(PartModelTest, BadInputIsRefusedWithoutSending) {
-  EXPECT_FALSE(Parts().SetPartParameter(0, 0x16, 0xFF));
-  EXPECT_FALSE(Parts().SetPartParameter(16, 0x0B, 1));
-  EXPECT_FALSE(Parts().SetPartParameter(0, 0x6F, 1));
-  EXPECT_FALSE(Parts().SetPartParameter(0, 0x2A, 1)) << "no parameter lives in the gap";
-  EXPECT_FALSE(Parts().SetPartParameterPair(0, 0x09, 0xFF, 0));
-  EXPECT_FALSE(Parts().SetPartParameterPair(0, 0x6E, 1, 1));
+  EXPECT_FALSE(Parts().SetPartParameter(PartAt(0), 0x16, 0xFF));
+  EXPECT_FALSE(Parts().SetPartParameter(PartAt(16), 0x0B, 1));
+  EXPECT_FALSE(Parts().SetPartParameter(PartAt(0), 0x6F, 1));
+  EXPECT_FALSE(Parts().SetPartParameter(PartAt(0), 0x2A, 1)) << "no parameter lives in the gap";
+  EXPECT_FALSE(Parts().SetPartParameterPair(PartAt(0), 0x09, 0xFF, 0));
+  EXPECT_FALSE(Parts().SetPartParameterPair(PartAt(0), 0x6E, 1, 1));
   std::array<std::uint8_t, 3> run{1, 2, 3};
-  EXPECT_FALSE(Parts().SetPartParameters(0, 0x6D, run));
-  EXPECT_FALSE(Parts().SetPartParameters(16, 0x10, run));
-  EXPECT_FALSE(Parts().SetPartParameters(0, -1, run));
-  EXPECT_FALSE(Parts().SetPartParameters(0, 0x09, std::array<std::uint8_t, 1>{0x08}))
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(0), 0x6D, run));
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(16), 0x10, run));
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(0), -1, run));
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(0), 0x09, std::array<std::uint8_t, 1>{0x08}))
       << "a detune run ending at 09";
-  EXPECT_TRUE(Parts().SetPartParameters(0, 0x10, {})) << "an empty run succeeds";
-  EXPECT_FALSE(Parts().SelectPartVoice(0, 523));
-  EXPECT_FALSE(Parts().SelectPartVoice(0, -1));
-  EXPECT_FALSE(Parts().SelectPartVoice(16, kGrandPiano));
-  EXPECT_FALSE(Parts().GetPartBytes(9, 0x6D, run));
-  EXPECT_FALSE(Parts().PutPartBytes(9, 0x6D, run));
-  EXPECT_FALSE(Parts().IsDrumPart(16));
-  EXPECT_EQ(Parts().PartVoiceName(-1).name, "----");
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(0), 0x10, {})) << "an empty run succeeds";
+  EXPECT_FALSE(Parts().SelectPartVoice(PartAt(0), 523));
+  EXPECT_FALSE(Parts().SelectPartVoice(PartAt(0), -1));
+  EXPECT_FALSE(Parts().SelectPartVoice(PartAt(16), kGrandPiano));
+  EXPECT_FALSE(Parts().GetPartBytes(PartAt(9), 0x6D, run));
+  EXPECT_FALSE(Parts().StorePartBytes(PartAt(9), 0x6D, run));
+  EXPECT_FALSE(Parts().IsDrumPart(PartAt(16)));
+  EXPECT_EQ(Parts().PartVoiceName(PartAt(-1)).name, "----");
   EXPECT_TRUE(Sent().empty());
 
-  // A failing port stops a run before anything is mirrored, and a voice before it is stored.
+  // A failing port stores nothing: no part value, no mirror, no voice.
   backend.sendResult = kMidiError;
-  EXPECT_FALSE(Parts().SetPartParameters(4, 0x0B, std::array<std::uint8_t, 2>{0x10, 0x20}));
-  EXPECT_TRUE(events.mirrored.empty());
+  changes.notices.clear();
+  EXPECT_FALSE(Parts().SetPartParameters(PartAt(4), 0x0B, std::array<std::uint8_t, 2>{0x10, 0x20}));
+  EXPECT_EQ(Slot(4, 0), 100);
   const PartRecord before = Record(0);
-  EXPECT_FALSE(Parts().SelectPartVoice(0, kStandardKit1));
+  EXPECT_FALSE(Parts().SelectPartVoice(PartAt(0), kStandardKit1));
   EXPECT_EQ(Record(0), before);
   EXPECT_TRUE(events.drumSetupResets.empty());
+  EXPECT_TRUE(changes.notices.empty());
 }
 
 TEST_F(PartModelTest, MirroredAddressesReachTheControllerRowOfALonePartOnly) {
   const std::array<std::uint8_t, 1> volume{0x50};
-  EXPECT_TRUE(Parts().SetPartParameters(4, 0x0B, volume));
+  changes.notices.clear();
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x0B, volume));
   EXPECT_EQ(Slot(4, 0), 0x50);
-  ASSERT_EQ(events.mirrored.size(), 1u);
-  EXPECT_EQ(events.mirrored[0].channel, 4);
+  ASSERT_EQ(changes.Of(ModelBlock::Channel).size(), 1u);
+  EXPECT_EQ(changes.Of(ModelBlock::Channel)[0].index, 4);
   // The FX sends: chorus to slot 5, reverb to slot 4, variation to slot 6; dry/wet has no slot.
-  EXPECT_TRUE(Parts().SetPartParameters(4, 0x11, std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+  EXPECT_TRUE(
+      Parts().SetPartParameters(PartAt(4), 0x11, std::array<std::uint8_t, 4>{1, 2, 3, 4}));
   EXPECT_EQ((Values{Slot(4, 5), Slot(4, 4), Slot(4, 6)}), (Values{2, 3, 4}));
-  EXPECT_EQ(events.mirrored.size(), 4u);
+  EXPECT_EQ(changes.Of(ModelBlock::Channel).size(), 4u);
 
   // A shared or switched-off channel has no single part to mirror.
-  events.mirrored.clear();
-  Record(5)[0x04] = 4;
-  Record(6)[0x04] = 0x7F;
-  EXPECT_TRUE(Parts().SetPartParameters(4, 0x0B, std::array<std::uint8_t, 1>{0x30}));
-  EXPECT_TRUE(Parts().SetPartParameters(6, 0x0B, volume));
-  EXPECT_TRUE(events.mirrored.empty());
+  Put(5, 0x04, 4);
+  Put(6, 0x04, 0x7F);
+  changes.notices.clear();
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x0B, std::array<std::uint8_t, 1>{0x30}));
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(6), 0x0B, volume));
+  EXPECT_TRUE(changes.Of(ModelBlock::Channel).empty());
   EXPECT_EQ(Slot(4, 0), 0x50);
 
   // The lowest part on a channel is found.
-  int part = -1;
-  EXPECT_TRUE(Parts().FindPartByChannel(4, part));
-  EXPECT_EQ(part, 4);
-  Record(4)[0x04] = 0x7F;
-  EXPECT_TRUE(Parts().FindPartByChannel(4, part));
-  EXPECT_EQ(part, 5);
-  EXPECT_FALSE(Parts().FindPartByChannel(16, part));
-  EXPECT_FALSE(Parts().FindPartByChannel(0x7F, part));
+  EXPECT_EQ(Parts().FindPartByChannel(ChannelAt(4)), PartAt(4));
+  EXPECT_FALSE(Parts().SolePartOnChannel(ChannelAt(4)).has_value());
+  Put(4, 0x04, 0x7F);
+  EXPECT_EQ(Parts().FindPartByChannel(ChannelAt(4)), PartAt(5));
+  EXPECT_EQ(Parts().SolePartOnChannel(ChannelAt(4)), PartAt(5));
+  EXPECT_FALSE(Parts().FindPartByChannel(ChannelAt(16)).has_value());
+  EXPECT_FALSE(Parts().FindPartByChannel(ChannelAt(0x7F)).has_value());
 }
 
 TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
   // A normal part takes the setup no part uses, reset to the chosen kit.
   ASSERT_TRUE(model.Drums().SetKitVoice(1, {127, 8, 0}));
-  EXPECT_TRUE(Parts().SelectPartVoice(0, kStandardKit1));
+  EXPECT_TRUE(Parts().SelectPartVoice(PartAt(0), kStandardKit1));
   EXPECT_EQ(Sends(),
             (Messages{Change(0, 1, 127), Change(0, 2, 0), Change(0, 3, 0), DrumSetupReset(1)}));
   EXPECT_EQ(At(0, {0x07, 0x05}), (Values{3, 0xFF})) << "the drum defaults came in";
@@ -150,8 +203,8 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
 
   // A drum part keeps its setup, and the parts sharing it follow.
   ClearSent();
-  Record(3)[0x07] = 2;
-  EXPECT_TRUE(Parts().SelectPartVoice(9, kRoomKit));
+  Put(3, 0x07, 2);
+  EXPECT_TRUE(Parts().SelectPartVoice(PartAt(9), kRoomKit));
   EXPECT_EQ(Sends().back(), DrumSetupReset(0));
   EXPECT_EQ(At(9, {0x01, 0x03, 0x07}), (Values{127, 8, 2}));
   EXPECT_EQ(At(3, {0x01, 0x03, 0x07}), (Values{127, 8, 2}));
@@ -160,8 +213,8 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
 
   // A normal voice for a drum part restores the normal mode bytes.
   ClearSent();
-  Record(9)[0x0B] = 0x30;
-  EXPECT_TRUE(Parts().SelectPartVoice(9, kGrandPiano));
+  Put(9, 0x0B, 0x30);
+  EXPECT_TRUE(Parts().SelectPartVoice(PartAt(9), kGrandPiano));
   PartRecord expected = kDrumPartTemplate;
   for (std::uint8_t a : kModeDependentPartAddresses) expected[a] = kNormalPartTemplate[a];
   expected[0x0B] = 0x30;
@@ -171,33 +224,57 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
   EXPECT_EQ(Voice(9), (ChannelVoice{0, 1, 0}));
 }
 
-TEST_F(PartModelTest, ChannelAndModeVoicesReachTheParts) {
-  Record(7)[0x04] = 2;
-  Parts().ApplyChannelVoice(2, 8, 127, 0);
+TEST_F(PartModelTest, ChannelVoicesReachTheParts) {
+  Put(7, 0x04, 2);
+  Parts().ApplyChannelVoice(ChannelAt(2), 8, 127, 0);
   EXPECT_EQ(Sends(), Messages{DrumSetupReset(1)});
   EXPECT_EQ(At(2, {0x03, 0x07}), (Values{8, 3}));
   EXPECT_EQ(At(7, {0x03, 0x07}), (Values{8, 3}));
   EXPECT_EQ(model.Drums().Setup(1)->kitVoice, (DrumKitVoice{127, 8, 0}));
   ClearSent();
-  Parts().ApplyChannelVoice(2, 4, 0, 1);
+  Parts().ApplyChannelVoice(ChannelAt(2), 4, 0, 1);
   EXPECT_EQ(At(7, {0x02, 0x03, 0x07}), (Values{1, 4, 0}));
-  Record(15)[0x04] = 0x7F;
-  Parts().ApplyChannelVoice(15, 0, 127, 0);  // no part on the channel
-  Parts().ApplyChannelVoice(16, 0, 127, 0);
-  Parts().ApplyChannelVoice(1, 128, 0, 0);
+  Put(15, 0x04, 0x7F);
+  Parts().ApplyChannelVoice(ChannelAt(15), 0, 127, 0);  // no part on the channel
+  Parts().ApplyChannelVoice(ChannelAt(16), 0, 127, 0);
+  Parts().ApplyChannelVoice(ChannelAt(1), 128, 0, 0);
   EXPECT_EQ(Record(1)[0x03], 0);
+  EXPECT_TRUE(Sent().empty()) << "normal voices send nothing";
+}
 
-  // A changed mode takes its voice from a part in that mode or from the setup's kit.
-  Parts().AdoptModeVoice(0, 2);
-  EXPECT_EQ(Record(0)[0x01], 127) << "copied from part 10";
+TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
+  using Mode = PartModel::ModeBytes;
+  // Into Drum 1: the voice of the lowest part in that mode (part 10).
+  ASSERT_TRUE(Parts().SetPartMode(PartAt(0), Mode{1, 1, 2}));
+  EXPECT_EQ(Sends(), (Messages{Change(0, 0x05, 1), Change(0, 0x06, 1), Change(0, 0x07, 2),
+                               Change(0, 0x01, 127)}));
+  EXPECT_EQ(At(0, {0x01, 0x02, 0x03, 0x07}), (Values{127, 0, 0, 2}));
+  EXPECT_EQ(Parts().PartVoiceName(PartAt(0)).name, Parts().PartVoiceName(PartAt(9)).name);
+
+  // Into Drum 2, which no part plays: the kit its setup holds.
+  ClearSent();
   ASSERT_TRUE(model.Drums().SetKitVoice(1, {126, 1, 0}));
-  Parts().AdoptModeVoice(1, 3);
-  EXPECT_EQ(At(1, {0x01, 0x03}), (Values{126, 1}));
-  Record(4)[0x03] = 5;
-  Parts().AdoptModeVoice(4, 1);
-  EXPECT_EQ(Record(4)[0x03], 5) << "no voice belongs to an unused mode 1";
-  Parts().AdoptModeVoice(16, 2);
-  EXPECT_TRUE(Sent().empty()) << "normal voices and modes send nothing";
+  ASSERT_TRUE(Parts().SetPartMode(PartAt(1), Mode{1, 1, 3}));
+  EXPECT_EQ(Sends(), (Messages{Change(1, 0x05, 1), Change(1, 0x06, 1), Change(1, 0x07, 3),
+                               Change(1, 0x01, 126), Change(1, 0x03, 1)}));
+
+  // No voice belongs to a normal mode no part plays, and an unchanged mode brings none.
+  Put(4, 0x03, 5);
+  Put(4, 0x07, 2);
+  ClearSent();
+  ASSERT_TRUE(Parts().SetPartMode(PartAt(4), Mode{1, 1, 1}));
+  EXPECT_EQ(Record(4)[0x03], 5);
+  EXPECT_EQ(Sends().size(), 3u);
+
+  // A drum part's missing mono/poly byte stays unsent; the voice that failed to
+  // go stays unshown.
+  ClearSent();
+  backend.sendResult = kMidiError;
+  backend.sendsBeforeResult = 2;
+  EXPECT_FALSE(Parts().SetPartMode(PartAt(9), Mode{kNoParameter, 1, 3}));
+  EXPECT_EQ(Sends(), (Messages{Change(9, 0x06, 1), Change(9, 0x07, 3)}));
+  EXPECT_EQ(At(9, {0x01, 0x03, 0x07}), (Values{127, 0, 3}));
+  EXPECT_FALSE(Parts().SetPartMode(PartAt(16), Mode{1, 1, 0}));
 }
 
 TEST_F(PartModelTest, BulkPassSendsBothHalvesOfEveryPart) {
@@ -222,16 +299,16 @@ TEST_F(PartModelTest, BulkPassSendsBothHalvesOfEveryPart) {
 }
 
 TEST_F(PartModelTest, NonDefaultPassSendsReservesFirstThenWhatDiffers) {
-  Record(3)[0x00] = 5;
-  Record(1)[0x00] = 7;
-  Record(9)[0x00] = 2;  // the drum part's default is 0
-  Record(0)[0x00] = 0;
-  Record(4)[0x00] = 32;  // past the walk
-  Record(2)[0x04] = 5;
-  Record(9)[0x04] = 3;   // the drum part off channel 10
-  Record(4)[0x04] = 9;   // a normal part on channel 10
-  Record(6)[0x03] = 24;  // program alone still sends the trio
-  Record(8)[0x0A] = 1;
+  Put(3, 0x00, 5);
+  Put(1, 0x00, 7);
+  Put(9, 0x00, 2);  // the drum part's default is 0
+  Put(0, 0x00, 0);
+  Put(4, 0x00, 32);  // past the walk
+  Put(2, 0x04, 5);
+  Put(9, 0x04, 3);   // the drum part off channel 10
+  Put(4, 0x04, 9);   // a normal part on channel 10
+  Put(6, 0x03, 24);  // program alone still sends the trio
+  Put(8, 0x0A, 1);
   EXPECT_TRUE(Parts().SendParts(true, 5));
   EXPECT_EQ(Sends(), (Messages{Change(0, 0, 0), Change(9, 0, 2), Change(3, 0, 5), Change(1, 0, 7),
                                Change(2, 0x04, 5), Change(4, 0x04, 9), Change(4, 0x07, 0),
@@ -242,8 +319,8 @@ TEST_F(PartModelTest, NonDefaultPassSendsReservesFirstThenWhatDiffers) {
 
   // A differing parameter the part lacks ends the part loop.
   ClearSent();
-  Record(0)[0x16] = 0xFF;
-  Record(1)[0x0B] = 0x10;
+  Put(0, 0x16, 0xFF);
+  Put(1, 0x0B, 0x10);
   EXPECT_FALSE(Parts().SendParts(true, 0));
   EXPECT_EQ(Sends().size(), 4u) << "only the element reserves";
 }

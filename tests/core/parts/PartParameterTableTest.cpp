@@ -10,7 +10,7 @@ namespace ravlo {
 namespace {
 
 TEST(PartParameterTable, NamesAndDefaultsByAddress) {
-  ASSERT_EQ(kPartParameterNames.size(), 112u);
+  ASSERT_EQ(kPartParameters.size(), 111u);
   EXPECT_EQ(PartParameterName(0x0B), "Part_Volume ");
   EXPECT_EQ(PartParameterName(0x6E), "Veloc_LimitHi");
   for (int address : {0x6F, -1, 112}) EXPECT_EQ(PartParameterName(address), "") << address;
@@ -26,16 +26,29 @@ TEST(PartParameterTable, NamesAndDefaultsByAddress) {
     const std::string_view name = PartParameterName(address);
     EXPECT_EQ(name.empty(), unused);
     EXPECT_TRUE(unused || seen.insert(name).second) << name;
-    const PartParameterInfo* info = FindPartParameter(address);
+    const PartParameter* info = FindPartParameter(address);
     ASSERT_NE(info, nullptr);
+    const ParameterDescriptor& parameter = info->parameter;
     EXPECT_EQ(info->editor == PartEditor::None, unused);
-    EXPECT_EQ(info->normalDefaultIsPartIndex, address == 0x04);
-    EXPECT_EQ(info->normalDefault, kNormalPartTemplate[address]);
-    EXPECT_EQ(info->drumDefault, kDrumPartTemplate[address]);
+    EXPECT_EQ(parameter.defaultFrom == DefaultFrom::PartNumber, address == 0x04);
     if (info->editor == PartEditor::ScaleTuning ||
         info->editor == PartEditor::ControlPolyAftertouch ||
         info->editor == PartEditor::PitchEnvelope) {
-      EXPECT_EQ(info->drumDefault, 0xFF);
+      EXPECT_EQ(parameter.drumDefault, 0xFF);
+    }
+    if (unused || parameter.label.empty()) continue;
+    // A parameter with a field: its shown range maps into the data bytes, and
+    // the defaults a part has lie in it.
+    const int last = parameter.form == WireForm::NibblePair ? 0xFF : 0x7F;
+    EXPECT_GE(parameter.Stored(parameter.minimum), 0);
+    EXPECT_LE(parameter.Stored(parameter.maximum), last);
+    EXPECT_FALSE(parameter.name.empty());
+    for (int byte : {parameter.defaultValue, parameter.drumDefault}) {
+      if (byte == 0xFF || parameter.form == WireForm::NibblePair || address == 0x04) continue;
+      EXPECT_TRUE(parameter.InRange(parameter.Shown(byte))) << byte;
+    }
+    if (!parameter.choices.empty()) {
+      EXPECT_EQ(parameter.choices.size(), static_cast<std::size_t>(parameter.maximum + 1));
     }
   }
 }

@@ -16,7 +16,7 @@ namespace {
 using ByteVector = std::vector<std::uint8_t>;
 
 ByteVector XgBulk(std::uint8_t high, std::uint8_t mid, std::uint8_t low, ByteVector data) {
-  const XgMessage dump = BuildBulkDump(0, kXgModelId, {high, mid, low}, data);
+  const XgMessage dump = BuildBulkDump(Unit(0), kXgModelId, {high, mid, low}, data);
   return {dump.Bytes().begin(), dump.Bytes().end()};
 }
 
@@ -67,10 +67,10 @@ TEST_F(ReviewTextTest, ResetOnlyGivesTheSummaryTheTotalAndOneLine) {
 }
 
 TEST_F(ReviewTextTest, SummaryFollowsTheModelAndMessagesAreFoundAsTheIntakeFindsThem) {
-  ASSERT_TRUE(model.Parts().PutPartByte(2, 0x04, kPartOff));
-  ASSERT_TRUE(model.Parts().PutPartByte(4, 0x04, 0x0B));
-  ASSERT_TRUE(model.Effects().SetType(EffectKind::Reverb, 3));
-  ASSERT_TRUE(model.Effects().SetType(EffectKind::Variation, 45));
+  ASSERT_TRUE(model.Parts().SwitchPartOff(PartAt(2)));
+  ASSERT_TRUE(model.Parts().SetReceiveChannel(PartAt(4), ChannelAt(0x0B)));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 3));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Variation, 45));
   const std::string summary = Review({});
   EXPECT_NE(summary.find("Part 3\t Channel Off\t GrandPno\n"), std::string::npos);
   EXPECT_NE(summary.find("Part 5\t Channel 12\t GrandPno\n"), std::string::npos);
@@ -139,10 +139,8 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
   }
   // The amp type parameter is named by its current value.
   const std::size_t ampSimulator = *FindEffectType(EffectKind::Variation, 75, 0);
-  ASSERT_TRUE(model.Effects().SetType(EffectKind::Variation, static_cast<int>(ampSimulator)));
-  EffectRow row = *model.Effects().GetEffectRow(EffectKind::Variation, ampSimulator);
-  row.Values()[1] = 2;
-  ASSERT_TRUE(model.Effects().PutEffectRow(EffectKind::Variation, ampSimulator, row));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Variation, static_cast<int>(ampSimulator)));
+  ASSERT_TRUE(model.Effects().SetEffectParameter(EffectKind::Variation, 2, 2));
   EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x44, 0x00, 0x03, 0xF7})),
             "Variatn\tComboType\t3\t( 00 )( 03 )h");
 }
@@ -150,8 +148,8 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
 TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
   ByteVector longer = XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   longer.insert(longer.end() - 1, 0x00);
-  const XgMessage mixer = BuildMixerBulk(0);
-  const XgMessage voice = BuildBulkDump(0, kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
+  const XgMessage mixer = BuildMixerBulk(Unit(0));
+  const XgMessage voice = BuildBulkDump(Unit(0), kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
   const std::pair<ByteVector, const char*> cases[] = {
       {longer, "Wrong data size in bulk dump"},
       {{mixer.Bytes().begin(), mixer.Bytes().end()}, "Bulk Mixer"},

@@ -7,7 +7,6 @@
 #include "messages/XgMessages.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
-#include "sendpass/SendPassHooks.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
 
@@ -28,27 +27,14 @@ SendChoices AllBulkExceptControllers() {
   return choices;
 }
 
-class RecordingHooks final : public SendPassHooks {
- public:
-  void StoreSystemEditor() override { calls.push_back("system"); }
-  void StoreControllersEditor() override { calls.push_back("controllers"); }
-  int SaveEffectEditor(EffectKind kind) override {
-    calls.push_back("effect");
-    return kind == EffectKind::Reverb ? reverbShown : -1;
-  }
-  std::vector<std::string> calls;
-  int reverbShown = -1;
-};
-
 class SendPassTest : public test::ModelFixture {
  protected:
   test::RecordingProgress progress;
-  RecordingHooks hooks;
 };
 
 TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
   model.SetResetAdMixer(true);
-  const auto recorded = RecordSendPass(model, AllBulkExceptControllers(), hooks, progress);
+  const auto recorded = RecordSendPass(model, AllBulkExceptControllers(), progress);
   ASSERT_TRUE(recorded);
   std::vector<std::size_t> expected{9, 9, 9, 23, 18, 25, 17, 26, 17, 44, 17};
   for (int part = 0; part < 16; ++part) {
@@ -76,17 +62,16 @@ TEST_F(SendPassTest, NonDefaultOnlyOfAnUntouchedModelIsJustTheReset) {
   model.SetResetAdMixer(false);
   SendChoices choices;
   choices.delayMs = 20;
-  RunSendPass(model, choices, hooks, progress);
+  RunSendPass(model, choices, progress);
   EXPECT_EQ(MessageLengths(Sent()), std::vector<std::size_t>{9});
   EXPECT_TRUE(backend.shorts.empty()) << "untouched channels send no controllers";
-  EXPECT_EQ(hooks.calls.front(), "controllers") << "the Controllers editor stores first";
 }
 
 TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChannel) {
   SendChoices choices;
   choices.ClearCategories();
   choices.controllers = {true, false};
-  RunSendPass(model, choices, hooks, progress);
+  RunSendPass(model, choices, progress);
   const auto shorts = backend.ShortBytes();
   ASSERT_EQ(shorts.size(), 16u * (3 + 11));
   EXPECT_EQ(shorts[0], test::Bytes({0xB0, 0x00, 0x00}));
@@ -98,14 +83,14 @@ TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChan
 
   backend.ClearSent();
   choices.part = {true, true};
-  RunSendPass(model, choices, hooks, progress);
+  RunSendPass(model, choices, progress);
   EXPECT_EQ(backend.ShortBytes().size(), 16u * 11) << "a part send carries the voices";
 }
 
 TEST_F(SendPassTest, ASavingPassNeverSendsControllers) {
   SendChoices choices;
   choices.controllers = {true, false};
-  ASSERT_TRUE(RecordSendPass(model, choices, hooks, progress));
+  ASSERT_TRUE(RecordSendPass(model, choices, progress));
   EXPECT_TRUE(backend.shorts.empty());
 }
 
@@ -113,23 +98,28 @@ TEST_F(SendPassTest, ClearThenOnlyDrum2SendsSetupTwoAlone) {
   SendChoices choices;
   choices.ClearCategories();
   choices.drum2.send = true;
-  model.Drums().Note(1, 36)->SetParameter(0x02, 0x11);
-  model.Drums().Note(0, 36)->SetParameter(0x02, 0x22);
-  RunSendPass(model, choices, hooks, progress);
+  const std::uint8_t level11[] = {0x11};
+  const std::uint8_t level22[] = {0x22};
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(1, test::NoteAt(36), 0x02, level11));
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, test::NoteAt(36), 0x02, level22));
+  RunSendPass(model, choices, progress);
   EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
   EXPECT_EQ(progress.items, std::vector<std::string>{"Drum 2"});
 }
 
-TEST_F(SendPassTest, EditorsStoreBeforeTheirBlockAndNameTheEffectType) {
-  hooks.reverbShown = 3;  // "Room 1" shown in the Reverb editor
+TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsIt) {
+  // Edits as the editors make them: nothing is left in a window to fetch first.
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 3));  // "Room 1"
+  ASSERT_TRUE(model.System().SetMasterVolume(90));
+  ASSERT_TRUE(model.Channels().SetController(test::ChannelAt(3), 1, 50));
+  ClearSent();
   SendChoices choices;
   choices.reset = false;
   choices.delayMs = 7;
-  RunSendPass(model, choices, hooks, progress);
-  EXPECT_EQ(hooks.calls,
-            (std::vector<std::string>{"controllers", "system", "effect", "effect", "effect"}));
-  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 3);
-  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  RunSendPass(model, choices, progress);
+  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x5A, 0xF7,  //
+                                 0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  EXPECT_EQ(backend.ShortBytes(), std::vector<std::vector<std::uint8_t>>{test::Bytes({0xB3, 11, 50})});
   EXPECT_GT(pauser.Count(7), 0);
 }
 
@@ -137,7 +127,7 @@ TEST_F(SendPassTest, AFailureEndsItsCategoryAndThePassGoesOn) {
   model.SetResetAdMixer(false);
   backend.sendResult = kMidiError;
   SendChoices choices = AllBulkExceptControllers();
-  RunSendPass(model, choices, hooks, progress);
+  RunSendPass(model, choices, progress);
   // Reset, System, three effects, Parts, two drum setups: one error each.
   EXPECT_EQ(prompts.messages.size(), 8u);
   EXPECT_EQ(progress.items.back(), "Drum 2");

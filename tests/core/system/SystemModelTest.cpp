@@ -31,7 +31,7 @@ struct SystemModelTest : test::ModelFixture {
   }
 };
 
-TEST_F(SystemModelTest, SettersSendClampedValuesAndStoreNothing) {
+TEST_F(SystemModelTest, SettersSendClampedValuesAndStoreWhatWent) {
   EXPECT_EQ(SentBy(&SystemModel::SetTranspose, -24), Change(0x06, {0x28}));
   EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 24), Change(0x06, {0x58}));
   EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 0), Change(0x06, {0x40}));
@@ -42,21 +42,53 @@ TEST_F(SystemModelTest, SettersSendClampedValuesAndStoreNothing) {
   EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 100), Change(0x00, {0x00, 0x04, 0x06, 0x04}));
   EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 5000), Change(0x00, {0x00, 0x07, 0x0F, 0x0F}));
   EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 300), Change(0x04, {0x7F}));
-  model.SetUnitNumber(3);
+  model.SetUnitNumber(UnitNumber::FromValue(3));
   EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 90), Change(0x04, {0x5A}, 3));
-  EXPECT_EQ(system.Bytes(), kDefaultSystemBlock) << "the editor stores";
+  EXPECT_EQ(system.Bytes(), (SystemBytes{0x00, 0x07, 0x0F, 0x0F, 0x5A, 0x00, 0x28}));
+  EXPECT_EQ(system.Value(SystemParameter::Tune), 1023);
+  EXPECT_EQ(system.Value(SystemParameter::Volume), 90);
+  EXPECT_EQ(system.Value(SystemParameter::Transpose), -24);
+  EXPECT_FALSE(system.SetSystemParameter(SystemParameter::Attenuator, 3)) << "no single form";
+}
+
+TEST_F(SystemModelTest, EachStoredChangeIsOneNoticeWithOldAndNewValues) {
+  changes.notices.clear();
+  ASSERT_TRUE(system.SetTranspose(5));
+  ASSERT_TRUE(system.SetTranspose(5));  // unchanged: nothing to tell
+  ASSERT_TRUE(system.SetMasterTune(-1));
+  ASSERT_EQ(changes.notices.size(), 2u);
+  const ModelChange& transpose = changes.notices[0];
+  EXPECT_EQ(transpose.block, ModelBlock::System);
+  EXPECT_EQ(transpose.address, (XgAddress{0, 0, 0x06}));
+  EXPECT_EQ(std::pair(transpose.oldValue, transpose.newValue), std::pair(0x40, 0x45));
+  EXPECT_EQ(std::pair(changes.notices[1].oldValue, changes.notices[1].newValue),
+            std::pair(1024, 1023));
+
+  device.Close();
+  changes.notices.clear();
+  EXPECT_FALSE(system.SetMasterVolume(3));
+  EXPECT_EQ(system.Value(SystemParameter::Volume), 127) << "a failed send stores nothing";
+  EXPECT_TRUE(changes.notices.empty());
+
+  const Image bytes{0x00, 0x04, 0x06, 0x04, 0x10, 0x7F, 0x41, 0x33};
+  system.StoreBytes(4, bytes);  // what a file brings: nothing past the block
+  EXPECT_EQ(system.Bytes(), (SystemBytes{0x00, 0x03, 0x0F, 0x0F, 0x00, 0x04, 0x06}));
+  ASSERT_EQ(changes.notices.size(), 1u);
+  EXPECT_TRUE(changes.notices[0].IsWhole());
 }
 
 TEST_F(SystemModelTest, ResetsSignalOnlyWhenTheMessageWent) {
-  const DrumNoteRecord original = *model.Drums().Note(1, 36);
-  ASSERT_TRUE(model.Drums().Note(1, 36)->SetParameter(0x02, 0x01));
-  const DrumNoteRecord edited = *model.Drums().Note(1, 36);
+  const DrumNote note = DrumNote::FromMidiNote(36);
+  const DrumNoteRecord original = *model.Drums().Note(1, note);
+  ASSERT_TRUE(model.Drums().SetDrumParameter(1, note, 0x02, 0x01));
+  const DrumNoteRecord edited = *model.Drums().Note(1, note);
+  ClearSent();
   device.Close();
   EXPECT_FALSE(system.SetTranspose(1) || system.SetMasterTune(1) || system.SetMasterVolume(1));
   EXPECT_FALSE(system.AllParameterReset());
   EXPECT_FALSE(system.DrumSetupReset(1));
   EXPECT_EQ(prompts.messages.size(), 5u);
-  EXPECT_EQ(*model.Drums().Note(1, 36), edited);
+  EXPECT_EQ(*model.Drums().Note(1, note), edited);
 
   device.Open(0);
   EXPECT_FALSE(system.DrumSetupReset(-1));
@@ -65,7 +97,7 @@ TEST_F(SystemModelTest, ResetsSignalOnlyWhenTheMessageWent) {
   ASSERT_TRUE(system.DrumSetupReset(1));
   ASSERT_TRUE(system.AllParameterReset());
   EXPECT_EQ(Sent(), Change(0x7D, {0x00}) + Change(0x7D, {0x01}) + Change(0x7F, {0x00}));
-  EXPECT_EQ(*model.Drums().Note(1, 36), original);
+  EXPECT_EQ(*model.Drums().Note(1, note), original);
   EXPECT_EQ(events.drumSetupResets, (std::vector<int>{0, 1}));
   ASSERT_TRUE(model.BeginRecording());
   EXPECT_TRUE(system.AllParameterReset());
@@ -79,28 +111,25 @@ TEST_F(SystemModelTest, BulkSendIsOneDumpAndNonDefaultSendOneChangeEachInOrder) 
                            0x00, 0x7F, 0x00, 0x40, 0x36, 0xF7}));
   EXPECT_TRUE(pauser.pauses.empty());
 
+  const Image attenuator{0x10};
+  system.StoreBytes(SystemBlock::kAttenuator, attenuator);  // never travels on its own
   ClearSent();
-  system.Bytes()[SystemBlock::kAttenuator] = 0x10;  // never travels on its own
   ASSERT_TRUE(system.SendSystemBlock(true, 20));
-  system.WriteSystemBlock({0, 127, 1});
+  const Image transpose{0x41};
+  system.StoreBytes(SystemBlock::kTranspose, transpose);
   ASSERT_TRUE(system.SendSystemBlock(true, 20));
   EXPECT_EQ(Sent(), Change(0x06, {0x41}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{20});
 
+  const Image stray{0x01, 0x04, 0x06, 0x04, 0x5A, 0x10, 0x3E};
+  system.StoreBytes(0, stray);  // a stray first nibble goes out as stored...
   ClearSent();
-  system.WriteSystemBlock({100, 90, -2});
-  const SystemValues read = system.ReadSystemBlock();
-  EXPECT_EQ(std::tuple(read.tune, read.volume, read.transpose), std::tuple(100, 90, -2));
-  system.Bytes()[0] = 0x01;  // a stray first nibble goes out as stored...
   ASSERT_TRUE(system.SendSystemBlock(true, 7));
   EXPECT_EQ(Sent(),
             Change(0x00, {0x01, 0x04, 0x06, 0x04}) + Change(0x04, {0x5A}) + Change(0x06, {0x3E}));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7, 7}));
-  system.WriteSystemBlock({-1024, 127, -24});  // ...and is cleared by a write
-  EXPECT_EQ(system.Bytes(), (SystemBytes{0, 0, 0, 0, 0x7F, 0x10, 0x28}));
-  system.WriteSystemBlock({2000, 300, 99});
-  const SystemValues clamped = system.ReadSystemBlock();
-  EXPECT_EQ(std::tuple(clamped.tune, clamped.volume, clamped.transpose), std::tuple(1023, 127, 24));
+  ASSERT_TRUE(system.SetMasterTune(-1024));  // ...and is cleared by an edit
+  EXPECT_EQ(system.Bytes(), (SystemBytes{0, 0, 0, 0, 0x5A, 0x10, 0x3E}));
 
   ClearSent();
   device.Close();

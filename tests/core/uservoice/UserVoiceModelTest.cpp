@@ -33,10 +33,45 @@ bool All(std::span<const std::uint8_t> bytes, std::uint8_t value) {
 
 struct UserVoiceModelTest : test::ModelFixture {
   UserVoiceModel& voices = model.UserVoices();
+  // Puts a voice with `name` and `level` into a slot, as a copy would.
+  void Put(UserBank bank, int slot, std::string_view name, int level = 0) {
+    UserVoice voice(slot);
+    voice.SetName(name);
+    voice.SetLevel(level);
+    ASSERT_TRUE(voices.CopyVoiceInto(bank, slot, voice));
+  }
 };
 
+TEST_F(UserVoiceModelTest, TheWindowsDirectEditsAreStoredAndToldButNotSent) {
+  changes.notices.clear();
+  ASSERT_TRUE(voices.SetVoiceName(4, "Lead"));
+  ASSERT_TRUE(voices.SetVoiceLevel(4, 90));
+  ASSERT_TRUE(voices.SetVoiceElementOn(4, 3, true));
+  UserVoiceElement element = DefaultUserVoiceElement();
+  element[57] = 0x11;
+  ASSERT_TRUE(voices.SetVoiceElement(4, 1, element));
+  const UserVoice& voice = *voices.Find(UserBank::Bank, 4);
+  EXPECT_EQ(voice.DisplayName(), "Lead      ");
+  EXPECT_EQ(voice.Level(), 90);
+  EXPECT_TRUE(voice.ElementOn(3));
+  EXPECT_EQ((*voice.Element(1))[57], 0x11);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_EQ(changes.Of(ModelBlock::UserVoice, 4).size(), 4u);
+  EXPECT_FALSE(voices.SetVoiceLevel(4, 128));
+  EXPECT_FALSE(voices.SetVoiceName(32, "x"));
+  EXPECT_FALSE(voices.SetVoiceElementOn(4, 4, true));
+
+  // An element dialog's OK stores the element and sends the voice with
+  // everything edited so far.
+  element[57] = 0x22;
+  ASSERT_TRUE(voices.SendVoiceElement(4, 1, element));
+  const auto dump = voice.BuildDump(UnitNumber::FromValue(0), 4);
+  EXPECT_EQ(Sent(), Image(dump.begin(), dump.end()));
+  EXPECT_EQ(dump[9], 'L');
+}
+
 TEST_F(UserVoiceModelTest, SendingAVoiceGivesItsDumpAfterATenMillisecondPause) {
-  model.SetUnitNumber(5);
+  model.SetUnitNumber(UnitNumber::FromValue(5));
   ASSERT_TRUE(voices.SendUserVoice(3, UserBank::Bank));
   const Image sent = Sent();
   ASSERT_EQ(sent.size(), 392u);
@@ -59,10 +94,10 @@ TEST_F(UserVoiceModelTest, SendingAVoiceGivesItsDumpAfterATenMillisecondPause) {
 }
 
 TEST_F(UserVoiceModelTest, TakingInAOneElementDumpChangesCommonAndElementOneOnly) {
-  UserVoice* voice = voices.GetUserVoice(9, UserBank::Bank);
   UserVoiceElement marked = DefaultUserVoiceElement();
   marked[20] = 0x33;
-  for (int e = 0; e < 4; ++e) voice->SetElement(e, marked);
+  for (int e = 0; e < 4; ++e) ASSERT_TRUE(voices.SetVoiceElement(9, e, marked));
+  const UserVoice* voice = voices.Find(UserBank::Bank, 9);
 
   const Image dump = Dump(9, 1);
   ASSERT_TRUE(voices.TakeInUserVoice(dump));
@@ -106,18 +141,18 @@ TEST_F(UserVoiceModelTest, BadDumpsLeaveTheVoicesAlone) {
 }
 
 TEST_F(UserVoiceModelTest, CopyingVBankIntoBankSendsTheVBankDataAddressedToTheBankSlot) {
-  UserVoice* source = voices.GetUserVoice(5, UserBank::VBank);
-  source->SetName("Virtual");
+  Put(UserBank::VBank, 5, "Virtual");
+  const UserVoice* source = voices.Find(UserBank::VBank, 5);
   const UserVoice* target = voices.Find(UserBank::Bank, 0);
   ASSERT_TRUE(voices.CopyUserVoice(0, 5, Direction::ToBank));
   EXPECT_EQ(voices.Find(UserBank::Bank, 0), target) << "the destination keeps its object";
   EXPECT_EQ(target->Common(), source->Common());
-  const auto expected = source->BuildDump(0, 0);
+  const auto expected = source->BuildDump(UnitNumber::FromValue(0), 0);
   EXPECT_EQ(Sent(), Image(expected.begin(), expected.end()));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{10});
 
   ClearSent();
-  voices.GetUserVoice(7, UserBank::Bank)->SetName("Real");
+  ASSERT_TRUE(voices.SetVoiceName(7, "Real"));
   ASSERT_TRUE(voices.CopyUserVoice(7, 30, Direction::ToVBank));
   EXPECT_EQ(voices.Find(UserBank::VBank, 30)->DisplayName(), "Real      ");
   EXPECT_EQ(voices.Find(UserBank::VBank, 30)->VoiceNumber(), 30);
@@ -128,8 +163,8 @@ TEST_F(UserVoiceModelTest, CopyingVBankIntoBankSendsTheVBankDataAddressedToTheBa
 
 TEST_F(UserVoiceModelTest, ExchangingTwiceRestoresBothBanksAndSendsEveryVoiceEachTime) {
   for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
-    voices.GetUserVoice(slot, UserBank::Bank)->SetLevel(slot);
-    voices.GetUserVoice(slot, UserBank::VBank)->SetLevel(100 + slot % 20);
+    ASSERT_TRUE(voices.SetVoiceLevel(slot, slot));
+    Put(UserBank::VBank, slot, "", 100 + slot % 20);
   }
   ASSERT_TRUE(voices.ExchangeBanks());
   const Image first = Sent();
@@ -137,7 +172,7 @@ TEST_F(UserVoiceModelTest, ExchangingTwiceRestoresBothBanksAndSendsEveryVoiceEac
   for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
     const UserVoice* bank = voices.Find(UserBank::Bank, slot);
     EXPECT_EQ(bank->Level(), 100 + slot % 20);
-    const auto expected = bank->BuildDump(0, slot);
+    const auto expected = bank->BuildDump(UnitNumber::FromValue(0), slot);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), first.begin() + 392 * slot));
   }
   ASSERT_TRUE(voices.ExchangeBanks());
@@ -157,8 +192,8 @@ TEST_F(UserVoiceModelTest, ExchangingTwiceRestoresBothBanksAndSendsEveryVoiceEac
 }
 
 TEST_F(UserVoiceModelTest, MovingSwapsTwoBankVoicesAndListingNumbersSlotsFromOne) {
-  voices.GetUserVoice(3, UserBank::Bank)->SetName("Three");
-  voices.GetUserVoice(20, UserBank::Bank)->SetName("Bass\xA0Solo!!");
+  ASSERT_TRUE(voices.SetVoiceName(3, "Three"));
+  ASSERT_TRUE(voices.SetVoiceName(20, "Bass\xA0Solo!!"));
   ASSERT_TRUE(voices.MoveUserVoice(3, 20));
   EXPECT_EQ(voices.Find(UserBank::Bank, 3)->VoiceNumber(), 3);
   EXPECT_EQ(voices.Find(UserBank::Bank, 20)->VoiceNumber(), 20);
@@ -171,7 +206,7 @@ TEST_F(UserVoiceModelTest, MovingSwapsTwoBankVoicesAndListingNumbersSlotsFromOne
   EXPECT_EQ(lines[0], "1 - ") << "an empty name ends at its first zero byte";
   EXPECT_EQ(lines[3], "4 - Bass Solo!");
   EXPECT_EQ(lines[20], "21 - Three     ");
-  voices.GetUserVoice(0, UserBank::VBank)->SetName("Strings");
+  Put(UserBank::VBank, 0, "Strings");
   EXPECT_EQ(voices.ListUserVoices(UserBank::VBank)[0], "1 - Strings   ");
 }
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "uservoice/UserVoice.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
+
+using test::Unit;
 
 TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
   UserVoice source(1);
@@ -15,7 +18,7 @@ TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
   source.SetElement(3, element);
 
   UserVoice copy(9);
-  ASSERT_TRUE(copy.ParseDump(source.BuildDump(0, 9)));
+  ASSERT_TRUE(copy.ParseDump(source.BuildDump(Unit(0), 9)));
   EXPECT_EQ(copy.Common(), source.Common());
   EXPECT_EQ(*copy.Element(3), element);
   EXPECT_EQ(copy.WaveNumber(3), 300);

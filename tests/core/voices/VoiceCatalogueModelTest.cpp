@@ -13,23 +13,20 @@ class VoiceCatalogueModelTest : public test::ModelFixture {};
 
 TEST_F(VoiceCatalogueModelTest, UserVoiceSlotsCountTheElementsOfTheModelsBankVoice) {
   EXPECT_EQ(FindVoice(5, 63, 0, model).elements, 0);
-  UserVoice* voice = model.UserVoices().GetUserVoice(4, UserBank::Bank);
-  voice->SetElementOn(0, true);
-  voice->SetElementOn(2, true);
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 0, true));
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 2, true));
   // Only the Bank counts; the VBank never reaches the synthesizer.
-  for (int e = 0; e < 4; ++e)
-    model.UserVoices().GetUserVoice(4, UserBank::VBank)->SetElementOn(e, true);
+  UserVoice full(4);
+  for (int e = 0; e < 4; ++e) full.SetElementOn(e, true);
+  ASSERT_TRUE(model.UserVoices().CopyVoiceInto(UserBank::VBank, 4, full));
   const VoiceLookup found = FindVoice(5, 63, 0, model);
   EXPECT_EQ(found.name, "UVox 05");
   EXPECT_EQ(found.elements, 2);
   EXPECT_EQ(FindVoice(4, 63, 0, model).elements, 0) << "a neighbouring slot is not affected";
 
-  PartRecord& record = *model.Parts().Record(2);
-  record[part_address::kBankMsb] = 63;
-  record[part_address::kBankLsb] = 0;
-  record[part_address::kProgram] = 4;
-  const std::span<const PartRecord> parts(model.Parts().Record(0),
-                                          static_cast<std::size_t>(model.Parts().Count()));
+  const std::uint8_t voice[] = {63, 0, 4};
+  ASSERT_TRUE(model.Parts().StorePartBytes(test::PartAt(2), part_address::kBankMsb, voice));
+  const std::span<const PartRecord> parts = model.Parts().Records();
   EXPECT_EQ(ChannelVoiceName(parts, 2, model).name, "UVox 05");
   EXPECT_EQ(ChannelVoiceName(parts, 2, model).elements, 2);
   EXPECT_EQ(ChannelBankTypeName(parts, 2), "User");
