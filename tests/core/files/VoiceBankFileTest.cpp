@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/VoiceBankFile.h"
+#include "support/Bytes.h"
 
 namespace ravlo {
 namespace {
@@ -67,8 +68,8 @@ TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
     ASSERT_EQ(out.size(), 12544u);
     for (int j = 0; j < 32; ++j) {
       const auto dump = out.begin() + 392 * j;
-      EXPECT_TRUE(std::equal(dump, dump + 9,
-                             std::begin({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00})));
+      EXPECT_EQ(Image(dump, dump + 9),
+                test::Bytes({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00}));
       EXPECT_EQ(std::accumulate(dump + 4, dump + 391, 0u) % 128, 0u);
       EXPECT_EQ(dump[391], 0xF7);
     }
