@@ -149,14 +149,6 @@ MidiResult RtMidiBackend::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult RtMidiBackend::Prepare(SendBuffer&) {
-  return open_ != nullptr ? kMidiOk : kMidiInvalidHandle;
-}
-
-MidiResult RtMidiBackend::Unprepare(SendBuffer&) {
-  return kMidiOk;
-}
-
 MidiResult RtMidiBackend::Send(ApiOutput& api, std::span<const std::uint8_t> message) {
   const int errorsBefore = api.errors;
   api.out->sendMessage(message.data(), message.size());

@@ -19,18 +19,6 @@ MidiResult FakeMidiBackend::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult FakeMidiBackend::Prepare(SendBuffer& buffer) {
-  if (prepareResult != kMidiOk) return prepareResult;
-  ++prepared;
-  buffer.flags.fetch_or(SendBuffer::kPrepared);
-  return kMidiOk;
-}
-
-MidiResult FakeMidiBackend::Unprepare(SendBuffer&) {
-  ++unprepared;
-  return kMidiOk;
-}
-
 MidiResult FakeMidiBackend::QueueLong(SendBuffer& buffer) {
   if (sendResult != kMidiOk) return sendResult;
   pieces.emplace_back(buffer.data.begin(), buffer.data.begin() + buffer.bufferLength);

@@ -26,22 +26,6 @@ bool MidiOutDevice::Open(int index) {
     return false;
   }
   open_ = true;
-  for (SendBuffer& buffer : pool_) {
-    buffer.bufferLength = kBufferSize;
-    buffer.bytesRecorded = 0;
-    buffer.user = 0;
-    buffer.flags.store(SendBuffer::kDone);
-    const MidiResult prepared = backend_.Prepare(buffer);
-    if (prepared != kMidiOk) {
-      ReportMidiError(prepared);
-      TearDown();
-      currentIndex_ = -1;
-      return false;
-    }
-    // Preparing may touch the flags; a fresh buffer must count as free.
-    buffer.flags.fetch_or(SendBuffer::kDone | SendBuffer::kPrepared);
-    ++preparedCount_;
-  }
   currentIndex_ = index;
   return true;
 }
@@ -53,14 +37,8 @@ void MidiOutDevice::Close() {
 
 void MidiOutDevice::TearDown() {
   backend_.Reset();
-  for (SendBuffer& buffer : pool_) {
-    if (buffer.flags.load() & SendBuffer::kPrepared) {
-      backend_.Unprepare(buffer);
-      buffer.flags.fetch_and(~SendBuffer::kPrepared);
-    }
-    buffer.flags.store(SendBuffer::kDone);
-  }
-  preparedCount_ = 0;
+  // The reset gave every queued piece up: the next port starts with a free pool.
+  for (SendBuffer& buffer : pool_) buffer.MarkDone();
   backend_.Close();
   open_ = false;
   currentIndex_ = -1;
@@ -68,13 +46,7 @@ void MidiOutDevice::TearDown() {
 
 SendBuffer* MidiOutDevice::TakeFreeBuffer() {
   for (SendBuffer& buffer : pool_) {
-    if (!buffer.IsDone()) continue;
-    if (buffer.user > 0) {
-      buffer.bufferLength = buffer.user;
-      buffer.user = 0;
-    }
-    buffer.bytesRecorded = 0;
-    return &buffer;
+    if (buffer.IsDone()) return &buffer;
   }
   return nullptr;
 }
@@ -89,9 +61,8 @@ MidiResult MidiOutDevice::SendLong(std::span<const std::uint8_t> bytes) {
   while (true) {
     SendBuffer* buffer = TakeFreeBuffer();
     if (buffer == nullptr) return kMidiNotReady;
-    const std::uint32_t capacity = buffer->bufferLength;
-    const auto chunk = static_cast<std::uint32_t>(std::min<std::size_t>(remaining, capacity));
-    buffer->user = capacity;
+    const auto chunk =
+        static_cast<std::uint32_t>(std::min<std::size_t>(remaining, buffer->capacity));
     buffer->flags.fetch_and(~SendBuffer::kDone);
     buffer->bufferLength = chunk;
     std::memcpy(buffer->data.data(), source, chunk);
