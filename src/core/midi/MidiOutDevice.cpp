@@ -3,9 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "messages/XgMessages.h"
 #include "platform/UserPrompts.h"
 
 namespace ravlo {
+
+namespace {
+
+constexpr std::uint8_t kNoteOnStatus = 0x90;  // velocity 0 ends the note
+
+}  // namespace
 
 MidiOutDevice::MidiOutDevice(MidiBackend& backend, UserPrompts& prompts)
     : backend_(backend), prompts_(prompts), deviceCount_(backend.PortCount()) {}
@@ -88,10 +95,9 @@ bool MidiOutDevice::SendShort(std::uint32_t packed) {
 }
 
 bool MidiOutDevice::SendNoteOn(int note, int velocity, int channel) {
-  const std::uint32_t packed = (0x90u | (static_cast<std::uint32_t>(channel) & 0x0Fu)) |
-                               ((static_cast<std::uint32_t>(note) & 0x7Fu) << 8) |
-                               ((static_cast<std::uint32_t>(velocity) & 0x7Fu) << 16);
-  return SendShort(packed);
+  return SendShort(PackChannelMessage(static_cast<std::uint8_t>(kNoteOnStatus | (channel & 0x0F)),
+                                      static_cast<std::uint8_t>(note),
+                                      static_cast<std::uint8_t>(velocity)));
 }
 
 std::vector<MidiPort> MidiOutDevice::Ports() {
