@@ -6,16 +6,6 @@
 
 namespace ravlo {
 
-namespace {
-
-// The address runs whose defaults depend on the part mode.
-constexpr std::pair<std::uint8_t, std::uint8_t> kModeDependentRuns[] = {
-    {0x05, 0x07}, {0x16, 0x17}, {0x34, 0x34}, {0x3D, 0x3D},
-    {0x3F, 0x3F}, {0x41, 0x4C}, {0x53, 0x58}, {0x67, 0x6C},
-};
-
-}  // namespace
-
 PartTable::PartTable(int partCount) : records_(static_cast<std::size_t>(std::max(partCount, 0))) {
   ResetToDefaults();
 }
