@@ -6,25 +6,12 @@
 
 #include "MonitorBackend.h"
 #include "messages/XgMessages.h"
-#include "midi/MidiOutDevice.h"
-#include "model/XgModel.h"
-#include "platform/QuietPlatform.h"
+#include "support/ModelRig.h"
 
 namespace ravlo::bench {
 namespace {
 
-struct Rig {
-  Rig() : device(monitor, prompts), model(device, events, pauser, 0) {
-    model.Initialise();
-    device.Open(0);
-  }
-  MonitorBackend monitor;
-  QuietPrompts prompts;
-  NoPauser pauser;
-  IgnoredModelEvents events;
-  MidiOutDevice device;
-  XgModel model;
-};
+using Rig = test::BasicModelRig<MonitorBackend>;
 
 // 1,000 messages: parameter changes of 1, 2 and 4 data bytes, and bulk dumps
 // of every data size from 0 to 381 bytes (up to 392 bytes on the wire).

@@ -9,15 +9,12 @@
 #include "intake/SysexIntake.h"
 #include "intake/SysexScanner.h"
 #include "messages/XgMessages.h"
-#include "midi/DiscardingBackend.h"
-#include "midi/MidiOutDevice.h"
-#include "model/XgModel.h"
 #include "platform/ProgressLabel.h"
-#include "platform/QuietPlatform.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
 #include "sendpass/SendPassHooks.h"
+#include "support/ModelRig.h"
 
 namespace ravlo::bench {
 namespace {
@@ -29,17 +26,7 @@ class NoReset final : public IntakeHost {
   void AutoReset() override {}
 };
 
-struct Rig {
-  Rig() {
-    model.Initialise();
-    device.Open(0);
-  }
-  DiscardingBackend backend;
-  QuietPrompts prompts;
-  NoPauser pauser;
-  IgnoredModelEvents events;
-  MidiOutDevice device{backend, prompts};
-  XgModel model{device, events, pauser, 0};
+struct Rig : test::BasicModelRig<> {
   SilentProgress progress;
   NoReset host;
   SysexIntake intake{model, prompts, progress, host};

@@ -5,10 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "FuzzRig.h"
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
 #include "platform/ProgressLabel.h"
+#include "support/ModelRig.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ class NoReset final : public ravlo::IntakeHost {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static ravlo::fuzz::FuzzRig rig;
+  static ravlo::test::BasicModelRig<> rig;
   static NoReset host;
   static ravlo::SilentProgress progress;
   static ravlo::SysexIntake intake(rig.model, rig.prompts, progress, host);

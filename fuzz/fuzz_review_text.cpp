@@ -7,13 +7,12 @@
 
 #include "effects/EffectKind.h"
 #include "effects/EffectTypeTables.h"
-#include "FuzzRig.h"
 #include "platform/ProgressLabel.h"
 #include "review/ReviewText.h"
-
+#include "support/ModelRig.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static ravlo::fuzz::FuzzRig fixture;
+  static ravlo::test::BasicModelRig<> fixture;
   // The first byte picks the Variation type, which names the Variation
   // parameters; the rest is the recording.
   if (size > 0) {

@@ -42,14 +42,6 @@ MidiResult MidiBackendChain::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult MidiBackendChain::Prepare(SendBuffer& buffer) {
-  return open_ != nullptr ? open_->Prepare(buffer) : kMidiInvalidHandle;
-}
-
-MidiResult MidiBackendChain::Unprepare(SendBuffer& buffer) {
-  return open_ != nullptr ? open_->Unprepare(buffer) : kMidiInvalidHandle;
-}
-
 MidiResult MidiBackendChain::QueueLong(SendBuffer& buffer) {
   if (open_ == nullptr) return kMidiInvalidHandle;
   const MidiResult result = open_->QueueLong(buffer);

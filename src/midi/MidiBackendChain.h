@@ -18,8 +18,6 @@ class MidiBackendChain final : public MidiBackend {
   MidiResult PortName(int index, std::string& name) override;
   // -1 opens the first port of the chain.
   MidiResult Open(int index) override;
-  MidiResult Prepare(SendBuffer& buffer) override;
-  MidiResult Unprepare(SendBuffer& buffer) override;
   MidiResult QueueLong(SendBuffer& buffer) override;
   MidiResult SendShort(std::uint32_t packed) override;
   void Reset() override;

@@ -18,14 +18,6 @@ MidiResult MonitorBackend::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult MonitorBackend::Prepare(SendBuffer&) {
-  return kMidiOk;
-}
-
-MidiResult MonitorBackend::Unprepare(SendBuffer&) {
-  return kMidiOk;
-}
-
 MidiResult MonitorBackend::QueueLong(SendBuffer& buffer) {
   std::function<void()> listener;
   bool recorded = false;

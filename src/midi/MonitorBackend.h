@@ -29,8 +29,6 @@ class MonitorBackend final : public MidiBackend {
   int PortCount() override { return 1; }
   MidiResult PortName(int index, std::string& name) override;
   MidiResult Open(int index) override;
-  MidiResult Prepare(SendBuffer& buffer) override;
-  MidiResult Unprepare(SendBuffer& buffer) override;
   MidiResult QueueLong(SendBuffer& buffer) override;
   MidiResult SendShort(std::uint32_t packed) override;
   void Reset() override;

@@ -2,6 +2,7 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include "messages/XgMessages.h"
 #include "midi/ShortMessage.h"
 
 #if defined(__unix__)
@@ -13,7 +14,7 @@ namespace ravlo {
 
 namespace {
 
-constexpr std::uint8_t kAllNotesOff = 123;
+constexpr int kAllNotesOffController = 123;
 
 // Starting an API whose system is absent (no ALSA sequencer, no JACK server)
 // makes the libraries beneath RtMidi print several lines each; a missing
@@ -149,14 +150,6 @@ MidiResult RtMidiBackend::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult RtMidiBackend::Prepare(SendBuffer&) {
-  return open_ != nullptr ? kMidiOk : kMidiInvalidHandle;
-}
-
-MidiResult RtMidiBackend::Unprepare(SendBuffer&) {
-  return kMidiOk;
-}
-
 MidiResult RtMidiBackend::Send(ApiOutput& api, std::span<const std::uint8_t> message) {
   const int errorsBefore = api.errors;
   api.out->sendMessage(message.data(), message.size());
@@ -190,9 +183,9 @@ void RtMidiBackend::Reset() {
   assembler_.Reset();
   if (open_ == nullptr) return;
   // Leave no note hanging on the port being given up.
-  for (std::uint8_t channel = 0; channel < 16; ++channel) {
-    const std::uint8_t allNotesOff[] = {static_cast<std::uint8_t>(0xB0 | channel), kAllNotesOff, 0};
-    open_->out->sendMessage(allNotesOff, sizeof allNotesOff);
+  for (int channel = 0; channel < 16; ++channel) {
+    const ShortMessage allNotesOff(PackControlChange(channel, kAllNotesOffController, 0));
+    open_->out->sendMessage(allNotesOff.Bytes().data(), allNotesOff.Bytes().size());
   }
 }
 

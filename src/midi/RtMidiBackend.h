@@ -24,8 +24,6 @@ class RtMidiBackend final : public MidiBackend {
   int PortCount() override;
   MidiResult PortName(int index, std::string& name) override;
   MidiResult Open(int index) override;
-  MidiResult Prepare(SendBuffer& buffer) override;
-  MidiResult Unprepare(SendBuffer& buffer) override;
   MidiResult QueueLong(SendBuffer& buffer) override;
   MidiResult SendShort(std::uint32_t packed) override;
   void Reset() override;

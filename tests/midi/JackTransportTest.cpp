@@ -78,6 +78,16 @@ TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
     EXPECT_EQ(received[i], expected[i]) << "message " << i;
   }
   EXPECT_TRUE(prompts.messages.empty());
+
+  // The reset before a port is given up leaves no note hanging: All Notes
+  // Off on every channel.
+  capture.Clear();
+  backend.Reset();
+  const std::vector<Message> reset = capture.WaitFor(16 * 3, std::chrono::seconds(10));
+  ASSERT_EQ(reset.size(), 16u);
+  for (std::uint8_t channel = 0; channel < 16; ++channel) {
+    EXPECT_EQ(reset[channel], (Message{static_cast<std::uint8_t>(0xB0 | channel), 0x7B, 0x00}));
+  }
   device.Close();
 }
 

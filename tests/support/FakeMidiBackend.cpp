@@ -19,18 +19,6 @@ MidiResult FakeMidiBackend::Open(int index) {
   return kMidiOk;
 }
 
-MidiResult FakeMidiBackend::Prepare(SendBuffer& buffer) {
-  if (prepareResult != kMidiOk) return prepareResult;
-  ++prepared;
-  buffer.flags.fetch_or(SendBuffer::kPrepared);
-  return kMidiOk;
-}
-
-MidiResult FakeMidiBackend::Unprepare(SendBuffer&) {
-  ++unprepared;
-  return kMidiOk;
-}
-
 MidiResult FakeMidiBackend::NextSendResult() {
   if (sendsBeforeResult > 0) {
     --sendsBeforeResult;

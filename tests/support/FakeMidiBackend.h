@@ -19,8 +19,6 @@ class FakeMidiBackend final : public MidiBackend {
   int PortCount() override { return static_cast<int>(ports_.size()); }
   MidiResult PortName(int index, std::string& name) override;
   MidiResult Open(int index) override;
-  MidiResult Prepare(SendBuffer& buffer) override;
-  MidiResult Unprepare(SendBuffer& buffer) override;
   MidiResult QueueLong(SendBuffer& buffer) override;
   MidiResult SendShort(std::uint32_t packed) override;
   void Reset() override { ++resets; }
@@ -38,19 +36,16 @@ class FakeMidiBackend final : public MidiBackend {
   void ClearSent();
 
   // Scripting.
-  bool holdQueued = false;             // pieces stay queued (not done)
-  MidiResult openResult = kMidiOk;     // what Open answers
-  MidiResult prepareResult = kMidiOk;  // what Prepare answers
-  MidiResult sendResult = kMidiOk;     // what QueueLong and SendShort answer
-  int sendsBeforeResult = 0;           // sends that go through before sendResult applies
-  std::set<int> unreadableNames;       // ports whose name cannot be read
+  bool holdQueued = false;          // pieces stay queued (not done)
+  MidiResult openResult = kMidiOk;  // what Open answers
+  MidiResult sendResult = kMidiOk;  // what QueueLong and SendShort answer
+  int sendsBeforeResult = 0;        // sends that go through before sendResult applies
+  std::set<int> unreadableNames;    // ports whose name cannot be read
 
   // Observations.
   int opens = 0;
   int closes = 0;
   int resets = 0;
-  int prepared = 0;
-  int unprepared = 0;
   int openIndex = -2;
   bool isOpen = false;
 

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "midi/MidiOutDevice.h"
-#include "model/XgModel.h"
 #include "support/Bytes.h"
 #include "support/FakeMidiBackend.h"
+#include "support/ModelRig.h"
 #include "support/RecordingModelEvents.h"
 #include "support/RecordingObserver.h"
 #include "support/RecordingPauser.h"
@@ -17,14 +16,10 @@
 
 namespace ravlo::test {
 
-
 // A model on an open fake port, with every outward interface recorded.
-struct ModelRig {
-  ModelRig() : device(backend, prompts), model(device, events, pauser, UnitNumber::FromValue(0)) {
-    EXPECT_TRUE(model.Initialise());
-    EXPECT_TRUE(device.Open(0));
-    model.Subscribe(changes);
-  }
+struct ModelRig
+    : BasicModelRig<FakeMidiBackend, RecordingPrompts, RecordingPauser, RecordingModelEvents> {
+  ModelRig() { model.Subscribe(changes); }
   ~ModelRig() { model.Unsubscribe(changes); }
 
   // Every sysex byte the port has seen since the last Clear.
@@ -34,12 +29,6 @@ struct ModelRig {
     pauser.pauses.clear();
   }
 
-  FakeMidiBackend backend;
-  RecordingPrompts prompts;
-  RecordingPauser pauser;
-  RecordingModelEvents events;
-  MidiOutDevice device;
-  XgModel model;
   RecordingObserver changes;
 };
 

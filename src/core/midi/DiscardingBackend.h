@@ -17,8 +17,6 @@ class DiscardingBackend final : public MidiBackend {
     return kMidiOk;
   }
   MidiResult Open(int index) override { return index <= 0 ? kMidiOk : kMidiBadDeviceId; }
-  MidiResult Prepare(SendBuffer&) override { return kMidiOk; }
-  MidiResult Unprepare(SendBuffer&) override { return kMidiOk; }
   MidiResult QueueLong(SendBuffer& buffer) override {
     buffer.MarkDone();
     return kMidiOk;

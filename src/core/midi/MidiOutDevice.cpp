@@ -3,9 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "messages/XgMessages.h"
 #include "platform/UserPrompts.h"
 
 namespace ravlo {
+
+namespace {
+
+constexpr std::uint8_t kNoteOnStatus = 0x90;  // velocity 0 ends the note
+
+}  // namespace
 
 MidiOutDevice::MidiOutDevice(MidiBackend& backend, UserPrompts& prompts)
     : backend_(backend), prompts_(prompts), deviceCount_(backend.PortCount()) {}
@@ -26,22 +33,6 @@ bool MidiOutDevice::Open(int index) {
     return false;
   }
   open_ = true;
-  for (SendBuffer& buffer : pool_) {
-    buffer.bufferLength = kBufferSize;
-    buffer.bytesRecorded = 0;
-    buffer.user = 0;
-    buffer.flags.store(SendBuffer::kDone);
-    const MidiResult prepared = backend_.Prepare(buffer);
-    if (prepared != kMidiOk) {
-      ReportMidiError(prepared);
-      TearDown();
-      currentIndex_ = -1;
-      return false;
-    }
-    // Preparing may touch the flags; a fresh buffer must count as free.
-    buffer.flags.fetch_or(SendBuffer::kDone | SendBuffer::kPrepared);
-    ++preparedCount_;
-  }
   currentIndex_ = index;
   return true;
 }
@@ -53,14 +44,8 @@ void MidiOutDevice::Close() {
 
 void MidiOutDevice::TearDown() {
   backend_.Reset();
-  for (SendBuffer& buffer : pool_) {
-    if (buffer.flags.load() & SendBuffer::kPrepared) {
-      backend_.Unprepare(buffer);
-      buffer.flags.fetch_and(~SendBuffer::kPrepared);
-    }
-    buffer.flags.store(SendBuffer::kDone);
-  }
-  preparedCount_ = 0;
+  // The reset gave every queued piece up: the next port starts with a free pool.
+  for (SendBuffer& buffer : pool_) buffer.MarkDone();
   backend_.Close();
   open_ = false;
   currentIndex_ = -1;
@@ -68,13 +53,7 @@ void MidiOutDevice::TearDown() {
 
 SendBuffer* MidiOutDevice::TakeFreeBuffer() {
   for (SendBuffer& buffer : pool_) {
-    if (!buffer.IsDone()) continue;
-    if (buffer.user > 0) {
-      buffer.bufferLength = buffer.user;
-      buffer.user = 0;
-    }
-    buffer.bytesRecorded = 0;
-    return &buffer;
+    if (buffer.IsDone()) return &buffer;
   }
   return nullptr;
 }
@@ -89,9 +68,8 @@ MidiResult MidiOutDevice::SendLong(std::span<const std::uint8_t> bytes) {
   while (true) {
     SendBuffer* buffer = TakeFreeBuffer();
     if (buffer == nullptr) return kMidiNotReady;
-    const std::uint32_t capacity = buffer->bufferLength;
-    const auto chunk = static_cast<std::uint32_t>(std::min<std::size_t>(remaining, capacity));
-    buffer->user = capacity;
+    const auto chunk =
+        static_cast<std::uint32_t>(std::min<std::size_t>(remaining, buffer->capacity));
     buffer->flags.fetch_and(~SendBuffer::kDone);
     buffer->bufferLength = chunk;
     std::memcpy(buffer->data.data(), source, chunk);
@@ -117,10 +95,9 @@ bool MidiOutDevice::SendShort(std::uint32_t packed) {
 }
 
 bool MidiOutDevice::SendNoteOn(int note, int velocity, int channel) {
-  const std::uint32_t packed = (0x90u | (static_cast<std::uint32_t>(channel) & 0x0Fu)) |
-                               ((static_cast<std::uint32_t>(note) & 0x7Fu) << 8) |
-                               ((static_cast<std::uint32_t>(velocity) & 0x7Fu) << 16);
-  return SendShort(packed);
+  return SendShort(PackChannelMessage(static_cast<std::uint8_t>(kNoteOnStatus | (channel & 0x0F)),
+                                      static_cast<std::uint8_t>(note),
+                                      static_cast<std::uint8_t>(velocity)));
 }
 
 std::vector<MidiPort> MidiOutDevice::Ports() {

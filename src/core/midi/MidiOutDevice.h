@@ -59,7 +59,6 @@ class MidiOutDevice {
   int currentIndex_ = -1;
   int deviceCount_ = 0;
   std::array<SendBuffer, kBufferCount> pool_;
-  int preparedCount_ = 0;
 };
 
 }  // namespace ravlo

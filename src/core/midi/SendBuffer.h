@@ -11,13 +11,11 @@ namespace ravlo {
 // bytes have gone, possibly from its own thread.
 struct SendBuffer {
   static constexpr std::uint32_t kDone = 1;
-  static constexpr std::uint32_t kPrepared = 2;
   static constexpr std::uint32_t kCapacity = 512;
 
   std::array<std::uint8_t, kCapacity> data{};
-  std::uint32_t bufferLength = kCapacity;  // bytes queued (the capacity while free)
-  std::uint32_t bytesRecorded = 0;
-  std::uint32_t user = 0;  // the capacity while a piece is queued
+  const std::uint32_t capacity = kCapacity;  // the longest piece `data` takes
+  std::uint32_t bufferLength = 0;            // bytes of the piece queued
   std::atomic<std::uint32_t> flags{kDone};
 
   bool IsDone() const { return (flags.load(std::memory_order_acquire) & kDone) != 0; }

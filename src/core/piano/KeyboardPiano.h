@@ -20,7 +20,6 @@ class PianoListener;
 // channel messages on the piano's channel.
 class KeyboardPiano {
  public:
-  static constexpr std::uint8_t kStatus = 0x90;  // Note On; velocity 0 ends a note
   static constexpr int kDefaultOctave = 4;
   static constexpr int kDefaultVelocity = 100;
   static constexpr int kCentrePitchBend = 64;

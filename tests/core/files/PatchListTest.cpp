@@ -69,7 +69,7 @@ TEST(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
   Bytes bank;
   std::string expected;
   for (int j = 0; j < 32; ++j) {
-    const std::string name = "V" + std::to_string(j);
+    const std::string name = std::string("V").append(std::to_string(j));
     bank = bank + Dump(name, 0b0001, j);
     expected += std::to_string(j + 1) + "\t" + name + std::string(10 - name.size(), ' ') + "\t1\t" +
                 std::to_string(j) + "\t0\t0\t137\n";

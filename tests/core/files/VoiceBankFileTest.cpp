@@ -7,6 +7,7 @@
 
 #include "files/VoiceBankFile.h"
 #include "support/TypedIndices.h"
+#include "support/Bytes.h"
 
 namespace ravlo {
 namespace {
@@ -70,8 +71,8 @@ TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
     ASSERT_EQ(out.size(), 12544u);
     for (int j = 0; j < 32; ++j) {
       const auto dump = out.begin() + 392 * j;
-      EXPECT_TRUE(std::equal(dump, dump + 9,
-                             std::begin({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00})));
+      EXPECT_EQ(Image(dump, dump + 9),
+                test::Bytes({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00}));
       EXPECT_EQ(std::accumulate(dump + 4, dump + 391, 0u) % 128, 0u);
       EXPECT_EQ(dump[391], 0xF7);
     }

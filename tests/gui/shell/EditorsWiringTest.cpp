@@ -58,8 +58,8 @@ TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) 
   std::vector<std::uint8_t> row(14, 0);
   row[0] = 2;  // "Room 1"
   row[1] = 0;
-  OpenFile({BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row).Bytes().begin(),
-            BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row).Bytes().end()});
+  const XgMessage dump = BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row);
+  OpenFile({dump.Bytes().begin(), dump.Bytes().end()});
   EXPECT_TRUE(Reverb().IsOpen());
   EXPECT_EQ(Reverb().CurrentType(), 3);
   EXPECT_EQ(Reverb().windowTitle(), "Reverb -- Room 1");

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "MidiBackendChain.h"
 #include "MonitorBackend.h"
+#include "editors/CSystemControlDlg.h"
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
 #include "model/XgModel.h"
@@ -16,6 +19,7 @@
 #include "shell/ReviewWindow.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
+#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 namespace {
@@ -121,8 +125,13 @@ TEST_F(MainBarTest, TheSaveQuestionGuardsResetOpenAndExit) {
 
 TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
   Start();
-  Bar().Model().System().Bytes()[4] = 90;
-  Edit();
+  // Through the window: the System Control editor's working copy is what a save stores.
+  Bar().OpenEditor(EditorSlot::SystemControl);
+  EditSpinPair& volumeField =
+      static_cast<CSystemControlDlg*>(Bar().Editor(EditorSlot::SystemControl))->VolumeField();
+  volumeField.Edit()->setText("90");
+  volumeField.Commit();
+  ASSERT_TRUE(Bar().Modified());
   const std::string path = (directory / "saved.syx").string();
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
   ASSERT_TRUE(Bar().SaveAsCommand());
@@ -133,9 +142,8 @@ TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
   EXPECT_EQ(sendDialogs[0].delay, 0u);
   std::vector<std::uint8_t> saved;
   ASSERT_TRUE(ReadWholeFile(path, saved).ok);
-  EXPECT_NE(std::search(saved.begin(), saved.end(), std::begin({0x00, 0x00, 0x04, 0x5A}),
-                        std::end({0x00, 0x00, 0x04, 0x5A})),
-            saved.end())
+  const std::vector<std::uint8_t> volume = Bytes({0x00, 0x00, 0x04, 0x5A});
+  EXPECT_NE(std::search(saved.begin(), saved.end(), volume.begin(), volume.end()), saved.end())
       << "the volume change is in the file";
 }
 

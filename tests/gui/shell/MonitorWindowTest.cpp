@@ -3,25 +3,17 @@
 #include <QPushButton>
 
 #include "MonitorBackend.h"
-#include "midi/MidiOutDevice.h"
 #include "model/XgModel.h"
 #include "shell/MonitorWindow.h"
-#include "support/RecordingModelEvents.h"
-#include "support/RecordingPauser.h"
-#include "support/RecordingPrompts.h"
+#include "support/ModelRig.h"
 
 namespace ravlo {
 namespace {
 
 TEST(MonitorWindowTest, ListsWhatTheMonitorPortReceivedWithItsMeaning) {
-  MonitorBackend monitor;
-  test::RecordingPrompts prompts;
-  test::RecordingPauser pauser;
-  test::RecordingModelEvents events;
-  MidiOutDevice device(monitor, prompts);
-  XgModel model(device, events, pauser, 0);
-  ASSERT_TRUE(model.Initialise());
-  ASSERT_TRUE(device.Open(0));
+  test::BasicModelRig<MonitorBackend> rig;
+  MonitorBackend& monitor = rig.backend;
+  XgModel& model = rig.model;
   MonitorWindow window(monitor, model);
 
   model.SetResetAdMixer(false);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "midi/DiscardingBackend.h"
+#include "midi/MidiOutDevice.h"
+#include "model/XgModel.h"
+#include "platform/QuietPlatform.h"
+
+namespace ravlo::test {
+
+// An initialised model on the first port of an open backend: the one place
+// where tests, fuzz targets and benchmarks build a model. By default nothing
+// is kept and nobody answers; tests put their recording fakes in.
+template <class Backend = DiscardingBackend, class Prompts = QuietPrompts,
+          class PauserType = NoPauser, class Events = IgnoredModelEvents>
+struct BasicModelRig {
+  BasicModelRig() {
+    // Whatever runs on the rig would measure or probe nothing without it.
+    if (!model.Initialise() || !device.Open(0)) {
+      std::fputs("BasicModelRig: no initialised model on an open port\n", stderr);
+      std::abort();
+    }
+  }
+
+  Backend backend;
+  Prompts prompts;
+  PauserType pauser;
+  Events events;
+  MidiOutDevice device{backend, prompts};
+  XgModel model{device, events, pauser, UnitNumber::FromValue(0)};
+};
+
+}  // namespace ravlo::test
