@@ -1,6 +1,7 @@
 #include "shell/DelayCalculatorDialog.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,8 +81,11 @@ bool DelayCalculatorDialog::Recalculate() {
 }
 
 bool DelayCalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && (watched == tempo_ || watched == perCent_))
-    Recalculate();
+  if (event->type() == QEvent::FocusOut && (watched == tempo_ || watched == perCent_)) {
+    // The message box takes the focus from the window, not from the box.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Recalculate();
+  }
   return QDialog::eventFilter(watched, event);
 }
 

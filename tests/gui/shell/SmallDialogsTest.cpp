@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "shell/AboutDialog.h"
 #include "shell/AppSettings.h"
@@ -13,7 +14,9 @@
 #include "shell/GeneralOptionsDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/ProcessingProgress.h"
+#include "shell/QtPrompts.h"
 #include "shell/SendDialog.h"
+#include "support/ModalAnswerer.h"
 #include "support/RecordingPrompts.h"
 #include "widgets/EditSpinPair.h"
 
@@ -32,6 +35,23 @@ TEST(DelayCalculator, ComputesTenthsOfAMillisecond) {
   dialog.findChild<QLineEdit*>("Tempo")->setText("1001");
   EXPECT_FALSE(dialog.Recalculate());
   EXPECT_EQ(prompts.messages.back(), "Please enter a number between 1 and 1000.");
+}
+
+TEST(DelayCalculator, ABadTempoIsReportedOnceAndKeepsTheFocus) {
+  QtPrompts prompts;
+  DelayCalculatorDialog dialog(prompts);
+  prompts.SetOwner(&dialog);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* tempo = dialog.findChild<QLineEdit*>("Tempo");
+  tempo->setFocus();
+  tempo->setText("0");
+  test::ModalAnswerer answerer(test::ModalAnswerer::Press(QMessageBox::Ok));
+  QTest::keyClick(tempo, Qt::Key_Tab);
+  QTest::qWait(100);  // the window comes back from the message box
+  ASSERT_EQ(answerer.All().size(), 1u);
+  EXPECT_EQ(answerer.All()[0].text, "Please enter a number between 1 and 1000.");
+  EXPECT_EQ(dialog.focusWidget(), tempo);
 }
 
 TEST(About, ShowsMemoryInMegabytes) {
