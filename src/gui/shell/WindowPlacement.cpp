@@ -1,5 +1,7 @@
 #include "shell/WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -107,13 +109,28 @@ WindowPlacement::Saved WindowPlacement::Read(const QWidget& window) {
   placement.showCommand = window.isMinimized()   ? kShowMinimized
                           : window.isMaximized() ? kShowMaximized
                                                  : kShowNormal;
+  // The normal rectangle, grown by the frame the window has now: move() puts
+  // the frame where Apply asks, so the frame is what is kept.
+  const QRect inner = window.geometry();
+  const QRect frame = window.frameGeometry();
+  const QRect normal = window.normalGeometry().isValid() ? window.normalGeometry() : inner;
   placement.normal =
-      window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+      normal.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
+                      frame.right() - inner.right(), frame.bottom() - inner.bottom());
   return placement;
 }
 
 void WindowPlacement::Apply(QWidget& window, const Saved& placement) {
-  if (placement.normal.isValid()) window.move(placement.normal.topLeft());
+  const QRect& frame = placement.normal;
+  if (frame.isValid()) {
+    // Screens change between runs: the whole frame comes back into the
+    // available area of the screen it was left on, or of the window's own.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) screen = window.screen();
+    window.move(screen != nullptr
+                    ? ClampIntoArea(frame.topLeft(), frame.size(), screen->availableGeometry())
+                    : frame.topLeft());
+  }
   if (placement.showCommand == kShowMaximized) window.setWindowState(Qt::WindowMaximized);
 }
 

@@ -23,14 +23,17 @@ class WindowPlacement {
 
   struct Saved {
     int showCommand = 1;  // 1 normal, 2 minimised, 3 maximised
-    QRect normal;         // left, top, right, bottom as screen coordinates
+    QRect normal;         // the frame in the normal state, in screen coordinates
   };
   // "flags,show,minX,minY,maxX,maxY,left,top,right,bottom".
   static QString Format(const Saved& placement);
   // None unless the text gives all ten numbers.
   static std::optional<Saved> Parse(const QString& text);
 
+  // Both work on the frame, so that a placement read at the end of one run
+  // puts the window back where it was at the start of the next.
   static Saved Read(const QWidget& window);
+  // Moves the window (on screen, frame included) before it is shown.
   static void Apply(QWidget& window, const Saved& placement);
 };
 

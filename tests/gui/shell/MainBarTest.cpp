@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <filesystem>
 
 #include "MidiBackendChain.h"
@@ -14,8 +15,10 @@
 #include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
 #include "shell/ReviewWindow.h"
+#include "shell/WindowPlacement.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
+#include "support/QtPrinters.h"
 
 namespace ravlo {
 namespace {
@@ -266,6 +269,35 @@ TEST_F(MainBarTest, ControlTabGoesToTheNextOpenWindowInSlotOrder) {
   EXPECT_FALSE(Bar().Button(EditorSlot::DrumSets)->isEnabled()) << "open windows grey their button";
   Bar().Editor(EditorSlot::DrumSets)->CloseWindow();
   EXPECT_TRUE(Bar().Button(EditorSlot::DrumSets)->isEnabled());
+}
+
+TEST_F(MainBarTest, TheMainBarStartsWhereItWasLeftFrameIncluded) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  Bar().move(area.left() + 11, area.bottom() - 250);
+  const QRect frame = Bar().frameGeometry();
+  ASSERT_TRUE(area.contains(frame));
+  for (int start = 0; start < 2; ++start) {
+    bar.reset();  // the end of a run writes the placement
+    Start();
+    EXPECT_EQ(Bar().frameGeometry(), frame) << "start " << start;
+  }
+}
+
+TEST_F(MainBarTest, AMainBarLeftPartlyOffTheScreenComesBackOnIt) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  const QSize size = Bar().frameGeometry().size();
+  const int right = area.right() + 1;
+  const int bottom = area.bottom() + 1;
+  for (const QPoint saved :
+       {QPoint(right - size.width() / 2, bottom - 10), QPoint(area.left() - 50, area.top() - 30)}) {
+    bar.reset();  // the end of the run writes its own placement
+    settings.strings["WindowPos"] = WindowPlacement::Format({1, QRect(saved, size)}).toStdString();
+    Start();
+    EXPECT_TRUE(area.contains(Bar().frameGeometry()))
+        << testing::PrintToString(Bar().frameGeometry());
+  }
 }
 
 TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
