@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "shell/ControlTabFilter.h"
 #include "shell/EditorHost.h"
 
 namespace ravlo {
@@ -44,7 +45,6 @@ class EditorDialog : public QDialog {
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
   void reject() override;
   void accept() override {}
 
@@ -56,6 +56,7 @@ class EditorDialog : public QDialog {
   EditorSlot slot_;
   QString kind_;
   bool closing_ = false;
+  ControlTabFilter controlTab_;
 };
 
 }  // namespace ravlo

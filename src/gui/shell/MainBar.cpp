@@ -99,11 +99,9 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
     }
   }
   UpdateTitle();
-  qApp->installEventFilter(this);
 }
 
 MainBar::~MainBar() {
-  qApp->removeEventFilter(this);
   Shutdown();
 }
 
@@ -323,19 +321,6 @@ void MainBar::ExitCommand() {
 void MainBar::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) return;  // the main bar never closes on Escape
   QMainWindow::keyPressEvent(event);
-}
-
-bool MainBar::eventFilter(QObject* watched, QEvent* event) {
-  // Control+Tab in the main bar cycles through the open editors.
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier) &&
-        ActivateNext(this)) {
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 // --- Window table -------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPassHooks.h"
 #include "shell/AppSettings.h"
+#include "shell/ControlTabFilter.h"
 #include "shell/DevicesDialog.h"
 #include "shell/EditorHost.h"
 
@@ -173,7 +174,6 @@ class MainBar final : public QMainWindow,
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildEditors();
@@ -243,6 +243,7 @@ class MainBar final : public QMainWindow,
   int selectedPort_ = -1;
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
+  ControlTabFilter controlTab_{*this, [this] { return ActivateNext(this); }};
 };
 
 }  // namespace ravlo

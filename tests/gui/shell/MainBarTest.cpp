@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <filesystem>
 
 #include "MidiBackendChain.h"
@@ -298,6 +300,30 @@ TEST_F(MainBarTest, AMainBarLeftPartlyOffTheScreenComesBackOnIt) {
     EXPECT_TRUE(area.contains(Bar().frameGeometry()))
         << testing::PrintToString(Bar().frameGeometry());
   }
+}
+
+TEST_F(MainBarTest, ControlTabLeavesTheEffectWindowsFromTheirTypeList) {
+  Start();
+  const EditorSlot effects[] = {EditorSlot::Reverb, EditorSlot::Chorus, EditorSlot::Variation};
+  for (const EditorSlot slot : effects) Bar().OpenEditor(slot);
+  const QWidget* next[] = {Bar().Editor(EditorSlot::Chorus), Bar().Editor(EditorSlot::Variation),
+                           &Bar()};
+  for (std::size_t i = 0; i < std::size(effects); ++i) {
+    EditorDialog& editor = *Bar().Editor(effects[i]);
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    auto* typeList = editor.findChild<QComboBox*>("TypeList");
+    typeList->setFocus();
+    const int type = typeList->currentIndex();
+    QTest::keyClick(typeList, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == next[i]; }, 500))
+        << editor.windowTitle().toStdString();
+    EXPECT_EQ(typeList->currentIndex(), type);
+  }
+  QTest::keyClick(Bar().Button(EditorSlot::Part), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return QApplication::activeWindow() == Bar().Editor(EditorSlot::Reverb); }, 500))
+      << "and round again from the main bar";
 }
 
 TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
