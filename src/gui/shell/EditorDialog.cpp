@@ -20,8 +20,10 @@ EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kin
   setWindowIcon(AppIcons::Editor(slot));
 }
 
-bool EditorDialog::OpenWindow() {
+bool EditorDialog::OpenWindow(const std::function<void()>& place) {
   WindowStart();
+  // Placed before it shows, so the window manager puts its frame there.
+  if (place) place();
   show();
   raise();
   activateWindow();

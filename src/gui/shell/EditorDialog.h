@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 #include "shell/ControlTabFilter.h"
 #include "shell/EditorHost.h"
@@ -21,8 +22,9 @@ class EditorDialog : public QDialog {
  public:
   EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent = nullptr);
 
-  // The window start, then shows the window; false if it could not be made.
-  bool OpenWindow();
+  // The window start, then `place` moves the window, then it shows; false
+  // if it could not be made.
+  bool OpenWindow(const std::function<void()>& place = {});
   bool IsOpen() const { return isVisible(); }
   // Closes as Escape does: the editor stores, the main bar is told.
   void CloseWindow();

@@ -8,7 +8,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
@@ -99,6 +101,16 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
     }
   }
   UpdateTitle();
+  // The editor the musician brings forward lies above the others.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+    if (window == nullptr) return;
+    for (const EditorSlot open : stacking_) {
+      if (Editor(open)->windowHandle() == window) {
+        PutOnTop(open);
+        return;
+      }
+    }
+  });
 }
 
 MainBar::~MainBar() {
@@ -341,18 +353,33 @@ bool MainBar::OpenEditor(EditorSlot slot) {
     editor->activateWindow();
     return true;
   }
-  if (!editor->OpenWindow()) return false;
-  PlaceEditor(*editor, slot);
+  if (!editor->OpenWindow([this, editor, slot] { PlaceEditor(*editor, slot); })) return false;
   if (QPushButton* button = Button(slot)) button->setEnabled(false);
   return true;
 }
 
 void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot) {
   editor.adjustSize();
-  const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect();
-  const QSize size = editor.frameGeometry().size();
-  const QPoint at = WindowPlacement::PlaceEditor(slot, frameGeometry(), size, available);
-  editor.move(at);
+  WindowPlacement::Surroundings around;
+  around.mainBar = frameGeometry();
+  around.available = screen() != nullptr ? screen()->availableGeometry() : QRect();
+  for (const EditorSlot open : stacking_) {
+    if (open != slot) around.open.push_back(Editor(open)->frameGeometry());
+  }
+  // A window shown for the first time has no frame yet; the window manager
+  // will give it the main bar's.
+  const QMargins barFrame = WindowPlacement::FrameMargins(*this);
+  const QMargins frame = editor.frameGeometry() != editor.geometry()
+                             ? WindowPlacement::FrameMargins(editor)
+                             : barFrame;
+  around.titleBar = std::max(barFrame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  editor.move(WindowPlacement::PlaceEditor(slot, editor.size().grownBy(frame), around));
+  PutOnTop(slot);
+}
+
+void MainBar::PutOnTop(EditorSlot slot) {
+  std::erase(stacking_, slot);
+  stacking_.push_back(slot);
 }
 
 void MainBar::ActivateEditor(EditorSlot slot) {
@@ -377,6 +404,7 @@ void MainBar::CloseAll() {
 }
 
 void MainBar::EditorClosed(EditorSlot slot) {
+  std::erase(stacking_, slot);
   if (QPushButton* button = Button(slot)) button->setEnabled(true);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "shell/EditorHost.h"
 
@@ -15,11 +17,21 @@ namespace ravlo {
 // bar's own placement kept between runs as ten numbers.
 class WindowPlacement {
  public:
-  // The top-left corner of a window of `size` opened in `slot`, next to the
-  // main bar's frame `mainBar`, kept inside `available`.
-  static QPoint PlaceEditor(EditorSlot slot, const QRect& mainBar, const QSize& size,
-                            const QRect& available);
+  // What a new editor window is placed among; rectangles are frames.
+  struct Surroundings {
+    QRect mainBar;
+    QRect available;
+    std::vector<QRect> open;  // the editor windows already open, bottom to top
+    int titleBar = 0;         // the height of a window's title bar
+  };
+  // The top-left corner of the frame of a window of `size` opened in `slot`:
+  // where the window table puts it, unless that covers the main bar or
+  // leaves an open window without a reachable title bar; then below or above
+  // the main bar, cascading by a title bar. Always inside the available area.
+  static QPoint PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around);
   static QPoint ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area);
+  // The frame around the window's geometry, as far as it is known yet.
+  static QMargins FrameMargins(const QWidget& window);
 
   struct Saved {
     int showCommand = 1;  // 1 normal, 2 minimised, 3 maximised

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <filesystem>
 
@@ -324,6 +326,38 @@ TEST_F(MainBarTest, ControlTabLeavesTheEffectWindowsFromTheirTypeList) {
   EXPECT_TRUE(QTest::qWaitFor(
       [&] { return QApplication::activeWindow() == Bar().Editor(EditorSlot::Reverb); }, 500))
       << "and round again from the main bar";
+}
+
+// Wherever the main bar stands, Activate All leaves it uncovered and, of the
+// start of each window's title bar (four title bars wide), at least half on
+// the screen and outside the windows opened after it, which lie above it.
+TEST_F(MainBarTest, ActivateAllCoversNeitherTheMainBarNorAnyTitleBar) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  const int titleBar = Bar().style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const int barHeight = Bar().frameGeometry().height();
+  for (const int barTop :
+       {area.top(), area.center().y() - barHeight / 2, area.bottom() + 1 - barHeight}) {
+    Bar().CloseAll();
+    Bar().move(area.left(), barTop);
+    Bar().ActivateAll();
+    std::vector<QRect> frames;
+    for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+      frames.push_back(Bar().Editor(static_cast<EditorSlot>(slot))->frameGeometry());
+    }
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      const QRect& frame = frames[i];
+      const std::string where =
+          "bar at " + std::to_string(barTop) + ", slot " + std::to_string(i + 1);
+      EXPECT_FALSE(frame.intersects(Bar().frameGeometry())) << where;
+      const QRect handle(frame.topLeft(), QSize(std::min(frame.width(), 4 * titleBar), titleBar));
+      QRegion seen = QRegion(handle) & area;
+      for (std::size_t j = i + 1; j < frames.size(); ++j) seen -= frames[j];
+      qint64 seenArea = 0;
+      for (const QRect& part : seen) seenArea += qint64{part.width()} * part.height();
+      EXPECT_GE(2 * seenArea, qint64{handle.width()} * handle.height()) << where;
+    }
+  }
 }
 
 TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
