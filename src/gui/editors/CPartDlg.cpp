@@ -73,7 +73,7 @@ CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
       partCount_(model.Parts().Count()),
       elementTotal_(XgModel::kElementReserveLimit),
       rememberedChannels_(static_cast<std::size_t>(model.Parts().Count())),
-      modalRunner_(RunPartDialogModally),
+      modalRunner_(RunModally),
       messageShower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
   for (std::size_t part = 0; part < rememberedChannels_.size(); ++part) {
     rememberedChannels_[part] = static_cast<int>(part % kChannelCount) + 1;
@@ -297,7 +297,7 @@ void CPartDlg::OnVoiceClicked() {
 // --- Sub-dialogs ---------------------------------------------------------------
 
 int CPartDlg::RunModal(QDialog& dialog) {
-  return modalRunner_ ? modalRunner_(dialog) : RunPartDialogModally(dialog);
+  return modalRunner_ ? modalRunner_(dialog) : RunModally(dialog);
 }
 
 void CPartDlg::OpenSubDialog(const SubDialogButton& button) {

@@ -1,6 +1,5 @@
 #include "effects/CVariationDlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +13,7 @@
 #include "effects/EffectModel.h"
 #include "model/XgModel.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/WaitCursor.h"
 
 namespace ravlo {
 namespace {
@@ -57,15 +57,6 @@ QString FromView(std::string_view text) {
 std::size_t SettingIndex(VariationSetting setting) {
   return static_cast<std::size_t>(setting);
 }
-
-// Default works through every type's connection: the hourglass says so.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -363,6 +354,7 @@ void CVariationDlg::OnTypeChosen(int index) {
 }
 
 void CVariationDlg::OnDefault() {
+  // Default works through every type's connection: the hourglass says so.
   const WaitCursor wait;
   EffectModel& effects = model_.Effects();
   const auto type = static_cast<std::size_t>(type_);

@@ -41,6 +41,7 @@
 #include "uservoice/CUserVoiceDlg.h"
 #include "voices/CChannelVoiceDlg.h"
 #include "voices/CPartVoiceDlg.h"
+#include "widgets/ModalRunner.h"
 
 namespace ravlo {
 
@@ -440,7 +441,7 @@ void MainBar::DevicesCommand() {
     chosen = runDevicesDialog_(ports, current);
   } else {
     DevicesDialog dialog(ports, current, services_.prompts, *help_, this);
-    if (dialog.exec() == QDialog::Accepted) chosen = dialog.Chosen();
+    if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
   if (chosen->unitNumber != model_->UnitNumber()) model_->SetUnitNumber(chosen->unitNumber);
@@ -457,19 +458,19 @@ void MainBar::DevicesCommand() {
 
 void MainBar::GeneralCommand() {
   GeneralOptionsDialog dialog(settings_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (RunModally(dialog) != QDialog::Accepted) return;
   dialog.Store(settings_);
   model_->SetResetAdMixer(settings_.resetAdMixer);
 }
 
 void MainBar::DelayCommand() {
   DelayCalculatorDialog dialog(services_.prompts, this);
-  dialog.exec();
+  RunModally(dialog);
 }
 
 void MainBar::AboutCommand() {
   AboutDialog dialog(this);
-  dialog.exec();
+  RunModally(dialog);
 }
 
 void MainBar::HelpContentsCommand() {

@@ -1,6 +1,5 @@
 #include "uservoice/CUserVoiceDlg.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,21 +20,13 @@
 #include "uservoice/CVoiceListDlg.h"
 #include "uservoice/UserVoiceModel.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/WaitCursor.h"
 
 namespace ravlo {
 
 namespace {
 
 constexpr const char* kErrorGettingFileName = "Error getting file name";
-
-// The wait cursor for the length of an operation.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A voice name holds 7-bit characters; anything else becomes a blank.
 std::string NameBytes(const QString& text) {
@@ -59,7 +50,7 @@ CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prom
     : EditorDialog(host, EditorSlot::UserVoice, QStringLiteral("User Voice"), parent),
       model_(model),
       prompts_(prompts),
-      runner_([](QDialog& dialog) { return dialog.exec(); }) {
+      runner_(RunModally) {
   elements_.fill(DefaultUserVoiceElement());
   BuildWindow();
   ShowValues();
@@ -295,19 +286,10 @@ void CUserVoiceDlg::SetFileName(const std::string& path) {
 
 // --- Modal dialogs
 
-int CUserVoiceDlg::RunModal(QDialog& dialog) {
-  // A dialog inside a waiting operation still gets the ordinary pointer.
-  const bool waiting = QApplication::overrideCursor() != nullptr;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int result = runner_(dialog);
-  if (waiting) QApplication::restoreOverrideCursor();
-  return result;
-}
-
 std::optional<int> CUserVoiceDlg::ChooseSlot(UserBank bank) {
   CVoiceListDlg dialog(model_.UserVoices(), bank, this);
   if (!dialog.Fill()) return std::nullopt;
-  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+  if (runner_(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Selection();
 }
 
@@ -364,7 +346,7 @@ bool CUserVoiceDlg::EditElement(ElementPage page) {
   const auto index = static_cast<std::size_t>(elementNumber_ - 1);
   CElementDlg dialog(page, prompts_, this);
   dialog.Fill(elements_[index]);
-  if (RunModal(dialog) != QDialog::Accepted) return false;
+  if (runner_(dialog) != QDialog::Accepted) return false;
   dialog.WriteBack(elements_[index]);
   UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
   if (voice == nullptr || !voice->SetElement(static_cast<int>(index), elements_[index]))

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <optional>
