@@ -42,6 +42,9 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   arrows->addWidget(up_);
   arrows->addWidget(down_);
   layout->addLayout(arrows);
+  // Room the field's column has to spare goes after the arrows, never
+  // between them and the box.
+  layout->addStretch();
   edit_->setAlignment(Qt::AlignRight);
   edit_->setMaximumWidth(56);
   edit_->installEventFilter(this);

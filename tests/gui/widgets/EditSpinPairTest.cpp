@@ -3,8 +3,11 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <vector>
 
+#include "shell/EditorDialog.h"
+#include "support/MainBarRig.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -95,6 +98,27 @@ TEST_F(EditSpinPairTest, ADisabledFieldIgnoresTheSpin) {
   field.setEnabled(false);
   field.Step(+1);
   EXPECT_TRUE(sent.empty());
+}
+
+// Whatever width their column gives them, the arrows sit against the box.
+TEST(EditSpinPairLayout, TheArrowsTouchTheBoxInTheControllersAndUserVoiceWindows) {
+  test::MainBarRig rig;
+  rig.Start();
+  const std::pair<EditorSlot, std::vector<const char*>> windows[] = {
+      {EditorSlot::Controllers, {"BankMsb", "BankLsb", "Voice", "Channel"}},
+      {EditorSlot::UserVoice, {"Level", "ElementNumber"}}};
+  for (const auto& [slot, names] : windows) {
+    ASSERT_TRUE(rig.Bar().OpenEditor(slot));
+    EditorDialog& window = *rig.Bar().Editor(slot);
+    for (const char* name : names) {
+      const auto* field = window.findChild<EditSpinPair*>(name);
+      ASSERT_NE(field, nullptr) << name;
+      const QRect box = field->Edit()->geometry();
+      for (const QToolButton* arrow : field->findChildren<QToolButton*>()) {
+        EXPECT_EQ(arrow->geometry().left(), box.right() + 1) << name;
+      }
+    }
+  }
 }
 
 }  // namespace
