@@ -218,9 +218,7 @@ void CPartRunDlg::OnRefused(const FieldControl& control) {
   bool number = false;
   control.edit->Edit()->text().trimmed().toInt(&number);
   if (!number || !shower_) return;
-  shower_(QStringLiteral("Please enter an integer between %1 and %2.")
-              .arg(control.field->minimum)
-              .arg(control.field->maximum));
+  shower_(IntegerRangeText(control.field->minimum, control.field->maximum));
 }
 
 void CPartRunDlg::OnSwitchClicked(const FieldControl& control, bool pressed) {

@@ -93,6 +93,10 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   auto* ok = Button(QStringLiteral("OK"), QStringLiteral("OK"), this);
   auto* cancel = Button(QStringLiteral("Cancel"), QStringLiteral("Cancel"), this);
   ok->setDefault(true);
+  // A click on OK must not take the focus: leaving the delay box would settle
+  // it before OK could refuse it and keep the dialog open.
+  ok->setFocusPolicy(Qt::NoFocus);
+  cancel->setFocusPolicy(Qt::NoFocus);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
@@ -135,14 +139,9 @@ SendChoices SendDialog::Choices() const {
 }
 
 void SendDialog::accept() {
-  bool number = false;
-  const int delay = delay_->Edit()->text().trimmed().toInt(&number);
-  if (!number || delay < 0 || delay > static_cast<int>(SendChoices::kMaxDelayMs)) {
-    prompts_.ShowMessage("Please enter an integer between 0 and 1000.", MessageIcon::Warning);
-    delay_->Edit()->setFocus();
-    return;
-  }
-  delay_->SetValue(delay);
+  const std::optional<int> delay = ValueForOk(*delay_, prompts_);
+  if (!delay) return;
+  delay_->SetValue(*delay);
   QDialog::accept();
 }
 

@@ -28,10 +28,6 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-QString IntegerRangeText(int minimum, int maximum) {
-  return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
-}
-
 CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), page_(page), prompts_(prompts) {
   setWindowTitle(Text(kElementPages[static_cast<std::size_t>(page)].caption));
@@ -184,17 +180,7 @@ bool CElementDlg::Untouched(const Control& control) {
 bool CElementDlg::CheckEdits() {
   for (const Control& control : controls_) {
     if (control.spin == nullptr || Untouched(control)) continue;
-    bool number = false;
-    const QString text = control.spin->Edit()->text().trimmed();
-    const int value = text.toInt(&number);
-    const ElementField& field = *control.field;
-    if (!number || value < field.minimum || value > field.maximum) {
-      prompts_.ShowMessage(IntegerRangeText(field.minimum, field.maximum).toStdString(),
-                           MessageIcon::Warning);
-      control.spin->Edit()->setFocus();
-      control.spin->Edit()->selectAll();
-      return false;
-    }
+    if (!ValueForOk(*control.spin, prompts_)) return false;
   }
   return true;
 }

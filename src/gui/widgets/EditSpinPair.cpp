@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/UserPrompts.h"
+
 namespace ravlo {
 
 namespace {
@@ -95,17 +97,23 @@ void EditSpinPair::Refuse() {
   edit_->setFocus();
 }
 
-void EditSpinPair::Commit() {
+std::optional<int> EditSpinPair::TypedValue() const {
   bool number = false;
   const QString text = edit_->text().trimmed();
   const int value = text.toInt(&number);
   const bool shapeOk = number && (signed_ || !text.startsWith('-'));
-  if (!shapeOk || value < minimum_ || value > maximum_) {
+  if (!shapeOk || value < minimum_ || value > maximum_) return std::nullopt;
+  return value;
+}
+
+void EditSpinPair::Commit() {
+  const std::optional<int> value = TypedValue();
+  if (!value) {
     Refuse();
     return;
   }
   // A failed send leaves the typed text for the musician to see.
-  TryTake(value);
+  TryTake(*value);
 }
 
 int EditSpinPair::StepSize() const {
@@ -151,6 +159,20 @@ void EditSpinPair::changeEvent(QEvent* event) {
     down_->setEnabled(isEnabled());
   }
   QWidget::changeEvent(event);
+}
+
+QString IntegerRangeText(int minimum, int maximum) {
+  return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+}
+
+std::optional<int> ValueForOk(EditSpinPair& field, UserPrompts& prompts) {
+  const std::optional<int> value = field.TypedValue();
+  if (value) return value;
+  prompts.ShowMessage(IntegerRangeText(field.Minimum(), field.Maximum()).toStdString(),
+                      MessageIcon::Warning);
+  field.Edit()->setFocus();
+  field.Edit()->selectAll();
+  return std::nullopt;
 }
 
 }  // namespace ravlo

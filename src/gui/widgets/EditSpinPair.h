@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;
 
 namespace ravlo {
+
+class UserPrompts;
 
 // A numeric edit box with a spin bound to it: the one field every editor
 // uses. A value is committed when the box loses the focus or the spin is
@@ -43,6 +47,9 @@ class EditSpinPair final : public QWidget {
   // shows as is; this is for fields that show a word instead).
   QLineEdit* Edit() const { return edit_; }
 
+  // The number in the box when it is one in the range (a sign only where
+  // the field is signed); nothing otherwise.
+  std::optional<int> TypedValue() const;
   // Reads the box as the focus leaving it would.
   void Commit();
   // A spin click up (+1 step) or down.
@@ -76,5 +83,13 @@ class EditSpinPair final : public QWidget {
   Ends ends_ = Ends::Clamp;
   QElapsedTimer held_;
 };
+
+// "Please enter an integer between %1 and %2." with the range filled in.
+QString IntegerRangeText(int minimum, int maximum);
+
+// What OK takes from a field of a dialog: the typed value when it is in the
+// range; otherwise nothing, after the range message, with the focus (and
+// the text selected) back in the box.
+std::optional<int> ValueForOk(EditSpinPair& field, UserPrompts& prompts);
 
 }  // namespace ravlo
