@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include "platform/UserPrompts.h"
 
@@ -33,7 +34,12 @@ EditSpinPair::EditSpinPair(QWidget* parent)
     : QWidget(parent),
       edit_(new QLineEdit(this)),
       up_(MakeArrow(Qt::UpArrow, this)),
-      down_(MakeArrow(Qt::DownArrow, this)) {
+      down_(MakeArrow(Qt::DownArrow, this)),
+      clock_([] {
+        return static_cast<qint64>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count());
+      }) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -53,7 +59,7 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   SetSigned(false);
 
   for (QToolButton* button : {up_, down_}) {
-    connect(button, &QToolButton::pressed, this, [this] { held_.start(); });
+    connect(button, &QToolButton::pressed, this, [this] { heldSince_ = clock_(); });
   }
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
@@ -117,8 +123,8 @@ void EditSpinPair::Commit() {
 }
 
 int EditSpinPair::StepSize() const {
-  if (!accelerating_ || !held_.isValid()) return 1;
-  const qint64 held = held_.elapsed();
+  if (!accelerating_ || !heldSince_) return 1;
+  const qint64 held = clock_() - *heldSince_;
   if (held >= 3000) return 100;
   if (held >= 2000) return 10;
   return 1;
@@ -144,7 +150,7 @@ bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        held_.invalidate();
+        heldSince_.reset();
         Step(key == Qt::Key_Up ? +1 : -1);
         return true;
       }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -27,6 +26,8 @@ class EditSpinPair final : public QWidget {
   enum class Ends { Clamp, Wrap };
   // Sends the new value; true when it went, and only then is it taken.
   using Setter = std::function<bool(int value)>;
+  // Milliseconds on a steady clock, for how long a spin arrow is held.
+  using Clock = std::function<qint64()>;
 
   explicit EditSpinPair(QWidget* parent = nullptr);
 
@@ -39,6 +40,8 @@ class EditSpinPair final : public QWidget {
   // The spin speeds up while held: step 1, then 10 after 2 s, 100 after 3 s.
   void SetAccelerating(bool accelerating) { accelerating_ = accelerating; }
   void SetSetter(Setter setter) { setter_ = std::move(setter); }
+  // Tests hold the arrows on a clock of their own.
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
 
   // The shown value (nothing is sent).
   void SetValue(int value);
@@ -81,7 +84,8 @@ class EditSpinPair final : public QWidget {
   bool signed_ = false;
   bool accelerating_ = false;
   Ends ends_ = Ends::Clamp;
-  QElapsedTimer held_;
+  Clock clock_;
+  std::optional<qint64> heldSince_;
 };
 
 // "Please enter an integer between %1 and %2." with the range filled in.
