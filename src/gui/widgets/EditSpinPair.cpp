@@ -59,7 +59,13 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   SetSigned(false);
 
   for (QToolButton* button : {up_, down_}) {
-    connect(button, &QToolButton::pressed, this, [this] { heldSince_ = clock_(); });
+    // The clock starts on the mouse press itself: auto-repeat emits pressed()
+    // again at every repeat. It stops when the arrow is let go (or left),
+    // which is the one released() that finds the arrow up.
+    button->installEventFilter(this);
+    connect(button, &QToolButton::released, this, [this, button] {
+      if (!button->isDown()) heldSince_.reset();
+    });
   }
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
@@ -132,7 +138,8 @@ int EditSpinPair::StepSize() const {
 
 void EditSpinPair::Step(int direction) {
   if (!isEnabled()) return;
-  int value = value_ + direction * StepSize();
+  // A number being typed is where the musician means to start from.
+  int value = TypedValue().value_or(value_) + direction * StepSize();
   if (value > maximum_) value = ends_ == Ends::Wrap ? minimum_ : maximum_;
   if (value < minimum_) value = ends_ == Ends::Wrap ? maximum_ : minimum_;
   // The spin moves whatever the setter says, as the control does; the value
@@ -142,6 +149,9 @@ void EditSpinPair::Step(int direction) {
 }
 
 bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == up_ || watched == down_) && event->type() == QEvent::MouseButtonPress) {
+    heldSince_ = clock_();
+  }
   if (watched == edit_) {
     if (event->type() == QEvent::FocusOut) {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
