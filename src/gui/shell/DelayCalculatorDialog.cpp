@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/UserPrompts.h"
+#include "widgets/Buttons.h"
 
 namespace ravlo {
 
@@ -44,8 +45,7 @@ DelayCalculatorDialog::DelayCalculatorDialog(UserPrompts& prompts, QWidget* pare
           "NOTE: Delay times in the dialogs are in tenths of ms. Max Delay is 7150 (715 ms)"),
       this);
   note->setWordWrap(true);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setAutoDefault(false);
+  auto* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("OK"), this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(note);

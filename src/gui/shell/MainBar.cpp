@@ -41,7 +41,9 @@
 #include "uservoice/CUserVoiceDlg.h"
 #include "voices/CChannelVoiceDlg.h"
 #include "voices/CPartVoiceDlg.h"
+#include "widgets/Buttons.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -68,13 +70,6 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
 }};
 
 constexpr const char* kCannotOpenPort = "Cannot open MIDI Out device";
-
-QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -166,15 +161,15 @@ void MainBar::BuildWindow() {
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const SlotInfo& info = kSlots[static_cast<std::size_t>(slot)];
     if (info.button == nullptr) continue;
-    auto* button = MakeButton(info.button, info.objectName, central);
+    auto* button = MakeButton(ToQString(info.button), ToQString(info.objectName), central);
     buttons_[static_cast<std::size_t>(slot)] = button;
     grid->addWidget(button, 0, column++);
     connect(button, &QPushButton::clicked, this,
             [this, slot] { OpenEditor(static_cast<EditorSlot>(slot)); });
   }
-  auto* send = MakeButton("&Send", "Send", central);
-  auto* review = MakeButton("Revie&w", "ReviewButton", central);
-  auto* reset = MakeButton("&Reset", "Reset", central);
+  auto* send = MakeButton(QStringLiteral("&Send"), QStringLiteral("Send"), central);
+  auto* review = MakeButton(QStringLiteral("Revie&w"), QStringLiteral("ReviewButton"), central);
+  auto* reset = MakeButton(QStringLiteral("&Reset"), QStringLiteral("Reset"), central);
   grid->addWidget(send, 1, 0);
   grid->addWidget(review, 1, 1);
   grid->addWidget(reset, 1, 2);
@@ -224,7 +219,7 @@ void MainBar::BuildMenus() {
   window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const auto editorSlot = static_cast<EditorSlot>(slot);
-    window->addAction(QString::fromUtf8(kSlots[static_cast<std::size_t>(slot)].activate), this,
+    window->addAction(ToQString(kSlots[static_cast<std::size_t>(slot)].activate), this,
                       [this, editorSlot] { ActivateEditor(editorSlot); });
   }
   window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);

@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 #include "widgets/WaitCursor.h"
 
 namespace ravlo {
@@ -17,7 +18,7 @@ const QString kTitle = QStringLiteral("Ravlo");
 
 // The core's texts use Windows line ends; a message box wants plain ones.
 QString Text(std::string_view text) {
-  QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QString converted = ToQString(text);
   converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return converted;
 }

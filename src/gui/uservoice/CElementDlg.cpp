@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -22,15 +23,11 @@ namespace {
 // Long dialogs flow their numeric fields into several columns.
 constexpr int kRowsPerColumn = 8;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), page_(page), prompts_(prompts) {
-  setWindowTitle(Text(kElementPages[static_cast<std::size_t>(page)].caption));
+  setWindowTitle(ToQString(kElementPages[static_cast<std::size_t>(page)].caption));
   setModal(true);
 
   auto* numbers = new QGridLayout;
@@ -39,7 +36,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
   for (const ElementField& field : FieldsOf(page)) {
     Control control;
     control.field = &field;
-    const QString name = Text(field.name);
+    const QString name = ToQString(field.name);
     switch (field.kind) {
       case FieldKind::Number:
       case FieldKind::Pair: {
@@ -51,7 +48,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
           prompts_.ShowMessage(IntegerRangeText(field.minimum, field.maximum).toStdString(),
                                MessageIcon::Warning);
         });
-        auto* label = new QLabel(Text(field.label), this);
+        auto* label = new QLabel(ToQString(field.label), this);
         label->setBuddy(control.spin->Edit());
         const int column = (numberIndex / kRowsPerColumn) * 2;
         const int row = numberIndex % kRowsPerColumn;
@@ -61,12 +58,12 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
         break;
       }
       case FieldKind::Choice: {
-        auto* box = new QGroupBox(Text(field.label), this);
+        auto* box = new QGroupBox(ToQString(field.label), this);
         box->setObjectName(name);
         auto* column = new QVBoxLayout(box);
         control.group = new QButtonGroup(box);
         for (std::size_t i = 0; i < field.choices.size(); ++i) {
-          auto* radio = new QRadioButton(Text(field.choices[i]), box);
+          auto* radio = new QRadioButton(ToQString(field.choices[i]), box);
           radio->setObjectName(name + QString::number(i));
           control.group->addButton(radio, static_cast<int>(i));
           column->addWidget(radio);
@@ -76,12 +73,12 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
         break;
       }
       case FieldKind::Check:
-        control.check = new QCheckBox(Text(field.label), this);
+        control.check = new QCheckBox(ToQString(field.label), this);
         control.check->setObjectName(name);
         others->addWidget(control.check, 0, Qt::AlignTop);
         break;
       case FieldKind::Pan: {
-        auto* box = new QGroupBox(Text(field.label), this);
+        auto* box = new QGroupBox(ToQString(field.label), this);
         auto* column = new QVBoxLayout(box);
         control.slider = new QSlider(Qt::Horizontal, box);
         control.slider->setObjectName(name);

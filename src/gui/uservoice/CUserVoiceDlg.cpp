@@ -19,7 +19,9 @@
 #include "uservoice/CElementDlg.h"
 #include "uservoice/CVoiceListDlg.h"
 #include "uservoice/UserVoiceModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 #include "widgets/WaitCursor.h"
 
 namespace ravlo {
@@ -56,23 +58,16 @@ CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prom
   ShowValues();
 }
 
-QPushButton* CUserVoiceDlg::AddButton(const QString& text, const QString& name) {
-  auto* button = new QPushButton(text, this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
-
 void CUserVoiceDlg::BuildWindow() {
   auto* top = new QGridLayout;
 
   voiceNumberLabel_ = new QLabel(this);
   voiceNumberLabel_->setObjectName(QStringLiteral("VoiceNumber"));
   voiceNumberLabel_->setMinimumWidth(24);
-  QPushButton* back = AddButton(QStringLiteral("&Back"), QStringLiteral("Back"));
-  QPushButton* next = AddButton(QStringLiteral("&Next"), QStringLiteral("Next"));
-  QPushButton* bank = AddButton(QStringLiteral("Ban&k"), QStringLiteral("Bank"));
-  QPushButton* vbank = AddButton(QStringLiteral("&VBank"), QStringLiteral("VBank"));
+  QPushButton* back = MakeButton(QStringLiteral("&Back"), QStringLiteral("Back"), this);
+  QPushButton* next = MakeButton(QStringLiteral("&Next"), QStringLiteral("Next"), this);
+  QPushButton* bank = MakeButton(QStringLiteral("Ban&k"), QStringLiteral("Bank"), this);
+  QPushButton* vbank = MakeButton(QStringLiteral("&VBank"), QStringLiteral("VBank"), this);
   connect(back, &QPushButton::clicked, this, &CUserVoiceDlg::Back);
   connect(next, &QPushButton::clicked, this, &CUserVoiceDlg::Next);
   connect(bank, &QPushButton::clicked, this, &CUserVoiceDlg::ChooseFromBank);
@@ -126,15 +121,13 @@ void CUserVoiceDlg::BuildWindow() {
   auto* elementRow = new QHBoxLayout;
   for (std::size_t i = 0; i < kElementPageCount; ++i) {
     const ElementPageInfo& info = kElementPages[i];
-    QPushButton* button =
-        AddButton(QString::fromUtf8(info.buttonText.data(), info.buttonText.size()),
-                  QString::fromUtf8(info.buttonName.data(), info.buttonName.size()));
+    QPushButton* button = MakeButton(ToQString(info.buttonText), ToQString(info.buttonName), this);
     const auto page = static_cast<ElementPage>(i);
     connect(button, &QPushButton::clicked, this, [this, page] { EditElement(page); });
     elementRow->addWidget(button);
   }
-  QPushButton* copy = AddButton(QStringLiteral("&Copy"), QStringLiteral("Copy"));
-  pasteButton_ = AddButton(QStringLiteral("Pas&te"), QStringLiteral("Paste"));
+  QPushButton* copy = MakeButton(QStringLiteral("&Copy"), QStringLiteral("Copy"), this);
+  pasteButton_ = MakeButton(QStringLiteral("Pas&te"), QStringLiteral("Paste"), this);
   connect(copy, &QPushButton::clicked, this, &CUserVoiceDlg::CopyElement);
   connect(pasteButton_, &QPushButton::clicked, this, &CUserVoiceDlg::PasteElement);
   elementRow->addSpacing(12);
@@ -174,7 +167,7 @@ void CUserVoiceDlg::BuildWindow() {
   ignoreBlank_->setObjectName(QStringLiteral("IgnoreBlank"));
   ignoreBlank_->setChecked(true);
   blankColumn->addWidget(ignoreBlank_);
-  QPushButton* send = AddButton(QStringLiteral("&Send"), QStringLiteral("Send"));
+  QPushButton* send = MakeButton(QStringLiteral("&Send"), QStringLiteral("Send"), this);
   connect(send, &QPushButton::clicked, this, &CUserVoiceDlg::Send);
   blankColumn->addStretch();
   blankColumn->addWidget(send);

@@ -85,7 +85,6 @@ class CUserVoiceDlg final : public EditorDialog {
 
  private:
   void BuildWindow();
-  QPushButton* AddButton(const QString& text, const QString& name);
 
   int CurrentSlot() const { return voiceNumber_ - 1; }
   // Controls into the window's state; the state into the controls.
