@@ -175,6 +175,9 @@ WindowPlacement::Saved WindowPlacement::Read(const QWidget& window) {
 void WindowPlacement::Apply(QWidget& window, const Saved& placement) {
   const QRect& frame = placement.normal;
   if (frame.isValid()) {
+    // The size first: one still to be settled when the window shows makes
+    // X11 put the window's inside, not its frame, where move() asked.
+    window.adjustSize();
     // Screens change between runs: the whole frame comes back into the
     // available area of the screen it was left on, or of the window's own.
     const QScreen* screen = QGuiApplication::screenAt(frame.center());
