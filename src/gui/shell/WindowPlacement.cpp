@@ -81,32 +81,59 @@ bool HandlesStayInSight(const QRect& added, const WindowPlacement::Surroundings&
 QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QSize& size,
                                     const Surroundings& around) {
   const QRect& m = around.mainBar;
-  const QPoint table = TablePosition(slot, m, size);
-  // The table's place first, then straight below and above the main bar,
-  // then the starts of the area's bands above and below it; from each,
-  // cascades by a title bar, downwards first.
   const QRect& area = around.available;
-  const int below = m.y() + m.height();
-  const std::array<QPoint, 5> bases{table, QPoint(table.x(), below),
-                                    QPoint(table.x(), m.y() - size.height()), area.topLeft(),
-                                    QPoint(area.x(), below)};
+  const auto allowed = [&](const QRect& frame) {
+    return !frame.intersects(m) && HandlesStayInSight(frame, around);
+  };
+  const QPoint table = TablePosition(slot, m, size);
+  if (const QPoint at = ClampIntoArea(table, size, area); allowed(QRect(at, size))) return at;
+
+  // Elsewhere: straight below or above the main bar, the starts of the
+  // area's bands above and below it, beside an open window or the bar, or
+  // cascading by a title bar from the first places; of those allowed, the
+  // one that covers least of the open windows, the earliest among equals.
+  const int w = size.width();
+  const int h = size.height();
+  const int belowBar = m.y() + m.height();
+  const std::array<QPoint, 5> bases{table, QPoint(table.x(), belowBar),
+                                    QPoint(table.x(), m.y() - h), area.topLeft(),
+                                    QPoint(area.x(), belowBar)};
+  std::vector<QPoint> tries(bases.begin() + 1, bases.end());
+  std::vector<QRect> neighbours = around.open;
+  neighbours.push_back(m);
+  for (const QRect& r : neighbours) {
+    tries.insert(tries.end(), {QPoint(r.x() + r.width(), r.y()), QPoint(r.x(), r.y() + r.height()),
+                               QPoint(r.x() - w, r.y()), QPoint(r.x(), r.y() - h)});
+  }
   const std::array<QPoint, 4> directions{QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1),
                                          QPoint(-1, -1)};
-  std::optional<QPoint> clearOfMainBar;
-  for (int step = 0; step <= kEditorSlotCount; ++step) {
-    // Without a step every direction gives the same place.
-    const std::size_t tries = step == 0 ? 1 : directions.size();
+  for (int step = 1; step <= kEditorSlotCount; ++step) {
     for (const QPoint& base : bases) {
-      for (std::size_t d = 0; d < tries; ++d) {
-        const QPoint at = ClampIntoArea(base + directions[d] * step * around.titleBar, size, area);
-        const QRect frame(at, size);
-        if (frame.intersects(m)) continue;
-        if (HandlesStayInSight(frame, around)) return at;
-        if (!clearOfMainBar) clearOfMainBar = at;
+      for (const QPoint& direction : directions) {
+        tries.push_back(base + direction * step * around.titleBar);
       }
     }
   }
-  return clearOfMainBar.value_or(ClampIntoArea(table, size, area));
+
+  QRegion taken;
+  for (const QRect& window : around.open) taken += window;
+  std::optional<QPoint> best;
+  qint64 bestCover = 0;
+  std::optional<QPoint> clearOfMainBar;
+  for (const QPoint& wanted : tries) {
+    const QPoint at = ClampIntoArea(wanted, size, area);
+    const QRect frame(at, size);
+    if (frame.intersects(m)) continue;
+    if (!clearOfMainBar) clearOfMainBar = at;
+    if (!allowed(frame)) continue;
+    const qint64 cover = Area(taken & frame);
+    if (!best || cover < bestCover) {
+      best = at;
+      bestCover = cover;
+    }
+  }
+  // With no room left the main bar at least stays uncovered.
+  return best.value_or(clearOfMainBar.value_or(ClampIntoArea(table, size, area)));
 }
 
 QPoint WindowPlacement::ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area) {

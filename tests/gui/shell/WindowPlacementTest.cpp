@@ -44,23 +44,27 @@ TEST(WindowPlacement, AWindowOffTheScreenComesInWithoutCoveringTheMainBar) {
       << "wider than the screen: the start of its title bar stays on it";
 }
 
-TEST(WindowPlacement, AWindowThatWouldHideATitleBarGoesBelowTheBarOrCascades) {
+TEST(WindowPlacement, AWindowThatWouldHideATitleBarGoesWhereItCoversLeast) {
   const QRect bar(600, 500, 400, 80);
   const QSize size(300, 200);
   const QRect reverb(700, 580, 300, 200);
   EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::Chorus, size, Around(bar, {reverb})),
             QPoint(700, 600))
-      << "the table's own cascade leaves the title bar in reach";
+      << "the table's own cascade leaves the title bar in sight";
   const QRect channelVoice(300, 500, 300, 200);
   EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::Review, size, Around(bar, {channelVoice})),
-            QPoint(300, 580))
-      << "on top of the other: below the bar instead";
+            QPoint(300, 300))
+      << "the other's place: above it, where it covers nothing";
   const QRect topBar(0, 0, 400, 80);
   const QRect controllers(0, 80, 300, 200);
   EXPECT_EQ(
       WindowPlacement::PlaceEditor(EditorSlot::UserVoice, size, Around(topBar, {controllers})),
-      QPoint(0, 104))
-      << "no free place beside the bar: one title bar down from the window below it";
+      QPoint(300, 80))
+      << "no room beside the bar: beside the window below it";
+  const WindowPlacement::Surroundings full{
+      topBar, QRect(0, 0, 400, 400), {QRect(0, 80, 400, 320)}, 24};
+  EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::Reverb, QSize(400, 300), full), QPoint(0, 100))
+      << "over the other, low enough to leave its title bar in sight";
 }
 
 TEST(WindowPlacement, WithNoRoomLeftTheMainBarStillStaysUncovered) {
