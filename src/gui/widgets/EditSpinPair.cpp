@@ -50,9 +50,9 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   arrows->addWidget(up_);
   arrows->addWidget(down_);
   layout->addLayout(arrows);
-  // Room the field's column has to spare goes after the arrows, never
-  // between them and the box.
-  layout->addStretch();
+  // The field never takes more width than the box and its arrows: a wider
+  // column would open a gap between them.
+  setSizePolicy(QSizePolicy::Maximum, sizePolicy().verticalPolicy());
   edit_->setAlignment(Qt::AlignRight);
   edit_->setMaximumWidth(56);
   edit_->installEventFilter(this);
