@@ -190,12 +190,9 @@ WindowPlacement::Saved WindowPlacement::Read(const QWidget& window) {
                                                  : kShowNormal;
   // The normal rectangle, grown by the frame the window has now: move() puts
   // the frame where Apply asks, so the frame is what is kept.
-  const QRect inner = window.geometry();
-  const QRect frame = window.frameGeometry();
-  const QRect normal = window.normalGeometry().isValid() ? window.normalGeometry() : inner;
-  placement.normal =
-      normal.adjusted(frame.left() - inner.left(), frame.top() - inner.top(),
-                      frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  const QRect normal =
+      window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+  placement.normal = normal.marginsAdded(FrameMargins(window));
   return placement;
 }
 

@@ -24,10 +24,11 @@ class WindowPlacement {
     std::vector<QRect> open;  // the editor windows already open, bottom to top
     int titleBar = 0;         // the height of a window's title bar
   };
-  // The top-left corner of the frame of a window of `size` opened in `slot`:
-  // where the window table puts it, unless that covers the main bar or
-  // leaves an open window without a reachable title bar; then below or above
-  // the main bar, cascading by a title bar. Always inside the available area.
+  // The top-left corner of the frame of a window of `size` opened in `slot`,
+  // inside the available area: where the window table puts it, unless that
+  // covers the main bar or hides the start of an open window's title bar;
+  // then, of the places below or above the main bar, beside the open windows
+  // or cascading by a title bar, the one that covers least of them.
   static QPoint PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around);
   static QPoint ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area);
   // The frame around the window's geometry, as far as it is known yet.

@@ -37,7 +37,8 @@ class EditSpinPair final : public QWidget {
   // Signed fields read a leading minus sign; unsigned fields take digits only.
   void SetSigned(bool isSigned);
   void SetEnds(Ends ends) { ends_ = ends; }
-  // The spin speeds up while held: step 1, then 10 after 2 s, 100 after 3 s.
+  // A held arrow speeds up: step 1, then 10 from 2 s and 100 from 3 s after
+  // it was pressed.
   void SetAccelerating(bool accelerating) { accelerating_ = accelerating; }
   void SetSetter(Setter setter) { setter_ = std::move(setter); }
   // Tests hold the arrows on a clock of their own.
@@ -55,7 +56,8 @@ class EditSpinPair final : public QWidget {
   std::optional<int> TypedValue() const;
   // Reads the box as the focus leaving it would.
   void Commit();
-  // A spin click up (+1 step) or down.
+  // A spin click up (+1 step) or down, from the number being typed when the
+  // box holds one in the range, else from the value.
   void Step(int direction);
 
  signals:
