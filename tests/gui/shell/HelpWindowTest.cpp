@@ -9,6 +9,7 @@
 #include "shell/DevicesDialog.h"
 #include "shell/HelpWindow.h"
 #include "support/MainBarRig.h"
+#include "support/QtPrinters.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {

@@ -16,6 +16,7 @@
 #include "support/FakeMidiBackend.h"
 #include "support/MemorySettings.h"
 #include "support/ModalAnswerer.h"
+#include "support/QtPrinters.h"
 
 namespace ravlo {
 namespace {

@@ -18,6 +18,7 @@
 #include "shell/QtPrompts.h"
 #include "shell/SendDialog.h"
 #include "support/ModalAnswerer.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingPrompts.h"
 #include "widgets/EditSpinPair.h"
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/WindowPlacement.h"
+#include "support/QtPrinters.h"
 
 namespace ravlo {
 namespace {

@@ -20,9 +20,6 @@ inline void PrintTo(const QRect& rect, std::ostream* out) {
 inline void PrintTo(const QPoint& point, std::ostream* out) {
   PrintQt(point, out);
 }
-inline void PrintTo(const QSize& size, std::ostream* out) {
-  PrintQt(size, out);
-}
 inline void PrintTo(const QString& text, std::ostream* out) {
   PrintQt(text, out);
 }
