@@ -9,6 +9,7 @@
 
 #include "drums/DrumNoteTables.h"
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
 
@@ -66,9 +67,7 @@ void CDrumSetsDlg::BuildControls() {
   noteName_ = new QLabel(this);
   noteName_->setObjectName(QStringLiteral("NoteName"));
   noteName_->setMinimumWidth(110);
-  default_ = new QPushButton(QStringLiteral("&Default"), this);
-  default_->setObjectName(QStringLiteral("Default"));
-  default_->setAutoDefault(false);
+  default_ = MakeButton(QStringLiteral("&Default"), QStringLiteral("Default"), this);
   connect(default_, &QPushButton::clicked, this, &CDrumSetsDlg::RestoreNoteDefaults);
 
   auto* selection = new QGridLayout;

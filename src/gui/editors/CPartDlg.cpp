@@ -14,7 +14,9 @@
 #include "editors/CPartReceiveDlg.h"
 #include "editors/CPartRunDlg.h"
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -73,7 +75,7 @@ CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
       partCount_(model.Parts().Count()),
       elementTotal_(XgModel::kElementReserveLimit),
       rememberedChannels_(static_cast<std::size_t>(model.Parts().Count())),
-      modalRunner_(RunPartDialogModally),
+      modalRunner_(RunModally),
       messageShower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
   for (std::size_t part = 0; part < rememberedChannels_.size(); ++part) {
     rememberedChannels_[part] = static_cast<int>(part % kChannelCount) + 1;
@@ -98,10 +100,8 @@ void CPartDlg::Build() {
   channelField_->SetSetter([this](int value) { return TakeChannel(value); });
   reserveField_->SetSetter([this](int value) { return TakeReserve(value); });
 
-  offButton_ = new QPushButton(QStringLiteral("&Off"), this);
-  offButton_->setObjectName(QStringLiteral("Off"));
+  offButton_ = MakeButton(QStringLiteral("&Off"), QStringLiteral("Off"), this);
   offButton_->setCheckable(true);
-  offButton_->setAutoDefault(false);
   connect(offButton_, &QPushButton::clicked, this, &CPartDlg::OnOffClicked);
 
   voiceLabel_ = new QLabel(QStringLiteral("--- Voice ---"), this);
@@ -110,9 +110,7 @@ void CPartDlg::Build() {
   voiceLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   voiceLabel_->setMinimumWidth(90);
 
-  auto* voiceButton = new QPushButton(QStringLiteral("&Voice"), this);
-  voiceButton->setObjectName(QStringLiteral("Voice"));
-  voiceButton->setAutoDefault(false);
+  auto* voiceButton = MakeButton(QStringLiteral("&Voice"), QStringLiteral("Voice"), this);
   connect(voiceButton, &QPushButton::clicked, this, &CPartDlg::OnVoiceClicked);
 
   auto* top = new QHBoxLayout;
@@ -133,9 +131,7 @@ void CPartDlg::Build() {
   bottom->setSpacing(2);
   for (std::size_t i = 0; i < kSubDialogButtons.size(); ++i) {
     const SubDialogButton& entry = kSubDialogButtons[i];
-    auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
-    button->setObjectName(QLatin1String(entry.name));
-    button->setAutoDefault(false);
+    QPushButton* button = MakeButton(ToQString(entry.caption), ToQString(entry.name), this);
     connect(button, &QPushButton::clicked, this, [this, &entry] { OpenSubDialog(entry); });
     bottom->addWidget(button);
     subButtons_[i] = button;
@@ -152,7 +148,7 @@ void CPartDlg::LoadVoice() {
   const int part = ShownPart();
   drum_ = model_.Parts().IsDrumPart(part);
   const VoiceLookup voice = model_.Parts().PartVoiceName(part);
-  voiceName_ = QString::fromUtf8(voice.name.data(), static_cast<qsizetype>(voice.name.size()));
+  voiceName_ = ToQString(voice.name);
 }
 
 void CPartDlg::LoadPart() {
@@ -297,7 +293,7 @@ void CPartDlg::OnVoiceClicked() {
 // --- Sub-dialogs ---------------------------------------------------------------
 
 int CPartDlg::RunModal(QDialog& dialog) {
-  return modalRunner_ ? modalRunner_(dialog) : RunPartDialogModally(dialog);
+  return modalRunner_ ? modalRunner_(dialog) : RunModally(dialog);
 }
 
 void CPartDlg::OpenSubDialog(const SubDialogButton& button) {

@@ -9,6 +9,7 @@
 #include "editors/PartDialogHooks.h"
 #include "editors/PartRunLayouts.h"
 #include "shell/EditorDialog.h"
+#include "widgets/ModalRunner.h"
 
 class QLabel;
 class QPushButton;
@@ -50,8 +51,8 @@ class CPartDlg final : public EditorDialog {
 
   // The Part Voice browser, run modally by "&Voice".
   void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
-  // How the sub-dialogs run (exec() unless replaced) and where their range prompt goes.
-  void SetModalRunner(PartModalRunner runner) { modalRunner_ = std::move(runner); }
+  // How the sub-dialogs run (RunModally unless replaced) and where their range prompt goes.
+  void SetModalRunner(ModalRunner runner) { modalRunner_ = std::move(runner); }
   void SetMessageShower(PartMessageShower shower) { messageShower_ = std::move(shower); }
 
  protected:
@@ -110,7 +111,7 @@ class CPartDlg final : public EditorDialog {
   std::array<QPushButton*, kSubDialogButtonCount> subButtons_{};
 
   VoiceChooser voiceChooser_;
-  PartModalRunner modalRunner_;
+  ModalRunner modalRunner_;
   PartMessageShower messageShower_;
 };
 

@@ -13,6 +13,7 @@
 
 #include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
 
@@ -92,17 +93,16 @@ void CPartRunDlg::Build() {
       FieldControl control{&field, nullptr, nullptr};
       QWidget* widget = nullptr;
       if (field.transform == PartFieldTransform::Switch) {
-        control.toggle = new QPushButton(SwitchCaption(false), section);
+        control.toggle = MakeButton(SwitchCaption(false), ToQString(field.name), section);
         control.toggle->setCheckable(true);
-        control.toggle->setAutoDefault(false);
         widget = control.toggle;
       } else {
         control.edit = new EditSpinPair(section);
+        control.edit->setObjectName(ToQString(field.name));
         control.edit->SetRange(field.minimum, field.maximum);
         control.edit->SetSigned(IsSigned(field));
         widget = control.edit;
       }
-      widget->setObjectName(ToQString(field.name));
       if (!field.label.empty()) {
         auto* label = new QLabel(ToQString(field.label), section);
         label->setBuddy(control.edit != nullptr ? control.edit->Edit() : widget);
@@ -218,9 +218,7 @@ void CPartRunDlg::OnRefused(const FieldControl& control) {
   bool number = false;
   control.edit->Edit()->text().trimmed().toInt(&number);
   if (!number || !shower_) return;
-  shower_(QStringLiteral("Please enter an integer between %1 and %2.")
-              .arg(control.field->minimum)
-              .arg(control.field->maximum));
+  shower_(IntegerRangeText(control.field->minimum, control.field->maximum));
 }
 
 void CPartRunDlg::OnSwitchClicked(const FieldControl& control, bool pressed) {

@@ -8,21 +8,10 @@
 #include <QVBoxLayout>
 
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
-
-namespace {
-
-QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  // Enter in an edit box must never press a reset.
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 CSystemControlDlg::CSystemControlDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::SystemControl, QStringLiteral("System Control"), parent),

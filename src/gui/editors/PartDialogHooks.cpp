@@ -6,15 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ravlo {
+#include "widgets/ModalRunner.h"
 
-int RunPartDialogModally(QDialog& dialog) {
-  return dialog.exec();
-}
+namespace ravlo {
 
 void ShowPartPrompt(QWidget* owner, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Ravlo"), text, QMessageBox::Ok, owner);
-  box.exec();
+  RunModally(box);
 }
 
 void FinishPartDialog(QDialog& dialog, QLayout* controls) {

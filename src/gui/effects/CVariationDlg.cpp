@@ -1,6 +1,5 @@
 #include "effects/CVariationDlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +12,10 @@
 #include "effects/EffectLookups.h"
 #include "effects/EffectModel.h"
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
+#include "widgets/WaitCursor.h"
 
 namespace ravlo {
 namespace {
@@ -50,22 +52,9 @@ constexpr std::array<SettingField, CVariationDlg::kShownSettingCount> kSettingFi
 }};
 static_assert(kSettingFields.size() == CVariationDlg::kShownSettingCount);
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::size_t SettingIndex(VariationSetting setting) {
   return static_cast<std::size_t>(setting);
 }
-
-// Default works through every type's connection: the hourglass says so.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -89,9 +78,7 @@ void CVariationDlg::BuildWindow() {
   grid->addWidget(typeList_, 0, 0);
   connect(typeList_, &QComboBox::currentIndexChanged, this, &CVariationDlg::OnTypeChosen);
 
-  default_ = new QPushButton(tr("&Default"), this);
-  default_->setObjectName("Default");
-  default_->setAutoDefault(false);
+  default_ = MakeButton(tr("&Default"), QStringLiteral("Default"), this);
   grid->addWidget(default_, 2, 0);
   connect(default_, &QPushButton::clicked, this, &CVariationDlg::OnDefault);
 
@@ -167,7 +154,7 @@ void CVariationDlg::FillTypeList() {
   const QSignalBlocker blocker(typeList_);
   typeList_->clear();
   for (std::size_t type = 0; type < kVariationTypeCount; ++type) {
-    typeList_->addItem(FromView(EffectTypeName(EffectKind::Variation, type)));
+    typeList_->addItem(ToQString(EffectTypeName(EffectKind::Variation, type)));
   }
   if (static_cast<std::size_t>(typeList_->count()) == kVariationTypeCount) {
     SelectTypeInList();
@@ -222,7 +209,7 @@ void CVariationDlg::LoadRowToDisplay() {
     system_ = (*settings)[kConnectionSetting] == kVariationConnectionSystem;
     part_ = (*settings)[kPartSetting] + 1;
   }
-  SetSelectionCaption(FromView(EffectTypeName(EffectKind::Variation, type)));
+  SetSelectionCaption(ToQString(EffectTypeName(EffectKind::Variation, type)));
 }
 
 void CVariationDlg::ApplyLayout() {
@@ -241,7 +228,7 @@ void CVariationDlg::ApplyLayout() {
     const bool used = descriptor != 0 && !(system_ && p == kDryWetParam);
     paramBoxes_[p]->setEnabled(used);
     paramLabels_[p]->setText(
-        used ? FromView(VariationParamLabel(descriptor, params_[kAmpTypeParam])) : QString());
+        used ? ToQString(VariationParamLabel(descriptor, params_[kAmpTypeParam])) : QString());
     if (const auto range = VariationParamRange(descriptor)) {
       paramBoxes_[p]->SetRange(range->minimum, range->maximum);
     }
@@ -280,7 +267,7 @@ void CVariationDlg::RelabelAmpType() {
   if (type_ != kAmpSimulatorType) return;
   const std::size_t descriptor = VariationParamDescriptor(type_, kAmpTypeParam);
   paramLabels_[kAmpTypeParam]->setText(
-      FromView(VariationParamLabel(descriptor, params_[kAmpTypeParam])));
+      ToQString(VariationParamLabel(descriptor, params_[kAmpTypeParam])));
 }
 
 bool CVariationDlg::SendParameter(std::size_t param, int value) {
@@ -363,6 +350,7 @@ void CVariationDlg::OnTypeChosen(int index) {
 }
 
 void CVariationDlg::OnDefault() {
+  // Default works through every type's connection: the hourglass says so.
   const WaitCursor wait;
   EffectModel& effects = model_.Effects();
   const auto type = static_cast<std::size_t>(type_);

@@ -9,17 +9,15 @@
 #include "effects/EffectLookups.h"
 #include "effects/EffectModel.h"
 #include "model/XgModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 namespace {
 
 // A value above this is the 255 of a parameter the type does not use.
 constexpr int kMaxUsedValue = 127;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "H Cutoff" -> "HCutoff", "Dry-Wet" -> "DryWet": names tests can find.
 QString ObjectNameFor(const char* label) {
@@ -53,9 +51,7 @@ void EffectBlockDlg::BuildWindow() {
   grid->addWidget(typeList_, 0, 0);
   connect(typeList_, &QComboBox::currentIndexChanged, this, &EffectBlockDlg::OnTypeChosen);
 
-  default_ = new QPushButton(tr("&Default"), this);
-  default_->setObjectName("Default");
-  default_->setAutoDefault(false);
+  default_ = MakeButton(tr("&Default"), QStringLiteral("Default"), this);
   grid->addWidget(default_, 2, 0);
   connect(default_, &QPushButton::clicked, this, &EffectBlockDlg::OnDefault);
 
@@ -94,7 +90,7 @@ void EffectBlockDlg::FillTypeList() {
   typeList_->clear();
   const std::size_t count = EffectTypeCount(table_.kind);
   for (std::size_t type = 0; type < count; ++type) {
-    typeList_->addItem(FromView(EffectTypeName(table_.kind, type)));
+    typeList_->addItem(ToQString(EffectTypeName(table_.kind, type)));
   }
   if (static_cast<std::size_t>(typeList_->count()) == count) {
     SelectTypeInList();
@@ -142,7 +138,7 @@ void EffectBlockDlg::LoadRowToDisplay() {
       shown_[i] = (*row)[table_.fields[i].slot];
     }
   }
-  SetSelectionCaption(FromView(EffectTypeName(table_.kind, type)));
+  SetSelectionCaption(ToQString(EffectTypeName(table_.kind, type)));
 }
 
 int EffectBlockDlg::ShownSlotValue(std::size_t slot) const {

@@ -1,6 +1,7 @@
 #include "shell/DelayCalculatorDialog.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/UserPrompts.h"
+#include "widgets/Buttons.h"
 
 namespace ravlo {
 
@@ -43,8 +45,7 @@ DelayCalculatorDialog::DelayCalculatorDialog(UserPrompts& prompts, QWidget* pare
           "NOTE: Delay times in the dialogs are in tenths of ms. Max Delay is 7150 (715 ms)"),
       this);
   note->setWordWrap(true);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setAutoDefault(false);
+  auto* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("OK"), this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(note);
@@ -80,8 +81,11 @@ bool DelayCalculatorDialog::Recalculate() {
 }
 
 bool DelayCalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && (watched == tempo_ || watched == perCent_))
-    Recalculate();
+  if (event->type() == QEvent::FocusOut && (watched == tempo_ || watched == perCent_)) {
+    // The message box takes the focus from the window, not from the box.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Recalculate();
+  }
   return QDialog::eventFilter(watched, event);
 }
 

@@ -42,6 +42,9 @@ DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports, const Choice& c
   unitRow->addWidget(new QLabel(QStringLiteral("Unit ID"), this));
   unitRow->addStretch();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  // A click on OK must not take the focus: leaving the unit box would settle
+  // it before OK could refuse it and keep the dialog open.
+  for (QAbstractButton* button : buttons->buttons()) button->setFocusPolicy(Qt::NoFocus);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addLayout(unitRow);
@@ -68,14 +71,9 @@ DevicesDialog::Choice DevicesDialog::Chosen() const {
 }
 
 void DevicesDialog::accept() {
-  bool number = false;
-  const int unit = unit_->Edit()->text().trimmed().toInt(&number);
-  if (!number || unit < 0 || unit > 15) {
-    prompts_.ShowMessage("Please enter an integer between 0 and 15.", MessageIcon::Warning);
-    unit_->Edit()->setFocus();
-    return;
-  }
-  unit_->SetValue(unit);
+  const std::optional<int> unit = ValueForOk(*unit_, prompts_);
+  if (!unit) return;
+  unit_->SetValue(*unit);
   QDialog::accept();
 }
 

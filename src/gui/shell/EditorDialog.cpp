@@ -10,14 +10,20 @@
 namespace ravlo {
 
 EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent)
-    : QDialog(parent, Qt::Window), host_(host), slot_(slot), kind_(kind) {
+    : QDialog(parent, Qt::Window),
+      host_(host),
+      slot_(slot),
+      kind_(kind),
+      controlTab_(*this, [this] { return host_.ActivateNext(this); }) {
   setModal(false);
   setWindowTitle(kind_);
   setWindowIcon(AppIcons::Editor(slot));
 }
 
-bool EditorDialog::OpenWindow() {
+bool EditorDialog::OpenWindow(const std::function<void()>& place) {
   WindowStart();
+  // Placed before it shows, so the window manager puts its frame there.
+  if (place) place();
   show();
   raise();
   activateWindow();
@@ -69,19 +75,6 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
     default:
       QDialog::keyPressEvent(event);
   }
-}
-
-bool EditorDialog::event(QEvent* event) {
-  // Control+Tab reaches a dialog as a Tab shortcut override before focus
-  // handling; take it here so it cycles the program's windows.
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-        (key->modifiers() & Qt::ControlModifier) && host_.ActivateNext(this)) {
-      return true;
-    }
-  }
-  return QDialog::event(event);
 }
 
 void EditorDialog::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
+#include "shell/ControlTabFilter.h"
 #include "shell/EditorHost.h"
 
 namespace ravlo {
@@ -20,8 +22,9 @@ class EditorDialog : public QDialog {
  public:
   EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent = nullptr);
 
-  // The window start, then shows the window; false if it could not be made.
-  bool OpenWindow();
+  // The window start, then `place` moves the window, then it shows; false
+  // if it could not be made.
+  bool OpenWindow(const std::function<void()>& place = {});
   bool IsOpen() const { return isVisible(); }
   // Closes as Escape does: the editor stores, the main bar is told.
   void CloseWindow();
@@ -44,7 +47,6 @@ class EditorDialog : public QDialog {
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
   void reject() override;
   void accept() override {}
 
@@ -56,6 +58,7 @@ class EditorDialog : public QDialog {
   EditorSlot slot_;
   QString kind_;
   bool closing_ = false;
+  ControlTabFilter controlTab_;
 };
 
 }  // namespace ravlo

@@ -4,6 +4,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+// The help page is compiled into the static library, where nothing refers to
+// it: unless its resource file is asked for by name, the linker leaves it out.
+// The declaration this expands to must not sit inside a namespace.
+static void InitHelpResources() {
+  Q_INIT_RESOURCE(ravlo);
+}
+
 namespace ravlo {
 
 namespace {
@@ -14,6 +21,7 @@ const QUrl kHelpPage(QStringLiteral("qrc:/ravlo/help/ravlo-help.html"));
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+  InitHelpResources();
   setWindowTitle(QStringLiteral("Ravlo Help"));
   browser_->setOpenLinks(true);
   auto* layout = new QVBoxLayout(this);

@@ -8,7 +8,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
@@ -39,6 +41,9 @@
 #include "uservoice/CUserVoiceDlg.h"
 #include "voices/CChannelVoiceDlg.h"
 #include "voices/CPartVoiceDlg.h"
+#include "widgets/Buttons.h"
+#include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -66,13 +71,6 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
 
 constexpr const char* kCannotOpenPort = "Cannot open MIDI Out device";
 
-QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
-  button->setObjectName(QString::fromUtf8(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 MainBar::MainBar(const ShellServices& services, QWidget* parent)
@@ -99,11 +97,19 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
     }
   }
   UpdateTitle();
-  qApp->installEventFilter(this);
+  // The editor the musician brings forward lies above the others.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+    if (window == nullptr) return;
+    for (const EditorSlot open : stacking_) {
+      if (Editor(open)->windowHandle() == window) {
+        PutOnTop(open);
+        return;
+      }
+    }
+  });
 }
 
 MainBar::~MainBar() {
-  qApp->removeEventFilter(this);
   Shutdown();
 }
 
@@ -155,15 +161,15 @@ void MainBar::BuildWindow() {
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const SlotInfo& info = kSlots[static_cast<std::size_t>(slot)];
     if (info.button == nullptr) continue;
-    auto* button = MakeButton(info.button, info.objectName, central);
+    auto* button = MakeButton(ToQString(info.button), ToQString(info.objectName), central);
     buttons_[static_cast<std::size_t>(slot)] = button;
     grid->addWidget(button, 0, column++);
     connect(button, &QPushButton::clicked, this,
             [this, slot] { OpenEditor(static_cast<EditorSlot>(slot)); });
   }
-  auto* send = MakeButton("&Send", "Send", central);
-  auto* review = MakeButton("Revie&w", "ReviewButton", central);
-  auto* reset = MakeButton("&Reset", "Reset", central);
+  auto* send = MakeButton(QStringLiteral("&Send"), QStringLiteral("Send"), central);
+  auto* review = MakeButton(QStringLiteral("Revie&w"), QStringLiteral("ReviewButton"), central);
+  auto* reset = MakeButton(QStringLiteral("&Reset"), QStringLiteral("Reset"), central);
   grid->addWidget(send, 1, 0);
   grid->addWidget(review, 1, 1);
   grid->addWidget(reset, 1, 2);
@@ -213,7 +219,7 @@ void MainBar::BuildMenus() {
   window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const auto editorSlot = static_cast<EditorSlot>(slot);
-    window->addAction(QString::fromUtf8(kSlots[static_cast<std::size_t>(slot)].activate), this,
+    window->addAction(ToQString(kSlots[static_cast<std::size_t>(slot)].activate), this,
                       [this, editorSlot] { ActivateEditor(editorSlot); });
   }
   window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
@@ -325,19 +331,6 @@ void MainBar::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
-bool MainBar::eventFilter(QObject* watched, QEvent* event) {
-  // Control+Tab in the main bar cycles through the open editors.
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ControlModifier) &&
-        ActivateNext(this)) {
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
 // --- Window table -------------------------------------------------------------
 
 EditorDialog* MainBar::Editor(EditorSlot slot) const {
@@ -356,18 +349,33 @@ bool MainBar::OpenEditor(EditorSlot slot) {
     editor->activateWindow();
     return true;
   }
-  if (!editor->OpenWindow()) return false;
-  PlaceEditor(*editor, slot);
+  if (!editor->OpenWindow([this, editor, slot] { PlaceEditor(*editor, slot); })) return false;
   if (QPushButton* button = Button(slot)) button->setEnabled(false);
   return true;
 }
 
 void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot) {
   editor.adjustSize();
-  const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect();
-  const QSize size = editor.frameGeometry().size();
-  const QPoint at = WindowPlacement::PlaceEditor(slot, frameGeometry(), size, available);
-  editor.move(at);
+  WindowPlacement::Surroundings around;
+  around.mainBar = frameGeometry();
+  around.available = screen() != nullptr ? screen()->availableGeometry() : QRect();
+  for (const EditorSlot open : stacking_) {
+    if (open != slot) around.open.push_back(Editor(open)->frameGeometry());
+  }
+  // A window shown for the first time has no frame yet; the window manager
+  // will give it the main bar's.
+  const QMargins barFrame = WindowPlacement::FrameMargins(*this);
+  const QMargins frame = editor.frameGeometry() != editor.geometry()
+                             ? WindowPlacement::FrameMargins(editor)
+                             : barFrame;
+  around.titleBar = std::max(barFrame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  editor.move(WindowPlacement::PlaceEditor(slot, editor.size().grownBy(frame), around));
+  PutOnTop(slot);
+}
+
+void MainBar::PutOnTop(EditorSlot slot) {
+  std::erase(stacking_, slot);
+  stacking_.push_back(slot);
 }
 
 void MainBar::ActivateEditor(EditorSlot slot) {
@@ -392,6 +400,7 @@ void MainBar::CloseAll() {
 }
 
 void MainBar::EditorClosed(EditorSlot slot) {
+  std::erase(stacking_, slot);
   if (QPushButton* button = Button(slot)) button->setEnabled(true);
 }
 
@@ -427,7 +436,7 @@ void MainBar::DevicesCommand() {
     chosen = runDevicesDialog_(ports, current);
   } else {
     DevicesDialog dialog(ports, current, services_.prompts, *help_, this);
-    if (dialog.exec() == QDialog::Accepted) chosen = dialog.Chosen();
+    if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
   if (chosen->unitNumber != model_->UnitNumber()) model_->SetUnitNumber(chosen->unitNumber);
@@ -444,19 +453,19 @@ void MainBar::DevicesCommand() {
 
 void MainBar::GeneralCommand() {
   GeneralOptionsDialog dialog(settings_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (RunModally(dialog) != QDialog::Accepted) return;
   dialog.Store(settings_);
   model_->SetResetAdMixer(settings_.resetAdMixer);
 }
 
 void MainBar::DelayCommand() {
   DelayCalculatorDialog dialog(services_.prompts, this);
-  dialog.exec();
+  RunModally(dialog);
 }
 
 void MainBar::AboutCommand() {
   AboutDialog dialog(this);
-  dialog.exec();
+  RunModally(dialog);
 }
 
 void MainBar::HelpContentsCommand() {

@@ -14,6 +14,7 @@
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPassHooks.h"
 #include "shell/AppSettings.h"
+#include "shell/ControlTabFilter.h"
 #include "shell/DevicesDialog.h"
 #include "shell/EditorHost.h"
 
@@ -173,7 +174,6 @@ class MainBar final : public QMainWindow,
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildEditors();
@@ -189,6 +189,7 @@ class MainBar final : public QMainWindow,
   bool RecordAndWrite(const QString& path);
   void SetFile(const QString& path);
   void PlaceEditor(EditorDialog& editor, EditorSlot slot);
+  void PutOnTop(EditorSlot slot);
   bool OpenPortAtStart();
   void Shutdown();
   // While one lives, the piano lets go of the keyboard (a file dialog is up).
@@ -229,6 +230,8 @@ class MainBar final : public QMainWindow,
   QAction* pianoAction_ = nullptr;
   std::array<EditorDialog*, kEditorSlotCount> editors_{};
   std::array<QPushButton*, kEditorSlotCount> buttons_{};
+  // The open editors, bottom to top as far as the program knows.
+  std::vector<EditorSlot> stacking_;
   QAction* saveAction_ = nullptr;
   QLabel* pianoIndicator_ = nullptr;
 
@@ -243,6 +246,7 @@ class MainBar final : public QMainWindow,
   int selectedPort_ = -1;
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
+  ControlTabFilter controlTab_{*this, [this] { return ActivateNext(this); }};
 };
 
 }  // namespace ravlo

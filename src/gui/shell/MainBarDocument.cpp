@@ -1,8 +1,6 @@
 // The main bar's document commands: Send, Review, Reset, Open, Save and
 // Save As, the save question that guards them, and what a load or a reset
 // does to the editors.
-#include <QApplication>
-#include <QGuiApplication>
 #include <algorithm>
 
 #include "editors/CControllersDlg.h"
@@ -27,24 +25,17 @@
 #include "shell/ReviewWindow.h"
 #include "shell/SendDialog.h"
 #include "uservoice/CUserVoiceDlg.h"
+#include "widgets/ModalRunner.h"
+#include "widgets/WaitCursor.h"
 
 namespace ravlo {
 
 namespace {
 
-// The wait cursor for the length of a command.
-class WaitCursor {
- public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
                                          bool savingMode) {
   SendDialog dialog(delay, savingMode, prompts, parent);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (RunModally(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choices();
 }
 

@@ -11,6 +11,7 @@
 #include "MonitorBackend.h"
 #include "midi/ShortMessage.h"
 #include "review/ReviewText.h"
+#include "widgets/Buttons.h"
 
 namespace ravlo {
 
@@ -38,9 +39,7 @@ MonitorWindow::MonitorWindow(MonitorBackend& monitor, const XgModel& model, QWid
   list_->setReadOnly(true);
   list_->setLineWrapMode(QPlainTextEdit::NoWrap);
   list_->setMaximumBlockCount(static_cast<int>(MonitorBackend::kCapacity));
-  auto* clear = new QPushButton(QStringLiteral("C&lear"), this);
-  clear->setObjectName(QStringLiteral("Clear"));
-  clear->setAutoDefault(false);
+  auto* clear = MakeButton(QStringLiteral("C&lear"), QStringLiteral("Clear"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(clear);

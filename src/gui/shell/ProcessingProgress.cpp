@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "widgets/QtText.h"
+
 namespace ravlo {
 
 ProcessingProgress::ProcessingProgress()
@@ -26,7 +28,7 @@ void ProcessingProgress::Show() {
 
 void ProcessingProgress::SetItem(std::string_view item) {
   caption_->setText(QStringLiteral("Processing:"));
-  item_->setText(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+  item_->setText(ToQString(item));
   // Long actions run on this thread: let the new text paint.
   if (isVisible()) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

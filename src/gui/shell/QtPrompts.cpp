@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QThread>
 
+#include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
+#include "widgets/WaitCursor.h"
+
 namespace ravlo {
 
 namespace {
@@ -14,7 +18,7 @@ const QString kTitle = QStringLiteral("Ravlo");
 
 // The core's texts use Windows line ends; a message box wants plain ones.
 QString Text(std::string_view text) {
-  QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QString converted = ToQString(text);
   converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return converted;
 }
@@ -64,19 +68,19 @@ void QtPrompts::ShowMessage(std::string_view text, MessageIcon icon) {
     case MessageIcon::None:
       break;
   }
-  box.exec();
+  RunModally(box);
 }
 
 Answer QtPrompts::AskYesNo(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, kTitle, Text(text), QMessageBox::Yes | QMessageBox::No,
                   owner_);
-  return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+  return RunModally(box) == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Answer QtPrompts::AskYesNoCancel(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, kTitle, Text(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
-  switch (box.exec()) {
+  switch (RunModally(box)) {
     case QMessageBox::Yes:
       return Answer::Yes;
     case QMessageBox::No:
@@ -91,6 +95,7 @@ void QtPrompts::Beep() {
 }
 
 FileChoice QtPrompts::ChooseFileToOpen(const FileDialogRequest& request) {
+  const ArrowWhileAsking arrow;
   const QString directory = QString::fromStdString(request.initialDirectory);
   if (request.multiple) {
     return Chosen(QFileDialog::getOpenFileNames(owner_, QString(), directory, Filters(request)));
@@ -107,7 +112,7 @@ FileChoice QtPrompts::ChooseFileToSave(const FileDialogRequest& request) {
   if (!request.defaultExtension.empty()) {
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   }
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (RunModally(dialog) != QDialog::Accepted) return {};
   return Chosen(dialog.selectedFiles());
 }
 

@@ -1,13 +1,14 @@
 #include "shell/QtSettingsStore.h"
 
+#include "widgets/QtText.h"
+
 namespace ravlo {
 
 QtSettingsStore::QtSettingsStore()
     : settings_(QStringLiteral("Quorvik"), QStringLiteral("Ravlo")) {}
 
 QString QtSettingsStore::Key(std::string_view key) {
-  return QStringLiteral("Config/") +
-         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  return QStringLiteral("Config/") + ToQString(key);
 }
 
 int QtSettingsStore::ReadInt(std::string_view key, int defaultValue) {
@@ -27,8 +28,7 @@ std::optional<std::string> QtSettingsStore::ReadString(std::string_view key) {
 }
 
 void QtSettingsStore::WriteString(std::string_view key, std::string_view value) {
-  settings_.setValue(Key(key),
-                     QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  settings_.setValue(Key(key), ToQString(value));
 }
 
 }  // namespace ravlo

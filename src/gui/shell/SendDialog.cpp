@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/UserPrompts.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -31,13 +32,6 @@ constexpr std::array<Category, 8> kCategories{{
     {"Drum1", &SendChoices::drum1},
     {"Drum2", &SendChoices::drum2},
 }};
-
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -75,8 +69,10 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   explanation->setMinimumWidth(150);
   grid->addWidget(explanation, 1, 1, static_cast<int>(kCategories.size()), 1);
 
-  auto* clearCategories = Button(QStringLiteral("&Clear"), QStringLiteral("ClearCategories"), this);
-  auto* clearNonDefault = Button(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
+  auto* clearCategories =
+      MakeButton(QStringLiteral("&Clear"), QStringLiteral("ClearCategories"), this);
+  auto* clearNonDefault =
+      MakeButton(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
   const int buttonRow = static_cast<int>(kCategories.size()) + 1;
   grid->addWidget(clearCategories, buttonRow, 0);
   grid->addWidget(clearNonDefault, buttonRow, 2);
@@ -90,9 +86,13 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   delayRow->addWidget(new QLabel(QStringLiteral("Delay"), this));
   delayRow->addStretch();
 
-  auto* ok = Button(QStringLiteral("OK"), QStringLiteral("OK"), this);
-  auto* cancel = Button(QStringLiteral("Cancel"), QStringLiteral("Cancel"), this);
+  auto* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("OK"), this);
+  auto* cancel = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Cancel"), this);
   ok->setDefault(true);
+  // A click on OK must not take the focus: leaving the delay box would settle
+  // it before OK could refuse it and keep the dialog open.
+  ok->setFocusPolicy(Qt::NoFocus);
+  cancel->setFocusPolicy(Qt::NoFocus);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
@@ -135,14 +135,9 @@ SendChoices SendDialog::Choices() const {
 }
 
 void SendDialog::accept() {
-  bool number = false;
-  const int delay = delay_->Edit()->text().trimmed().toInt(&number);
-  if (!number || delay < 0 || delay > static_cast<int>(SendChoices::kMaxDelayMs)) {
-    prompts_.ShowMessage("Please enter an integer between 0 and 1000.", MessageIcon::Warning);
-    delay_->Edit()->setFocus();
-    return;
-  }
-  delay_->SetValue(delay);
+  const std::optional<int> delay = ValueForOk(*delay_, prompts_);
+  if (!delay) return;
+  delay_->SetValue(*delay);
   QDialog::accept();
 }
 

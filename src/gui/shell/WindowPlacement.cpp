@@ -1,7 +1,11 @@
 #include "shell/WindowPlacement.h"
 
+#include <QGuiApplication>
+#include <QRegion>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 
 namespace ravlo {
@@ -12,64 +16,141 @@ constexpr int kShowNormal = 1;
 constexpr int kShowMinimized = 2;
 constexpr int kShowMaximized = 3;
 
-}  // namespace
-
-QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QRect& m, const QSize& size,
-                                    const QRect& available) {
+// Where the window table puts a window of `size` opened in `slot` beside the
+// main bar's frame `m`.
+QPoint TablePosition(EditorSlot slot, const QRect& m, const QSize& size) {
   const int w = size.width();
   const int h = size.height();
   // M.right and M.bottom as the edges just outside the main bar.
   const int right = m.x() + m.width();
   const int bottom = m.y() + m.height();
-  QPoint at;
   switch (slot) {
     case EditorSlot::Controllers:
-      at = {m.x(), m.y() - h};
-      break;
+      return {m.x(), m.y() - h};
     case EditorSlot::SystemControl:
     case EditorSlot::UserVoice:
-      at = {m.x() - w, m.y() - h};
-      break;
+      return {m.x() - w, m.y() - h};
     case EditorSlot::ChannelVoice:
     case EditorSlot::Review:
-      at = {m.x() - w, m.y()};
-      break;
+      return {m.x() - w, m.y()};
     case EditorSlot::Reverb:
-      at = {right - w, bottom};
-      break;
+      return {right - w, bottom};
     case EditorSlot::Chorus:
-      at = {right - w, bottom + 20};
-      break;
+      return {right - w, bottom + 20};
     case EditorSlot::Variation:
-      at = {right - w, bottom + 40};
-      break;
+      return {right - w, bottom + 40};
     case EditorSlot::Part:
-      at = {right - w, bottom + 60};
-      break;
+      return {right - w, bottom + 60};
     case EditorSlot::DrumSets:
-      at = {right - w, bottom + 80};
-      break;
+      return {right - w, bottom + 80};
     default:
-      at = m.topLeft();
-      break;
+      return m.topLeft();
   }
-  return ClampIntoArea(at, size, available);
+}
+
+// The start of a window's title bar: its icon and the start of its caption,
+// where a musician takes hold of it.
+QRect Handle(const QRect& frame, int titleBar) {
+  return {frame.topLeft(), QSize(std::min(frame.width(), 4 * titleBar), titleBar)};
+}
+
+qint64 Area(const QRegion& region) {
+  qint64 area = 0;
+  for (const QRect& rect : region) area += qint64{rect.width()} * rect.height();
+  return area;
+}
+
+// Whether every open window whose handle is at least half in sight still
+// has it so with `added` on top of them all.
+bool HandlesStayInSight(const QRect& added, const WindowPlacement::Surroundings& around) {
+  for (std::size_t i = 0; i < around.open.size(); ++i) {
+    const QRegion handle = QRegion(Handle(around.open[i], around.titleBar)) & around.available;
+    QRegion seen = handle;
+    for (std::size_t above = i + 1; above < around.open.size(); ++above) {
+      seen -= around.open[above];
+    }
+    const qint64 half = Area(handle) / 2;
+    // One out of sight already is not the new window's doing.
+    if (Area(seen) >= half && Area(seen - added) < half) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QSize& size,
+                                    const Surroundings& around) {
+  const QRect& m = around.mainBar;
+  const QRect& area = around.available;
+  const auto allowed = [&](const QRect& frame) {
+    return !frame.intersects(m) && HandlesStayInSight(frame, around);
+  };
+  const QPoint table = TablePosition(slot, m, size);
+  if (const QPoint at = ClampIntoArea(table, size, area); allowed(QRect(at, size))) return at;
+
+  // Elsewhere: straight below or above the main bar, the starts of the
+  // area's bands above and below it, beside an open window or the bar, or
+  // cascading by a title bar from the first places; of those allowed, the
+  // one that covers least of the open windows, the earliest among equals.
+  const int w = size.width();
+  const int h = size.height();
+  const int belowBar = m.y() + m.height();
+  const std::array<QPoint, 5> bases{table, QPoint(table.x(), belowBar),
+                                    QPoint(table.x(), m.y() - h), area.topLeft(),
+                                    QPoint(area.x(), belowBar)};
+  std::vector<QPoint> tries(bases.begin() + 1, bases.end());
+  std::vector<QRect> neighbours = around.open;
+  neighbours.push_back(m);
+  for (const QRect& r : neighbours) {
+    tries.insert(tries.end(), {QPoint(r.x() + r.width(), r.y()), QPoint(r.x(), r.y() + r.height()),
+                               QPoint(r.x() - w, r.y()), QPoint(r.x(), r.y() - h)});
+  }
+  const std::array<QPoint, 4> directions{QPoint(1, 1), QPoint(-1, 1), QPoint(1, -1),
+                                         QPoint(-1, -1)};
+  for (int step = 1; step <= kEditorSlotCount; ++step) {
+    for (const QPoint& base : bases) {
+      for (const QPoint& direction : directions) {
+        tries.push_back(base + direction * step * around.titleBar);
+      }
+    }
+  }
+
+  QRegion taken;
+  for (const QRect& window : around.open) taken += window;
+  std::optional<QPoint> best;
+  qint64 bestCover = 0;
+  std::optional<QPoint> clearOfMainBar;
+  for (const QPoint& wanted : tries) {
+    const QPoint at = ClampIntoArea(wanted, size, area);
+    const QRect frame(at, size);
+    if (frame.intersects(m)) continue;
+    if (!clearOfMainBar) clearOfMainBar = at;
+    if (!allowed(frame)) continue;
+    const qint64 cover = Area(taken & frame);
+    if (!best || cover < bestCover) {
+      best = at;
+      bestCover = cover;
+    }
+  }
+  // With no room left the main bar at least stays uncovered.
+  return best.value_or(clearOfMainBar.value_or(ClampIntoArea(table, size, area)));
 }
 
 QPoint WindowPlacement::ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area) {
+  // The far edges come in first, so that a window larger than the area
+  // still has its title bar and left edge in it.
   const int areaRight = area.x() + area.width();
   const int areaBottom = area.y() + area.height();
-  if (topLeft.x() < area.x()) {
-    topLeft.setX(area.x());
-  } else if (topLeft.x() + size.width() > areaRight) {
-    topLeft.setX(areaRight - size.width());
-  }
-  if (topLeft.y() < area.y()) {
-    topLeft.setY(area.y());
-  } else if (topLeft.y() + size.height() > areaBottom) {
-    topLeft.setY(areaBottom - size.height());
-  }
+  topLeft.setX(std::max(area.x(), std::min(topLeft.x(), areaRight - size.width())));
+  topLeft.setY(std::max(area.y(), std::min(topLeft.y(), areaBottom - size.height())));
   return topLeft;
+}
+
+QMargins WindowPlacement::FrameMargins(const QWidget& window) {
+  const QRect inner = window.geometry();
+  const QRect frame = window.frameGeometry();
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
 }
 
 QString WindowPlacement::Format(const Saved& placement) {
@@ -107,13 +188,28 @@ WindowPlacement::Saved WindowPlacement::Read(const QWidget& window) {
   placement.showCommand = window.isMinimized()   ? kShowMinimized
                           : window.isMaximized() ? kShowMaximized
                                                  : kShowNormal;
-  placement.normal =
+  // The normal rectangle, grown by the frame the window has now: move() puts
+  // the frame where Apply asks, so the frame is what is kept.
+  const QRect normal =
       window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+  placement.normal = normal.marginsAdded(FrameMargins(window));
   return placement;
 }
 
 void WindowPlacement::Apply(QWidget& window, const Saved& placement) {
-  if (placement.normal.isValid()) window.move(placement.normal.topLeft());
+  const QRect& frame = placement.normal;
+  if (frame.isValid()) {
+    // The size first: one still to be settled when the window shows makes
+    // X11 put the window's inside, not its frame, where move() asked.
+    window.adjustSize();
+    // Screens change between runs: the whole frame comes back into the
+    // available area of the screen it was left on, or of the window's own.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) screen = window.screen();
+    window.move(screen != nullptr
+                    ? ClampIntoArea(frame.topLeft(), frame.size(), screen->availableGeometry())
+                    : frame.topLeft());
+  }
   if (placement.showCommand == kShowMaximized) window.setWindowState(Qt::WindowMaximized);
 }
 

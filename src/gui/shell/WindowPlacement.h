@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "shell/EditorHost.h"
 
@@ -15,22 +17,36 @@ namespace ravlo {
 // bar's own placement kept between runs as ten numbers.
 class WindowPlacement {
  public:
-  // The top-left corner of a window of `size` opened in `slot`, next to the
-  // main bar's frame `mainBar`, kept inside `available`.
-  static QPoint PlaceEditor(EditorSlot slot, const QRect& mainBar, const QSize& size,
-                            const QRect& available);
+  // What a new editor window is placed among; rectangles are frames.
+  struct Surroundings {
+    QRect mainBar;
+    QRect available;
+    std::vector<QRect> open;  // the editor windows already open, bottom to top
+    int titleBar = 0;         // the height of a window's title bar
+  };
+  // The top-left corner of the frame of a window of `size` opened in `slot`,
+  // inside the available area: where the window table puts it, unless that
+  // covers the main bar or hides the start of an open window's title bar;
+  // then, of the places below or above the main bar, beside the open windows
+  // or cascading by a title bar, the one that covers least of them.
+  static QPoint PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around);
   static QPoint ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area);
+  // The frame around the window's geometry, as far as it is known yet.
+  static QMargins FrameMargins(const QWidget& window);
 
   struct Saved {
     int showCommand = 1;  // 1 normal, 2 minimised, 3 maximised
-    QRect normal;         // left, top, right, bottom as screen coordinates
+    QRect normal;         // the frame in the normal state, in screen coordinates
   };
   // "flags,show,minX,minY,maxX,maxY,left,top,right,bottom".
   static QString Format(const Saved& placement);
   // None unless the text gives all ten numbers.
   static std::optional<Saved> Parse(const QString& text);
 
+  // Both work on the frame, so that a placement read at the end of one run
+  // puts the window back where it was at the start of the next.
   static Saved Read(const QWidget& window);
+  // Moves the window (on screen, frame included) before it is shown.
   static void Apply(QWidget& window, const Saved& placement);
 };
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -22,19 +23,11 @@ namespace {
 // Long dialogs flow their numeric fields into several columns.
 constexpr int kRowsPerColumn = 8;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
-
-QString IntegerRangeText(int minimum, int maximum) {
-  return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
-}
 
 CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), page_(page), prompts_(prompts) {
-  setWindowTitle(Text(kElementPages[static_cast<std::size_t>(page)].caption));
+  setWindowTitle(ToQString(kElementPages[static_cast<std::size_t>(page)].caption));
   setModal(true);
 
   auto* numbers = new QGridLayout;
@@ -43,7 +36,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
   for (const ElementField& field : FieldsOf(page)) {
     Control control;
     control.field = &field;
-    const QString name = Text(field.name);
+    const QString name = ToQString(field.name);
     switch (field.kind) {
       case FieldKind::Number:
       case FieldKind::Pair: {
@@ -55,7 +48,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
           prompts_.ShowMessage(IntegerRangeText(field.minimum, field.maximum).toStdString(),
                                MessageIcon::Warning);
         });
-        auto* label = new QLabel(Text(field.label), this);
+        auto* label = new QLabel(ToQString(field.label), this);
         label->setBuddy(control.spin->Edit());
         const int column = (numberIndex / kRowsPerColumn) * 2;
         const int row = numberIndex % kRowsPerColumn;
@@ -65,12 +58,12 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
         break;
       }
       case FieldKind::Choice: {
-        auto* box = new QGroupBox(Text(field.label), this);
+        auto* box = new QGroupBox(ToQString(field.label), this);
         box->setObjectName(name);
         auto* column = new QVBoxLayout(box);
         control.group = new QButtonGroup(box);
         for (std::size_t i = 0; i < field.choices.size(); ++i) {
-          auto* radio = new QRadioButton(Text(field.choices[i]), box);
+          auto* radio = new QRadioButton(ToQString(field.choices[i]), box);
           radio->setObjectName(name + QString::number(i));
           control.group->addButton(radio, static_cast<int>(i));
           column->addWidget(radio);
@@ -80,12 +73,12 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
         break;
       }
       case FieldKind::Check:
-        control.check = new QCheckBox(Text(field.label), this);
+        control.check = new QCheckBox(ToQString(field.label), this);
         control.check->setObjectName(name);
         others->addWidget(control.check, 0, Qt::AlignTop);
         break;
       case FieldKind::Pan: {
-        auto* box = new QGroupBox(Text(field.label), this);
+        auto* box = new QGroupBox(ToQString(field.label), this);
         auto* column = new QVBoxLayout(box);
         control.slider = new QSlider(Qt::Horizontal, box);
         control.slider->setObjectName(name);
@@ -184,17 +177,7 @@ bool CElementDlg::Untouched(const Control& control) {
 bool CElementDlg::CheckEdits() {
   for (const Control& control : controls_) {
     if (control.spin == nullptr || Untouched(control)) continue;
-    bool number = false;
-    const QString text = control.spin->Edit()->text().trimmed();
-    const int value = text.toInt(&number);
-    const ElementField& field = *control.field;
-    if (!number || value < field.minimum || value > field.maximum) {
-      prompts_.ShowMessage(IntegerRangeText(field.minimum, field.maximum).toStdString(),
-                           MessageIcon::Warning);
-      control.spin->Edit()->setFocus();
-      control.spin->Edit()->selectAll();
-      return false;
-    }
+    if (!ValueForOk(*control.spin, prompts_)) return false;
   }
   return true;
 }

@@ -15,9 +15,6 @@ namespace ravlo {
 
 class EditSpinPair;
 
-// "Please enter an integer between %1 and %2." with the range filled in.
-QString IntegerRangeText(int minimum, int maximum);
-
 // One of the six modal element dialogs (Basic, LFO, Pitch, Filter, Level,
 // Amplitude), built from the element field table. It edits a copy: Fill
 // shows an element, WriteBack puts this dialog's bytes (and only those) back.

@@ -1,6 +1,5 @@
 #include "uservoice/CUserVoiceDlg.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,22 +19,16 @@
 #include "uservoice/CElementDlg.h"
 #include "uservoice/CVoiceListDlg.h"
 #include "uservoice/UserVoiceModel.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
+#include "widgets/WaitCursor.h"
 
 namespace ravlo {
 
 namespace {
 
 constexpr const char* kErrorGettingFileName = "Error getting file name";
-
-// The wait cursor for the length of an operation.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A voice name holds 7-bit characters; anything else becomes a blank.
 std::string NameBytes(const QString& text) {
@@ -59,17 +52,10 @@ CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prom
     : EditorDialog(host, EditorSlot::UserVoice, QStringLiteral("User Voice"), parent),
       model_(model),
       prompts_(prompts),
-      runner_([](QDialog& dialog) { return dialog.exec(); }) {
+      runner_(RunModally) {
   elements_.fill(DefaultUserVoiceElement());
   BuildWindow();
   ShowValues();
-}
-
-QPushButton* CUserVoiceDlg::AddButton(const QString& text, const QString& name) {
-  auto* button = new QPushButton(text, this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
 }
 
 void CUserVoiceDlg::BuildWindow() {
@@ -78,10 +64,10 @@ void CUserVoiceDlg::BuildWindow() {
   voiceNumberLabel_ = new QLabel(this);
   voiceNumberLabel_->setObjectName(QStringLiteral("VoiceNumber"));
   voiceNumberLabel_->setMinimumWidth(24);
-  QPushButton* back = AddButton(QStringLiteral("&Back"), QStringLiteral("Back"));
-  QPushButton* next = AddButton(QStringLiteral("&Next"), QStringLiteral("Next"));
-  QPushButton* bank = AddButton(QStringLiteral("Ban&k"), QStringLiteral("Bank"));
-  QPushButton* vbank = AddButton(QStringLiteral("&VBank"), QStringLiteral("VBank"));
+  QPushButton* back = MakeButton(QStringLiteral("&Back"), QStringLiteral("Back"), this);
+  QPushButton* next = MakeButton(QStringLiteral("&Next"), QStringLiteral("Next"), this);
+  QPushButton* bank = MakeButton(QStringLiteral("Ban&k"), QStringLiteral("Bank"), this);
+  QPushButton* vbank = MakeButton(QStringLiteral("&VBank"), QStringLiteral("VBank"), this);
   connect(back, &QPushButton::clicked, this, &CUserVoiceDlg::Back);
   connect(next, &QPushButton::clicked, this, &CUserVoiceDlg::Next);
   connect(bank, &QPushButton::clicked, this, &CUserVoiceDlg::ChooseFromBank);
@@ -135,15 +121,13 @@ void CUserVoiceDlg::BuildWindow() {
   auto* elementRow = new QHBoxLayout;
   for (std::size_t i = 0; i < kElementPageCount; ++i) {
     const ElementPageInfo& info = kElementPages[i];
-    QPushButton* button =
-        AddButton(QString::fromUtf8(info.buttonText.data(), info.buttonText.size()),
-                  QString::fromUtf8(info.buttonName.data(), info.buttonName.size()));
+    QPushButton* button = MakeButton(ToQString(info.buttonText), ToQString(info.buttonName), this);
     const auto page = static_cast<ElementPage>(i);
     connect(button, &QPushButton::clicked, this, [this, page] { EditElement(page); });
     elementRow->addWidget(button);
   }
-  QPushButton* copy = AddButton(QStringLiteral("&Copy"), QStringLiteral("Copy"));
-  pasteButton_ = AddButton(QStringLiteral("Pas&te"), QStringLiteral("Paste"));
+  QPushButton* copy = MakeButton(QStringLiteral("&Copy"), QStringLiteral("Copy"), this);
+  pasteButton_ = MakeButton(QStringLiteral("Pas&te"), QStringLiteral("Paste"), this);
   connect(copy, &QPushButton::clicked, this, &CUserVoiceDlg::CopyElement);
   connect(pasteButton_, &QPushButton::clicked, this, &CUserVoiceDlg::PasteElement);
   elementRow->addSpacing(12);
@@ -183,7 +167,7 @@ void CUserVoiceDlg::BuildWindow() {
   ignoreBlank_->setObjectName(QStringLiteral("IgnoreBlank"));
   ignoreBlank_->setChecked(true);
   blankColumn->addWidget(ignoreBlank_);
-  QPushButton* send = AddButton(QStringLiteral("&Send"), QStringLiteral("Send"));
+  QPushButton* send = MakeButton(QStringLiteral("&Send"), QStringLiteral("Send"), this);
   connect(send, &QPushButton::clicked, this, &CUserVoiceDlg::Send);
   blankColumn->addStretch();
   blankColumn->addWidget(send);
@@ -295,19 +279,10 @@ void CUserVoiceDlg::SetFileName(const std::string& path) {
 
 // --- Modal dialogs
 
-int CUserVoiceDlg::RunModal(QDialog& dialog) {
-  // A dialog inside a waiting operation still gets the ordinary pointer.
-  const bool waiting = QApplication::overrideCursor() != nullptr;
-  if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
-  const int result = runner_(dialog);
-  if (waiting) QApplication::restoreOverrideCursor();
-  return result;
-}
-
 std::optional<int> CUserVoiceDlg::ChooseSlot(UserBank bank) {
   CVoiceListDlg dialog(model_.UserVoices(), bank, this);
   if (!dialog.Fill()) return std::nullopt;
-  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+  if (runner_(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Selection();
 }
 
@@ -364,7 +339,7 @@ bool CUserVoiceDlg::EditElement(ElementPage page) {
   const auto index = static_cast<std::size_t>(elementNumber_ - 1);
   CElementDlg dialog(page, prompts_, this);
   dialog.Fill(elements_[index]);
-  if (RunModal(dialog) != QDialog::Accepted) return false;
+  if (runner_(dialog) != QDialog::Accepted) return false;
   dialog.WriteBack(elements_[index]);
   UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
   if (voice == nullptr || !voice->SetElement(static_cast<int>(index), elements_[index]))

@@ -11,6 +11,7 @@
 #include "uservoice/UserVoice.h"
 #include "uservoice/UserVoiceBanks.h"
 #include "uservoice/UserVoiceElementFields.h"
+#include "widgets/ModalRunner.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -38,8 +39,6 @@ class CUserVoiceDlg final : public EditorDialog {
   enum class SendWhat { Voice, Bank, VBank, ClipVox, kCount };
   enum class SendTo { Synth, File, VBank, ClipVox, Current, kCount };
 
-  // Runs a modal dialog and returns its result (QDialog::Accepted or not).
-  using ModalRunner = std::function<int(QDialog& dialog)>;
   // The main bar's Save As name dialog: the chosen path, or nothing.
   using SaveNameChooser = std::function<std::optional<std::string>()>;
 
@@ -52,7 +51,7 @@ class CUserVoiceDlg final : public EditorDialog {
   // The file the Bank was last read from: the part after the last separator
   // goes into the title.
   void SetFileName(const std::string& path);
-  // Replaces exec() for the Voice List and element dialogs.
+  // Replaces RunModally for the Voice List and element dialogs.
   void SetModalRunner(ModalRunner runner);
   // Lets the main bar run its own Save As name steps (piano hook paused, its
   // path taken). Without one, the prompts' save dialog is asked directly.
@@ -86,7 +85,6 @@ class CUserVoiceDlg final : public EditorDialog {
 
  private:
   void BuildWindow();
-  QPushButton* AddButton(const QString& text, const QString& name);
 
   int CurrentSlot() const { return voiceNumber_ - 1; }
   // Controls into the window's state; the state into the controls.
@@ -96,7 +94,6 @@ class CUserVoiceDlg final : public EditorDialog {
   bool Load();
   void ToggleTitle();
 
-  int RunModal(QDialog& dialog);
   std::optional<int> ChooseSlot(UserBank bank);
   std::optional<std::string> ChooseSaveName();
   bool WriteToFile(const std::function<bool()>& sendVoices);

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "voices/VoiceTree.h"
+#include "widgets/ModalRunner.h"
 
 namespace ravlo {
 
@@ -45,7 +46,7 @@ std::optional<int> CPartVoiceDlg::Choose() {
     done(kFillFailedResult);
     return std::nullopt;
   }
-  if (exec() != QDialog::Accepted || !chosen_) return std::nullopt;
+  if (RunModally(*this) != QDialog::Accepted || !chosen_) return std::nullopt;
   return chosenIndex_;
 }
 

@@ -12,16 +12,12 @@
 #include <QWidget>
 
 #include "voices/VoiceCatalogue.h"
+#include "widgets/Buttons.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
-namespace {
-
-QString FromCatalogue(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void SetUpVoiceTree(QTreeWidget& tree) {
   tree.setColumnCount(1);
@@ -43,12 +39,12 @@ bool FillVoiceTree(QTreeWidget* tree) {
   QList<QTreeWidgetItem*> topLevel;
   topLevel.reserve(static_cast<qsizetype>(categories.size()));
   for (const VoiceTreeCategory& category : categories) {
-    auto* categoryItem = new QTreeWidgetItem(QStringList{FromCatalogue(category.name)});
+    auto* categoryItem = new QTreeWidgetItem(QStringList{ToQString(category.name)});
     categoryItem->setData(0, Qt::UserRole, kVoiceTreeCategoryItemData);
     for (int index : category.voices) {
       auto* voiceItem = new QTreeWidgetItem(
           categoryItem,
-          QStringList{FromCatalogue(kVoiceRecords[static_cast<std::size_t>(index)].Name())});
+          QStringList{ToQString(kVoiceRecords[static_cast<std::size_t>(index)].Name())});
       voiceItem->setData(0, Qt::UserRole, index);
     }
     topLevel.append(categoryItem);
@@ -79,9 +75,7 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   constexpr int kMarginUnits = 7;
   constexpr int kButtonWidthUnits = 40;
   const auto button = [&window](const QString& text) {
-    auto* made = new QPushButton(text, &window);
-    made->setObjectName(text);
-    made->setAutoDefault(false);
+    QPushButton* made = MakeButton(text, text, &window);
     made->setMinimumWidth(DialogUnitsToPixels(window, kButtonWidthUnits, 0).width());
     return made;
   };

@@ -9,6 +9,9 @@
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <chrono>
+
+#include "platform/UserPrompts.h"
 
 namespace ravlo {
 
@@ -31,7 +34,12 @@ EditSpinPair::EditSpinPair(QWidget* parent)
     : QWidget(parent),
       edit_(new QLineEdit(this)),
       up_(MakeArrow(Qt::UpArrow, this)),
-      down_(MakeArrow(Qt::DownArrow, this)) {
+      down_(MakeArrow(Qt::DownArrow, this)),
+      clock_([] {
+        return static_cast<qint64>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count());
+      }) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -42,13 +50,22 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   arrows->addWidget(up_);
   arrows->addWidget(down_);
   layout->addLayout(arrows);
+  // The field never takes more width than the box and its arrows: a wider
+  // column would open a gap between them.
+  setSizePolicy(QSizePolicy::Maximum, sizePolicy().verticalPolicy());
   edit_->setAlignment(Qt::AlignRight);
   edit_->setMaximumWidth(56);
   edit_->installEventFilter(this);
   SetSigned(false);
 
   for (QToolButton* button : {up_, down_}) {
-    connect(button, &QToolButton::pressed, this, [this] { held_.start(); });
+    // The clock starts on the mouse press itself: auto-repeat emits pressed()
+    // again at every repeat. It stops when the arrow is let go (or left),
+    // which is the one released() that finds the arrow up.
+    button->installEventFilter(this);
+    connect(button, &QToolButton::released, this, [this, button] {
+      if (!button->isDown()) heldSince_.reset();
+    });
   }
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
@@ -92,22 +109,28 @@ void EditSpinPair::Refuse() {
   edit_->setFocus();
 }
 
-void EditSpinPair::Commit() {
+std::optional<int> EditSpinPair::TypedValue() const {
   bool number = false;
   const QString text = edit_->text().trimmed();
   const int value = text.toInt(&number);
   const bool shapeOk = number && (signed_ || !text.startsWith('-'));
-  if (!shapeOk || value < minimum_ || value > maximum_) {
+  if (!shapeOk || value < minimum_ || value > maximum_) return std::nullopt;
+  return value;
+}
+
+void EditSpinPair::Commit() {
+  const std::optional<int> value = TypedValue();
+  if (!value) {
     Refuse();
     return;
   }
   // A failed send leaves the typed text for the musician to see.
-  TryTake(value);
+  TryTake(*value);
 }
 
 int EditSpinPair::StepSize() const {
-  if (!accelerating_ || !held_.isValid()) return 1;
-  const qint64 held = held_.elapsed();
+  if (!accelerating_ || !heldSince_) return 1;
+  const qint64 held = clock_() - *heldSince_;
   if (held >= 3000) return 100;
   if (held >= 2000) return 10;
   return 1;
@@ -115,7 +138,8 @@ int EditSpinPair::StepSize() const {
 
 void EditSpinPair::Step(int direction) {
   if (!isEnabled()) return;
-  int value = value_ + direction * StepSize();
+  // A number being typed is where the musician means to start from.
+  int value = TypedValue().value_or(value_) + direction * StepSize();
   if (value > maximum_) value = ends_ == Ends::Wrap ? minimum_ : maximum_;
   if (value < minimum_) value = ends_ == Ends::Wrap ? maximum_ : minimum_;
   // The spin moves whatever the setter says, as the control does; the value
@@ -125,6 +149,9 @@ void EditSpinPair::Step(int direction) {
 }
 
 bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == up_ || watched == down_) && event->type() == QEvent::MouseButtonPress) {
+    heldSince_ = clock_();
+  }
   if (watched == edit_) {
     if (event->type() == QEvent::FocusOut) {
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -133,7 +160,7 @@ bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        held_.invalidate();
+        heldSince_.reset();
         Step(key == Qt::Key_Up ? +1 : -1);
         return true;
       }
@@ -148,6 +175,20 @@ void EditSpinPair::changeEvent(QEvent* event) {
     down_->setEnabled(isEnabled());
   }
   QWidget::changeEvent(event);
+}
+
+QString IntegerRangeText(int minimum, int maximum) {
+  return QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+}
+
+std::optional<int> ValueForOk(EditSpinPair& field, UserPrompts& prompts) {
+  const std::optional<int> value = field.TypedValue();
+  if (value) return value;
+  prompts.ShowMessage(IntegerRangeText(field.Minimum(), field.Maximum()).toStdString(),
+                      MessageIcon::Warning);
+  field.Edit()->setFocus();
+  field.Edit()->selectAll();
+  return std::nullopt;
 }
 
 }  // namespace ravlo

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;
 
 namespace ravlo {
+
+class UserPrompts;
 
 // A numeric edit box with a spin bound to it: the one field every editor
 // uses. A value is committed when the box loses the focus or the spin is
@@ -23,6 +26,8 @@ class EditSpinPair final : public QWidget {
   enum class Ends { Clamp, Wrap };
   // Sends the new value; true when it went, and only then is it taken.
   using Setter = std::function<bool(int value)>;
+  // Milliseconds on a steady clock, for how long a spin arrow is held.
+  using Clock = std::function<qint64()>;
 
   explicit EditSpinPair(QWidget* parent = nullptr);
 
@@ -32,9 +37,12 @@ class EditSpinPair final : public QWidget {
   // Signed fields read a leading minus sign; unsigned fields take digits only.
   void SetSigned(bool isSigned);
   void SetEnds(Ends ends) { ends_ = ends; }
-  // The spin speeds up while held: step 1, then 10 after 2 s, 100 after 3 s.
+  // A held arrow speeds up: step 1, then 10 from 2 s and 100 from 3 s after
+  // it was pressed.
   void SetAccelerating(bool accelerating) { accelerating_ = accelerating; }
   void SetSetter(Setter setter) { setter_ = std::move(setter); }
+  // Tests hold the arrows on a clock of their own.
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
 
   // The shown value (nothing is sent).
   void SetValue(int value);
@@ -43,9 +51,13 @@ class EditSpinPair final : public QWidget {
   // shows as is; this is for fields that show a word instead).
   QLineEdit* Edit() const { return edit_; }
 
+  // The number in the box when it is one in the range (a sign only where
+  // the field is signed); nothing otherwise.
+  std::optional<int> TypedValue() const;
   // Reads the box as the focus leaving it would.
   void Commit();
-  // A spin click up (+1 step) or down.
+  // A spin click up (+1 step) or down, from the number being typed when the
+  // box holds one in the range, else from the value.
   void Step(int direction);
 
  signals:
@@ -74,7 +86,16 @@ class EditSpinPair final : public QWidget {
   bool signed_ = false;
   bool accelerating_ = false;
   Ends ends_ = Ends::Clamp;
-  QElapsedTimer held_;
+  Clock clock_;
+  std::optional<qint64> heldSince_;
 };
+
+// "Please enter an integer between %1 and %2." with the range filled in.
+QString IntegerRangeText(int minimum, int maximum);
+
+// What OK takes from a field of a dialog: the typed value when it is in the
+// range; otherwise nothing, after the range message, with the focus (and
+// the text selected) back in the box.
+std::optional<int> ValueForOk(EditSpinPair& field, UserPrompts& prompts);
 
 }  // namespace ravlo

@@ -2,9 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegion>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
 #include <algorithm>
 #include <filesystem>
 
@@ -17,8 +22,10 @@
 #include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
 #include "shell/ReviewWindow.h"
+#include "shell/WindowPlacement.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
+#include "support/QtPrinters.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -274,6 +281,91 @@ TEST_F(MainBarTest, ControlTabGoesToTheNextOpenWindowInSlotOrder) {
   EXPECT_FALSE(Bar().Button(EditorSlot::DrumSets)->isEnabled()) << "open windows grey their button";
   Bar().Editor(EditorSlot::DrumSets)->CloseWindow();
   EXPECT_TRUE(Bar().Button(EditorSlot::DrumSets)->isEnabled());
+}
+
+TEST_F(MainBarTest, TheMainBarStartsWhereItWasLeftFrameIncluded) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  Bar().move(area.left() + 11, area.bottom() - 250);
+  const QRect frame = Bar().frameGeometry();
+  ASSERT_TRUE(area.contains(frame));
+  for (int start = 0; start < 2; ++start) {
+    bar.reset();  // the end of a run writes the placement
+    Start();
+    EXPECT_EQ(Bar().frameGeometry(), frame) << "start " << start;
+  }
+}
+
+TEST_F(MainBarTest, AMainBarLeftPartlyOffTheScreenComesBackOnIt) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  const QSize size = Bar().frameGeometry().size();
+  const int right = area.right() + 1;
+  const int bottom = area.bottom() + 1;
+  for (const QPoint saved :
+       {QPoint(right - size.width() / 2, bottom - 10), QPoint(area.left() - 50, area.top() - 30)}) {
+    bar.reset();  // the end of the run writes its own placement
+    settings.strings["WindowPos"] = WindowPlacement::Format({1, QRect(saved, size)}).toStdString();
+    Start();
+    EXPECT_TRUE(area.contains(Bar().frameGeometry()))
+        << testing::PrintToString(Bar().frameGeometry());
+  }
+}
+
+TEST_F(MainBarTest, ControlTabLeavesTheEffectWindowsFromTheirTypeList) {
+  Start();
+  const EditorSlot effects[] = {EditorSlot::Reverb, EditorSlot::Chorus, EditorSlot::Variation};
+  for (const EditorSlot slot : effects) Bar().OpenEditor(slot);
+  const QWidget* next[] = {Bar().Editor(EditorSlot::Chorus), Bar().Editor(EditorSlot::Variation),
+                           &Bar()};
+  for (std::size_t i = 0; i < std::size(effects); ++i) {
+    EditorDialog& editor = *Bar().Editor(effects[i]);
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    auto* typeList = editor.findChild<QComboBox*>("TypeList");
+    typeList->setFocus();
+    const int type = typeList->currentIndex();
+    QTest::keyClick(typeList, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == next[i]; }, 500))
+        << editor.windowTitle().toStdString();
+    EXPECT_EQ(typeList->currentIndex(), type);
+  }
+  QTest::keyClick(Bar().Button(EditorSlot::Part), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return QApplication::activeWindow() == Bar().Editor(EditorSlot::Reverb); }, 500))
+      << "and round again from the main bar";
+}
+
+// Wherever the main bar stands, Activate All leaves it uncovered and, of the
+// start of each window's title bar (four title bars wide), at least half on
+// the screen and outside the windows opened after it, which lie above it.
+TEST_F(MainBarTest, ActivateAllCoversNeitherTheMainBarNorAnyTitleBar) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  const int titleBar = Bar().style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const int barHeight = Bar().frameGeometry().height();
+  for (const int barTop :
+       {area.top(), area.center().y() - barHeight / 2, area.bottom() + 1 - barHeight}) {
+    Bar().CloseAll();
+    Bar().move(area.left(), barTop);
+    Bar().ActivateAll();
+    std::vector<QRect> frames;
+    for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+      frames.push_back(Bar().Editor(static_cast<EditorSlot>(slot))->frameGeometry());
+    }
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      const QRect& frame = frames[i];
+      const std::string where =
+          "bar at " + std::to_string(barTop) + ", slot " + std::to_string(i + 1);
+      EXPECT_FALSE(frame.intersects(Bar().frameGeometry())) << where;
+      const QRect handle(frame.topLeft(), QSize(std::min(frame.width(), 4 * titleBar), titleBar));
+      QRegion seen = QRegion(handle) & area;
+      for (std::size_t j = i + 1; j < frames.size(); ++j) seen -= frames[j];
+      qint64 seenArea = 0;
+      for (const QRect& part : seen) seenArea += qint64{part.width()} * part.height();
+      EXPECT_GE(2 * seenArea, qint64{handle.width()} * handle.height()) << where;
+    }
+  }
 }
 
 TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "shell/AboutDialog.h"
 #include "shell/AppSettings.h"
@@ -13,7 +15,10 @@
 #include "shell/GeneralOptionsDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/ProcessingProgress.h"
+#include "shell/QtPrompts.h"
 #include "shell/SendDialog.h"
+#include "support/ModalAnswerer.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingPrompts.h"
 #include "widgets/EditSpinPair.h"
 
@@ -32,6 +37,23 @@ TEST(DelayCalculator, ComputesTenthsOfAMillisecond) {
   dialog.findChild<QLineEdit*>("Tempo")->setText("1001");
   EXPECT_FALSE(dialog.Recalculate());
   EXPECT_EQ(prompts.messages.back(), "Please enter a number between 1 and 1000.");
+}
+
+TEST(DelayCalculator, ABadTempoIsReportedOnceAndKeepsTheFocus) {
+  QtPrompts prompts;
+  DelayCalculatorDialog dialog(prompts);
+  prompts.SetOwner(&dialog);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* tempo = dialog.findChild<QLineEdit*>("Tempo");
+  tempo->setFocus();
+  tempo->setText("0");
+  test::ModalAnswerer answerer(test::ModalAnswerer::Press(QMessageBox::Ok));
+  QTest::keyClick(tempo, Qt::Key_Tab);
+  QTest::qWait(100);  // the window comes back from the message box
+  ASSERT_EQ(answerer.All().size(), 1u);
+  EXPECT_EQ(answerer.All()[0].text, "Please enter a number between 1 and 1000.");
+  EXPECT_EQ(dialog.focusWidget(), tempo);
 }
 
 TEST(About, ShowsMemoryInMegabytes) {
@@ -88,6 +110,48 @@ TEST(SendDialogWindow, ADelayAboveOneSecondIsRefusedOnOk) {
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_EQ(prompts.messages.back(), "Please enter an integer between 0 and 1000.");
+}
+
+// A mouse click on OK with a box out of its range: the range message, and the
+// dialog stays with the focus in the box; a good value then goes through.
+void ClickOkWithAValueOutOfRange(QDialog& dialog, QPushButton& ok, EditSpinPair& field,
+                                 const QString& bad, const QString& good,
+                                 const test::RecordingPrompts& prompts,
+                                 const std::string& message) {
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  field.Edit()->setFocus();
+  field.Edit()->setText(bad);
+  QTest::mouseClick(&ok, Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.back(), message);
+  EXPECT_EQ(dialog.focusWidget(), field.Edit());
+  field.Edit()->setText(good);
+  QTest::mouseClick(&ok, Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(field.Value(), good.toInt());
+}
+
+TEST(SendDialogWindow, OkClickedWithADelayOutOfRangeTellsTheRangeAndStays) {
+  test::RecordingPrompts prompts;
+  SendDialog dialog(20, false, prompts);
+  ClickOkWithAValueOutOfRange(dialog, *dialog.findChild<QPushButton*>("OK"),
+                              *dialog.findChild<EditSpinPair*>("Delay"), "1001", "35", prompts,
+                              "Please enter an integer between 0 and 1000.");
+  EXPECT_EQ(dialog.Choices().delayMs, 35u);
+}
+
+TEST(DevicesDialogWindow, OkClickedWithAUnitOutOfRangeTellsTheRangeAndStays) {
+  test::RecordingPrompts prompts;
+  HelpWindow help;
+  DevicesDialog dialog({{0, "Synth"}}, {0, 3, true}, prompts, help);
+  ClickOkWithAValueOutOfRange(dialog,
+                              *dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              *dialog.findChild<EditSpinPair*>("UnitId"), "16", "5", prompts,
+                              "Please enter an integer between 0 and 15.");
+  EXPECT_EQ(dialog.Chosen().unitNumber, 5);
 }
 
 TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {

@@ -3,8 +3,11 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <vector>
 
+#include "shell/EditorDialog.h"
+#include "support/MainBarRig.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -91,10 +94,77 @@ TEST_F(EditSpinPairTest, ArrowKeysInTheBoxActAsSpinClicks) {
   EXPECT_EQ(sent, (std::vector<int>{101, 100}));
 }
 
+QToolButton* Arrow(const EditSpinPair& field, Qt::ArrowType type) {
+  for (QToolButton* arrow : field.findChildren<QToolButton*>()) {
+    if (arrow->arrowType() == type) return arrow;
+  }
+  return nullptr;
+}
+
+TEST_F(EditSpinPairTest, TheSpinStartsFromATypedValueInRangeElseFromTheValue) {
+  field.show();
+  field.Edit()->setFocus();
+  field.Edit()->setText("50");
+  QTest::mouseClick(Arrow(field, Qt::UpArrow), Qt::LeftButton);
+  EXPECT_EQ(sent, std::vector<int>{51});
+  field.Edit()->setText("70");
+  QTest::keyClick(field.Edit(), Qt::Key_Down);
+  EXPECT_EQ(sent, (std::vector<int>{51, 69}));
+  field.Edit()->setText("200");
+  QTest::mouseClick(Arrow(field, Qt::UpArrow), Qt::LeftButton);
+  EXPECT_EQ(sent, (std::vector<int>{51, 69, 70})) << "out of range: from the value, 69";
+}
+
+// Held, an arrow steps by 1, by 10 from 2 s and by 100 from 3 s after it
+// was pressed, however often it repeated in between.
+TEST_F(EditSpinPairTest, AHeldArrowSpeedsUpByTheTimeSinceItWasPressed) {
+  qint64 now = 0;
+  field.SetClock([&now] { return now; });
+  field.SetRange(0, 10000);
+  field.SetValue(5000);
+  field.SetAccelerating(true);
+  field.show();
+  QToolButton* up = Arrow(field, Qt::UpArrow);
+  QTest::mousePress(up, Qt::LeftButton);
+  ASSERT_EQ(field.Value(), 5000) << "a press alone does not step";
+  now = 2100;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return field.Value() != 5000; }, 1000));
+  EXPECT_EQ(field.Value(), 5010);
+  now = 3100;
+  const int before = field.Value();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return field.Value() != before; }, 1000));
+  EXPECT_EQ(field.Value(), before + 100);
+  QTest::mouseRelease(up, Qt::LeftButton);
+  const int released = field.Value();
+  field.Step(+1);
+  EXPECT_EQ(field.Value(), released + 1) << "let go, the clock stops";
+}
+
 TEST_F(EditSpinPairTest, ADisabledFieldIgnoresTheSpin) {
   field.setEnabled(false);
   field.Step(+1);
   EXPECT_TRUE(sent.empty());
+}
+
+// Whatever width their column gives them, the arrows sit against the box.
+TEST(EditSpinPairLayout, TheArrowsTouchTheBoxInTheControllersAndUserVoiceWindows) {
+  test::MainBarRig rig;
+  rig.Start();
+  const std::pair<EditorSlot, std::vector<const char*>> windows[] = {
+      {EditorSlot::Controllers, {"BankMsb", "BankLsb", "Voice", "Channel"}},
+      {EditorSlot::UserVoice, {"Level", "ElementNumber"}}};
+  for (const auto& [slot, names] : windows) {
+    ASSERT_TRUE(rig.Bar().OpenEditor(slot));
+    EditorDialog& window = *rig.Bar().Editor(slot);
+    for (const char* name : names) {
+      const auto* field = window.findChild<EditSpinPair*>(name);
+      ASSERT_NE(field, nullptr) << name;
+      const QRect box = field->Edit()->geometry();
+      for (const QToolButton* arrow : field->findChildren<QToolButton*>()) {
+        EXPECT_EQ(arrow->geometry().left(), box.right() + 1) << name;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+// The help page as the program shows it: Help > Help Contents in the main bar
+// and F1 over a control of the Devices dialog.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "shell/DevicesDialog.h"
+#include "shell/HelpWindow.h"
+#include "support/MainBarRig.h"
+#include "support/QtPrinters.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+class HelpWindowTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  QTextBrowser& Browser() { return *Bar().Help().findChild<QTextBrowser*>(); }
+};
+
+TEST_F(HelpWindowTest, HelpContentsShowsThePage) {
+  Start();
+  Bar().HelpContentsCommand();
+  EXPECT_TRUE(Bar().Help().isVisible());
+  EXPECT_EQ(Browser().documentTitle(), "Ravlo Help");
+  EXPECT_TRUE(
+      Browser().toPlainText().contains("Ravlo edits the whole state of an XG tone generator"));
+}
+
+TEST_F(HelpWindowTest, F1OnTheUnitBoxShowsItsTopic) {
+  Start();
+  const std::vector<MidiPort> ports{{0, "Synth"}};
+  DevicesDialog dialog(ports, {0, 0, true}, prompts, Bar().Help(), &Bar());
+  QTest::keyClick(dialog.findChild<EditSpinPair*>("UnitId")->Edit(), Qt::Key_F1);
+  EXPECT_TRUE(Bar().Help().isVisible());
+  EXPECT_EQ(Bar().Help().CurrentAnchor(), "topic-78250114");
+  EXPECT_TRUE(Browser().toPlainText().contains("Unit ID"));
+}
+
+}  // namespace
+}  // namespace ravlo
