@@ -183,8 +183,9 @@ void RtMidiBackend::Reset() {
   assembler_.Reset();
   if (open_ == nullptr) return;
   // Leave no note hanging on the port being given up.
-  for (int channel = 0; channel < 16; ++channel) {
-    const ShortMessage allNotesOff(PackControlChange(channel, kAllNotesOffController, 0));
+  for (int index = 0; index < MidiChannel::kCount; ++index) {
+    const ShortMessage allNotesOff(
+        PackControlChange(MidiChannel::FromIndex(index), kAllNotesOffController, 0));
     open_->out->sendMessage(allNotesOff.Bytes().data(), allNotesOff.Bytes().size());
   }
 }

@@ -11,7 +11,7 @@
 namespace ravlo {
 
 // One slot of a Reverb or Chorus row: its descriptor (the XG address low in
-// 02 01 xx, the review name, and for the slots that have an editor field its
+// 02 01 xx, the review name, and for the table that have an editor field its
 // label and range) and the slot whose value decides whether the field is
 // used: a type that does not use a parameter holds 255 there. Slots 0 and 1
 // are the type number.
@@ -161,9 +161,9 @@ constexpr VariationSettings BuildVariationSettingsDefaults() {
 inline constexpr VariationSettings kVariationSettingsDefaults = BuildVariationSettingsDefaults();
 
 template <typename Slots>
-constexpr bool AddressesAscend(const Slots& slots) {
-  for (std::size_t i = 1; i < slots.size(); ++i) {
-    if (slots[i - 1].parameter.address >= slots[i].parameter.address) return false;
+constexpr bool AddressesAscend(const Slots& table) {
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    if (table[i - 1].parameter.address >= table[i].parameter.address) return false;
   }
   return true;
 }

@@ -16,37 +16,12 @@ namespace ravlo {
 
 namespace {
 
-struct ControllerFieldText {
-  const char* name;
-  const char* label;
-};
-
-// Indexed by controller slot.
-constexpr std::array<ControllerFieldText, kControllerSlotCount> kControllerFields{{
-    {"Volume", "Volume"},
-    {"Expression", "Expression"},
-    {"Pan", "Pan"},
-    {"Modulation", "Modulation"},
-    {"Reverb", "Reverb"},
-    {"Chorus", "Chorus"},
-    {"Variation", "Variation"},
-    {"Harmonic", "Harmonic (resonance)"},
-    {"Release", "Release"},
-    {"Attack", "Attack"},
-    {"Brightness", "Brightn. (Cutoff)"},
-}};
-static_assert(kControllerFields.size() == kControllerSlotCount);
-
 constexpr int kMaxDataByte = 127;
 constexpr int kFirstProgram = 1;
 constexpr int kLastProgram = 128;
 
 bool IsSlot(int slot) {
   return slot >= 0 && slot < static_cast<int>(kControllerSlotCount);
-}
-
-bool IsShownChannelNumber(int channel) {
-  return channel >= 1 && channel <= kMidiChannelCount;
 }
 
 // Slots without a part parameter change nothing the document keeps in a part.
@@ -75,24 +50,36 @@ EditSpinPair* MakeField(QWidget* parent, const QString& name, int minimum, int m
 CControllersDlg::CControllersDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::Controllers, QStringLiteral("Controllers"), parent),
       model_(model) {
-  const ControllerRow defaults = DefaultControllerRow();
-  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
-    controllers_[slot] = defaults[slot];
-  }
   BuildControls();
+  Follow(model);
   ShowAll();
 }
 
+EditSpinPair* CControllersDlg::MakeVoiceField(const char* name, int minimum, int maximum,
+                                              std::uint8_t ChannelVoice::*byte) {
+  EditSpinPair* field =
+      MakeField(this, QLatin1String(name), minimum, maximum, EditSpinPair::Ends::Wrap);
+  field->SetGetter([this, byte] { return ShownVoice().*byte; });
+  field->SetSetter([this, byte](int value) {
+    ChannelVoice voice = ShownVoice();
+    voice.*byte = static_cast<std::uint8_t>(value);
+    return TakeVoice(voice);
+  });
+  return field;
+}
+
 void CControllersDlg::BuildControls() {
-  using Ends = EditSpinPair::Ends;
-  bankMsb_ = MakeField(this, QStringLiteral("BankMsb"), 0, kMaxDataByte, Ends::Wrap);
-  bankMsb_->SetSetter([this](int value) { return TakeVoiceValue(bankMsbValue_, value); });
-  bankLsb_ = MakeField(this, QStringLiteral("BankLsb"), 0, kMaxDataByte, Ends::Wrap);
-  bankLsb_->SetSetter([this](int value) { return TakeVoiceValue(bankLsbValue_, value); });
-  voice_ = MakeField(this, QStringLiteral("Voice"), kFirstProgram, kLastProgram, Ends::Wrap);
-  voice_->SetSetter([this](int value) { return TakeVoiceValue(voiceNumber_, value); });
-  channelField_ = MakeField(this, QStringLiteral("Channel"), 1, kMidiChannelCount, Ends::Clamp);
-  channelField_->SetSetter([this](int channel) { return TakeChannel(channel); });
+  bankMsb_ = MakeVoiceField("BankMsb", 0, kMaxDataByte, &ChannelVoice::bankMsb);
+  bankLsb_ = MakeVoiceField("BankLsb", 0, kMaxDataByte, &ChannelVoice::bankLsb);
+  voice_ = MakeVoiceField("Voice", kFirstProgram, kLastProgram, &ChannelVoice::program);
+  channelField_ = MakeField(this, QStringLiteral("Channel"), 1, MidiChannel::kCount,
+                            EditSpinPair::Ends::Clamp);
+  channelField_->SetGetter([this] { return channel_.Number(); });
+  channelField_->SetSetter([this](int channel) {
+    ShowChannel(MidiChannel::FromNumber(channel));
+    TellChannelChosen();
+    return true;
+  });
 
   bankType_ = new QLabel(this);
   bankType_->setObjectName(QStringLiteral("BankType"));
@@ -124,14 +111,14 @@ void CControllersDlg::BuildControls() {
   auto* controllerGrid = new QGridLayout;
   constexpr int kRows = 6;
   for (int slot = 0; slot < static_cast<int>(kControllerSlotCount); ++slot) {
-    const ControllerFieldText& text = kControllerFields[static_cast<std::size_t>(slot)];
-    auto* field = MakeField(this, QString::fromLatin1(text.name), 0, kMaxDataByte,
-                            Clamps(slot) ? Ends::Clamp : Ends::Wrap);
+    const ParameterDescriptor& info = kControllerSlots[static_cast<std::size_t>(slot)].parameter;
+    auto* field = MakeField(this, ToQString(info.name), info.minimum, info.maximum,
+                            Clamps(slot) ? EditSpinPair::Ends::Clamp : EditSpinPair::Ends::Wrap);
+    field->SetGetter([this, slot] { return ControllerValue(slot); });
     field->SetSetter([this, slot](int value) { return TakeController(slot, value); });
     controllerFields_[static_cast<std::size_t>(slot)] = field;
     const int column = (slot / kRows) * 2;
-    controllerGrid->addWidget(new QLabel(QString::fromLatin1(text.label), this), slot % kRows,
-                              column);
+    controllerGrid->addWidget(new QLabel(ToQString(info.label), this), slot % kRows, column);
     controllerGrid->addWidget(field, slot % kRows, column + 1);
   }
 
@@ -140,19 +127,17 @@ void CControllersDlg::BuildControls() {
   layout->addLayout(controllerGrid);
 }
 
-std::span<const PartRecord> CControllersDlg::Parts() const {
-  const PartModel& parts = model_.Parts();
-  if (parts.Count() == 0) return {};
-  return {parts.Record(0), static_cast<std::size_t>(parts.Count())};
-}
-
 ChannelVoice CControllersDlg::ShownVoice() const {
-  return {static_cast<std::uint8_t>(bankMsbValue_), static_cast<std::uint8_t>(voiceNumber_),
-          static_cast<std::uint8_t>(bankLsbValue_)};
+  return model_.IsInitialised() ? model_.Channels().Voice(channel_) : ChannelVoice{};
 }
 
 int CControllersDlg::ControllerValue(int slot) const {
-  return IsSlot(slot) ? controllers_[static_cast<std::size_t>(slot)] : -1;
+  if (!IsSlot(slot) || !model_.IsInitialised()) return -1;
+  return model_.Channels().Controller(channel_, slot);
+}
+
+int CControllersDlg::ShownModulation() const {
+  return ControllerValue(static_cast<int>(ControllerSlot::Modulation));
 }
 
 EditSpinPair* CControllersDlg::ControllerField(int slot) {
@@ -161,191 +146,112 @@ EditSpinPair* CControllersDlg::ControllerField(int slot) {
 
 // --- Field handlers ---------------------------------------------------------
 
-bool CControllersDlg::TakeVoiceValue(int& target, int value) {
-  target = value;
-  const int channel = channel_ - 1;
-  ChannelModel& channels = model_.Channels();
-  channels.SetChannelVoice(channel, ShownVoice());
-  // A failed send has been reported; the channel and its parts take the
-  // voice all the same, so the image says what was meant.
-  channels.SendVoiceMessages(channel, bankMsbValue_, bankLsbValue_, voiceNumber_ - 1);
-  Host().VoiceChosenForChannel(channel_, bankMsbValue_, bankLsbValue_, voiceNumber_);
-  ShowStatics();
+bool CControllersDlg::TakeVoice(const ChannelVoice& voice) {
+  // The parts on the channel take the voice with it, kits and all.
+  if (!model_.Channels().SetChannelVoice(channel_, voice)) return false;
+  Host().MarkModified();
+  Host().VoiceChosenForChannel(voice.bankMsb, voice.bankLsb, voice.program);
   return true;
 }
 
 bool CControllersDlg::TakeController(int slot, int value) {
-  const int channel = channel_ - 1;
-  ChannelModel& channels = model_.Channels();
-  if (!channels.SendControlChange(channel, slot, value)) return false;
-  controllers_[static_cast<std::size_t>(slot)] = value;
-  // The parts follow at once; the controller table only when the row is
-  // stored.
-  channels.ApplyControllerToParts(channel, slot, value);
+  if (!model_.Channels().SetController(channel_, slot, value)) return false;
   if (MarksModified(slot)) Host().MarkModified();
   if (slot == static_cast<int>(ControllerSlot::Modulation)) Host().ModulationSet(value);
   return true;
 }
 
-bool CControllersDlg::TakeChannel(int channel) {
-  StoreRows();
-  channel_ = channel;
-  LoadRows();
-  TellChannelChosen();
-  ShowAll();
-  return true;
+void CControllersDlg::TellChannelChosen() {
+  const int modulation = ShownModulation();
+  if (modulation >= 0) Host().ChannelChosenInControllers(channel_.Number(), modulation);
 }
 
-void CControllersDlg::TellChannelChosen() {
-  const int modulation = model_.Channels().GetControllerSlot(
-      channel_ - 1, static_cast<int>(ControllerSlot::Modulation));
-  if (modulation >= 0) Host().ChannelChosenInControllers(channel_, modulation);
+void CControllersDlg::ShowChannel(MidiChannel channel) {
+  channel_ = channel;
+  ShowAll();
 }
 
 // --- Operations of the main bar --------------------------------------------
 
-void CControllersDlg::RefreshFromModel(bool afterLoad) {
+void CControllersDlg::ShowFirstChannel(bool afterLoad) {
   if (!model_.IsInitialised()) return;
-  if (afterLoad) model_.Channels().SyncAllChannelsFromParts();
-  const bool otherChannelShown = channel_ != 1;
-  channel_ = 1;
+  const bool otherChannelShown = channel_.Index() != 0;
+  channel_ = MidiChannel::FromIndex(0);
   if (!afterLoad || otherChannelShown) TellChannelChosen();
-  LoadRows();
   ShowAll();
-}
-
-void CControllersDlg::StoreToModel() {
-  if (!model_.IsInitialised()) return;
-  StoreRows();
 }
 
 bool CControllersDlg::SelectChannel(int channel) {
-  if (!IsShownChannelNumber(channel) || !model_.IsInitialised()) return false;
-  if (channel == channel_) return true;
-  StoreRows();
-  channel_ = channel;
-  LoadRows();
-  ShowAll();
+  const MidiChannel chosen = MidiChannel::FromNumber(channel);
+  if (!chosen.IsValid() || !model_.IsInitialised()) return false;
+  if (chosen == channel_) return true;
+  ShowChannel(chosen);
   // The piano changed channel itself: it only needs the channel's modulation.
-  if (IsOpen()) Host().ModulationSet(Controller(ControllerSlot::Modulation));
+  if (IsOpen()) Host().ModulationSet(ShownModulation());
   return true;
 }
 
 bool CControllersDlg::FollowPartChannel(int channel) {
-  if (!IsShownChannelNumber(channel) || !model_.IsInitialised()) return false;
-  // The parts changed under the shown channel: they, not the working
-  // values, say what it now holds.
-  model_.Channels().SyncChannelFromParts(channel_ - 1);
-  if (channel != channel_) {
-    channel_ = channel;
-    TellChannelChosen();
-  }
-  LoadRows();
-  ShowAll();
-  return true;
-}
-
-bool CControllersDlg::OnPartControllerChanged(int channel, int slot, int value) {
-  if (channel != channel_ - 1 || !IsSlot(slot) || value < 0 || value > kMaxDataByte) {
-    return false;
-  }
-  // Only the slots a part parameter mirrors can come from a part.
-  if (!kControllerSlots[static_cast<std::size_t>(slot)].partAddress) return false;
-  controllers_[static_cast<std::size_t>(slot)] = value;
-  controllerFields_[static_cast<std::size_t>(slot)]->SetValue(value);
+  const MidiChannel chosen = MidiChannel::FromNumber(channel);
+  if (!chosen.IsValid() || !model_.IsInitialised()) return false;
+  if (chosen == channel_) return true;
+  ShowChannel(chosen);
+  TellChannelChosen();
   return true;
 }
 
 bool CControllersDlg::SelectChannelVoice(int voiceIndex) {
-  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
-  if (!bank || !model_.IsInitialised()) return false;
-  bankMsbValue_ = bank->bankMsb;
-  bankLsbValue_ = bank->bankLsb;
-  voiceNumber_ = bank->program;
-  const int channel = channel_ - 1;
-  ChannelModel& channels = model_.Channels();
-  channels.SetChannelVoice(channel, ShownVoice());
-  channels.SendVoiceMessages(channel, bankMsbValue_, bankLsbValue_, voiceNumber_ - 1);
-  Host().VoiceChosenForChannel(channel_, bankMsbValue_, bankLsbValue_, voiceNumber_);
-  ShowAll();
+  if (!model_.IsInitialised() || !model_.Channels().SelectChannelVoice(channel_, voiceIndex)) {
+    return false;
+  }
+  const ChannelVoice voice = ShownVoice();
+  Host().MarkModified();
+  Host().VoiceChosenForChannel(voice.bankMsb, voice.bankLsb, voice.program);
   return true;
 }
 
 bool CControllersDlg::SendVariation() {
   if (!model_.IsInitialised()) return false;
-  const auto slot = static_cast<int>(ControllerSlot::Variation);
-  return model_.Channels().SendControlChange(channel_ - 1, slot,
-                                             Controller(ControllerSlot::Variation));
+  return model_.Channels().SendController(channel_, static_cast<int>(ControllerSlot::Variation));
 }
 
 bool CControllersDlg::SetModulation(int value) {
   if (value < 0 || value > kMaxDataByte || !model_.IsInitialised()) return false;
-  const auto slot = static_cast<int>(ControllerSlot::Modulation);
-  controllers_[static_cast<std::size_t>(slot)] = value;
-  model_.Channels().SetControllerSlot(channel_ - 1, slot, value);
-  controllerFields_[static_cast<std::size_t>(slot)]->SetValue(value);
+  model_.Channels().StoreModulation(channel_, value);
   return true;
 }
 
-// --- Working values ---------------------------------------------------------
-
-void CControllersDlg::LoadRows() {
-  const int channel = channel_ - 1;
-  const ChannelModel& channels = model_.Channels();
-  ChannelVoice voice;
-  if (channels.GetChannelVoice(channel, voice)) {
-    bankMsbValue_ = voice.bankMsb;
-    bankLsbValue_ = voice.bankLsb;
-    voiceNumber_ = voice.program;
-  }
-  ControllerRow row{};
-  if (channels.GetChannelControllers(channel, row)) {
-    for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) controllers_[slot] = row[slot];
-  }
-}
-
-void CControllersDlg::StoreRows() {
-  const int channel = channel_ - 1;
-  ChannelModel& channels = model_.Channels();
-  channels.SetChannelVoice(channel, ShownVoice());
-  ControllerRow row{};
-  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
-    row[slot] = static_cast<std::uint8_t>(controllers_[slot]);
-  }
-  channels.StoreChannelControllers(channel, row);
-}
+// --- Showing the model -------------------------------------------------------
 
 void CControllersDlg::WindowStart() {
-  if (model_.IsInitialised()) LoadRows();
   ShowAll();
 }
 
-void CControllersDlg::ShowAll() {
-  SetSelectionCaption(QStringLiteral("Channel %1").arg(channel_));
-  bankMsb_->SetValue(bankMsbValue_);
-  bankLsb_->SetValue(bankLsbValue_);
-  voice_->SetValue(voiceNumber_);
-  channelField_->SetValue(channel_);
-  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
-    controllerFields_[slot]->SetValue(controllers_[slot]);
+void CControllersDlg::ShowChange(const ModelChange& change) {
+  // A part's voice or mirrored value shows here through the statics and the
+  // channel row the model keeps in step.
+  if (change.Concerns(ModelBlock::Channel, channel_.Index()) || change.block == ModelBlock::Part ||
+      change.block == ModelBlock::UserVoice) {
+    ShowAll();
   }
+}
+
+void CControllersDlg::ShowAll() {
+  SetSelectionCaption(QStringLiteral("Channel %1").arg(channel_.Number()));
+  for (EditSpinPair* field : {bankMsb_, bankLsb_, voice_, channelField_}) field->Refresh();
+  for (EditSpinPair* field : controllerFields_) field->Refresh();
   ShowStatics();
 }
 
 void CControllersDlg::ShowStatics() {
   if (!model_.IsInitialised()) return;
-  const std::span<const PartRecord> parts = Parts();
-  const int channel = channel_ - 1;
-  bankType_->setText(ToQString(ChannelBankTypeName(parts, channel)));
-  const VoiceLookup voice = ChannelVoiceName(parts, channel, model_);
+  const std::span<const PartRecord> parts = model_.Parts().Records();
+  bankType_->setText(ToQString(ChannelBankTypeName(parts, channel_.Index())));
+  const VoiceLookup voice = ChannelVoiceName(parts, channel_.Index(), model_);
   voiceName_->setText(ToQString(voice.name));
   // Voices the catalogue cannot count (none, several, unknown) show a dash.
   elements_->setText(voice.elements > 0 ? QStringLiteral("Elements: %1").arg(voice.elements)
                                         : QStringLiteral("-"));
-}
-
-void CControllersDlg::StoreOnClose() {
-  StoreToModel();
 }
 
 }  // namespace ravlo

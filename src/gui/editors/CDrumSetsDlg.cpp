@@ -20,15 +20,6 @@ namespace {
 // The parameter fields stand in two rows of eight, in address order.
 constexpr int kFieldsPerRow = 8;
 
-// An object name for a field from its label: "Flt Res." -> "FltRes".
-QString FieldName(std::string_view label) {
-  QString name;
-  for (char c : label) {
-    if (c != ' ' && c != '.') name += QLatin1Char(c);
-  }
-  return name;
-}
-
 bool IsAddress(int address) {
   return address >= 0 && address < static_cast<int>(kDrumParameterCount);
 }
@@ -38,7 +29,7 @@ bool IsAddress(int address) {
 CDrumSetsDlg::CDrumSetsDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::DrumSets, QStringLiteral("Drum"), parent), model_(model) {
   BuildControls();
-  LoadNote();
+  Follow(model);
   ShowNote();
 }
 
@@ -48,9 +39,9 @@ void CDrumSetsDlg::BuildControls() {
   setField_->setObjectName(QStringLiteral("Set"));
   setField_->SetSigned(true);
   setField_->SetRange(1, model_.IsInitialised() ? model_.Drums().Count() : kDrumSetupCount);
+  setField_->SetGetter([this] { return setup_; });
   setField_->SetSetter([this](int setup) {
     setup_ = setup;
-    LoadNote();
     ShowNote();
     return true;
   });
@@ -58,9 +49,9 @@ void CDrumSetsDlg::BuildControls() {
   noteField_->setObjectName(QStringLiteral("Note"));
   noteField_->SetSigned(true);
   noteField_->SetRange(kFirstDrumNote, kLastDrumNote);
+  noteField_->SetGetter([this] { return note_; });
   noteField_->SetSetter([this](int note) {
     note_ = note;
-    LoadNote();
     ShowNote();
     return true;
   });
@@ -68,7 +59,10 @@ void CDrumSetsDlg::BuildControls() {
   noteName_->setObjectName(QStringLiteral("NoteName"));
   noteName_->setMinimumWidth(110);
   default_ = MakeButton(QStringLiteral("&Default"), QStringLiteral("Default"), this);
-  connect(default_, &QPushButton::clicked, this, &CDrumSetsDlg::RestoreNoteDefaults);
+  // The note goes back to its kit's defaults, on the synthesizer too.
+  connect(default_, &QPushButton::clicked, this, [this] {
+    if (model_.Drums().ResetDrumNote(setup_ - 1, Note())) Host().MarkModified();
+  });
 
   auto* selection = new QGridLayout;
   selection->addWidget(new QLabel(QStringLiteral("Set"), this), 0, 0);
@@ -79,12 +73,17 @@ void CDrumSetsDlg::BuildControls() {
 
   auto* parameters = new QGridLayout;
   for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
-    const DrumParameterInfo& info = kDrumParameters[static_cast<std::size_t>(address)];
+    const ParameterDescriptor& info = kDrumParameters[static_cast<std::size_t>(address)];
     auto* field = new EditSpinPair(this);
-    field->setObjectName(FieldName(info.label));
+    field->setObjectName(ToQString(info.name));
     field->SetSigned(true);
-    field->SetRange(info.displayMinimum, info.displayMaximum);
-    field->SetSetter([this, address](int shown) { return TakeParameter(address, shown); });
+    field->SetRange(info.minimum, info.maximum);
+    field->SetGetter([this, address] { return ShownParameter(address); });
+    field->SetSetter([this, address](int shown) {
+      if (!model_.Drums().SetDrumValue(setup_ - 1, Note(), address, shown)) return false;
+      Host().MarkModified();
+      return true;
+    });
     fields_[static_cast<std::size_t>(address)] = field;
     // Each field with its label under it.
     const int row = (address / kFieldsPerRow) * 2;
@@ -99,63 +98,30 @@ void CDrumSetsDlg::BuildControls() {
   layout->addLayout(parameters);
 }
 
-bool CDrumSetsDlg::TakeParameter(int address, int shown) {
-  const DrumParameterInfo& info = kDrumParameters[static_cast<std::size_t>(address)];
-  const std::uint8_t byte = DrumByteFromDisplay(info.display, shown);
-  const int setup = setup_ - 1;
-  const int noteIndex = note_ - kFirstDrumNote;
-  if (!model_.Drums().SetDrumParameter(setup, noteIndex, address, byte)) return false;
-  model_.Drums().PutDrumParameter(address, noteIndex, setup, byte);
-  shown_[static_cast<std::size_t>(address)] = shown;
-  Host().MarkModified();
-  return true;
-}
-
-void CDrumSetsDlg::RestoreNoteDefaults() {
-  // Only the image goes back: the synthesizer keeps the edited sound until
-  // the next send.
-  if (!model_.Drums().ResetDrumNote(setup_ - 1, note_ - kFirstDrumNote)) return;
-  LoadNote();
-  ShowNote();
-  Host().MarkModified();
-}
-
-void CDrumSetsDlg::LoadNote() {
-  if (!model_.IsInitialised()) return;
-  const DrumModel& drums = model_.Drums();
-  const int setup = setup_ - 1;
-  const int noteIndex = note_ - kFirstDrumNote;
-  DrumParameterBytes bytes{};
-  if (drums.GetDrumNote(setup, noteIndex, bytes)) {
-    for (std::size_t address = 0; address < kDrumParameterCount; ++address) {
-      shown_[address] = DrumDisplayValue(kDrumParameters[address].display, bytes[address]);
-    }
-  }
-  noteNameText_ = ToQString(drums.DrumNoteName(setup, noteIndex));
-  kitName_ = ToQString(drums.DrumKitName(setup));
-}
-
 void CDrumSetsDlg::ShowNote() {
-  setField_->SetValue(setup_);
-  noteField_->SetValue(note_);
-  for (std::size_t address = 0; address < kDrumParameterCount; ++address) {
-    fields_[address]->SetValue(shown_[address]);
-  }
-  noteName_->setText(noteNameText_);
-  SetSelectionCaption(kitName_);
+  if (!model_.IsInitialised()) return;
+  setField_->Refresh();
+  noteField_->Refresh();
+  for (EditSpinPair* field : fields_) field->Refresh();
+  noteName_->setText(ToQString(model_.Drums().DrumNoteName(setup_ - 1, Note())));
+  SetSelectionCaption(KitName());
 }
 
 void CDrumSetsDlg::WindowStart() {
-  RefreshFromModel();
-}
-
-void CDrumSetsDlg::RefreshFromModel() {
-  LoadNote();
   ShowNote();
 }
 
+void CDrumSetsDlg::ShowChange(const ModelChange& change) {
+  if (change.Concerns(ModelBlock::Drum, setup_ - 1)) ShowNote();
+}
+
+QString CDrumSetsDlg::KitName() const {
+  return model_.IsInitialised() ? ToQString(model_.Drums().DrumKitName(setup_ - 1)) : QString();
+}
+
 int CDrumSetsDlg::ShownParameter(int address) const {
-  return IsAddress(address) ? shown_[static_cast<std::size_t>(address)] : 0;
+  if (!IsAddress(address) || !model_.IsInitialised()) return 0;
+  return model_.Drums().DrumValue(setup_ - 1, Note(), address).value_or(0);
 }
 
 EditSpinPair* CDrumSetsDlg::ParameterField(int address) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "drums/DrumParameterTable.h"
+#include "model/Indices.h"
 #include "shell/EditorDialog.h"
 
 class QLabel;
@@ -16,24 +17,20 @@ class XgModel;
 
 // The Drum Sets window: one note of one drum setup at a time, its sixteen
 // parameters, the instrument name of the note in the setup's kit, and a
-// button that puts the note back to the kit's defaults. Every edit is sent
-// and stored in the model at once; the window keeps only what it shows.
+// button that puts the note back to the kit's defaults. The fields show the
+// model's drum setups; each edit is sent and stored by the model.
 class CDrumSetsDlg final : public EditorDialog {
   Q_OBJECT
 
  public:
   CDrumSetsDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
-  // Reloads the shown note, its name and the kit name (after anything that
-  // replaced or reset the drum setups, or changed a kit).
-  void RefreshFromModel();
-
   int ShownSetup() const { return setup_; }  // 1..2
   int ShownNote() const { return note_; }    // MIDI note 13..91
   // The shown value of the parameter at an XG address (byte - 64 where the
   // parameter is shown that way); 0 for an address outside 0x00..0x0F.
   int ShownParameter(int address) const;
-  const QString& KitName() const { return kitName_; }
+  QString KitName() const;
 
   EditSpinPair& SetField() { return *setField_; }
   EditSpinPair& NoteField() { return *noteField_; }
@@ -44,22 +41,17 @@ class CDrumSetsDlg final : public EditorDialog {
 
  protected:
   void WindowStart() override;
+  void ShowChange(const ModelChange& change) override;
 
  private:
   void BuildControls();
-  bool TakeParameter(int address, int shown);
-  void RestoreNoteDefaults();
+  DrumNote Note() const { return DrumNote::FromMidiNote(note_); }
   // The shown note's parameters, its name and the kit name from the model.
-  void LoadNote();
-  // What LoadNote read, into the fields, the name static and the title.
   void ShowNote();
 
   XgModel& model_;
   int setup_ = 1;
   int note_ = 13;
-  std::array<int, kDrumParameterCount> shown_{};
-  QString noteNameText_;
-  QString kitName_;
   EditSpinPair* setField_ = nullptr;
   EditSpinPair* noteField_ = nullptr;
   QLabel* noteName_ = nullptr;

@@ -23,7 +23,6 @@ namespace ravlo {
 namespace {
 
 constexpr int kChannelCount = 16;
-constexpr int kOffChannel = 16;  // a stored channel from here on means off
 
 QString OffCaption(bool off) {
   return off ? QStringLiteral("Off") : QStringLiteral("On");
@@ -74,15 +73,12 @@ CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
       model_(model),
       partCount_(model.Parts().Count()),
       elementTotal_(XgModel::kElementReserveLimit),
-      rememberedChannels_(static_cast<std::size_t>(model.Parts().Count())),
       modalRunner_(RunModally),
       messageShower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
-  for (std::size_t part = 0; part < rememberedChannels_.size(); ++part) {
-    rememberedChannels_[part] = static_cast<int>(part % kChannelCount) + 1;
-  }
   setWindowIcon(PartIcon());
   Build();
-  ShowPart(1);
+  Follow(model);
+  ShowAll();
 }
 
 void CPartDlg::Build() {
@@ -99,6 +95,13 @@ void CPartDlg::Build() {
   partField_->SetSetter([this](int value) { return TakePartNumber(value); });
   channelField_->SetSetter([this](int value) { return TakeChannel(value); });
   reserveField_->SetSetter([this](int value) { return TakeReserve(value); });
+  partField_->SetGetter([this] { return part_.Number(); });
+  channelField_->SetGetter([this] { return ShownChannel(); });
+  reserveField_->SetGetter([this] {
+    std::uint8_t reserve = 0;
+    model_.Parts().GetPartByte(part_, part_address::kElementReserve, reserve);
+    return static_cast<int>(reserve);
+  });
 
   offButton_ = MakeButton(QStringLiteral("&Off"), QStringLiteral("Off"), this);
   offButton_->setCheckable(true);
@@ -144,150 +147,121 @@ void CPartDlg::Build() {
 
 // --- Showing a part ----------------------------------------------------------
 
-void CPartDlg::LoadVoice() {
-  const int part = ShownPart();
-  drum_ = model_.Parts().IsDrumPart(part);
-  const VoiceLookup voice = model_.Parts().PartVoiceName(part);
-  voiceName_ = ToQString(voice.name);
+int CPartDlg::ShownChannel() const {
+  return model_.Parts().ShownChannel(part_).Number();
 }
 
-void CPartDlg::LoadPart() {
-  const int part = ShownPart();
-  std::uint8_t reserve = 0;
-  std::uint8_t channel = 0;
-  model_.Parts().GetPartByte(part, part_address::kElementReserve, reserve);
-  model_.Parts().GetPartByte(part, part_address::kReceiveChannel, channel);
-  reserve_ = reserve;
-  // An off part shows the channel it had before, ready to be switched on again.
-  off_ = channel >= kOffChannel;
-  channel_ = off_ ? rememberedChannels_[static_cast<std::size_t>(part)] : channel + 1;
-  LoadVoice();
+bool CPartDlg::IsOff() const {
+  return model_.Parts().IsOff(part_);
 }
 
-void CPartDlg::ShowPart(int partNumber) {
-  partNumber_ = partNumber;
-  LoadPart();
-  UpdateControls();
+bool CPartDlg::IsDrum() const {
+  return model_.Parts().IsDrumPart(part_);
 }
 
-void CPartDlg::UpdateControls() {
-  partField_->SetValue(partNumber_);
-  channelField_->SetValue(channel_);
-  reserveField_->SetValue(reserve_);
-  channelField_->setEnabled(!off_);
-  offButton_->setChecked(off_);
-  offButton_->setText(OffCaption(off_));
-  voiceLabel_->setText(voiceName_);
-  SetSelectionCaption(voiceName_);
-  UpdateDrumButtons();
+QString CPartDlg::VoiceName() const {
+  return ToQString(model_.Parts().PartVoiceName(part_).name);
 }
 
-void CPartDlg::UpdateDrumButtons() {
+void CPartDlg::ShowPart(PartIndex part) {
+  part_ = part;
+  ShowAll();
+}
+
+void CPartDlg::ShowAll() {
+  if (!model_.IsInitialised()) return;
+  for (EditSpinPair* field : {partField_, channelField_, reserveField_}) field->Refresh();
+  // An off part shows the channel it goes back to, ready to be switched on.
+  const bool off = IsOff();
+  channelField_->setEnabled(!off);
+  offButton_->setChecked(off);
+  offButton_->setText(OffCaption(off));
+  const QString voice = VoiceName();
+  voiceLabel_->setText(voice);
+  SetSelectionCaption(voice);
+  const bool drum = IsDrum();
   for (std::size_t i = 0; i < kSubDialogButtons.size(); ++i) {
-    if (kSubDialogButtons[i].normalOnly) subButtons_[i]->setEnabled(!drum_);
+    if (kSubDialogButtons[i].normalOnly) subButtons_[i]->setEnabled(!drum);
   }
 }
 
 void CPartDlg::WindowStart() {
-  LoadPart();
-  UpdateControls();
+  ShowAll();
 }
 
-void CPartDlg::RefreshFromModel() {
-  ShowPart(1);
+void CPartDlg::ShowChange(const ModelChange& change) {
+  // A voice name can change with a user voice or a drum kit too.
+  if (change.Concerns(ModelBlock::Part, part_.Index()) || change.block == ModelBlock::UserVoice ||
+      change.block == ModelBlock::Drum) {
+    ShowAll();
+  }
+}
+
+void CPartDlg::ShowFirstPart() {
+  ShowPart(PartIndex::FromIndex(0));
 }
 
 bool CPartDlg::SelectPart(int index0) {
   if (index0 < 0 || index0 >= partCount_) return false;
-  ShowPart(index0 + 1);
+  ShowPart(PartIndex::FromIndex(index0));
   return true;
 }
 
 bool CPartDlg::SelectPartByChannel(int channel0) {
-  int part = -1;
-  if (!model_.Parts().FindPartByChannel(channel0, part)) return false;
-  if (part != ShownPart()) ShowPart(part + 1);
+  const MidiChannel channel = MidiChannel::FromIndex(channel0);
+  const std::optional<PartIndex> lowest = model_.Parts().FindPartByChannel(channel);
+  if (!lowest) return false;
+  // The part shown already plays on the channel: it stays.
+  if (!IsOff() && ShownChannel() == channel.Number()) return true;
+  ShowPart(*lowest);
   return true;
-}
-
-void CPartDlg::OnChannelVoiceChanged(int channel1to16) {
-  if (channel1to16 != channel_) return;
-  LoadVoice();
-  voiceLabel_->setText(voiceName_);
-  SetSelectionCaption(voiceName_);
-  UpdateDrumButtons();
 }
 
 // --- Fields ----------------------------------------------------------------------
 
 bool CPartDlg::TakePartNumber(int value) {
   if (value < 1 || value > partCount_) return false;
-  ShowPart(value);
-  Host().ChannelChosenInPart(channel_);
+  ShowPart(PartIndex::FromNumber(value));
+  Host().ChannelChosenInPart(ShownChannel());
   return true;
 }
 
 bool CPartDlg::TakeChannel(int value) {
-  if (value < 1 || value > kChannelCount) return false;
-  const auto byte = static_cast<std::uint8_t>(value - 1);
-  if (!model_.Parts().SetPartParameter(ShownPart(), part_address::kReceiveChannel, byte)) {
-    return false;
-  }
-  model_.Parts().PutPartByte(ShownPart(), part_address::kReceiveChannel, byte);
-  channel_ = value;
+  if (!model_.Parts().SetReceiveChannel(part_, MidiChannel::FromNumber(value))) return false;
   Host().MarkModified();
-  Host().ChannelChosenInPart(channel_);
+  Host().ChannelChosenInPart(value);
   return true;
 }
 
 bool CPartDlg::TakeReserve(int value) {
   if (value < 0 || value > elementTotal_) return false;
-  const auto byte = static_cast<std::uint8_t>(value);
-  if (!model_.Parts().SetPartParameter(ShownPart(), part_address::kElementReserve, byte)) {
+  if (!model_.Parts().SetPartParameter(part_, part_address::kElementReserve,
+                                       static_cast<std::uint8_t>(value))) {
     return false;
   }
-  model_.Parts().PutPartByte(ShownPart(), part_address::kElementReserve, byte);
-  reserve_ = value;
   // Only a typed reserve marks the document; a spin click does not.
   if (IsTyped(*reserveField_, value)) Host().MarkModified();
   return true;
 }
 
 void CPartDlg::OnOffClicked(bool pressed) {
-  const int part = ShownPart();
-  if (pressed && !off_) {
-    if (model_.Parts().SetPartParameter(part, part_address::kReceiveChannel, kPartOff)) {
-      model_.Parts().PutPartByte(part, part_address::kReceiveChannel, kPartOff);
-      off_ = true;
-      rememberedChannels_[static_cast<std::size_t>(part)] = channel_;
-      Host().MarkModified();
-      Host().ChannelChosenInPart(channel_);
-    }
-  } else if (!pressed && off_) {
-    const auto byte = static_cast<std::uint8_t>(channel_ - 1);
-    if (model_.Parts().SetPartParameter(part, part_address::kReceiveChannel, byte)) {
-      model_.Parts().PutPartByte(part, part_address::kReceiveChannel, byte);
-      off_ = false;
-      Host().MarkModified();
-      Host().ChannelChosenInPart(channel_);
-    }
+  const bool switched =
+      pressed ? model_.Parts().SwitchPartOff(part_) : model_.Parts().SwitchPartOn(part_);
+  if (switched) {
+    Host().MarkModified();
+    Host().ChannelChosenInPart(ShownChannel());
   }
   // A failed send leaves the part as it was; the button shows that again.
-  channelField_->setEnabled(!off_);
-  offButton_->setChecked(off_);
-  offButton_->setText(OffCaption(off_));
+  ShowAll();
 }
 
 void CPartDlg::OnVoiceClicked() {
   if (!voiceChooser_) return;
   const std::optional<int> chosen = voiceChooser_();
   if (!chosen) return;
-  if (!model_.Parts().SelectPartVoice(ShownPart(), *chosen)) return;
-  LoadVoice();
-  UpdateControls();
-  // A drum kit also changed a drum setup: the Drum Sets window shows it.
-  Host().PartValueChanged(drum_);
-  Host().ChannelChosenInPart(channel_);
+  if (!model_.Parts().SelectPartVoice(part_, *chosen)) return;
+  Host().MarkModified();
+  Host().ChannelChosenInPart(ShownChannel());
 }
 
 // --- Sub-dialogs ---------------------------------------------------------------
@@ -297,7 +271,7 @@ int CPartDlg::RunModal(QDialog& dialog) {
 }
 
 void CPartDlg::OpenSubDialog(const SubDialogButton& button) {
-  if (button.normalOnly && drum_) return;
+  if (button.normalOnly && IsDrum()) return;
   switch (button.opens) {
     case Opens::Mode:
       OpenMode();
@@ -312,7 +286,7 @@ void CPartDlg::OpenSubDialog(const SubDialogButton& button) {
 }
 
 void CPartDlg::OpenRun(PartRunKind kind, int base) {
-  CPartRunDlg dialog(model_, ShownPart(), kind, base, this);
+  CPartRunDlg dialog(model_, part_, kind, base, this);
   dialog.SetMessageShower(messageShower_);
   if (RunModal(dialog) == QDialog::Accepted) {
     if (dialog.Changed()) Host().MarkModified();
@@ -323,23 +297,15 @@ void CPartDlg::OpenRun(PartRunKind kind, int base) {
 }
 
 void CPartDlg::OpenReceive() {
-  CPartReceiveDlg dialog(model_, ShownPart(), this);
+  CPartReceiveDlg dialog(model_, part_, this);
   RunModal(dialog);
   if (dialog.Stored()) Host().MarkModified();
 }
 
 void CPartDlg::OpenMode() {
-  CPartModeDlg dialog(model_, ShownPart(), this);
+  CPartModeDlg dialog(model_, part_, this);
   if (RunModal(dialog) != QDialog::Accepted) return;
-  if (dialog.ModeChanged()) {
-    // The voice followed the mode; the drum buttons stay as they were.
-    const bool drum = drum_;
-    LoadVoice();
-    drum_ = drum;
-    voiceLabel_->setText(voiceName_);
-    SetSelectionCaption(voiceName_);
-    Host().ChannelChosenInPart(channel_);
-  }
+  if (dialog.ModeChanged()) Host().ChannelChosenInPart(ShownChannel());
   // OK marks the document whether or not anything went out.
   Host().MarkModified();
 }

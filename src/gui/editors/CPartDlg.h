@@ -8,6 +8,7 @@
 
 #include "editors/PartDialogHooks.h"
 #include "editors/PartRunLayouts.h"
+#include "model/Indices.h"
 #include "shell/EditorDialog.h"
 #include "widgets/ModalRunner.h"
 
@@ -21,7 +22,8 @@ class XgModel;
 
 // The Part window: one multi part at a time, with its receive channel (or
 // off), element reserve and voice, and the buttons that open the part's
-// modal sub-dialogs and the voice browser.
+// modal sub-dialogs and the voice browser. It shows the model's parts; the
+// part it shows is its only state.
 class CPartDlg final : public EditorDialog {
   Q_OBJECT
 
@@ -31,32 +33,30 @@ class CPartDlg final : public EditorDialog {
 
   CPartDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
-  // Shows part 1 with its values read again (after resets).
-  void RefreshFromModel();
+  // Shows part 1 (after resets).
+  void ShowFirstPart();
   // Shows the part (index from 0); false for an index out of range.
   bool SelectPart(int index0);
-  // Shows the lowest part receiving on the channel (from 0) unless it is
-  // shown already; false when no part receives on it.
+  // Shows the lowest part receiving on the channel (from 0), unless the part
+  // shown receives on it already; false when no part receives on it.
   bool SelectPartByChannel(int channel0);
-  // A voice was applied to a channel (from 1): if it is the shown one, the
-  // drum state, voice name and caption are read again.
-  void OnChannelVoiceChanged(int channel1to16);
   // The shown part, from 0.
-  int ShownPart() const { return partNumber_ - 1; }
-  // The shown receive channel (from 1; the remembered one while off) and the off state.
-  int ShownChannel() const { return channel_; }
-  bool IsOff() const { return off_; }
-  bool IsDrum() const { return drum_; }
-  QString VoiceName() const { return voiceName_; }
+  int ShownPart() const { return part_.Index(); }
+  // The shown receive channel (from 1; the one it goes back to while off) and the off state.
+  int ShownChannel() const;
+  bool IsOff() const;
+  bool IsDrum() const;
+  QString VoiceName() const;
 
   // The Part Voice browser, run modally by "&Voice".
   void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
-  // How the sub-dialogs run (RunModally unless replaced) and where their range prompt goes.
+  // How the sub-dialogs run (exec() unless replaced) and where their range prompt goes.
   void SetModalRunner(ModalRunner runner) { modalRunner_ = std::move(runner); }
   void SetMessageShower(PartMessageShower shower) { messageShower_ = std::move(shower); }
 
  protected:
   void WindowStart() override;
+  void ShowChange(const ModelChange& change) override;
 
  private:
   // What a sub-dialog button opens.
@@ -73,12 +73,9 @@ class CPartDlg final : public EditorDialog {
   static const std::array<SubDialogButton, kSubDialogButtonCount> kSubDialogButtons;
 
   void Build();
-  // Reads the shown part's reserve, voice, channel, off state and drum flag.
-  void LoadPart();
-  void LoadVoice();
-  void ShowPart(int partNumber);
-  void UpdateControls();
-  void UpdateDrumButtons();
+  void ShowPart(PartIndex part);
+  // Every control from the model.
+  void ShowAll();
 
   bool TakePartNumber(int value);
   bool TakeChannel(int value);
@@ -94,14 +91,7 @@ class CPartDlg final : public EditorDialog {
   XgModel& model_;
   const int partCount_;
   const int elementTotal_;
-  int partNumber_ = 1;
-  int channel_ = 1;
-  bool off_ = false;
-  int reserve_ = 0;
-  bool drum_ = false;
-  QString voiceName_;
-  // The channel each part had when it was switched off (from 1).
-  std::vector<int> rememberedChannels_;
+  PartIndex part_ = PartIndex::FromIndex(0);
 
   EditSpinPair* partField_ = nullptr;
   EditSpinPair* channelField_ = nullptr;

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/Indices.h"
+#include "parts/PartModel.h"
+
 class QButtonGroup;
 
 namespace ravlo {
@@ -12,16 +15,16 @@ namespace ravlo {
 class XgModel;
 
 // A part's mono/poly mode, same-key assignment and part mode (run 05 .. 07),
-// one radio group each. OK sends the run; a changed part mode also gives the
-// part the voice that goes with the new mode.
+// one radio group each, named and captioned by the part parameter table. OK
+// sends the run; a changed part mode also gives the part the voice that goes
+// with the new mode.
 class CPartModeDlg final : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kFirstAddress = 0x05;
   static constexpr std::size_t kGroupCount = 3;
 
-  CPartModeDlg(XgModel& model, int part, QWidget* parent = nullptr);
+  CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent = nullptr);
 
   // The checked button's value in each group, -1 for none.
   int Selection(std::size_t group) const;
@@ -36,11 +39,11 @@ class CPartModeDlg final : public QDialog {
   void ApplyEnabling();
 
   XgModel& model_;
-  int part_;
+  PartIndex part_;
   bool drum_;
   bool stored_ = false;
   bool modeChanged_ = false;
-  std::array<std::uint8_t, kGroupCount> kept_{};
+  PartModel::ModeBytes kept_{};
   std::array<QButtonGroup*, kGroupCount> groups_{};
 };
 

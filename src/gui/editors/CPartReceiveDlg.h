@@ -5,13 +5,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/Indices.h"
+
 class QCheckBox;
 
 namespace ravlo {
 
 class XgModel;
 
-// Which messages a part receives: one box per byte of the run 30 .. 40.
+// Which messages a part receives: one box per byte of the run 30 .. 40,
+// captioned by the part parameter table.
 // Nothing is sent while the dialog is open; OK sends the run if a box was
 // clicked.
 class CPartReceiveDlg final : public QDialog {
@@ -21,7 +24,7 @@ class CPartReceiveDlg final : public QDialog {
   static constexpr int kFirstAddress = 0x30;
   static constexpr std::size_t kBoxCount = 17;
 
-  CPartReceiveDlg(XgModel& model, int part, QWidget* parent = nullptr);
+  CPartReceiveDlg(XgModel& model, PartIndex part, QWidget* parent = nullptr);
 
   // A box was clicked.
   bool Changed() const { return changed_; }
@@ -32,7 +35,7 @@ class CPartReceiveDlg final : public QDialog {
 
  private:
   XgModel& model_;
-  int part_;
+  PartIndex part_;
   bool drum_;
   bool changed_ = false;
   bool stored_ = false;

@@ -7,29 +7,33 @@
 
 #include "editors/PartDialogHooks.h"
 #include "editors/PartRunLayouts.h"
+#include "model/Indices.h"
 
 class QPushButton;
 
 namespace ravlo {
 
 class EditSpinPair;
+struct ParameterDescriptor;
 class XgModel;
 
 // A modal dialog over one or more runs of a part record whose changes go to
-// the synthesizer (and into the record) as soon as a field takes them. Its
-// fields come from a layout table; Cancel hands back the bytes from before.
+// the synthesizer (and into the model) as soon as a field takes them. Its
+// fields come from a layout of part addresses, each field shown as the part
+// parameter table says; Cancel sends back the bytes from before.
 class CPartRunDlg final : public QDialog {
   Q_OBJECT
 
  public:
   // `base` is the run's first address for the layouts the button places
   // (Control, Assignable Controller); the other layouts ignore it.
-  CPartRunDlg(XgModel& model, int part, PartRunKind kind, int base, QWidget* parent = nullptr);
+  CPartRunDlg(XgModel& model, PartIndex part, PartRunKind kind, int base,
+              QWidget* parent = nullptr);
 
   // Where the range prompt goes; a warning box by default.
   void SetMessageShower(PartMessageShower shower) { shower_ = std::move(shower); }
 
-  int Part() const { return part_; }
+  PartIndex Part() const { return part_; }
   PartRunKind Kind() const { return kind_; }
   int Base() const { return base_; }
   bool IsDrum() const { return drum_; }
@@ -39,8 +43,8 @@ class CPartRunDlg final : public QDialog {
   // The shown number of a field (by its object name); nothing for an unknown name.
   std::optional<int> DisplayValue(const QString& name) const;
 
-  // Cancel after changes: sends the bytes kept at opening back, run by run,
-  // and stores each run that went. False when a send failed.
+  // Cancel after changes: sends the bytes kept at opening back, run by run.
+  // False when a send failed.
   bool RestoreKept();
 
   // OK commits a field still being typed in; a refused value keeps the dialog open.
@@ -48,26 +52,27 @@ class CPartRunDlg final : public QDialog {
 
  private:
   struct FieldControl {
-    const PartRunField* field;
+    int address;
+    const ParameterDescriptor* parameter;
     EditSpinPair* edit;   // null for a switch
     QPushButton* toggle;  // null for a number
   };
   struct KeptSpan {
     int address;
-    std::vector<std::uint8_t> bytes;  // empty: not loaded
+    std::vector<std::uint8_t> bytes;  // empty: not kept
   };
 
   void Build();
-  void Load();
-  std::optional<std::uint8_t> KeptByte(int address) const;
-  int DisplayFromKept(const PartRunField& field) const;
-  bool SendField(const PartRunField& field, int displayValue);
+  void Keep();
+  int ShownValue(const FieldControl& control) const;
+  bool SendField(const FieldControl& control, int shown);
+  bool Lacks(int address) const;
   void OnRefused(const FieldControl& control);
   void OnSwitchClicked(const FieldControl& control, bool pressed);
-  int Address(const PartRunField& field) const { return base_ + field.offset; }
+  void ShowSwitch(const FieldControl& control);
 
   XgModel& model_;
-  int part_;
+  PartIndex part_;
   PartRunKind kind_;
   const PartRunLayout& layout_;
   int base_;

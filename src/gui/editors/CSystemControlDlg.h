@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/EditorDialog.h"
-#include "system/SystemBlock.h"
+#include "system/SystemParameters.h"
 
 class QPushButton;
 
@@ -11,24 +11,13 @@ class EditSpinPair;
 class XgModel;
 
 // The System Control window: master volume, transpose and tune, and the
-// reset commands. Its setters send without storing, so the window keeps a
-// working copy of the three values; the model's block takes it on close and
-// before a send pass, and gives it back after anything that replaced the
-// model's contents.
+// reset commands. The fields show the model's system block; each edit is
+// sent and stored by the model's setter.
 class CSystemControlDlg final : public EditorDialog {
   Q_OBJECT
 
  public:
   CSystemControlDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
-
-  // The block into the working copy, and into the fields.
-  void RefreshFromModel();
-  // The working copy into the block.
-  void StoreToModel();
-
-  int Transpose() const { return values_.transpose; }
-  int Tune() const { return values_.tune; }
-  int Volume() const { return values_.volume; }
 
   EditSpinPair& VolumeField() { return *volume_; }
   EditSpinPair& TransposeField() { return *transpose_; }
@@ -36,21 +25,17 @@ class CSystemControlDlg final : public EditorDialog {
 
  protected:
   void WindowStart() override;
-  void StoreOnClose() override;
+  void ShowChange(const ModelChange& change) override;
 
  private:
   void BuildControls();
+  EditSpinPair* MakeField(SystemParameter parameter);
   void ShowValues();
 
   XgModel& model_;
-  // Until the first read, the XG defaults.
-  SystemValues values_{0, 127, 0};
   EditSpinPair* volume_ = nullptr;
   EditSpinPair* transpose_ = nullptr;
   EditSpinPair* tune_ = nullptr;
-  QPushButton* resetAll_ = nullptr;
-  QPushButton* resetDrum1_ = nullptr;
-  QPushButton* resetDrum2_ = nullptr;
 };
 
 }  // namespace ravlo

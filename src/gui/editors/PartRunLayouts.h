@@ -2,13 +2,16 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace ravlo {
 
 // The seven part dialogs that send every accepted change at once. They differ
-// only in their fields, so one dialog class builds each from its layout.
+// only in which parameters they show and how they group them; everything
+// about a parameter (label, range, form) comes from the part parameter table.
 enum class PartRunKind {
   PartControl,
   PartFxSend,
@@ -22,40 +25,31 @@ enum class PartRunKind {
 
 inline constexpr std::size_t kPartRunKindCount = static_cast<std::size_t>(PartRunKind::kCount);
 
-// How a field's shown number relates to the record bytes.
-enum class PartFieldTransform {
-  Raw,      // the byte itself
-  Centred,  // byte - 64
-  Detune,   // two nibbles (this and the next byte) of a value centred on 128
-  Switch    // a push-like check box: pressed = 1, released = 0
-};
-
-struct PartRunField {
-  std::string_view name;   // the control's object name
-  std::string_view group;  // the group box it sits in; empty for none
-  std::string_view label;
-  int offset;  // from the run's base address
-  PartFieldTransform transform;
-  int minimum;
-  int maximum;
-  bool drumless;  // a drum part lacks it: disabled
-};
-
-// A stretch of the record the dialog loads and, on Cancel, sends back.
-struct PartRunSpan {
-  int offset;  // from the run's base address
-  int count;
-  bool drumless;  // neither loaded nor restored for a drum part
+// The fields of one group box (an empty title: no box), in the order shown,
+// as offsets from the run's base address.
+struct PartRunGroup {
+  std::string_view title;
+  std::span<const std::uint8_t> offsets;
 };
 
 struct PartRunLayout {
   std::string_view title;
-  std::span<const PartRunField> fields;
-  std::span<const PartRunSpan> spans;
+  std::span<const PartRunGroup> groups;
   // Control and Assignable Controller serve several runs: the button gives the base.
   bool baseFromButton;
 };
 
 const PartRunLayout& GetPartRunLayout(PartRunKind kind);
+
+// A stretch of the record the dialog keeps at opening and, on Cancel, sends back.
+struct PartRunSpan {
+  int address;
+  int count;
+  bool drumless;  // a drum part lacks every byte of it: neither kept nor restored
+};
+
+// The addresses a layout shows from `base` (a detune pair with its second
+// byte), joined into runs.
+std::vector<PartRunSpan> PartRunSpans(const PartRunLayout& layout, int base);
 
 }  // namespace ravlo

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "effects/EffectLookups.h"
+#include "effects/EffectParameters.h"
 #include "effects/EffectModel.h"
 #include "model/XgModel.h"
 #include "widgets/Buttons.h"
@@ -20,50 +21,22 @@
 namespace ravlo {
 namespace {
 
-constexpr int kDefaultType = static_cast<int>(VariationType::DelayLcr);
-constexpr int kAmpSimulatorType = static_cast<int>(VariationType::AmpSimulator);
-constexpr std::size_t kAmpTypeParam = 1;  // Param 2
 // With a system connection the return does the mixing: Param 10 (Dry-Wet)
 // has no use.
 constexpr std::size_t kDryWetParam = 9;  // Param 10
-constexpr int kMaxSettingValue = 127;
-constexpr std::size_t kConnectionSetting = static_cast<std::size_t>(VariationSetting::Connection);
-constexpr std::size_t kPartSetting = static_cast<std::size_t>(VariationSetting::Part);
+constexpr std::size_t kAmpTypeParam = 1;  // Param 2
 
-// One settings field: which VariationSettings byte it edits, its label, and
-// whether it only means something with a system connection.
-struct SettingField {
-  VariationSetting setting;
-  const char* label;
-  const char* name;
-  bool systemOnly;
-};
-
-constexpr std::array<SettingField, CVariationDlg::kShownSettingCount> kSettingFields{{
-    {VariationSetting::Return, "Return", "Return", true},
-    {VariationSetting::Pan, "Pan", "Pan", true},
-    {VariationSetting::SendToReverb, "To Reverb", "ToReverb", true},
-    {VariationSetting::SendToChorus, "To Chorus", "ToChorus", true},
-    {VariationSetting::ModDepth, "Mod Depth", "ModDepth", false},
-    {VariationSetting::BendDepth, "Bend Dpth", "BendDepth", false},
-    {VariationSetting::CatDepth, "CAT Depth", "CatDepth", false},
-    {VariationSetting::Ac1Depth, "AC1 Depth", "Ac1Depth", false},
-    {VariationSetting::Ac2Depth, "AC2 Depth", "Ac2Depth", false},
-}};
-static_assert(kSettingFields.size() == CVariationDlg::kShownSettingCount);
-
-std::size_t SettingIndex(VariationSetting setting) {
-  return static_cast<std::size_t>(setting);
+const VariationSettingInfo& SettingInfo(VariationSetting setting) {
+  return kVariationSettings[static_cast<std::size_t>(setting)];
 }
 
 }  // namespace
 
 CVariationDlg::CVariationDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::Variation, QStringLiteral("Variation"), parent),
-      model_(model),
-      type_(kDefaultType) {
+      model_(model) {
   BuildWindow();
-  LoadRowToDisplay();
+  Follow(model);
 }
 
 void CVariationDlg::BuildWindow() {
@@ -88,6 +61,8 @@ void CVariationDlg::BuildWindow() {
     const QString name = QStringLiteral("Param%1").arg(p + 1);
     auto* box = new EditSpinPair(this);
     box->setObjectName(name);
+    box->SetGetter(
+        [this, p] { return model_.Effects().CurrentRow(EffectKind::Variation)[p]; });
     box->SetSetter([this, p](int value) { return SendParameter(p, value); });
     auto* label = new QLabel(name, this);
     label->setObjectName(name + "Label");
@@ -98,9 +73,6 @@ void CVariationDlg::BuildWindow() {
     paramBoxes_[p] = box;
     paramLabels_[p] = label;
   }
-  // Amp Simulator's Param 2 is labelled with what it holds, also after a
-  // refused entry.
-  connect(paramBoxes_[kAmpTypeParam], &EditSpinPair::Beeped, this, &CVariationDlg::RelabelAmpType);
 
   auto* bottom = new QHBoxLayout;
   outer->addLayout(bottom);
@@ -111,10 +83,12 @@ void CVariationDlg::BuildWindow() {
   systemButton_->setObjectName("System");
   partButton_ = new QRadioButton(tr("&Part"), connection);
   partButton_->setObjectName("Part");
+  const ParameterDescriptor& part = SettingInfo(VariationSetting::Part).parameter;
   partBox_ = new EditSpinPair(connection);
-  partBox_->setObjectName("PartNumber");
-  partBox_->SetRange(1, kPartOffShown);
+  partBox_->setObjectName(ToQString(part.name));
+  partBox_->SetRange(part.minimum, part.maximum);
   partBox_->SetEnds(EditSpinPair::Ends::Wrap);
+  partBox_->SetGetter([this] { return ShownPart(); });
   partBox_->SetSetter([this](int value) { return SendPart(value); });
   connectionLayout->addWidget(systemButton_);
   connectionLayout->addWidget(partButton_);
@@ -126,28 +100,41 @@ void CVariationDlg::BuildWindow() {
   auto* settingsGrid = new QGridLayout;
   settingsGrid->setHorizontalSpacing(6);
   settingsGrid->setVerticalSpacing(2);
-  for (std::size_t i = 0; i < kShownSettingCount; ++i) {
-    const SettingField& field = kSettingFields[i];
+  for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
+    const ParameterDescriptor& info = kVariationSettings[s].parameter;
+    if (info.label.empty()) continue;
+    const auto setting = static_cast<VariationSetting>(s);
+    const int column = static_cast<int>(settingBoxes_.size());
     auto* box = new EditSpinPair(this);
-    box->setObjectName(QString::fromLatin1(field.name));
-    box->SetRange(0, kMaxSettingValue);
-    box->SetSetter([this, i](int value) { return SendSetting(i, value); });
-    auto* label = new QLabel(QString::fromLatin1(field.label), this);
+    box->setObjectName(ToQString(info.name));
+    box->SetRange(info.minimum, info.maximum);
+    box->SetGetter([this, setting] { return Setting(setting); });
+    box->SetSetter([this, setting](int value) { return SendSetting(setting, value); });
+    auto* label = new QLabel(ToQString(info.label), this);
     label->setObjectName(box->objectName() + "Label");
-    settingsGrid->addWidget(box, 0, static_cast<int>(i));
-    settingsGrid->addWidget(label, 1, static_cast<int>(i), Qt::AlignLeft | Qt::AlignTop);
-    settingBoxes_[i] = box;
-    settingLabels_[i] = label;
+    settingsGrid->addWidget(box, 0, column);
+    settingsGrid->addWidget(label, 1, column, Qt::AlignLeft | Qt::AlignTop);
+    shownSettings_.push_back(setting);
+    settingBoxes_.push_back(box);
+    settingLabels_.push_back(label);
   }
   bottom->addLayout(settingsGrid);
 }
 
-void CVariationDlg::WindowStart() {
-  FillTypeList();
-  for (EditSpinPair* box : settingBoxes_) box->SetRange(0, kMaxSettingValue);
-  partBox_->SetRange(1, kPartOffShown);
-  LoadRowToDisplay();
-  RefreshWindow();
+int CVariationDlg::CurrentType() const {
+  return model_.Effects().Type(EffectKind::Variation);
+}
+
+std::uint8_t CVariationDlg::Setting(VariationSetting setting) const {
+  return model_.Effects().CurrentVariationSettings()[static_cast<std::size_t>(setting)];
+}
+
+bool CVariationDlg::SystemConnection() const {
+  return Setting(VariationSetting::Connection) == kVariationConnectionSystem;
+}
+
+int CVariationDlg::ShownPart() const {
+  return SettingInfo(VariationSetting::Part).parameter.Shown(Setting(VariationSetting::Part));
 }
 
 void CVariationDlg::FillTypeList() {
@@ -156,162 +143,93 @@ void CVariationDlg::FillTypeList() {
   for (std::size_t type = 0; type < kVariationTypeCount; ++type) {
     typeList_->addItem(ToQString(EffectTypeName(EffectKind::Variation, type)));
   }
-  if (static_cast<std::size_t>(typeList_->count()) == kVariationTypeCount) {
-    SelectTypeInList();
-  } else {
-    typeList_->setCurrentIndex(-1);
+  // A type the tables lack is shown as it came; choosing another replaces it.
+  if (!model_.Effects().IsKnownType(EffectKind::Variation)) {
+    typeList_->addItem(
+        QString::fromStdString(model_.Effects().TypeDisplayName(EffectKind::Variation)));
   }
-}
-
-void CVariationDlg::SelectTypeInList() {
-  const QSignalBlocker blocker(typeList_);
-  typeList_->setCurrentIndex(type_);
-}
-
-bool CVariationDlg::SetType(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= kVariationTypeCount) return false;
-  type_ = index;
-  LoadRowToDisplay();
-  if (IsOpen()) RefreshWindow();
-  return true;
-}
-
-void CVariationDlg::Reset() {
-  system_ = false;
-  part_ = kPartOffShown;
-  SetType(kDefaultType);
-}
-
-void CVariationDlg::SaveDisplayToRow() {
-  EffectRows& rows = model_.Effects();
-  const auto type = static_cast<std::size_t>(type_);
-  rows.PutEffectRow(EffectKind::Variation, type, EffectRow(std::span<const int32_t>(params_)));
-  VariationSettings settings{};
-  for (std::size_t i = 0; i < kShownSettingCount; ++i) {
-    settings[SettingIndex(kSettingFields[i].setting)] = settings_[i];
-  }
-  settings[kConnectionSetting] =
-      system_ ? kVariationConnectionSystem : kVariationConnectionInsertion;
-  settings[kPartSetting] = static_cast<uint8_t>(part_ - 1);
-  rows.PutVariationSettings(type, settings);
-}
-
-void CVariationDlg::LoadRowToDisplay() {
-  const auto type = static_cast<std::size_t>(type_);
-  const EffectRows& rows = model_.Effects();
-  if (const auto row = rows.GetEffectRow(EffectKind::Variation, type)) {
-    for (std::size_t p = 0; p < params_.size(); ++p) params_[p] = (*row)[p];
-  }
-  if (const auto settings = rows.GetVariationSettings(type)) {
-    for (std::size_t i = 0; i < kShownSettingCount; ++i) {
-      settings_[i] = (*settings)[SettingIndex(kSettingFields[i].setting)];
-    }
-    system_ = (*settings)[kConnectionSetting] == kVariationConnectionSystem;
-    part_ = (*settings)[kPartSetting] + 1;
-  }
-  SetSelectionCaption(ToQString(EffectTypeName(EffectKind::Variation, type)));
+  typeList_->setCurrentIndex(CurrentType());
 }
 
 void CVariationDlg::ApplyLayout() {
-  const auto type = static_cast<std::size_t>(type_);
-  const bool hasParams = VariationHasParams(type);
-  for (EditSpinPair* box : paramBoxes_) box->setEnabled(hasParams);
-  for (EditSpinPair* box : settingBoxes_) box->setEnabled(hasParams);
+  const EffectModel& effects = model_.Effects();
+  const auto type = static_cast<std::size_t>(CurrentType());
+  const bool known = effects.IsKnownType(EffectKind::Variation);
+  // "No Effect" and "Through" have nothing to set; a type the tables lack has
+  // parameters nobody here knows, but its settings still count.
+  const bool settable = !known || VariationHasParams(type);
+  const bool hasParams = known && VariationHasParams(type);
+  const bool system = SystemConnection();
   default_->setEnabled(hasParams);
-  systemButton_->setEnabled(hasParams);
-  partButton_->setEnabled(hasParams);
-  partBox_->setEnabled(hasParams);
-  if (!hasParams) return;
+  systemButton_->setEnabled(settable);
+  partButton_->setEnabled(settable);
+  systemButton_->setChecked(system);
+  partButton_->setChecked(!system);
+  partBox_->setEnabled(settable && !system);
 
+  const std::int32_t ampType = effects.CurrentRow(EffectKind::Variation)[kAmpTypeParam];
   for (std::size_t p = 0; p < kVariationParamCount; ++p) {
-    const std::size_t descriptor = VariationParamDescriptor(type, p);
-    const bool used = descriptor != 0 && !(system_ && p == kDryWetParam);
+    const ParameterDescriptor parameter = VariationParameter(type, p, ampType);
+    const bool used = hasParams && !parameter.label.empty() && !(system && p == kDryWetParam);
     paramBoxes_[p]->setEnabled(used);
-    paramLabels_[p]->setText(
-        used ? ToQString(VariationParamLabel(descriptor, params_[kAmpTypeParam])) : QString());
-    if (const auto range = VariationParamRange(descriptor)) {
-      paramBoxes_[p]->SetRange(range->minimum, range->maximum);
-    }
+    paramLabels_[p]->setText(used ? ToQString(parameter.label) : QString());
+    if (!parameter.label.empty()) paramBoxes_[p]->SetRange(parameter.minimum, parameter.maximum);
   }
-  ApplySendLabels();
-}
-
-void CVariationDlg::ApplySendLabels() {
-  for (std::size_t i = 0; i < kShownSettingCount; ++i) {
-    if (!kSettingFields[i].systemOnly) continue;
-    settingBoxes_[i]->setEnabled(system_);
-    settingLabels_[i]->setText(system_ ? QString::fromLatin1(kSettingFields[i].label) : QString());
+  for (std::size_t i = 0; i < settingBoxes_.size(); ++i) {
+    const VariationSettingInfo& info = SettingInfo(shownSettings_[i]);
+    const bool shown = !info.systemOnly || system;
+    settingBoxes_[i]->setEnabled(settable && shown);
+    settingLabels_[i]->setText(shown ? ToQString(info.parameter.label) : QString());
   }
 }
 
-void CVariationDlg::ApplyConnectionControls() {
-  systemButton_->setChecked(system_);
-  partButton_->setChecked(!system_);
-  partBox_->setEnabled(!system_);
-}
-
-void CVariationDlg::ShowValues() {
-  for (std::size_t p = 0; p < kVariationParamCount; ++p) paramBoxes_[p]->SetValue(params_[p]);
-  for (std::size_t i = 0; i < kShownSettingCount; ++i) settingBoxes_[i]->SetValue(settings_[i]);
-  partBox_->SetValue(part_);
-}
-
-void CVariationDlg::RefreshWindow() {
-  SelectTypeInList();
+void CVariationDlg::ShowAll() {
+  FillTypeList();
+  SetSelectionCaption(
+      QString::fromStdString(model_.Effects().TypeDisplayName(EffectKind::Variation)));
   ApplyLayout();
-  ApplyConnectionControls();
-  ShowValues();
+  for (EditSpinPair* box : paramBoxes_) box->Refresh();
+  for (EditSpinPair* box : settingBoxes_) box->Refresh();
+  partBox_->Refresh();
 }
 
-void CVariationDlg::RelabelAmpType() {
-  if (type_ != kAmpSimulatorType) return;
-  const std::size_t descriptor = VariationParamDescriptor(type_, kAmpTypeParam);
-  paramLabels_[kAmpTypeParam]->setText(
-      ToQString(VariationParamLabel(descriptor, params_[kAmpTypeParam])));
+void CVariationDlg::WindowStart() {
+  ShowAll();
+}
+
+void CVariationDlg::ShowChange(const ModelChange& change) {
+  if (change.block == ModelBlock::Variation) ShowAll();
 }
 
 bool CVariationDlg::SendParameter(std::size_t param, int value) {
-  const bool sent = model_.Effects().SetEffectParameter(EffectKind::Variation,
-                                                        static_cast<int>(param + 1), value);
-  if (sent) {
-    params_[param] = value;
-    Host().MarkModified();
+  if (!model_.Effects().SetEffectParameter(EffectKind::Variation, static_cast<int>(param + 1),
+                                           value)) {
+    return false;
   }
-  if (param == kAmpTypeParam) RelabelAmpType();
-  return sent;
+  Host().MarkModified();
+  return true;
 }
 
-bool CVariationDlg::SendSetting(std::size_t shown, int value) {
-  if (!model_.Effects().SetEffectParameter(kSettingFields[shown].setting, value)) return false;
-  settings_[shown] = static_cast<uint8_t>(value);
+bool CVariationDlg::SendSetting(VariationSetting setting, int value) {
+  if (!model_.Effects().SetEffectParameter(setting, value)) return false;
   Host().MarkModified();
   return true;
 }
 
 bool CVariationDlg::SendPart(int shownPart) {
   // The part means nothing to a system effect.
-  if (system_) return false;
-  if (!model_.Effects().SetVariationPart(shownPart - 1)) return false;
-  part_ = shownPart;
-  model_.Effects().SpreadConnectionAndPart(
-      system_ ? kVariationConnectionSystem : kVariationConnectionInsertion,
-      static_cast<uint8_t>(part_ - 1));
+  if (SystemConnection()) return false;
+  const ParameterDescriptor& part = SettingInfo(VariationSetting::Part).parameter;
+  if (!model_.Effects().SetVariationPart(part.Stored(shownPart))) return false;
   Host().MarkModified();
   return true;
 }
 
 void CVariationDlg::OnSystemClicked() {
   if (!model_.Effects().SetVariationConnection(true)) {
-    ApplyConnectionControls();
+    ShowAll();
     return;
   }
-  system_ = true;
-  model_.Effects().SpreadConnectionAndPart(kVariationConnectionSystem,
-                                           static_cast<uint8_t>(part_ - 1));
-  partBox_->setEnabled(false);
-  paramBoxes_[kDryWetParam]->setEnabled(false);
-  paramLabels_[kDryWetParam]->clear();
-  ApplySendLabels();
   Host().MarkModified();
   // The send level now matters: the Controllers window sends its channel's.
   Host().SendVariationController();
@@ -319,50 +237,27 @@ void CVariationDlg::OnSystemClicked() {
 
 void CVariationDlg::OnPartClicked() {
   if (!model_.Effects().SetVariationConnection(false)) {
-    ApplyConnectionControls();
+    ShowAll();
     return;
   }
-  system_ = false;
-  model_.Effects().SpreadConnectionAndPart(kVariationConnectionInsertion,
-                                           static_cast<uint8_t>(part_ - 1));
-  model_.Effects().SetVariationPart(part_ - 1);  // a failure changes nothing shown
-  partBox_->setEnabled(true);
-  const bool dryWetUsed =
-      VariationParamDescriptor(static_cast<std::size_t>(type_), kDryWetParam) != 0;
-  paramBoxes_[kDryWetParam]->setEnabled(dryWetUsed);
-  paramLabels_[kDryWetParam]->setText(dryWetUsed ? tr("Dry-Wet") : QString());
-  ApplySendLabels();
+  // The insertion goes to the part shown; a failure changes nothing shown.
+  model_.Effects().SetVariationPart(Setting(VariationSetting::Part));
   Host().MarkModified();
 }
 
 void CVariationDlg::OnTypeChosen(int index) {
-  if (index < 0 || index == type_) return;
-  SaveDisplayToRow();  // the old type keeps its edits
-  type_ = index;
-  LoadRowToDisplay();
-  ApplyLayout();
-  ApplyConnectionControls();
-  ShowValues();
+  if (index == CurrentType()) return;
   // The dumps carry the settings too, so the connection and part go along.
-  model_.Effects().SendEffectBlock(EffectKind::Variation, type_, false,
-                                   EffectModel::kEditorBlockPauseMs);
-  Host().MarkModified();
+  if (model_.Effects().ChangeType(EffectKind::Variation, index)) {
+    Host().MarkModified();
+  } else {
+    ShowAll();
+  }
 }
 
 void CVariationDlg::OnDefault() {
-  // Default works through every type's connection: the hourglass says so.
   const WaitCursor wait;
-  EffectModel& effects = model_.Effects();
-  const auto type = static_cast<std::size_t>(type_);
-  effects.ResetEffectRow(EffectKind::Variation, type);
-  effects.ResetVariationSettings(type);
-  effects.SpreadConnectionAndPart(kVariationConnectionInsertion, kVariationPartOff);
-  LoadRowToDisplay();
-  ApplyLayout();
-  ApplyConnectionControls();
-  ShowValues();
-  effects.SendEffectBlock(EffectKind::Variation, type_, false, EffectModel::kEditorBlockPauseMs);
-  Host().MarkModified();
+  if (model_.Effects().RestoreTypeDefaults(EffectKind::Variation)) Host().MarkModified();
 }
 
 }  // namespace ravlo

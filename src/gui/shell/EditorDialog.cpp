@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "model/XgModel.h"
 #include "shell/AppIcons.h"
 #include "widgets/EditSpinPair.h"
 
@@ -20,6 +21,20 @@ EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kin
   setWindowIcon(AppIcons::Editor(slot));
 }
 
+EditorDialog::~EditorDialog() {
+  if (followed_ != nullptr) followed_->Unsubscribe(*this);
+}
+
+void EditorDialog::Follow(XgModel& model) {
+  followed_ = &model;
+  model.Subscribe(*this);
+}
+
+void EditorDialog::ModelChanged(const ModelChange& change) {
+  // A closed window shows the model afresh when it opens.
+  if (isVisible()) ShowChange(change);
+}
+
 bool EditorDialog::OpenWindow(const std::function<void()>& place) {
   WindowStart();
   // Placed before it shows, so the window manager puts its frame there.
@@ -31,8 +46,6 @@ bool EditorDialog::OpenWindow(const std::function<void()>& place) {
 }
 
 void EditorDialog::CommitPendingEdit() {
-  // A value typed just before Escape must be taken before the editor stores,
-  // or it would reach the synthesizer but not the model.
   QWidget* focused = focusWidget();
   if (focused == nullptr) return;
   auto* field = qobject_cast<EditSpinPair*>(focused->parentWidget());
@@ -42,14 +55,6 @@ void EditorDialog::CommitPendingEdit() {
 void EditorDialog::CloseWindow() {
   if (!isVisible()) return;
   CommitPendingEdit();
-  StoreOnClose();
-  HideAndReport();
-}
-
-void EditorDialog::CloseForCloseAll() {
-  if (!isVisible()) return;
-  CommitPendingEdit();
-  StoreOnCloseAll();
   HideAndReport();
 }
 

@@ -4,42 +4,50 @@
 #include <QString>
 #include <functional>
 
+#include "model/ModelChange.h"
 #include "shell/ControlTabFilter.h"
 #include "shell/EditorHost.h"
 
 namespace ravlo {
 
+class XgModel;
+
 // What every editor window shares: modeless, closed by Escape or the close
-// box through the main bar (after the editor has stored what it must), Enter
-// ignored, Control+Tab to the next open window, a caption of the window's
-// kind and its selection after " -- ".
+// box through the main bar, Enter ignored, Control+Tab to the next open
+// window, a caption of the window's kind and its selection after " -- ".
 //
-// The editor object outlives its window: closing hides it, and opening runs
-// the window start again from the model.
-class EditorDialog : public QDialog {
+// An editor shows the model and keeps no values of its own: it follows the
+// model's change notices and redraws what they touch. The editor object
+// outlives its window: closing hides it, and opening shows the model again.
+class EditorDialog : public QDialog, public ModelObserver {
   Q_OBJECT
 
  public:
   EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent = nullptr);
+  ~EditorDialog() override;
 
   // The window start, then `place` moves the window, then it shows; false
   // if it could not be made.
   bool OpenWindow(const std::function<void()>& place = {});
   bool IsOpen() const { return isVisible(); }
-  // Closes as Escape does: the editor stores, the main bar is told.
+  // Closes as Escape does (what is being typed is taken first); the main
+  // bar is told.
   void CloseWindow();
-  // Close All: what the editor keeps is its own decision (see StoreOnCloseAll).
-  void CloseForCloseAll();
+  // Takes what is being typed in the focused field, as leaving it would.
+  void CommitPendingEdit();
 
   EditorSlot Slot() const { return slot_; }
 
+  // ModelObserver: a notice while the window is open redraws it.
+  void ModelChanged(const ModelChange& change) override;
+
  protected:
-  // Builds the window's contents from the model each time it opens.
+  // Shows the model each time the window opens.
   virtual void WindowStart() = 0;
-  // Stores the working copy into the model when the window closes.
-  virtual void StoreOnClose() {}
-  // Close All stores as a close does, unless an editor says otherwise.
-  virtual void StoreOnCloseAll() { StoreOnClose(); }
+  // Redraws what a notice touched (only while the window is open).
+  virtual void ShowChange(const ModelChange& change) = 0;
+  // Hears the model's notices from now on.
+  void Follow(XgModel& model);
 
   // "Kind" alone, or "Kind -- selection".
   void SetSelectionCaption(const QString& selection);
@@ -52,9 +60,9 @@ class EditorDialog : public QDialog {
 
  private:
   void HideAndReport();
-  void CommitPendingEdit();
 
   EditorHost& host_;
+  XgModel* followed_ = nullptr;
   EditorSlot slot_;
   QString kind_;
   bool closing_ = false;

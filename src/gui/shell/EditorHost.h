@@ -35,9 +35,9 @@ class EditorHost {
   // there is none, so the key goes on normally.
   virtual bool ActivateNext(QWidget* window) = 0;
 
-  // A voice was chosen for a channel in the Controllers window (channel and
-  // program from 1): the parts on the channel take it.
-  virtual void VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) = 0;
+  // A voice went out on a channel from the Controllers window: a user voice
+  // slot (bank 63/0, program from 1) is shown in the User Voice window.
+  virtual void VoiceChosenForChannel(int bankMsb, int bankLsb, int program) = 0;
   // The Channel Voice browser chose a catalogue entry for the shown channel.
   virtual void ChannelVoiceSelected(int voiceIndex) = 0;
   // The Controllers window shows another channel (from 1), with its modulation.
@@ -46,9 +46,6 @@ class EditorHost {
   virtual void ChannelChosenInPart(int channel) = 0;
   // The Controllers window set the modulation of its channel.
   virtual void ModulationSet(int value) = 0;
-  // A part value changed: mark modified and let the Controllers window (and,
-  // when asked, the Drum Sets window) show it.
-  virtual void PartValueChanged(bool drumsToo) = 0;
   // The Variation window's "&System": the Controllers window sends its
   // channel's variation controller.
   virtual void SendVariationController() = 0;

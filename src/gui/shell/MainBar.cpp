@@ -78,7 +78,8 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   setWindowIcon(AppIcons::Application());
   settings_ = AppSettings::Read(services_.settings);
   device_ = std::make_unique<MidiOutDevice>(services_.midi, services_.prompts);
-  model_ = std::make_unique<XgModel>(*device_, *this, services_.pauser, settings_.unitNumber);
+  model_ = std::make_unique<XgModel>(*device_, *this, services_.pauser,
+                                     UnitNumber::FromValue(settings_.unitNumber));
   initialised_ = model_->Initialise();
   if (!initialised_) return;
   model_->SetResetAdMixer(settings_.resetAdMixer);
@@ -285,7 +286,7 @@ void MainBar::Shutdown() {
   if (shutDown_ || !initialised_) return;
   shutDown_ = true;
   settings_.midiOutPort = selectedPort_;
-  settings_.unitNumber = model_->UnitNumber();
+  settings_.unitNumber = model_->Unit().Value();
   settings_.resetAdMixer = model_->ResetAdMixer();
   settings_.midiOutPortName.clear();
   for (const MidiPort& port : device_->Ports()) {
@@ -302,6 +303,7 @@ void MainBar::Shutdown() {
 
 void MainBar::closeEvent(QCloseEvent* event) {
   if (!closing_) {
+    CommitOpenEditors();
     if (!SavePrompt(true)) {
       event->ignore();
       return;
@@ -318,6 +320,7 @@ void MainBar::closeEvent(QCloseEvent* event) {
 }
 
 void MainBar::ExitCommand() {
+  CommitOpenEditors();
   if (!SavePrompt(false)) return;
   closing_ = true;
   close();
@@ -395,7 +398,7 @@ void MainBar::ActivateAll() {
 
 void MainBar::CloseAll() {
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
-    if (EditorDialog* editor = Editor(static_cast<EditorSlot>(slot))) editor->CloseForCloseAll();
+    if (EditorDialog* editor = Editor(static_cast<EditorSlot>(slot))) editor->CloseWindow();
   }
 }
 
@@ -429,7 +432,7 @@ void MainBar::MarkModified() {
 // --- Small dialogs --------------------------------------------------------------
 
 void MainBar::DevicesCommand() {
-  const DevicesDialog::Choice current{selectedPort_, model_->UnitNumber(), settings_.sendReset};
+  const DevicesDialog::Choice current{selectedPort_, model_->Unit().Value(), settings_.sendReset};
   const std::vector<MidiPort> ports = device_->Ports();
   std::optional<DevicesDialog::Choice> chosen;
   if (runDevicesDialog_) {
@@ -439,7 +442,7 @@ void MainBar::DevicesCommand() {
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
-  if (chosen->unitNumber != model_->UnitNumber()) model_->SetUnitNumber(chosen->unitNumber);
+  if (chosen->unitNumber != model_->Unit().Value()) model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
   settings_.sendReset = chosen->sendReset;
   if (chosen->port == selectedPort_) return;
   // The new index is remembered even when the port will not open.

@@ -12,7 +12,6 @@
 #include "model/RefreshMarks.h"
 #include "piano/PianoListener.h"
 #include "sendpass/SendChoices.h"
-#include "sendpass/SendPassHooks.h"
 #include "shell/AppSettings.h"
 #include "shell/ControlTabFilter.h"
 #include "shell/DevicesDialog.h"
@@ -70,7 +69,6 @@ class MainBar final : public QMainWindow,
                       public EditorHost,
                       public ModelEvents,
                       public IntakeHost,
-                      public SendPassHooks,
                       public PianoListener {
   Q_OBJECT
 
@@ -144,12 +142,11 @@ class MainBar final : public QMainWindow,
   void MarkModified() override;
   void EditorClosed(EditorSlot slot) override;
   bool ActivateNext(QWidget* window) override;
-  void VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) override;
+  void VoiceChosenForChannel(int bankMsb, int bankLsb, int program) override;
   void ChannelVoiceSelected(int voiceIndex) override;
   void ChannelChosenInControllers(int channel, int modulation) override;
   void ChannelChosenInPart(int channel) override;
   void ModulationSet(int value) override;
-  void PartValueChanged(bool drumsToo) override;
   void SendVariationController() override;
 
   // --- ModelEvents ------------------------------------------------------------
@@ -157,15 +154,10 @@ class MainBar final : public QMainWindow,
   void ResetRequested() override;
   void AllParametersReset() override;
   void DrumSetupWasReset(int setup) override;
-  void PartControllerMirrored(int channel, int slot, int value) override;
 
   // --- IntakeHost -------------------------------------------------------------
   void AutoReset() override;
 
-  // --- SendPassHooks ----------------------------------------------------------
-  void StoreSystemEditor() override;
-  void StoreControllersEditor() override;
-  int SaveEffectEditor(EffectKind kind) override;
 
   // --- PianoListener ----------------------------------------------------------
   void PianoChannelChanged(int channel) override;
@@ -184,7 +176,12 @@ class MainBar final : public QMainWindow,
   bool SavePrompt(bool clearModified);
   // Back to the defaults after a reset went out (Reset, auto reset).
   void ResetDocument();
-  void RefreshAllEditors();
+  // Every open editor takes what is being typed in it, as before any command
+  // that sends, saves, reviews, opens, resets or quits.
+  void CommitOpenEditors();
+  // After the model's contents were replaced: the editors show their first
+  // channel and part again (the values they show follow the model).
+  void ShowEditorsFromTheStart();
   void RefreshAfterLoad();
   bool RecordAndWrite(const QString& path);
   void SetFile(const QString& path);

@@ -57,7 +57,14 @@ bool MainBar::SavePrompt(bool clearModified) {
   return true;
 }
 
+void MainBar::CommitOpenEditors() {
+  for (EditorDialog* editor : editors_) {
+    if (editor != nullptr && editor->IsOpen()) editor->CommitPendingEdit();
+  }
+}
+
 void MainBar::SendCommand() {
+  CommitOpenEditors();
   const unsigned delay = static_cast<unsigned>(settings_.delay);
   const std::optional<SendChoices> choices =
       runSendDialog_ ? runSendDialog_(delay, false)
@@ -65,15 +72,16 @@ void MainBar::SendCommand() {
   if (!choices) return;
   const WaitCursor wait;
   settings_.delay = static_cast<int>(choices->delayMs);
-  RunSendPass(*model_, *choices, *this, *progress_);
+  RunSendPass(*model_, *choices, *progress_);
 }
 
 bool MainBar::RecordAndWrite(const QString& path) {
+  CommitOpenEditors();
   const std::optional<SendChoices> choices =
       runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
   if (!choices) return false;
   const WaitCursor wait;
-  const auto recorded = RecordSendPass(*model_, *choices, *this, *progress_);
+  const auto recorded = RecordSendPass(*model_, *choices, *progress_);
   if (!recorded) return false;
   return file_->Write(path.toStdString(), *recorded);
 }
@@ -101,12 +109,13 @@ bool MainBar::SaveCommand() {
 }
 
 void MainBar::ReviewCommand() {
+  CommitOpenEditors();
   if (!review_->IsOpen()) OpenEditor(EditorSlot::Review);
   const std::optional<SendChoices> choices =
       runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
   if (!choices) return;
   const WaitCursor wait;
-  const auto recorded = RecordSendPass(*model_, *choices, *this, *progress_);
+  const auto recorded = RecordSendPass(*model_, *choices, *progress_);
   if (!recorded) return;
   progress_->Show();
   std::string text = file_->CurrentPath() + "\n";
@@ -120,7 +129,7 @@ void MainBar::ReviewCommand() {
 
 void MainBar::ResetDocument() {
   model_->ResetToDefaults();
-  RefreshAllEditors();
+  ShowEditorsFromTheStart();
   piano_->Reset();
   review_->ClearText();
   modified_ = false;
@@ -130,6 +139,7 @@ void MainBar::ResetDocument() {
 }
 
 bool MainBar::ResetCommand() {
+  CommitOpenEditors();
   if (!SavePrompt(true)) return false;
   const WaitCursor wait;
   if (!model_->SendReset()) return false;
@@ -143,6 +153,7 @@ void MainBar::AutoReset() {
 }
 
 void MainBar::OpenCommand() {
+  CommitOpenEditors();
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
   marks_.ClearAll();
@@ -176,30 +187,16 @@ void MainBar::RefreshAfterLoad() {
     if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
       OpenEditor(slot);
     }
+    // The windows already show what the file brought; these choose what
+    // they show.
     switch (mark) {
-      case RefreshMark::System:
-        system_->RefreshFromModel();
-        break;
-      case RefreshMark::Reverb:
-        reverb_->SetType(marks_.Value(mark));
-        break;
-      case RefreshMark::Chorus:
-        chorus_->SetType(marks_.Value(mark));
-        break;
-      case RefreshMark::Variation:
-        variation_->SetType(marks_.Value(mark));
-        break;
       case RefreshMark::UserVoice:
         userVoice_->SelectVoice(marks_.Value(mark) + 1);
         userVoice_->SetFileName(file_->CurrentPath());
         break;
       case RefreshMark::Part:
         part_->SelectPart(0);
-        controllers_->RefreshFromModel(true);  // rebuilds the channel tables from the parts
-        drums_->RefreshFromModel();
-        break;
-      case RefreshMark::Drum:
-        drums_->RefreshFromModel();
+        controllers_->ShowFirstChannel(true);
         break;
       default:
         break;
@@ -208,14 +205,9 @@ void MainBar::RefreshAfterLoad() {
   }
 }
 
-void MainBar::RefreshAllEditors() {
-  controllers_->RefreshFromModel(false);
-  system_->RefreshFromModel();
-  part_->RefreshFromModel();
-  drums_->RefreshFromModel();
-  reverb_->Reset();
-  chorus_->Reset();
-  variation_->Reset();
+void MainBar::ShowEditorsFromTheStart() {
+  controllers_->ShowFirstChannel(false);
+  part_->ShowFirstPart();
 }
 
 void MainBar::ListPatchesCommand() {
@@ -249,7 +241,7 @@ void MainBar::ResetRequested() {
 
 void MainBar::AllParametersReset() {
   model_->ResetToDefaults();
-  RefreshAllEditors();
+  ShowEditorsFromTheStart();
   piano_->Reset();
   review_->ClearText();
   modified_ = false;
@@ -258,26 +250,16 @@ void MainBar::AllParametersReset() {
 
 void MainBar::DrumSetupWasReset(int) {
   MarkModified();
-  drums_->RefreshFromModel();
-}
-
-void MainBar::PartControllerMirrored(int channel, int slot, int value) {
-  controllers_->OnPartControllerChanged(channel, slot, value);
 }
 
 // --- EditorHost: the editors' cross-window calls ----------------------------------
 
-void MainBar::VoiceChosenForChannel(int channel, int bankMsb, int bankLsb, int program) {
-  MarkModified();
-  model_->Parts().ApplyChannelVoice(channel - 1, program - 1, bankMsb, bankLsb);
-  part_->OnChannelVoiceChanged(channel);
-  drums_->RefreshFromModel();
+void MainBar::VoiceChosenForChannel(int bankMsb, int bankLsb, int program) {
   // Bank 63/0 is a user voice slot: the User Voice window shows that voice.
   if (bankMsb == 63 && bankLsb == 0) userVoice_->SelectVoice(program);
 }
 
 void MainBar::ChannelVoiceSelected(int voiceIndex) {
-  MarkModified();
   controllers_->SelectChannelVoice(voiceIndex);
 }
 
@@ -295,40 +277,9 @@ void MainBar::ModulationSet(int value) {
   piano_->SetModulation(value);
 }
 
-void MainBar::PartValueChanged(bool drumsToo) {
-  MarkModified();
-  controllers_->FollowPartChannel(controllers_->ShownChannel());
-  if (drumsToo) drums_->RefreshFromModel();
-}
-
 void MainBar::SendVariationController() {
   MarkModified();
   controllers_->SendVariation();
-}
-
-// --- SendPassHooks ----------------------------------------------------------------
-
-void MainBar::StoreSystemEditor() {
-  system_->StoreToModel();
-}
-
-void MainBar::StoreControllersEditor() {
-  controllers_->StoreToModel();
-}
-
-int MainBar::SaveEffectEditor(EffectKind kind) {
-  switch (kind) {
-    case EffectKind::Reverb:
-      reverb_->SaveDisplayToRow();
-      return reverb_->CurrentType();
-    case EffectKind::Chorus:
-      chorus_->SaveDisplayToRow();
-      return chorus_->CurrentType();
-    case EffectKind::Variation:
-      variation_->SaveDisplayToRow();
-      return variation_->CurrentType();
-  }
-  return -1;
 }
 
 }  // namespace ravlo

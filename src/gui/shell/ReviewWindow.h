@@ -23,6 +23,7 @@ class ReviewWindow final : public EditorDialog {
 
  protected:
   void WindowStart() override {}
+  void ShowChange(const ModelChange&) override {}
 
  private:
   QTextEdit* text_;

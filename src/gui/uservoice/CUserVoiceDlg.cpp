@@ -41,7 +41,7 @@ std::string NameBytes(const QString& text) {
 // Through the dump form, as the model copies, so the destination keeps its
 // own voice number.
 bool CopyVoiceData(const UserVoice& source, UserVoice& destination) {
-  const auto dump = source.BuildDump(0, destination.VoiceNumber());
+  const auto dump = source.BuildDump(UnitNumber::FromValue(0), destination.VoiceNumber());
   return destination.ParseDump(dump);
 }
 
@@ -53,8 +53,8 @@ CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prom
       model_(model),
       prompts_(prompts),
       runner_(RunModally) {
-  elements_.fill(DefaultUserVoiceElement());
   BuildWindow();
+  Follow(model);
   ShowValues();
 }
 
@@ -81,27 +81,37 @@ void CUserVoiceDlg::BuildWindow() {
   nameEdit_ = new QLineEdit(this);
   nameEdit_->setObjectName(QStringLiteral("Name"));
   nameEdit_->setMaxLength(kUserVoiceNameLength);
+  // The name is the voice's as it is typed; it goes out with the voice.
+  connect(nameEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text));
+  });
   auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
   nameLabel->setBuddy(nameEdit_);
   top->addWidget(nameLabel, 1, 0);
   top->addWidget(nameEdit_, 1, 1, 1, 2);
 
-  // Level and element number are taken into the window only; nothing is sent.
+  // The level is the voice's at once, sent with the voice later; the element
+  // number only chooses what the element buttons edit.
   levelSpin_ = new EditSpinPair(this);
   levelSpin_->setObjectName(QStringLiteral("Level"));
   levelSpin_->SetRange(0, 127);
+  levelSpin_->SetGetter([this] { return Voice().Level(); });
+  levelSpin_->SetSetter(
+      [this](int level) { return model_.UserVoices().SetVoiceLevel(CurrentSlot(), level); });
   elementSpin_ = new EditSpinPair(this);
   elementSpin_->setObjectName(QStringLiteral("ElementNumber"));
   elementSpin_->SetRange(1, kUserVoiceElementCount);
+  elementSpin_->SetGetter([this] { return elementNumber_; });
+  elementSpin_->SetSetter([this](int value) {
+    elementNumber_ = value;
+    return true;
+  });
   for (EditSpinPair* spin : {levelSpin_, elementSpin_}) {
     connect(spin, &EditSpinPair::Beeped, this, [this, spin] {
       prompts_.ShowMessage(IntegerRangeText(spin->Minimum(), spin->Maximum()).toStdString(),
                            MessageIcon::Warning);
     });
   }
-  connect(levelSpin_, &EditSpinPair::ValueCommitted, this, [this](int value) { level_ = value; });
-  connect(elementSpin_, &EditSpinPair::ValueCommitted, this,
-          [this](int value) { elementNumber_ = value; });
   top->addWidget(new QLabel(QStringLiteral("Level"), this), 1, 3);
   top->addWidget(levelSpin_, 1, 4);
 
@@ -110,6 +120,9 @@ void CUserVoiceDlg::BuildWindow() {
   for (int i = 0; i < kUserVoiceElementCount; ++i) {
     auto* box = new QCheckBox(QString::number(i + 1), this);
     box->setObjectName(QStringLiteral("Switch%1").arg(i + 1));
+    connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+      model_.UserVoices().SetVoiceElementOn(CurrentSlot(), i, on);
+    });
     switches_[static_cast<std::size_t>(i)] = box;
     switchRow->addWidget(box);
   }
@@ -191,64 +204,43 @@ void CUserVoiceDlg::SetSaveNameChooser(SaveNameChooser chooser) {
   saveNameChooser_ = std::move(chooser);
 }
 
-const UserVoiceElement& CUserVoiceDlg::WorkingElement(int index) const {
-  return elements_[static_cast<std::size_t>(std::clamp(index, 0, kUserVoiceElementCount - 1))];
+const UserVoice& CUserVoiceDlg::Voice() const {
+  return *model_.UserVoices().Find(UserBank::Bank, CurrentSlot());
+}
+
+const UserVoiceElement& CUserVoiceDlg::ShownElement(int index) const {
+  return *Voice().Element(std::clamp(index, 0, kUserVoiceElementCount - 1));
 }
 
 void CUserVoiceDlg::WindowStart() {
-  Load();
+  ShowValues();
+}
+
+void CUserVoiceDlg::ShowChange(const ModelChange& change) {
+  if (change.Concerns(ModelBlock::UserVoice, CurrentSlot())) ShowValues();
 }
 
 // --- Window state
 
-void CUserVoiceDlg::TakeControls() {
-  name_ = nameEdit_->text().left(kUserVoiceNameLength);
-  // A box still being typed in is read as leaving it would read it.
-  levelSpin_->Commit();
-  elementSpin_->Commit();
-  level_ = levelSpin_->Value();
-  elementNumber_ = elementSpin_->Value();
-  for (std::size_t i = 0; i < switches_.size(); ++i) elementOn_[i] = switches_[i]->isChecked();
-}
-
 void CUserVoiceDlg::ShowValues() {
   voiceNumberLabel_->setText(QString::number(voiceNumber_));
-  nameEdit_->setText(name_);
-  levelSpin_->SetValue(level_);
-  elementSpin_->SetValue(elementNumber_);
-  for (std::size_t i = 0; i < switches_.size(); ++i) switches_[i]->setChecked(elementOn_[i]);
+  const UserVoice& voice = Voice();
+  // Not while the name is being typed: the model pads it with blanks.
+  if (!nameEdit_->hasFocus()) {
+    const std::string_view name = voice.DisplayName();
+    nameEdit_->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  levelSpin_->Refresh();
+  elementSpin_->Refresh();
+  for (std::size_t i = 0; i < switches_.size(); ++i) {
+    switches_[i]->setChecked(voice.ElementOn(static_cast<int>(i)));
+  }
   pasteButton_->setEnabled(hasClipboard_);
 }
 
-bool CUserVoiceDlg::Store() {
-  TakeControls();
-  UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
-  if (voice == nullptr) return false;
-  voice->SetCommon(common_);
-  voice->SetName(NameBytes(name_));
-  for (int i = 0; i < kUserVoiceElementCount; ++i)
-    voice->SetElementOn(i, elementOn_[static_cast<std::size_t>(i)]);
-  voice->SetLevel(level_);
-  for (int i = 0; i < kUserVoiceElementCount; ++i)
-    voice->SetElement(i, elements_[static_cast<std::size_t>(i)]);
-  // The store is what the window holds from now on.
-  common_ = voice->Common();
-  return true;
-}
-
-bool CUserVoiceDlg::Load() {
-  const UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
-  if (voice == nullptr) return false;
-  common_ = voice->Common();
-  const std::string_view name = voice->DisplayName();
-  name_ = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-  for (int i = 0; i < kUserVoiceElementCount; ++i) {
-    elementOn_[static_cast<std::size_t>(i)] = voice->ElementOn(i);
-    voice->GetElement(i, elements_[static_cast<std::size_t>(i)]);
-  }
-  level_ = voice->Level();
+void CUserVoiceDlg::ShowVoice(int voiceNumber) {
+  voiceNumber_ = voiceNumber;
   ShowValues();
-  return true;
 }
 
 void CUserVoiceDlg::ToggleTitle() {
@@ -265,8 +257,8 @@ void CUserVoiceDlg::ToggleTitle() {
 
 bool CUserVoiceDlg::SelectVoice(int voiceNumber) {
   if (!IsOpen() || voiceNumber < 1 || voiceNumber > kUserVoicesPerBank) return false;
-  voiceNumber_ = voiceNumber;
-  return Load();
+  ShowVoice(voiceNumber);
+  return true;
 }
 
 void CUserVoiceDlg::SetFileName(const std::string& path) {
@@ -298,30 +290,34 @@ std::optional<std::string> CUserVoiceDlg::ChooseSaveName() {
 
 // --- Commands
 
+void CUserVoiceDlg::TakeTypedValues() {
+  // What is being typed counts, as leaving the box would make it.
+  levelSpin_->Commit();
+  elementSpin_->Commit();
+}
+
 void CUserVoiceDlg::Back() {
-  Store();
-  if (voiceNumber_ > 1) --voiceNumber_;
-  Load();
+  TakeTypedValues();
+  ShowVoice(std::max(voiceNumber_ - 1, 1));
 }
 
 void CUserVoiceDlg::Next() {
-  Store();
-  if (voiceNumber_ < kUserVoicesPerBank) ++voiceNumber_;
-  Load();
+  TakeTypedValues();
+  ShowVoice(std::min(voiceNumber_ + 1, kUserVoicesPerBank));
 }
 
 bool CUserVoiceDlg::ChooseFromBank() {
   const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
   if (!chosen) return false;
-  voiceNumber_ = *chosen + 1;
-  return Load();
+  ShowVoice(*chosen + 1);
+  return true;
 }
 
 bool CUserVoiceDlg::ExchangeAndReload() {
   const bool exchanged = model_.UserVoices().ExchangeBanks();
   // Even a stopped exchange may have moved voices: show what the Bank holds.
   if (exchanged) ToggleTitle();
-  Load();
+  ShowValues();
   return exchanged;
 }
 
@@ -330,41 +326,40 @@ bool CUserVoiceDlg::ChooseFromVBank() {
   if (!chosen) return false;
   WaitCursor wait;
   if (!ExchangeAndReload()) return false;
-  voiceNumber_ = *chosen + 1;
-  return Load();
+  ShowVoice(*chosen + 1);
+  return true;
 }
 
 bool CUserVoiceDlg::EditElement(ElementPage page) {
-  TakeControls();
-  const auto index = static_cast<std::size_t>(elementNumber_ - 1);
+  TakeTypedValues();
+  const int index = elementNumber_ - 1;
+  UserVoiceElement element = ShownElement(index);
   CElementDlg dialog(page, prompts_, this);
-  dialog.Fill(elements_[index]);
+  dialog.Fill(element);
   if (runner_(dialog) != QDialog::Accepted) return false;
-  dialog.WriteBack(elements_[index]);
-  UserVoice* voice = model_.UserVoices().GetUserVoice(CurrentSlot(), UserBank::Bank);
-  if (voice == nullptr || !voice->SetElement(static_cast<int>(index), elements_[index]))
-    return false;
-  return model_.UserVoices().SendUserVoice(CurrentSlot(), UserBank::Bank);
+  dialog.WriteBack(element);
+  return model_.UserVoices().SendVoiceElement(CurrentSlot(), index, element);
 }
 
 void CUserVoiceDlg::CopyElement() {
-  TakeControls();
-  clipboard_ = elements_[static_cast<std::size_t>(elementNumber_ - 1)];
+  TakeTypedValues();
+  clipboard_ = ShownElement(elementNumber_ - 1);
   hasClipboard_ = true;
   pasteButton_->setEnabled(true);
 }
 
 void CUserVoiceDlg::PasteElement() {
   if (!hasClipboard_) return;
-  TakeControls();
-  elements_[static_cast<std::size_t>(elementNumber_ - 1)] = clipboard_;
+  TakeTypedValues();
+  // The voice holds it from now on; it goes out when the voice is sent.
+  model_.UserVoices().SetVoiceElement(CurrentSlot(), elementNumber_ - 1, clipboard_);
 }
 
 // --- The Send panel
 
 bool CUserVoiceDlg::Send() {
   WaitCursor wait;
-  if (!Store()) return false;
+  TakeTypedValues();
   const int what = sendWhat_->checkedId();
   const auto to = static_cast<SendTo>(sendTo_->checkedId());
   switch (static_cast<SendWhat>(what)) {
@@ -452,11 +447,8 @@ bool CUserVoiceDlg::SendBankTo(SendTo to) {
       const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
       if (!chosen) return false;
       const int slot = CurrentSlot();
-      bool sent = voices.MoveUserVoice(slot, *chosen) &&
-                  voices.SendUserVoice(slot, UserBank::Bank) &&
-                  voices.SendUserVoice(*chosen, UserBank::Bank);
-      Load();
-      return sent;
+      return voices.MoveUserVoice(slot, *chosen) && voices.SendUserVoice(slot, UserBank::Bank) &&
+             voices.SendUserVoice(*chosen, UserBank::Bank);
     }
     case SendTo::kCount:
       break;
@@ -481,10 +473,7 @@ bool CUserVoiceDlg::SendVBankTo(SendTo to) {
     case SendTo::Current: {
       const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
       if (!chosen) return false;
-      const bool copied =
-          voices.CopyUserVoice(CurrentSlot(), *chosen, UserVoiceModel::CopyDirection::ToBank);
-      Load();
-      return copied;
+      return voices.CopyUserVoice(CurrentSlot(), *chosen, UserVoiceModel::CopyDirection::ToBank);
     }
     case SendTo::VBank:
     case SendTo::kCount:
@@ -497,18 +486,12 @@ bool CUserVoiceDlg::SendClipVoxTo(SendTo to) {
   UserVoiceModel& voices = model_.UserVoices();
   switch (to) {
     case SendTo::Synth:
-    case SendTo::Current: {
-      UserVoice* voice = voices.GetUserVoice(CurrentSlot(), UserBank::Bank);
-      if (voice == nullptr || !CopyVoiceData(clipVox_, *voice)) return false;
-      const bool sent = voices.SendUserVoice(CurrentSlot(), UserBank::Bank);
-      Load();
-      return sent;
-    }
+    case SendTo::Current:
+      return voices.CopyVoiceInto(UserBank::Bank, CurrentSlot(), clipVox_) &&
+             voices.SendUserVoice(CurrentSlot(), UserBank::Bank);
     case SendTo::VBank: {
       const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
-      if (!chosen) return false;
-      UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::VBank);
-      return voice != nullptr && CopyVoiceData(clipVox_, *voice);
+      return chosen && voices.CopyVoiceInto(UserBank::VBank, *chosen, clipVox_);
     }
     case SendTo::File:
     case SendTo::ClipVox:

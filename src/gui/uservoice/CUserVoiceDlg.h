@@ -29,9 +29,9 @@ class XgModel;
 // element dialogs, and the Send panel that moves voices between the
 // synthesizer, files, the VBank, the one-voice ClipVox and the current voice.
 //
-// The window works on copies of the current voice; they reach the voice when
-// the window is stored (Back, Next, Send) and, for one element, when an
-// element dialog is confirmed, which also sends the voice.
+// The window shows the model's Bank voice: the name, level, switches and a
+// pasted element are the voice's at once (they go out when the voice is
+// sent); a confirmed element dialog stores its element and sends the voice.
 class CUserVoiceDlg final : public EditorDialog {
   Q_OBJECT
 
@@ -74,7 +74,8 @@ class CUserVoiceDlg final : public EditorDialog {
   // --- The window's state.
   int VoiceNumber() const { return voiceNumber_; }
   int ElementNumber() const { return elementNumber_; }
-  const UserVoiceElement& WorkingElement(int index) const;
+  // The shown voice's element 0..3 (clamped), as the model holds it.
+  const UserVoiceElement& ShownElement(int index) const;
   bool HasElementClipboard() const { return hasClipboard_; }
   const UserVoice& ClipVox() const { return clipVox_; }
   const QString& FileName() const { return fileName_; }
@@ -82,16 +83,17 @@ class CUserVoiceDlg final : public EditorDialog {
 
  protected:
   void WindowStart() override;
+  void ShowChange(const ModelChange& change) override;
 
  private:
   void BuildWindow();
 
   int CurrentSlot() const { return voiceNumber_ - 1; }
-  // Controls into the window's state; the state into the controls.
-  void TakeControls();
+  const UserVoice& Voice() const;
+  // Commits the level and element number being typed.
+  void TakeTypedValues();
+  void ShowVoice(int voiceNumber);
   void ShowValues();
-  bool Store();
-  bool Load();
   void ToggleTitle();
 
   std::optional<int> ChooseSlot(UserBank bank);
@@ -112,12 +114,7 @@ class CUserVoiceDlg final : public EditorDialog {
   std::string saveDirectory_;
 
   int voiceNumber_ = 1;
-  QString name_;
-  int level_ = 0;
-  std::array<bool, kUserVoiceElementCount> elementOn_{};
   int elementNumber_ = 1;
-  UserVoiceCommon common_{};
-  std::array<UserVoiceElement, kUserVoiceElementCount> elements_{};
   UserVoiceElement clipboard_{};
   bool hasClipboard_ = false;
   UserVoice clipVox_{0};

@@ -90,14 +90,41 @@ void EditSpinPair::SetValue(int value) {
   ShowValue();
 }
 
+void EditSpinPair::SetGetter(Getter getter) {
+  getter_ = std::move(getter);
+  Refresh();
+}
+
+void EditSpinPair::Refresh() {
+  if (getter_) value_ = getter_();
+  if (!edit_->isModified()) ShowValue();
+}
+
+int EditSpinPair::Value() const {
+  return getter_ ? getter_() : value_;
+}
+
 void EditSpinPair::ShowValue() {
   edit_->setText(QString::number(value_));
 }
 
 bool EditSpinPair::TryTake(int value) {
-  if (value == value_) return true;
-  if (setter_ && !setter_(value)) return false;
-  value_ = value;
+  if (value == Value()) {
+    // Nothing to send; the box shows the value as it stands.
+    ShowValue();
+    return true;
+  }
+  committing_ = true;
+  const bool taken = !setter_ || setter_(value);
+  committing_ = false;
+  if (!taken) {
+    // The synthesizer did not get it: the box shows what it has.
+    if (getter_) value_ = getter_();
+    ShowValue();
+    return false;
+  }
+  value_ = getter_ ? getter_() : value;
+  ShowValue();
   emit ValueCommitted(value);
   return true;
 }
@@ -119,12 +146,12 @@ std::optional<int> EditSpinPair::TypedValue() const {
 }
 
 void EditSpinPair::Commit() {
+  if (committing_) return;
   const std::optional<int> value = TypedValue();
   if (!value) {
     Refuse();
     return;
   }
-  // A failed send leaves the typed text for the musician to see.
   TryTake(*value);
 }
 
@@ -139,13 +166,10 @@ int EditSpinPair::StepSize() const {
 void EditSpinPair::Step(int direction) {
   if (!isEnabled()) return;
   // A number being typed is where the musician means to start from.
-  int value = TypedValue().value_or(value_) + direction * StepSize();
+  int value = TypedValue().value_or(Value()) + direction * StepSize();
   if (value > maximum_) value = ends_ == Ends::Wrap ? minimum_ : maximum_;
   if (value < minimum_) value = ends_ == Ends::Wrap ? maximum_ : minimum_;
-  // The spin moves whatever the setter says, as the control does; the value
-  // behind it changes only when the send went.
   TryTake(value);
-  edit_->setText(QString::number(value));
 }
 
 bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
@@ -154,9 +178,11 @@ bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == edit_) {
     if (event->type() == QEvent::FocusOut) {
+      // Leaving the box commits, and so does leaving its window (a click on
+      // the main bar's Send must send what the box shows); a popup of the
+      // box itself (its context menu) does not.
       const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      // Leaving the window for another does not commit; leaving the box does.
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Commit();
+      if (reason != Qt::PopupFocusReason) Commit();
     } else if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Up || key == Qt::Key_Down) {

@@ -13,10 +13,14 @@ namespace ravlo {
 class UserPrompts;
 
 // A numeric edit box with a spin bound to it: the one field every editor
-// uses. A value is committed when the box loses the focus or the spin is
-// clicked. Bad text, or a number outside the range, beeps and brings the
-// last good value back (with the focus); an unchanged value sends nothing;
-// a new value takes effect only if the setter succeeds.
+// uses. A value is committed when the box loses the focus (its window losing
+// activation included) or the spin is clicked. Bad text, or a number outside
+// the range, beeps and brings the last good value back (with the focus); an
+// unchanged value sends nothing; a new value takes effect only if the setter
+// succeeds, and a failed one shows the value that is in force again.
+//
+// A field bound to the model reads its value through a getter, so it never
+// holds a value of its own: Refresh shows the model's value again.
 class EditSpinPair final : public QWidget {
   Q_OBJECT
 
@@ -26,6 +30,8 @@ class EditSpinPair final : public QWidget {
   enum class Ends { Clamp, Wrap };
   // Sends the new value; true when it went, and only then is it taken.
   using Setter = std::function<bool(int value)>;
+  // The value in force, read where it lives.
+  using Getter = std::function<int()>;
   // Milliseconds on a steady clock, for how long a spin arrow is held.
   using Clock = std::function<qint64()>;
 
@@ -41,12 +47,16 @@ class EditSpinPair final : public QWidget {
   // it was pressed.
   void SetAccelerating(bool accelerating) { accelerating_ = accelerating; }
   void SetSetter(Setter setter) { setter_ = std::move(setter); }
+  // Binds the field to where its value lives, and shows it.
+  void SetGetter(Getter getter);
+  // Shows the value in force again, unless the musician is typing in the box.
+  void Refresh();
   // Tests hold the arrows on a clock of their own.
   void SetClock(Clock clock) { clock_ = std::move(clock); }
 
-  // The shown value (nothing is sent).
+  // The shown value (nothing is sent); for fields without a getter.
   void SetValue(int value);
-  int Value() const { return value_; }
+  int Value() const;
   // The text shown for a value that has no number (a disabled field's 255
   // shows as is; this is for fields that show a word instead).
   QLineEdit* Edit() const { return edit_; }
@@ -80,6 +90,10 @@ class EditSpinPair final : public QWidget {
   QToolButton* up_;
   QToolButton* down_;
   Setter setter_;
+  Getter getter_;
+  // A commit under way: a message box it raises takes the focus, which must
+  // not commit again.
+  bool committing_ = false;
   int minimum_ = 0;
   int maximum_ = 127;
   int value_ = 0;
