@@ -22,7 +22,7 @@ Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
   std::vector<std::uint8_t> data(count);
   for (std::size_t i = 0; i < count; ++i)
     data[i] = static_cast<std::uint8_t>((seed + i * 3) & 0x7F);
-  const XgMessage message = BuildBulkDump(0, modelId, {0x11, seed, 0x00}, data);
+  const XgMessage message = BuildBulkDump(UnitNumber::FromValue(0), modelId, {0x11, seed, 0x00}, data);
   return {message.Bytes().begin(), message.Bytes().end()};
 }
 
@@ -64,9 +64,9 @@ TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
 
   ASSERT_TRUE(device.SendNoteOn(60, 100, 0));
   expected.push_back({0x90, 60, 100});
-  ASSERT_TRUE(device.SendShort(PackControlChange(2, 93, 64)));
+  ASSERT_TRUE(device.SendShort(PackControlChange(MidiChannel::FromIndex(2), 93, 64)));
   expected.push_back({0xB2, 0x5D, 0x40});
-  ASSERT_TRUE(device.SendShort(PackProgramChange(1, 5)));
+  ASSERT_TRUE(device.SendShort(PackProgramChange(MidiChannel::FromIndex(1), 5)));
   expected.push_back({0xC1, 0x04});
 
   const std::size_t total =

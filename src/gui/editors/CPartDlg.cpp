@@ -41,14 +41,6 @@ QIcon PartIcon() {
   return QIcon(pixmap);
 }
 
-// A value committed from the box shows in it already; a spin click writes
-// its number only after the setter has run.
-bool IsTyped(const EditSpinPair& field, int value) {
-  bool number = false;
-  const int shown = field.Edit()->text().trimmed().toInt(&number);
-  return number && shown == value;
-}
-
 }  // namespace
 
 const std::array<CPartDlg::SubDialogButton, CPartDlg::kSubDialogButtonCount>
@@ -240,7 +232,7 @@ bool CPartDlg::TakeReserve(int value) {
     return false;
   }
   // Only a typed reserve marks the document; a spin click does not.
-  if (IsTyped(*reserveField_, value)) Host().MarkModified();
+  if (!reserveField_->Stepping()) Host().MarkModified();
   return true;
 }
 

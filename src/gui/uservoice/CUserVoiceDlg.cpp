@@ -83,7 +83,9 @@ void CUserVoiceDlg::BuildWindow() {
   nameEdit_->setMaxLength(kUserVoiceNameLength);
   // The name is the voice's as it is typed; it goes out with the voice.
   connect(nameEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    typingName_ = true;
     model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text));
+    typingName_ = false;
   });
   auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
   nameLabel->setBuddy(nameEdit_);
@@ -226,7 +228,7 @@ void CUserVoiceDlg::ShowValues() {
   voiceNumberLabel_->setText(QString::number(voiceNumber_));
   const UserVoice& voice = Voice();
   // Not while the name is being typed: the model pads it with blanks.
-  if (!nameEdit_->hasFocus()) {
+  if (!typingName_) {
     const std::string_view name = voice.DisplayName();
     nameEdit_->setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }

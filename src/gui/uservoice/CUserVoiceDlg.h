@@ -115,6 +115,8 @@ class CUserVoiceDlg final : public EditorDialog {
 
   int voiceNumber_ = 1;
   int elementNumber_ = 1;
+  // A keystroke in the name is being stored: the box keeps what is typed.
+  bool typingName_ = false;
   UserVoiceElement clipboard_{};
   bool hasClipboard_ = false;
   UserVoice clipVox_{0};

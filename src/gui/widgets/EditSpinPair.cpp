@@ -108,15 +108,17 @@ void EditSpinPair::ShowValue() {
   edit_->setText(QString::number(value_));
 }
 
-bool EditSpinPair::TryTake(int value) {
+bool EditSpinPair::TryTake(int value, bool stepping) {
   if (value == Value()) {
     // Nothing to send; the box shows the value as it stands.
     ShowValue();
     return true;
   }
   committing_ = true;
+  stepping_ = stepping;
   const bool taken = !setter_ || setter_(value);
   committing_ = false;
+  stepping_ = false;
   if (!taken) {
     // The synthesizer did not get it: the box shows what it has.
     if (getter_) value_ = getter_();
@@ -152,7 +154,7 @@ void EditSpinPair::Commit() {
     Refuse();
     return;
   }
-  TryTake(*value);
+  TryTake(*value, false);
 }
 
 int EditSpinPair::StepSize() const {
@@ -169,7 +171,7 @@ void EditSpinPair::Step(int direction) {
   int value = TypedValue().value_or(Value()) + direction * StepSize();
   if (value > maximum_) value = ends_ == Ends::Wrap ? minimum_ : maximum_;
   if (value < minimum_) value = ends_ == Ends::Wrap ? maximum_ : minimum_;
-  TryTake(value);
+  TryTake(value, true);
 }
 
 bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {

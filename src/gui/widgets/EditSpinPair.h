@@ -69,6 +69,9 @@ class EditSpinPair final : public QWidget {
   // A spin click up (+1 step) or down, from the number being typed when the
   // box holds one in the range, else from the value.
   void Step(int direction);
+  // True while the setter runs for a spin click (arrow or Up/Down key), false
+  // for a typed value.
+  bool Stepping() const { return stepping_; }
 
  signals:
   // A new value went out through the setter and was taken.
@@ -81,7 +84,7 @@ class EditSpinPair final : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  bool TryTake(int value);
+  bool TryTake(int value, bool stepping);
   void Refuse();
   int StepSize() const;
   void ShowValue();
@@ -94,6 +97,7 @@ class EditSpinPair final : public QWidget {
   // A commit under way: a message box it raises takes the focus, which must
   // not commit again.
   bool committing_ = false;
+  bool stepping_ = false;
   int minimum_ = 0;
   int maximum_ = 127;
   int value_ = 0;

@@ -13,6 +13,8 @@
 namespace ravlo {
 namespace {
 
+using test::ChannelAt;
+using test::PartAt;
 using Shorts = std::vector<std::vector<std::uint8_t>>;
 
 enum { kVolume, kExpression, kPan, kModulation, kReverb, kChorus, kVariation };
@@ -28,10 +30,15 @@ class CControllersDlgTest : public ::testing::Test, public test::ModelRig {
   EditSpinPair& Controller(int slot) { return *dialog.ControllerField(slot); }
   int PartByte(int part, int address) {
     std::uint8_t value = 0;
-    model.Parts().GetPartByte(part, address, value);
+    model.Parts().GetPartByte(PartAt(part), address, value);
     return value;
   }
-  int Stored(int channel, int slot) { return model.Channels().GetControllerSlot(channel, slot); }
+  // As a file would put it: stored, nothing sent.
+  void PutPartByte(int part, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(part), address, bytes));
+  }
+  int Stored(int channel, int slot) { return model.Channels().Controller(ChannelAt(channel), slot); }
 
   test::FakeEditorHost host;
   CControllersDlg dialog;
@@ -46,7 +53,7 @@ TEST_F(CControllersDlgTest, StaticsShowTheChannelsVoiceOrMultipleOrDashes) {
   EXPECT_EQ(dialog.VoiceNameLabel().palette().color(QPalette::WindowText), ColorScheme::kEditText);
   EXPECT_EQ(dialog.ElementsLabel().palette().color(QPalette::WindowText), ColorScheme::kStaticText);
 
-  model.Parts().PutPartByte(5, part_address::kReceiveChannel, 4);  // channel 6 has none now
+  PutPartByte(5, part_address::kReceiveChannel, 4);  // channel 6 has none now
   ASSERT_TRUE(dialog.SelectChannel(5));
   EXPECT_EQ(dialog.VoiceNameLabel().text(), "Multiple");
   EXPECT_EQ(dialog.BankTypeLabel().text(), "----");
@@ -55,14 +62,11 @@ TEST_F(CControllersDlgTest, StaticsShowTheChannelsVoiceOrMultipleOrDashes) {
   EXPECT_EQ(dialog.VoiceNameLabel().text(), "----");
 }
 
-TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheTableTakesItWhenStored) {
+TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheModelKeepsIt) {
   Type(dialog.ChannelField(), "3");
   Type(Controller(kChorus), "64");
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB2, 0x5D, 0x40}}));
   EXPECT_EQ(PartByte(2, 0x12), 64);
-  // The table takes it only when the row is stored.
-  EXPECT_EQ(Stored(2, kChorus), 0);
-  dialog.StoreToModel();
   EXPECT_EQ(Stored(2, kChorus), 64);
   // Expression and modulation are no part of the document.
   Type(Controller(kExpression), "90");
@@ -70,7 +74,7 @@ TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheTableTa
   EXPECT_EQ(host.modified, 1);
   EXPECT_EQ(host.modulations, std::vector<int>{30});
 
-  // The main bar's variation and modulation; closing stores the row.
+  // The main bar's variation and modulation.
   Type(Controller(kVariation), "33");
   backend.ClearSent();
   EXPECT_TRUE(dialog.SendVariation());
@@ -78,13 +82,14 @@ TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheTableTa
   EXPECT_FALSE(dialog.SetModulation(128));
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB2, 0x5E, 33}}));
   EXPECT_EQ(Controller(kModulation).Value(), 56);
+  EXPECT_EQ(Controller(kModulation).Edit()->text(), "56");
   EXPECT_EQ(Stored(2, kModulation), 56);
   dialog.CloseWindow();
   EXPECT_EQ(Stored(2, kVariation), 33);
   EXPECT_EQ(host.closed, std::vector<EditorSlot>{EditorSlot::Controllers});
 }
 
-TEST_F(CControllersDlgTest, BadInputOrAFailedSendChangesNothingButAFailedVoiceIsTaken) {
+TEST_F(CControllersDlgTest, BadInputOrAFailedSendChangesNothingTheVoiceIncluded) {
   for (const char* bad : {"0", "129", "x"}) Type(dialog.VoiceField(), bad);
   EXPECT_EQ(dialog.VoiceField().Edit()->text(), "1");
   Type(dialog.ChannelField(), "17");
@@ -95,11 +100,15 @@ TEST_F(CControllersDlgTest, BadInputOrAFailedSendChangesNothingButAFailedVoiceIs
   backend.sendResult = kMidiError;
   Type(Controller(kVolume), "20");
   EXPECT_EQ(dialog.ControllerValue(kVolume), 100);
+  EXPECT_EQ(Controller(kVolume).Edit()->text(), "100");
   EXPECT_EQ(PartByte(0, 0x0B), 100);
   EXPECT_EQ(host.modified, 0);
+  // The synthesizer did not get the bank: the window and the parts keep what it plays.
   Type(dialog.BankMsbField(), "64");
-  EXPECT_EQ(dialog.ShownVoice().bankMsb, 64);
-  EXPECT_EQ(host.voicesForChannel.size(), 1u);
+  EXPECT_EQ(dialog.ShownVoice().bankMsb, 0);
+  EXPECT_EQ(dialog.BankMsbField().Edit()->text(), "0");
+  EXPECT_EQ(PartByte(0, 0x01), 0);
+  EXPECT_TRUE(host.voicesForChannel.empty());
 }
 
 TEST_F(CControllersDlgTest, VoiceFieldsAndCatalogueVoicesSendBankAndProgramAndTellTheMainBar) {
@@ -112,10 +121,9 @@ TEST_F(CControllersDlgTest, VoiceFieldsAndCatalogueVoicesSendBankAndProgramAndTe
   EXPECT_FALSE(dialog.SelectChannelVoice(523));
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB1, 0x00, 0x00}, {0xB1, 0x20, 0x01}, {0xC1, 0x00}}));
   ASSERT_EQ(host.voicesForChannel.size(), 2u);
-  EXPECT_EQ(host.voicesForChannel[1].channel, 2);
-  ChannelVoice stored;
-  model.Channels().GetChannelVoice(1, stored);
-  EXPECT_EQ(stored, (ChannelVoice{0, 1, 1}));
+  EXPECT_EQ(host.voicesForChannel[1].lsb, 1);
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(1)), (ChannelVoice{0, 1, 1}));
+  EXPECT_EQ(PartByte(1, 0x02), 1) << "the part on the channel plays it";
 }
 
 TEST_F(CControllersDlgTest, VoiceAndPanWrapButVolumeStops) {
@@ -133,7 +141,7 @@ TEST_F(CControllersDlgTest, VoiceAndPanWrapButVolumeStops) {
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB0, 0x07, 127}}));
 }
 
-TEST_F(CControllersDlgTest, ChangingChannelStoresTheOldRowAndMovesPianoAndPart) {
+TEST_F(CControllersDlgTest, ChangingChannelShowsItsRowAndMovesPianoAndPart) {
   Type(Controller(kVolume), "90");
   Type(Controller(kModulation), "12");
   Type(dialog.ChannelField(), "4");
@@ -146,39 +154,48 @@ TEST_F(CControllersDlgTest, ChangingChannelStoresTheOldRowAndMovesPianoAndPart) 
   EXPECT_EQ(host.controllerChannels.back().modulation, 12);
 
   // The main bar's SelectChannel: the piano moved itself and needs only the modulation.
-  model.Channels().SetControllerSlot(5, kModulation, 44);
+  model.Channels().StoreModulation(ChannelAt(5), 44);
   EXPECT_FALSE(dialog.SelectChannel(17));
   EXPECT_TRUE(dialog.SelectChannel(6));
   EXPECT_EQ(host.modulations, (std::vector<int>{12, 44}));
   EXPECT_EQ(host.controllerChannels.size(), 2u);
 }
 
-TEST_F(CControllersDlgTest, PartEditsFollowingPartsAndRefreshUpdateTheShownChannel) {
-  EXPECT_TRUE(dialog.OnPartControllerChanged(0, kVolume, 110));
-  EXPECT_EQ(Controller(kVolume).Value(), 110);
-  EXPECT_FALSE(dialog.OnPartControllerChanged(2, kVolume, 20));     // another channel
-  EXPECT_FALSE(dialog.OnPartControllerChanged(0, kExpression, 5));  // no part mirrors it
-  EXPECT_FALSE(dialog.OnPartControllerChanged(0, kVolume, 128));
-  EXPECT_EQ(Controller(kExpression).Value(), 127);
+TEST_F(CControllersDlgTest, PartEditsShowAtOnceAndFollowingPartsMovesTheShownChannel) {
+  // Raising the volume of the channel's one part changes the field at once.
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(0), 0x0B, 110));
+  EXPECT_EQ(Controller(kVolume).Edit()->text(), "110");
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(2), 0x0B, 20));  // another channel
+  EXPECT_EQ(Controller(kVolume).Edit()->text(), "110");
 
-  Type(Controller(kVolume), "90");
-  model.Parts().PutPartByte(0, 0x0B, 70);
   EXPECT_TRUE(dialog.FollowPartChannel(1));
-  EXPECT_EQ(Controller(kVolume).Value(), 70);
-  EXPECT_TRUE(host.controllerChannels.empty());
+  EXPECT_TRUE(host.controllerChannels.empty()) << "the channel shown already";
   EXPECT_TRUE(dialog.FollowPartChannel(8));
   EXPECT_FALSE(dialog.FollowPartChannel(17));
   ASSERT_EQ(host.controllerChannels.size(), 1u);
   EXPECT_EQ(host.controllerChannels[0].channel, 8);
 
-  dialog.RefreshFromModel(false);
+  dialog.ShowFirstChannel(false);
   EXPECT_EQ(dialog.ShownChannel(), 1);
   EXPECT_EQ(host.controllerChannels.size(), 2u);
   // After a load on channel 1 the piano and Part window stay where they are.
-  model.Parts().PutPartByte(0, 0x0B, 33);
-  dialog.RefreshFromModel(true);
+  dialog.ShowFirstChannel(true);
   EXPECT_EQ(host.controllerChannels.size(), 2u);
-  EXPECT_EQ(Controller(kVolume).Value(), 33);
+}
+
+TEST_F(CControllersDlgTest, TwoPartsOnAChannelKeepItsRowWhateverThePartWindowDoes) {
+  // Part 2 joins part 1 on channel 1; an expression and a voice set here stay.
+  ASSERT_TRUE(model.Parts().SetReceiveChannel(PartAt(1), ChannelAt(0)));
+  Type(Controller(kExpression), "77");
+  Type(dialog.VoiceField(), "9");
+  Type(Controller(kVolume), "90");
+  EXPECT_EQ(PartByte(0, 0x0B), 90);
+  EXPECT_EQ(PartByte(1, 0x0B), 90) << "the volume reaches both parts";
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(1), 0x0E, 20));  // a pan in the Part window
+  EXPECT_EQ(Controller(kExpression).Value(), 77);
+  EXPECT_EQ(dialog.VoiceField().Value(), 9);
+  EXPECT_EQ(Controller(kVolume).Value(), 90);
+  EXPECT_EQ(Stored(0, kVolume), 90) << "a later Send carries the edited volume";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::NoteAt;
 
 constexpr int kPitchCoarse = 0x00;
 constexpr int kLevel = 0x02;
@@ -31,7 +32,7 @@ class CDrumSetsDlgTest : public ::testing::Test, public test::ModelRig {
   CDrumSetsDlg dialog;
 };
 
-TEST_F(CDrumSetsDlgTest, SetAndNoteShowANoteUnderItsKitSendingNothingAndRefreshReloadsIt) {
+TEST_F(CDrumSetsDlgTest, SetAndNoteShowANoteUnderItsKitSendingNothingAndTheModelShowsAtOnce) {
   EXPECT_EQ(dialog.windowTitle(), "Drum -- StndKit1");
   EXPECT_EQ(dialog.NoteNameLabel().text(), "Surdo Mute");
   EXPECT_EQ(Parameter(kLevel).Value(), 0x66);
@@ -45,33 +46,33 @@ TEST_F(CDrumSetsDlgTest, SetAndNoteShowANoteUnderItsKitSendingNothingAndRefreshR
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(host.modified, 0);
 
-  // Refresh shows kit changes and edits from elsewhere.
+  // Kit changes and values that come from elsewhere show at once.
   Type(dialog.NoteField(), "36");
   model.Drums().SetKitVoice(0, {127, 25, 0});
-  dialog.RefreshFromModel();
   EXPECT_EQ(dialog.windowTitle(), "Drum -- Analog");
   EXPECT_EQ(dialog.NoteNameLabel().text(), "BD Analog H");
-  model.Drums().PutDrumParameter(kPitchCoarse, 23, 0, 0x30);
-  dialog.RefreshFromModel();
+  const std::uint8_t coarse[] = {0x30};
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, NoteAt(36), kPitchCoarse, coarse));
   EXPECT_EQ(Parameter(kPitchCoarse).Edit()->text(), "-16");
 }
 
-TEST_F(CDrumSetsDlgTest, PitchCoarseSendsTheShownValuePlus64AndDefaultSendsNothing) {
+TEST_F(CDrumSetsDlgTest, PitchCoarseSendsTheShownValuePlus64AndDefaultSendsTheKitsNoteBack) {
   Type(dialog.SetField(), "2");
   Type(dialog.NoteField(), "36");
   ClearSent();
   Type(Parameter(kPitchCoarse), "-64");
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x24, 0x00, 0x00, 0xF7}));
-  EXPECT_EQ(model.Drums().Note(1, 36)->Parameter(kPitchCoarse), 0x00);
+  EXPECT_EQ(model.Drums().Note(1, NoteAt(36))->Parameter(kPitchCoarse), 0x00);
   EXPECT_EQ(dialog.ShownParameter(kPitchCoarse), -64);
   ClearSent();
-  // The image goes back to the kit's note; the synthesizer keeps the edit.
+  // The note goes back to the kit's defaults, on the synthesizer too: what
+  // the window shows is what plays.
   QPushButton* button = dialog.findChild<QPushButton*>("Default");
   EXPECT_EQ(button->text(), "&Default");
   button->click();
-  EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(Parameter(kPitchCoarse).Value(), 0);
-  EXPECT_EQ(model.Drums().Note(1, 36)->Parameter(kPitchCoarse), 0x40);
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x24, 0x00, 0x40, 0xF7}));
+  EXPECT_EQ(Parameter(kPitchCoarse).Edit()->text(), "0");
+  EXPECT_EQ(model.Drums().Note(1, NoteAt(36))->Parameter(kPitchCoarse), 0x40);
   EXPECT_EQ(host.modified, 2);
 }
 
@@ -88,7 +89,8 @@ TEST_F(CDrumSetsDlgTest, BadInputOrAFailedSendChangesNothing) {
   backend.sendResult = kMidiError;
   Type(Parameter(kLevel), "20");
   EXPECT_EQ(dialog.ShownParameter(kLevel), 0x66);
-  EXPECT_EQ(model.Drums().Note(0, 13)->Parameter(kLevel), 0x66);
+  EXPECT_EQ(Parameter(kLevel).Edit()->text(), "102") << "what the synthesizer has";
+  EXPECT_EQ(model.Drums().Note(0, NoteAt(13))->Parameter(kLevel), 0x66);
   EXPECT_EQ(host.modified, 0);
 }
 

@@ -63,7 +63,7 @@ TEST_F(PartDlgTest, ChannelAndOffSendAndOnSendsTheRememberedChannel) {
   EXPECT_EQ(host.partChannels, (std::vector<int>{5, 5, 5}));
 
   // Switched off elsewhere: the part's own number is the remembered channel.
-  rig.model.Parts().PutPartByte(6, 0x04, 0x7F);
+  Put(6, 0x04, 0x7F);
   window.SelectPart(6);
   EXPECT_TRUE(window.IsOff());
   EXPECT_EQ(Field("Channel")->Value(), 7);
@@ -86,7 +86,7 @@ TEST_F(PartDlgTest, TuneNeedsANormalPartAndAChosenKitMakesADrumPart) {
   EXPECT_EQ(host.partChannels, std::vector<int>{1});
   Choose(FindVoice(1, 0, 0, rig.model).index);
   EXPECT_TRUE(Button("Tune")->isEnabled());
-  EXPECT_EQ(host.partValueChanges, (std::vector<bool>{true, false}));
+  EXPECT_EQ(host.modified, 2);
 }
 
 TEST_F(PartDlgTest, TheMainBarOperations) {
@@ -96,22 +96,25 @@ TEST_F(PartDlgTest, TheMainBarOperations) {
   EXPECT_EQ(Field("PartNumber")->Value(), 6);
   EXPECT_TRUE(window.SelectPartByChannel(9));
   EXPECT_EQ(window.ShownPart(), 9);
-  rig.model.Parts().PutPartByte(2, 0x04, 5);  // no part on channel 3 now
+  Put(2, 0x04, 5);  // no part on channel 3 now
   EXPECT_FALSE(window.SelectPartByChannel(2));
   EXPECT_TRUE(window.SelectPartByChannel(5));
   EXPECT_EQ(window.ShownPart(), 2);  // the lowest part on channel 6
+  EXPECT_TRUE(window.SelectPartByChannel(5));
+  window.SelectPart(5);
+  EXPECT_TRUE(window.SelectPartByChannel(5));
+  EXPECT_EQ(window.ShownPart(), 5) << "the part shown receives on it already: it stays";
 
-  window.RefreshFromModel();
+  window.ShowFirstPart();
   EXPECT_EQ(window.ShownPart(), 0);
   EXPECT_TRUE(host.partChannels.empty());
   EXPECT_TRUE(Messages().empty());
 
-  rig.model.Parts().ApplyChannelVoice(0, 0, 127, 0);
-  window.OnChannelVoiceChanged(2);  // not the shown channel
-  EXPECT_FALSE(window.IsDrum());
-  window.OnChannelVoiceChanged(1);
+  // A kit chosen on the channel elsewhere shows at once.
+  rig.model.Parts().ApplyChannelVoice(test::ChannelAt(0), 0, 127, 0);
   EXPECT_TRUE(window.IsDrum());
   EXPECT_FALSE(Button("PAT")->isEnabled());
+  EXPECT_EQ(window.windowTitle(), "Part -- StndKit1");
 }
 
 }  // namespace

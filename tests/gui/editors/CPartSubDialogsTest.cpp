@@ -6,6 +6,7 @@
 #include "editors/CPartRunDlg.h"
 #include "editors/PartEditorFixture.h"
 #include "editors/PartRunLayouts.h"
+#include "parts/PartParameterTable.h"
 
 namespace ravlo {
 namespace {
@@ -31,29 +32,52 @@ class PartSubDialogTest : public test::PartEditorFixture {
   static bool Enabled(QDialog& dialog, const char* name) {
     return Child<T>(dialog, name)->isEnabled();
   }
-  int Reverb(int channel) const { return rig.model.Channels().GetControllerSlot(channel, 4); }
+  int Reverb(int channel) const {
+    return rig.model.Channels().Controller(test::ChannelAt(channel), 4);
+  }
 };
 
-TEST_F(PartSubDialogTest, LayoutsAreWellFormed) {
-  for (std::size_t k = 0; k < kPartRunKindCount; ++k) {
-    const PartRunLayout& layout = GetPartRunLayout(static_cast<PartRunKind>(k));
-    EXPECT_FALSE(layout.fields.empty()) << k;
+TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
+  const std::pair<PartRunKind, int> kinds[] = {
+      {PartRunKind::PartControl, 0},          {PartRunKind::PartFxSend, 0},
+      {PartRunKind::ToneControl, 0},          {PartRunKind::Control, 0x1D},
+      {PartRunKind::Control, 0x53},           {PartRunKind::AssignableController, 0x60},
+      {PartRunKind::ScaleTuning, 0},          {PartRunKind::PitchEnvelope, 0}};
+  for (const auto& [kind, buttonBase] : kinds) {
+    const PartRunLayout& layout = GetPartRunLayout(kind);
+    const int base = layout.baseFromButton ? buttonBase : 0;
+    const std::vector<PartRunSpan> spans = PartRunSpans(layout, base);
     std::set<std::string_view> names;
-    for (const PartRunField& field : layout.fields) {
-      EXPECT_LT(field.minimum, field.maximum) << field.name;
-      // Every field lies in a span, so Cancel can bring it back.
-      const int last = field.offset + (field.transform == PartFieldTransform::Detune ? 1 : 0);
-      EXPECT_TRUE(std::any_of(layout.spans.begin(), layout.spans.end(), [&](auto& span) {
-        return field.offset >= span.offset && last < span.offset + span.count;
-      })) << field.name;
-      EXPECT_TRUE(names.insert(field.name).second) << field.name;
+    for (const PartRunGroup& group : layout.groups) {
+      for (std::uint8_t offset : group.offsets) {
+        const int address = base + offset;
+        const ParameterDescriptor& parameter = kPartParameters[static_cast<std::size_t>(address)].parameter;
+        SCOPED_TRACE(parameter.reviewName);
+        EXPECT_LT(parameter.minimum, parameter.maximum);
+        EXPECT_TRUE(names.insert(parameter.name).second) << "one object name per field";
+        // Every field lies in a span, so Cancel can bring it back.
+        const int last = address + parameter.ByteCount() - 1;
+        EXPECT_TRUE(std::any_of(spans.begin(), spans.end(), [&](const PartRunSpan& span) {
+          return address >= span.address && last < span.address + span.count;
+        }));
+      }
     }
   }
+  // Part Control keeps and restores three runs; a drum part lacks the portamento run.
+  const std::vector<PartRunSpan> control =
+      PartRunSpans(GetPartRunLayout(PartRunKind::PartControl), 0);
+  ASSERT_EQ(control.size(), 3u);
+  EXPECT_EQ(std::tuple(control[0].address, control[0].count, control[0].drumless),
+            std::tuple(0x08, 9, false));
+  EXPECT_EQ(std::tuple(control[1].address, control[1].count, control[1].drumless),
+            std::tuple(0x67, 2, true));
+  EXPECT_EQ(std::tuple(control[2].address, control[2].count, control[2].drumless),
+            std::tuple(0x6D, 2, false));
 }
 
 TEST_F(PartSubDialogTest, PartControlCentresNoteShiftPairsDetuneAndSwitchesPortamento) {
-  rig.model.Parts().PutPartByte(4, 0x09, 0x0F);
-  rig.model.Parts().PutPartByte(4, 0x0A, 0x0E);
+  Put(4, 0x09, 0x0F);
+  Put(4, 0x0A, 0x0E);
   window.SelectPart(4);
   Run("Ctrl", kOk, [](QDialog& d) {
     EXPECT_EQ(dynamic_cast<CPartRunDlg&>(d).DisplayValue("Detune"), 126);
@@ -202,13 +226,17 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBe) {
 
   // Choosing "Drum" sends the run and adopts the voice of a part already in drum mode.
   rig.ClearSent();
-  rig.model.Parts().PutPartByte(3, 0x07, 1);
-  rig.model.Parts().PutPartByte(3, 0x03, 24);
+  Put(3, 0x07, 1);
+  Put(3, 0x03, 24);
   window.SelectPart(1);
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
-  EXPECT_EQ(Messages(),
-            (Sent{Change(1, 0x05, 0x01), Change(1, 0x06, 0x01), Change(1, 0x07, 0x01)}));
+  // The part takes that voice, and so does the synthesizer: the window never
+  // shows a voice that is not playing.
+  EXPECT_EQ(Messages(), (Sent{Change(1, 0x05, 0x01), Change(1, 0x06, 0x01),
+                              Change(1, 0x07, 0x01), Change(1, 0x03, 24)}));
   EXPECT_EQ(Byte(1, 0x03), 24);
+  EXPECT_EQ(window.VoiceName(),
+            QString::fromUtf8(rig.model.Parts().PartVoiceName(test::PartAt(3)).name.data()));
   EXPECT_EQ(host.partChannels, std::vector<int>{2});
   EXPECT_TRUE(Child<QPushButton>(window, "Tune")->isEnabled());
 

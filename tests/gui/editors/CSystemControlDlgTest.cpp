@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -31,16 +33,45 @@ class CSystemControlDlgTest : public ::testing::Test, public test::ModelRig {
   CSystemControlDlg dialog;
 };
 
-TEST_F(CSystemControlDlgTest, FieldsSendAtOnceButOnlyTheWorkingCopyKeepsThem) {
+TEST_F(CSystemControlDlgTest, FieldsSendAtOnceAndTheModelKeepsWhatWent) {
   Type(dialog.TransposeField(), "-24");
   EXPECT_EQ(Sent(), Change(0x06, 0x28));
   ClearSent();
   Type(dialog.TuneField(), "1023");
   EXPECT_EQ(Sent(),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x07, 0x0F, 0x0F, 0xF7}));
-  EXPECT_EQ(dialog.Transpose(), -24);
+  EXPECT_EQ(model.System().Value(SystemParameter::Transpose), -24);
+  EXPECT_EQ(model.System().Value(SystemParameter::Tune), 1023);
   EXPECT_EQ(host.modified, 2);
-  EXPECT_EQ(model.System().Bytes()[SystemBlock::kTranspose], 0x40);
+}
+
+TEST_F(CSystemControlDlgTest, ATypedValueIsTakenWhenItsWindowIsLeft) {
+  // Typed, then another window activated: the box's focus goes with its window.
+  EditSpinPair& volume = dialog.VolumeField();
+  volume.Edit()->setText("90");
+  volume.Edit()->setModified(true);
+  QFocusEvent leave(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(volume.Edit(), &leave);
+  EXPECT_EQ(Sent(), Change(0x04, 0x5A));
+  EXPECT_EQ(model.System().Value(SystemParameter::Volume), 90);
+  // A popup of the box itself (its context menu) takes nothing.
+  ClearSent();
+  volume.Edit()->setText("91");
+  QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+  QApplication::sendEvent(volume.Edit(), &popup);
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(CSystemControlDlgTest, ValuesChangedElsewhereShowAtOnceButNotOverWhatIsBeingTyped) {
+  ASSERT_TRUE(model.System().SetMasterVolume(70));
+  EXPECT_EQ(dialog.VolumeField().Edit()->text(), "70");
+  dialog.TuneField().Edit()->setText("12");
+  dialog.TuneField().Edit()->setModified(true);
+  ASSERT_TRUE(model.System().SetMasterTune(-5));
+  EXPECT_EQ(dialog.TuneField().Edit()->text(), "12") << "the musician's typing stays";
+  const std::uint8_t transpose[] = {0x45};
+  model.System().StoreBytes(SystemBlock::kTranspose, transpose);  // as a file brings it
+  EXPECT_EQ(dialog.TransposeField().Edit()->text(), "5");
 }
 
 TEST_F(CSystemControlDlgTest, BadTextUnchangedValuesAndFailedSendsChangeNothing) {
@@ -59,18 +90,20 @@ TEST_F(CSystemControlDlgTest, BadTextUnchangedValuesAndFailedSendsChangeNothing)
   dialog.VolumeField().Step(-1);
   EXPECT_EQ(Sent(), Change(0x04, 0x7E));
 
-  // A failed send keeps the old value, and a failed reset the drum setup.
-  model.Drums().PutDrumParameter(0x00, 23, 1, 0x10);
+  // A failed send keeps the old value, and shows it; a failed reset keeps the drum setup.
+  const std::uint8_t coarse[] = {0x10};
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(1, test::NoteAt(36), 0x00, coarse));
   backend.sendResult = kMidiError;
   Type(dialog.VolumeField(), "90");
   dialog.findChild<QPushButton*>("Drum2")->click();
-  EXPECT_EQ(dialog.Volume(), 126);
+  EXPECT_EQ(model.System().Value(SystemParameter::Volume), 126);
+  EXPECT_EQ(dialog.VolumeField().Edit()->text(), "126") << "what the synthesizer has";
   EXPECT_EQ(host.modified, 1);
-  EXPECT_EQ(model.Drums().Note(1, 36)->Parameter(0x00), 0x10);
+  EXPECT_EQ(model.Drums().Note(1, test::NoteAt(36))->Parameter(0x00), 0x10);
   EXPECT_TRUE(events.drumSetupResets.empty());
 }
 
-TEST_F(CSystemControlDlgTest, ClosingStoresTheWorkingCopyAndASendTransmitsIt) {
+TEST_F(CSystemControlDlgTest, ClosingTakesWhatIsTypedAndASendTransmitsIt) {
   Type(dialog.VolumeField(), "90");
   // Still being typed when Escape comes: committed on the way out.
   dialog.TransposeField().Edit()->setFocus();
@@ -83,10 +116,11 @@ TEST_F(CSystemControlDlgTest, ClosingStoresTheWorkingCopyAndASendTransmitsIt) {
   ASSERT_TRUE(model.System().SendSystemBlock(false, 0));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
                            0x00, 0x5A, 0x00, 0x41, 0x5A, 0xF7}));
-  // Reopening reads the model.
-  model.System().WriteSystemBlock({100, 80, -5});
+  // Reopening shows the model as it is now.
+  const std::uint8_t block[] = {0x00, 0x04, 0x06, 0x04, 80, 0x00, 0x3B};
+  model.System().StoreBytes(0, block);
   dialog.OpenWindow();
-  EXPECT_EQ(dialog.Tune(), 100);
+  EXPECT_EQ(dialog.TuneField().Edit()->text(), "100");
   EXPECT_EQ(dialog.VolumeField().Edit()->text(), "80");
   EXPECT_EQ(dialog.TransposeField().Edit()->text(), "-5");
 }

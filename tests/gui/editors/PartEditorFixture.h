@@ -12,11 +12,12 @@
 #include "editors/CPartDlg.h"
 #include "support/FakeEditorHost.h"
 #include "support/ModelFixture.h"
+#include "support/TypedIndices.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo::test {
 
-// The Part window over the fake backend; its modal dialogs are answered by
+// The open Part window over the fake backend; its modal dialogs are answered by
 // `answer` (Cancel when none is set) and its prompts are recorded.
 class PartEditorFixture : public ::testing::Test {
  protected:
@@ -25,6 +26,8 @@ class PartEditorFixture : public ::testing::Test {
       return answer ? answer(dialog) : static_cast<int>(QDialog::Rejected);
     });
     window.SetMessageShower([this](const QString& text) { prompts.push_back(text); });
+    // Open, as a closed window does not redraw on the model's notices.
+    window.OpenWindow();
     rig.ClearSent();
   }
 
@@ -56,8 +59,13 @@ class PartEditorFixture : public ::testing::Test {
   const Sent& Messages() const { return rig.backend.pieces; }
   std::uint8_t Byte(int part, int address) const {
     std::uint8_t value = 0;
-    EXPECT_TRUE(rig.model.Parts().GetPartByte(part, address, value));
+    EXPECT_TRUE(rig.model.Parts().GetPartByte(PartAt(part), address, value));
     return value;
+  }
+  // As a file would put it: stored, nothing sent.
+  void Put(int part, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(rig.model.Parts().StorePartBytes(PartAt(part), address, bytes));
   }
 
   ModelRig rig;

@@ -85,27 +85,44 @@ TEST_F(ReverbDlgTest, BadUnchangedOrFailedEntriesChangeNothing) {
   rig.backend.sendResult = kMidiError;
   Type("Time", "30");
   EXPECT_EQ(Box("Time")->Value(), 18);
+  EXPECT_EQ(Text("Time"), "18") << "what the synthesizer has";
+  // A type change that fails leaves the list on the type that plays.
+  ChooseType(3);
+  EXPECT_EQ(Find<QComboBox>("TypeList")->currentIndex(), 1);
+  EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
   EXPECT_EQ(host.modified, 0);
 }
 
-TEST_F(ReverbDlgTest, CloseAllWritesBackWhileSetTypeAndResetOnlyShow) {
+TEST_F(ReverbDlgTest, ClosingKeepsEditsAndWhatAFileBringsShowsAtOnceWithoutSending) {
   ChooseType(3);
   Type("Time", "40");
-  dlg.CloseForCloseAll();
+  dlg.CloseWindow();
   EXPECT_EQ(host.closed, std::vector<EditorSlot>{EditorSlot::Reverb});
   EXPECT_EQ(Time(3), 40);
   dlg.OpenWindow();
   EXPECT_EQ(Text("Time"), "40");
 
   rig.ClearSent();
-  EXPECT_FALSE(dlg.SetType(12) || dlg.SetType(-1));
-  ASSERT_TRUE(dlg.SetType(10));  // "Tunnel", as a file brought it
+  // "Tunnel", as a file brings it.
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x11, 0x00, 0xF7})));
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Tunnel");
   EXPECT_EQ(Text("Time"), "48");
   EXPECT_EQ(RoomSize().first(), "33");
-  dlg.Reset();
+  rig.model.ResetToDefaults();
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
   EXPECT_TRUE(rig.Sent().empty());
+
+  // A type the tables lack is shown as it came, with nothing to edit.
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x7E, 0x01, 0xF7})));
+  EXPECT_EQ(dlg.windowTitle(), "Reverb -- Unknown (7E 01)");
+  EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (7E 01)");
+  EXPECT_FALSE(Box("Time")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("Default")->isEnabled());
+  ChooseType(1);  // a known type replaces it
+  EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
+  EXPECT_EQ(Find<QComboBox>("TypeList")->count(), 12);
 }
 
 TEST_F(ChorusDlgTest, SendsToItsOwnAddressesAndUsesLfoPhaseForFlangersStereoForChoruses) {

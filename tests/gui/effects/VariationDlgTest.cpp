@@ -57,7 +57,7 @@ TEST_F(VariationDlgTest, OpensOnDelayLcrAsAnInsertionWithoutPart) {
   for (int p : {8, 9, 11, 12}) EXPECT_EQ(Label(Param(p)) + Shown(Param(p)).left(3), "off") << p;
 }
 
-TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndCloseAllWritesThemBack) {
+TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndTheModelKeepsThem) {
   QSignalSpy beeped(Box(Param(1)), &EditSpinPair::Beeped);
   Type(Param(1), "7151");
   EXPECT_EQ(beeped.count(), 1);
@@ -70,7 +70,7 @@ TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndCloseAllWritesThemBack
   Type("ModDepth", "128");
   EXPECT_EQ(rig.Sent(), Change(0x5C, 0x0A));  // a setting to its own address
   EXPECT_EQ(host.modified, 2);
-  dlg.CloseForCloseAll();
+  dlg.CloseWindow();
   EXPECT_EQ(Setting(kDelayLcr, VariationSetting::Part), 127);  // shown as 128
   EXPECT_EQ(Stored(EffectKind::Variation, kDelayLcr, 0), 7150);
   EXPECT_EQ(Setting(kDelayLcr, VariationSetting::ModDepth), 10);
@@ -147,13 +147,31 @@ TEST_F(VariationDlgTest, ATypeChangeKeepsTheEditsAndTheConnectionAndDefaultReset
   EXPECT_EQ(rig.Sent().size(), kDumpsSize);
   EXPECT_EQ(Setting(45, VariationSetting::Part), 127);
 
-  EXPECT_FALSE(dlg.SetType(46));
-  ASSERT_TRUE(dlg.SetType(kAmpSimulator));  // as a file brought it: shown, not sent
+  // Amp Simulator (4B 00), as a file brings it: shown, not sent.
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x4B, 0x00, 0xF7})));
   EXPECT_EQ(Label(Param(2)), "StackType");
-  dlg.Reset();  // after an XG reset
+  rig.model.ResetToDefaults();  // after an XG reset
   EXPECT_EQ(dlg.windowTitle(), "Variation -- Delay LCR");
   EXPECT_EQ(dlg.ShownPart(), 128);
   EXPECT_EQ(rig.Sent().size(), kDumpsSize);
+}
+
+TEST_F(VariationDlgTest, ATypeTheTablesLackIsShownWithItsBytesAndKeptAsItCame) {
+  // A real song's type 5E 00 with a value for Param 1.
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x00, 0x21, 0xF7})));
+  EXPECT_EQ(dlg.windowTitle(), "Variation -- Unknown (5E 00)");
+  EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (5E 00)");
+  EXPECT_EQ(Shown(Param(1)), "off 33");
+  EXPECT_FALSE(Find<QPushButton>("Default")->isEnabled());
+  // Its return still counts, as on the instrument.
+  Click("System");
+  Type("Return", "20");
+  EXPECT_EQ(Setting(kDelayLcr, VariationSetting::Return), 64) << "Delay LCR keeps its own";
+  EXPECT_EQ(dlg.windowTitle(), "Variation -- Unknown (5E 00)");
 }
 
 }  // namespace

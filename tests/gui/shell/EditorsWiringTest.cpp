@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "piano/KeyboardPiano.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
+#include "support/TypedIndices.h"
 #include "uservoice/CUserVoiceDlg.h"
 #include "voices/CChannelVoiceDlg.h"
 #include "voices/VoiceBrowserTestTools.h"
@@ -58,7 +60,7 @@ TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) 
   std::vector<std::uint8_t> row(14, 0);
   row[0] = 2;  // "Room 1"
   row[1] = 0;
-  const XgMessage dump = BuildBulkDump(0, kXgModelId, {0x02, 0x01, 0x00}, row);
+  const XgMessage dump = BuildBulkDump(test::Unit(0), kXgModelId, {0x02, 0x01, 0x00}, row);
   OpenFile({dump.Bytes().begin(), dump.Bytes().end()});
   EXPECT_TRUE(Reverb().IsOpen());
   EXPECT_EQ(Reverb().CurrentType(), 3);
@@ -73,9 +75,10 @@ TEST_F(EditorsWiringTest, WithTheOptionOffALoadOpensNoWindow) {
   EXPECT_EQ(Reverb().CurrentType(), 3) << "the editor follows the model all the same";
 }
 
-TEST_F(EditorsWiringTest, ASendTakesTheTypeTheEffectEditorShows) {
+TEST_F(EditorsWiringTest, ASendTakesTheTypeChosenInTheEffectEditor) {
   Bar().OpenEditor(EditorSlot::Reverb);
-  Reverb().SetType(3);
+  Reverb().findChild<QComboBox*>("TypeList")->setCurrentIndex(3);
+  backend.ClearSent();
   SendChoices choices;
   choices.ClearCategories();
   choices.reverb = {true, true};
@@ -85,9 +88,9 @@ TEST_F(EditorsWiringTest, ASendTakesTheTypeTheEffectEditorShows) {
 }
 
 TEST_F(EditorsWiringTest, AResetPutsTheEffectEditorsBackOnTheirDefaultTypes) {
-  Reverb().SetType(5);
+  ASSERT_TRUE(Bar().Model().Effects().ChangeType(EffectKind::Reverb, 5));
   auto& variation = *static_cast<CVariationDlg*>(Bar().Editor(EditorSlot::Variation));
-  variation.SetType(3);
+  ASSERT_TRUE(Bar().Model().Effects().ChangeType(EffectKind::Variation, 3));
   Bar().ResetCommand();
   EXPECT_EQ(Reverb().CurrentType(), 1);
   EXPECT_EQ(variation.CurrentType(), 20);
@@ -98,7 +101,7 @@ TEST_F(EditorsWiringTest, AUserVoiceDumpInAFileShowsThatVoice) {
   auto& voices = *static_cast<CUserVoiceDlg*>(Bar().Editor(EditorSlot::UserVoice));
   UserVoice voice(6);
   voice.SetName("FromFile");
-  const auto dump = voice.BuildDump(0, 6);
+  const auto dump = voice.BuildDump(test::Unit(0), 6);
   OpenFile({dump.begin(), dump.end()});
   EXPECT_EQ(voices.VoiceNumber(), 7);
   EXPECT_EQ(voices.FileName(), "load.syx");

@@ -74,7 +74,7 @@ TEST_F(MainBarTest, OpeningAFileTakesItInAndPassesItOn) {
   backend.ClearSent();
   const auto message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
   OpenFile(Put("song.syx", message));
-  EXPECT_EQ((*Bar().Model().Parts().Record(3))[0x0B], 0x50);
+  EXPECT_EQ((*Bar().Model().Parts().Record(PartIndex::FromIndex(3)))[0x0B], 0x50);
   EXPECT_EQ(backend.Stream(), message);
   EXPECT_TRUE(Bar().Savable());
   EXPECT_FALSE(Bar().Modified());
@@ -157,7 +157,9 @@ TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
 TEST_F(MainBarTest, SendWithOnlyDrum2AfterClear) {
   Start();
   backend.ClearSent();
-  Bar().Model().Drums().Note(1, 36)->SetParameter(0x02, 0x11);
+  const std::uint8_t level[] = {0x11};
+  ASSERT_TRUE(
+      Bar().Model().Drums().StoreDrumParameters(1, DrumNote::FromMidiNote(36), 0x02, level));
   SendChoices choices;
   choices.ClearCategories();
   choices.drum2.send = true;

@@ -18,7 +18,7 @@ TEST(MonitorWindowTest, ListsWhatTheMonitorPortReceivedWithItsMeaning) {
 
   model.SetResetAdMixer(false);
   model.SendReset();
-  model.Channels().SendControlChange(2, 5, 64);
+  model.Channels().SetController(MidiChannel::FromIndex(2), 5, 64);
   window.Refresh();
   const QString text = window.Text();
   EXPECT_TRUE(text.contains("F0 43 10 4C 00 00 7E 00 F7  System XG_System_On"));

@@ -15,8 +15,8 @@ class FakeEditorHost final : public EditorHost {
     ++activateNext;
     return false;
   }
-  void VoiceChosenForChannel(int channel, int msb, int lsb, int program) override {
-    voicesForChannel.push_back({channel, msb, lsb, program});
+  void VoiceChosenForChannel(int msb, int lsb, int program) override {
+    voicesForChannel.push_back({msb, lsb, program});
   }
   void ChannelVoiceSelected(int voiceIndex) override { channelVoices.push_back(voiceIndex); }
   void ChannelChosenInControllers(int channel, int modulation) override {
@@ -24,11 +24,10 @@ class FakeEditorHost final : public EditorHost {
   }
   void ChannelChosenInPart(int channel) override { partChannels.push_back(channel); }
   void ModulationSet(int value) override { modulations.push_back(value); }
-  void PartValueChanged(bool drumsToo) override { partValueChanges.push_back(drumsToo); }
   void SendVariationController() override { ++variationControllerSends; }
 
   struct VoiceForChannel {
-    int channel, msb, lsb, program;
+    int msb, lsb, program;
   };
   struct ChannelAndModulation {
     int channel, modulation;
@@ -42,7 +41,6 @@ class FakeEditorHost final : public EditorHost {
   std::vector<ChannelAndModulation> controllerChannels;
   std::vector<int> partChannels;
   std::vector<int> modulations;
-  std::vector<bool> partValueChanges;
 };
 
 }  // namespace ravlo::test

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 
 #include "files/FileIo.h"
@@ -43,15 +44,28 @@ class UserVoiceDlgTest : public ::testing::Test, public test::ModelRig {
     });
   }
 
-  UserVoice& Bank(int slot) { return *model.UserVoices().GetUserVoice(slot, UserBank::Bank); }
-  UserVoice& VBank(int slot) { return *model.UserVoices().GetUserVoice(slot, UserBank::VBank); }
+  const UserVoice& Bank(int slot) { return *model.UserVoices().GetUserVoice(slot, UserBank::Bank); }
+  const UserVoice& VBank(int slot) {
+    return *model.UserVoices().GetUserVoice(slot, UserBank::VBank);
+  }
+  void NameInVBank(int slot, std::string_view name) {
+    UserVoice voice(slot);
+    voice.SetName(name);
+    ASSERT_TRUE(model.UserVoices().CopyVoiceInto(UserBank::VBank, slot, voice));
+  }
   template <typename T = QPushButton>
   T* Find(const char* name) {
     T* widget = window.findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name;
     return widget;
   }
-  void TypeName(const QString& name) { Find<QLineEdit>("Name")->setText(name); }
+  // Typed key by key into the name box, over what it held.
+  void TypeName(const QString& name) {
+    QLineEdit* box = Find<QLineEdit>("Name");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, name);
+  }
   QString ShownName() { return Find<QLineEdit>("Name")->text(); }
   void TypeNumber(const char* field, int value) {
     Find<EditSpinPair>(field)->Edit()->setText(QString::number(value));
@@ -89,20 +103,26 @@ class UserVoiceDlgTest : public ::testing::Test, public test::ModelRig {
   Runner answer;
 };
 
-TEST_F(UserVoiceDlgTest, BackOnVoiceOneAndNextOnVoiceThirtyTwoReloadTheSameVoice) {
-  // The main bar's SelectVoice loads a voice into the open window without storing.
-  Bank(6).SetName("Seven");
+TEST_F(UserVoiceDlgTest, NameLevelAndSwitchesAreTheVoicesAtOnceAndSurviveClosingTheWindow) {
+  // The main bar's SelectVoice shows a voice in the open window.
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(6, "Seven"));
   EXPECT_FALSE(window.SelectVoice(7));
   window.OpenWindow();
   TypeName("Typed");
+  EXPECT_EQ(Bank(0).DisplayName(), "Typed     ");
   EXPECT_FALSE(window.SelectVoice(33));
   ASSERT_TRUE(window.SelectVoice(7));
   EXPECT_EQ(ShownName(), "Seven     ");
-  TypeName("Lost");
+  TypeName("Kept");
+  TypeNumber("Level", 30);
+  Find<QCheckBox>("Switch2")->click();
   window.CloseWindow();
-  window.OpenWindow();  // the voice again, not what was typed
-  EXPECT_EQ(ShownName(), "Seven     ");
-  EXPECT_EQ(Bank(0).DisplayName(), "");
+  window.OpenWindow();  // what was typed and clicked, as the voice now holds it
+  EXPECT_EQ(ShownName(), "Kept      ");
+  EXPECT_EQ(Find<EditSpinPair>("Level")->Edit()->text(), "30");
+  EXPECT_TRUE(Find<QCheckBox>("Switch2")->isChecked());
+  EXPECT_EQ(Bank(6).Level(), 30);
+  EXPECT_TRUE(Bank(6).ElementOn(1));
 
   ASSERT_TRUE(window.SelectVoice(32));
   TypeName("Top");
@@ -112,8 +132,8 @@ TEST_F(UserVoiceDlgTest, BackOnVoiceOneAndNextOnVoiceThirtyTwoReloadTheSameVoice
   window.SelectVoice(1);
   TypeName("LeadABCDEFGH");  // held to ten characters
   TypeNumber("Level", 77);
-  Find<QCheckBox>("Switch1")->setChecked(true);
-  Find<QCheckBox>("Switch4")->setChecked(true);
+  Find<QCheckBox>("Switch1")->click();
+  Find<QCheckBox>("Switch4")->click();
   Find("Back")->click();
   EXPECT_EQ(window.VoiceNumber(), 1);
   EXPECT_EQ(ShownName(), "LeadABCDEF");
@@ -126,28 +146,27 @@ TEST_F(UserVoiceDlgTest, BackOnVoiceOneAndNextOnVoiceThirtyTwoReloadTheSameVoice
   EXPECT_EQ(sent[9 + 12], 77);
 }
 
-TEST_F(UserVoiceDlgTest, WaveThreeHundredGoesOutOnOkAndPasteChangesTheWindowOnly) {
+TEST_F(UserVoiceDlgTest, WaveThreeHundredGoesOutOnOkWithTheNameAndPasteStoresWithoutSending) {
   window.OpenWindow();
-  TypeName("Unstored");
+  TypeName("Named");
   answer = Confirm([](QDialog& dialog) { SetText(dialog, "WaveNumber", "300"); });
   Find("ElementBasic")->click();
   const std::vector<std::uint8_t> sent = Sent();
   ASSERT_EQ(Dumped(sent), Voices{0});
   EXPECT_EQ(sent[70], 2);
   EXPECT_EQ(sent[71], 44);
-  EXPECT_EQ(sent[9], 0);  // the name is still the stored (empty) one
+  EXPECT_EQ(sent[9], 'N') << "the voice as the window shows it";
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{10});
 
-  // Paste changes the window only; the next store takes it, still without sending.
+  // Paste puts the element into the voice; it goes out when the voice does.
   ClearSent();
   EXPECT_FALSE(Find("Paste")->isEnabled());
   Find("Copy")->click();
   TypeNumber("ElementNumber", 2);
   Find("Paste")->click();
-  EXPECT_EQ(window.WorkingElement(1), *Bank(0).Element(0));
-  EXPECT_EQ(*Bank(0).Element(1), DefaultUserVoiceElement());
-  Find("Next")->click();
+  EXPECT_EQ(window.ShownElement(1), *Bank(0).Element(0));
   EXPECT_EQ(Bank(0).WaveNumber(1), 300);
+  Find("Next")->click();
   EXPECT_TRUE(Sent().empty());
 }
 
@@ -162,7 +181,7 @@ TEST_F(UserVoiceDlgTest, OutOfRangeTypedValuesGetTheRangePromptButUntouchedStore
     });
     Find("ElementAmp")->click();  // refused: the dialog ends as if cancelled
   }
-  EXPECT_EQ(window.WorkingElement(2)[71], 0);
+  EXPECT_EQ(window.ShownElement(2)[71], 0);
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(prompts.messages,
             (std::vector<std::string>{"Please enter an integer between 0 and 127.",
@@ -180,7 +199,7 @@ TEST_F(UserVoiceDlgTest, OutOfRangeTypedValuesGetTheRangePromptButUntouchedStore
 TEST_F(UserVoiceDlgTest, TheScalingPanRuleHoldsBothWays) {
   UserVoiceElement element = *Bank(0).Element(0);
   element[67] = 15;
-  Bank(0).SetElement(0, element);
+  ASSERT_TRUE(model.UserVoices().SetVoiceElement(0, 0, element));
   window.OpenWindow();
   for (const bool scaling : {false, true}) {
     answer = Confirm([scaling](QDialog& dialog) {
@@ -198,8 +217,8 @@ TEST_F(UserVoiceDlgTest, TheScalingPanRuleHoldsBothWays) {
 }
 
 TEST_F(UserVoiceDlgTest, BankToSynthWithIgnoreBlankVoicesSendsOnlyVoicesWithAnElementOn) {
-  Bank(3).SetElementOn(0, true);
-  Bank(10).SetElementOn(3, true);
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(3, 0, true));
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(10, 3, true));
   window.OpenWindow();
   SendPanel("SendBank", "ToSynth");
   EXPECT_EQ(Dumped(Sent()), (Voices{3, 10}));
@@ -214,11 +233,11 @@ TEST_F(UserVoiceDlgTest, BankToSynthWithIgnoreBlankVoicesSendsOnlyVoicesWithAnEl
 }
 
 TEST_F(UserVoiceDlgTest, TheVBankListExchangesTheBanksAndSendsAllVoicesTheBankListOnlyShows) {
-  Bank(8).SetName("Nine");
-  VBank(5).SetName("Virtual");
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(8, "Nine"));
+  NameInVBank(5, "Virtual");
   window.OpenWindow();
   window.SetFileName("C:\\Songs\\strings.syx");
-  TypeName("Dropped");
+  TypeName("Kept");
   answer = [](QDialog& dialog) {
     auto& list = dynamic_cast<CVoiceListDlg&>(dialog);
     EXPECT_EQ(list.List()->item(8)->text(), "9 - Nine      ");
@@ -229,7 +248,7 @@ TEST_F(UserVoiceDlgTest, TheVBankListExchangesTheBanksAndSendsAllVoicesTheBankLi
   Find("Bank")->click();
   EXPECT_EQ(window.VoiceNumber(), 9);
   EXPECT_EQ(ShownName(), "Nine      ");
-  EXPECT_EQ(Bank(0).DisplayName(), "");
+  EXPECT_EQ(Bank(0).DisplayName(), "Kept      ") << "a name typed is the voice's";
   EXPECT_TRUE(Sent().empty());
 
   answer = ChooseRow(5);
@@ -237,7 +256,7 @@ TEST_F(UserVoiceDlgTest, TheVBankListExchangesTheBanksAndSendsAllVoicesTheBankLi
   EXPECT_EQ(Dumped(Sent()).size(), 32u);
   EXPECT_EQ(ShownName(), "Virtual   ");
   EXPECT_EQ(window.windowTitle(), "User Voice -- Virtual Bank");
-  SendPanel("SendBank", "ToVBank");  // stores the window, then exchanges back
+  SendPanel("SendBank", "ToVBank");  // exchanges back
   EXPECT_EQ(window.windowTitle(), "User Voice -- strings.syx");
   EXPECT_EQ(VBank(5).DisplayName(), "Virtual   ");
   EXPECT_EQ(ShownName(), "");  // reloaded from the Bank
@@ -250,7 +269,7 @@ TEST_F(UserVoiceDlgTest, BankAndVBankToFileWriteTheRecordedDumps) {
   for (const std::string& path : paths)
     prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
   prompts.fileChoices.push_back({FileChoice::Status::Failed, {}});
-  Bank(2).SetElementOn(0, true);
+  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(2, 0, true));
   window.OpenWindow();
   SendPanel("SendBank", "ToFile");
   Find<QCheckBox>("IgnoreBlank")->setChecked(false);
@@ -268,7 +287,7 @@ TEST_F(UserVoiceDlgTest, BankAndVBankToFileWriteTheRecordedDumps) {
 }
 
 TEST_F(UserVoiceDlgTest, VoicesMoveThroughTheClipVoxAndTheVBankWithoutSending) {
-  Bank(4).SetName("FromBank");
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(4, "FromBank"));
   window.OpenWindow();
   TypeName("Clip");
   SendPanel("SendVoice", "ToClipVox");
@@ -294,9 +313,9 @@ TEST_F(UserVoiceDlgTest, VoicesMoveThroughTheClipVoxAndTheVBankWithoutSending) {
 }
 
 TEST_F(UserVoiceDlgTest, BankAndVBankToCurrentBringTheChosenVoiceHereAndSendIt) {
-  Bank(0).SetName("Zero");
-  Bank(4).SetName("Four");
-  VBank(2).SetName("Virtual2");
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(0, "Zero"));
+  ASSERT_TRUE(model.UserVoices().SetVoiceName(4, "Four"));
+  NameInVBank(2, "Virtual2");
   window.OpenWindow();
   answer = ChooseRow(4);
   SendPanel("SendBank", "ToCurrent");

@@ -60,11 +60,40 @@ TEST_F(EditSpinPairTest, TheCurrentValueSendsNothing) {
   EXPECT_EQ(sent, std::vector<int>{101});
 }
 
-TEST_F(EditSpinPairTest, AFailedSendKeepsTheOldValueButTheTypedText) {
+TEST_F(EditSpinPairTest, AFailedSendShowsTheValueInForceAgain) {
   accept = false;
   Type("50");
   EXPECT_EQ(field.Value(), 100);
-  EXPECT_EQ(field.Edit()->text(), "50");
+  EXPECT_EQ(field.Edit()->text(), "100");
+}
+
+// Bound to where the value lives, the field shows it, follows it on Refresh
+// (not over what is being typed) and knows a spin click from a typed value.
+TEST_F(EditSpinPairTest, ABoundFieldShowsItsHomeAndTellsSpinFromTyping) {
+  int home = 30;
+  std::vector<bool> stepping;
+  field.SetGetter([&home] { return home; });
+  field.SetSetter([&](int value) {
+    stepping.push_back(field.Stepping());
+    home = value;
+    return true;
+  });
+  EXPECT_EQ(field.Edit()->text(), "30");
+  home = 40;
+  field.Refresh();
+  EXPECT_EQ(field.Value(), 40);
+  EXPECT_EQ(field.Edit()->text(), "40");
+
+  field.Edit()->setText("4");  // being typed
+  field.Edit()->setModified(true);
+  home = 45;
+  field.Refresh();
+  EXPECT_EQ(field.Edit()->text(), "4");
+  field.Commit();
+  field.Step(+1);
+  EXPECT_EQ(home, 5);
+  EXPECT_EQ(stepping, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(field.Stepping());
 }
 
 TEST_F(EditSpinPairTest, WrappingFieldsGoRoundTheEnds) {
