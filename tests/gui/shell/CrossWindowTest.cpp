@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
 #include "editors/CPartDlg.h"
 #include "editors/CSystemControlDlg.h"
 #include "model/XgModel.h"
+#include "shell/ReviewWindow.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
 #include "widgets/EditSpinPair.h"
@@ -68,17 +72,76 @@ TEST_F(CrossWindowTest, ADrumKitChosenOnAChannelRefreshesDrumSets) {
   EXPECT_TRUE(Bar().Modified());
 }
 
-TEST_F(CrossWindowTest, ASendStoresTheEditorsWorkingCopiesFirst) {
+// A value typed and left by clicking the main bar goes out and is what the
+// command takes: the synthesizer and the model never lag behind the box.
+TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsOrReviews) {
   Bar().OpenEditor(EditorSlot::SystemControl);
   auto& system = *static_cast<CSystemControlDlg*>(Bar().Editor(EditorSlot::SystemControl));
-  Type(system.VolumeField(), 90);
+  const auto typeUncommitted = [](EditSpinPair& field, const char* text) {
+    field.Edit()->setFocus();
+    field.Edit()->setText(text);
+    field.Edit()->setModified(true);
+  };
+  const auto volumeChange = [](int value) {
+    return test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, value, 0xF7});
+  };
+  typeUncommitted(system.VolumeField(), "90");
   backend.ClearSent();
   SendChoices choices;
   choices.ClearCategories();
   choices.system = {true, true};
   sendChoices = choices;
+  QTest::mouseClick(Bar().findChild<QPushButton*>("Send"), Qt::LeftButton);
+  std::vector<std::uint8_t> expected = volumeChange(90);
+  const std::vector<std::uint8_t> pass = volumeChange(90);
+  expected.insert(expected.end(), pass.begin(), pass.end());
+  EXPECT_EQ(backend.Stream(), expected) << "the edit, then the pass that holds it";
+
+  typeUncommitted(system.VolumeField(), "80");
+  backend.ClearSent();
+  QTest::mouseClick(Bar().findChild<QPushButton*>("ReviewButton"), Qt::LeftButton);
+  EXPECT_EQ(backend.Stream(), volumeChange(80));
+  EXPECT_EQ(Bar().Model().System().Value(SystemParameter::Volume), 80);
+  EXPECT_TRUE(Bar().Review().Text().contains("80")) << Bar().Review().Text().toStdString();
+}
+
+// Two parts on channel 1 and the Controllers window on channel 3: typing a
+// Part # shows that part, takes the Controllers window to its channel, and
+// loses no channel value on the way.
+TEST_F(CrossWindowTest, APartNumberTypedShowsThatPartAndEveryChannelKeepsItsValues) {
+  const MidiChannel one = MidiChannel::FromNumber(1);
+  const MidiChannel three = MidiChannel::FromNumber(3);
+  Type(*Part().findChild<EditSpinPair*>("PartNumber"), 2);
+  Type(*Part().findChild<EditSpinPair*>("Channel"), 1);
+  Type(Controllers().ChannelField(), 3);
+  Type(*Controllers().ControllerField(1), 90);  // expression on channel 3
+  Type(Controllers().ChannelField(), 1);
+  Type(*Controllers().ControllerField(0), 77);  // volume on channel 1, two parts on it
+  Type(Controllers().ChannelField(), 3);
+
+  EditSpinPair& partNumber = *Part().findChild<EditSpinPair*>("PartNumber");
+  Type(partNumber, 2);
+  EXPECT_EQ(Part().ShownPart(), 1);
+  EXPECT_EQ(partNumber.Edit()->text(), "2");
+  EXPECT_EQ(Controllers().ShownChannel(), 1);
+  const ChannelModel& channels = Bar().Model().Channels();
+  EXPECT_EQ(channels.Controller(three, 1), 90);
+  EXPECT_EQ(channels.Controller(one, 0), 77);
+  EXPECT_EQ(Controllers().ControllerValue(0), 77);
+  Type(partNumber, 1);
+  Type(partNumber, 2);
+  EXPECT_EQ(channels.Controller(one, 0), 77);
+
+  backend.ClearSent();
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.controllers = {true, true};
+  sendChoices = choices;
   Bar().SendCommand();
-  EXPECT_EQ(backend.Stream(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 90, 0xF7}));
+  const std::vector<std::vector<std::uint8_t>> shorts = backend.ShortBytes();
+  EXPECT_NE(std::find(shorts.begin(), shorts.end(), std::vector<std::uint8_t>{0xB0, 7, 77}),
+            shorts.end())
+      << "the edited volume goes out on its channel";
 }
 
 TEST_F(CrossWindowTest, AResetRefreshesEveryWindowFromTheDefaults) {

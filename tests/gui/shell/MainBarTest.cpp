@@ -80,6 +80,33 @@ TEST_F(MainBarTest, OpeningAFileTakesItInAndPassesItOn) {
   EXPECT_FALSE(Bar().Modified());
 }
 
+// With the auto reset on, only a file that holds something to apply resets
+// the synthesizer; one that holds nothing says so and sends nothing.
+TEST_F(MainBarTest, AFileWithoutXgDataSaysSoAndSendsNoReset) {
+  settings.ints["AutoSendResetOnFileOpen"] = 1;
+  Start();
+  backend.ClearSent();
+  const std::vector<std::uint8_t> notesOnly{
+      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
+      0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+  for (const std::string& path :
+       {Put("letter.syx", {'D', 'e', 'a', 'r', ' ', 'S', 'i', 'r'}), Put("notes.mid", notesOnly)}) {
+    prompts.messages.clear();
+    OpenFile(path);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"The file " + path + " holds no XG data."});
+    EXPECT_TRUE(backend.Stream().empty()) << path;
+  }
+
+  const auto message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  prompts.messages.clear();
+  OpenFile(Put("song.syx", message));
+  EXPECT_TRUE(prompts.messages.empty());
+  const std::vector<std::uint8_t> stream = backend.Stream();
+  ASSERT_GE(stream.size(), message.size());
+  EXPECT_TRUE(std::equal(message.begin(), message.end(), stream.end() - message.size()));
+  EXPECT_GT(stream.size(), message.size()) << "the reset went first";
+}
+
 TEST_F(MainBarTest, SaveIsOfferedOnlyForAnEditedSavableFile) {
   Start();
   EXPECT_FALSE(Bar().SaveEnabled()) << "nothing edited, no file";
