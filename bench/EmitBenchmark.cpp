@@ -12,6 +12,7 @@ namespace ravlo::bench {
 namespace {
 
 using Rig = test::BasicModelRig<MonitorBackend>;
+constexpr UnitNumber kUnit = UnitNumber::FromValue(0);
 
 // 1,000 messages: parameter changes of 1, 2 and 4 data bytes, and bulk dumps
 // of every data size from 0 to 381 bytes (up to 392 bytes on the wire).
@@ -25,17 +26,17 @@ std::vector<XgMessage> MixedStream() {
     switch (i % 4) {
       case 0:
         stream.push_back(
-            BuildParameterChange(0, {0x08, static_cast<std::uint8_t>(i % 16), 0x0B}, 0x50));
+            BuildParameterChange(kUnit, {0x08, static_cast<std::uint8_t>(i % 16), 0x0B}, 0x50));
         break;
       case 1:
-        stream.push_back(BuildParameterChange(0, {0x08, 0x00, 0x09}, two));
+        stream.push_back(BuildParameterChange(kUnit, {0x08, 0x00, 0x09}, two));
         break;
       case 2:
-        stream.push_back(BuildParameterChange(0, {0x00, 0x00, 0x00}, four));
+        stream.push_back(BuildParameterChange(kUnit, {0x00, 0x00, 0x00}, four));
         break;
       default:
         stream.push_back(
-            BuildBulkDump(0, kXgModelId, {0x08, 0x00, 0x00}, std::span(data).first(bulkSize)));
+            BuildBulkDump(kUnit, kXgModelId, {0x08, 0x00, 0x00}, std::span(data).first(bulkSize)));
         bulkSize = (bulkSize + 1) % (kMaxBulkData + 1);
         break;
     }

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
 #include "intake/SysexScanner.h"
 #include "messages/XgMessages.h"
@@ -13,22 +12,17 @@
 #include "review/ReviewText.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
-#include "sendpass/SendPassHooks.h"
 #include "support/ModelRig.h"
 
 namespace ravlo::bench {
 namespace {
 
 constexpr std::size_t kImageSize = 1 << 20;
-
-class NoReset final : public IntakeHost {
- public:
-  void AutoReset() override {}
-};
+constexpr UnitNumber kUnit = UnitNumber::FromValue(0);
 
 struct Rig : test::BasicModelRig<> {
   SilentProgress progress;
-  NoReset host;
+  test::NoAutoReset host;
   SysexIntake intake{model, prompts, progress, host};
 };
 
@@ -46,15 +40,15 @@ std::vector<std::uint8_t> MixedSysexImage() {
   std::vector<std::uint8_t> voice(381, 0x00);
   for (unsigned i = 0; image.size() < kImageSize; ++i) {
     const auto part = static_cast<std::uint8_t>(i % 16);
-    add(BuildParameterChange(0, {0x08, part, 0x0B}, static_cast<std::uint8_t>(i & 0x7F)));
-    add(BuildParameterChange(0, {0x30, static_cast<std::uint8_t>(13 + i % 79), 0x02}, 0x50));
-    add(BuildParameterChange(0, {0x02, 0x01, 0x02}, 0x12));
-    add(BuildParameterChange(0, {0x00, 0x00, 0x04}, 0x70));
-    add(BuildBulkDump(0, kXgModelId, {0x08, part, 0x00}, first));
-    add(BuildBulkDump(0, kXgModelId, {0x08, part, 0x30}, second));
-    add(BuildBulkDump(0, kXgModelId, {0x31, static_cast<std::uint8_t>(13 + i % 79), 0x00}, drum));
+    add(BuildParameterChange(kUnit, {0x08, part, 0x0B}, static_cast<std::uint8_t>(i & 0x7F)));
+    add(BuildParameterChange(kUnit, {0x30, static_cast<std::uint8_t>(13 + i % 79), 0x02}, 0x50));
+    add(BuildParameterChange(kUnit, {0x02, 0x01, 0x02}, 0x12));
+    add(BuildParameterChange(kUnit, {0x00, 0x00, 0x04}, 0x70));
+    add(BuildBulkDump(kUnit, kXgModelId, {0x08, part, 0x00}, first));
+    add(BuildBulkDump(kUnit, kXgModelId, {0x08, part, 0x30}, second));
+    add(BuildBulkDump(kUnit, kXgModelId, {0x31, static_cast<std::uint8_t>(13 + i % 79), 0x00}, drum));
     if (i % 8 == 0)
-      add(BuildBulkDump(0, kQs300ModelId, {0x11, static_cast<std::uint8_t>(i % 32), 0}, voice));
+      add(BuildBulkDump(kUnit, kQs300ModelId, {0x11, static_cast<std::uint8_t>(i % 32), 0}, voice));
   }
   return image;
 }
@@ -118,10 +112,9 @@ SendChoices AllBulk() {
 
 void BM_FullSave(benchmark::State& state) {
   Rig rig;
-  SendPassHooks noEditors;
   std::size_t bytes = 0;
   for (auto _ : state) {
-    const auto recorded = RecordSendPass(rig.model, AllBulk(), noEditors, rig.progress);
+    const auto recorded = RecordSendPass(rig.model, AllBulk(), rig.progress);
     bytes += recorded->size();
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
@@ -130,8 +123,7 @@ BENCHMARK(BM_FullSave)->Unit(benchmark::kMicrosecond);
 
 void BM_ReviewOfFullSave(benchmark::State& state) {
   Rig rig;
-  SendPassHooks noEditors;
-  const auto recorded = RecordSendPass(rig.model, AllBulk(), noEditors, rig.progress);
+  const auto recorded = RecordSendPass(rig.model, AllBulk(), rig.progress);
   for (auto _ : state) {
     std::string text;
     BuildReviewText(rig.model, *recorded, text, rig.progress);

@@ -5,23 +5,13 @@
 #include <span>
 #include <vector>
 
-#include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
 #include "platform/ProgressLabel.h"
 #include "support/ModelRig.h"
 
-namespace {
-
-class NoReset final : public ravlo::IntakeHost {
- public:
-  void AutoReset() override {}
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static ravlo::test::BasicModelRig<> rig;
-  static NoReset host;
+  static ravlo::test::NoAutoReset host;
   static ravlo::SilentProgress progress;
   static ravlo::SysexIntake intake(rig.model, rig.prompts, progress, host);
   // The intake writes into a MIDI file's image, so it gets its own copy.

@@ -5,22 +5,23 @@
 #include <span>
 #include <string>
 
-#include "effects/EffectKind.h"
-#include "effects/EffectTypeTables.h"
 #include "platform/ProgressLabel.h"
 #include "review/ReviewText.h"
 #include "support/ModelRig.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static ravlo::test::BasicModelRig<> fixture;
-  // The first byte picks the Variation type, which names the Variation
-  // parameters; the rest is the recording.
-  if (size > 0) {
-    fixture.model.Effects().SetType(ravlo::EffectKind::Variation,
-                                    data[0] % static_cast<int>(ravlo::kVariationTypeCount));
+  // The first two bytes are the Variation type, as a file would set it (a
+  // type the tables lack included), which names the Variation parameters;
+  // the rest is the recording.
+  std::span<const std::uint8_t> recorded(data, size);
+  if (size >= 2) {
+    const std::uint8_t typeChange[] = {0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40,
+                                       static_cast<std::uint8_t>(data[0] & 0x7F),
+                                       static_cast<std::uint8_t>(data[1] & 0x7F), 0xF7};
+    fixture.model.Effects().StoreEffectParameter(typeChange);
+    recorded = recorded.subspan(2);
   }
-  const std::span<const std::uint8_t> recorded =
-      size > 0 ? std::span(data + 1, size - 1) : std::span<const std::uint8_t>();
   std::string text;
   ravlo::SilentProgress progress;
   if (!ravlo::BuildReviewText(fixture.model, recorded, text, progress)) __builtin_trap();

@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   ravlo::UserVoice voice(0);
   if (voice.ParseDump(std::span(data, size))) {
-    const auto dump = voice.BuildDump(0, 0);
+    const auto dump = voice.BuildDump(ravlo::UnitNumber::FromValue(0), 0);
     ravlo::UserVoice copy(0);
     if (!copy.ParseDump(dump)) __builtin_trap();
     // The dump carries seven bits a byte; that much must come back.

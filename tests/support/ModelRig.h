@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "intake/IntakeHost.h"
 #include "midi/DiscardingBackend.h"
 #include "midi/MidiOutDevice.h"
 #include "model/XgModel.h"
@@ -30,6 +31,12 @@ struct BasicModelRig {
   Events events;
   MidiOutDevice device{backend, prompts};
   XgModel model{device, events, pauser, UnitNumber::FromValue(0)};
+};
+
+// An intake host for runs that take bytes in without a synthesizer to reset.
+class NoAutoReset final : public IntakeHost {
+ public:
+  void AutoReset() override {}
 };
 
 }  // namespace ravlo::test
