@@ -115,8 +115,11 @@ bool DrumModel::StoreDrumParameters(int setup, DrumNote note, int first,
     }
     return true;
   }
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    record->SetParameter(first + static_cast<int>(i), values[i]);
+  // A whole note, as a dump brings it, lands in one step.
+  if (first != 0 || !record->SetParameters(values)) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      record->SetParameter(first + static_cast<int>(i), values[i]);
+    }
   }
   model_.PublishWhole(ModelBlock::Drum, setup);
   return true;

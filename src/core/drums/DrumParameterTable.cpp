@@ -1,6 +1,5 @@
 #include "drums/DrumParameterTable.h"
 
-#include <algorithm>
 
 namespace ravlo {
 
@@ -27,6 +26,15 @@ constexpr bool GroupsMatchRecordLayout() {
 }
 static_assert(GroupsMatchRecordLayout());
 
+// XG address -> record position, the inverse of the order above.
+constexpr std::array<std::uint8_t, kDrumParameterCount> kDrumRecordPositions = [] {
+  std::array<std::uint8_t, kDrumParameterCount> positions{};
+  for (std::size_t position = 0; position < kDrumParameterCount; ++position) {
+    positions[kDrumRecordAddressOrder[position]] = static_cast<std::uint8_t>(position);
+  }
+  return positions;
+}();
+
 bool IsDrumAddress(int address) {
   return address >= 0 && address < static_cast<int>(kDrumParameterCount);
 }
@@ -45,9 +53,7 @@ std::string_view DrumParameterName(int address) {
 
 int DrumRecordPosition(int address) {
   if (!IsDrumAddress(address)) return -1;
-  const auto it = std::find(kDrumRecordAddressOrder.begin(), kDrumRecordAddressOrder.end(),
-                            static_cast<std::uint8_t>(address));
-  return static_cast<int>(it - kDrumRecordAddressOrder.begin());
+  return kDrumRecordPositions[static_cast<std::size_t>(address)];
 }
 
 int DrumRecordAddress(int position) {

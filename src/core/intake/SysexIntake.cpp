@@ -242,23 +242,11 @@ bool SysexIntake::StoreSystemBulk(std::span<const std::uint8_t> m) {
 }
 
 bool SysexIntake::StorePartBulk(std::span<const std::uint8_t> m) {
-  const PartIndex part = PartIndex::FromIndex(m[7]);
-  const PartRecord* record = model_.Parts().Record(part);
-  if (record == nullptr) return false;
-  const std::span<const std::uint8_t> data = m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead);
-  const bool fromStart = m[8] == 0;
-  const std::size_t first = fromStart ? 0 : part_address::kSecondHalfStart;
-  // From the start, the dump's own part mode decides which parameters exist.
-  const bool drum = fromStart && data.size() > part_address::kPartMode
-                        ? PartTable::IsDrumMode(data[part_address::kPartMode])
-                        : PartTable::IsDrumMode((*record)[part_address::kPartMode]);
-  const PartRecord& defaults = PartTemplateFor(drum);
-  std::vector<std::uint8_t> bytes;
-  for (std::size_t i = 0; i < data.size() && first + i <= part_address::kLast; ++i) {
-    const std::size_t address = first + i;
-    bytes.push_back(defaults[address] == kNoParameter ? kNoParameter : data[i]);
+  const auto first = m[8] == 0 ? 0 : static_cast<int>(part_address::kSecondHalfStart);
+  if (!model_.Parts().StorePartDump(PartIndex::FromIndex(m[7]), first,
+                                    m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead))) {
+    return false;
   }
-  model_.Parts().StorePartBytes(part, static_cast<int>(first), bytes);
   partsTouched_ = true;
   model_.Events().RaiseMark(RefreshMark::Part, m[7]);
   return true;

@@ -60,7 +60,7 @@ void XgModel::Unsubscribe(ModelObserver& observer) {
                static_cast<ModelObserver*>(nullptr));
 }
 
-void XgModel::Publish(const ModelChange& change) {
+void XgModel::Notify(const ModelChange& change) {
   // By index, as an observer may subscribe another while it is told; the
   // places of those who left are cleared once no notice is under way.
   ++publishing_;
@@ -68,13 +68,6 @@ void XgModel::Publish(const ModelChange& change) {
     if (ModelObserver* observer = observers_[i]) observer->ModelChanged(change);
   }
   if (--publishing_ == 0) std::erase(observers_, nullptr);
-}
-
-void XgModel::PublishWhole(ModelBlock block, int index) {
-  ModelChange change;
-  change.block = block;
-  change.index = index;
-  Publish(change);
 }
 
 int XgModel::UserVoiceElementCount(int voice) const {

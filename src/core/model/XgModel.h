@@ -57,9 +57,13 @@ class XgModel final : public UserVoiceElementSource {
   // observer may unsubscribe (itself or another) while it is told.
   void Subscribe(ModelObserver& observer);
   void Unsubscribe(ModelObserver& observer);
-  void Publish(const ModelChange& change);
+  void Publish(const ModelChange& change) {
+    if (!observers_.empty()) Notify(change);  // a file taken in with no window open
+  }
   // One notice for all of a block (a load, a reset).
-  void PublishWhole(ModelBlock block, int index = ModelChange::kAll);
+  void PublishWhole(ModelBlock block, int index = ModelChange::kAll) {
+    if (!observers_.empty()) Notify(ModelChange{block, index, std::nullopt, 0, 0});
+  }
 
   // --- Output -------------------------------------------------------------
   XgEmitter& Emitter() { return emitter_; }
@@ -91,6 +95,8 @@ class XgModel final : public UserVoiceElementSource {
   int UserVoiceElementCount(int voice) const override;
 
  private:
+  void Notify(const ModelChange& change);
+
   ModelEvents& events_;
   XgEmitter emitter_;
   std::vector<ModelObserver*> observers_;

@@ -300,6 +300,23 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
   return true;
 }
 
+bool PartModel::StorePartDump(PartIndex part, int firstAddress,
+                              std::span<const std::uint8_t> data) {
+  PartRecord* record = MutableRecord(part);
+  if (record == nullptr || !IsAddress(firstAddress)) return false;
+  const auto first = static_cast<std::size_t>(firstAddress);
+  const bool drum = first == 0 && data.size() > part_address::kPartMode
+                        ? IsDrumMode(data[part_address::kPartMode])
+                        : IsDrumMode((*record)[part_address::kPartMode]);
+  const PartRecord& defaults = PartTemplateFor(drum);
+  for (std::size_t i = 0; i < data.size() && first + i <= part_address::kLast; ++i) {
+    const std::size_t address = first + i;
+    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[i];
+  }
+  model_.PublishWhole(ModelBlock::Part, part.Index());
+  return true;
+}
+
 // --- Voices ----------------------------------------------------------------------
 
 void PartModel::PublishVoiceChange(PartIndex part) {

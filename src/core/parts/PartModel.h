@@ -80,6 +80,11 @@ class PartModel : public PartTable {
   // Bytes a file or a read-back brought, at their own addresses; sends
   // nothing, one notice. False for a part or a run out of range.
   bool StorePartBytes(PartIndex part, int firstAddress, std::span<const std::uint8_t> values);
+  // A bulk dump's data from the start of a part or from its second half:
+  // what the part's mode lacks stays marked as no parameter (from the start,
+  // the dump's own mode decides), and bytes past the last address are
+  // ignored. One notice.
+  bool StorePartDump(PartIndex part, int firstAddress, std::span<const std::uint8_t> data);
 
   // --- Send pass ----------------------------------------------------------
   // Bulk halves, or element reserves then every differing parameter.
