@@ -46,7 +46,8 @@ std::vector<std::uint8_t> MixedSysexImage() {
     add(BuildParameterChange(kUnit, {0x00, 0x00, 0x04}, 0x70));
     add(BuildBulkDump(kUnit, kXgModelId, {0x08, part, 0x00}, first));
     add(BuildBulkDump(kUnit, kXgModelId, {0x08, part, 0x30}, second));
-    add(BuildBulkDump(kUnit, kXgModelId, {0x31, static_cast<std::uint8_t>(13 + i % 79), 0x00}, drum));
+    add(BuildBulkDump(kUnit, kXgModelId, {0x31, static_cast<std::uint8_t>(13 + i % 79), 0x00},
+                      drum));
     if (i % 8 == 0)
       add(BuildBulkDump(kUnit, kQs300ModelId, {0x11, static_cast<std::uint8_t>(i % 32), 0}, voice));
   }

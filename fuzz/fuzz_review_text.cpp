@@ -16,9 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the rest is the recording.
   std::span<const std::uint8_t> recorded(data, size);
   if (size >= 2) {
-    const std::uint8_t typeChange[] = {0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40,
+    const std::uint8_t typeChange[] = {0xF0,
+                                       0x43,
+                                       0x10,
+                                       0x4C,
+                                       0x02,
+                                       0x01,
+                                       0x40,
                                        static_cast<std::uint8_t>(data[0] & 0x7F),
-                                       static_cast<std::uint8_t>(data[1] & 0x7F), 0xF7};
+                                       static_cast<std::uint8_t>(data[1] & 0x7F),
+                                       0xF7};
     fixture.model.Effects().StoreEffectParameter(typeChange);
     recorded = recorded.subspan(2);
   }

@@ -123,7 +123,8 @@ int ConvertQ3v(const CliArguments& arguments, std::ostream& out, std::ostream& e
   const FileResult read = ReadWholeFile(path, image);
   if (!read.ok) return FileError(err, read.error);
   if (!IsVoiceBankFile(image)) return FileError(err, path + ": not a QS300 voice bank file");
-  const VoiceBankConversion conversion = ConvertVoiceBank(image, path, UnitNumber::FromValue(arguments.unit));
+  const VoiceBankConversion conversion =
+      ConvertVoiceBank(image, path, UnitNumber::FromValue(arguments.unit));
   for (std::size_t i = 0; i < conversion.paths.size(); ++i) {
     if (conversion.written[i]) out << conversion.paths[i] << '\n';
   }

@@ -22,7 +22,8 @@ Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
   std::vector<std::uint8_t> data(count);
   for (std::size_t i = 0; i < count; ++i)
     data[i] = static_cast<std::uint8_t>((seed + i * 3) & 0x7F);
-  const XgMessage message = BuildBulkDump(UnitNumber::FromValue(0), modelId, {0x11, seed, 0x00}, data);
+  const XgMessage message =
+      BuildBulkDump(UnitNumber::FromValue(0), modelId, {0x11, seed, 0x00}, data);
   return {message.Bytes().begin(), message.Bytes().end()};
 }
 

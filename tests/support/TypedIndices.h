@@ -5,9 +5,17 @@
 namespace ravlo::test {
 
 // Short names for the typed indices, counted from 0 (notes: MIDI note numbers).
-inline PartIndex PartAt(int index) { return PartIndex::FromIndex(index); }
-inline MidiChannel ChannelAt(int index) { return MidiChannel::FromIndex(index); }
-inline DrumNote NoteAt(int midiNote) { return DrumNote::FromMidiNote(midiNote); }
-inline UnitNumber Unit(int value) { return UnitNumber::FromValue(value); }
+inline PartIndex PartAt(int index) {
+  return PartIndex::FromIndex(index);
+}
+inline MidiChannel ChannelAt(int index) {
+  return MidiChannel::FromIndex(index);
+}
+inline DrumNote NoteAt(int midiNote) {
+  return DrumNote::FromMidiNote(midiNote);
+}
+inline UnitNumber Unit(int value) {
+  return UnitNumber::FromValue(value);
+}
 
 }  // namespace ravlo::test

@@ -39,11 +39,11 @@ struct ControllerSlotInfo {
 };
 
 namespace controller_slot_detail {
-constexpr ControllerSlotInfo Slot(ControllerSlot slot, std::uint8_t controlChange,
-                                  int defaultValue, std::optional<std::uint8_t> partAddress,
-                                  std::string_view label, std::string_view name) {
+constexpr ControllerSlotInfo Slot(ControllerSlot slot, std::uint8_t controlChange, int defaultValue,
+                                  std::optional<std::uint8_t> partAddress, std::string_view label,
+                                  std::string_view name) {
   return {{static_cast<std::uint8_t>(slot), WireForm::ControlChange, ShownAs::Stored, 0, 127,
-           defaultValue, 0, DefaultFrom::Fixed, label, {}, name},
+           defaultValue, 0, DefaultFrom::Fixed, label, "", name},
           controlChange,
           partAddress};
 }

@@ -110,8 +110,8 @@ bool DrumModel::StoreDrumParameters(int setup, DrumNote note, int first,
     const std::uint8_t old = record->Parameter(first);
     record->SetParameter(first, values[0]);
     if (old != values[0]) {
-      model_.Publish({ModelBlock::Drum, setup,
-                      xg_block::DrumAddress(setup, note.MidiNote(), first), old, values[0]});
+      model_.Publish({ModelBlock::Drum, setup, xg_block::DrumAddress(setup, note.MidiNote(), first),
+                      old, values[0]});
     }
     return true;
   }

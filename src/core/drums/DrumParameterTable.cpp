@@ -1,6 +1,5 @@
 #include "drums/DrumParameterTable.h"
 
-
 namespace ravlo {
 
 namespace {

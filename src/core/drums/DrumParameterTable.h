@@ -39,8 +39,8 @@ using DrumParameterBytes = std::array<std::uint8_t, kDrumParameterCount>;
 namespace drum_table_detail {
 // A parameter of the note group takes its default from the kit's note tables;
 // the common group has one fixed default.
-constexpr ParameterDescriptor Entry(DrumParameter parameter, bool centred, int minimum,
-                                    int maximum, bool perNoteAndKit, int fixedDefault,
+constexpr ParameterDescriptor Entry(DrumParameter parameter, bool centred, int minimum, int maximum,
+                                    bool perNoteAndKit, int fixedDefault,
                                     std::string_view reviewName, std::string_view label,
                                     std::string_view name) {
   return {static_cast<std::uint8_t>(parameter),
@@ -70,13 +70,11 @@ inline constexpr std::array<ParameterDescriptor, kDrumParameterCount> kDrumParam
       Entry(P::Pan, false, 0, 127, true, 0, "Instrumnt_Pan", "Pan", "Pan"),
       Entry(P::ReverbSend, false, 0, 127, true, 0, "Reverb_Send", "Reverb", "Reverb"),
       Entry(P::ChorusSend, false, 0, 127, true, 0, "Chorus_Send", "Chorus", "Chorus"),
-      Entry(P::VariationSend, false, 0, 127, false, 0x7F, "Variatn_Send", "Variation",
-            "Variation"),
+      Entry(P::VariationSend, false, 0, 127, false, 0x7F, "Variatn_Send", "Variation", "Variation"),
       Entry(P::KeyAssign, false, 0, 1, false, 0x00, "S_Key_Assign", "Key Assign", "KeyAssign"),
       Entry(P::RcvNoteOff, false, 0, 1, true, 0, "Rcv_NoteOff", "Rcv N. Off", "RcvNOff"),
       Entry(P::RcvNoteOn, false, 0, 1, false, 0x01, "Rcv_NoteOn", "Rcv N. On", "RcvNOn"),
-      Entry(P::FilterCutoff, true, -64, 63, false, 0x40, "Flt_Cutoff_Q", "Flt Cutoff",
-            "FltCutoff"),
+      Entry(P::FilterCutoff, true, -64, 63, false, 0x40, "Flt_Cutoff_Q", "Flt Cutoff", "FltCutoff"),
       Entry(P::FilterResonance, true, -64, 63, false, 0x40, "Flt_Resonce", "Flt Res.", "FltRes"),
       Entry(P::EgAttack, true, -64, 63, false, 0x40, "EG_AttackRt", "EG Attack", "EGAttack"),
       Entry(P::EgDecay1, true, -64, 63, false, 0x40, "EG_Decay1", "EG Dec1", "EGDec1"),

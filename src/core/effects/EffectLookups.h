@@ -3,9 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string_view>
-
 #include <span>
+#include <string_view>
 
 #include "effects/EffectKind.h"
 #include "effects/EffectParameters.h"

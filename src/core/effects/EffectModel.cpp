@@ -200,8 +200,8 @@ void EffectModel::StoreSetting(std::size_t setting, std::uint8_t value) {
   if (setting == kConnectionIndex || setting == kPartIndex) {
     Spread(settings[kConnectionIndex], settings[kPartIndex]);
   }
-  Publish(EffectKind::Variation,
-          static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting), old, value);
+  Publish(EffectKind::Variation, static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting),
+          old, value);
 }
 
 void EffectModel::Spread(std::uint8_t connection, std::uint8_t part) {
@@ -430,9 +430,10 @@ bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
   const UnknownType& unknown = unknown_[Index(kind)];
   const std::size_t length = EffectRowLength(kind);
   const std::size_t first = kind == EffectKind::Variation ? 0 : kFirstEffectParamSlot;
-  const bool allReceived = std::all_of(unknown.received.begin() + static_cast<std::ptrdiff_t>(first),
-                                       unknown.received.begin() + static_cast<std::ptrdiff_t>(length),
-                                       [](bool received) { return received; });
+  const bool allReceived =
+      std::all_of(unknown.received.begin() + static_cast<std::ptrdiff_t>(first),
+                  unknown.received.begin() + static_cast<std::ptrdiff_t>(length),
+                  [](bool received) { return received; });
   // What came as a whole block goes back as one.
   if (allReceived) {
     return SendBlockDumps(kind, unknown.number, CurrentRow(kind), NothingUnused(kind),

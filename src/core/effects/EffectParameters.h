@@ -28,16 +28,16 @@ inline constexpr std::size_t kNoGate = 0;
 namespace effect_slot_detail {
 // A slot the editor shows: label, object name and range.
 constexpr EffectSlot Field(std::uint8_t addressLow, std::string_view reviewName,
-                           std::string_view label, std::string_view name, int minimum,
-                           int maximum, std::size_t gate = kNoGate) {
+                           std::string_view label, std::string_view name, int minimum, int maximum,
+                           std::size_t gate = kNoGate) {
   return {{addressLow, WireForm::Byte, ShownAs::Stored, minimum, maximum, 0, 0,
            DefaultFrom::TypeRow, label, reviewName, name},
           gate};
 }
 // A slot without a field (the type number, the parameters no type offers here).
 constexpr EffectSlot Hidden(std::uint8_t addressLow, std::string_view reviewName) {
-  return {{addressLow, WireForm::Byte, ShownAs::Stored, 0, 127, 0, 0, DefaultFrom::TypeRow, {},
-           reviewName, {}},
+  return {{addressLow, WireForm::Byte, ShownAs::Stored, 0, 127, 0, 0, DefaultFrom::TypeRow, "",
+           reviewName, ""},
           kNoGate};
 }
 }  // namespace effect_slot_detail
@@ -126,14 +126,14 @@ constexpr VariationSettingInfo Setting(VariationSetting setting, ShownAs shownAs
 }  // namespace variation_setting_detail
 
 inline constexpr std::array<std::string_view, 2> kVariationConnectionChoices = {"Insertion",
-                                                                               "System"};
+                                                                                "System"};
 
 inline constexpr std::array<VariationSettingInfo, kVariationSettingCount> kVariationSettings = [] {
   using variation_setting_detail::Setting;
   using S = VariationSetting;
   using A = ShownAs;
-  auto connection = Setting(S::Connection, A::Stored, 0, 1, 0, "Connection", "", "Connection",
-                            false);
+  auto connection =
+      Setting(S::Connection, A::Stored, 0, 1, 0, "Connection", "", "Connection", false);
   connection.parameter.choices = kVariationConnectionChoices;
   return std::array<VariationSettingInfo, kVariationSettingCount>{{
       Setting(S::Return, A::Stored, 0, 127, 64, "ReturnLvl", "Return", "Return", true),

@@ -70,7 +70,8 @@ std::vector<UserVoice> ReadVoiceBankVoices(std::span<const std::uint8_t> image) 
   return voices;
 }
 
-std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, UnitNumber unit) {
+std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image,
+                                                    UnitNumber unit) {
   const std::vector<UserVoice> voices = ReadVoiceBankVoices(image);
   if (voices.size() != static_cast<std::size_t>(kVoiceBankVoiceCount)) return std::nullopt;
   VoiceBankImages images;

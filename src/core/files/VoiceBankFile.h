@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "uservoice/UserVoice.h"
-
 #include "model/Indices.h"
+#include "uservoice/UserVoice.h"
 
 namespace ravlo {
 
@@ -38,7 +37,8 @@ std::vector<UserVoice> ReadVoiceBankVoices(std::span<const std::uint8_t> image);
 
 // The four outputs, each the 32 user voice dumps of voices 32*f + j addressed
 // to voice number j. None unless the image has the bank's size.
-std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image, UnitNumber unit);
+std::optional<VoiceBankImages> BuildVoiceBankImages(std::span<const std::uint8_t> image,
+                                                    UnitNumber unit);
 
 // The name of output `file` (0..3): the path without its extension, then the
 // digit and ".syx". "" for any other index.

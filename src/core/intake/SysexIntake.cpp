@@ -148,8 +148,7 @@ SysexIntake::Route SysexIntake::ClassifyBulk(std::span<const std::uint8_t> m) co
   if (xg_block::IsSystem(high, mid)) return Route::SystemBulk;
   if (xg_block::IsEffect(high, mid)) return Route::EffectBulk;
   if (high == xg_block::kPartHigh && mid < kPartCount) {
-    return model_.Parts().IsPart(PartIndex::FromIndex(mid)) ? Route::PartBulk
-                                                            : Route::Unrecognised;
+    return model_.Parts().IsPart(PartIndex::FromIndex(mid)) ? Route::PartBulk : Route::Unrecognised;
   }
   if (xg_block::IsAd(high, mid)) return Route::PassOn;
   if (xg_block::IsDrumSetup(high)) {

@@ -56,8 +56,12 @@ inline constexpr std::uint8_t kAdSystemHigh = 0x11;
 inline constexpr std::uint8_t kDrumSetupHigh = 0x30;
 inline constexpr int kDrumSetupHighCount = 2;
 
-constexpr XgAddress SystemAddress(std::uint8_t low) { return {kSystemHigh, kSystemMid, low}; }
-constexpr XgAddress EffectAddress(std::uint8_t low) { return {kEffectHigh, kEffectMid, low}; }
+constexpr XgAddress SystemAddress(std::uint8_t low) {
+  return {kSystemHigh, kSystemMid, low};
+}
+constexpr XgAddress EffectAddress(std::uint8_t low) {
+  return {kEffectHigh, kEffectMid, low};
+}
 constexpr XgAddress PartAddress(int part, int low) {
   return {kPartHigh, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(low)};
 }

@@ -17,7 +17,9 @@ std::uint8_t BulkDevice(UnitNumber unit) {
 // A data byte with its top bit set would read as a status byte (an F7 would
 // end the message early), so whatever a malformed file left in the model
 // leaves as seven bits.
-std::uint8_t DataByte(std::uint8_t byte) { return byte & 0x7F; }
+std::uint8_t DataByte(std::uint8_t byte) {
+  return byte & 0x7F;
+}
 
 XgMessage Command(UnitNumber unit, std::uint8_t low, std::uint8_t data) {
   return {kSysexStart, kYamahaId, ParameterChangeDevice(unit), kXgModelId, 0x00, 0x00, low,
@@ -37,7 +39,8 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData) {
   return static_cast<std::uint8_t>((128 - sum % 128) % 128);
 }
 
-XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::span<const std::uint8_t> data) {
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address,
+                               std::span<const std::uint8_t> data) {
   if (data.size() != 1 && data.size() != 2 && data.size() != 4) return {};
   XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
                     address.mid, address.low};

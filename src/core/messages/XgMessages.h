@@ -18,7 +18,8 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData);
 
 // F0 43 1n 4C ah am al data.. F7, with 1, 2 or 4 data bytes. Empty on a bad
 // data length.
-XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::span<const std::uint8_t> data);
+XgMessage BuildParameterChange(UnitNumber unit, XgAddress address,
+                               std::span<const std::uint8_t> data);
 XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::uint8_t value);
 
 // F0 43 0n id bh bl ah am al data.. cs F7. Empty when the data exceed 381 bytes.

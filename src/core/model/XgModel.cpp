@@ -42,9 +42,9 @@ void XgModel::ResetToDefaults() {
   parts_->ResetToDefaults();
   system_->ResetToDefaults();
   drums_->ResetToDefaults();
-  for (ModelBlock block : {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus,
-                           ModelBlock::Variation, ModelBlock::Part, ModelBlock::Drum,
-                           ModelBlock::Channel}) {
+  for (ModelBlock block :
+       {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus, ModelBlock::Variation,
+        ModelBlock::Part, ModelBlock::Drum, ModelBlock::Channel}) {
     PublishWhole(block);
   }
 }

@@ -17,12 +17,12 @@ enum class WireForm : std::uint8_t {
 
 // How an editor shows the stored value, and reads a typed one back.
 enum class ShownAs : std::uint8_t {
-  Stored,     // the value itself
-  Centred,    // value - 64 (signed parameters stored around 0x40)
-  Detune,     // the two nibbles as one byte, - 128
-  Tune,       // the 11-bit master tune, - 1024
-  Switch,     // 0 off, 1 on
-  PlusOne     // value + 1 (numbers counted from 1 on screen)
+  Stored,   // the value itself
+  Centred,  // value - 64 (signed parameters stored around 0x40)
+  Detune,   // the two nibbles as one byte, - 128
+  Tune,     // the 11-bit master tune, - 1024
+  Switch,   // 0 off, 1 on
+  PlusOne   // value + 1 (numbers counted from 1 on screen)
 };
 
 // Where the default comes from when it is not one fixed byte.
@@ -102,14 +102,22 @@ constexpr int DecodeFourNibbles(std::uint8_t b0, std::uint8_t b1, std::uint8_t b
 constexpr int DecodeNibblePair(std::uint8_t high, std::uint8_t low) {
   return (high & 0x0F) << 4 | (low & 0x0F);
 }
-constexpr std::uint8_t NibblePairHigh(int value) { return static_cast<std::uint8_t>(value >> 4); }
-constexpr std::uint8_t NibblePairLow(int value) { return static_cast<std::uint8_t>(value & 0x0F); }
+constexpr std::uint8_t NibblePairHigh(int value) {
+  return static_cast<std::uint8_t>(value >> 4);
+}
+constexpr std::uint8_t NibblePairLow(int value) {
+  return static_cast<std::uint8_t>(value & 0x0F);
+}
 // Variation Params 1..10 and effect type numbers.
-constexpr int DecodeSevenBitPair(std::uint8_t msb, std::uint8_t lsb) { return msb * 128 + lsb; }
+constexpr int DecodeSevenBitPair(std::uint8_t msb, std::uint8_t lsb) {
+  return msb * 128 + lsb;
+}
 constexpr std::uint8_t SevenBitPairMsb(int value) {
   return static_cast<std::uint8_t>((value >> 7) & 0x7F);
 }
-constexpr std::uint8_t SevenBitPairLsb(int value) { return static_cast<std::uint8_t>(value & 0x7F); }
+constexpr std::uint8_t SevenBitPairLsb(int value) {
+  return static_cast<std::uint8_t>(value & 0x7F);
+}
 
 }  // namespace wire
 

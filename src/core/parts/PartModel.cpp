@@ -162,8 +162,8 @@ void PartModel::StoreSent(PartIndex part, int address, std::span<const std::uint
     record[at + 1] = bytes[1];
     const int now = wire::DecodeNibblePair(bytes[0], bytes[1]);
     if (now != old) {
-      model_.Publish({ModelBlock::Part, part.Index(), xg_block::PartAddress(part.Index(), address),
-                      old, now});
+      model_.Publish(
+          {ModelBlock::Part, part.Index(), xg_block::PartAddress(part.Index(), address), old, now});
     }
     return;
   }
@@ -215,7 +215,8 @@ bool PartModel::IsOff(PartIndex part) const {
 MidiChannel PartModel::ShownChannel(PartIndex part) const {
   const PartRecord* record = Record(part);
   if (record == nullptr) return MidiChannel::FromIndex(0);
-  return ReceiveChannel(*record).value_or(channelsToRestore_[static_cast<std::size_t>(part.Index())]);
+  return ReceiveChannel(*record).value_or(
+      channelsToRestore_[static_cast<std::size_t>(part.Index())]);
 }
 
 bool PartModel::SwitchPartOff(PartIndex part) {
@@ -432,8 +433,7 @@ void PartModel::ApplyChannelVoice(MidiChannel channel, int program, int bankMsb,
   TakeDrumKit(mode, bankMsb, program);
 }
 
-std::optional<std::array<std::uint8_t, 3>> PartModel::ModeVoice(PartIndex part,
-                                                                 int newMode) const {
+std::optional<std::array<std::uint8_t, 3>> PartModel::ModeVoice(PartIndex part, int newMode) const {
   for (int index = 0; index < Count(); ++index) {
     const PartIndex other = PartIndex::FromIndex(index);
     const PartRecord& source = *Record(other);
@@ -511,9 +511,9 @@ bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
     return false;
   }
   emitter.Pause(delayMs);
-  return emitter.EmitBulkDump(
-      model_.ModelId(), xg_block::PartAddress(part.Index(), part_address::kSecondHalfStart),
-      second);
+  return emitter.EmitBulkDump(model_.ModelId(),
+                              xg_block::PartAddress(part.Index(), part_address::kSecondHalfStart),
+                              second);
 }
 
 bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {

@@ -45,14 +45,14 @@ struct PartParameter {
 inline constexpr std::array<std::string_view, 2> kMonoPolyChoices = {"Mono", "Poly"};
 inline constexpr std::array<std::string_view, 3> kSameKeyChoices = {"Single", "Multi", "Inst"};
 inline constexpr std::array<std::string_view, 4> kPartModeChoices = {"Normal", "Drum", "Drum 1",
-                                                                    "Drum 2"};
+                                                                     "Drum 2"};
 
 namespace part_table_detail {
 constexpr PartParameter Entry(std::uint8_t address, WireForm form, ShownAs shownAs, int minimum,
                               int maximum, int normalDefault, int drumDefault,
                               DefaultFrom defaultFrom, std::string_view label,
-                              std::string_view reviewName, std::string_view name,
-                              PartEditor editor, std::span<const std::string_view> choices = {}) {
+                              std::string_view reviewName, std::string_view name, PartEditor editor,
+                              std::span<const std::string_view> choices = {}) {
   return {{address, form, shownAs, minimum, maximum, normalDefault, drumDefault, defaultFrom, label,
            reviewName, name, choices},
           editor};
@@ -64,6 +64,8 @@ constexpr PartParameter Entry(std::uint8_t address, WireForm form, ShownAs shown
 // (0A) as one pair of nibbles.
 inline constexpr std::array<PartParameter, kPartAddressCount> kPartParameters = [] {
   using part_table_detail::Entry;
+  // One row a parameter, read as a table.
+  // clang-format off
   return std::array<PartParameter, kPartAddressCount>{{
     Entry(0x00, WireForm::Byte, ShownAs::Stored, 0, 32, 0x02, 0x00, DefaultFrom::Fixed, "Reserved", "ElmtReserve", "Reserved", PartEditor::PartWindowReserved),
     Entry(0x01, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x7F, DefaultFrom::Fixed, "", "BankSel_MSB", "BankMsb", PartEditor::PartWindowVoice),
@@ -177,6 +179,7 @@ inline constexpr std::array<PartParameter, kPartAddressCount> kPartParameters = 
     Entry(0x6D, WireForm::Byte, ShownAs::Stored, 1, 127, 0x01, 0x01, DefaultFrom::Fixed, "Velocity Limit Lo", "Veloc_LimitLo", "VelocityLimitLo", PartEditor::PartControl),
     Entry(0x6E, WireForm::Byte, ShownAs::Stored, 1, 127, 0x7F, 0x7F, DefaultFrom::Fixed, "Velocity Limit Hi", "Veloc_LimitHi", "VelocityLimitHi", PartEditor::PartControl),
   }};
+  // clang-format on
 }();
 
 constexpr bool PartParametersAreByAddress() {

@@ -348,7 +348,8 @@ bool ReviewWriter::System(std::uint8_t low, Bytes data) {
     if (data.size() < static_cast<std::size_t>(parameter->ByteCount())) return false;
     text_ += parameter->reviewName;
     if (parameter->form == WireForm::FourNibbles) {
-      const int tune = parameter->Shown(wire::DecodeFourNibbles(data[0], data[1], data[2], data[3]));
+      const int tune =
+          parameter->Shown(wire::DecodeFourNibbles(data[0], data[1], data[2], data[3]));
       AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )( %2.2X )( %2.2X )h", tune, data[0], data[1],
                    data[2], data[3]);
       return true;

@@ -14,10 +14,10 @@ const ParameterDescriptor* FindSystemParameter(int addressLow) {
 int SystemBlock::Value(SystemParameter parameter) const {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   const std::size_t at = info.address;
-  const int stored = info.form == WireForm::FourNibbles
-                         ? wire::DecodeFourNibbles(bytes_[at], bytes_[at + 1], bytes_[at + 2],
-                                                   bytes_[at + 3])
-                         : bytes_[at];
+  const int stored =
+      info.form == WireForm::FourNibbles
+          ? wire::DecodeFourNibbles(bytes_[at], bytes_[at + 1], bytes_[at + 2], bytes_[at + 3])
+          : bytes_[at];
   return info.Shown(stored);
 }
 
@@ -25,8 +25,8 @@ std::array<std::uint8_t, 4> SystemBlock::Encode(SystemParameter parameter, int s
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   const int stored = info.Stored(std::clamp(shown, info.minimum, info.maximum));
   if (info.form != WireForm::FourNibbles) return {static_cast<std::uint8_t>(stored), 0, 0, 0};
-  return {0x00, static_cast<std::uint8_t>(stored >> 8), static_cast<std::uint8_t>((stored >> 4) & 15),
-          static_cast<std::uint8_t>(stored & 15)};
+  return {0x00, static_cast<std::uint8_t>(stored >> 8),
+          static_cast<std::uint8_t>((stored >> 4) & 15), static_cast<std::uint8_t>(stored & 15)};
 }
 
 bool SystemBlock::PutBytes(std::size_t first, std::span<const std::uint8_t> bytes) {

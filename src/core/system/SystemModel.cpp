@@ -20,8 +20,8 @@ bool SystemModel::SetSystemParameter(SystemParameter parameter, int shown) {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   if (parameter == SystemParameter::Attenuator) return false;
   const std::array<std::uint8_t, 4> encoded = Encode(parameter, shown);
-  const auto bytes = std::span<const std::uint8_t>(encoded).first(
-      static_cast<std::size_t>(info.ByteCount()));
+  const auto bytes =
+      std::span<const std::uint8_t>(encoded).first(static_cast<std::size_t>(info.ByteCount()));
   if (!model_.Emitter().EmitParameterChange(xg_block::SystemAddress(info.address), bytes)) {
     return false;
   }

@@ -98,7 +98,8 @@ int UserVoice::WaveNumber(int index) const {
   return ((*element)[0] & 0x7F) * 128 + ((*element)[1] & 0x7F);
 }
 
-std::array<std::uint8_t, kUserVoiceDumpSize> UserVoice::BuildDump(UnitNumber unit, int voiceNumber) const {
+std::array<std::uint8_t, kUserVoiceDumpSize> UserVoice::BuildDump(UnitNumber unit,
+                                                                  int voiceNumber) const {
   std::array<std::uint8_t, kUserVoiceDumpSize - kBulkOverhead> data{};
   auto out = std::copy(common_.begin(), common_.end(), data.begin());
   for (const UserVoiceElement& element : elements_)

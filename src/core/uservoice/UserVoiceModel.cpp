@@ -67,10 +67,8 @@ bool UserVoiceModel::SetVoiceElement(int voiceNumber, int element, const UserVoi
   return true;
 }
 
-bool UserVoiceModel::SendVoiceElement(int voiceNumber, int element,
-                                      const UserVoiceElement& bytes) {
-  return SetVoiceElement(voiceNumber, element, bytes) &&
-         SendUserVoice(voiceNumber, UserBank::Bank);
+bool UserVoiceModel::SendVoiceElement(int voiceNumber, int element, const UserVoiceElement& bytes) {
+  return SetVoiceElement(voiceNumber, element, bytes) && SendUserVoice(voiceNumber, UserBank::Bank);
 }
 
 bool UserVoiceModel::CopyVoiceInto(UserBank bank, int voiceNumber, const UserVoice& source) {

@@ -72,8 +72,8 @@ void CControllersDlg::BuildControls() {
   bankMsb_ = MakeVoiceField("BankMsb", 0, kMaxDataByte, &ChannelVoice::bankMsb);
   bankLsb_ = MakeVoiceField("BankLsb", 0, kMaxDataByte, &ChannelVoice::bankLsb);
   voice_ = MakeVoiceField("Voice", kFirstProgram, kLastProgram, &ChannelVoice::program);
-  channelField_ = MakeField(this, QStringLiteral("Channel"), 1, MidiChannel::kCount,
-                            EditSpinPair::Ends::Clamp);
+  channelField_ =
+      MakeField(this, QStringLiteral("Channel"), 1, MidiChannel::kCount, EditSpinPair::Ends::Clamp);
   channelField_->SetGetter([this] { return channel_.Number(); });
   channelField_->SetSetter([this](int channel) {
     ShowChannel(MidiChannel::FromNumber(channel));

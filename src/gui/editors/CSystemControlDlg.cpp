@@ -54,8 +54,10 @@ void CSystemControlDlg::BuildControls() {
   auto* resetBox = new QGroupBox(QStringLiteral("Reset"), this);
   auto* resetLayout = new QHBoxLayout(resetBox);
   QPushButton* resetAll = MakeButton(QStringLiteral("&All"), QStringLiteral("All"), resetBox);
-  QPushButton* resetDrum1 = MakeButton(QStringLiteral("Drum &1"), QStringLiteral("Drum1"), resetBox);
-  QPushButton* resetDrum2 = MakeButton(QStringLiteral("Drum &2"), QStringLiteral("Drum2"), resetBox);
+  QPushButton* resetDrum1 =
+      MakeButton(QStringLiteral("Drum &1"), QStringLiteral("Drum1"), resetBox);
+  QPushButton* resetDrum2 =
+      MakeButton(QStringLiteral("Drum &2"), QStringLiteral("Drum2"), resetBox);
   resetLayout->addWidget(resetAll);
   resetLayout->addWidget(resetDrum1);
   resetLayout->addWidget(resetDrum2);

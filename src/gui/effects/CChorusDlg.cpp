@@ -3,7 +3,7 @@
 namespace ravlo {
 
 CChorusDlg::CChorusDlg(XgModel& model, EditorHost& host, QWidget* parent)
-    : EffectBlockDlg(model, host, EffectKind::Chorus, EditorSlot::Chorus,
-                     QStringLiteral("Chorus"), parent) {}
+    : EffectBlockDlg(model, host, EffectKind::Chorus, EditorSlot::Chorus, QStringLiteral("Chorus"),
+                     parent) {}
 
 }  // namespace ravlo

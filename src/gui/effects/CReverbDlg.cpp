@@ -3,7 +3,7 @@
 namespace ravlo {
 
 CReverbDlg::CReverbDlg(XgModel& model, EditorHost& host, QWidget* parent)
-    : EffectBlockDlg(model, host, EffectKind::Reverb, EditorSlot::Reverb,
-                     QStringLiteral("Reverb"), parent) {}
+    : EffectBlockDlg(model, host, EffectKind::Reverb, EditorSlot::Reverb, QStringLiteral("Reverb"),
+                     parent) {}
 
 }  // namespace ravlo

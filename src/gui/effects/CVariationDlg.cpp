@@ -10,8 +10,8 @@
 #include <QSignalBlocker>
 
 #include "effects/EffectLookups.h"
-#include "effects/EffectParameters.h"
 #include "effects/EffectModel.h"
+#include "effects/EffectParameters.h"
 #include "model/XgModel.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
@@ -23,7 +23,7 @@ namespace {
 
 // With a system connection the return does the mixing: Param 10 (Dry-Wet)
 // has no use.
-constexpr std::size_t kDryWetParam = 9;  // Param 10
+constexpr std::size_t kDryWetParam = 9;   // Param 10
 constexpr std::size_t kAmpTypeParam = 1;  // Param 2
 
 const VariationSettingInfo& SettingInfo(VariationSetting setting) {
@@ -61,8 +61,7 @@ void CVariationDlg::BuildWindow() {
     const QString name = QStringLiteral("Param%1").arg(p + 1);
     auto* box = new EditSpinPair(this);
     box->setObjectName(name);
-    box->SetGetter(
-        [this, p] { return model_.Effects().CurrentRow(EffectKind::Variation)[p]; });
+    box->SetGetter([this, p] { return model_.Effects().CurrentRow(EffectKind::Variation)[p]; });
     box->SetSetter([this, p](int value) { return SendParameter(p, value); });
     auto* label = new QLabel(name, this);
     label->setObjectName(name + "Label");

@@ -21,8 +21,8 @@ constexpr int kMaxUsedValue = 127;
 
 }  // namespace
 
-EffectBlockDlg::EffectBlockDlg(XgModel& model, EditorHost& host, EffectKind kind,
-                               EditorSlot slot, const QString& caption, QWidget* parent)
+EffectBlockDlg::EffectBlockDlg(XgModel& model, EditorHost& host, EffectKind kind, EditorSlot slot,
+                               const QString& caption, QWidget* parent)
     : EditorDialog(host, slot, caption, parent), model_(model), kind_(kind) {
   BuildWindow();
   Follow(model);

@@ -442,7 +442,8 @@ void MainBar::DevicesCommand() {
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
-  if (chosen->unitNumber != model_->Unit().Value()) model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
+  if (chosen->unitNumber != model_->Unit().Value())
+    model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
   settings_.sendReset = chosen->sendReset;
   if (chosen->port == selectedPort_) return;
   // The new index is remembered even when the port will not open.

@@ -158,7 +158,6 @@ class MainBar final : public QMainWindow,
   // --- IntakeHost -------------------------------------------------------------
   void AutoReset() override;
 
-
   // --- PianoListener ----------------------------------------------------------
   void PianoChannelChanged(int channel) override;
   void PianoModulationChanged(int value) override;

@@ -122,9 +122,8 @@ void CUserVoiceDlg::BuildWindow() {
   for (int i = 0; i < kUserVoiceElementCount; ++i) {
     auto* box = new QCheckBox(QString::number(i + 1), this);
     box->setObjectName(QStringLiteral("Switch%1").arg(i + 1));
-    connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
-      model_.UserVoices().SetVoiceElementOn(CurrentSlot(), i, on);
-    });
+    connect(box, &QCheckBox::clicked, this,
+            [this, i](bool on) { model_.UserVoices().SetVoiceElementOn(CurrentSlot(), i, on); });
     switches_[static_cast<std::size_t>(i)] = box;
     switchRow->addWidget(box);
   }

@@ -12,7 +12,7 @@ using test::PartAt;
 using Messages = std::vector<std::vector<std::uint8_t>>;
 
 // A row whose mirrored slots land in a part: slot -> part address.
-constexpr std::pair<int, int> kMirrored[] = {{0, 0x0B}, {2, 0x0E}, {4, 0x13},  {5, 0x12}, {6, 0x14},
+constexpr std::pair<int, int> kMirrored[] = {{0, 0x0B}, {2, 0x0E}, {4, 0x13}, {5, 0x12}, {6, 0x14},
                                              {7, 0x19}, {8, 0x1C}, {9, 0x1A}, {10, 0x18}};
 
 struct ChannelModelTest : test::ModelFixture {
@@ -126,7 +126,8 @@ TEST_F(ChannelModelTest, AControllerReachesEveryPartOnItsChannelAndAPartEditItsS
 
   // A part alone on its channel mirrors its edits into the row, both ways.
   for (const auto& [slot, address] : kMirrored) {
-    ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(4), address, static_cast<std::uint8_t>(slot)));
+    ASSERT_TRUE(
+        model.Parts().SetPartParameter(PartAt(4), address, static_cast<std::uint8_t>(slot)));
     EXPECT_EQ(channels.Controller(ChannelAt(4), slot), slot) << address;
   }
   ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(5), 0x0B, 7));  // two parts: the row stays

@@ -198,9 +198,9 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 0));
   const Messages back = Sends();
   ASSERT_EQ(back.size(), 2u);
-  EXPECT_EQ(back[0], Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E, 0x02, 0x01, 0x00, 0x7E, 0x01,
-                            0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
-                            0x0B, back[0][23], 0xF7}));
+  EXPECT_EQ(back[0], Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E,        0x02, 0x01, 0x00,
+                            0x7E, 0x01, 0x11, 0x01, 0x02, 0x03,        0x04, 0x05, 0x06,
+                            0x07, 0x08, 0x09, 0x0A, 0x0B, back[0][23], 0xF7}));
   EXPECT_EQ(back[1][9], 0x21);
 
   // A known type replaces it.
@@ -374,8 +374,8 @@ TEST_F(EffectModelTest, BulkDumpsRoundTripAndReceivedBulkRules) {
   EXPECT_EQ(effects().Type(EffectKind::Chorus), 6);
   EXPECT_EQ(effects().Type(EffectKind::Variation), 20);
 
-  XgMessage dump = BuildBulkDump(UnitNumber::FromValue(0), kXgModelId, {0x02, 0x01, 0x10},
-                                 Bytes({1, 2, 3, 4}));
+  XgMessage dump =
+      BuildBulkDump(UnitNumber::FromValue(0), kXgModelId, {0x02, 0x01, 0x10}, Bytes({1, 2, 3, 4}));
   EXPECT_FALSE(effects().StoreEffectBulk(dump.Bytes().first(dump.Size() - 1)));
   EXPECT_FALSE(effects().StoreEffectBulk(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00})));
   EXPECT_TRUE(effects().StoreEffectBulk(dump.Bytes()));

@@ -33,8 +33,8 @@ TEST(EffectTypeTables, ReverbAndChorusTypesAreUniqueAndTheirDefaultsFitTheSlotRa
   ExpectByteRowsFit(kChorusTypes, kChorusSlots, 12);
   // Review names are unique within a block, the type slots have no field, and a
   // gated field follows a slot that has one.
-  for (const auto& slots : {std::span<const EffectSlot>(kReverbSlots),
-                            std::span<const EffectSlot>(kChorusSlots)}) {
+  for (const auto& slots :
+       {std::span<const EffectSlot>(kReverbSlots), std::span<const EffectSlot>(kChorusSlots)}) {
     std::set<std::string_view> names;
     for (const EffectSlot& slot : slots) {
       EXPECT_TRUE(names.insert(slot.parameter.reviewName).second) << slot.parameter.reviewName;

@@ -76,13 +76,14 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
 
 TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlone) {
   const Image text{'h', 'e', 'l', 'l', 'o'};
-  const Image quietSong{'M', 'T', 'h', 'd', 0, 0,    0,    6,    0,    0,    0,
-                        1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0x00};
+  const Image quietSong{'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
+                        96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0x00};
   for (const auto& [name, bytes] : {std::pair{"notes.txt", text}, {"quiet.mid", quietSong}}) {
     prompts.messages.clear();
     const std::string path = Put(name, bytes);
     ASSERT_TRUE(file.Read(path));
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"The file " + path + " holds no XG data."});
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"The file " + path + " holds no XG data."});
   }
   EXPECT_EQ(host.resets, 0) << "no reset for a file that brings nothing";
   EXPECT_TRUE(Sent().empty());
@@ -95,7 +96,8 @@ TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlon
   EXPECT_EQ(host.resets, 0);
   EXPECT_EQ(prompts.questions.size(), 1u);
 
-  ASSERT_TRUE(file.Read(Put("one.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x50, 0xF7}))));
+  ASSERT_TRUE(
+      file.Read(Put("one.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x50, 0xF7}))));
   EXPECT_EQ(host.resets, 1) << "the reset goes just before the first message that applies";
 }
 

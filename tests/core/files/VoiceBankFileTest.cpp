@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "files/VoiceBankFile.h"
-#include "support/TypedIndices.h"
 #include "support/Bytes.h"
+#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {

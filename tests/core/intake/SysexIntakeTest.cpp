@@ -191,7 +191,8 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
   EXPECT_EQ(record[0x34], 0xFF) << "chosen by the mode already in the record";
   EXPECT_EQ(record[0x30], 0x44);
   EXPECT_EQ(record[0x6E], 0x44);
-  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
+  EXPECT_FALSE(
+      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
 }
 
 TEST_F(SysexIntakeTest, PartDetuneNeedsBothBytes) {
@@ -205,10 +206,12 @@ TEST_F(SysexIntakeTest, PartDetuneNeedsBothBytes) {
 
 TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
   std::vector<std::uint8_t> params(16, 0x21);
-  ASSERT_TRUE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
+  ASSERT_TRUE(
+      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
   EXPECT_EQ(model.Drums().Note(1, NoteAt(40))->Parameters()[0x0F], 0x21);
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Drum));
-  EXPECT_FALSE(intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
+  EXPECT_FALSE(
+      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
       << "note 92 is beyond the setup";
   EXPECT_FALSE(intake.ApplyMessage(
       BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
@@ -299,7 +302,8 @@ TEST_F(RealMidiFilesTest, BrokenAndForeignFilesAreScannedSafely) {
   for (const char* name : {"test-corrupt-file-missing-byte.mid", "test-not-a-midi-file.mid"}) {
     auto image = TestFile(name);
     const IntakeResult result = intake.TakeIn(image);
-    EXPECT_EQ(result.counts.recognisedBytes + result.counts.unrecognisedBytes <= image.size(), true);
+    EXPECT_EQ(result.counts.recognisedBytes + result.counts.unrecognisedBytes <= image.size(),
+              true);
   }
 }
 

@@ -47,7 +47,8 @@ TEST(BuildParameterChange, TakesOneTwoOrFourDataBytesAndTheUnitNumber) {
   const auto three = Bytes({1, 2, 3});
   EXPECT_TRUE(BuildParameterChange(Unit(0), {}, three).Empty());
   EXPECT_TRUE(BuildParameterChange(Unit(0), {}, std::span<const std::uint8_t>{}).Empty());
-  EXPECT_EQ(BuildParameterChange(Unit(0x13), {0, 0, 4}, 0x7F)[2], 0x13) << "only the low nibble counts";
+  EXPECT_EQ(BuildParameterChange(Unit(0x13), {0, 0, 4}, 0x7F)[2], 0x13)
+      << "only the low nibble counts";
 }
 
 TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
@@ -78,7 +79,8 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
 }
 
 TEST(CommandMessages, CarryTheDeviceByteOfTheUnit) {
-  EXPECT_EQ(Of(BuildXgSystemOn(Unit(2))), Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+  EXPECT_EQ(Of(BuildXgSystemOn(Unit(2))),
+            Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
   EXPECT_EQ(Of(BuildAllParameterReset(Unit(0))),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7F, 0x00, 0xF7}));
   EXPECT_EQ(Of(BuildDrumSetupReset(Unit(0), 1)),
@@ -101,13 +103,15 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
   };
   EXPECT_EQ(wire(PackBankSelectMsb(ChannelAt(0), 0)), Bytes({0xB0, 0x00, 0x00}));
   EXPECT_EQ(wire(PackBankSelectLsb(ChannelAt(2), 3)), Bytes({0xB2, 0x20, 0x03}));
-  EXPECT_EQ(wire(PackProgramChange(ChannelAt(9), 1)), Bytes({0xC9, 0x00})) << "programs are stored from 1";
+  EXPECT_EQ(wire(PackProgramChange(ChannelAt(9), 1)), Bytes({0xC9, 0x00}))
+      << "programs are stored from 1";
   EXPECT_EQ(wire(PackProgramChange(ChannelAt(0), 128)), Bytes({0xC0, 0x7F}));
   EXPECT_EQ(wire(PackControlChange(ChannelAt(2), 93, 64)), Bytes({0xB2, 0x5D, 0x40}));
   EXPECT_EQ(wire(0xE0 | (0x40 << 16)), Bytes({0xE0, 0x00, 0x40}));
   EXPECT_TRUE(wire(0x45).empty()) << "a data byte is no message";
   EXPECT_EQ(wire(0xFE), Bytes({0xFE}));
-  EXPECT_EQ(ShortMessage(PackControlChange(ChannelAt(2), 93, 64)).Describe(), "Control Change\tch 3\t93\t64");
+  EXPECT_EQ(ShortMessage(PackControlChange(ChannelAt(2), 93, 64)).Describe(),
+            "Control Change\tch 3\t93\t64");
   EXPECT_EQ(ShortMessage(PackProgramChange(ChannelAt(0), 1)).Describe(), "Program Change\tch 1\t0");
 }
 

@@ -66,9 +66,9 @@ TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoicesAndTellsEac
   EXPECT_EQ(model.Channels().Voice(ChannelAt(4)), (ChannelVoice{0, 1, 0}));
   EXPECT_EQ(model.UserVoices().Find(UserBank::Bank, 7)->DisplayName(), "Keep me   ");
   EXPECT_TRUE(Sent().empty()) << "a reset of the model sends nothing";
-  for (ModelBlock block : {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus,
-                           ModelBlock::Variation, ModelBlock::Part, ModelBlock::Drum,
-                           ModelBlock::Channel}) {
+  for (ModelBlock block :
+       {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus, ModelBlock::Variation,
+        ModelBlock::Part, ModelBlock::Drum, ModelBlock::Channel}) {
     const auto told = changes.Of(block);
     ASSERT_EQ(told.size(), 1u) << static_cast<int>(block);
     EXPECT_TRUE(told[0].IsWhole());

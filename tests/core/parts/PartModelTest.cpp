@@ -167,8 +167,7 @@ TEST_F(PartModelTest, MirroredAddressesReachTheControllerRowOfALonePartOnly) {
   ASSERT_EQ(changes.Of(ModelBlock::Channel).size(), 1u);
   EXPECT_EQ(changes.Of(ModelBlock::Channel)[0].index, 4);
   // The FX sends: chorus to slot 5, reverb to slot 4, variation to slot 6; dry/wet has no slot.
-  EXPECT_TRUE(
-      Parts().SetPartParameters(PartAt(4), 0x11, std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+  EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x11, std::array<std::uint8_t, 4>{1, 2, 3, 4}));
   EXPECT_EQ((Values{Slot(4, 5), Slot(4, 4), Slot(4, 6)}), (Values{2, 3, 4}));
   EXPECT_EQ(changes.Of(ModelBlock::Channel).size(), 4u);
 

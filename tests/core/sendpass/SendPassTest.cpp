@@ -119,7 +119,8 @@ TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsIt) {
   RunSendPass(model, choices, progress);
   EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x5A, 0xF7,  //
                                  0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
-  EXPECT_EQ(backend.ShortBytes(), std::vector<std::vector<std::uint8_t>>{test::Bytes({0xB3, 11, 50})});
+  EXPECT_EQ(backend.ShortBytes(),
+            std::vector<std::vector<std::uint8_t>>{test::Bytes({0xB3, 11, 50})});
   EXPECT_GT(pauser.Count(7), 0);
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "uservoice/UserVoice.h"
 #include "support/TypedIndices.h"
+#include "uservoice/UserVoice.h"
 
 namespace ravlo {
 namespace {

@@ -38,7 +38,9 @@ class CControllersDlgTest : public ::testing::Test, public test::ModelRig {
     const std::uint8_t bytes[] = {value};
     ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(part), address, bytes));
   }
-  int Stored(int channel, int slot) { return model.Channels().Controller(ChannelAt(channel), slot); }
+  int Stored(int channel, int slot) {
+    return model.Channels().Controller(ChannelAt(channel), slot);
+  }
 
   test::FakeEditorHost host;
   CControllersDlg dialog;

@@ -39,10 +39,10 @@ class PartSubDialogTest : public test::PartEditorFixture {
 
 TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
   const std::pair<PartRunKind, int> kinds[] = {
-      {PartRunKind::PartControl, 0},          {PartRunKind::PartFxSend, 0},
-      {PartRunKind::ToneControl, 0},          {PartRunKind::Control, 0x1D},
-      {PartRunKind::Control, 0x53},           {PartRunKind::AssignableController, 0x60},
-      {PartRunKind::ScaleTuning, 0},          {PartRunKind::PitchEnvelope, 0}};
+      {PartRunKind::PartControl, 0}, {PartRunKind::PartFxSend, 0},
+      {PartRunKind::ToneControl, 0}, {PartRunKind::Control, 0x1D},
+      {PartRunKind::Control, 0x53},  {PartRunKind::AssignableController, 0x60},
+      {PartRunKind::ScaleTuning, 0}, {PartRunKind::PitchEnvelope, 0}};
   for (const auto& [kind, buttonBase] : kinds) {
     const PartRunLayout& layout = GetPartRunLayout(kind);
     const int base = layout.baseFromButton ? buttonBase : 0;
@@ -51,7 +51,8 @@ TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
     for (const PartRunGroup& group : layout.groups) {
       for (std::uint8_t offset : group.offsets) {
         const int address = base + offset;
-        const ParameterDescriptor& parameter = kPartParameters[static_cast<std::size_t>(address)].parameter;
+        const ParameterDescriptor& parameter =
+            kPartParameters[static_cast<std::size_t>(address)].parameter;
         SCOPED_TRACE(parameter.reviewName);
         EXPECT_LT(parameter.minimum, parameter.maximum);
         EXPECT_TRUE(names.insert(parameter.name).second) << "one object name per field";
@@ -232,8 +233,8 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBe) {
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
   // The part takes that voice, and so does the synthesizer: the window never
   // shows a voice that is not playing.
-  EXPECT_EQ(Messages(), (Sent{Change(1, 0x05, 0x01), Change(1, 0x06, 0x01),
-                              Change(1, 0x07, 0x01), Change(1, 0x03, 24)}));
+  EXPECT_EQ(Messages(), (Sent{Change(1, 0x05, 0x01), Change(1, 0x06, 0x01), Change(1, 0x07, 0x01),
+                              Change(1, 0x03, 24)}));
   EXPECT_EQ(Byte(1, 0x03), 24);
   EXPECT_EQ(window.VoiceName(),
             QString::fromUtf8(rig.model.Parts().PartVoiceName(test::PartAt(3)).name.data()));

@@ -58,7 +58,7 @@ TEST_F(CrossWindowTest, TheControllersChannelSelectsThePartOnIt) {
 TEST_F(CrossWindowTest, APartVolumeEditShowsAtOnceInTheControllersWindow) {
   Type(Controllers().ChannelField(), 4);
   Bar().Model().Parts().SetPartParameters(PartIndex::FromIndex(3), 0x0B,
-                                         std::vector<std::uint8_t>{0x22});
+                                          std::vector<std::uint8_t>{0x22});
   EXPECT_EQ(Controllers().ControllerValue(0), 0x22);
 }
 

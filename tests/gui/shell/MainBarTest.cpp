@@ -87,13 +87,14 @@ TEST_F(MainBarTest, AFileWithoutXgDataSaysSoAndSendsNoReset) {
   Start();
   backend.ClearSent();
   const std::vector<std::uint8_t> notesOnly{
-      'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
-      0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+      'M', 'T', 'h', 'd', 0,  0,    0,    6,  0,   0,    0,    1,  0,    96,   'M',  'T',  'r',
+      'k', 0,   0,   0,   12, 0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00};
   for (const std::string& path :
        {Put("letter.syx", {'D', 'e', 'a', 'r', ' ', 'S', 'i', 'r'}), Put("notes.mid", notesOnly)}) {
     prompts.messages.clear();
     OpenFile(path);
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"The file " + path + " holds no XG data."});
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{"The file " + path + " holds no XG data."});
     EXPECT_TRUE(backend.Stream().empty()) << path;
   }
 
