@@ -35,6 +35,9 @@ void ColorScheme::Apply(QApplication& application) {
   palette.setColor(QPalette::ButtonText, kStaticText);
   palette.setColor(QPalette::Highlight, QColor(0, 128, 128));
   palette.setColor(QPalette::HighlightedText, kStaticText);
+  // The help page's links sit on the black edit background too.
+  palette.setColor(QPalette::Link, kLinkText);
+  palette.setColor(QPalette::LinkVisited, kLinkText);
   palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 128, 128));
   palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(170, 170, 170));
   palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPalette>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -27,6 +28,11 @@ TEST_F(HelpWindowTest, HelpContentsShowsThePage) {
   EXPECT_EQ(Browser().documentTitle(), "Ravlo Help");
   EXPECT_TRUE(
       Browser().toPlainText().contains("Ravlo edits the whole state of an XG tone generator"));
+  // The links stand out from the black page as plainly as its text does.
+  const QPalette& palette = Browser().palette();
+  const auto lightness = [&](QPalette::ColorRole role) { return palette.color(role).lightness(); };
+  EXPECT_GE(lightness(QPalette::Link) - lightness(QPalette::Base), 150);
+  EXPECT_GE(lightness(QPalette::LinkVisited) - lightness(QPalette::Base), 150);
 }
 
 TEST_F(HelpWindowTest, F1OnTheUnitBoxShowsItsTopic) {
