@@ -310,9 +310,9 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
                         ? IsDrumMode(data[part_address::kPartMode])
                         : IsDrumMode((*record)[part_address::kPartMode]);
   const PartRecord& defaults = PartTemplateFor(drum);
-  for (std::size_t i = 0; i < data.size() && first + i <= part_address::kLast; ++i) {
-    const std::size_t address = first + i;
-    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[i];
+  const std::size_t count = std::min(data.size(), kPartAddressCount - first);
+  for (std::size_t address = first; address < first + count; ++address) {
+    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[address - first];
   }
   model_.PublishWhole(ModelBlock::Part, part.Index());
   return true;
