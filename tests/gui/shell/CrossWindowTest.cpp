@@ -2,16 +2,19 @@
 // Controllers windows share a channel, a part edit shows at once in the
 // Controllers window, and a drum kit chosen anywhere refreshes Drum Sets.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
 #include "editors/CPartDlg.h"
 #include "editors/CSystemControlDlg.h"
+#include "files/FileIo.h"
 #include "model/XgModel.h"
 #include "shell/ReviewWindow.h"
 #include "support/Bytes.h"
@@ -73,8 +76,9 @@ TEST_F(CrossWindowTest, ADrumKitChosenOnAChannelRefreshesDrumSets) {
 }
 
 // A value typed and left by clicking the main bar goes out and is what the
-// command takes: the synthesizer and the model never lag behind the box.
-TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsOrReviews) {
+// command takes: the synthesizer, the model and the file never lag behind
+// the box.
+TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrSaves) {
   Bar().OpenEditor(EditorSlot::SystemControl);
   auto& system = *static_cast<CSystemControlDlg*>(Bar().Editor(EditorSlot::SystemControl));
   const auto typeUncommitted = [](EditSpinPair& field, const char* text) {
@@ -102,7 +106,21 @@ TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsOrReviews) {
   QTest::mouseClick(Bar().findChild<QPushButton*>("ReviewButton"), Qt::LeftButton);
   EXPECT_EQ(backend.Stream(), volumeChange(80));
   EXPECT_EQ(Bar().Model().System().Value(SystemParameter::Volume), 80);
-  EXPECT_TRUE(Bar().Review().Text().contains("80")) << Bar().Review().Text().toStdString();
+  EXPECT_TRUE(Bar().Review().Text().contains("Volume\t80\t( 50 )h"))
+      << Bar().Review().Text().toStdString();
+
+  typeUncommitted(system.VolumeField(), "70");
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("ravlo-typed-" + std::to_string(::getpid()) + ".syx"))
+                               .string();
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+  ASSERT_TRUE(Bar().SaveAsCommand());
+  std::vector<std::uint8_t> saved;
+  ASSERT_TRUE(ReadWholeFile(path, saved).ok);
+  std::filesystem::remove(path);
+  const std::vector<std::uint8_t> volume = volumeChange(70);
+  EXPECT_NE(std::search(saved.begin(), saved.end(), volume.begin(), volume.end()), saved.end())
+      << "the file holds the typed volume";
 }
 
 // Two parts on channel 1 and the Controllers window on channel 3: typing a
