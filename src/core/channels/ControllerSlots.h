@@ -27,7 +27,6 @@ enum class ControllerSlot {
 
 inline constexpr std::size_t kControllerSlotCount =
     static_cast<std::size_t>(ControllerSlot::kCount);
-inline constexpr int kMidiChannelCount = 16;
 
 // One controller: its descriptor (the slot as address, 0..127, its default),
 // the control change that carries it, and the multi part address that

@@ -7,21 +7,11 @@
 
 namespace ravlo {
 
-namespace {
-
-// The value a parameter can never take; a setter refuses it rather than send it.
-constexpr std::uint8_t kNoParameterValue = 0xFF;
-
-bool IsDrumAddress(int address) {
-  return address >= 0 && address < static_cast<int>(kDrumParameterCount);
-}
-
-}  // namespace
-
 bool DrumModel::SetDrumParameter(int setup, DrumNote note, int address, std::uint8_t value) {
   DrumNoteRecord* record = MutableNote(setup, note);
   if (record == nullptr || !IsDrumAddress(address)) return false;
-  if (value == kNoParameterValue) return false;
+  // The mark of a missing parameter is refused rather than sent.
+  if (value == kNoParameter) return false;
   const XgAddress at = xg_block::DrumAddress(setup, note.MidiNote(), address);
   if (!model_.Emitter().EmitParameterChange(at, value)) return false;
   const std::uint8_t old = record->Parameter(address);
@@ -59,7 +49,7 @@ bool DrumModel::ResetDrumNote(int setup, DrumNote note) {
   if (!defaults) return false;
   for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
     const std::uint8_t value = defaults->Parameter(address);
-    if (record->Parameter(address) == value || value == kNoParameterValue) continue;
+    if (record->Parameter(address) == value || value == kNoParameter) continue;
     if (!SetDrumParameter(setup, note, address, value)) return false;
   }
   record->SetKitWord(defaults->KitWord());

@@ -34,11 +34,11 @@ constexpr std::array<std::uint8_t, kDrumParameterCount> kDrumRecordPositions = [
   return positions;
 }();
 
+}  // namespace
+
 bool IsDrumAddress(int address) {
   return address >= 0 && address < static_cast<int>(kDrumParameterCount);
 }
-
-}  // namespace
 
 const ParameterDescriptor* FindDrumParameter(int address) {
   if (!IsDrumAddress(address)) return nullptr;

@@ -104,6 +104,8 @@ inline constexpr std::array<std::uint8_t, kDrumParameterCount> kDrumRecordAddres
     0x02, 0x03, 0x04, 0x05, 0x06, 0x09,                          // note group
 };
 
+// True for the addresses 0x00 .. 0x0F of a note's parameters.
+bool IsDrumAddress(int address);
 // nullptr when the address is not 0x00 .. 0x0F.
 const ParameterDescriptor* FindDrumParameter(int address);
 // Empty when the address is not 0x00 .. 0x0F.

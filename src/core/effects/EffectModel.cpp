@@ -16,9 +16,8 @@ namespace {
 constexpr std::size_t kChangeAddressHigh = 4;
 constexpr std::size_t kChangeAddressMid = 5;
 constexpr std::size_t kChangeAddressLow = 6;
-constexpr std::size_t kChangeData = 7;
-constexpr std::size_t kOneByteChangeSize = 9;
-constexpr std::size_t kTwoByteChangeSize = 10;
+constexpr std::size_t kOneByteChangeSize = kChangeHeaderSize + 2;
+constexpr std::size_t kTwoByteChangeSize = kChangeHeaderSize + 3;
 
 // A received bulk dump: F0 43 0n 4C bh bl ah am al data.. cs F7.
 constexpr std::size_t kBulkAddressHigh = 6;
@@ -50,7 +49,7 @@ std::uint8_t DataByte(std::int32_t value) {
 }
 
 std::array<std::uint8_t, 2> SplitPair(std::int32_t value) {
-  return {DataByte(value >> 7), DataByte(value)};
+  return {wire::SevenBitPairMsb(value), wire::SevenBitPairLsb(value)};
 }
 
 // Reverb and Chorus slots from Param 11 on go in the block's second dump.
@@ -160,6 +159,12 @@ VariationSettings EffectModel::CurrentVariationSettings() const {
   if (!IsKnownType(EffectKind::Variation)) return unknown_[Index(EffectKind::Variation)].settings;
   return GetVariationSettings(static_cast<std::size_t>(Type(EffectKind::Variation)))
       .value_or(kVariationSettingsDefaults);
+}
+
+ParameterDescriptor EffectModel::CurrentVariationParameter(std::size_t param) const {
+  const EffectRow row = CurrentRow(EffectKind::Variation);
+  const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
+  return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType);
 }
 
 // --- Storing -----------------------------------------------------------------
@@ -467,9 +472,9 @@ bool EffectModel::StoreEffectParameter(std::span<const std::uint8_t> message) {
   if (message.size() < kOneByteChangeSize) return false;
   if (!xg_block::IsEffect(message[kChangeAddressHigh], message[kChangeAddressMid])) return false;
   const std::uint8_t low = message[kChangeAddressLow];
-  const std::uint8_t first = message[kChangeData];
+  const std::uint8_t first = message[kChangeHeaderSize];
   const bool hasPair = message.size() >= kTwoByteChangeSize;
-  const std::uint8_t second = hasPair ? message[kChangeData + 1] : 0;
+  const std::uint8_t second = hasPair ? message[kChangeHeaderSize + 1] : 0;
 
   if (low == kReverbTypeAddressLow)
     return hasPair && StoreTypeChange(EffectKind::Reverb, first, second);
@@ -487,8 +492,9 @@ bool EffectModel::StoreEffectParameter(std::span<const std::uint8_t> message) {
   const auto param = VariationParamForAddress(low);
   if (!param) return false;
   if (*param <= kVariationTwoByteParamCount && !hasPair) return false;
-  StoreValue(EffectKind::Variation, *param - 1,
-             *param > kVariationTwoByteParamCount ? first : first * 128 + second);
+  StoreValue(
+      EffectKind::Variation, *param - 1,
+      *param > kVariationTwoByteParamCount ? first : wire::DecodeSevenBitPair(first, second));
   RaiseChanged(EffectKind::Variation);
   return true;
 }
@@ -607,7 +613,8 @@ bool EffectModel::StoreVariationDump(std::span<const std::uint8_t> data) {
     const std::size_t at = kTypeNumberSize + 2 * p;
     if (at + 1 >= data.size()) break;
     const bool unused = defaults.Values()[p] == kEffectParamUnused;
-    row.Values()[p] = unused ? kEffectParamUnused : data[at] * 128 + data[at + 1];
+    row.Values()[p] =
+        unused ? kEffectParamUnused : wire::DecodeSevenBitPair(data[at], data[at + 1]);
     unknown.received[p] = !type;
   }
 

@@ -10,6 +10,7 @@
 #include "effects/EffectRows.h"
 #include "effects/EffectTypeTables.h"
 #include "model/ModelChange.h"
+#include "parameters/ParameterDescriptor.h"
 
 namespace ravlo {
 
@@ -54,6 +55,9 @@ class EffectModel : private EffectRows {
   // unknown type (0 where nothing came).
   EffectRow CurrentRow(EffectKind kind) const;
   VariationSettings CurrentVariationSettings() const;
+  // Variation parameter `param` (0..15) of the type the block runs, labelled
+  // by the amp type its Param 2 holds.
+  ParameterDescriptor CurrentVariationParameter(std::size_t param) const;
 
   // Reverb or Chorus: slot 2..19 / 2..20, one 9-byte change; a value above
   // 254 sends nothing and succeeds. Variation: parameter 1..10 as a 10-byte

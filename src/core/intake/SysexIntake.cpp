@@ -9,9 +9,10 @@
 #include "messages/XgMessages.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
-#include "parts/PartTemplates.h"
+#include "parts/PartParameterTable.h"
 #include "platform/ProgressLabel.h"
 #include "platform/UserPrompts.h"
+#include "system/SystemParameters.h"
 
 namespace ravlo {
 
@@ -20,18 +21,20 @@ namespace {
 constexpr std::size_t kParameterChangeMinimum = 9;
 constexpr std::size_t kUniversalMinimum = 6;
 constexpr std::size_t kDrumNoteDumpSize = 16;
-// A parameter change carries its data from here; a two-byte one is 10 bytes long.
-constexpr std::size_t kChangeData = 7;
-constexpr std::size_t kPairChangeSize = 10;
-constexpr std::size_t kTuneChangeSize = 12;
+using xg_block::kAllParameterResetLow;
+using xg_block::kDrumSetupResetLow;
+using xg_block::kXgSystemOnLow;
 
-// System address lows the intake takes.
-constexpr std::uint8_t kMasterTuneLow = 0x00;
-constexpr std::uint8_t kMasterVolumeLow = 0x04;
-constexpr std::uint8_t kTransposeLow = 0x06;
-constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
-constexpr std::uint8_t kXgSystemOnLow = 0x7E;
-constexpr std::uint8_t kAllParameterResetLow = 0x7F;
+// True when a parameter change holds `count` data bytes before its F7.
+bool CarriesData(std::span<const std::uint8_t> m, int count) {
+  return m.size() >= kChangeHeaderSize + static_cast<std::size_t>(count) + 1;
+}
+
+// The data bytes of the part parameter at `low` (detune travels as a pair).
+int PartDataCount(std::uint8_t low) {
+  const PartParameter* entry = FindPartParameter(low);
+  return entry != nullptr ? entry->parameter.ByteCount() : 1;
+}
 
 std::string Format(const char* format, std::uint32_t first, std::uint32_t second) {
   char text[160];
@@ -167,16 +170,16 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
   const std::uint8_t mid = m[5];
   const std::uint8_t low = m[6];
   if (xg_block::IsSystem(high, mid)) {
+    if (const ParameterDescriptor* parameter = FindSystemParameter(low);
+        parameter != nullptr && HasParameterChange(*parameter)) {
+      return CarriesData(m, parameter->ByteCount()) ? Route::SystemParameter : Route::Unrecognised;
+    }
     switch (low) {
-      case kMasterTuneLow:
-        return m.size() >= kTuneChangeSize ? Route::SystemParameter : Route::Unrecognised;
-      case kMasterVolumeLow:
-      case kTransposeLow:
       case kXgSystemOnLow:
       case kAllParameterResetLow:
         return Route::SystemParameter;
       case kDrumSetupResetLow:
-        return m[kChangeData] <= 1 && model_.Drums().IsSetup(m[kChangeData])
+        return m[kChangeHeaderSize] <= 1 && model_.Drums().IsSetup(m[kChangeHeaderSize])
                    ? Route::SystemParameter
                    : Route::Unrecognised;
       default:
@@ -186,9 +189,9 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
   if (xg_block::IsEffect(high, mid)) return Route::EffectParameter;
   if (high == xg_block::kPartHigh && mid < kPartCount) {
     const bool part = model_.Parts().IsPart(PartIndex::FromIndex(mid));
-    const bool complete = low != part_address::kDetuneMsb || m.size() >= kPairChangeSize;
-    return part && low <= part_address::kLast && complete ? Route::PartParameter
-                                                          : Route::Unrecognised;
+    return part && low <= part_address::kLast && CarriesData(m, PartDataCount(low))
+               ? Route::PartParameter
+               : Route::Unrecognised;
   }
   if (xg_block::IsAd(high, mid)) return Route::PassOn;
   if (xg_block::IsDrumSetup(high) && DrumSetups::IsNote(mid)) {
@@ -262,9 +265,9 @@ bool SysexIntake::StoreDrumBulk(std::span<const std::uint8_t> m) {
 
 bool SysexIntake::StorePartParameter(std::span<const std::uint8_t> m) {
   const std::uint8_t low = m[6];
-  const std::size_t count = low == part_address::kDetuneMsb ? 2 : 1;
+  const auto count = static_cast<std::size_t>(PartDataCount(low));
   if (!model_.Parts().StorePartBytes(PartIndex::FromIndex(m[5]), low,
-                                     m.subspan(kChangeData, count))) {
+                                     m.subspan(kChangeHeaderSize, count))) {
     return false;
   }
   partsTouched_ = true;
@@ -274,7 +277,7 @@ bool SysexIntake::StorePartParameter(std::span<const std::uint8_t> m) {
 
 bool SysexIntake::StoreDrumParameter(std::span<const std::uint8_t> m) {
   if (!model_.Drums().StoreDrumParameters(m[4] & 0x0F, DrumNote::FromMidiNote(m[5]), m[6],
-                                          m.subspan(kChangeData, 1))) {
+                                          m.subspan(kChangeHeaderSize, 1))) {
     return false;
   }
   model_.Events().RaiseMark(RefreshMark::Drum, 0);
@@ -290,15 +293,16 @@ bool SysexIntake::ApplySystemParameter(std::span<const std::uint8_t> m) {
       return true;
     case kDrumSetupResetLow:
       // The program's own message and the notes, then the file's message.
-      model_.System().DrumSetupReset(m[kChangeData]);
+      model_.System().DrumSetupReset(m[kChangeHeaderSize]);
       model_.Events().RaiseMark(RefreshMark::System, 0);
       return PassOn(m);
     default:
       break;
   }
   if (!PassOn(m)) return false;
-  const std::size_t count = low == kMasterTuneLow ? 4 : 1;
-  model_.System().StoreBytes(low, m.subspan(kChangeData, count));
+  // Classified: a parameter of the block with a change of its own.
+  const auto count = static_cast<std::size_t>(FindSystemParameter(low)->ByteCount());
+  model_.System().StoreBytes(low, m.subspan(kChangeHeaderSize, count));
   model_.Events().RaiseMark(RefreshMark::System, 0);
   return true;
 }

@@ -28,6 +28,8 @@ constexpr bool IsDataByte(int value) {
   return value >= 0 && value <= 127;
 }
 
+// Parameter changes carry F0 43 1n id ah am al, data, F7.
+inline constexpr std::size_t kChangeHeaderSize = 7;
 // Bulk dumps carry F0 43 0n id bh bl ah am al, data, checksum, F7.
 inline constexpr std::size_t kBulkOverhead = 11;
 inline constexpr std::size_t kBulkHeaderSize = 9;
@@ -55,6 +57,11 @@ inline constexpr std::uint8_t kAdSystemHigh = 0x11;
 // Drum setup s (0 or 1) lives at 3s nn pp.
 inline constexpr std::uint8_t kDrumSetupHigh = 0x30;
 inline constexpr int kDrumSetupHighCount = 2;
+
+// The system commands: one data byte each, at these system address lows.
+inline constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
+inline constexpr std::uint8_t kXgSystemOnLow = 0x7E;
+inline constexpr std::uint8_t kAllParameterResetLow = 0x7F;
 
 constexpr XgAddress SystemAddress(std::uint8_t low) {
   return {kSystemHigh, kSystemMid, low};

@@ -74,15 +74,15 @@ XgMessage BuildBulkDump(UnitNumber unit, std::uint8_t modelId, XgAddress address
 }
 
 XgMessage BuildXgSystemOn(UnitNumber unit) {
-  return Command(unit, 0x7E, 0x00);
+  return Command(unit, xg_block::kXgSystemOnLow, 0x00);
 }
 
 XgMessage BuildAllParameterReset(UnitNumber unit) {
-  return Command(unit, 0x7F, 0x00);
+  return Command(unit, xg_block::kAllParameterResetLow, 0x00);
 }
 
 XgMessage BuildDrumSetupReset(UnitNumber unit, int setup) {
-  return Command(unit, 0x7D, static_cast<std::uint8_t>(setup & 0x7F));
+  return Command(unit, xg_block::kDrumSetupResetLow, static_cast<std::uint8_t>(setup & 0x7F));
 }
 
 XgMessage BuildAdSystemMessage1(UnitNumber unit) {

@@ -56,8 +56,11 @@ void XgModel::Subscribe(ModelObserver& observer) {
 }
 
 void XgModel::Unsubscribe(ModelObserver& observer) {
+  // While a notice is under way the place is only cleared, so that the
+  // loop telling the others keeps its positions.
   std::replace(observers_.begin(), observers_.end(), &observer,
                static_cast<ModelObserver*>(nullptr));
+  if (publishing_ == 0) std::erase(observers_, nullptr);
 }
 
 void XgModel::Notify(const ModelChange& change) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -33,8 +34,9 @@ enum class DefaultFrom : std::uint8_t {
   TypeRow      // the effect type's default row
 };
 
-// The byte that marks a parameter a kind of part or note does not have.
-inline constexpr std::uint8_t kAbsentParameter = 0xFF;
+// The byte that marks a parameter a kind of part or note does not have; it
+// never goes out.
+inline constexpr std::uint8_t kNoParameter = 0xFF;
 
 // Everything about one parameter in one place: where it lives, how it
 // travels, its range and default, and the names the editors and the review
@@ -45,7 +47,7 @@ struct ParameterDescriptor {
   ShownAs shownAs = ShownAs::Stored;
   int minimum = 0;  // the shown range
   int maximum = 127;
-  int defaultValue = 0;  // stored form; kAbsentParameter: not there
+  int defaultValue = 0;  // stored form; kNoParameter: not there
   int drumDefault = 0;   // the drum part's default (parts only)
   DefaultFrom defaultFrom = DefaultFrom::Fixed;
   std::string_view label;       // the editor's field label; empty: no field of its own
@@ -97,6 +99,11 @@ namespace wire {
 constexpr int DecodeFourNibbles(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2,
                                 std::uint8_t b3) {
   return b0 << 12 | b1 << 8 | b2 << 4 | b3;
+}
+constexpr std::array<std::uint8_t, 4> EncodeFourNibbles(int value) {
+  return {static_cast<std::uint8_t>((value >> 12) & 0x0F),
+          static_cast<std::uint8_t>((value >> 8) & 0x0F),
+          static_cast<std::uint8_t>((value >> 4) & 0x0F), static_cast<std::uint8_t>(value & 0x0F)};
 }
 // Part detune: an 8-bit value in two nibbles. Extra bits are dropped.
 constexpr int DecodeNibblePair(std::uint8_t high, std::uint8_t low) {

@@ -39,10 +39,6 @@ bool IsDrumSetupMode(int mode) {
   return mode >= kFirstDrumMode && mode < kFirstDrumMode + kDrumSetupCount;
 }
 
-bool Is7Bit(int value) {
-  return value >= 0 && value <= 0x7F;
-}
-
 std::optional<MidiChannel> ReceiveChannel(const PartRecord& record) {
   const MidiChannel channel = MidiChannel::FromIndex(record[part_address::kReceiveChannel]);
   return channel.IsValid() ? std::optional(channel) : std::nullopt;
@@ -398,7 +394,8 @@ bool PartModel::SelectPartVoice(PartIndex part, int voiceIndex) {
 }
 
 void PartModel::ApplyChannelVoice(MidiChannel channel, int program, int bankMsb, int bankLsb) {
-  if (!channel.IsValid() || !Is7Bit(program) || !Is7Bit(bankMsb) || !Is7Bit(bankLsb)) return;
+  if (!channel.IsValid() || !IsDataByte(program) || !IsDataByte(bankMsb) || !IsDataByte(bankLsb))
+    return;
   auto onChannel = [&](PartIndex part) {
     return (*Record(part))[part_address::kReceiveChannel] == channel.Index();
   };

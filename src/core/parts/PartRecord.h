@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "parameters/ParameterDescriptor.h"
+
 namespace ravlo {
 
 inline constexpr std::size_t kPartRecordSize = 111;
 inline constexpr int kPartCount = 16;
-// The value that marks an address a kind of part does not have.
-inline constexpr std::uint8_t kNoParameter = 0xFF;
 
 // Byte i is the value of multi part address 08 pp i.
 using PartRecord = std::array<std::uint8_t, kPartRecordSize>;

@@ -35,17 +35,12 @@ constexpr std::size_t kShortestYamaha = 9;
 // Upper nibble of the device byte.
 constexpr std::uint8_t kBulkDumpKind = 0x0;
 constexpr std::uint8_t kParameterChangeKind = 0x1;
-// A parameter change carries its data from here up to the F7.
-constexpr std::size_t kParameterDataStart = 7;
-
+using xg_block::kAllParameterResetLow;
+using xg_block::kDrumSetupResetLow;
 using xg_block::kEffectHigh;
 using xg_block::kEffectMid;
 using xg_block::kPartHigh;
-
-// System commands.
-constexpr std::uint8_t kDrumSetupResetLow = 0x7D;
-constexpr std::uint8_t kXgSystemOnLow = 0x7E;
-constexpr std::uint8_t kAllParameterResetLow = 0x7F;
+using xg_block::kXgSystemOnLow;
 
 // Effect bulk dumps: where each starts and the one count it may carry.
 struct EffectDump {
@@ -320,8 +315,7 @@ void ReviewWriter::ParameterChange(Bytes m) {
       text_ += "Bulk Mixer";
       break;
     default:
-      Parameter(m[4], m[5], m[6],
-                m.subspan(kParameterDataStart, m.size() - kParameterDataStart - 1));
+      Parameter(m[4], m[5], m[6], m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1));
       break;
   }
 }
@@ -418,7 +412,8 @@ bool ReviewWriter::Variation(std::uint8_t low, Bytes data) {
   text_ += VariationParamName(*param);
   if (*param > kVariationTwoByteParamCount) return ByteValue(data);
   if (data.size() < 2) return false;
-  AppendFormat(text_, "\t%u\t( %2.2X )( %2.2X )h", data[0] * 128u + data[1], data[0], data[1]);
+  AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )h", wire::DecodeSevenBitPair(data[0], data[1]),
+               data[0], data[1]);
   return true;
 }
 
@@ -454,12 +449,7 @@ bool ReviewWriter::ByteValue(Bytes data) {
 // Parameters are named by the Variation type the model runs now, whatever
 // type the recorded stream selected.
 std::string_view ReviewWriter::VariationParamName(std::size_t param) const {
-  const auto type = static_cast<std::size_t>(model_.Effects().Type(EffectKind::Variation));
-  const std::size_t descriptor = VariationParamDescriptor(type, param - 1);
-  if (descriptor == 0) return "*Unused*";
-  const EffectRow row = model_.Effects().CurrentRow(EffectKind::Variation);
-  const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
-  return VariationParamLabel(descriptor, ampType);
+  return model_.Effects().CurrentVariationParameter(param - 1).reviewName;
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ std::array<std::uint8_t, 4> SystemBlock::Encode(SystemParameter parameter, int s
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   const int stored = info.Stored(std::clamp(shown, info.minimum, info.maximum));
   if (info.form != WireForm::FourNibbles) return {static_cast<std::uint8_t>(stored), 0, 0, 0};
-  return {0x00, static_cast<std::uint8_t>(stored >> 8),
-          static_cast<std::uint8_t>((stored >> 4) & 15), static_cast<std::uint8_t>(stored & 15)};
+  return wire::EncodeFourNibbles(stored);
 }
 
 bool SystemBlock::PutBytes(std::size_t first, std::span<const std::uint8_t> bytes) {

@@ -19,10 +19,8 @@ constexpr SystemBytes BuildDefaultSystemBlock() {
   for (const ParameterDescriptor& parameter : kSystemParameters) {
     const int value = parameter.defaultValue;
     if (parameter.form == WireForm::FourNibbles) {
-      for (int i = 0; i < 4; ++i) {
-        bytes[parameter.address + static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>((value >> (12 - 4 * i)) & 0x0F);
-      }
+      const auto nibbles = wire::EncodeFourNibbles(value);
+      for (std::size_t i = 0; i < nibbles.size(); ++i) bytes[parameter.address + i] = nibbles[i];
     } else {
       bytes[parameter.address] = static_cast<std::uint8_t>(value);
     }
@@ -35,11 +33,6 @@ inline constexpr SystemBytes kDefaultSystemBlock = BuildDefaultSystemBlock();
 // which stores what went out and tells its observers.
 class SystemBlock {
  public:
-  static constexpr std::size_t kTune = 0;
-  static constexpr std::size_t kVolume = 4;
-  static constexpr std::size_t kAttenuator = 5;
-  static constexpr std::size_t kTranspose = 6;
-
   const SystemBytes& Bytes() const { return bytes_; }
 
   // The shown value of a parameter (tune -1024..1023, transpose -24..24).

@@ -10,15 +10,9 @@
 
 namespace ravlo {
 
-namespace {
-
-constexpr std::size_t kTuneByteCount = 4;
-
-}  // namespace
-
 bool SystemModel::SetSystemParameter(SystemParameter parameter, int shown) {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
-  if (parameter == SystemParameter::Attenuator) return false;
+  if (!HasParameterChange(info)) return false;
   const std::array<std::uint8_t, 4> encoded = Encode(parameter, shown);
   const auto bytes =
       std::span<const std::uint8_t>(encoded).first(static_cast<std::size_t>(info.ByteCount()));
@@ -61,22 +55,18 @@ bool SystemModel::SendSystemBlock(bool nonDefaultOnly, unsigned delayMs) {
   XgEmitter& emitter = model_.Emitter();
   const SystemBytes& bytes = Bytes();
   if (!nonDefaultOnly) {
-    return emitter.EmitBulkDump(kXgModelId, xg_block::SystemAddress(kTune), bytes);
+    // One dump from the block's first address.
+    return emitter.EmitBulkDump(kXgModelId, xg_block::SystemAddress(0x00), bytes);
   }
-
-  const auto tuneBytes = std::span<const std::uint8_t>(bytes).subspan(kTune, kTuneByteCount);
-  const auto defaultTune =
-      std::span<const std::uint8_t>(kDefaultSystemBlock).subspan(kTune, kTuneByteCount);
-  if (!std::equal(tuneBytes.begin(), tuneBytes.end(), defaultTune.begin())) {
-    // The stored nibbles go out as they are, even a stray first nibble.
-    if (!emitter.EmitParameterChange(xg_block::SystemAddress(kTune), tuneBytes)) return false;
-    emitter.Pause(delayMs);
-  }
-  // The attenuator has no single-parameter form here: only the bulk carries it.
-  for (std::size_t offset : {kVolume, kTranspose}) {
-    if (bytes[offset] == kDefaultSystemBlock[offset]) continue;
-    if (!emitter.EmitParameterChange(xg_block::SystemAddress(static_cast<std::uint8_t>(offset)),
-                                     bytes[offset])) {
+  for (const ParameterDescriptor& parameter : kSystemParameters) {
+    if (!HasParameterChange(parameter)) continue;
+    const auto count = static_cast<std::size_t>(parameter.ByteCount());
+    const auto stored = std::span<const std::uint8_t>(bytes).subspan(parameter.address, count);
+    const auto defaults =
+        std::span<const std::uint8_t>(kDefaultSystemBlock).subspan(parameter.address, count);
+    if (std::equal(stored.begin(), stored.end(), defaults.begin())) continue;
+    // The stored bytes go out as they are, even a stray first tune nibble.
+    if (!emitter.EmitParameterChange(xg_block::SystemAddress(parameter.address), stored)) {
       return false;
     }
     emitter.Pause(delayMs);

@@ -30,6 +30,12 @@ constexpr const ParameterDescriptor& SystemParameterInfo(SystemParameter paramet
   return kSystemParameters[static_cast<std::size_t>(parameter)];
 }
 
+// The master attenuator travels only in the block's bulk dump; the others
+// also as a parameter change of their own.
+constexpr bool HasParameterChange(const ParameterDescriptor& parameter) {
+  return parameter.address != SystemParameterInfo(SystemParameter::Attenuator).address;
+}
+
 // The parameter whose first byte is at `addressLow`; nullptr for any other address.
 const ParameterDescriptor* FindSystemParameter(int addressLow);
 

@@ -93,15 +93,16 @@ bool UserVoiceModel::CopyUserVoice(int bankSlot, int vbankSlot, CopyDirection di
 }
 
 bool UserVoiceModel::ExchangeBanks() {
-  bool exchanged = true;
-  for (int slot = 0; slot < kUserVoicesPerBank && exchanged; ++slot) {
-    exchanged = Exchange(slot);
-    if (!exchanged) break;
+  const auto exchange = [this](int slot) {
+    if (!Exchange(slot)) return false;
     // A voice answers to the slot it sits in, whatever number it came with.
     Voice(UserBank::Bank, slot)->SetVoiceNumber(slot);
     Voice(UserBank::VBank, slot)->SetVoiceNumber(slot);
-    exchanged = SendUserVoice(slot, UserBank::Bank);
-  }
+    return SendUserVoice(slot, UserBank::Bank);
+  };
+  bool exchanged = true;
+  for (int slot = 0; exchanged && slot < kUserVoicesPerBank; ++slot) exchanged = exchange(slot);
+  // What was exchanged before a failure stays exchanged, and shows.
   Changed(ModelChange::kAll);
   return exchanged;
 }

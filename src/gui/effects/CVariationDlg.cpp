@@ -23,8 +23,7 @@ namespace {
 
 // With a system connection the return does the mixing: Param 10 (Dry-Wet)
 // has no use.
-constexpr std::size_t kDryWetParam = 9;   // Param 10
-constexpr std::size_t kAmpTypeParam = 1;  // Param 2
+constexpr std::size_t kDryWetParam = 9;  // Param 10
 
 const VariationSettingInfo& SettingInfo(VariationSetting setting) {
   return kVariationSettings[static_cast<std::size_t>(setting)];
@@ -166,9 +165,8 @@ void CVariationDlg::ApplyLayout() {
   partButton_->setChecked(!system);
   partBox_->setEnabled(settable && !system);
 
-  const std::int32_t ampType = effects.CurrentRow(EffectKind::Variation)[kAmpTypeParam];
   for (std::size_t p = 0; p < kVariationParamCount; ++p) {
-    const ParameterDescriptor parameter = VariationParameter(type, p, ampType);
+    const ParameterDescriptor parameter = effects.CurrentVariationParameter(p);
     const bool used = hasParams && !parameter.label.empty() && !(system && p == kDryWetParam);
     paramBoxes_[p]->setEnabled(used);
     paramLabels_[p]->setText(used ? ToQString(parameter.label) : QString());

@@ -112,11 +112,12 @@ TEST_F(SystemModelTest, BulkSendIsOneDumpAndNonDefaultSendOneChangeEachInOrder) 
   EXPECT_TRUE(pauser.pauses.empty());
 
   const Image attenuator{0x10};
-  system.StoreBytes(SystemBlock::kAttenuator, attenuator);  // never travels on its own
+  system.StoreBytes(SystemParameterInfo(SystemParameter::Attenuator).address,
+                    attenuator);  // never travels on its own
   ClearSent();
   ASSERT_TRUE(system.SendSystemBlock(true, 20));
   const Image transpose{0x41};
-  system.StoreBytes(SystemBlock::kTranspose, transpose);
+  system.StoreBytes(SystemParameterInfo(SystemParameter::Transpose).address, transpose);
   ASSERT_TRUE(system.SendSystemBlock(true, 20));
   EXPECT_EQ(Sent(), Change(0x06, {0x41}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{20});

@@ -70,7 +70,8 @@ TEST_F(CSystemControlDlgTest, ValuesChangedElsewhereShowAtOnceButNotOverWhatIsBe
   ASSERT_TRUE(model.System().SetMasterTune(-5));
   EXPECT_EQ(dialog.TuneField().Edit()->text(), "12") << "the musician's typing stays";
   const std::uint8_t transpose[] = {0x45};
-  model.System().StoreBytes(SystemBlock::kTranspose, transpose);  // as a file brings it
+  model.System().StoreBytes(SystemParameterInfo(SystemParameter::Transpose).address,
+                            transpose);  // as a file brings it
   EXPECT_EQ(dialog.TransposeField().Edit()->text(), "5");
 }
 
