@@ -17,8 +17,9 @@ int VoiceValue(const ChannelVoice& voice) {
 }
 
 bool IsVoice(const ChannelVoice& voice) {
-  return IsDataByte(voice.bankMsb) && IsDataByte(voice.bankLsb) && voice.program >= 1 &&
-         voice.program <= 128;
+  return IsDataByte(voice.bankMsb) && IsDataByte(voice.bankLsb) &&
+         voice.program >= ChannelVoice::kFirstProgram &&
+         voice.program <= ChannelVoice::kLastProgram;
 }
 
 }  // namespace
@@ -78,13 +79,15 @@ bool ChannelModel::SelectChannelVoice(MidiChannel channel, int voiceIndex) {
   return SetChannelVoice(channel, {bank->bankMsb, bank->program, bank->bankLsb});
 }
 
-void ChannelModel::StoreModulation(MidiChannel channel, int value) {
-  StoreSlot(channel, static_cast<int>(ControllerSlot::Modulation), value);
+bool ChannelModel::StoreModulation(MidiChannel channel, int value) {
+  return StoreSlot(channel, static_cast<int>(ControllerSlot::Modulation), value);
 }
 
-void ChannelModel::StoreSlot(MidiChannel channel, int slot, int value) {
+bool ChannelModel::StoreSlot(MidiChannel channel, int slot, int value) {
   const int old = Controller(channel, slot);
-  if (PutSlot(channel, slot, value)) PublishSlot(channel, slot, old, value);
+  if (!PutSlot(channel, slot, value)) return false;
+  PublishSlot(channel, slot, old, value);
+  return true;
 }
 
 void ChannelModel::StoreVoice(MidiChannel channel, const ChannelVoice& voice) {

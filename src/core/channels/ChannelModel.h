@@ -31,8 +31,9 @@ class ChannelModel : public ChannelTables {
 
   // Stored without a message: the keyboard piano's modulation (it sent it
   // itself), a part's mirrored value, a part's newly chosen voice.
-  void StoreModulation(MidiChannel channel, int value);
-  void StoreSlot(MidiChannel channel, int slot, int value);
+  // False (nothing stored) for a channel, slot or value out of range.
+  bool StoreModulation(MidiChannel channel, int value);
+  bool StoreSlot(MidiChannel channel, int slot, int value);
   void StoreVoice(MidiChannel channel, const ChannelVoice& voice);
 
   // When exactly one part receives on the channel, the rows take its voice

@@ -124,7 +124,7 @@ bool PartModel::SetPartValue(PartIndex part, int address, int shown) {
   if (entry == nullptr || record == nullptr) return false;
   const ParameterDescriptor& info = entry->parameter;
   // A drum part lacks some parameters: they are never sent.
-  if (TemplateFor(*record)[static_cast<std::size_t>(address)] == kNoParameter) return false;
+  if (!HasParameter(part, address)) return false;
   if (!info.InRange(shown)) return false;
   const int stored = info.Stored(shown);
   if (info.form == WireForm::NibblePair) {
@@ -218,10 +218,10 @@ MidiChannel PartModel::ShownChannel(PartIndex part) const {
 bool PartModel::SwitchPartOff(PartIndex part) {
   if (!IsPart(part)) return false;
   if (IsOff(part)) return true;
-  const MidiChannel channel = ShownChannel(part);
-  if (!SetPartParameter(part, part_address::kReceiveChannel, kPartOff)) return false;
-  channelsToRestore_[static_cast<std::size_t>(part.Index())] = channel;
-  return true;
+  // Remembered first, so that the notice of the switch shows it; while the
+  // part stays on (a failed send) nobody reads it.
+  channelsToRestore_[static_cast<std::size_t>(part.Index())] = ShownChannel(part);
+  return SetPartParameter(part, part_address::kReceiveChannel, kPartOff);
 }
 
 bool PartModel::SwitchPartOn(PartIndex part) {
@@ -266,6 +266,15 @@ std::optional<PartIndex> PartModel::SolePartOnChannel(MidiChannel channel) const
 bool PartModel::IsDrumPart(PartIndex part) const {
   const PartRecord* record = Record(part);
   return record != nullptr && IsDrumMode((*record)[part_address::kPartMode]);
+}
+
+bool PartModel::HasParameter(PartIndex part, int address) const {
+  return IsPart(part) && PartKindHas(IsDrumPart(part), address);
+}
+
+bool PartModel::ModeChoiceAllowed(PartIndex part, int address, int value) const {
+  if (address == part_address::kPartMode) return IsDrumMode(value) == IsDrumPart(part);
+  return HasParameter(part, address);
 }
 
 VoiceLookup PartModel::PartVoiceName(PartIndex part) const {

@@ -74,6 +74,12 @@ class PartModel : public PartTable {
   // The one part receiving on the channel; none when none or several do.
   std::optional<PartIndex> SolePartOnChannel(MidiChannel channel) const;
   bool IsDrumPart(PartIndex part) const;
+  // True when the part, by its mode, has a parameter at `address`.
+  bool HasParameter(PartIndex part, int address) const;
+  // The Mode dialog's choices a part may pick: a drum part only the drum
+  // setup modes, a normal part only the others, and mono/poly only where the
+  // part has it. (The setters themselves refuse none of them.)
+  bool ModeChoiceAllowed(PartIndex part, int address, int value) const;
   VoiceLookup PartVoiceName(PartIndex part) const;
 
   // --- Received -----------------------------------------------------------

@@ -20,6 +20,11 @@ const PartTemplate& PartTemplateFor(bool drumPart) {
   return drumPart ? kDrumPartTemplate : kNormalPartTemplate;
 }
 
+bool PartKindHas(bool drumPart, int address) {
+  if (address < 0 || address >= static_cast<int>(kPartAddressCount)) return false;
+  return PartTemplateFor(drumPart)[static_cast<std::size_t>(address)] != kNoParameter;
+}
+
 bool IsModeDependentPartAddress(int address) {
   if (address < 0 || address >= static_cast<int>(kPartAddressCount)) return false;
   return std::binary_search(kModeDependentPartAddresses.begin(), kModeDependentPartAddresses.end(),

@@ -40,6 +40,8 @@ inline constexpr std::array<std::uint8_t, kModeDependentPartAddressCount>
 
 // The drum template for a drum part, else the normal one.
 const PartTemplate& PartTemplateFor(bool drumPart);
+// True when that kind of part has a parameter at `address`.
+bool PartKindHas(bool drumPart, int address);
 bool IsModeDependentPartAddress(int address);
 
 }  // namespace ravlo

@@ -17,8 +17,6 @@ namespace ravlo {
 namespace {
 
 constexpr int kMaxDataByte = 127;
-constexpr int kFirstProgram = 1;
-constexpr int kLastProgram = 128;
 
 bool IsSlot(int slot) {
   return slot >= 0 && slot < static_cast<int>(kControllerSlotCount);
@@ -26,8 +24,7 @@ bool IsSlot(int slot) {
 
 // Slots without a part parameter change nothing the document keeps in a part.
 bool MarksModified(int slot) {
-  return slot != static_cast<int>(ControllerSlot::Expression) &&
-         slot != static_cast<int>(ControllerSlot::Modulation);
+  return kControllerSlots[static_cast<std::size_t>(slot)].partAddress.has_value();
 }
 
 // Channel, volume and expression stop at their ends; the others go round.
@@ -71,7 +68,8 @@ EditSpinPair* CControllersDlg::MakeVoiceField(const char* name, int minimum, int
 void CControllersDlg::BuildControls() {
   bankMsb_ = MakeVoiceField("BankMsb", 0, kMaxDataByte, &ChannelVoice::bankMsb);
   bankLsb_ = MakeVoiceField("BankLsb", 0, kMaxDataByte, &ChannelVoice::bankLsb);
-  voice_ = MakeVoiceField("Voice", kFirstProgram, kLastProgram, &ChannelVoice::program);
+  voice_ = MakeVoiceField("Voice", ChannelVoice::kFirstProgram, ChannelVoice::kLastProgram,
+                          &ChannelVoice::program);
   channelField_ =
       MakeField(this, QStringLiteral("Channel"), 1, MidiChannel::kCount, EditSpinPair::Ends::Clamp);
   channelField_->SetGetter([this] { return channel_.Number(); });
@@ -112,8 +110,9 @@ void CControllersDlg::BuildControls() {
   constexpr int kRows = 6;
   for (int slot = 0; slot < static_cast<int>(kControllerSlotCount); ++slot) {
     const ParameterDescriptor& info = kControllerSlots[static_cast<std::size_t>(slot)].parameter;
-    auto* field = MakeField(this, ToQString(info.name), info.minimum, info.maximum,
-                            Clamps(slot) ? EditSpinPair::Ends::Clamp : EditSpinPair::Ends::Wrap);
+    auto* field = new EditSpinPair(this);
+    field->Describe(info);
+    field->SetEnds(Clamps(slot) ? EditSpinPair::Ends::Clamp : EditSpinPair::Ends::Wrap);
     field->SetGetter([this, slot] { return ControllerValue(slot); });
     field->SetSetter([this, slot](int value) { return TakeController(slot, value); });
     controllerFields_[static_cast<std::size_t>(slot)] = field;
@@ -216,9 +215,7 @@ bool CControllersDlg::SendVariation() {
 }
 
 bool CControllersDlg::SetModulation(int value) {
-  if (value < 0 || value > kMaxDataByte || !model_.IsInitialised()) return false;
-  model_.Channels().StoreModulation(channel_, value);
-  return true;
+  return model_.IsInitialised() && model_.Channels().StoreModulation(channel_, value);
 }
 
 // --- Showing the model -------------------------------------------------------
@@ -228,11 +225,13 @@ void CControllersDlg::WindowStart() {
 }
 
 void CControllersDlg::ShowChange(const ModelChange& change) {
-  // A part's voice or mirrored value shows here through the statics and the
-  // channel row the model keeps in step.
-  if (change.Concerns(ModelBlock::Channel, channel_.Index()) || change.block == ModelBlock::Part ||
-      change.block == ModelBlock::UserVoice) {
+  // The row is the channel's; the parts on it and their voices (a user voice
+  // among them) only name the voice. What a part mirrors comes as the
+  // channel's own notice.
+  if (change.Concerns(ModelBlock::Channel, channel_.Index())) {
     ShowAll();
+  } else if (change.block == ModelBlock::Part || change.block == ModelBlock::UserVoice) {
+    ShowStatics();
   }
 }
 

@@ -75,9 +75,8 @@ void CDrumSetsDlg::BuildControls() {
   for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
     const ParameterDescriptor& info = kDrumParameters[static_cast<std::size_t>(address)];
     auto* field = new EditSpinPair(this);
-    field->setObjectName(ToQString(info.name));
-    field->SetSigned(true);
-    field->SetRange(info.minimum, info.maximum);
+    field->Describe(info);
+    field->SetSigned(true);  // every box here reads a sign
     field->SetGetter([this, address] { return ShownParameter(address); });
     field->SetSetter([this, address](int shown) {
       if (!model_.Drums().SetDrumValue(setup_ - 1, Note(), address, shown)) return false;

@@ -14,6 +14,7 @@
 #include "editors/CPartReceiveDlg.h"
 #include "editors/CPartRunDlg.h"
 #include "model/XgModel.h"
+#include "parts/PartParameterTable.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
@@ -22,7 +23,9 @@ namespace ravlo {
 
 namespace {
 
-constexpr int kChannelCount = 16;
+const ParameterDescriptor& PartParameterAt(int address) {
+  return kPartParameters[static_cast<std::size_t>(address)].parameter;
+}
 
 QString OffCaption(bool off) {
   return off ? QStringLiteral("Off") : QStringLiteral("On");
@@ -64,7 +67,6 @@ CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::Part, QStringLiteral("Part"), parent),
       model_(model),
       partCount_(model.Parts().Count()),
-      elementTotal_(XgModel::kElementReserveLimit),
       modalRunner_(RunModally),
       messageShower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
   setWindowIcon(PartIcon());
@@ -74,25 +76,22 @@ CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
 }
 
 void CPartDlg::Build() {
-  auto makeField = [this](const char* name, int minimum, int maximum) {
-    auto* field = new EditSpinPair(this);
-    field->setObjectName(QLatin1String(name));
-    field->SetRange(minimum, maximum);
-    field->SetSigned(false);
-    return field;
-  };
-  partField_ = makeField("PartNumber", 1, partCount_);
-  channelField_ = makeField("Channel", 1, kChannelCount);
-  reserveField_ = makeField("Reserved", 0, elementTotal_);
+  const ParameterDescriptor& channel = PartParameterAt(part_address::kReceiveChannel);
+  const ParameterDescriptor& reserve = PartParameterAt(part_address::kElementReserve);
+  partField_ = new EditSpinPair(this);
+  partField_->setObjectName(QStringLiteral("PartNumber"));
+  partField_->SetRange(1, partCount_);
+  channelField_ = new EditSpinPair(this);
+  channelField_->Describe(channel);
+  reserveField_ = new EditSpinPair(this);
+  reserveField_->Describe(reserve);
   partField_->SetSetter([this](int value) { return TakePartNumber(value); });
   channelField_->SetSetter([this](int value) { return TakeChannel(value); });
   reserveField_->SetSetter([this](int value) { return TakeReserve(value); });
   partField_->SetGetter([this] { return part_.Number(); });
   channelField_->SetGetter([this] { return ShownChannel(); });
   reserveField_->SetGetter([this] {
-    std::uint8_t reserve = 0;
-    model_.Parts().GetPartByte(part_, part_address::kElementReserve, reserve);
-    return static_cast<int>(reserve);
+    return model_.Parts().PartValue(part_, part_address::kElementReserve).value_or(0);
   });
 
   offButton_ = MakeButton(QStringLiteral("&Off"), QStringLiteral("Off"), this);
@@ -109,16 +108,16 @@ void CPartDlg::Build() {
   connect(voiceButton, &QPushButton::clicked, this, &CPartDlg::OnVoiceClicked);
 
   auto* top = new QHBoxLayout;
-  auto addLabelled = [this, top](const char* label, EditSpinPair* field) {
-    auto* caption = new QLabel(QLatin1String(label), this);
+  auto addLabelled = [this, top](const QString& label, EditSpinPair* field) {
+    auto* caption = new QLabel(label, this);
     caption->setBuddy(field->Edit());
     top->addWidget(caption);
     top->addWidget(field);
   };
-  addLabelled("Part #", partField_);
-  addLabelled("Chan. #", channelField_);
+  addLabelled(QStringLiteral("Part #"), partField_);
+  addLabelled(ToQString(channel.label), channelField_);
   top->addWidget(offButton_);
-  addLabelled("Reserved", reserveField_);
+  addLabelled(ToQString(reserve.label), reserveField_);
   top->addWidget(voiceLabel_, 1);
   top->addWidget(voiceButton);
 
@@ -226,11 +225,7 @@ bool CPartDlg::TakeChannel(int value) {
 }
 
 bool CPartDlg::TakeReserve(int value) {
-  if (value < 0 || value > elementTotal_) return false;
-  if (!model_.Parts().SetPartParameter(part_, part_address::kElementReserve,
-                                       static_cast<std::uint8_t>(value))) {
-    return false;
-  }
+  if (!model_.Parts().SetPartValue(part_, part_address::kElementReserve, value)) return false;
   // Only a typed reserve marks the document; a spin click does not.
   if (!reserveField_->Stepping()) Host().MarkModified();
   return true;
@@ -242,6 +237,7 @@ void CPartDlg::OnOffClicked(bool pressed) {
   if (switched) {
     Host().MarkModified();
     Host().ChannelChosenInPart(ShownChannel());
+    return;
   }
   // A failed send leaves the part as it was; the button shows that again.
   ShowAll();

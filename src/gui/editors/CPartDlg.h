@@ -90,7 +90,6 @@ class CPartDlg final : public EditorDialog {
 
   XgModel& model_;
   const int partCount_;
-  const int elementTotal_;
   PartIndex part_ = PartIndex::FromIndex(0);
 
   EditSpinPair* partField_ = nullptr;

@@ -8,7 +8,7 @@
 
 #include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
-#include "parts/PartTemplates.h"
+#include "parts/PartParameterTable.h"
 #include "widgets/QtText.h"
 
 namespace ravlo {
@@ -18,29 +18,24 @@ namespace {
 constexpr std::size_t kMonoPolyGroup = 0;
 constexpr std::size_t kTypeGroup = 2;
 constexpr int kPoly = 1;
-constexpr int kFirstDrumSetupMode = 2;
 
 // An object name from a choice: "Drum 1" -> "Drum1".
 QString ButtonName(std::string_view choice) {
   return ToQString(choice).remove(QLatin1Char(' '));
 }
 
-const ParameterDescriptor& GroupParameter(std::size_t group) {
-  return kPartParameters[PartModel::kModeFirstAddress + group].parameter;
+int GroupAddress(std::size_t group) {
+  return PartModel::kModeFirstAddress + static_cast<int>(group);
 }
 
-// Which buttons a part may pick: a drum part only its drum setups and the
-// same-key modes; a normal part everything but the drum setups.
-bool ButtonAllowed(std::size_t group, int value, bool drum) {
-  if (group != kTypeGroup && group != kMonoPolyGroup) return true;
-  const bool forDrums = group == kTypeGroup && value >= kFirstDrumSetupMode;
-  return forDrums == drum;
+const ParameterDescriptor& GroupParameter(std::size_t group) {
+  return kPartParameters[static_cast<std::size_t>(GroupAddress(group))].parameter;
 }
 
 }  // namespace
 
 CPartModeDlg::CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent)
-    : QDialog(parent), model_(model), part_(part), drum_(model.Parts().IsDrumPart(part)) {
+    : QDialog(parent), model_(model), part_(part) {
   setModal(true);
   setWindowTitle(QStringLiteral("Mode"));
   kept_.fill(kNoParameter);
@@ -63,11 +58,12 @@ CPartModeDlg::CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent)
   }
 
   // Every group starts with no button; a drum part's mono/poly byte is not shown.
+  const bool monoPoly = model_.Parts().HasParameter(part_, GroupAddress(kMonoPolyGroup));
   for (std::size_t g = 0; g < kGroupCount; ++g) {
-    if (g == kMonoPolyGroup && drum_) continue;
+    if (g == kMonoPolyGroup && !monoPoly) continue;
     if (QAbstractButton* button = groups_[g]->button(kept_[g])) button->setChecked(true);
   }
-  if (!drum_ && groups_[kMonoPolyGroup]->checkedId() < 0) {
+  if (monoPoly && groups_[kMonoPolyGroup]->checkedId() < 0) {
     groups_[kMonoPolyGroup]->button(kPoly)->setChecked(true);
   }
   ApplyEnabling();
@@ -78,7 +74,8 @@ CPartModeDlg::CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent)
 void CPartModeDlg::ApplyEnabling() {
   for (std::size_t g = 0; g < kGroupCount; ++g) {
     for (QAbstractButton* button : groups_[g]->buttons()) {
-      button->setEnabled(ButtonAllowed(g, groups_[g]->id(button), drum_));
+      button->setEnabled(
+          model_.Parts().ModeChoiceAllowed(part_, GroupAddress(g), groups_[g]->id(button)));
     }
   }
 }
@@ -90,7 +87,7 @@ int CPartModeDlg::Selection(std::size_t group) const {
 void CPartModeDlg::accept() {
   PartModel::ModeBytes bytes = kept_;
   for (std::size_t g = 0; g < kGroupCount; ++g) {
-    if (g == kMonoPolyGroup && drum_) {
+    if (!model_.Parts().HasParameter(part_, GroupAddress(g))) {
       bytes[g] = kNoParameter;  // a drum part has no mono/poly mode
       continue;
     }

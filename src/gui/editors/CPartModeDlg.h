@@ -40,7 +40,6 @@ class CPartModeDlg final : public QDialog {
 
   XgModel& model_;
   PartIndex part_;
-  bool drum_;
   bool stored_ = false;
   bool modeChanged_ = false;
   PartModel::ModeBytes kept_{};

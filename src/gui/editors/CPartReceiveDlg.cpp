@@ -9,7 +9,7 @@
 
 #include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
-#include "parts/PartTemplates.h"
+#include "parts/PartParameterTable.h"
 #include "widgets/QtText.h"
 
 namespace ravlo {
@@ -18,19 +18,18 @@ namespace {
 
 constexpr int kRowsPerColumn = 6;
 
-const ParameterDescriptor& BoxParameter(std::size_t box) {
-  return kPartParameters[CPartReceiveDlg::kFirstAddress + box].parameter;
+int Address(std::size_t box) {
+  return static_cast<int>(CPartReceiveDlg::kFirstAddress + box);
 }
 
-// A drum part lacks the byte: the box is disabled, and the byte stays 0xFF.
-bool Drumless(std::size_t box) {
-  return kDrumPartTemplate[CPartReceiveDlg::kFirstAddress + box] == kNoParameter;
+const ParameterDescriptor& BoxParameter(std::size_t box) {
+  return kPartParameters[static_cast<std::size_t>(Address(box))].parameter;
 }
 
 }  // namespace
 
 CPartReceiveDlg::CPartReceiveDlg(XgModel& model, PartIndex part, QWidget* parent)
-    : QDialog(parent), model_(model), part_(part), drum_(model.Parts().IsDrumPart(part)) {
+    : QDialog(parent), model_(model), part_(part) {
   setModal(true);
   setWindowTitle(QStringLiteral("Receive"));
   bytes_.fill(kNoParameter);
@@ -41,7 +40,8 @@ CPartReceiveDlg::CPartReceiveDlg(XgModel& model, PartIndex part, QWidget* parent
     const ParameterDescriptor& parameter = BoxParameter(i);
     auto* box = new QCheckBox(ToQString(parameter.label), this);
     box->setObjectName(ToQString(parameter.name));
-    const bool absent = drum_ && Drumless(i);
+    // A part that lacks the byte has the box disabled, and the byte stays 0xFF.
+    const bool absent = !model_.Parts().HasParameter(part_, Address(i));
     box->setEnabled(!absent);
     // The first box shows only a 1 as ticked; the others any value but 0.
     if (!absent) box->setChecked(i == 0 ? bytes_[i] == 1 : bytes_[i] != 0);
@@ -58,7 +58,7 @@ void CPartReceiveDlg::accept() {
   if (changed_) {
     std::array<std::uint8_t, kBoxCount> bytes{};
     for (std::size_t i = 0; i < kBoxCount; ++i) {
-      const bool absent = drum_ && Drumless(i);
+      const bool absent = !model_.Parts().HasParameter(part_, Address(i));
       bytes[i] = absent ? kNoParameter : (boxes_[i]->isChecked() ? 1 : 0);
     }
     // The run skips the 0xFF bytes, so a drum part's missing receivers never go out.

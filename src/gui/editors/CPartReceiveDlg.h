@@ -36,7 +36,6 @@ class CPartReceiveDlg final : public QDialog {
  private:
   XgModel& model_;
   PartIndex part_;
-  bool drum_;
   bool changed_ = false;
   bool stored_ = false;
   std::array<std::uint8_t, kBoxCount> bytes_{};

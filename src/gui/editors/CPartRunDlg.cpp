@@ -10,7 +10,7 @@
 
 #include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
-#include "parts/PartTemplates.h"
+#include "parts/PartParameterTable.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
@@ -32,7 +32,6 @@ CPartRunDlg::CPartRunDlg(XgModel& model, PartIndex part, PartRunKind kind, int b
     : QDialog(parent),
       model_(model),
       part_(part),
-      kind_(kind),
       layout_(GetPartRunLayout(kind)),
       base_(GetPartRunLayout(kind).baseFromButton ? base : 0),
       drum_(model.Parts().IsDrumPart(part)),
@@ -41,10 +40,6 @@ CPartRunDlg::CPartRunDlg(XgModel& model, PartIndex part, PartRunKind kind, int b
   setWindowTitle(ToQString(layout_.title));
   Keep();
   Build();
-}
-
-bool CPartRunDlg::Lacks(int address) const {
-  return drum_ && kDrumPartTemplate[static_cast<std::size_t>(address)] == kNoParameter;
 }
 
 void CPartRunDlg::Keep() {
@@ -87,9 +82,7 @@ void CPartRunDlg::Build() {
         widget = control.toggle;
       } else {
         control.edit = new EditSpinPair(section);
-        control.edit->setObjectName(ToQString(parameter.name));
-        control.edit->SetRange(parameter.minimum, parameter.maximum);
-        control.edit->SetSigned(parameter.minimum < 0);
+        control.edit->Describe(parameter);
         widget = control.edit;
       }
       if (!parameter.label.empty()) {
@@ -107,7 +100,7 @@ void CPartRunDlg::Build() {
 
   // The controls are in place: only now may their handlers run.
   for (const FieldControl& control : controls_) {
-    const bool enabled = !Lacks(control.address);
+    const bool enabled = model_.Parts().HasParameter(part_, control.address);
     if (control.toggle != nullptr) {
       control.toggle->setEnabled(enabled);
       ShowSwitch(control);
@@ -136,7 +129,7 @@ std::optional<int> CPartRunDlg::DisplayValue(const QString& name) const {
 }
 
 bool CPartRunDlg::SendField(const FieldControl& control, int shown) {
-  if (Lacks(control.address)) return false;
+  // A parameter the part lacks is refused there, never sent.
   if (!model_.Parts().SetPartValue(part_, control.address, shown)) return false;
   changed_ = true;
   return true;

@@ -33,10 +33,6 @@ class CPartRunDlg final : public QDialog {
   // Where the range prompt goes; a warning box by default.
   void SetMessageShower(PartMessageShower shower) { shower_ = std::move(shower); }
 
-  PartIndex Part() const { return part_; }
-  PartRunKind Kind() const { return kind_; }
-  int Base() const { return base_; }
-  bool IsDrum() const { return drum_; }
   // Some change was sent and stored since the dialog opened.
   bool Changed() const { return changed_; }
 
@@ -66,14 +62,12 @@ class CPartRunDlg final : public QDialog {
   void Keep();
   int ShownValue(const FieldControl& control) const;
   bool SendField(const FieldControl& control, int shown);
-  bool Lacks(int address) const;
   void OnRefused(const FieldControl& control);
   void OnSwitchClicked(const FieldControl& control, bool pressed);
   void ShowSwitch(const FieldControl& control);
 
   XgModel& model_;
   PartIndex part_;
-  PartRunKind kind_;
   const PartRunLayout& layout_;
   int base_;
   bool drum_;

@@ -24,9 +24,7 @@ CSystemControlDlg::CSystemControlDlg(XgModel& model, EditorHost& host, QWidget* 
 EditSpinPair* CSystemControlDlg::MakeField(SystemParameter parameter) {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   auto* field = new EditSpinPair(this);
-  field->setObjectName(ToQString(info.name));
-  field->SetRange(info.minimum, info.maximum);
-  field->SetSigned(info.minimum < 0);
+  field->Describe(info);
   field->SetSetter([this, parameter](int value) {
     if (!model_.System().SetSystemParameter(parameter, value)) return false;
     Host().MarkModified();

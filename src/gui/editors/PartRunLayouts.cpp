@@ -84,8 +84,7 @@ std::vector<PartRunSpan> PartRunSpans(const PartRunLayout& layout, int base) {
 
   std::vector<PartRunSpan> spans;
   for (int address : addresses) {
-    const bool lacking = address >= 0 && address < static_cast<int>(kPartAddressCount) &&
-                         kDrumPartTemplate[static_cast<std::size_t>(address)] == kNoParameter;
+    const bool lacking = !PartKindHas(true, address);
     if (!spans.empty() && spans.back().address + spans.back().count == address) {
       PartRunSpan& span = spans.back();
       ++span.count;

@@ -83,8 +83,7 @@ void CVariationDlg::BuildWindow() {
   partButton_->setObjectName("Part");
   const ParameterDescriptor& part = SettingInfo(VariationSetting::Part).parameter;
   partBox_ = new EditSpinPair(connection);
-  partBox_->setObjectName(ToQString(part.name));
-  partBox_->SetRange(part.minimum, part.maximum);
+  partBox_->Describe(part);
   partBox_->SetEnds(EditSpinPair::Ends::Wrap);
   partBox_->SetGetter([this] { return ShownPart(); });
   partBox_->SetSetter([this](int value) { return SendPart(value); });
@@ -104,8 +103,7 @@ void CVariationDlg::BuildWindow() {
     const auto setting = static_cast<VariationSetting>(s);
     const int column = static_cast<int>(settingBoxes_.size());
     auto* box = new EditSpinPair(this);
-    box->setObjectName(ToQString(info.name));
-    box->SetRange(info.minimum, info.maximum);
+    box->Describe(info);
     box->SetGetter([this, setting] { return Setting(setting); });
     box->SetSetter([this, setting](int value) { return SendSetting(setting, value); });
     auto* label = new QLabel(ToQString(info.label), this);

@@ -55,8 +55,7 @@ void EffectBlockDlg::BuildWindow() {
     const int row = static_cast<int>(i / perRow) * 2;
     const int column = 1 + static_cast<int>(i % perRow);
     auto* box = new EditSpinPair(this);
-    box->setObjectName(ToQString(parameter.name));
-    box->SetRange(parameter.minimum, parameter.maximum);
+    box->Describe(parameter);
     box->SetGetter([this, slot] { return SlotValue(slot); });
     box->SetSetter([this, slot](int value) { return SendField(slot, value); });
     auto* label = new QLabel(ToQString(parameter.label), this);

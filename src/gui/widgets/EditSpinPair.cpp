@@ -11,7 +11,9 @@
 #include <QVBoxLayout>
 #include <chrono>
 
+#include "parameters/ParameterDescriptor.h"
 #include "platform/UserPrompts.h"
+#include "widgets/QtText.h"
 
 namespace ravlo {
 
@@ -77,6 +79,12 @@ void EditSpinPair::SetRange(int minimum, int maximum) {
   maximum_ = maximum;
 }
 
+void EditSpinPair::Describe(const ParameterDescriptor& parameter) {
+  setObjectName(ToQString(parameter.name));
+  SetRange(parameter.minimum, parameter.maximum);
+  SetSigned(parameter.minimum < 0);
+}
+
 void EditSpinPair::SetSigned(bool isSigned) {
   signed_ = isSigned;
   // Typing stays free (a wrong value is refused on commit); only characters
@@ -96,7 +104,6 @@ void EditSpinPair::SetGetter(Getter getter) {
 }
 
 void EditSpinPair::Refresh() {
-  if (getter_) value_ = getter_();
   if (!edit_->isModified()) ShowValue();
 }
 
@@ -105,7 +112,7 @@ int EditSpinPair::Value() const {
 }
 
 void EditSpinPair::ShowValue() {
-  edit_->setText(QString::number(value_));
+  edit_->setText(QString::number(Value()));
 }
 
 bool EditSpinPair::TryTake(int value, bool stepping) {
@@ -121,11 +128,10 @@ bool EditSpinPair::TryTake(int value, bool stepping) {
   stepping_ = false;
   if (!taken) {
     // The synthesizer did not get it: the box shows what it has.
-    if (getter_) value_ = getter_();
     ShowValue();
     return false;
   }
-  value_ = getter_ ? getter_() : value;
+  if (!getter_) value_ = value;
   ShowValue();
   emit ValueCommitted(value);
   return true;

@@ -10,6 +10,7 @@ class QToolButton;
 
 namespace ravlo {
 
+struct ParameterDescriptor;
 class UserPrompts;
 
 // A numeric edit box with a spin bound to it: the one field every editor
@@ -38,6 +39,8 @@ class EditSpinPair final : public QWidget {
   explicit EditSpinPair(QWidget* parent = nullptr);
 
   void SetRange(int minimum, int maximum);
+  // The object name, range and sign of a parameter's field.
+  void Describe(const ParameterDescriptor& parameter);
   int Minimum() const { return minimum_; }
   int Maximum() const { return maximum_; }
   // Signed fields read a leading minus sign; unsigned fields take digits only.
@@ -54,7 +57,8 @@ class EditSpinPair final : public QWidget {
   // Tests hold the arrows on a clock of their own.
   void SetClock(Clock clock) { clock_ = std::move(clock); }
 
-  // The shown value (nothing is sent); for fields without a getter.
+  // The shown value (nothing is sent); for fields without a getter, which
+  // keep it themselves.
   void SetValue(int value);
   int Value() const;
   // The text shown for a value that has no number (a disabled field's 255
