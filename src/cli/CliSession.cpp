@@ -59,7 +59,7 @@ void CliSession::ResetRequested() {
 }
 
 void CliSession::AllParametersReset() {
-  model_.ResetToDefaults();
+  // The model reset itself; nothing else to start afresh here.
 }
 
 void CliSession::AutoReset() {

@@ -167,6 +167,14 @@ ParameterDescriptor EffectModel::CurrentVariationParameter(std::size_t param) co
   return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType);
 }
 
+bool EffectModel::SlotInUse(EffectKind kind, std::size_t slot) const {
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  // Type 0 of each block is "No Effect".
+  if (!IsKnownType(kind) || Type(kind) == 0 || slot >= slots.size()) return false;
+  const std::size_t gate = slots[slot].gateSlot;
+  return gate == kNoGate || IsDataByte(CurrentRow(kind)[gate]);
+}
+
 // --- Storing -----------------------------------------------------------------
 
 void EffectModel::Publish(EffectKind kind, std::uint8_t addressLow, int32_t old, int32_t value) {

@@ -58,6 +58,10 @@ class EffectModel : private EffectRows {
   // Variation parameter `param` (0..15) of the type the block runs, labelled
   // by the amp type its Param 2 holds.
   ParameterDescriptor CurrentVariationParameter(std::size_t param) const;
+  // True when a Reverb or Chorus slot means something to the type the block
+  // runs: a known type with parameters, and the slot's gate (where it has
+  // one) not holding the 255 of a parameter the type leaves out.
+  bool SlotInUse(EffectKind kind, std::size_t slot) const;
 
   // Reverb or Chorus: slot 2..19 / 2..20, one 9-byte change; a value above
   // 254 sends nothing and succeeds. Variation: parameter 1..10 as a 10-byte

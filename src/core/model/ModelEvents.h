@@ -15,8 +15,8 @@ class ModelEvents {
   // An XG System On or All Parameter Reset arrived in a file: the main
   // window runs its Reset command (with its save question) at once.
   virtual void ResetRequested() = 0;
-  // The All Parameter Reset command went out: the main window resets the
-  // model and every editor, no questions asked.
+  // The All Parameter Reset command went out and the model is back at the
+  // defaults: the main window starts its editors afresh, no questions asked.
   virtual void AllParametersReset() = 0;
   // A drum setup's notes were reset (its command, a received Drum Setup
   // Reset or a kit change): the document is modified.

@@ -39,6 +39,7 @@ void SystemModel::StoreBytes(std::size_t first, std::span<const std::uint8_t> by
 bool SystemModel::AllParameterReset() {
   if (!model_.Emit(BuildAllParameterReset(model_.Unit()).Bytes())) return false;
   // A recorded reset counts as well: the image must match what the file says.
+  model_.ResetToDefaults();
   model_.Events().AllParametersReset();
   return true;
 }

@@ -30,7 +30,8 @@ class SystemModel : public SystemBlock {
   // The XG defaults; the model tells its observers.
   void ResetToDefaults() { ResetBytes(); }
 
-  // Emits All Parameter Reset, then asks the main window to reset everything.
+  // Emits All Parameter Reset, then puts the model back at the defaults and
+  // tells the main window.
   bool AllParameterReset();
   // Emits Drum Setup Reset for setup 0 or 1, then resets that setup's notes
   // to the defaults of its kit.

@@ -112,6 +112,10 @@ std::array<std::uint8_t, kUserVoiceDumpSize> UserVoice::BuildDump(UnitNumber uni
   return dump;
 }
 
+bool UserVoice::CopyFrom(const UserVoice& source) {
+  return ParseDump(source.BuildDump(UnitNumber::FromValue(0), voiceNumber_));
+}
+
 bool UserVoice::ParseDump(std::span<const std::uint8_t> message) {
   const auto count = BulkByteCount(message);
   if (!count || *count < kUserVoiceCommonSize) return false;

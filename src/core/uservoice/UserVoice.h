@@ -69,6 +69,9 @@ class UserVoice {
   // most four; the message must hold every byte it announces. On failure the
   // voice is unchanged.
   bool ParseDump(std::span<const std::uint8_t> message);
+  // Takes another voice's bytes through the dump form, keeping its own
+  // voice number; false (unchanged) when the dump does not parse.
+  bool CopyFrom(const UserVoice& source);
 
  private:
   void RebuildFromCommon();

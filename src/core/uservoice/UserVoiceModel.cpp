@@ -74,9 +74,7 @@ bool UserVoiceModel::SendVoiceElement(int voiceNumber, int element, const UserVo
 bool UserVoiceModel::CopyVoiceInto(UserBank bank, int voiceNumber, const UserVoice& source) {
   UserVoice* destination = Voice(bank, voiceNumber);
   if (destination == nullptr) return false;
-  // Through the dump form, so the destination keeps its own number.
-  const auto dump = source.BuildDump(UnitNumber::FromValue(0), destination->VoiceNumber());
-  if (!destination->ParseDump(dump)) return false;
+  if (!destination->CopyFrom(source)) return false;
   Changed(bank == UserBank::Bank ? voiceNumber : ModelChange::kAll);
   return true;
 }

@@ -30,7 +30,7 @@ VoiceLookup FindVoice(int program, int bankMsb, int bankLsb,
   for (auto it = first; it != kVoiceRecords.end() && it->program == program; ++it) {
     if (it->bankMsb != bankMsb || it->bankLsb != bankLsb) continue;
     const int index = static_cast<int>(it - kVoiceRecords.begin());
-    if (bankMsb == kBankMsbUserVoice && bankLsb == 0) {
+    if (IsUserVoiceBank(bankMsb, bankLsb)) {
       // The stored count of a user voice slot is a placeholder; the loaded voice decides.
       const int elements = (program >= 1 && program <= kUserVoiceSlotCount)
                                ? userVoices.UserVoiceElementCount(program - 1)

@@ -67,6 +67,11 @@ inline constexpr uint8_t kBankMsbDrumKit = 127;
 
 inline constexpr int kUserVoiceSlotCount = 32;
 
+// Bank 63/0 selects the user voice slots (the Bank's voices by program).
+constexpr bool IsUserVoiceBank(int bankMsb, int bankLsb) {
+  return bankMsb == kBankMsbUserVoice && bankLsb == 0;
+}
+
 // Shown when the catalogue holds no voice for a selection.
 inline constexpr std::string_view kVoiceNoneText = "----";
 // Shown when more than one part receives on a channel.

@@ -25,8 +25,6 @@ class CDrumSetsDlg final : public EditorDialog {
  public:
   CDrumSetsDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
-  int ShownSetup() const { return setup_; }  // 1..2
-  int ShownNote() const { return note_; }    // MIDI note 13..91
   // The shown value of the parameter at an XG address (byte - 64 where the
   // parameter is shown that way); 0 for an address outside 0x00..0x0F.
   int ShownParameter(int address) const;

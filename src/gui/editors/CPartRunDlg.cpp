@@ -170,7 +170,6 @@ void CPartRunDlg::accept() {
   refused_ = false;
   for (const FieldControl& control : controls_) {
     if (control.edit == nullptr || !control.edit->isEnabled()) continue;
-    if (control.edit->Edit()->text() == QString::number(control.edit->Value())) continue;
     control.edit->Commit();
     if (refused_) return;
   }

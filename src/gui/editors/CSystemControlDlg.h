@@ -3,8 +3,6 @@
 #include "shell/EditorDialog.h"
 #include "system/SystemParameters.h"
 
-class QPushButton;
-
 namespace ravlo {
 
 class EditSpinPair;

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "effects/EffectLookups.h"
 #include "effects/EffectModel.h"
 #include "effects/EffectParameters.h"
+#include "effects/EffectTypeList.h"
 #include "model/XgModel.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
@@ -45,8 +45,7 @@ void CVariationDlg::BuildWindow() {
   grid->setVerticalSpacing(2);
   outer->addLayout(grid);
 
-  typeList_ = new QComboBox(this);
-  typeList_->setObjectName("TypeList");
+  typeList_ = MakeEffectTypeList(EffectKind::Variation, this);
   grid->addWidget(typeList_, 0, 0);
   connect(typeList_, &QComboBox::currentIndexChanged, this, &CVariationDlg::OnTypeChosen);
 
@@ -133,20 +132,6 @@ int CVariationDlg::ShownPart() const {
   return SettingInfo(VariationSetting::Part).parameter.Shown(Setting(VariationSetting::Part));
 }
 
-void CVariationDlg::FillTypeList() {
-  const QSignalBlocker blocker(typeList_);
-  typeList_->clear();
-  for (std::size_t type = 0; type < kVariationTypeCount; ++type) {
-    typeList_->addItem(ToQString(EffectTypeName(EffectKind::Variation, type)));
-  }
-  // A type the tables lack is shown as it came; choosing another replaces it.
-  if (!model_.Effects().IsKnownType(EffectKind::Variation)) {
-    typeList_->addItem(
-        QString::fromStdString(model_.Effects().TypeDisplayName(EffectKind::Variation)));
-  }
-  typeList_->setCurrentIndex(CurrentType());
-}
-
 void CVariationDlg::ApplyLayout() {
   const EffectModel& effects = model_.Effects();
   const auto type = static_cast<std::size_t>(CurrentType());
@@ -179,7 +164,7 @@ void CVariationDlg::ApplyLayout() {
 }
 
 void CVariationDlg::ShowAll() {
-  FillTypeList();
+  ShowEffectType(*typeList_, model_.Effects(), EffectKind::Variation);
   SetSelectionCaption(
       QString::fromStdString(model_.Effects().TypeDisplayName(EffectKind::Variation)));
   ApplyLayout();

@@ -28,9 +28,6 @@ class CVariationDlg final : public EditorDialog {
   Q_OBJECT
 
  public:
-  // The part field's 128 stands for part value 127, no part.
-  static constexpr int kPartOffShown = 128;
-
   CVariationDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
   // The type the block runs; the type count while it runs an unknown one.
@@ -44,7 +41,6 @@ class CVariationDlg final : public EditorDialog {
 
  private:
   void BuildWindow();
-  void FillTypeList();
   void ShowAll();
   void ApplyLayout();
   std::uint8_t Setting(VariationSetting setting) const;

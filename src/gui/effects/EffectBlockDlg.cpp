@@ -8,18 +8,13 @@
 
 #include "effects/EffectLookups.h"
 #include "effects/EffectModel.h"
+#include "effects/EffectTypeList.h"
 #include "model/XgModel.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
 
 namespace ravlo {
-namespace {
-
-// A value above this is the 255 of a parameter the type does not use.
-constexpr int kMaxUsedValue = 127;
-
-}  // namespace
 
 EffectBlockDlg::EffectBlockDlg(XgModel& model, EditorHost& host, EffectKind kind, EditorSlot slot,
                                const QString& caption, QWidget* parent)
@@ -33,8 +28,7 @@ void EffectBlockDlg::BuildWindow() {
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(2);
 
-  typeList_ = new QComboBox(this);
-  typeList_->setObjectName("TypeList");
+  typeList_ = MakeEffectTypeList(kind_, this);
   grid->addWidget(typeList_, 0, 0);
   connect(typeList_, &QComboBox::currentIndexChanged, this, &EffectBlockDlg::OnTypeChosen);
 
@@ -74,31 +68,13 @@ int EffectBlockDlg::SlotValue(std::size_t slot) const {
   return model_.Effects().CurrentRow(kind_)[slot];
 }
 
-void EffectBlockDlg::FillTypeList() {
-  const QSignalBlocker blocker(typeList_);
-  typeList_->clear();
-  const std::size_t count = EffectTypeCount(kind_);
-  for (std::size_t type = 0; type < count; ++type) {
-    typeList_->addItem(ToQString(EffectTypeName(kind_, type)));
-  }
-  // A type the tables lack is shown as it came; choosing another replaces it.
-  if (!model_.Effects().IsKnownType(kind_)) {
-    typeList_->addItem(QString::fromStdString(model_.Effects().TypeDisplayName(kind_)));
-  }
-  typeList_->setCurrentIndex(CurrentType());
-}
-
 void EffectBlockDlg::ShowAll() {
-  FillTypeList();
   const EffectModel& effects = model_.Effects();
+  ShowEffectType(*typeList_, effects, kind_);
   SetSelectionCaption(QString::fromStdString(effects.TypeDisplayName(kind_)));
-  const bool hasType = effects.IsKnownType(kind_) && CurrentType() != 0;
-  default_->setEnabled(hasType);
-  const std::span<const EffectSlot> table = EffectSlots(kind_);
+  default_->setEnabled(effects.IsKnownType(kind_) && CurrentType() != 0);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    const std::size_t gate = table[slots_[i]].gateSlot;
-    const bool gateOpen = gate == kNoGate || SlotValue(gate) <= kMaxUsedValue;
-    boxes_[i]->setEnabled(hasType && gateOpen);
+    boxes_[i]->setEnabled(effects.SlotInUse(kind_, slots_[i]));
     boxes_[i]->Refresh();
   }
 }

@@ -36,7 +36,6 @@ class EffectBlockDlg : public EditorDialog {
 
  private:
   void BuildWindow();
-  void FillTypeList();
   void ShowAll();
   int SlotValue(std::size_t slot) const;
   bool SendField(std::size_t slot, int value);

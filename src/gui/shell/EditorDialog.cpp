@@ -11,11 +11,7 @@
 namespace ravlo {
 
 EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kind, QWidget* parent)
-    : QDialog(parent, Qt::Window),
-      host_(host),
-      slot_(slot),
-      kind_(kind),
-      controlTab_(*this, [this] { return host_.ActivateNext(this); }) {
+    : QDialog(parent, Qt::Window), host_(host), slot_(slot), kind_(kind) {
   setModal(false);
   setWindowTitle(kind_);
   setWindowIcon(AppIcons::Editor(slot));

@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "model/ModelChange.h"
-#include "shell/ControlTabFilter.h"
 #include "shell/EditorHost.h"
 
 namespace ravlo {
@@ -44,8 +43,9 @@ class EditorDialog : public QDialog, public ModelObserver {
  protected:
   // Shows the model each time the window opens.
   virtual void WindowStart() = 0;
-  // Redraws what a notice touched (only while the window is open).
-  virtual void ShowChange(const ModelChange& change) = 0;
+  // Redraws what a notice touched (only while the window is open); a window
+  // that follows no model has nothing to redraw.
+  virtual void ShowChange(const ModelChange&) {}
   // Hears the model's notices from now on.
   void Follow(XgModel& model);
 
@@ -66,7 +66,6 @@ class EditorDialog : public QDialog, public ModelObserver {
   EditorSlot slot_;
   QString kind_;
   bool closing_ = false;
-  ControlTabFilter controlTab_;
 };
 
 }  // namespace ravlo

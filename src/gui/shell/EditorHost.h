@@ -1,7 +1,5 @@
 #pragma once
 
-class QWidget;
-
 namespace ravlo {
 
 // The main bar's window table: slot 0 is the main bar, 1..10 the editors.
@@ -31,9 +29,6 @@ class EditorHost {
   virtual void MarkModified() = 0;
   // The editor of `slot` closed its window: its button is enabled again.
   virtual void EditorClosed(EditorSlot slot) = 0;
-  // Control+Tab in `window`: activates the next open window; false when
-  // there is none, so the key goes on normally.
-  virtual bool ActivateNext(QWidget* window) = 0;
 
   // A voice went out on a channel from the Controllers window: a user voice
   // slot (bank 63/0, program from 1) is shown in the User Voice window.

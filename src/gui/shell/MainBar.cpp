@@ -412,6 +412,7 @@ bool MainBar::ActivateNext(QWidget* window) {
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     if (Editor(static_cast<EditorSlot>(slot)) == window) from = slot;
   }
+  if (from == 0 && window != this) return false;  // a dialog, the help
   for (int step = 1; step < kEditorSlotCount; ++step) {
     const int slot = (from + step) % kEditorSlotCount;
     QWidget* next = slot == 0 ? static_cast<QWidget*>(this) : Editor(static_cast<EditorSlot>(slot));

@@ -113,6 +113,9 @@ class MainBar final : public QMainWindow,
   void ActivateEditor(EditorSlot slot);
   void ActivateAll();
   void CloseAll();
+  // Control+Tab in `window` (the main bar or an editor): activates the next
+  // open one; false for another window or when none is open.
+  bool ActivateNext(QWidget* window);
   EditorDialog* Editor(EditorSlot slot) const;
   QPushButton* Button(EditorSlot slot) const;
 
@@ -141,7 +144,6 @@ class MainBar final : public QMainWindow,
   // --- EditorHost -------------------------------------------------------------
   void MarkModified() override;
   void EditorClosed(EditorSlot slot) override;
-  bool ActivateNext(QWidget* window) override;
   void VoiceChosenForChannel(int bankMsb, int bankLsb, int program) override;
   void ChannelVoiceSelected(int voiceIndex) override;
   void ChannelChosenInControllers(int channel, int modulation) override;
@@ -242,7 +244,7 @@ class MainBar final : public QMainWindow,
   int selectedPort_ = -1;
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
-  ControlTabFilter controlTab_{*this, [this] { return ActivateNext(this); }};
+  ControlTabFilter controlTab_{[this](QWidget* window) { return ActivateNext(window); }};
 };
 
 }  // namespace ravlo

@@ -25,6 +25,7 @@
 #include "shell/ReviewWindow.h"
 #include "shell/SendDialog.h"
 #include "uservoice/CUserVoiceDlg.h"
+#include "voices/VoiceCatalogueData.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/WaitCursor.h"
 
@@ -240,7 +241,6 @@ void MainBar::ResetRequested() {
 }
 
 void MainBar::AllParametersReset() {
-  model_->ResetToDefaults();
   ShowEditorsFromTheStart();
   piano_->Reset();
   review_->ClearText();
@@ -255,8 +255,8 @@ void MainBar::DrumSetupWasReset(int) {
 // --- EditorHost: the editors' cross-window calls ----------------------------------
 
 void MainBar::VoiceChosenForChannel(int bankMsb, int bankLsb, int program) {
-  // Bank 63/0 is a user voice slot: the User Voice window shows that voice.
-  if (bankMsb == 63 && bankLsb == 0) userVoice_->SelectVoice(program);
+  // A user voice slot: the User Voice window shows that voice.
+  if (IsUserVoiceBank(bankMsb, bankLsb)) userVoice_->SelectVoice(program);
 }
 
 void MainBar::ChannelVoiceSelected(int voiceIndex) {

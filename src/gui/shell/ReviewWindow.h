@@ -23,7 +23,6 @@ class ReviewWindow final : public EditorDialog {
 
  protected:
   void WindowStart() override {}
-  void ShowChange(const ModelChange&) override {}
 
  private:
   QTextEdit* text_;

@@ -38,13 +38,6 @@ std::string NameBytes(const QString& text) {
   return bytes;
 }
 
-// Through the dump form, as the model copies, so the destination keeps its
-// own voice number.
-bool CopyVoiceData(const UserVoice& source, UserVoice& destination) {
-  const auto dump = source.BuildDump(UnitNumber::FromValue(0), destination.VoiceNumber());
-  return destination.ParseDump(dump);
-}
-
 }  // namespace
 
 CUserVoiceDlg::CUserVoiceDlg(XgModel& model, EditorHost& host, UserPrompts& prompts,
@@ -315,10 +308,10 @@ bool CUserVoiceDlg::ChooseFromBank() {
 }
 
 bool CUserVoiceDlg::ExchangeAndReload() {
+  // Even a stopped exchange may have moved voices; the model's notice shows
+  // what the Bank holds.
   const bool exchanged = model_.UserVoices().ExchangeBanks();
-  // Even a stopped exchange may have moved voices: show what the Bank holds.
   if (exchanged) ToggleTitle();
-  ShowValues();
   return exchanged;
 }
 
@@ -420,7 +413,7 @@ bool CUserVoiceDlg::SendVoice(SendTo to) {
     }
     case SendTo::ClipVox: {
       const UserVoice* voice = voices.GetUserVoice(slot, UserBank::Bank);
-      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+      return voice != nullptr && clipVox_.CopyFrom(*voice);
     }
     case SendTo::Current:
     case SendTo::kCount:
@@ -442,7 +435,7 @@ bool CUserVoiceDlg::SendBankTo(SendTo to) {
       const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
       if (!chosen) return false;
       const UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::Bank);
-      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+      return voice != nullptr && clipVox_.CopyFrom(*voice);
     }
     case SendTo::Current: {
       const std::optional<int> chosen = ChooseSlot(UserBank::Bank);
@@ -469,7 +462,7 @@ bool CUserVoiceDlg::SendVBankTo(SendTo to) {
       const std::optional<int> chosen = ChooseSlot(UserBank::VBank);
       if (!chosen) return false;
       const UserVoice* voice = voices.GetUserVoice(*chosen, UserBank::VBank);
-      return voice != nullptr && CopyVoiceData(*voice, clipVox_);
+      return voice != nullptr && clipVox_.CopyFrom(*voice);
     }
     case SendTo::Current: {
       const std::optional<int> chosen = ChooseSlot(UserBank::VBank);

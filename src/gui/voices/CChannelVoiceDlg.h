@@ -30,7 +30,6 @@ class CChannelVoiceDlg final : public EditorDialog {
  protected:
   void WindowStart() override;
   // The catalogue does not change with the model.
-  void ShowChange(const ModelChange&) override {}
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -17,8 +17,6 @@
 
 namespace ravlo {
 
-namespace {}  // namespace
-
 void SetUpVoiceTree(QTreeWidget& tree) {
   tree.setColumnCount(1);
   tree.setHeaderHidden(true);

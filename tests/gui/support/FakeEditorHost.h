@@ -11,10 +11,6 @@ class FakeEditorHost final : public EditorHost {
  public:
   void MarkModified() override { ++modified; }
   void EditorClosed(EditorSlot slot) override { closed.push_back(slot); }
-  bool ActivateNext(QWidget*) override {
-    ++activateNext;
-    return false;
-  }
   void VoiceChosenForChannel(int msb, int lsb, int program) override {
     voicesForChannel.push_back({msb, lsb, program});
   }
@@ -33,7 +29,6 @@ class FakeEditorHost final : public EditorHost {
     int channel, modulation;
   };
   int modified = 0;
-  int activateNext = 0;
   int variationControllerSends = 0;
   std::vector<EditorSlot> closed;
   std::vector<VoiceForChannel> voicesForChannel;

@@ -1,0 +1,32 @@
+#include "effects/EffectTypeList.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "effects/EffectLookups.h"
+#include "effects/EffectModel.h"
+#include "widgets/QtText.h"
+
+namespace ravlo {
+
+QComboBox* MakeEffectTypeList(EffectKind kind, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QStringLiteral("TypeList"));
+  const std::size_t count = EffectTypeCount(kind);
+  for (std::size_t type = 0; type < count; ++type) {
+    list->addItem(ToQString(EffectTypeName(kind, type)));
+  }
+  return list;
+}
+
+void ShowEffectType(QComboBox& list, const EffectModel& effects, EffectKind kind) {
+  const QSignalBlocker blocker(list);
+  const auto known = static_cast<int>(EffectTypeCount(kind));
+  while (list.count() > known) list.removeItem(known);
+  if (!effects.IsKnownType(kind)) {
+    list.addItem(QString::fromStdString(effects.TypeDisplayName(kind)));
+  }
+  list.setCurrentIndex(effects.Type(kind));
+}
+
+}  // namespace ravlo
