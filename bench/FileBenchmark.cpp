@@ -22,7 +22,7 @@ constexpr UnitNumber kUnit = UnitNumber::FromValue(0);
 
 struct Rig : test::BasicModelRig<> {
   SilentProgress progress;
-  test::NoAutoReset host;
+  test::CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
 };
 

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static ravlo::test::BasicModelRig<> rig;
-  static ravlo::test::NoAutoReset host;
+  static ravlo::test::CountingIntakeHost host;
   static ravlo::SilentProgress progress;
   static ravlo::SysexIntake intake(rig.model, rig.prompts, progress, host);
   // The intake writes into a MIDI file's image, so it gets its own copy.

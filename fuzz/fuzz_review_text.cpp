@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "messages/XgMessages.h"
 #include "platform/ProgressLabel.h"
 #include "review/ReviewText.h"
 #include "support/ModelRig.h"
@@ -16,17 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the rest is the recording.
   std::span<const std::uint8_t> recorded(data, size);
   if (size >= 2) {
-    const std::uint8_t typeChange[] = {0xF0,
-                                       0x43,
-                                       0x10,
-                                       0x4C,
-                                       0x02,
-                                       0x01,
-                                       0x40,
-                                       static_cast<std::uint8_t>(data[0] & 0x7F),
-                                       static_cast<std::uint8_t>(data[1] & 0x7F),
-                                       0xF7};
-    fixture.model.Effects().StoreEffectParameter(typeChange);
+    const std::uint8_t typeBytes[] = {static_cast<std::uint8_t>(data[0] & 0x7F),
+                                      static_cast<std::uint8_t>(data[1] & 0x7F)};
+    fixture.model.Effects().StoreEffectParameter(
+        ravlo::BuildParameterChange(fixture.model.Unit(), ravlo::xg_block::EffectAddress(0x40),
+                                    typeBytes)
+            .Bytes());
     recorded = recorded.subspan(2);
   }
   std::string text;

@@ -14,8 +14,6 @@ namespace ravlo {
 
 namespace {
 
-constexpr int kAllNotesOffController = 123;
-
 // Starting an API whose system is absent (no ALSA sequencer, no JACK server)
 // makes the libraries beneath RtMidi print several lines each; a missing
 // system is normal here and the ports that work are what counts.
@@ -184,8 +182,7 @@ void RtMidiBackend::Reset() {
   if (open_ == nullptr) return;
   // Leave no note hanging on the port being given up.
   for (int index = 0; index < MidiChannel::kCount; ++index) {
-    const ShortMessage allNotesOff(
-        PackControlChange(MidiChannel::FromIndex(index), kAllNotesOffController, 0));
+    const ShortMessage allNotesOff(PackAllNotesOff(MidiChannel::FromIndex(index)));
     open_->out->sendMessage(allNotesOff.Bytes().data(), allNotesOff.Bytes().size());
   }
 }

@@ -28,6 +28,26 @@ struct ModelRig
     backend.ClearSent();
     pauser.pauses.clear();
   }
+  // The port's pieces: whole messages, as every message a test sends fits one buffer.
+  const std::vector<std::vector<std::uint8_t>>& Pieces() const { return backend.pieces; }
+
+  // One byte as a file would put it: stored, nothing sent.
+  void PutPartByte(int part, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(part), address, bytes));
+  }
+  void PutDrumByte(int setup, DrumNote note, int address, std::uint8_t value) {
+    const std::uint8_t bytes[] = {value};
+    ASSERT_TRUE(model.Drums().StoreDrumParameters(setup, note, address, bytes));
+  }
+  int PartByte(int part, int address) const {
+    std::uint8_t value = 0;
+    EXPECT_TRUE(model.Parts().GetPartByte(PartAt(part), address, value));
+    return value;
+  }
+  int ChannelController(int channel, int slot) const {
+    return model.Channels().Controller(ChannelAt(channel), slot);
+  }
 
   RecordingObserver changes;
 };

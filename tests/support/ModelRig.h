@@ -33,10 +33,12 @@ struct BasicModelRig {
   XgModel model{device, events, pauser, UnitNumber::FromValue(0)};
 };
 
-// An intake host for runs that take bytes in without a synthesizer to reset.
-class NoAutoReset final : public IntakeHost {
+// An intake host for runs that take bytes in without a synthesizer to reset:
+// it only counts the resets it was asked for.
+class CountingIntakeHost final : public IntakeHost {
  public:
-  void AutoReset() override {}
+  void AutoReset() override { ++resets; }
+  int resets = 0;
 };
 
 }  // namespace ravlo::test

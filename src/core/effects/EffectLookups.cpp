@@ -80,6 +80,19 @@ std::optional<std::size_t> FindEffectType(EffectKind kind, uint8_t msb, uint8_t 
   return std::nullopt;
 }
 
+std::array<std::uint8_t, 2> EffectTypeNumber(EffectKind kind, std::size_t type) {
+  if (type >= EffectTypeCount(kind)) return {0, 0};
+  switch (kind) {
+    case EffectKind::Reverb:
+      return {kReverbTypes[type].defaults[0], kReverbTypes[type].defaults[1]};
+    case EffectKind::Chorus:
+      return {kChorusTypes[type].defaults[0], kChorusTypes[type].defaults[1]};
+    case EffectKind::Variation:
+      return {kVariationTypes[type].typeMsb, kVariationTypes[type].typeLsb};
+  }
+  return {0, 0};
+}
+
 std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type) {
   if (type >= EffectTypeCount(kind)) return std::nullopt;
   switch (kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -32,6 +33,9 @@ std::string_view EffectTypeName(EffectKind kind, std::size_t type);
 
 // The first type, counting from index 0, whose type number is (msb, lsb).
 std::optional<std::size_t> FindEffectType(EffectKind kind, uint8_t msb, uint8_t lsb);
+
+// The type number (MSB, LSB) that selects the type; 0 0 for a bad index.
+std::array<std::uint8_t, 2> EffectTypeNumber(EffectKind kind, std::size_t type);
 
 // A copy of the type's default row; nothing for a bad index.
 std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type);

@@ -58,18 +58,6 @@ std::size_t TailSlot(EffectKind kind) {
                                     : static_cast<std::size_t>(ChorusSlot::Param11);
 }
 
-std::array<std::uint8_t, 2> TableTypeNumber(EffectKind kind, std::size_t type) {
-  switch (kind) {
-    case EffectKind::Reverb:
-      return {kReverbTypes[type].defaults[0], kReverbTypes[type].defaults[1]};
-    case EffectKind::Chorus:
-      return {kChorusTypes[type].defaults[0], kChorusTypes[type].defaults[1]};
-    case EffectKind::Variation:
-      return {kVariationTypes[type].typeMsb, kVariationTypes[type].typeLsb};
-  }
-  return {0, 0};
-}
-
 RefreshMark ChangedMark(EffectKind kind) {
   switch (kind) {
     case EffectKind::Reverb:
@@ -129,7 +117,7 @@ bool EffectModel::IsKnownType(EffectKind kind) const {
 
 std::array<std::uint8_t, 2> EffectModel::TypeNumber(EffectKind kind) const {
   if (!IsKnownType(kind)) return unknown_[Index(kind)].number;
-  return TableTypeNumber(kind, static_cast<std::size_t>(Type(kind)));
+  return EffectTypeNumber(kind, static_cast<std::size_t>(Type(kind)));
 }
 
 std::string EffectModel::TypeDisplayName(EffectKind kind) const {
@@ -303,7 +291,7 @@ bool EffectModel::ChangeType(EffectKind kind, int typeIndex) {
   const auto defaults = DefaultEffectRow(kind, type);
   const auto settings = GetVariationSettings(kind == EffectKind::Variation ? type : 0);
   if (!row || !defaults || !settings) return false;
-  if (!SendBlockDumps(kind, TableTypeNumber(kind, type), *row, *defaults, *settings,
+  if (!SendBlockDumps(kind, EffectTypeNumber(kind, type), *row, *defaults, *settings,
                       kEditorBlockPauseMs)) {
     return false;
   }
@@ -321,7 +309,7 @@ bool EffectModel::RestoreTypeDefaults(EffectKind kind) {
   VariationSettings settings = kVariationSettingsDefaults;
   settings[kConnectionIndex] = kVariationConnectionInsertion;
   settings[kPartIndex] = kVariationPartOff;
-  if (!SendBlockDumps(kind, TableTypeNumber(kind, type), *defaults, *defaults, settings,
+  if (!SendBlockDumps(kind, EffectTypeNumber(kind, type), *defaults, *defaults, settings,
                       kEditorBlockPauseMs)) {
     return false;
   }

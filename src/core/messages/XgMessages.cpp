@@ -6,6 +6,8 @@ namespace ravlo {
 
 namespace {
 
+constexpr int kAllNotesOffController = 123;
+
 std::uint8_t ParameterChangeDevice(UnitNumber unit) {
   return static_cast<std::uint8_t>(0x10 | unit.Value());
 }
@@ -127,6 +129,10 @@ std::uint32_t PackControlChange(MidiChannel channel, int controller, int value) 
   return PackChannelMessage(static_cast<std::uint8_t>(0xB0 | (channel.Index() & 0x0F)),
                             static_cast<std::uint8_t>(controller),
                             static_cast<std::uint8_t>(value));
+}
+
+std::uint32_t PackAllNotesOff(MidiChannel channel) {
+  return PackControlChange(channel, kAllNotesOffController, 0);
 }
 
 std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message) {

@@ -40,6 +40,8 @@ std::uint32_t PackBankSelectLsb(MidiChannel channel, int lsb);
 // Programs are counted 1..128 in the model and sent 0..127.
 std::uint32_t PackProgramChange(MidiChannel channel, int program);
 std::uint32_t PackControlChange(MidiChannel channel, int controller, int value);
+// Controller 123 with value 0: every note sounding on the channel stops.
+std::uint32_t PackAllNotesOff(MidiChannel channel);
 
 // The byte count of a bulk dump (m[4]*128 + m[5]); none for a message shorter
 // than a bulk header.

@@ -18,8 +18,6 @@ std::string StandardMidiErrorText(MidiResult code) {
       return "The MIDI system could not allocate enough memory.";
     case kMidiNotSupported:
       return "The MIDI port does not support this operation.";
-    case kMidiUnprepared:
-      return "The MIDI buffer was not prepared before it was sent.";
     case kMidiStillPlaying:
       return "The MIDI buffers are still being sent.";
     case kMidiNoMap:

@@ -17,7 +17,6 @@ inline constexpr MidiResult kMidiAllocated = 4;
 inline constexpr MidiResult kMidiInvalidHandle = 5;
 inline constexpr MidiResult kMidiNoMemory = 7;
 inline constexpr MidiResult kMidiNotSupported = 8;
-inline constexpr MidiResult kMidiUnprepared = 64;
 inline constexpr MidiResult kMidiStillPlaying = 65;
 inline constexpr MidiResult kMidiNoMap = 66;
 inline constexpr MidiResult kMidiNotReady = 67;

@@ -15,7 +15,6 @@ constexpr int kMaxChannel = 15;
 constexpr int kMaxData = 127;
 constexpr int kSustainController = 64;
 constexpr int kModulationController = 1;
-constexpr int kAllNotesOffController = 123;
 constexpr int kResetAllControllersController = 121;
 constexpr std::uint8_t kPitchBendStatus = 0xE0;
 
@@ -94,7 +93,7 @@ bool KeyboardPiano::HandleCursorKey(const PianoKey& key) {
       break;
     case CursorKey::Home:
       // Panic: silence everything that may hang on the channel.
-      if (SendControlChange(kAllNotesOffController, 0) &&
+      if (device_.SendShort(PackAllNotesOff(MidiChannel::FromIndex(channel_))) &&
           SendControlChange(kResetAllControllersController, 0)) {
         SendControlChange(kSustainController, 0);
       }

@@ -18,11 +18,6 @@ constexpr std::pair<int, int> kMirrored[] = {{0, 0x0B}, {2, 0x0E}, {4, 0x13}, {5
 struct ChannelModelTest : test::ModelFixture {
   ChannelModel& channels = model.Channels();
   const PartRecord& Part(int part) { return *model.Parts().Record(PartAt(part)); }
-  // As a file would put it: stored, nothing sent.
-  void PutPartOnChannel(int part, int channel) {
-    const std::uint8_t byte[] = {static_cast<std::uint8_t>(channel)};
-    ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(part), part_address::kReceiveChannel, byte));
-  }
 };
 
 TEST_F(ChannelModelTest, ChannelMessagesSkipDefaultsWhenAskedAndPauseAfterEach) {
@@ -112,7 +107,7 @@ TEST_F(ChannelModelTest, WhatWentIsStoredWhatFailedIsNot) {
 }
 
 TEST_F(ChannelModelTest, AControllerReachesEveryPartOnItsChannelAndAPartEditItsSoleChannel) {
-  PutPartOnChannel(6, 5);  // parts 5 and 6 on channel 5
+  PutPartByte(6, part_address::kReceiveChannel, 5);  // parts 5 and 6 on channel 5
   changes.notices.clear();
   ASSERT_TRUE(channels.SetController(ChannelAt(5), 4, 99));  // reverb
   EXPECT_EQ(Part(5)[0x13], 99);
@@ -145,7 +140,7 @@ TEST_F(ChannelModelTest, RowsFollowASolePartAndALoadRebuildsThemAll) {
   // Moving a part to a channel gives the channel its voice when it is alone there;
   // a channel that then holds two parts keeps its rows.
   ASSERT_TRUE(channels.SetController(ChannelAt(7), 1, 77));
-  PutPartOnChannel(6, kPartOff);
+  PutPartByte(6, part_address::kReceiveChannel, kPartOff);
   ASSERT_TRUE(model.Parts().SetReceiveChannel(PartAt(4), ChannelAt(6)));
   EXPECT_EQ(channels.Voice(ChannelAt(6)), (ChannelVoice{8, 25, 3}));
   ASSERT_TRUE(model.Parts().SetReceiveChannel(PartAt(4), ChannelAt(7)));
@@ -158,14 +153,15 @@ TEST_F(ChannelModelTest, RowsFollowASolePartAndALoadRebuildsThemAll) {
   EXPECT_EQ(channels.Voice(ChannelAt(7)), (ChannelVoice{0, 1, 0}));
   EXPECT_EQ(channels.Controllers(ChannelAt(7)), DefaultControllerRow());
   EXPECT_EQ(channels.Voice(ChannelAt(6)), (ChannelVoice{0, 1, 0}));
-  EXPECT_EQ(changes.Of(ModelBlock::Channel).back().IsWhole(), true);
+  const auto told = changes.Of(ModelBlock::Channel);
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(told.back().IsWhole(), true);
 
   // The drum channel takes its part's kit, and keeps its own default without one.
-  const std::uint8_t program[] = {24};
-  ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(9), part_address::kProgram, program));
+  PutPartByte(9, part_address::kProgram, 24);
   channels.SyncAllChannelsFromParts();
   EXPECT_EQ(channels.Voice(ChannelAt(9)), (ChannelVoice{127, 25, 0}));
-  PutPartOnChannel(9, kPartOff);
+  PutPartByte(9, part_address::kReceiveChannel, kPartOff);
   channels.SyncAllChannelsFromParts();
   EXPECT_EQ(channels.Voice(ChannelAt(9)), (ChannelVoice{127, 1, 0}));
   EXPECT_EQ(backend.shorts.size(), 4u) << "only the controller and the voice above";

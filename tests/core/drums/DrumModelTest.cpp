@@ -24,11 +24,6 @@ constexpr int kPan = 0x04;
 class DrumModelTest : public test::ModelFixture {
  protected:
   DrumModel& drums() { return model.Drums(); }
-  // As a file would bring it: stored, nothing sent.
-  void Put(int setup, DrumNote note, int address, std::uint8_t value) {
-    const std::uint8_t bytes[] = {value};
-    ASSERT_TRUE(drums().StoreDrumParameters(setup, note, address, bytes));
-  }
 };
 
 TEST_F(DrumModelTest, NamesFollowTheKitAndResetRestoresItsDefaults) {
@@ -47,7 +42,7 @@ TEST_F(DrumModelTest, NamesFollowTheKitAndResetRestoresItsDefaults) {
   ASSERT_TRUE(drums().SetKitVoice(1, {127, 1, 0}));
   const DrumNote note = NoteAt(29);
   EXPECT_EQ(drums().DrumNoteName(1, note), "SnareRoll 2");
-  for (int address : {0x00, kLevel, 0x09}) Put(1, note, address, 0x12);
+  for (int address : {0x00, kLevel, 0x09}) PutDrumByte(1, note, address, 0x12);
   ClearSent();
   changes.notices.clear();
   // What the editor then shows is what the synthesizer plays: each changed
@@ -63,7 +58,7 @@ TEST_F(DrumModelTest, NamesFollowTheKitAndResetRestoresItsDefaults) {
   EXPECT_EQ(changes.Of(ModelBlock::Drum, 1).size(), 3u);
 
   // A failed send keeps what the synthesizer still has.
-  Put(1, note, kLevel, 0x12);
+  PutDrumByte(1, note, kLevel, 0x12);
   backend.sendResult = kMidiError;
   EXPECT_FALSE(drums().ResetDrumNote(1, note));
   EXPECT_EQ(drums().Note(1, note)->Parameter(kLevel), 0x12);
@@ -122,10 +117,10 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
         << int(kit.bankMsb) << "/" << int(kit.program);
   }
 
-  Put(0, kNote36, 0x00, 0x41);
-  Put(0, kNote36, kPan, 0x10);
+  PutDrumByte(0, kNote36, 0x00, 0x41);
+  PutDrumByte(0, kNote36, kPan, 0x10);
   // A note the kit lacks is never sent, edited or not.
-  Put(0, NoteAt(85), kPan, 0x10);
+  PutDrumByte(0, NoteAt(85), kPan, 0x10);
   ClearSent();
   ASSERT_TRUE(drums().SendDrumSetup(0, true, 7));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x00, 0x41, 0xF7,  //
@@ -133,8 +128,8 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7}));
 
   // A stored FF ends the pass at that parameter.
-  Put(0, NoteAt(13), 0x00, 0x42);
-  Put(0, NoteAt(14), kLevel, 0xFF);
+  PutDrumByte(0, NoteAt(13), 0x00, 0x42);
+  PutDrumByte(0, NoteAt(14), kLevel, 0xFF);
   ClearSent();
   EXPECT_FALSE(drums().SendDrumSetup(0, true, 3));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0D, 0x00, 0x42, 0xF7}));
@@ -148,7 +143,7 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
 }
 
 TEST_F(DrumModelTest, BulkSendDumpsEveryPresentNoteAfterTheDelay) {
-  Put(1, kNote36, kPan, 0x11);
+  PutDrumByte(1, kNote36, kPan, 0x11);
   model.SetUnitNumber(UnitNumber::FromValue(3));
   ClearSent();
   ASSERT_TRUE(drums().SendDrumSetup(1, false, 5));

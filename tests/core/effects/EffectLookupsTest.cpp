@@ -23,15 +23,13 @@ TEST(EffectLookups, CountsNamesRowsAndTypeNumbers) {
     EXPECT_EQ(EffectRowLength(kind), lengths[k]);
     EXPECT_EQ(EffectTypeName(kind, counts[k]), "----");
     EXPECT_FALSE(DefaultEffectRow(kind, counts[k]).has_value());
+    EXPECT_EQ(EffectTypeNumber(kind, counts[k]), (std::array<std::uint8_t, 2>{0, 0}));
     // Every type is found again by its type number.
     for (std::size_t type = 0; type < counts[k]; ++type) {
-      // A Variation row holds parameters only; the type number lives in the type table.
       const std::optional<EffectRow> row = DefaultEffectRow(kind, type);
       ASSERT_TRUE(row.has_value());
       EXPECT_EQ(row->Size(), lengths[k]);
-      const bool variation = kind == EffectKind::Variation;
-      const auto msb = static_cast<uint8_t>(variation ? kVariationTypes[type].typeMsb : (*row)[0]);
-      const auto lsb = static_cast<uint8_t>(variation ? kVariationTypes[type].typeLsb : (*row)[1]);
+      const auto [msb, lsb] = EffectTypeNumber(kind, type);
       EXPECT_EQ(FindEffectType(kind, msb, lsb), type) << EffectTypeName(kind, type);
     }
   }

@@ -14,24 +14,15 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::EffectChange;
 using ByteVector = std::vector<std::uint8_t>;
 using Messages = std::vector<ByteVector>;
-
-// An effect parameter change F0 43 10 4C 02 01 <tail> F7.
-ByteVector Change(std::initializer_list<int> tail) {
-  ByteVector message = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01});
-  for (int byte : tail) message.push_back(static_cast<std::uint8_t>(byte));
-  message.push_back(0xF7);
-  return message;
-}
 
 class EffectModelTest : public test::ModelFixture {
  protected:
   EffectModel& effects() { return model.Effects(); }
-  // The port's pieces are whole messages: every message here fits one buffer.
-  const Messages& Sends() const { return backend.pieces; }
-  bool Store(std::initializer_list<int> tail) {
-    return effects().StoreEffectParameter(Change(tail));
+  bool Store(int low, std::initializer_list<int> data) {
+    return effects().StoreEffectParameter(EffectChange(low, data));
   }
   bool StoreBulk(std::uint8_t low, const ByteVector& data) {
     const XgMessage message =
@@ -40,15 +31,8 @@ class EffectModelTest : public test::ModelFixture {
   }
   // The block runs `type` with its defaults, as a received type change leaves it.
   void Select(EffectKind kind, std::size_t type) {
-    const auto number = DefaultTypeNumber(kind, type);
-    ASSERT_TRUE(Store({static_cast<int>(EffectTypeAddress(kind)), number[0], number[1]}));
-  }
-  static std::array<int, 2> DefaultTypeNumber(EffectKind kind, std::size_t type) {
-    if (kind == EffectKind::Variation) {
-      return {kVariationTypes[type].typeMsb, kVariationTypes[type].typeLsb};
-    }
-    const EffectRow row = *DefaultEffectRow(kind, type);
-    return {row[0], row[1]};
+    const auto number = EffectTypeNumber(kind, type);
+    ASSERT_TRUE(Store(EffectTypeAddress(kind), {number[0], number[1]}));
   }
 };
 
@@ -83,22 +67,22 @@ TEST_F(EffectModelTest, SendEffectBlockSendsWhatDiffersOrTwoDumps) {
   Select(EffectKind::Reverb, 3);
   ClearSent();
   EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 20));
-  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  EXPECT_EQ(Sent(), EffectChange(0x00, {0x02, 0x00}));
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 3);
 
   Select(EffectKind::Reverb, 1);
-  ASSERT_TRUE(Store({0x02, 30}));
-  ASSERT_TRUE(Store({0x03, 0xFF}));  // differs, but a 255 is never sent
+  ASSERT_TRUE(Store(0x02, {30}));
+  ASSERT_TRUE(Store(0x03, {0xFF}));  // differs, but a 255 is never sent
   ClearSent();
   EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 20));
-  EXPECT_EQ(Sent(), Change({0x02, 0x1E}));
+  EXPECT_EQ(Sent(), EffectChange(0x02, {0x1E}));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{20, 20, 20}));
 
-  ASSERT_TRUE(Store({0x42, 0x37, 0x6E}));
-  ASSERT_TRUE(Store({0x56, 0x64}));
+  ASSERT_TRUE(Store(0x42, {0x37, 0x6E}));
+  ASSERT_TRUE(Store(0x56, {0x64}));
   ClearSent();
   EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, true, 5));
-  EXPECT_EQ(Sends(), (Messages{Change({0x42, 0x37, 0x6E}), Change({0x56, 0x64})}));
+  EXPECT_EQ(Pieces(), (Messages{EffectChange(0x42, {0x37, 0x6E}), EffectChange(0x56, {0x64})}));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{5, 5, 5}));
 }
 
@@ -133,8 +117,8 @@ TEST_F(EffectModelTest, ATypeChangeSendsTheTypesRowAndOnlyThenIsCurrent) {
   ClearSent();
   ASSERT_TRUE(effects().ChangeType(EffectKind::Chorus, 1));
   EXPECT_EQ(effects().Type(EffectKind::Chorus), 1);
-  ASSERT_EQ(Sends().size(), 2u);
-  EXPECT_EQ(Sends()[0][9 + 2], 99) << "the row as last edited goes out";
+  ASSERT_EQ(Pieces().size(), 2u);
+  EXPECT_EQ(Pieces()[0][9 + 2], 99) << "the row as last edited goes out";
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{EffectModel::kEditorBlockPauseMs}));
 
   backend.sendResult = kMidiError;
@@ -156,8 +140,8 @@ TEST_F(EffectModelTest, DefaultSendsTheTypesDefaultsAndTheVariationInsertionWith
   const VariationSettings settings = *effects().GetVariationSettings(20);
   EXPECT_EQ(settings, kVariationSettingsDefaults);
   EXPECT_EQ((*effects().GetVariationSettings(7))[4], kVariationConnectionInsertion);
-  ASSERT_EQ(Sends().size(), 2u);
-  const ByteVector& head = Sends()[0];
+  ASSERT_EQ(Pieces().size(), 2u);
+  const ByteVector& head = Pieces()[0];
   EXPECT_EQ(head[9 + 22 + 4], kVariationConnectionInsertion);
   EXPECT_EQ(head[9 + 22 + 5], kVariationPartOff);
   EXPECT_EQ(changes.Of(ModelBlock::Variation).size(), 1u);
@@ -171,10 +155,10 @@ TEST_F(EffectModelTest, DefaultSendsTheTypesDefaultsAndTheVariationInsertionWith
 
 TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
   // A real song's Variation type 5E 00, one parameter and a setting.
-  ASSERT_TRUE(Store({0x40, 0x5E, 0x00}));
-  ASSERT_TRUE(Store({0x44, 0x01, 0x02}));
-  ASSERT_TRUE(Store({0x72, 0x33}));
-  ASSERT_TRUE(Store({0x56, 0x50}));
+  ASSERT_TRUE(Store(0x40, {0x5E, 0x00}));
+  ASSERT_TRUE(Store(0x44, {0x01, 0x02}));
+  ASSERT_TRUE(Store(0x72, {0x33}));
+  ASSERT_TRUE(Store(0x56, {0x50}));
   EXPECT_FALSE(effects().IsKnownType(EffectKind::Variation));
   EXPECT_EQ(effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 20),
@@ -184,8 +168,9 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
   for (bool nonDefaultOnly : {false, true}) {
     ClearSent();
     ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Variation, nonDefaultOnly, 3));
-    EXPECT_EQ(Sends(), (Messages{Change({0x40, 0x5E, 0x00}), Change({0x44, 0x01, 0x02}),
-                                 Change({0x72, 0x33}), Change({0x56, 0x50})}));
+    EXPECT_EQ(Pieces(),
+              (Messages{EffectChange(0x40, {0x5E, 0x00}), EffectChange(0x44, {0x01, 0x02}),
+                        EffectChange(0x72, {0x33}), EffectChange(0x56, {0x50})}));
   }
   EXPECT_FALSE(effects().RestoreTypeDefaults(EffectKind::Variation));
 
@@ -193,10 +178,10 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
   ASSERT_TRUE(StoreBulk(0x00, Bytes({0x7E, 0x01, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
                                      0x08, 0x09, 0x0A, 0x0B})));
   ASSERT_TRUE(StoreBulk(0x10, Bytes({0x21, 0x22, 0x23, 0x24, 0x25, 0x26})));
-  const Messages received = Sends();
+  const Messages received = Pieces();
   ClearSent();
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 0));
-  const Messages back = Sends();
+  const Messages back = Pieces();
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[0], Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E,        0x02, 0x01, 0x00,
                             0x7E, 0x01, 0x11, 0x01, 0x02, 0x03,        0x04, 0x05, 0x06,
@@ -209,11 +194,11 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
 }
 
 TEST_F(EffectModelTest, ParameterChangeForms) {
-  const std::tuple<int, int, ByteVector> forms[] = {{1, 3330, Change({0x42, 0x1A, 0x02})},
-                                                    {1, 7150, Change({0x42, 0x37, 0x6E})},
-                                                    {1, 255, Change({0x42, 0x01, 0x7F})},
-                                                    {10, 100, Change({0x54, 0x00, 0x64})},
-                                                    {16, 5, Change({0x75, 0x05})}};
+  const std::tuple<int, int, ByteVector> forms[] = {{1, 3330, EffectChange(0x42, {0x1A, 0x02})},
+                                                    {1, 7150, EffectChange(0x42, {0x37, 0x6E})},
+                                                    {1, 255, EffectChange(0x42, {0x01, 0x7F})},
+                                                    {10, 100, EffectChange(0x54, {0x00, 0x64})},
+                                                    {16, 5, EffectChange(0x75, {0x05})}};
   for (const auto& [param, value, expected] : forms) {
     ClearSent();
     EXPECT_TRUE(effects().SetEffectParameter(EffectKind::Variation, param, value));
@@ -225,8 +210,8 @@ TEST_F(EffectModelTest, ParameterChangeForms) {
   EXPECT_TRUE(effects().SetVariationConnection(true));
   EXPECT_TRUE(effects().SetVariationPart(127));
   EXPECT_TRUE(effects().SetEffectParameter(EffectKind::Reverb, 5, 255));  // unused: nothing
-  EXPECT_EQ(Sends(), (Messages{Change({0x35, 0x01}), Change({0x59, 0x14}), Change({0x5A, 0x01}),
-                               Change({0x5B, 0x7F})}));
+  EXPECT_EQ(Pieces(), (Messages{EffectChange(0x35, {0x01}), EffectChange(0x59, {0x14}),
+                                EffectChange(0x5A, {0x01}), EffectChange(0x5B, {0x7F})}));
 }
 
 TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
@@ -253,7 +238,7 @@ TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
   backend.sendResult = kMidiError;
   EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Chorus, false, 9));
   EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Chorus, true, 9));
-  ASSERT_TRUE(Store({0x02, 30}));
+  ASSERT_TRUE(Store(0x02, {30}));
   EXPECT_FALSE(effects().SendEffectBlock(EffectKind::Reverb, true, 9));
   EXPECT_FALSE(effects().SetEffectParameter(EffectKind::Variation, 1, 3));
   EXPECT_EQ(prompts.messages.size(), 4u);
@@ -262,19 +247,19 @@ TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
 
 TEST_F(EffectModelTest, ReceivedChangesAreStored) {
   Select(EffectKind::Reverb, 3);
-  ASSERT_TRUE(Store({0x02, 30}));
+  ASSERT_TRUE(Store(0x02, {30}));
   Select(EffectKind::Reverb, 3);
   EXPECT_EQ(effects().Type(EffectKind::Reverb), 3);
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Reverb, 3), DefaultEffectRow(EffectKind::Reverb, 3));
   EXPECT_EQ(events.marks.Value(RefreshMark::Reverb), 3);
 
   // Connection and part survive a Variation type change; the rest returns to defaults.
-  EXPECT_TRUE(Store({0x5A, 0x01}));
-  EXPECT_TRUE(Store({0x5B, 0x03}));
+  EXPECT_TRUE(Store(0x5A, {0x01}));
+  EXPECT_TRUE(Store(0x5B, {0x03}));
   Select(EffectKind::Variation, 1);
-  ASSERT_TRUE(Store({0x42, 0x00, 50}));
-  ASSERT_TRUE(Store({0x56, 10}));
-  EXPECT_TRUE(Store({0x40, 0x01, 0x00}));
+  ASSERT_TRUE(Store(0x42, {0x00, 50}));
+  ASSERT_TRUE(Store(0x56, {10}));
+  EXPECT_TRUE(Store(0x40, {0x01, 0x00}));
   EXPECT_EQ(effects().Type(EffectKind::Variation), 1);
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 1),
             DefaultEffectRow(EffectKind::Variation, 1));
@@ -285,13 +270,13 @@ TEST_F(EffectModelTest, ReceivedChangesAreStored) {
   // Parameters go to the current type as received.
   Select(EffectKind::Reverb, 1);
   Select(EffectKind::Variation, 20);
-  EXPECT_TRUE(Store({0x02, 0x1E}));
-  EXPECT_TRUE(Store({0x07, 0x05}));  // an unused slot
-  EXPECT_TRUE(Store({0x35, 0x01}));
-  EXPECT_TRUE(Store({0x42, 0x37, 0x6E}));
-  EXPECT_TRUE(Store({0x75, 0x11}));
-  EXPECT_TRUE(Store({0x56, 0x22}));
-  EXPECT_TRUE(Store({0x5B, 0x04}));
+  EXPECT_TRUE(Store(0x02, {0x1E}));
+  EXPECT_TRUE(Store(0x07, {0x05}));  // an unused slot
+  EXPECT_TRUE(Store(0x35, {0x01}));
+  EXPECT_TRUE(Store(0x42, {0x37, 0x6E}));
+  EXPECT_TRUE(Store(0x75, {0x11}));
+  EXPECT_TRUE(Store(0x56, {0x22}));
+  EXPECT_TRUE(Store(0x5B, {0x04}));
   const EffectRow reverb = *effects().GetEffectRow(EffectKind::Reverb, 1);
   EXPECT_EQ(reverb[2], 30);
   EXPECT_EQ(reverb[7], 5);
@@ -307,16 +292,15 @@ TEST_F(EffectModelTest, ReceivedChangesAreStored) {
   events.marks = {};
   for (int low :
        {0x01, 0x0E, 0x16, 0x1F, 0x21, 0x2F, 0x36, 0x41, 0x43, 0x55, 0x61, 0x6F, 0x76, 0x80}) {
-    EXPECT_FALSE(Store({low, 0x00, 0x00})) << low;
+    EXPECT_FALSE(Store(low, {0x00, 0x00})) << low;
   }
-  EXPECT_FALSE(effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x02, 0x00, 0xF7})));
-  EXPECT_FALSE(Store({0x70}));
+  EXPECT_FALSE(effects().StoreEffectParameter(test::PartChange(0, 0x02, 0x00)));
+  EXPECT_FALSE(Store(0x70, {}));
   EXPECT_FALSE(effects().StoreEffectParameter({}));
   // A two-byte parameter cut after its MSB: the byte beyond the span is never read.
-  const ByteVector full = Change({0x42, 0x1A, 0x02});
+  const ByteVector full = EffectChange(0x42, {0x1A, 0x02});
   EXPECT_FALSE(effects().StoreEffectParameter(std::span(full).first(9)));
-  EXPECT_FALSE(Store({0x00, 0x01}));
+  EXPECT_FALSE(Store(0x00, {0x01}));
   EXPECT_FALSE(events.marks.Any());
   EXPECT_EQ(effects().GetEffectRow(EffectKind::Variation, 20), delay);
 }
@@ -337,7 +321,7 @@ TEST_F(EffectModelTest, BulkDumpsRoundTripAndReceivedBulkRules) {
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, false, 0));
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Chorus, false, 0));
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Variation, false, 0));
-  const Messages sent = Sends();
+  const Messages sent = Pieces();
   const std::array before = {effects().CurrentRow(EffectKind::Reverb),
                              effects().CurrentRow(EffectKind::Chorus),
                              effects().CurrentRow(EffectKind::Variation)};

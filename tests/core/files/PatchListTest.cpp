@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "files/FileIo.h"
 #include "files/PatchList.h"
+#include "support/Bytes.h"
+#include "support/ScratchDirectory.h"
 #include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
 
+using test::Join;
 using test::Unit;
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 // A voice dump whose element 1 has wave `wave1` and element 4 wave `wave4`.
@@ -31,12 +32,12 @@ Bytes Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
   return Bytes(dump.begin(), dump.end());
 }
 
-Bytes operator+(Bytes all, const Bytes& more) {
-  all.insert(all.end(), more.begin(), more.end());
-  return all;
-}
+class PatchList : public ::testing::Test {
+ protected:
+  test::ScratchDirectory dir{"ravlo-patchlist"};
+};
 
-TEST(PatchList, EachVoiceDumpGivesANumberedLine) {
+TEST_F(PatchList, EachVoiceDumpGivesANumberedLine) {
   auto broken = Dump("Broken", 0b0001, 1);
   broken[5] = 0x7E;  // a count of 382 is not 61 + 80k
   auto oneElement = Dump("Short", 0b0001, 77);
@@ -45,8 +46,8 @@ TEST(PatchList, EachVoiceDumpGivesANumberedLine) {
   // An 18-byte system bulk dump and loose text take no number.
   const Bytes systemBulk{0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF7};
   UserVoice voice(0);
-  EXPECT_EQ(ListVoiceDumps(Dump("Pa\td\nX", 0b1001, 300) + systemBulk + Bytes{'t', 'x'} +
-                               Dump("Lead", 0b0111, 5, 16383) + broken + oneElement,
+  EXPECT_EQ(ListVoiceDumps(Join(Dump("Pa\td\nX", 0b1001, 300), systemBulk, Bytes{'t', 'x'},
+                                Dump("Lead", 0b0111, 5, 16383), broken, oneElement),
                            voice),
             "1\tPa d X    \t2\t300\t0\t0\t137\n"
             "2\tLead      \t3\t5\t0\t0\t16383\n"
@@ -56,27 +57,25 @@ TEST(PatchList, EachVoiceDumpGivesANumberedLine) {
   EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(Unit(0), 3), voice), "1\t\t0\t0\t0\t0\t0\n");
 }
 
-TEST(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
+TEST_F(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
   EXPECT_EQ(PatchListHeader("/x/a.syx"),
             std::string(70, '=') + "\n\t/x/a.syx\n" + std::string(70, '=') +
                 "\n#\tPatch Name\t#Elm\tElm1\tElm2\tElm3\tElm4\n" + std::string(70, '-') + "\n");
-  const fs::path dir = fs::temp_directory_path() / "ravlo-patchlist";
-  fs::create_directories(dir);
   const auto write = [&](const char* name, const Bytes& bytes) {
-    EXPECT_TRUE(WriteWholeFile((dir / name).string(), bytes).ok);
-    return (dir / name).string();
+    EXPECT_TRUE(WriteWholeFile(dir.File(name), bytes).ok);
+    return dir.File(name);
   };
   Bytes bank;
   std::string expected;
   for (int j = 0; j < 32; ++j) {
     const std::string name = std::string("V").append(std::to_string(j));
-    bank = bank + Dump(name, 0b0001, j);
+    bank = Join(bank, Dump(name, 0b0001, j));
     expected += std::to_string(j + 1) + "\t" + name + std::string(10 - name.size(), ' ') + "\t1\t" +
                 std::to_string(j) + "\t0\t0\t137\n";
   }
   const std::string first = write("a.syx", bank);
   const std::string second = write("b.syx", Dump("Other", 0b0011, 1000));
-  const std::string missing = (dir / "missing.syx").string();
+  const std::string missing = dir.File("missing.syx");
   const PatchListReport report =
       BuildPatchList({first, second, missing, write("c.syx", Dump("Three", 1, 3))});
   EXPECT_FALSE(report.complete);
@@ -88,8 +87,7 @@ TEST(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
   ASSERT_TRUE(WritePatchList(first, "1\tA\n\n2\tB\n").ok);
   ASSERT_TRUE(ReadWholeFile(first, bank).ok);
   EXPECT_EQ(std::string(bank.begin(), bank.end()), "1\tA\r\n\r\n2\tB\r\n");
-  EXPECT_FALSE(WritePatchList((dir / "absent" / "list.txt").string(), "x\n").ok);
-  fs::remove_all(dir);
+  EXPECT_FALSE(WritePatchList((dir.Path() / "absent" / "list.txt").string(), "x\n").ok);
 }
 
 }  // namespace

@@ -6,13 +6,13 @@
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
 #include "files/VoiceBankFile.h"
-#include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
 #include "support/MemorySettings.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
+#include "support/ScratchDirectory.h"
 
 namespace ravlo {
 namespace {
@@ -21,23 +21,16 @@ using test::Bytes;
 using Image = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
 
-struct CountingHost final : IntakeHost {
-  void AutoReset() override { ++resets; }
-  int resets = 0;
-};
-
 // A model with its file object, as the main window holds them.
 struct FileRig : test::ModelRig {
-  FileRig() { fs::create_directories(dir); }
-  ~FileRig() { fs::remove_all(dir); }
   std::string Put(const std::string& name, const Image& bytes) {
-    EXPECT_TRUE(WriteWholeFile((dir / name).string(), bytes).ok);
-    return (dir / name).string();
+    EXPECT_TRUE(WriteWholeFile(dir.File(name), bytes).ok);
+    return dir.File(name);
   }
-  const fs::path dir = fs::temp_directory_path() / ("ravlo-file-" + std::to_string(::getpid()));
+  const test::ScratchDirectory dir{"ravlo-file"};
   test::MemorySettings settings;
   test::RecordingProgress progress;
-  CountingHost host;
+  test::CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
   SysexFile file{model, intake, prompts, settings};
 };
@@ -63,9 +56,9 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
     EXPECT_TRUE(other.PlainSysex());
     EXPECT_EQ(other.CurrentPath(), path);
   }
-  EXPECT_EQ(settings.strings["SysexDir"], dir.string());
+  EXPECT_EQ(settings.strings["SysexDir"], dir.Path().string());
 
-  EXPECT_FALSE(file.Read((dir / "missing.syx").string()));
+  EXPECT_FALSE(file.Read(dir.File("missing.syx")));
   EXPECT_NE(prompts.messages.at(0).find("No such file"), std::string::npos);
   EXPECT_TRUE(file.CurrentPath().empty());
   prompts.fileChoices.push_back({FileChoice::Status::Failed, {}});
@@ -76,8 +69,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
 
 TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlone) {
   const Image text{'h', 'e', 'l', 'l', 'o'};
-  const Image quietSong{'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
-                        96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0x00};
+  const Image quietSong = test::MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00}));
   for (const auto& [name, bytes] : {std::pair{"notes.txt", text}, {"quiet.mid", quietSong}}) {
     prompts.messages.clear();
     const std::string path = Put(name, bytes);
@@ -111,7 +103,7 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   EXPECT_TRUE(Sent().empty()) << "converted, not loaded";
   for (int i = 0; i < 4; ++i) {
     Image out;
-    ASSERT_TRUE(ReadWholeFile((dir / ("bank" + std::to_string(i) + ".syx")).string(), out).ok);
+    ASSERT_TRUE(ReadWholeFile(dir.File("bank" + std::to_string(i) + ".syx"), out).ok);
     EXPECT_EQ(out.size(), 12544u);
     out.resize(9);
     EXPECT_EQ(out, Bytes({0xF0, 0x43, 0x05, 0x4B, 0x02, 0x7D, 0x11, 0x00, 0x00}));
@@ -120,9 +112,8 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::PlainSysex);
 
-  const Image midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
-                   96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0,    0xF0, 0x08, 0x43,
-                   0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  const Image midi = test::MidiFile(Bytes(
+      {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00}));
   ASSERT_TRUE(file.Read(Put("song.mid", midi)));
   EXPECT_EQ((*model.Parts().Record(test::PartAt(2)))[0x0B], 0x33);
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
@@ -147,7 +138,7 @@ TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {
   everything.ClearNonDefaultBoxes();
   const auto recorded = RecordSendPass(model, everything, progress);
   ASSERT_TRUE(recorded);
-  const std::string path = (dir / "saved.syx").string();
+  const std::string path = dir.File("saved.syx");
   ASSERT_TRUE(file.Write(path, *recorded));
   fs::create_directory(path + ".ravlo-tmp");  // the next content cannot be written
   EXPECT_FALSE(file.Write(path, Bytes({0xF0, 0x7F, 0xF7})));

@@ -7,6 +7,7 @@
 
 #include "files/VoiceBankFile.h"
 #include "support/Bytes.h"
+#include "support/ScratchDirectory.h"
 #include "support/TypedIndices.h"
 
 namespace ravlo {
@@ -41,7 +42,12 @@ std::vector<int> Slots(const UserVoice& voice) {
   return records;
 }
 
-TEST(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlotsInOrder) {
+class VoiceBankFile : public ::testing::Test {
+ protected:
+  test::ScratchDirectory dir{"ravlo-voicebank-conversion"};
+};
+
+TEST_F(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlotsInOrder) {
   Image image = EmptyBank();
   EXPECT_TRUE(IsVoiceBankFile(image));
   EXPECT_FALSE(IsVoiceBankFile(std::span(image).first(kVoiceBankFileSize - 1)));
@@ -62,7 +68,7 @@ TEST(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlotsI
   EXPECT_TRUE(ReadVoiceBankVoices({}).empty());
 }
 
-TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
+TEST_F(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
   Image image = EmptyBank();
   image[0x0880 + 61 * 70] = 'Q';  // file 2, voice number 6
   const auto images = BuildVoiceBankImages(image, Unit(3));
@@ -83,22 +89,19 @@ TEST(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
   EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), Unit(0)));
 }
 
-TEST(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers) {
+TEST_F(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers) {
   EXPECT_EQ(VoiceBankOutputPath("/d/v1.0/my.bank.q3v", 1), "/d/v1.0/my.bank1.syx");
   EXPECT_EQ(VoiceBankOutputPath("/d/v1.0/bank", 2), "/d/v1.0/bank2.syx");
   EXPECT_EQ(VoiceBankOutputPath("b.q3v", 4) + VoiceBankOutputPath("b.q3v", -1), "");
 
-  const fs::path dir = fs::temp_directory_path() / "ravlo-voicebank-conversion";
-  fs::remove_all(dir);
-  fs::create_directories(dir / "bank1.syx" / "inside");  // cannot be replaced by a file
-  const std::string bank = (dir / "bank.q3v").string();
+  fs::create_directories(dir.Path() / "bank1.syx" / "inside");  // cannot be replaced by a file
+  const std::string bank = dir.File("bank.q3v");
   EXPECT_FALSE(ConvertVoiceBank(Image(100), bank, Unit(0)).built);
-  EXPECT_FALSE(fs::exists(dir / "bank0.syx"));
+  EXPECT_FALSE(fs::exists(dir.Path() / "bank0.syx"));
   const VoiceBankConversion conversion = ConvertVoiceBank(EmptyBank(), bank, Unit(0));
   EXPECT_EQ(conversion.errors.size(), 1u);
   EXPECT_EQ(conversion.written, (std::array<bool, 4>{true, false, true, true}));
-  EXPECT_EQ(fs::file_size(dir / "bank3.syx"), 12544u);
-  fs::remove_all(dir);
+  EXPECT_EQ(fs::file_size(dir.Path() / "bank3.syx"), 12544u);
 }
 
 }  // namespace

@@ -4,48 +4,32 @@
 #include <vector>
 
 #include "files/FileIo.h"
-#include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
 #include "messages/XgMessages.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
+#include "support/ScratchDirectory.h"
 
 namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::Join;
 using test::NoteAt;
 using test::PartAt;
 using test::Unit;
 using Image = std::vector<std::uint8_t>;
 
-class CountingHost final : public IntakeHost {
- public:
-  void AutoReset() override { ++autoResets; }
-  int autoResets = 0;
-};
-
 class SysexIntakeTest : public test::ModelFixture {
  protected:
-  SysexIntakeTest() {
-    directory =
-        std::filesystem::temp_directory_path() / ("ravlo-intake-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-  }
-  ~SysexIntakeTest() override { std::filesystem::remove_all(directory); }
-
-  IntakeResult Load(Image image) { return intake.LoadSysexStream(image, directory.string()); }
-
-  static Image Join(std::initializer_list<Image> messages) {
-    Image image;
-    for (const Image& message : messages) image.insert(image.end(), message.begin(), message.end());
-    return image;
+  IntakeResult Load(Image image) {
+    return intake.LoadSysexStream(image, directory.Path().string());
   }
 
   test::RecordingProgress progress;
-  CountingHost host;
+  test::CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
-  std::filesystem::path directory;
+  test::ScratchDirectory directory{"ravlo-intake"};
 };
 
 TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
@@ -62,7 +46,7 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(progress.shown, 1);
   EXPECT_EQ(progress.closed, 1);
   EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
-  EXPECT_EQ(host.autoResets, 1);
+  EXPECT_EQ(host.resets, 1);
   EXPECT_EQ(pauser.Count(10), 1) << "every applied message is paced";
   const auto told = changes.Of(ModelBlock::Part, 3);
   ASSERT_EQ(told.size(), 1u) << "every window hears what the file brought";
@@ -74,12 +58,12 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
 TEST_F(SysexIntakeTest, AVariationTypeTheTablesLackIsKeptAndGoesBackAsItCame) {
   const Image type = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7});
   const Image param = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x00, 0x21, 0xF7});
-  const IntakeResult result = Load(Join({type, param}));
+  const IntakeResult result = Load(Join(type, param));
   EXPECT_EQ(result.counts.recognisedMessages, 2u);
   EXPECT_EQ(model.Effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
   ClearSent();
   ASSERT_TRUE(model.Effects().SendEffectBlock(EffectKind::Variation, true, 0));
-  EXPECT_EQ(Sent(), Join({type, param}));
+  EXPECT_EQ(Sent(), Join(type, param));
 }
 
 TEST_F(SysexIntakeTest, ABulkDumpOfTheWrongLengthIsNeitherAppliedNorSent) {
@@ -99,16 +83,16 @@ TEST_F(SysexIntakeTest, UnrecognisedBytesAreOfferedAndStoredInTheErrorFile) {
   twenty.front() = 0xF0;
   twenty.back() = 0xF7;
   prompts.answers = {Answer::No};
-  const IntakeResult result = Load(Join({twelve, Bytes({'t', 'x', 't'}), twenty}));
+  const IntakeResult result = Load(Join(twelve, Bytes({'t', 'x', 't'}), twenty));
   ASSERT_EQ(prompts.questions.size(), 1u);
   EXPECT_EQ(prompts.questions[0],
             "There were 32 bytes in 2 messages unrecognized.\r\n Send these bytes anyway?");
-  const std::string path = JoinPath(directory.string(), "RavloError.syx");
+  const std::string path = JoinPath(directory.Path().string(), "RavloError.syx");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], "The bytes will be stored in " + path + ".");
   Image stored;
   ASSERT_TRUE(ReadWholeFile(path, stored).ok);
-  EXPECT_EQ(stored, Join({twelve, twenty}));
+  EXPECT_EQ(stored, Join(twelve, twenty));
   EXPECT_EQ(result.counts.unrecognisedBytes, 32u);
 }
 
@@ -117,14 +101,14 @@ TEST_F(SysexIntakeTest, AnsweringYesSendsTheUnrecognisedBytesAsOneBlock) {
   prompts.answers = {Answer::Yes};
   Load(unknown);
   EXPECT_EQ(Sent(), unknown);
-  EXPECT_FALSE(std::filesystem::exists(directory / "RavloError.syx"));
+  EXPECT_FALSE(std::filesystem::exists(directory.Path() / "RavloError.syx"));
 }
 
 TEST_F(SysexIntakeTest, UniversalMessagesOfSixToEightBytesArePassedOn) {
   const Image gmOn = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
   const Image longUniversal = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0x00, 0x00, 0x00, 0x00, 0xF7});
   prompts.answers = {Answer::No};
-  const IntakeResult result = Load(Join({gmOn, longUniversal}));
+  const IntakeResult result = Load(Join(gmOn, longUniversal));
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
   EXPECT_EQ(result.counts.unrecognisedMessages, 1u);
   EXPECT_EQ(Sent(), gmOn);
@@ -151,21 +135,20 @@ TEST_F(SysexIntakeTest, AnXgSystemOnMidFileResetsAndLaterMessagesApplyToTheFresh
   const Image volumeBefore = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x0B, 0x11, 0xF7});
   const Image systemOn = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
   const Image panAfter = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0E, 0x22, 0xF7});
-  const IntakeResult result = Load(Join({volumeBefore, systemOn, panAfter}));
+  const IntakeResult result = Load(Join(volumeBefore, systemOn, panAfter));
   EXPECT_EQ(result.counts.recognisedMessages, 3u);
   EXPECT_EQ(events.resetRequests, 1);
   EXPECT_EQ((*model.Parts().Record(PartAt(1)))[0x0B], 0x64) << "reset to the default volume";
   EXPECT_EQ((*model.Parts().Record(PartAt(2)))[0x0E], 0x22);
   // The received System On is not passed on; the reset sent the program's own.
-  EXPECT_EQ(Sent(), Join({volumeBefore, systemOn, panAfter}));
+  EXPECT_EQ(Sent(), Join(volumeBefore, systemOn, panAfter));
 }
 
 TEST_F(SysexIntakeTest, ADrumSetupResetReachesTheSynthesizerTwice) {
-  const std::uint8_t level[] = {0x01};
-  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, NoteAt(40), 0x02, level));
+  PutDrumByte(0, NoteAt(40), 0x02, 0x01);
   const Image reset = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x00, 0xF7});
   EXPECT_TRUE(intake.ApplyMessage(reset));
-  EXPECT_EQ(Sent(), Join({reset, reset}));
+  EXPECT_EQ(Sent(), Join(reset, reset));
   EXPECT_EQ(*model.Drums().Note(0, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
   EXPECT_EQ(events.drumSetupResets, std::vector<int>{0});
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x02, 0xF7})));
@@ -249,9 +232,8 @@ TEST_F(SysexIntakeTest, AFailedPassOnRejectsTheMessage) {
 }
 
 TEST_F(SysexIntakeTest, MidiFilesAreScannedForTheirEvents) {
-  Image file{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,
-             96,   'M',  'T',  'r',  'k',  0,    0,    0,    14,   0x00, 0xF0, 0x08, 0x43,
-             0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  Image file = test::MidiFile(Bytes(
+      {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, 0x00, 0xFF, 0x2F, 0x00}));
   const IntakeResult result = Load(file);
   EXPECT_TRUE(result.midiFile);
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
@@ -273,7 +255,7 @@ std::vector<std::uint8_t> TestFile(const std::string& name) {
 class RealMidiFilesTest : public test::ModelFixture {
  protected:
   test::RecordingProgress progress;
-  CountingHost host;
+  test::CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
 };
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::MidiFile;
 using Messages = std::vector<std::vector<std::uint8_t>>;
 
 Messages ScanAll(SysexScanner scanner) {
@@ -20,14 +20,6 @@ Messages ScanAll(SysexScanner scanner) {
     messages.emplace_back(bytes.begin(), bytes.end());
   }
   return messages;
-}
-
-std::vector<std::uint8_t> MidiFile(std::vector<std::uint8_t> track) {
-  std::vector<std::uint8_t> file{
-      'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
-      1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, static_cast<std::uint8_t>(track.size())};
-  std::copy(track.begin(), track.end(), std::back_inserter(file));
-  return file;
 }
 
 TEST(SysexScanner, PlainScanDropsTextBetweenMessagesAndStopsAtAShortOne) {

@@ -107,6 +107,7 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
       << "programs are stored from 1";
   EXPECT_EQ(wire(PackProgramChange(ChannelAt(0), 128)), Bytes({0xC0, 0x7F}));
   EXPECT_EQ(wire(PackControlChange(ChannelAt(2), 93, 64)), Bytes({0xB2, 0x5D, 0x40}));
+  EXPECT_EQ(wire(PackAllNotesOff(ChannelAt(15))), Bytes({0xBF, 0x7B, 0x00}));
   EXPECT_EQ(wire(0xE0 | (0x40 << 16)), Bytes({0xE0, 0x00, 0x40}));
   EXPECT_TRUE(wire(0x45).empty()) << "a data byte is no message";
   EXPECT_EQ(wire(0xFE), Bytes({0xFE}));

@@ -15,6 +15,7 @@ namespace {
 using test::Bytes;
 using test::ChannelAt;
 using test::PartAt;
+using test::PartChange;
 using Message = std::vector<std::uint8_t>;
 using Messages = std::vector<Message>;
 using Values = std::vector<int>;
@@ -23,30 +24,17 @@ constexpr int kGrandPiano = 0;    // 0 / 1 / 0
 constexpr int kStandardKit1 = 8;  // 127 / 1 / 0
 constexpr int kRoomKit = 56;      // 127 / 9 / 0
 
-// The port's pieces are whole messages: every message here fits one buffer.
 class PartModelTest : public test::ModelFixture {
  protected:
   PartModel& Parts() { return model.Parts(); }
   const PartRecord& Record(int part) { return *Parts().Record(PartAt(part)); }
-  // As a file would put it: stored, nothing sent.
-  void Put(int part, int address, std::uint8_t value) {
-    const std::uint8_t bytes[] = {value};
-    ASSERT_TRUE(Parts().StorePartBytes(PartAt(part), address, bytes));
-  }
-  const Messages& Sends() const { return backend.pieces; }
-  static Message Change(int part, int address, int value) {
-    return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, value, 0xF7});
-  }
-  static Message DrumSetupReset(int setup) {
-    return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, setup, 0xF7});
-  }
+  static Message DrumSetupReset(int setup) { return test::SystemChange(0x7D, {setup}); }
   // The record bytes at some addresses of a part.
   Values At(int part, std::initializer_list<int> addresses) {
     Values values;
     for (int address : addresses) values.push_back(Record(part)[address]);
     return values;
   }
-  int Slot(int channel, int slot) { return model.Channels().Controller(ChannelAt(channel), slot); }
   ChannelVoice Voice(int channel) { return model.Channels().Voice(ChannelAt(channel)); }
 };
 
@@ -54,8 +42,7 @@ TEST_F(PartModelTest, SettersSendTheirMessagesAndStoreWhatWent) {
   changes.notices.clear();
   EXPECT_TRUE(Parts().SetPartParameter(PartAt(4), 0x0B, 0x50));
   EXPECT_TRUE(Parts().SetPartParameterPair(PartAt(2), 0x09, 0x0F, 0x0F));
-  EXPECT_EQ(Sends(), (Messages{Change(4, 0x0B, 0x50), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02,
-                                                             0x09, 0x0F, 0x0F, 0xF7})}));
+  EXPECT_EQ(Pieces(), (Messages{PartChange(4, 0x0B, 0x50), PartChange(2, 0x09, {0x0F, 0x0F})}));
   EXPECT_EQ(Record(4)[0x0B], 0x50);
   EXPECT_EQ(At(2, {0x09, 0x0A}), (Values{0x0F, 0x0F}));
   const auto told = changes.Of(ModelBlock::Part);
@@ -69,16 +56,16 @@ TEST_F(PartModelTest, SettersSendTheirMessagesAndStoreWhatWent) {
   ClearSent();
   const std::array<std::uint8_t, 9> run{0x40, 0x07, 0x03, 0x64, 0x40, 0x40, 0x40, 0x00, 0x7F};
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(1), 0x08, run));
-  ASSERT_EQ(Sends().size(), 8u);
-  EXPECT_EQ(Sends()[1], Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x09, 0x07, 0x03, 0xF7}));
-  EXPECT_EQ(Sends()[2], Change(1, 0x0B, 0x64));
+  ASSERT_EQ(Pieces().size(), 8u);
+  EXPECT_EQ(Pieces()[1], PartChange(1, 0x09, {0x07, 0x03}));
+  EXPECT_EQ(Pieces()[2], PartChange(1, 0x0B, 0x64));
 
   // A drum part's Receive run skips the bytes it lacks.
   ClearSent();
   std::array<std::uint8_t, 17> receive{};
   ASSERT_TRUE(Parts().GetPartBytes(PartAt(9), 0x30, receive));
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(9), 0x30, receive));
-  EXPECT_EQ(Sends().size(), 14u);
+  EXPECT_EQ(Pieces().size(), 14u);
 
   // A run that fails halfway keeps what went before the failure.
   backend.sendResult = kMidiError;
@@ -91,8 +78,8 @@ TEST_F(PartModelTest, ShownValuesGoThroughTheParameterTable) {
   ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x09, -128));  // detune
   ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x08, -24));   // note shift
   ASSERT_TRUE(Parts().SetPartValue(PartAt(1), 0x04, 16));    // channel 16
-  EXPECT_EQ(Sends(), (Messages{Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x01, 0x09, 0x00, 0x00, 0xF7}),
-                               Change(1, 0x08, 0x28), Change(1, 0x04, 0x0F)}));
+  EXPECT_EQ(Pieces(), (Messages{PartChange(1, 0x09, {0x00, 0x00}), PartChange(1, 0x08, 0x28),
+                                PartChange(1, 0x04, 0x0F)}));
   EXPECT_EQ(Parts().PartValue(PartAt(1), 0x09), -128);
   EXPECT_EQ(Parts().PartValue(PartAt(1), 0x08), -24);
   EXPECT_EQ(Parts().PartValue(PartAt(1), 0x04), 16);
@@ -112,11 +99,12 @@ TEST_F(PartModelTest, APartSwitchedOffGoesBackToItsChannel) {
   EXPECT_EQ(Parts().ShownChannel(PartAt(2)), ChannelAt(6));
   ASSERT_TRUE(Parts().SwitchPartOff(PartAt(2)));  // already off: nothing more
   ASSERT_TRUE(Parts().SwitchPartOn(PartAt(2)));
-  EXPECT_EQ(Sends(), (Messages{Change(2, 0x04, 6), Change(2, 0x04, 0x7F), Change(2, 0x04, 6)}));
+  EXPECT_EQ(Pieces(),
+            (Messages{PartChange(2, 0x04, 6), PartChange(2, 0x04, 0x7F), PartChange(2, 0x04, 6)}));
   EXPECT_FALSE(Parts().IsOff(PartAt(2)));
 
   // A part a file switched off goes back to its own number's channel.
-  Put(5, 0x04, 0x7F);
+  PutPartByte(5, 0x04, 0x7F);
   EXPECT_EQ(Parts().ShownChannel(PartAt(5)), ChannelAt(5));
   backend.sendResult = kMidiError;
   EXPECT_FALSE(Parts().SwitchPartOn(PartAt(5)));
@@ -151,7 +139,7 @@ TEST_F(PartModelTest, BadInputIsRefusedWithoutSending) {
   backend.sendResult = kMidiError;
   changes.notices.clear();
   EXPECT_FALSE(Parts().SetPartParameters(PartAt(4), 0x0B, std::array<std::uint8_t, 2>{0x10, 0x20}));
-  EXPECT_EQ(Slot(4, 0), 100);
+  EXPECT_EQ(ChannelController(4, 0), 100);
   const PartRecord before = Record(0);
   EXPECT_FALSE(Parts().SelectPartVoice(PartAt(0), kStandardKit1));
   EXPECT_EQ(Record(0), before);
@@ -163,27 +151,28 @@ TEST_F(PartModelTest, MirroredAddressesReachTheControllerRowOfALonePartOnly) {
   const std::array<std::uint8_t, 1> volume{0x50};
   changes.notices.clear();
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x0B, volume));
-  EXPECT_EQ(Slot(4, 0), 0x50);
+  EXPECT_EQ(ChannelController(4, 0), 0x50);
   ASSERT_EQ(changes.Of(ModelBlock::Channel).size(), 1u);
   EXPECT_EQ(changes.Of(ModelBlock::Channel)[0].index, 4);
   // The FX sends: chorus to slot 5, reverb to slot 4, variation to slot 6; dry/wet has no slot.
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x11, std::array<std::uint8_t, 4>{1, 2, 3, 4}));
-  EXPECT_EQ((Values{Slot(4, 5), Slot(4, 4), Slot(4, 6)}), (Values{2, 3, 4}));
+  EXPECT_EQ((Values{ChannelController(4, 5), ChannelController(4, 4), ChannelController(4, 6)}),
+            (Values{2, 3, 4}));
   EXPECT_EQ(changes.Of(ModelBlock::Channel).size(), 4u);
 
   // A shared or switched-off channel has no single part to mirror.
-  Put(5, 0x04, 4);
-  Put(6, 0x04, 0x7F);
+  PutPartByte(5, 0x04, 4);
+  PutPartByte(6, 0x04, 0x7F);
   changes.notices.clear();
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(4), 0x0B, std::array<std::uint8_t, 1>{0x30}));
   EXPECT_TRUE(Parts().SetPartParameters(PartAt(6), 0x0B, volume));
   EXPECT_TRUE(changes.Of(ModelBlock::Channel).empty());
-  EXPECT_EQ(Slot(4, 0), 0x50);
+  EXPECT_EQ(ChannelController(4, 0), 0x50);
 
   // The lowest part on a channel is found.
   EXPECT_EQ(Parts().FindPartByChannel(ChannelAt(4)), PartAt(4));
   EXPECT_FALSE(Parts().SolePartOnChannel(ChannelAt(4)).has_value());
-  Put(4, 0x04, 0x7F);
+  PutPartByte(4, 0x04, 0x7F);
   EXPECT_EQ(Parts().FindPartByChannel(ChannelAt(4)), PartAt(5));
   EXPECT_EQ(Parts().SolePartOnChannel(ChannelAt(4)), PartAt(5));
   EXPECT_FALSE(Parts().FindPartByChannel(ChannelAt(16)).has_value());
@@ -194,17 +183,17 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
   // A normal part takes the setup no part uses, reset to the chosen kit.
   ASSERT_TRUE(model.Drums().SetKitVoice(1, {127, 8, 0}));
   EXPECT_TRUE(Parts().SelectPartVoice(PartAt(0), kStandardKit1));
-  EXPECT_EQ(Sends(),
-            (Messages{Change(0, 1, 127), Change(0, 2, 0), Change(0, 3, 0), DrumSetupReset(1)}));
+  EXPECT_EQ(Pieces(), (Messages{PartChange(0, 1, 127), PartChange(0, 2, 0), PartChange(0, 3, 0),
+                                DrumSetupReset(1)}));
   EXPECT_EQ(At(0, {0x07, 0x05}), (Values{3, 0xFF})) << "the drum defaults came in";
   EXPECT_EQ(model.Drums().Setup(1)->kitVoice, (DrumKitVoice{127, 0, 0}));
   EXPECT_EQ(Voice(0), (ChannelVoice{127, 1, 0}));
 
   // A drum part keeps its setup, and the parts sharing it follow.
   ClearSent();
-  Put(3, 0x07, 2);
+  PutPartByte(3, 0x07, 2);
   EXPECT_TRUE(Parts().SelectPartVoice(PartAt(9), kRoomKit));
-  EXPECT_EQ(Sends().back(), DrumSetupReset(0));
+  EXPECT_EQ(Pieces().back(), DrumSetupReset(0));
   EXPECT_EQ(At(9, {0x01, 0x03, 0x07}), (Values{127, 8, 2}));
   EXPECT_EQ(At(3, {0x01, 0x03, 0x07}), (Values{127, 8, 2}));
   EXPECT_EQ(model.Drums().Setup(0)->kitVoice, (DrumKitVoice{127, 8, 0}));
@@ -212,28 +201,28 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
 
   // A normal voice for a drum part restores the normal mode bytes.
   ClearSent();
-  Put(9, 0x0B, 0x30);
+  PutPartByte(9, 0x0B, 0x30);
   EXPECT_TRUE(Parts().SelectPartVoice(PartAt(9), kGrandPiano));
   PartRecord expected = kDrumPartTemplate;
   for (std::uint8_t a : kModeDependentPartAddresses) expected[a] = kNormalPartTemplate[a];
   expected[0x0B] = 0x30;
   expected[0x01] = 0;
   EXPECT_EQ(Record(9), expected);
-  EXPECT_EQ(Sends().size(), 3u) << "no drum setup reset";
+  EXPECT_EQ(Pieces().size(), 3u) << "no drum setup reset";
   EXPECT_EQ(Voice(9), (ChannelVoice{0, 1, 0}));
 }
 
 TEST_F(PartModelTest, ChannelVoicesReachTheParts) {
-  Put(7, 0x04, 2);
+  PutPartByte(7, 0x04, 2);
   Parts().ApplyChannelVoice(ChannelAt(2), 8, 127, 0);
-  EXPECT_EQ(Sends(), Messages{DrumSetupReset(1)});
+  EXPECT_EQ(Pieces(), Messages{DrumSetupReset(1)});
   EXPECT_EQ(At(2, {0x03, 0x07}), (Values{8, 3}));
   EXPECT_EQ(At(7, {0x03, 0x07}), (Values{8, 3}));
   EXPECT_EQ(model.Drums().Setup(1)->kitVoice, (DrumKitVoice{127, 8, 0}));
   ClearSent();
   Parts().ApplyChannelVoice(ChannelAt(2), 4, 0, 1);
   EXPECT_EQ(At(7, {0x02, 0x03, 0x07}), (Values{1, 4, 0}));
-  Put(15, 0x04, 0x7F);
+  PutPartByte(15, 0x04, 0x7F);
   Parts().ApplyChannelVoice(ChannelAt(15), 0, 127, 0);  // no part on the channel
   Parts().ApplyChannelVoice(ChannelAt(16), 0, 127, 0);
   Parts().ApplyChannelVoice(ChannelAt(1), 128, 0, 0);
@@ -245,8 +234,8 @@ TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
   using Mode = PartModel::ModeBytes;
   // Into Drum 1: the voice of the lowest part in that mode (part 10).
   ASSERT_TRUE(Parts().SetPartMode(PartAt(0), Mode{1, 1, 2}));
-  EXPECT_EQ(Sends(), (Messages{Change(0, 0x05, 1), Change(0, 0x06, 1), Change(0, 0x07, 2),
-                               Change(0, 0x01, 127)}));
+  EXPECT_EQ(Pieces(), (Messages{PartChange(0, 0x05, 1), PartChange(0, 0x06, 1),
+                                PartChange(0, 0x07, 2), PartChange(0, 0x01, 127)}));
   EXPECT_EQ(At(0, {0x01, 0x02, 0x03, 0x07}), (Values{127, 0, 0, 2}));
   EXPECT_EQ(Parts().PartVoiceName(PartAt(0)).name, Parts().PartVoiceName(PartAt(9)).name);
 
@@ -254,16 +243,17 @@ TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
   ClearSent();
   ASSERT_TRUE(model.Drums().SetKitVoice(1, {126, 1, 0}));
   ASSERT_TRUE(Parts().SetPartMode(PartAt(1), Mode{1, 1, 3}));
-  EXPECT_EQ(Sends(), (Messages{Change(1, 0x05, 1), Change(1, 0x06, 1), Change(1, 0x07, 3),
-                               Change(1, 0x01, 126), Change(1, 0x03, 1)}));
+  EXPECT_EQ(Pieces(),
+            (Messages{PartChange(1, 0x05, 1), PartChange(1, 0x06, 1), PartChange(1, 0x07, 3),
+                      PartChange(1, 0x01, 126), PartChange(1, 0x03, 1)}));
 
   // No voice belongs to a normal mode no part plays, and an unchanged mode brings none.
-  Put(4, 0x03, 5);
-  Put(4, 0x07, 2);
+  PutPartByte(4, 0x03, 5);
+  PutPartByte(4, 0x07, 2);
   ClearSent();
   ASSERT_TRUE(Parts().SetPartMode(PartAt(4), Mode{1, 1, 1}));
   EXPECT_EQ(Record(4)[0x03], 5);
-  EXPECT_EQ(Sends().size(), 3u);
+  EXPECT_EQ(Pieces().size(), 3u);
 
   // A drum part's missing mono/poly byte stays unsent; the voice that failed to
   // go stays unshown.
@@ -271,7 +261,7 @@ TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
   backend.sendResult = kMidiError;
   backend.sendsBeforeResult = 2;
   EXPECT_FALSE(Parts().SetPartMode(PartAt(9), Mode{kNoParameter, 1, 3}));
-  EXPECT_EQ(Sends(), (Messages{Change(9, 0x06, 1), Change(9, 0x07, 3)}));
+  EXPECT_EQ(Pieces(), (Messages{PartChange(9, 0x06, 1), PartChange(9, 0x07, 3)}));
   EXPECT_EQ(At(9, {0x01, 0x03, 0x07}), (Values{127, 0, 3}));
   EXPECT_FALSE(Parts().SetPartMode(PartAt(16), Mode{1, 1, 0}));
 }
@@ -284,44 +274,45 @@ TEST_F(PartModelTest, BulkPassSendsBothHalvesOfEveryPart) {
   EXPECT_TRUE(Parts().SendParts(false, 7));
   EXPECT_EQ(Sent().size(), 16u * (52 + 74));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>(16, 7));
-  ASSERT_EQ(Sends().size(), 32u);
+  ASSERT_EQ(Pieces().size(), 32u);
   Message first = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x29, 0x08, 0x00, 0x00});
   first.insert(first.end(), kNormalPartTemplate.begin(), kNormalPartTemplate.begin() + 0x29);
   first.push_back(BulkChecksum(std::span(first).subspan(4)));
   first.push_back(0xF7);
-  EXPECT_EQ(Sends()[0], first);
-  const Message& drumSecond = Sends()[19];
+  EXPECT_EQ(Pieces()[0], first);
+  const Message& drumSecond = Pieces()[19];
   EXPECT_EQ(Message(drumSecond.begin() + 4, drumSecond.begin() + 9),
             Bytes({0x00, 0x3F, 0x08, 0x09, 0x30}));
   EXPECT_EQ(drumSecond[9 + 0x34 - 0x30], 0x00) << "Poly AT goes as 0";
-  EXPECT_EQ(Sends()[18][9 + 0x05], 0x00) << "Mono/Poly goes as 0";
+  EXPECT_EQ(Pieces()[18][9 + 0x05], 0x00) << "Mono/Poly goes as 0";
 }
 
 TEST_F(PartModelTest, NonDefaultPassSendsReservesFirstThenWhatDiffers) {
-  Put(3, 0x00, 5);
-  Put(1, 0x00, 7);
-  Put(9, 0x00, 2);  // the drum part's default is 0
-  Put(0, 0x00, 0);
-  Put(4, 0x00, 32);  // past the walk
-  Put(2, 0x04, 5);
-  Put(9, 0x04, 3);   // the drum part off channel 10
-  Put(4, 0x04, 9);   // a normal part on channel 10
-  Put(6, 0x03, 24);  // program alone still sends the trio
-  Put(8, 0x0A, 1);
+  PutPartByte(3, 0x00, 5);
+  PutPartByte(1, 0x00, 7);
+  PutPartByte(9, 0x00, 2);  // the drum part's default is 0
+  PutPartByte(0, 0x00, 0);
+  PutPartByte(4, 0x00, 32);  // past the walk
+  PutPartByte(2, 0x04, 5);
+  PutPartByte(9, 0x04, 3);   // the drum part off channel 10
+  PutPartByte(4, 0x04, 9);   // a normal part on channel 10
+  PutPartByte(6, 0x03, 24);  // program alone still sends the trio
+  PutPartByte(8, 0x0A, 1);
   EXPECT_TRUE(Parts().SendParts(true, 5));
-  EXPECT_EQ(Sends(), (Messages{Change(0, 0, 0), Change(9, 0, 2), Change(3, 0, 5), Change(1, 0, 7),
-                               Change(2, 0x04, 5), Change(4, 0x04, 9), Change(4, 0x07, 0),
-                               Change(6, 0x01, 0), Change(6, 0x02, 0), Change(6, 0x03, 24),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x08, 0x09, 0x08, 0x01, 0xF7}),
-                               Change(9, 0x04, 3), Change(9, 0x07, 2)}));
+  EXPECT_EQ(Pieces(),
+            (Messages{PartChange(0, 0, 0), PartChange(9, 0, 2), PartChange(3, 0, 5),
+                      PartChange(1, 0, 7), PartChange(2, 0x04, 5), PartChange(4, 0x04, 9),
+                      PartChange(4, 0x07, 0), PartChange(6, 0x01, 0), PartChange(6, 0x02, 0),
+                      PartChange(6, 0x03, 24), PartChange(8, 0x09, {0x08, 0x01}),
+                      PartChange(9, 0x04, 3), PartChange(9, 0x07, 2)}));
   EXPECT_EQ(pauser.pauses.size(), 12u) << "no delay after the detune pair";
 
   // A differing parameter the part lacks ends the part loop.
   ClearSent();
-  Put(0, 0x16, 0xFF);
-  Put(1, 0x0B, 0x10);
+  PutPartByte(0, 0x16, 0xFF);
+  PutPartByte(1, 0x0B, 0x10);
   EXPECT_FALSE(Parts().SendParts(true, 0));
-  EXPECT_EQ(Sends().size(), 4u) << "only the element reserves";
+  EXPECT_EQ(Pieces().size(), 4u) << "only the element reserves";
 }
 
 }  // namespace

@@ -7,20 +7,9 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::Join;
+using test::SystemChange;
 using Image = std::vector<std::uint8_t>;
-
-// A system parameter change with `data` at `address`.
-Image Change(int address, Image data, int unit = 0) {
-  Image message = Bytes({0xF0, 0x43, 0x10 + unit, 0x4C, 0x00, 0x00, address});
-  message.insert(message.end(), data.begin(), data.end());
-  message.push_back(0xF7);
-  return message;
-}
-
-Image operator+(Image all, const Image& more) {
-  all.insert(all.end(), more.begin(), more.end());
-  return all;
-}
 
 struct SystemModelTest : test::ModelFixture {
   SystemModel& system = model.System();
@@ -32,18 +21,21 @@ struct SystemModelTest : test::ModelFixture {
 };
 
 TEST_F(SystemModelTest, SettersSendClampedValuesAndStoreWhatWent) {
-  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, -24), Change(0x06, {0x28}));
-  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 24), Change(0x06, {0x58}));
-  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 0), Change(0x06, {0x40}));
-  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, -30), Change(0x06, {0x28}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, -1024), Change(0x00, {0x00, 0x00, 0x00, 0x00}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 1023), Change(0x00, {0x00, 0x07, 0x0F, 0x0F}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 0), Change(0x00, {0x00, 0x04, 0x00, 0x00}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 100), Change(0x00, {0x00, 0x04, 0x06, 0x04}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 5000), Change(0x00, {0x00, 0x07, 0x0F, 0x0F}));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 300), Change(0x04, {0x7F}));
+  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, -24), SystemChange(0x06, {0x28}));
+  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 24), SystemChange(0x06, {0x58}));
+  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, 0), SystemChange(0x06, {0x40}));
+  EXPECT_EQ(SentBy(&SystemModel::SetTranspose, -30), SystemChange(0x06, {0x28}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, -1024),
+            SystemChange(0x00, {0x00, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 1023),
+            SystemChange(0x00, {0x00, 0x07, 0x0F, 0x0F}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 0), SystemChange(0x00, {0x00, 0x04, 0x00, 0x00}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 100), SystemChange(0x00, {0x00, 0x04, 0x06, 0x04}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterTune, 5000),
+            SystemChange(0x00, {0x00, 0x07, 0x0F, 0x0F}));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 300), SystemChange(0x04, {0x7F}));
   model.SetUnitNumber(UnitNumber::FromValue(3));
-  EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 90), Change(0x04, {0x5A}, 3));
+  EXPECT_EQ(SentBy(&SystemModel::SetMasterVolume, 90), SystemChange(0x04, {0x5A}, 3));
   EXPECT_EQ(system.Bytes(), (SystemBytes{0x00, 0x07, 0x0F, 0x0F, 0x5A, 0x00, 0x28}));
   EXPECT_EQ(system.Value(SystemParameter::Tune), 1023);
   EXPECT_EQ(system.Value(SystemParameter::Volume), 90);
@@ -96,7 +88,8 @@ TEST_F(SystemModelTest, ResetsSignalOnlyWhenTheMessageWent) {
   ASSERT_TRUE(system.DrumSetupReset(0));
   ASSERT_TRUE(system.DrumSetupReset(1));
   ASSERT_TRUE(system.AllParameterReset());
-  EXPECT_EQ(Sent(), Change(0x7D, {0x00}) + Change(0x7D, {0x01}) + Change(0x7F, {0x00}));
+  EXPECT_EQ(Sent(), Join(SystemChange(0x7D, {0x00}), SystemChange(0x7D, {0x01}),
+                         SystemChange(0x7F, {0x00})));
   EXPECT_EQ(*model.Drums().Note(1, note), original);
   EXPECT_EQ(events.drumSetupResets, (std::vector<int>{0, 1}));
   ASSERT_TRUE(model.BeginRecording());
@@ -119,15 +112,15 @@ TEST_F(SystemModelTest, BulkSendIsOneDumpAndNonDefaultSendOneChangeEachInOrder) 
   const Image transpose{0x41};
   system.StoreBytes(SystemParameterInfo(SystemParameter::Transpose).address, transpose);
   ASSERT_TRUE(system.SendSystemBlock(true, 20));
-  EXPECT_EQ(Sent(), Change(0x06, {0x41}));
+  EXPECT_EQ(Sent(), SystemChange(0x06, {0x41}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{20});
 
   const Image stray{0x01, 0x04, 0x06, 0x04, 0x5A, 0x10, 0x3E};
   system.StoreBytes(0, stray);  // a stray first nibble goes out as stored...
   ClearSent();
   ASSERT_TRUE(system.SendSystemBlock(true, 7));
-  EXPECT_EQ(Sent(),
-            Change(0x00, {0x01, 0x04, 0x06, 0x04}) + Change(0x04, {0x5A}) + Change(0x06, {0x3E}));
+  EXPECT_EQ(Sent(), Join(SystemChange(0x00, {0x01, 0x04, 0x06, 0x04}), SystemChange(0x04, {0x5A}),
+                         SystemChange(0x06, {0x3E})));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7, 7}));
   ASSERT_TRUE(system.SetMasterTune(-1024));  // ...and is cleared by an edit
   EXPECT_EQ(system.Bytes(), (SystemBytes{0, 0, 0, 0, 0x5A, 0x10, 0x3E}));

@@ -28,19 +28,6 @@ class CControllersDlgTest : public ::testing::Test, public test::ModelRig {
     field.Commit();
   }
   EditSpinPair& Controller(int slot) { return *dialog.ControllerField(slot); }
-  int PartByte(int part, int address) {
-    std::uint8_t value = 0;
-    model.Parts().GetPartByte(PartAt(part), address, value);
-    return value;
-  }
-  // As a file would put it: stored, nothing sent.
-  void PutPartByte(int part, int address, std::uint8_t value) {
-    const std::uint8_t bytes[] = {value};
-    ASSERT_TRUE(model.Parts().StorePartBytes(PartAt(part), address, bytes));
-  }
-  int Stored(int channel, int slot) {
-    return model.Channels().Controller(ChannelAt(channel), slot);
-  }
 
   test::FakeEditorHost host;
   CControllersDlg dialog;
@@ -69,7 +56,7 @@ TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheModelKe
   Type(Controller(kChorus), "64");
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB2, 0x5D, 0x40}}));
   EXPECT_EQ(PartByte(2, 0x12), 64);
-  EXPECT_EQ(Stored(2, kChorus), 64);
+  EXPECT_EQ(ChannelController(2, kChorus), 64);
   // Expression and modulation are no part of the document.
   Type(Controller(kExpression), "90");
   Type(Controller(kModulation), "30");
@@ -85,9 +72,9 @@ TEST_F(CControllersDlgTest, ChorusOnChannelThreeSendsAControlChangeAndTheModelKe
   EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB2, 0x5E, 33}}));
   EXPECT_EQ(Controller(kModulation).Value(), 56);
   EXPECT_EQ(Controller(kModulation).Edit()->text(), "56");
-  EXPECT_EQ(Stored(2, kModulation), 56);
+  EXPECT_EQ(ChannelController(2, kModulation), 56);
   dialog.CloseWindow();
-  EXPECT_EQ(Stored(2, kVariation), 33);
+  EXPECT_EQ(ChannelController(2, kVariation), 33);
   EXPECT_EQ(host.closed, std::vector<EditorSlot>{EditorSlot::Controllers});
 }
 
@@ -147,7 +134,7 @@ TEST_F(CControllersDlgTest, ChangingChannelShowsItsRowAndMovesPianoAndPart) {
   Type(Controller(kVolume), "90");
   Type(Controller(kModulation), "12");
   Type(dialog.ChannelField(), "4");
-  EXPECT_EQ(Stored(0, kVolume), 90);
+  EXPECT_EQ(ChannelController(0, kVolume), 90);
   ASSERT_EQ(host.controllerChannels.size(), 1u);
   EXPECT_EQ(host.controllerChannels[0].channel, 4);
   EXPECT_EQ(Controller(kVolume).Value(), 100);
@@ -197,7 +184,7 @@ TEST_F(CControllersDlgTest, TwoPartsOnAChannelKeepItsRowWhateverThePartWindowDoe
   EXPECT_EQ(Controller(kExpression).Value(), 77);
   EXPECT_EQ(dialog.VoiceField().Value(), 9);
   EXPECT_EQ(Controller(kVolume).Value(), 90);
-  EXPECT_EQ(Stored(0, kVolume), 90) << "a later Send carries the edited volume";
+  EXPECT_EQ(ChannelController(0, kVolume), 90) << "a later Send carries the edited volume";
 }
 
 }  // namespace

@@ -51,8 +51,7 @@ TEST_F(CDrumSetsDlgTest, SetAndNoteShowANoteUnderItsKitSendingNothingAndTheModel
   model.Drums().SetKitVoice(0, {127, 25, 0});
   EXPECT_EQ(dialog.windowTitle(), "Drum -- Analog");
   EXPECT_EQ(dialog.NoteNameLabel().text(), "BD Analog H");
-  const std::uint8_t coarse[] = {0x30};
-  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, NoteAt(36), kPitchCoarse, coarse));
+  PutDrumByte(0, NoteAt(36), kPitchCoarse, 0x30);
   EXPECT_EQ(Parameter(kPitchCoarse).Edit()->text(), "-16");
 }
 

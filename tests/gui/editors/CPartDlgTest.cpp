@@ -1,10 +1,13 @@
 #include <optional>
 
 #include "editors/PartEditorFixture.h"
+#include "midi/MidiResult.h"
 #include "voices/VoiceCatalogue.h"
 
 namespace ravlo {
 namespace {
+
+using test::PartChange;
 
 class PartDlgTest : public test::PartEditorFixture {
  protected:
@@ -21,7 +24,7 @@ TEST_F(PartDlgTest, PartNumberSendsNothingButReservedSendsAndOnlyATypedValueMark
   Field("PartNumber")->Step(+1);
   Field("PartNumber")->Step(-1);
   Type(Field("PartNumber"), "17");  // beyond the part count: refused
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(rig.Pieces().empty());
   EXPECT_EQ(window.windowTitle(), "Part -- StndKit1");
   EXPECT_EQ(host.partChannels, (std::vector<int>{10, 11, 10}));
 
@@ -29,19 +32,19 @@ TEST_F(PartDlgTest, PartNumberSendsNothingButReservedSendsAndOnlyATypedValueMark
   Type(Field("Reserved"), "5");
   Field("Reserved")->Step(+1);
   Type(Field("Reserved"), "33");  // one more than the element total
-  EXPECT_EQ(Messages(), (Sent{Change(4, 0x00, 0x05), Change(4, 0x00, 0x06)}));
-  EXPECT_EQ(Byte(4, 0x00), 6);
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(4, 0x00, 0x05), PartChange(4, 0x00, 0x06)}));
+  EXPECT_EQ(rig.PartByte(4, 0x00), 6);
   EXPECT_EQ(host.modified, 1);
 }
 
 TEST_F(PartDlgTest, ChannelAndOffSendAndOnSendsTheRememberedChannel) {
   window.SelectPart(2);
-  rig.backend.sendResult = 1;  // failed sends leave the part as it was
+  rig.backend.sendResult = kMidiError;  // failed sends leave the part as it was
   Type(Field("Channel"), "6");
   Button("Off")->click();
   EXPECT_FALSE(window.IsOff());
-  EXPECT_EQ(Byte(2, 0x04), 2);
-  rig.backend.sendResult = 0;
+  EXPECT_EQ(rig.PartByte(2, 0x04), 2);
+  rig.backend.sendResult = kMidiOk;
   rig.ClearSent();
 
   Type(Field("Channel"), "5");
@@ -55,15 +58,15 @@ TEST_F(PartDlgTest, ChannelAndOffSendAndOnSendsTheRememberedChannel) {
   EXPECT_TRUE(window.IsOff());
   EXPECT_EQ(Field("Channel")->Value(), 5);
   Button("Off")->click();
-  EXPECT_EQ(Messages(),
-            (Sent{Change(2, 0x04, 0x04), Change(2, 0x04, 0x7F), Change(2, 0x04, 0x04)}));
-  EXPECT_EQ(Byte(2, 0x04), 4);
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(2, 0x04, 0x04), PartChange(2, 0x04, 0x7F),
+                                PartChange(2, 0x04, 0x04)}));
+  EXPECT_EQ(rig.PartByte(2, 0x04), 4);
   EXPECT_EQ(Button("Off")->text(), "On");
   EXPECT_EQ(host.modified, 3);
   EXPECT_EQ(host.partChannels, (std::vector<int>{5, 5, 5}));
 
   // Switched off elsewhere: the part's own number is the remembered channel.
-  Put(6, 0x04, 0x7F);
+  rig.PutPartByte(6, 0x04, 0x7F);
   window.SelectPart(6);
   EXPECT_TRUE(window.IsOff());
   EXPECT_EQ(Field("Channel")->Value(), 7);
@@ -77,12 +80,12 @@ TEST_F(PartDlgTest, TuneNeedsANormalPartAndAChosenKitMakesADrumPart) {
 
   Choose(std::nullopt);
   Choose(523);
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(rig.Pieces().empty());
   Choose(FindVoice(1, 127, 0, rig.model).index);
   EXPECT_TRUE(window.IsDrum());
   EXPECT_FALSE(Button("Tune")->isEnabled());
   EXPECT_EQ(window.windowTitle(), "Part -- StndKit1");
-  EXPECT_EQ(Messages()[0], Change(0, 0x01, 0x7F));
+  EXPECT_EQ(rig.Pieces()[0], PartChange(0, 0x01, 0x7F));
   EXPECT_EQ(host.partChannels, std::vector<int>{1});
   Choose(FindVoice(1, 0, 0, rig.model).index);
   EXPECT_TRUE(Button("Tune")->isEnabled());
@@ -96,7 +99,7 @@ TEST_F(PartDlgTest, TheMainBarOperations) {
   EXPECT_EQ(Field("PartNumber")->Value(), 6);
   EXPECT_TRUE(window.SelectPartByChannel(9));
   EXPECT_EQ(window.ShownPart(), 9);
-  Put(2, 0x04, 5);  // no part on channel 3 now
+  rig.PutPartByte(2, 0x04, 5);  // no part on channel 3 now
   EXPECT_FALSE(window.SelectPartByChannel(2));
   EXPECT_TRUE(window.SelectPartByChannel(5));
   EXPECT_EQ(window.ShownPart(), 2);  // the lowest part on channel 6
@@ -108,7 +111,7 @@ TEST_F(PartDlgTest, TheMainBarOperations) {
   window.ShowFirstPart();
   EXPECT_EQ(window.ShownPart(), 0);
   EXPECT_TRUE(host.partChannels.empty());
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(rig.Pieces().empty());
 
   // A kit chosen on the channel elsewhere shows at once.
   rig.model.Parts().ApplyChannelVoice(test::ChannelAt(0), 0, 127, 0);

@@ -3,16 +3,21 @@
 #include <algorithm>
 #include <set>
 
+#include "channels/ControllerSlots.h"
 #include "editors/CPartRunDlg.h"
 #include "editors/PartEditorFixture.h"
 #include "editors/PartRunLayouts.h"
+#include "midi/MidiResult.h"
 #include "parts/PartParameterTable.h"
 
 namespace ravlo {
 namespace {
 
+using test::PartChange;
+
 constexpr bool kOk = true;
 constexpr bool kCancel = false;
+constexpr int kReverbSlot = static_cast<int>(ControllerSlot::Reverb);
 
 class PartSubDialogTest : public test::PartEditorFixture {
  protected:
@@ -31,9 +36,6 @@ class PartSubDialogTest : public test::PartEditorFixture {
   template <typename T>
   static bool Enabled(QDialog& dialog, const char* name) {
     return Child<T>(dialog, name)->isEnabled();
-  }
-  int Reverb(int channel) const {
-    return rig.model.Channels().Controller(test::ChannelAt(channel), 4);
   }
 };
 
@@ -77,8 +79,8 @@ TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
 }
 
 TEST_F(PartSubDialogTest, PartControlCentresNoteShiftPairsDetuneAndSwitchesPortamento) {
-  Put(4, 0x09, 0x0F);
-  Put(4, 0x0A, 0x0E);
+  rig.PutPartByte(4, 0x09, 0x0F);
+  rig.PutPartByte(4, 0x0A, 0x0E);
   window.SelectPart(4);
   Run("Ctrl", kOk, [](QDialog& d) {
     EXPECT_EQ(dynamic_cast<CPartRunDlg&>(d).DisplayValue("Detune"), 126);
@@ -89,38 +91,38 @@ TEST_F(PartSubDialogTest, PartControlCentresNoteShiftPairsDetuneAndSwitchesPorta
     portamento->click();
     EXPECT_EQ(portamento->text(), "On");
   });
-  EXPECT_EQ(Messages(),
-            (Sent{Change(4, 0x08, 0x28), Pair(4, 0x09, 0x00, 0x00), Pair(4, 0x09, 0x0F, 0x0F),
-                  Pair(4, 0x09, 0x08, 0x00), Change(4, 0x67, 0x01)}));
-  EXPECT_EQ(Byte(4, 0x09), 0x08);
-  EXPECT_EQ(Byte(4, 0x0A), 0x00);
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(4, 0x08, 0x28), PartChange(4, 0x09, {0x00, 0x00}),
+                                PartChange(4, 0x09, {0x0F, 0x0F}),
+                                PartChange(4, 0x09, {0x08, 0x00}), PartChange(4, 0x67, 0x01)}));
+  EXPECT_EQ(rig.PartByte(4, 0x09), 0x08);
+  EXPECT_EQ(rig.PartByte(4, 0x0A), 0x00);
   EXPECT_EQ(host.modified, 1);
   EXPECT_EQ(prompts, std::vector<QString>{"Please enter an integer between -24 and 24."});
 }
 
 TEST_F(PartSubDialogTest, CancelSendsTheOldReverbBackAndRestoresTheControllers) {
   window.SelectPart(4);
-  const int before = Reverb(4);
+  const int before = rig.ChannelController(4, kReverbSlot);
   Run("FX", kCancel, [this](QDialog& d) {
     TypeIn(d, "Reverb", "40");  // the stored value
-    rig.backend.sendResult = 1;
+    rig.backend.sendResult = kMidiError;
     TypeIn(d, "Chorus", "90");
-    rig.backend.sendResult = 0;
+    rig.backend.sendResult = kMidiOk;
   });
-  EXPECT_TRUE(Messages().empty());  // nothing changed: nothing to restore
-  EXPECT_EQ(Byte(4, 0x12), 0);
+  EXPECT_TRUE(rig.Pieces().empty());  // nothing changed: nothing to restore
+  EXPECT_EQ(rig.PartByte(4, 0x12), 0);
   Run("FX", kCancel, [this](QDialog& d) {
     TypeIn(d, "Reverb", "60");
-    EXPECT_EQ(Byte(4, 0x13), 60);
-    EXPECT_EQ(Reverb(4), 60);
+    EXPECT_EQ(rig.PartByte(4, 0x13), 60);
+    EXPECT_EQ(rig.ChannelController(4, kReverbSlot), 60);
   });
   // The edit, then the whole run back, the reverb send with its old value.
-  ASSERT_EQ(Messages().size(), 5u);
-  EXPECT_EQ(Messages()[0], Change(4, 0x13, 60));
-  EXPECT_EQ(Messages()[1], Change(4, 0x11, 0x7F));
-  EXPECT_EQ(Messages()[3], Change(4, 0x13, 0x28));
-  EXPECT_EQ(Byte(4, 0x13), 0x28);
-  EXPECT_EQ(Reverb(4), before);
+  ASSERT_EQ(rig.Pieces().size(), 5u);
+  EXPECT_EQ(rig.Pieces()[0], PartChange(4, 0x13, 60));
+  EXPECT_EQ(rig.Pieces()[1], PartChange(4, 0x11, 0x7F));
+  EXPECT_EQ(rig.Pieces()[3], PartChange(4, 0x13, 0x28));
+  EXPECT_EQ(rig.PartByte(4, 0x13), 0x28);
+  EXPECT_EQ(rig.ChannelController(4, kReverbSlot), before);
   EXPECT_EQ(host.modified, 0);
 }
 
@@ -136,7 +138,7 @@ TEST_F(PartSubDialogTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodV
   };
   Press("Tone");
   EXPECT_EQ(prompts, std::vector<QString>(2, "Please enter an integer between -64 and 63."));
-  EXPECT_EQ(Messages(), Sent{Change(0, 0x15, 0x4A)});
+  EXPECT_EQ(rig.Pieces(), Sent{PartChange(0, 0x15, 0x4A)});
   EXPECT_EQ(host.modified, 1);
 }
 
@@ -149,7 +151,8 @@ TEST_F(PartSubDialogTest, TheControlButtonsPickTheirRuns) {
       TypeIn(d, "PitchControl", "-24");
       TypeIn(d, "AmplitudeLfo", "7");
     });
-    EXPECT_EQ(Messages(), (Sent{Change(0, pitch, 0x28), Change(0, pitch + 5, 7)})) << button;
+    EXPECT_EQ(rig.Pieces(), (Sent{PartChange(0, pitch, 0x28), PartChange(0, pitch + 5, 7)}))
+        << button;
   }
   rig.ClearSent();
   Run("AC2", kOk, [](QDialog& d) {
@@ -158,8 +161,8 @@ TEST_F(PartSubDialogTest, TheControlButtonsPickTheirRuns) {
   });
   Run("Tune", kOk, [](QDialog& d) { TypeIn(d, "B", "-64"); });
   Run("Pitch", kOk, [](QDialog& d) { TypeIn(d, "ReleaseTime", "63"); });
-  EXPECT_EQ(Messages(),
-            (Sent{Change(0, 0x60, 0x5F), Change(0, 0x4C, 0x00), Change(0, 0x6C, 0x7F)}));
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(0, 0x60, 0x5F), PartChange(0, 0x4C, 0x00),
+                                PartChange(0, 0x6C, 0x7F)}));
   EXPECT_EQ(prompts, std::vector<QString>{"Please enter an integer between 0 and 95."});
 }
 
@@ -169,39 +172,39 @@ TEST_F(PartSubDialogTest, ADrumPartLacksPortamentoAndVibratoAndCancelLeavesThemA
     EXPECT_FALSE(Enabled<EditSpinPair>(d, "Depth"));
     EXPECT_FALSE(Enabled<EditSpinPair>(d, "Delay"));
   });
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(rig.Pieces().empty());
   Run("Ctrl", kCancel, [](QDialog& d) {
     EXPECT_FALSE(Enabled<QPushButton>(d, "Portamento"));
     EXPECT_FALSE(Enabled<EditSpinPair>(d, "PortamentoTime"));
     TypeIn(d, "Volume", "90");
   });
   // The edit, then the runs a drum part has: 08..10 (detune as a pair) and 6D..6E.
-  EXPECT_EQ(Messages().size(), 1u + 8u + 2u);
-  for (const auto& message : Messages()) EXPECT_TRUE(message[6] < 0x67 || message[6] > 0x68);
-  EXPECT_EQ(Byte(9, 0x0B), 0x64);
+  EXPECT_EQ(rig.Pieces().size(), 1u + 8u + 2u);
+  for (const auto& message : rig.Pieces()) EXPECT_TRUE(message[6] < 0x67 || message[6] > 0x68);
+  EXPECT_EQ(rig.PartByte(9, 0x0B), 0x64);
   EXPECT_EQ(host.modified, 0);
 }
 
 TEST_F(PartSubDialogTest, TheDrumPartsReceiveRunSendsFourteenMessagesOnOk) {
   Run("Rcv", kCancel, [](QDialog& d) { Child<QCheckBox>(d, "Note")->click(); });
   Run("Rcv", kOk, [](QDialog&) {});  // unchanged
-  EXPECT_TRUE(Messages().empty());
-  EXPECT_EQ(Byte(0, 0x35), 1);
+  EXPECT_TRUE(rig.Pieces().empty());
+  EXPECT_EQ(rig.PartByte(0, 0x35), 1);
   EXPECT_EQ(host.modified, 0);
   window.SelectPart(9);
   Run("Rcv", kOk, [this](QDialog& d) {
     for (auto* box : d.findChildren<QCheckBox*>()) {
       if (box->isEnabled()) box->click();
     }
-    EXPECT_TRUE(Messages().empty());  // nothing while the dialog is open
+    EXPECT_TRUE(rig.Pieces().empty());  // nothing while the dialog is open
     EXPECT_FALSE(Enabled<QCheckBox>(d, "PolyAftertouch"));
   });
-  ASSERT_EQ(Messages().size(), 14u);
-  for (const auto& message : Messages()) {
+  ASSERT_EQ(rig.Pieces().size(), 14u);
+  for (const auto& message : rig.Pieces()) {
     EXPECT_TRUE(message[6] != 0x34 && message[6] != 0x3D && message[6] != 0x3F) << message[6];
     EXPECT_EQ(message[7], 0);
   }
-  EXPECT_EQ(Byte(9, 0x3D), 0xFF);
+  EXPECT_EQ(rig.PartByte(9, 0x3D), 0xFF);
   EXPECT_EQ(host.modified, 1);
 }
 
@@ -221,31 +224,31 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBe) {
     EXPECT_TRUE(Child<QRadioButton>(d, "Drum1")->isChecked());
   });
   // Unchanged OK: 06 and 07 go out again (05 is not the drum part's), and the document is marked.
-  ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(Messages()[0], Change(9, 0x06, 0x02));
+  ASSERT_EQ(rig.Pieces().size(), 2u);
+  EXPECT_EQ(rig.Pieces()[0], PartChange(9, 0x06, 0x02));
   EXPECT_EQ(host.modified, 1);
 
   // Choosing "Drum" sends the run and adopts the voice of a part already in drum mode.
   rig.ClearSent();
-  Put(3, 0x07, 1);
-  Put(3, 0x03, 24);
+  rig.PutPartByte(3, 0x07, 1);
+  rig.PutPartByte(3, 0x03, 24);
   window.SelectPart(1);
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
   // The part takes that voice, and so does the synthesizer: the window never
   // shows a voice that is not playing.
-  EXPECT_EQ(Messages(), (Sent{Change(1, 0x05, 0x01), Change(1, 0x06, 0x01), Change(1, 0x07, 0x01),
-                              Change(1, 0x03, 24)}));
-  EXPECT_EQ(Byte(1, 0x03), 24);
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(1, 0x05, 0x01), PartChange(1, 0x06, 0x01),
+                                PartChange(1, 0x07, 0x01), PartChange(1, 0x03, 24)}));
+  EXPECT_EQ(rig.PartByte(1, 0x03), 24);
   EXPECT_EQ(window.VoiceName(),
             QString::fromUtf8(rig.model.Parts().PartVoiceName(test::PartAt(3)).name.data()));
   EXPECT_EQ(host.partChannels, std::vector<int>{2});
   EXPECT_TRUE(Child<QPushButton>(window, "Tune")->isEnabled());
 
   // A failed send stores nothing but still marks.
-  rig.backend.sendResult = 1;
+  rig.backend.sendResult = kMidiError;
   window.SelectPart(0);
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
-  EXPECT_EQ(Byte(0, 0x07), 0);
+  EXPECT_EQ(rig.PartByte(0, 0x07), 0);
   EXPECT_EQ(host.modified, 3);
 }
 

@@ -16,6 +16,7 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
+using test::SystemChange;
 
 class CSystemControlDlgTest : public ::testing::Test, public test::ModelRig {
  protected:
@@ -25,9 +26,6 @@ class CSystemControlDlgTest : public ::testing::Test, public test::ModelRig {
     field.Edit()->setText(text);
     field.Commit();
   }
-  static std::vector<std::uint8_t> Change(int address, int value) {
-    return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, address, value, 0xF7});
-  }
 
   test::FakeEditorHost host;
   CSystemControlDlg dialog;
@@ -35,11 +33,10 @@ class CSystemControlDlgTest : public ::testing::Test, public test::ModelRig {
 
 TEST_F(CSystemControlDlgTest, FieldsSendAtOnceAndTheModelKeepsWhatWent) {
   Type(dialog.TransposeField(), "-24");
-  EXPECT_EQ(Sent(), Change(0x06, 0x28));
+  EXPECT_EQ(Sent(), SystemChange(0x06, {0x28}));
   ClearSent();
   Type(dialog.TuneField(), "1023");
-  EXPECT_EQ(Sent(),
-            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x07, 0x0F, 0x0F, 0xF7}));
+  EXPECT_EQ(Sent(), SystemChange(0x00, {0x00, 0x07, 0x0F, 0x0F}));
   EXPECT_EQ(model.System().Value(SystemParameter::Transpose), -24);
   EXPECT_EQ(model.System().Value(SystemParameter::Tune), 1023);
   EXPECT_EQ(host.modified, 2);
@@ -52,7 +49,7 @@ TEST_F(CSystemControlDlgTest, ATypedValueIsTakenWhenItsWindowIsLeft) {
   volume.Edit()->setModified(true);
   QFocusEvent leave(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
   QApplication::sendEvent(volume.Edit(), &leave);
-  EXPECT_EQ(Sent(), Change(0x04, 0x5A));
+  EXPECT_EQ(Sent(), SystemChange(0x04, {0x5A}));
   EXPECT_EQ(model.System().Value(SystemParameter::Volume), 90);
   // A popup of the box itself (its context menu) takes nothing.
   ClearSent();
@@ -89,11 +86,10 @@ TEST_F(CSystemControlDlgTest, BadTextUnchangedValuesAndFailedSendsChangeNothing)
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(host.modified, 0);
   dialog.VolumeField().Step(-1);
-  EXPECT_EQ(Sent(), Change(0x04, 0x7E));
+  EXPECT_EQ(Sent(), SystemChange(0x04, {0x7E}));
 
   // A failed send keeps the old value, and shows it; a failed reset keeps the drum setup.
-  const std::uint8_t coarse[] = {0x10};
-  ASSERT_TRUE(model.Drums().StoreDrumParameters(1, test::NoteAt(36), 0x00, coarse));
+  PutDrumByte(1, test::NoteAt(36), 0x00, 0x10);
   backend.sendResult = kMidiError;
   Type(dialog.VolumeField(), "90");
   dialog.findChild<QPushButton*>("Drum2")->click();
@@ -112,7 +108,7 @@ TEST_F(CSystemControlDlgTest, ClosingTakesWhatIsTypedAndASendTransmitsIt) {
   ClearSent();
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_EQ(host.closed, std::vector<EditorSlot>{EditorSlot::SystemControl});
-  EXPECT_EQ(Sent(), Change(0x06, 0x41));
+  EXPECT_EQ(Sent(), SystemChange(0x06, {0x41}));
   ClearSent();
   ASSERT_TRUE(model.System().SendSystemBlock(false, 0));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
@@ -128,7 +124,9 @@ TEST_F(CSystemControlDlgTest, ClosingTakesWhatIsTypedAndASendTransmitsIt) {
 
 TEST_F(CSystemControlDlgTest, ResetButtonsSendAtOnceWithoutAsking) {
   const std::pair<const char*, std::vector<std::uint8_t>> resets[] = {
-      {"All", Change(0x7F, 0x00)}, {"Drum1", Change(0x7D, 0x00)}, {"Drum2", Change(0x7D, 0x01)}};
+      {"All", SystemChange(0x7F, {0x00})},
+      {"Drum1", SystemChange(0x7D, {0x00})},
+      {"Drum2", SystemChange(0x7D, {0x01})}};
   for (const auto& [name, sent] : resets) {
     ClearSent();
     dialog.findChild<QPushButton*>(name)->click();

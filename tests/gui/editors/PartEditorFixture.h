@@ -49,24 +49,6 @@ class PartEditorFixture : public ::testing::Test {
   }
 
   using Sent = std::vector<std::vector<std::uint8_t>>;
-  // Multi part parameter changes of one and two data bytes.
-  static std::vector<std::uint8_t> Change(int part, int address, int value) {
-    return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, value, 0xF7});
-  }
-  static std::vector<std::uint8_t> Pair(int part, int address, int first, int second) {
-    return Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, part, address, first, second, 0xF7});
-  }
-  const Sent& Messages() const { return rig.backend.pieces; }
-  std::uint8_t Byte(int part, int address) const {
-    std::uint8_t value = 0;
-    EXPECT_TRUE(rig.model.Parts().GetPartByte(PartAt(part), address, value));
-    return value;
-  }
-  // As a file would put it: stored, nothing sent.
-  void Put(int part, int address, std::uint8_t value) {
-    const std::uint8_t bytes[] = {value};
-    ASSERT_TRUE(rig.model.Parts().StorePartBytes(PartAt(part), address, bytes));
-  }
 
   ModelRig rig;
   FakeEditorHost host;

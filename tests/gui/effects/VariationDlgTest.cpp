@@ -17,13 +17,6 @@ constexpr std::size_t kDumpsSize = 44 + 17;  // 33 and 6 data bytes
 const QStringList kInsertion = {"Part", "part", "Dry-Wet", "off", "off", "off", "off"};
 const QStringList kSystem = {"System", "off", "off", "Return", "Pan", "To Reverb", "To Chorus"};
 
-// One parameter change to the Variation block, followed by `then`.
-std::vector<uint8_t> Change(uint8_t low, uint8_t value, const std::vector<uint8_t>& then = {}) {
-  auto bytes = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, low, value, 0xF7});
-  bytes.insert(bytes.end(), then.begin(), then.end());
-  return bytes;
-}
-
 class VariationDlgTest : public EffectDlgTest<CVariationDlg> {
  protected:
   int Setting(int type, VariationSetting setting) {
@@ -64,11 +57,11 @@ TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndTheModelKeepsThem) {
   EXPECT_EQ(Text(Param(1)), "3330");
   EXPECT_TRUE(rig.Sent().empty());
   Type(Param(1), "7150");
-  EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x37, 0x6E, 0xF7}));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x42, {0x37, 0x6E}));
   rig.ClearSent();
   Type("ModDepth", "10");
   Type("ModDepth", "128");
-  EXPECT_EQ(rig.Sent(), Change(0x5C, 0x0A));  // a setting to its own address
+  EXPECT_EQ(rig.Sent(), EffectChange(0x5C, {0x0A}));  // a setting to its own address
   EXPECT_EQ(host.modified, 2);
   dlg.CloseWindow();
   EXPECT_EQ(Setting(kDelayLcr, VariationSetting::Part), 127);  // shown as 128
@@ -78,12 +71,12 @@ TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndTheModelKeepsThem) {
 
 TEST_F(VariationDlgTest, SystemAndPartSwitchParam10AndTheSendsForEveryType) {
   Click("System");
-  EXPECT_EQ(rig.Sent(), Change(0x5A, 0x01));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x5A, {0x01}));
   EXPECT_EQ(Connection(), kSystem);
   EXPECT_EQ(Setting(0, VariationSetting::Connection), 1);  // one setting for all types
   rig.ClearSent();
   Click("Part");
-  EXPECT_EQ(rig.Sent(), Change(0x5A, 0x00, Change(0x5B, 0x7F)));
+  EXPECT_EQ(rig.Sent(), Join(EffectChange(0x5A, {0x00}), EffectChange(0x5B, {0x7F})));
   EXPECT_EQ(Connection(), kInsertion);
   EXPECT_EQ(Setting(0, VariationSetting::Connection), 0);
   EXPECT_EQ(host.modified, 2);
@@ -93,15 +86,15 @@ TEST_F(VariationDlgTest, SystemAndPartSwitchParam10AndTheSendsForEveryType) {
 TEST_F(VariationDlgTest, ThePartSpinWrapsBothWaysAndRefusesPartsOutside1To128) {
   Box("PartNumber")->Step(+1);
   EXPECT_EQ(Text("PartNumber"), "1");
-  EXPECT_EQ(rig.Sent(), Change(0x5B, 0x00));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x5B, {0x00}));
   EXPECT_EQ(Setting(3, VariationSetting::Part), 0);
   rig.ClearSent();
   Box("PartNumber")->Step(-1);
   EXPECT_EQ(Text("PartNumber"), "128");
-  EXPECT_EQ(rig.Sent(), Change(0x5B, 0x7F));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x5B, {0x7F}));
   rig.ClearSent();
   for (const char* entry : {"129", "0", "5"}) Type("PartNumber", entry);
-  EXPECT_EQ(rig.Sent(), Change(0x5B, 0x04));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x5B, {0x04}));
   EXPECT_EQ(host.modified, 3);
 
   rig.backend.sendResult = kMidiError;  // failed sends change neither part nor connection
@@ -148,8 +141,7 @@ TEST_F(VariationDlgTest, ATypeChangeKeepsTheEditsAndTheConnectionAndDefaultReset
   EXPECT_EQ(Setting(45, VariationSetting::Part), 127);
 
   // Amp Simulator (4B 00), as a file brings it: shown, not sent.
-  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x4B, 0x00, 0xF7})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x40, {0x4B, 0x00})));
   EXPECT_EQ(Label(Param(2)), "StackType");
   rig.model.ResetToDefaults();  // after an XG reset
   EXPECT_EQ(dlg.windowTitle(), "Variation -- Delay LCR");
@@ -159,10 +151,8 @@ TEST_F(VariationDlgTest, ATypeChangeKeepsTheEditsAndTheConnectionAndDefaultReset
 
 TEST_F(VariationDlgTest, ATypeTheTablesLackIsShownWithItsBytesAndKeptAsItCame) {
   // A real song's type 5E 00 with a value for Param 1.
-  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7})));
-  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x42, 0x00, 0x21, 0xF7})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x40, {0x5E, 0x00})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x42, {0x00, 0x21})));
   EXPECT_EQ(dlg.windowTitle(), "Variation -- Unknown (5E 00)");
   EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (5E 00)");
   EXPECT_EQ(Shown(Param(1)), "off 33");

@@ -2,13 +2,12 @@
 // Controllers windows share a channel, a part edit shows at once in the
 // Controllers window, and a drum kit chosen anywhere refreshes Drum Sets.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <filesystem>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
@@ -86,9 +85,7 @@ TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrSav
     field.Edit()->setText(text);
     field.Edit()->setModified(true);
   };
-  const auto volumeChange = [](int value) {
-    return test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, value, 0xF7});
-  };
+  const auto volumeChange = [](int value) { return test::SystemChange(0x04, {value}); };
   typeUncommitted(system.VolumeField(), "90");
   backend.ClearSent();
   SendChoices choices;
@@ -96,10 +93,8 @@ TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrSav
   choices.system = {true, true};
   sendChoices = choices;
   QTest::mouseClick(Bar().findChild<QPushButton*>("Send"), Qt::LeftButton);
-  std::vector<std::uint8_t> expected = volumeChange(90);
-  const std::vector<std::uint8_t> pass = volumeChange(90);
-  expected.insert(expected.end(), pass.begin(), pass.end());
-  EXPECT_EQ(backend.Stream(), expected) << "the edit, then the pass that holds it";
+  EXPECT_EQ(backend.Stream(), test::Join(volumeChange(90), volumeChange(90)))
+      << "the edit, then the pass that holds it";
 
   typeUncommitted(system.VolumeField(), "80");
   backend.ClearSent();
@@ -110,14 +105,12 @@ TEST_F(CrossWindowTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrSav
       << Bar().Review().Text().toStdString();
 
   typeUncommitted(system.VolumeField(), "70");
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("ravlo-typed-" + std::to_string(::getpid()) + ".syx"))
-                               .string();
+  QTemporaryDir directory;
+  const std::string path = directory.filePath("typed.syx").toStdString();
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
   ASSERT_TRUE(Bar().SaveAsCommand());
   std::vector<std::uint8_t> saved;
   ASSERT_TRUE(ReadWholeFile(path, saved).ok);
-  std::filesystem::remove(path);
   const std::vector<std::uint8_t> volume = volumeChange(70);
   EXPECT_NE(std::search(saved.begin(), saved.end(), volume.begin(), volume.end()), saved.end())
       << "the file holds the typed volume";

@@ -11,7 +11,6 @@
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
-#include <filesystem>
 
 #include "MidiBackendChain.h"
 #include "MonitorBackend.h"
@@ -26,26 +25,23 @@
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
 #include "support/QtPrinters.h"
+#include "support/ScratchDirectory.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Bytes;
 
 class MainBarTest : public ::testing::Test, public test::MainBarRig {
  protected:
-  MainBarTest()
-      : directory(fs::temp_directory_path() / ("ravlo-mainbar-" + std::to_string(::getpid()))) {
-    fs::create_directories(directory);
+  MainBarTest() {
     settings.ints["SendReset"] = 0;
     settings.ints["AutoSendResetOnFileOpen"] = 0;
   }
-  ~MainBarTest() override { fs::remove_all(directory); }
 
   std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const std::string path = (directory / name).string();
+    const std::string path = directory.File(name);
     EXPECT_TRUE(WriteWholeFile(path, bytes).ok);
     return path;
   }
@@ -57,7 +53,7 @@ class MainBarTest : public ::testing::Test, public test::MainBarRig {
 
   void Edit() { Bar().MarkModified(); }
 
-  fs::path directory;
+  test::ScratchDirectory directory{"ravlo-mainbar"};
 };
 
 TEST_F(MainBarTest, TheTitleNamesTheFileAndTheEdits) {
@@ -86,9 +82,8 @@ TEST_F(MainBarTest, AFileWithoutXgDataSaysSoAndSendsNoReset) {
   settings.ints["AutoSendResetOnFileOpen"] = 1;
   Start();
   backend.ClearSent();
-  const std::vector<std::uint8_t> notesOnly{
-      'M', 'T', 'h', 'd', 0,  0,    0,    6,  0,   0,    0,    1,  0,    96,   'M',  'T',  'r',
-      'k', 0,   0,   0,   12, 0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+  const std::vector<std::uint8_t> notesOnly =
+      test::MidiFile(Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00}));
   for (const std::string& path :
        {Put("letter.syx", {'D', 'e', 'a', 'r', ' ', 'S', 'i', 'r'}), Put("notes.mid", notesOnly)}) {
     prompts.messages.clear();
@@ -117,10 +112,8 @@ TEST_F(MainBarTest, SaveIsOfferedOnlyForAnEditedSavableFile) {
   EXPECT_FALSE(Bar().SaveEnabled()) << "just loaded";
   Edit();
   EXPECT_TRUE(Bar().SaveEnabled());
-  const std::vector<std::uint8_t> midi{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,
-                                       0,    1,    0,    96,   'M',  'T',  'r',  'k',  0,    0,
-                                       0,    14,   0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02,
-                                       0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+  const std::vector<std::uint8_t> midi = test::MidiFile(Bytes(
+      {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00}));
   prompts.answers = {Answer::No};
   OpenFile(Put("song.mid", midi));
   Edit();
@@ -167,7 +160,7 @@ TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
   volumeField.Edit()->setText("90");
   volumeField.Commit();
   ASSERT_TRUE(Bar().Modified());
-  const std::string path = (directory / "saved.syx").string();
+  const std::string path = directory.File("saved.syx");
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
   ASSERT_TRUE(Bar().SaveAsCommand());
   EXPECT_FALSE(Bar().Modified());

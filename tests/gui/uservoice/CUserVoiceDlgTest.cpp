@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "files/FileIo.h"
+#include "midi/MidiResult.h"
 #include "support/FakeEditorHost.h"
 #include "support/ModelFixture.h"
 #include "uservoice/CUserVoiceDlg.h"
@@ -227,7 +228,7 @@ TEST_F(UserVoiceDlgTest, BankToSynthWithIgnoreBlankVoicesSendsOnlyVoicesWithAnEl
   window.Send();
   EXPECT_EQ(Dumped(Sent()).size(), 32u);
   ClearSent();
-  backend.sendResult = 7;  // the first failure stops the bank
+  backend.sendResult = kMidiNoMemory;  // the first failure stops the bank
   window.Send();
   EXPECT_EQ(pauser.pauses.size(), 1u);
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ravlo::test {
+
+// A directory under the system's temporary one, named after the process so
+// that tests running side by side never share it, and removed with all it
+// holds when its owner goes, however the test ended. Two in one process with
+// the same stem are one directory: the first to go removes it.
+class ScratchDirectory {
+ public:
+  explicit ScratchDirectory(const std::string& stem);
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // The path of `name` in it, as the file functions take paths.
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace ravlo::test
