@@ -118,12 +118,6 @@ std::span<const EffectSlot> EffectSlots(EffectKind kind) {
   return {};
 }
 
-std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot) {
-  const std::span<const EffectSlot> slots = EffectSlots(kind);
-  if (slot >= slots.size() || !slots[slot].HasField()) return std::nullopt;
-  return ParamRange{slots[slot].parameter.minimum, slots[slot].parameter.maximum};
-}
-
 bool VariationHasParams(std::size_t type) {
   return type < kVariationTypeCount && type != static_cast<std::size_t>(VariationType::None) &&
          type != static_cast<std::size_t>(VariationType::Through);

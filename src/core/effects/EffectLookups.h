@@ -44,10 +44,6 @@ std::optional<EffectRow> DefaultEffectRow(EffectKind kind, std::size_t type);
 // parameters depend on the type (VariationParameter).
 std::span<const EffectSlot> EffectSlots(EffectKind kind);
 
-// Editor range of a Reverb or Chorus slot; nothing for a slot without a control, a slot outside
-// the row, or the Variation kind.
-std::optional<ParamRange> EffectParamRange(EffectKind kind, std::size_t slot);
-
 // False for "None" and "Through", which have no parameters, and for an index outside the table.
 bool VariationHasParams(std::size_t type);
 

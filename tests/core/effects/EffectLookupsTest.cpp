@@ -37,16 +37,23 @@ TEST(EffectLookups, CountsNamesRowsAndTypeNumbers) {
   EXPECT_FALSE(FindEffectType(EffectKind::Variation, 5, 1).has_value());
 }
 
+// The editor range of a Reverb or Chorus slot, where the slot has a field.
+std::optional<ParamRange> FieldRange(EffectKind kind, std::size_t slot) {
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  if (slot >= slots.size() || !slots[slot].HasField()) return std::nullopt;
+  return ParamRange{slots[slot].parameter.minimum, slots[slot].parameter.maximum};
+}
+
 TEST(EffectLookups, RangesDescriptorsAndLabels) {
-  EXPECT_EQ(EffectParamRange(EffectKind::Reverb, 2), (ParamRange{0, 69}));
-  EXPECT_EQ(EffectParamRange(EffectKind::Chorus, 19), (ParamRange{0, 1}));
+  EXPECT_EQ(FieldRange(EffectKind::Reverb, 2), (ParamRange{0, 69}));
+  EXPECT_EQ(FieldRange(EffectKind::Chorus, 19), (ParamRange{0, 1}));
   for (std::size_t slot : {0u, 1u, 17u, 20u}) {
-    EXPECT_FALSE(EffectParamRange(EffectKind::Reverb, slot).has_value()) << slot;
+    EXPECT_FALSE(FieldRange(EffectKind::Reverb, slot).has_value()) << slot;
   }
   for (std::size_t slot : {6u, 15u, 21u}) {
-    EXPECT_FALSE(EffectParamRange(EffectKind::Chorus, slot).has_value()) << slot;
+    EXPECT_FALSE(FieldRange(EffectKind::Chorus, slot).has_value()) << slot;
   }
-  EXPECT_FALSE(EffectParamRange(EffectKind::Variation, 2).has_value());
+  EXPECT_FALSE(FieldRange(EffectKind::Variation, 2).has_value());
   EXPECT_FALSE(VariationHasParams(0));
   EXPECT_FALSE(VariationHasParams(45));
   EXPECT_FALSE(VariationHasParams(46));

@@ -98,6 +98,18 @@ TEST_F(SystemModelTest, ResetsSignalOnlyWhenTheMessageWent) {
   model.EndRecording();
 }
 
+// The model goes back to the defaults itself, whoever hears about it.
+TEST_F(SystemModelTest, AnAllParameterResetPutsTheWholeModelBackAtTheDefaults) {
+  ASSERT_TRUE(system.SetMasterVolume(50));
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartIndex::FromIndex(3), 0x0B, 0x22));
+  ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 3));
+  ASSERT_TRUE(system.AllParameterReset());
+  EXPECT_EQ(system.Bytes(), kDefaultSystemBlock);
+  EXPECT_EQ((*model.Parts().Record(PartIndex::FromIndex(3)))[0x0B], 0x64);
+  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), EffectModel::kDefaultReverbType);
+  EXPECT_EQ(events.allParameterResets, 1);
+}
+
 TEST_F(SystemModelTest, BulkSendIsOneDumpAndNonDefaultSendOneChangeEachInOrder) {
   ASSERT_TRUE(system.SendSystemBlock(false, 20));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
