@@ -202,8 +202,9 @@ bool CPartDlg::SelectPartByChannel(int channel0) {
   const MidiChannel channel = MidiChannel::FromIndex(channel0);
   const std::optional<PartIndex> lowest = model_.Parts().FindPartByChannel(channel);
   if (!lowest) return false;
-  // The part shown already plays on the channel: it stays.
-  if (!IsOff() && ShownChannel() == channel.Number()) return true;
+  // The part shown already plays on the channel, or, switched off, goes back
+  // to it: it stays.
+  if (ShownChannel() == channel.Number()) return true;
   ShowPart(*lowest);
   return true;
 }

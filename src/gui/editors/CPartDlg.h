@@ -38,7 +38,8 @@ class CPartDlg final : public EditorDialog {
   // Shows the part (index from 0); false for an index out of range.
   bool SelectPart(int index0);
   // Shows the lowest part receiving on the channel (from 0), unless the part
-  // shown receives on it already; false when no part receives on it.
+  // shown receives on it already (or, switched off, goes back to it); false
+  // when no part receives on it.
   bool SelectPartByChannel(int channel0);
   // The shown part, from 0.
   int ShownPart() const { return part_.Index(); }

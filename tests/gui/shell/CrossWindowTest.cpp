@@ -155,6 +155,20 @@ TEST_F(CrossWindowTest, APartNumberTypedShowsThatPartAndEveryChannelKeepsItsValu
       << "the edited volume goes out on its channel";
 }
 
+// A part switched off shows the channel it goes back to; the Controllers
+// window follows that channel and the Part window stays on the part typed.
+TEST_F(CrossWindowTest, ATypedPartNumberOfAnOffPartStaysShown) {
+  EditSpinPair& partNumber = *Part().findChild<EditSpinPair*>("PartNumber");
+  Type(*Part().findChild<EditSpinPair*>("Channel"), 5);
+  Part().findChild<QPushButton*>("Off")->click();
+  ASSERT_TRUE(Part().IsOff());
+  Type(partNumber, 2);
+  Type(partNumber, 1);
+  EXPECT_EQ(Part().ShownPart(), 0);
+  EXPECT_TRUE(Part().IsOff());
+  EXPECT_EQ(Controllers().ShownChannel(), 5);
+}
+
 TEST_F(CrossWindowTest, AResetRefreshesEveryWindowFromTheDefaults) {
   Type(Controllers().ChannelField(), 3);
   Type(*Part().findChild<EditSpinPair*>("PartNumber"), 9);
