@@ -1,5 +1,7 @@
 #include "channels/ChannelModel.h"
 
+#include <algorithm>
+
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "parts/PartRecord.h"
@@ -127,6 +129,27 @@ void ChannelModel::SyncAllChannelsFromParts() {
     SyncChannelFromParts(MidiChannel::FromIndex(index));
   }
   model_.PublishWhole(ModelBlock::Channel);
+}
+
+bool ChannelModel::CopyCells(MidiChannel channel, std::span<ImageCell> cells) const {
+  if (!channel.IsValid() || cells.size() < kCellCount) return false;
+  const ChannelVoice voice = Voice(channel);
+  cells[0] = voice.bankMsb;
+  cells[1] = voice.program;
+  cells[2] = voice.bankLsb;
+  const ControllerRow row = Controllers(channel);
+  std::copy(row.begin(), row.end(), cells.begin() + kVoiceCellCount);
+  return true;
+}
+
+bool ChannelModel::PutCells(MidiChannel channel, std::span<const ImageCell> cells) {
+  if (!channel.IsValid() || cells.size() < kCellCount) return false;
+  const auto byte = [&](std::size_t cell) { return static_cast<std::uint8_t>(cells[cell]); };
+  StoreVoice(channel, {byte(0), byte(1), byte(2)});
+  for (std::size_t slot = 0; slot < kControllerSlotCount; ++slot) {
+    StoreSlot(channel, static_cast<int>(slot), cells[SlotCell(static_cast<int>(slot))]);
+  }
+  return true;
 }
 
 bool ChannelModel::SendChannelVoice(MidiChannel channel, bool nonDefaultOnly, unsigned delayMs) {

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 
+#include <span>
+
 #include "channels/ChannelTables.h"
+#include "model/ImageCell.h"
 
 namespace ravlo {
 
@@ -42,6 +45,17 @@ class ChannelModel : public ChannelTables {
   // After a load: every channel from its sole part, or, with none or several
   // parts, back to the defaults.
   void SyncAllChannelsFromParts();
+
+  // The edit history's view of a channel: the voice (bank MSB, program, bank
+  // LSB), then the controller slots. Put back without a message: the rows
+  // follow the parts, whose own messages go.
+  static constexpr std::size_t kVoiceCellCount = 3;
+  static constexpr std::size_t kCellCount = kVoiceCellCount + kControllerSlotCount;
+  static constexpr std::size_t SlotCell(int slot) {
+    return kVoiceCellCount + static_cast<std::size_t>(slot);
+  }
+  bool CopyCells(MidiChannel channel, std::span<ImageCell> cells) const;
+  bool PutCells(MidiChannel channel, std::span<const ImageCell> cells);
 
   // The Send pass.
   bool SendChannelVoice(MidiChannel channel, bool nonDefaultOnly, unsigned delayMs);

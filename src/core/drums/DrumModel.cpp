@@ -115,6 +115,53 @@ bool DrumModel::StoreDrumParameters(int setup, DrumNote note, int first,
   return true;
 }
 
+bool DrumModel::CopyCells(int setup, std::span<ImageCell> cells) const {
+  const DrumSetup* drumSetup = Setup(setup);
+  if (drumSetup == nullptr || cells.size() < kCellCount) return false;
+  cells[0] = drumSetup->kitVoice.bankMsb;
+  cells[1] = drumSetup->kitVoice.program;
+  cells[2] = drumSetup->kitVoice.bankLsb;
+  cells[3] = drumSetup->kitMask;
+  std::size_t cell = kKitCellCount;
+  for (const DrumNoteRecord& record : drumSetup->notes) {
+    for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
+      cells[cell++] = record.Parameter(address);
+    }
+    cells[cell++] = record.KitWord();
+  }
+  return true;
+}
+
+bool DrumModel::PutCells(int setup, std::span<const ImageCell> cells) {
+  DrumSetup* drumSetup = MutableSetup(setup);
+  if (drumSetup == nullptr || cells.size() < kCellCount) return false;
+  const auto byte = [&](std::size_t cell) { return static_cast<std::uint8_t>(cells[cell]); };
+  drumSetup->kitVoice = {byte(0), byte(1), byte(2)};
+  drumSetup->kitMask = static_cast<std::uint16_t>(cells[3]);
+  std::size_t cell = kKitCellCount;
+  for (DrumNoteRecord& record : drumSetup->notes) {
+    for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
+      record.SetParameter(address, byte(cell++));
+    }
+    record.SetKitWord(static_cast<std::uint16_t>(cells[cell++]));
+  }
+  model_.PublishWhole(ModelBlock::Drum, setup);
+  return true;
+}
+
+CellSend DrumModel::SendCell(int setup, std::size_t cell, std::span<const ImageCell> target) {
+  if (cell < kKitCellCount || cell >= kCellCount || target.size() < kCellCount) {
+    return CellSend::NotSent;
+  }
+  const std::size_t inNote = (cell - kKitCellCount) % kNoteCellCount;
+  const auto value = static_cast<std::uint8_t>(target[cell]);
+  if (inNote >= kDrumParameterCount || value == kNoParameter) return CellSend::NotSent;
+  const DrumNote note =
+      DrumNote::FromNoteIndex(static_cast<int>((cell - kKitCellCount) / kNoteCellCount));
+  return SetDrumParameter(setup, note, static_cast<int>(inNote), value) ? CellSend::Sent
+                                                                        : CellSend::Failed;
+}
+
 bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) {
   const DrumSetup* drumSetup = Setup(setup);
   if (drumSetup == nullptr) return false;

@@ -7,6 +7,7 @@
 
 #include "drums/DrumParameterTable.h"
 #include "drums/DrumSetups.h"
+#include "model/ImageCell.h"
 
 namespace ravlo {
 
@@ -49,6 +50,18 @@ class DrumModel : public DrumSetups {
   // Bytes a file or a read-back brought, in address order from `first`.
   bool StoreDrumParameters(int setup, DrumNote note, int first,
                            std::span<const std::uint8_t> values);
+
+  // The edit history's view of a setup: the kit (bank MSB, program, bank LSB,
+  // mask), then per note its parameters by address and its kit word.
+  // PutCells stores them without a message (one notice); SendCell sends a
+  // parameter with the value `target` holds for it (the kit, the kit words
+  // and 0xFF have no message).
+  static constexpr std::size_t kKitCellCount = 4;
+  static constexpr std::size_t kNoteCellCount = kDrumParameterCount + 1;
+  static constexpr std::size_t kCellCount = kKitCellCount + kDrumNoteCount * kNoteCellCount;
+  bool CopyCells(int setup, std::span<ImageCell> cells) const;
+  bool PutCells(int setup, std::span<const ImageCell> cells);
+  CellSend SendCell(int setup, std::size_t cell, std::span<const ImageCell> target);
 
   // Every note present in the kit: the delay then its 27-byte dump, or each
   // parameter that differs from the kit's default followed by the delay.

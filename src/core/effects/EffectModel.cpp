@@ -40,6 +40,16 @@ constexpr std::size_t kVariationTailCount = kVariationParamCount - kVariationTwo
 constexpr std::size_t kVariationSettingsOffset = kTypeNumberSize + 2 * kVariationTwoByteParamCount;
 
 constexpr std::size_t kConnectionIndex = static_cast<std::size_t>(VariationSetting::Connection);
+
+// The edit history's cells of a block, in this order.
+constexpr std::size_t kRowCells = kMaxEffectRowLength;
+constexpr std::size_t kSettingCells = kVariationSettingCount;
+constexpr std::size_t kTypeCell = 0;
+constexpr std::size_t kUnknownNumberCell = 1;
+constexpr std::size_t kUnknownValuesCell = kUnknownNumberCell + kTypeNumberSize;
+constexpr std::size_t kUnknownReceivedCell = kUnknownValuesCell + kRowCells;
+constexpr std::size_t kUnknownSettingsCell = kUnknownReceivedCell + kRowCells;
+constexpr std::size_t kRowsCell = kUnknownSettingsCell + kSettingCells;
 constexpr std::size_t kPartIndex = static_cast<std::size_t>(VariationSetting::Part);
 
 // Wire data are 7-bit: a value that a malformed file left in a row must not
@@ -252,6 +262,17 @@ bool EffectModel::SetEffectParameter(VariationSetting setting, int value) {
   return true;
 }
 
+bool EffectModel::SwitchVariationConnection(bool system, MidiChannel sendChannel) {
+  if (!SetVariationConnection(system)) return false;
+  // What follows only repeats stored values: a failure there changes nothing.
+  if (system) {
+    model_.Channels().SendController(sendChannel, static_cast<int>(ControllerSlot::Variation));
+  } else {
+    SetVariationPart(CurrentVariationSettings()[kPartIndex]);
+  }
+  return true;
+}
+
 bool EffectModel::SetVariationConnection(bool system) {
   return SetEffectParameter(VariationSetting::Connection,
                             system ? kVariationConnectionSystem : kVariationConnectionInsertion);
@@ -280,6 +301,93 @@ bool EffectModel::EmitVariationParam(std::size_t param, std::int32_t value) {
 bool EffectModel::EmitVariationSetting(std::size_t setting, std::int32_t value) {
   const auto low = static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting);
   return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(low), DataByte(value));
+}
+
+// --- The edit history's view ---------------------------------------------------
+
+std::size_t EffectModel::CellCount(EffectKind kind) {
+  const std::size_t types = EffectTypeCount(kind);
+  return kRowsCell + types * kRowCells + (kind == EffectKind::Variation ? types * kSettingCells : 0);
+}
+
+std::size_t EffectModel::ConnectionCell() {
+  return kUnknownSettingsCell + kConnectionIndex;
+}
+
+bool EffectModel::CopyCells(EffectKind kind, std::span<ImageCell> cells) const {
+  if (!IsKnownKind(kind) || cells.size() < CellCount(kind)) return false;
+  std::fill(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(CellCount(kind)), 0);
+  const UnknownType& unknown = unknown_[Index(kind)];
+  cells[kTypeCell] = Type(kind);
+  std::copy(unknown.number.begin(), unknown.number.end(), cells.begin() + kUnknownNumberCell);
+  std::copy(unknown.values.begin(), unknown.values.end(), cells.begin() + kUnknownValuesCell);
+  std::copy(unknown.received.begin(), unknown.received.end(),
+            cells.begin() + kUnknownReceivedCell);
+  std::copy(unknown.settings.begin(), unknown.settings.end(),
+            cells.begin() + kUnknownSettingsCell);
+  const std::size_t types = EffectTypeCount(kind);
+  for (std::size_t type = 0; type < types; ++type) {
+    const auto row = GetEffectRow(kind, type);
+    if (!row) return false;
+    std::copy(row->Values().begin(), row->Values().end(),
+              cells.begin() + static_cast<std::ptrdiff_t>(kRowsCell + type * kRowCells));
+    if (kind != EffectKind::Variation) continue;
+    const auto settings = GetVariationSettings(type);
+    if (!settings) return false;
+    std::copy(settings->begin(), settings->end(),
+              cells.begin() +
+                  static_cast<std::ptrdiff_t>(kRowsCell + types * kRowCells + type * kSettingCells));
+  }
+  return true;
+}
+
+bool EffectModel::PutCells(EffectKind kind, std::span<const ImageCell> cells) {
+  if (!IsKnownKind(kind) || cells.size() < CellCount(kind)) return false;
+  const auto byte = [&](std::size_t cell) { return static_cast<std::uint8_t>(cells[cell]); };
+  UnknownType& unknown = unknown_[Index(kind)];
+  types_[Index(kind)] = cells[kTypeCell];
+  unknown.number = {byte(kUnknownNumberCell), byte(kUnknownNumberCell + 1)};
+  for (std::size_t i = 0; i < kRowCells; ++i) {
+    unknown.values[i] = cells[kUnknownValuesCell + i];
+    unknown.received[i] = cells[kUnknownReceivedCell + i] != 0;
+  }
+  for (std::size_t i = 0; i < kSettingCells; ++i) unknown.settings[i] = byte(kUnknownSettingsCell + i);
+  const std::size_t types = EffectTypeCount(kind);
+  const std::size_t length = EffectRowLength(kind);
+  for (std::size_t type = 0; type < types; ++type) {
+    PutEffectRow(kind, type, EffectRow(cells.subspan(kRowsCell + type * kRowCells, length)));
+    if (kind != EffectKind::Variation) continue;
+    VariationSettings settings{};
+    const std::size_t first = kRowsCell + types * kRowCells + type * kSettingCells;
+    for (std::size_t i = 0; i < kSettingCells; ++i) settings[i] = byte(first + i);
+    PutVariationSettings(type, settings);
+  }
+  model_.PublishWhole(EffectBlock(kind));
+  return true;
+}
+
+CellSend EffectModel::SendCell(EffectKind kind, std::size_t cell,
+                               std::span<const ImageCell> target) {
+  if (!IsKnownKind(kind) || target.size() < CellCount(kind)) return CellSend::NotSent;
+  const std::size_t types = EffectTypeCount(kind);
+  const bool known = IsKnownType(kind);
+  const std::size_t type = static_cast<std::size_t>(Type(kind));
+  const std::size_t rowFirst = known ? kRowsCell + type * kRowCells : kUnknownValuesCell;
+  const std::size_t settingsFirst =
+      known ? kRowsCell + types * kRowCells + type * kSettingCells : kUnknownSettingsCell;
+  bool sent = false;
+  if (cell >= rowFirst && cell < rowFirst + EffectRowLength(kind)) {
+    const std::size_t slot = cell - rowFirst;
+    if (kind != EffectKind::Variation && slot < kFirstEffectParamSlot) return CellSend::NotSent;
+    const int slotOrParameter = static_cast<int>(kind == EffectKind::Variation ? slot + 1 : slot);
+    sent = SetEffectParameter(kind, slotOrParameter, target[cell]);
+  } else if (kind == EffectKind::Variation && cell >= settingsFirst &&
+             cell < settingsFirst + kSettingCells) {
+    sent = SetEffectParameter(static_cast<VariationSetting>(cell - settingsFirst), target[cell]);
+  } else {
+    return CellSend::NotSent;
+  }
+  return sent ? CellSend::Sent : CellSend::Failed;
 }
 
 // --- Type and defaults from the editors ---------------------------------------

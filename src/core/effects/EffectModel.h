@@ -9,6 +9,8 @@
 #include "effects/EffectKind.h"
 #include "effects/EffectRows.h"
 #include "effects/EffectTypeTables.h"
+#include "model/ImageCell.h"
+#include "model/Indices.h"
 #include "model/ModelChange.h"
 #include "parameters/ParameterDescriptor.h"
 
@@ -74,6 +76,11 @@ class EffectModel : private EffectRows {
   bool SetVariationConnection(bool system);
   bool SetVariationPart(int part);
 
+  // The Variation window's connection buttons: the connection, then what
+  // makes it count: a system effect needs the send level of the channel the
+  // Controllers window shows, an insertion the part it goes to.
+  bool SwitchVariationConnection(bool system, MidiChannel sendChannel);
+
   // The editors' type list: the block runs `typeIndex` with the values last
   // edited for it, sent as the block's two dumps with the pause between.
   bool ChangeType(EffectKind kind, int typeIndex);
@@ -85,6 +92,18 @@ class EffectModel : private EffectRows {
   // The pass: two bulk dumps with the pause between them, or the type change
   // and every value that differs from its default, each followed by the pause.
   bool SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned pauseMs);
+
+  // The edit history's view of a block: the type it runs, what came for an
+  // unknown type (type bytes, values, which came, settings), every known
+  // type's row and (Variation) settings. PutCells stores them without a
+  // message (one notice); SendCell sends a value of what the block runs now
+  // by its setter (other types' values and the type have no message).
+  static std::size_t CellCount(EffectKind kind);
+  // The Variation connection, as every type holds it.
+  static std::size_t ConnectionCell();
+  bool CopyCells(EffectKind kind, std::span<ImageCell> cells) const;
+  bool PutCells(EffectKind kind, std::span<const ImageCell> cells);
+  CellSend SendCell(EffectKind kind, std::size_t cell, std::span<const ImageCell> target);
 
   // Stores a received effect parameter change (already passed on). False
   // when the message is too short or its address is not an effect slot.

@@ -16,6 +16,8 @@ constexpr int kLastAddress = part_address::kLast;
 constexpr std::size_t kFirstHalfCount = part_address::kFirstHalfEnd + 1;
 constexpr std::size_t kSecondHalfCount = kPartAddressCount - part_address::kSecondHalfStart;
 static_assert(kFirstHalfCount == 0x29 && kSecondHalfCount == 0x3F);
+// The edit history's cells: the record, then the channel to go back to.
+constexpr std::size_t kRestoreChannelCell = kPartAddressCount;
 
 bool IsAddress(int address) {
   return address >= 0 && address <= kLastAddress;
@@ -321,6 +323,50 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
   }
   model_.PublishWhole(ModelBlock::Part, part.Index());
   return true;
+}
+
+// --- The edit history's view -----------------------------------------------------
+
+bool PartModel::CopyCells(PartIndex part, std::span<ImageCell> cells) const {
+  const PartRecord* record = Record(part);
+  if (record == nullptr || cells.size() < kCellCount) return false;
+  std::copy(record->begin(), record->end(), cells.begin());
+  cells[kRestoreChannelCell] = channelsToRestore_[static_cast<std::size_t>(part.Index())].Index();
+  return true;
+}
+
+bool PartModel::PutCells(PartIndex part, std::span<const ImageCell> cells) {
+  PartRecord* record = MutableRecord(part);
+  if (record == nullptr || cells.size() < kCellCount) return false;
+  for (std::size_t address = 0; address < kPartAddressCount; ++address) {
+    (*record)[address] = static_cast<std::uint8_t>(cells[address]);
+  }
+  channelsToRestore_[static_cast<std::size_t>(part.Index())] =
+      MidiChannel::FromIndex(cells[kRestoreChannelCell]);
+  model_.PublishWhole(ModelBlock::Part, part.Index());
+  return true;
+}
+
+CellSend PartModel::SendCell(PartIndex part, std::size_t cell, std::span<const ImageCell> target) {
+  if (!IsPart(part) || target.size() < kCellCount || cell >= kPartAddressCount) {
+    return CellSend::NotSent;
+  }
+  int address = static_cast<int>(cell);
+  if (address == part_address::kDetuneLsb) address = part_address::kDetuneMsb;
+  if (IsGapAddress(address)) return CellSend::NotSent;
+  const auto byte = [&](int at) { return static_cast<std::uint8_t>(target[static_cast<std::size_t>(at)]); };
+  const PartParameter* entry = FindPartParameter(address);
+  bool sent = false;
+  if (entry != nullptr && entry->parameter.form == WireForm::NibblePair) {
+    if (byte(address) == kNoParameter || byte(address + 1) == kNoParameter) {
+      return CellSend::NotSent;
+    }
+    sent = SetPartParameterPair(part, address, byte(address), byte(address + 1));
+  } else {
+    if (byte(address) == kNoParameter) return CellSend::NotSent;
+    sent = SetPartParameter(part, address, byte(address));
+  }
+  return sent ? CellSend::Sent : CellSend::Failed;
 }
 
 // --- Voices ----------------------------------------------------------------------

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ImageCell.h"
+#include "parts/PartParameterTable.h"
 #include "parts/PartTable.h"
 #include "voices/VoiceCatalogue.h"
 
@@ -91,6 +93,17 @@ class PartModel : public PartTable {
   // the dump's own mode decides), and bytes past the last address are
   // ignored. One notice.
   bool StorePartDump(PartIndex part, int firstAddress, std::span<const std::uint8_t> data);
+
+  // --- The edit history's view ---------------------------------------------
+  // A part's bytes in address order, then the channel it goes back to when
+  // switched on. PutCells stores them without a message (one notice);
+  // SendCell sends the parameter a cell belongs to with the value `target`
+  // holds for it (a pair as a pair; 0xFF and the channel to go back to have
+  // no message).
+  static constexpr std::size_t kCellCount = kPartAddressCount + 1;
+  bool CopyCells(PartIndex part, std::span<ImageCell> cells) const;
+  bool PutCells(PartIndex part, std::span<const ImageCell> cells);
+  CellSend SendCell(PartIndex part, std::size_t cell, std::span<const ImageCell> target);
 
   // --- Send pass ----------------------------------------------------------
   // Bulk halves, or element reserves then every differing parameter.

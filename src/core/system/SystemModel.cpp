@@ -36,6 +36,33 @@ void SystemModel::StoreBytes(std::size_t first, std::span<const std::uint8_t> by
   model_.PublishWhole(ModelBlock::System);
 }
 
+void SystemModel::CopyCells(std::span<ImageCell> cells) const {
+  std::copy_n(Bytes().begin(), std::min(cells.size(), kCellCount), cells.begin());
+}
+
+void SystemModel::PutCells(std::span<const ImageCell> cells) {
+  SystemBytes bytes{};
+  std::copy_n(cells.begin(), std::min(cells.size(), kCellCount), bytes.begin());
+  StoreBytes(0, bytes);
+}
+
+CellSend SystemModel::SendCell(std::size_t cell, std::span<const ImageCell> target) {
+  if (target.size() < kCellCount) return CellSend::NotSent;
+  for (std::size_t p = 0; p < kSystemParameterCount; ++p) {
+    const auto parameter = static_cast<SystemParameter>(p);
+    const ParameterDescriptor& info = SystemParameterInfo(parameter);
+    const std::size_t first = info.address;
+    if (cell < first || cell >= first + static_cast<std::size_t>(info.ByteCount())) continue;
+    if (!HasParameterChange(info)) return CellSend::NotSent;
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(target[first + i]); };
+    const int stored = info.form == WireForm::FourNibbles
+                           ? wire::DecodeFourNibbles(byte(0), byte(1), byte(2), byte(3))
+                           : byte(0);
+    return SetSystemParameter(parameter, info.Shown(stored)) ? CellSend::Sent : CellSend::Failed;
+  }
+  return CellSend::NotSent;
+}
+
 bool SystemModel::AllParameterReset() {
   if (!model_.Emit(BuildAllParameterReset(model_.Unit()).Bytes())) return false;
   // A recorded reset counts as well: the image must match what the file says.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "model/ImageCell.h"
 #include "system/SystemBlock.h"
 
 namespace ravlo {
@@ -36,6 +37,14 @@ class SystemModel : public SystemBlock {
   // Emits Drum Setup Reset for setup 0 or 1, then resets that setup's notes
   // to the defaults of its kit.
   bool DrumSetupReset(int setup);
+
+  // The edit history's view: the block's bytes as cells; put back without a
+  // message (one notice); and the parameter a cell belongs to sent with the
+  // value `target` holds for it.
+  static constexpr std::size_t kCellCount = kSystemBlockSize;
+  void CopyCells(std::span<ImageCell> cells) const;
+  void PutCells(std::span<const ImageCell> cells);
+  CellSend SendCell(std::size_t cell, std::span<const ImageCell> target);
 
   // All parameters: one 18-byte bulk dump. Non-default only: tune, volume
   // and transpose where they differ, each followed by the delay.

@@ -1,5 +1,7 @@
 #include "uservoice/UserVoiceModel.h"
 
+#include <algorithm>
+
 #include "model/ModelEvents.h"
 #include "model/RefreshMarks.h"
 #include "model/XgModel.h"
@@ -108,6 +110,40 @@ bool UserVoiceModel::ExchangeBanks() {
 bool UserVoiceModel::MoveUserVoice(int first, int second) {
   if (!Move(first, second)) return false;
   Changed(ModelChange::kAll);
+  return true;
+}
+
+bool UserVoiceModel::CopyCells(UserBank bank, int voiceNumber, std::span<ImageCell> cells) const {
+  if (!IsVoiceNumber(voiceNumber) || cells.size() < kCellCount) return false;
+  const UserVoice* found = Find(bank, voiceNumber);
+  const UserVoice fresh(voiceNumber);
+  const UserVoice& voice = found != nullptr ? *found : fresh;
+  auto out = std::copy(voice.Common().begin(), voice.Common().end(), cells.begin());
+  for (int element = 0; element < kUserVoiceElementCount; ++element) {
+    const UserVoiceElement& bytes = *voice.Element(element);
+    out = std::copy(bytes.begin(), bytes.end(), out);
+  }
+  *out = voice.VoiceNumber();
+  return true;
+}
+
+bool UserVoiceModel::PutCells(UserBank bank, int voiceNumber, std::span<const ImageCell> cells) {
+  UserVoice* voice = Voice(bank, voiceNumber);
+  if (voice == nullptr || cells.size() < kCellCount) return false;
+  UserVoiceCommon common{};
+  std::transform(cells.begin(), cells.begin() + kUserVoiceCommonSize, common.begin(),
+                 [](ImageCell cell) { return static_cast<std::uint8_t>(cell); });
+  voice->SetCommon(common);
+  auto in = cells.begin() + kUserVoiceCommonSize;
+  for (int element = 0; element < kUserVoiceElementCount; ++element) {
+    UserVoiceElement bytes{};
+    std::transform(in, in + kUserVoiceElementSize, bytes.begin(),
+                   [](ImageCell cell) { return static_cast<std::uint8_t>(cell); });
+    voice->SetElement(element, bytes);
+    in += kUserVoiceElementSize;
+  }
+  voice->SetVoiceNumber(*in);
+  Changed(bank == UserBank::Bank ? voiceNumber : ModelChange::kAll);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ImageCell.h"
 #include "uservoice/UserVoiceBanks.h"
 
 namespace ravlo {
@@ -50,6 +51,14 @@ class UserVoiceModel : private UserVoiceBanks {
   bool ExchangeBanks();
   // Exchanges two Bank voices; the caller sends both.
   bool MoveUserVoice(int first, int second);
+  // The edit history's view of a slot: the common bytes, the four elements
+  // and the voice number. Put back without a message (one notice); a Bank
+  // voice is sent by SendUserVoice.
+  static constexpr std::size_t kCellCount =
+      kUserVoiceCommonSize + kUserVoiceElementCount * kUserVoiceElementSize + 1;
+  bool CopyCells(UserBank bank, int voiceNumber, std::span<ImageCell> cells) const;
+  bool PutCells(UserBank bank, int voiceNumber, std::span<const ImageCell> cells);
+
   // "n - name" for the 32 slots of a bank, n counted from 1.
   std::vector<std::string> ListUserVoices(UserBank bank);
 

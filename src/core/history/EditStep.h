@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "history/StepReplay.h"
+#include "model/ImageCell.h"
+
+namespace ravlo {
+
+// The two ends of a step: the image before the edit, and after it.
+enum class StepSide { Before, After };
+
+// One cell an edit changed.
+struct CellChange {
+  std::uint32_t cell = 0;
+  ImageCell before = 0;
+  ImageCell after = 0;
+
+  ImageCell On(StepSide side) const { return side == StepSide::Before ? before : after; }
+};
+
+// The changed cells of one region of the image, in cell order.
+struct RegionChange {
+  std::size_t region = 0;
+  std::vector<CellChange> cells;
+};
+
+// One edit as the user thinks of it: its name for the Edit menu, how it
+// goes back and forth, and only the cells it changed.
+struct EditStep {
+  std::string name;
+  StepReplay replay;
+  std::vector<RegionChange> changes;
+
+  const RegionChange* Changes(std::size_t region) const;
+  // The region's cells as they are now, with the step's cells at `side`.
+  void Patch(std::size_t region, StepSide side, std::span<ImageCell> cells) const;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,388 @@
+#include "history/EditHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/ModelFixture.h"
+#include "voices/VoiceCatalogue.h"
+
+namespace ravlo {
+namespace {
+
+using test::ChannelAt;
+using test::NoteAt;
+using test::PartAt;
+using Message = std::vector<std::uint8_t>;
+using Messages = std::vector<Message>;
+using Edit = std::function<bool(XgModel&)>;
+
+// What went out: the sysex pieces and the channel messages.
+struct Wire {
+  Messages pieces;
+  Messages shorts;
+  friend bool operator==(const Wire&, const Wire&) = default;
+};
+
+Wire Take(test::ModelRig& rig) {
+  Wire wire{rig.Pieces(), rig.backend.ShortBytes()};
+  rig.ClearSent();
+  return wire;
+}
+
+std::vector<ImageCell> ImageOf(const XgModel& model) {
+  std::vector<ImageCell> cells;
+  ModelImage(model).Capture(model, cells);
+  return cells;
+}
+
+int VoiceIndex(const XgModel& model, int program, int bankMsb, int bankLsb = 0) {
+  return FindVoice(program, bankMsb, bankLsb, model).index;
+}
+
+// A model with its history, and a twin that takes the same edits by hand:
+// an undo must send what the twin sends for the edit that puts the old
+// values back, and a redo what the edit itself sent.
+class EditHistoryTest : public ::testing::Test {
+ protected:
+  // The same state on both models, outside the history.
+  void OnBoth(const Edit& edit) {
+    ASSERT_TRUE(edit(rig.model));
+    ASSERT_TRUE(edit(twin.model));
+    rig.ClearSent();
+    twin.ClearSent();
+  }
+
+  // Records `edit`, undoes it (checked against `backByHand` on the twin)
+  // and redoes it; each end leaves the image as it was.
+  void RoundTrip(const StepReplay& replay, const Edit& edit, const Edit& backByHand) {
+    rig.ClearSent();
+    const std::vector<ImageCell> before = ImageOf(rig.model);
+    const std::string name = "Step " + std::to_string(++steps);
+    ASSERT_TRUE(history.Record(name, replay, [&] { return edit(rig.model); }));
+    ASSERT_EQ(history.UndoName(), name);
+    edited = Take(rig);
+    const std::vector<ImageCell> after = ImageOf(rig.model);
+    ASSERT_TRUE(edit(twin.model));
+    twin.ClearSent();
+
+    ASSERT_TRUE(history.Undo());
+    undone = Take(rig);
+    EXPECT_EQ(ImageOf(rig.model), before) << "undo leaves the image as before the edit";
+    ASSERT_TRUE(backByHand(twin.model));
+    const Wire byHand = Take(twin);
+    EXPECT_EQ(undone.pieces, byHand.pieces) << "undo sends what the edit back by hand sends";
+    EXPECT_EQ(undone.shorts, byHand.shorts);
+
+    ASSERT_TRUE(history.Redo());
+    const Wire redone = Take(rig);
+    EXPECT_EQ(redone.pieces, edited.pieces) << "redo sends what the edit sent";
+    EXPECT_EQ(redone.shorts, edited.shorts);
+    EXPECT_EQ(ImageOf(rig.model), after);
+    // The twin follows, so that further steps start alike.
+    ASSERT_TRUE(edit(twin.model));
+    twin.ClearSent();
+  }
+
+  test::ModelRig rig;
+  test::ModelRig twin;
+  EditHistory history{rig.model};
+  Wire edited;
+  Wire undone;
+  int steps = 0;
+};
+
+TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
+  // A one-byte part parameter, with the controller row that mirrors it.
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, 90); },
+      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, 100); });
+  EXPECT_EQ(undone.pieces, Messages{test::PartChange(0, part_address::kVolume, 100)});
+  EXPECT_EQ(rig.ChannelController(0, 0), 90);
+
+  // The detune pair travels as its 10-byte change both ways.
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, 5); },
+      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, 0); });
+  EXPECT_EQ(undone.pieces, Messages{test::PartChange(2, part_address::kDetuneMsb, {0x08, 0x00})});
+
+  // Master tune: four nibbles, one message.
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.System().SetMasterTune(-300); },
+      [](XgModel& m) { return m.System().SetMasterTune(0); });
+  EXPECT_EQ(undone.pieces.size(), 1u);
+
+  // A drum note parameter and a Variation parameter of two bytes.
+  const std::uint8_t level = twin.model.Drums().Note(0, NoteAt(38))->Parameter(0x01);
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.Drums().SetDrumParameter(0, NoteAt(38), 0x01, 20); },
+      [level](XgModel& m) { return m.Drums().SetDrumParameter(0, NoteAt(38), 0x01, level); });
+  const int old = twin.model.Effects().CurrentRow(EffectKind::Variation)[0];
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Variation, 1, 1000); },
+      [old](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Variation, 1, old); });
+  EXPECT_EQ(undone.pieces.size(), 1u);
+  EXPECT_EQ(undone.pieces[0].size(), 10u) << "Variation Param 1 is a two-byte change";
+}
+
+TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessages) {
+  const int volume = static_cast<int>(ControllerSlot::Volume);
+  RoundTrip(
+      replay::Controller{ChannelAt(3), volume},
+      [volume](XgModel& m) { return m.Channels().SetController(ChannelAt(3), volume, 40); },
+      [volume](XgModel& m) { return m.Channels().SetController(ChannelAt(3), volume, 100); });
+  EXPECT_EQ(undone.shorts, Messages{test::Bytes({0xB3, 0x07, 100})});
+  EXPECT_TRUE(undone.pieces.empty()) << "the part follows the controller, as the synthesizer does";
+
+  const ChannelVoice old = twin.model.Channels().Voice(ChannelAt(5));
+  RoundTrip(
+      replay::ChannelVoice{ChannelAt(5)},
+      [](XgModel& m) { return m.Channels().SetChannelVoice(ChannelAt(5), {0, 41, 0}); },
+      [old](XgModel& m) { return m.Channels().SetChannelVoice(ChannelAt(5), old); });
+  EXPECT_EQ(undone.shorts.size(), 3u) << "bank select MSB, LSB and program change together";
+}
+
+TEST_F(EditHistoryTest, TwoPartsOnAChannelGetTheirOwnValuesBack) {
+  const int volume = static_cast<int>(ControllerSlot::Volume);
+  OnBoth([](XgModel& m) {
+    return m.Parts().SetReceiveChannel(PartAt(1), ChannelAt(0)) &&
+           m.Parts().SetPartValue(PartAt(1), part_address::kVolume, 80);
+  });
+  const std::vector<ImageCell> before = ImageOf(rig.model);
+  ASSERT_TRUE(history.Record("Channel 1 Volume", replay::Controller{ChannelAt(0), volume}, [&] {
+    return rig.model.Channels().SetController(ChannelAt(0), volume, 50);
+  }));
+  rig.ClearSent();
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(ImageOf(rig.model), before);
+  // The controller gives both parts one value; the one that had another gets it by its own change.
+  EXPECT_EQ(rig.Pieces(), Messages{test::PartChange(1, part_address::kVolume, 80)});
+}
+
+TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
+  const int violin = VoiceIndex(twin.model, 41, 0);
+  const int room = VoiceIndex(twin.model, 9, 127);
+  ASSERT_GE(violin, 0);
+  ASSERT_GE(room, 0);
+  RoundTrip(
+      replay::PartVoice{PartAt(4)},
+      [violin](XgModel& m) { return m.Parts().SelectPartVoice(PartAt(4), violin); },
+      [](XgModel& m) { return m.Parts().SelectPartVoice(PartAt(4), 0); });
+
+  // A new kit resets the setup; going back, the old kit comes with the
+  // note that had been edited in it.
+  OnBoth([](XgModel& m) { return m.Drums().SetDrumParameter(0, NoteAt(36), 0x02, 30); });
+  RoundTrip(
+      replay::PartVoice{PartAt(9)},
+      [room](XgModel& m) { return m.Parts().SelectPartVoice(PartAt(9), room); },
+      [](XgModel& m) {
+        return m.Parts().SelectPartVoice(PartAt(9), VoiceIndex(m, 1, 127)) &&
+               m.Drums().SetDrumParameter(0, NoteAt(36), 0x02, 30);
+      });
+}
+
+TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumps) {
+  RoundTrip(
+      replay::EffectBlock{EffectKind::Reverb},
+      [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 4); },
+      [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 1); });
+  EXPECT_EQ(undone.pieces.size(), 2u);
+
+  // Default: the values it replaced return in the block's dumps.
+  OnBoth([](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Chorus, 3, 99); });
+  twin.model.Effects().SendEffectBlock(EffectKind::Chorus, false, EffectModel::kEditorBlockPauseMs);
+  const Wire dumpsBefore = Take(twin);
+  const std::vector<ImageCell> before = ImageOf(rig.model);
+  ASSERT_TRUE(history.Record("Chorus Default", replay::EffectBlock{EffectKind::Chorus}, [&] {
+    return rig.model.Effects().RestoreTypeDefaults(EffectKind::Chorus);
+  }));
+  rig.ClearSent();
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(Take(rig), dumpsBefore);
+  EXPECT_EQ(ImageOf(rig.model), before);
+}
+
+TEST_F(EditHistoryTest, VariationConnectionSendsWhatMakesItCount) {
+  RoundTrip(
+      replay::VariationConnection{ChannelAt(2)},
+      [](XgModel& m) { return m.Effects().SwitchVariationConnection(true, ChannelAt(2)); },
+      [](XgModel& m) { return m.Effects().SwitchVariationConnection(false, ChannelAt(2)); });
+  EXPECT_EQ(undone.pieces.size(), 2u) << "the connection, then the part";
+  EXPECT_EQ(edited.shorts.size(), 1u) << "the channel's variation send";
+}
+
+TEST_F(EditHistoryTest, DrumSetupResetGoesBackNoteByNote) {
+  OnBoth([](XgModel& m) {
+    return m.Drums().SetDrumParameter(1, NoteAt(40), 0x03, 11) &&
+           m.Drums().SetDrumParameter(1, NoteAt(42), 0x03, 12);
+  });
+  RoundTrip(
+      replay::DrumSetupReset{1}, [](XgModel& m) { return m.System().DrumSetupReset(1); },
+      [](XgModel& m) {
+        return m.Drums().SetDrumParameter(1, NoteAt(40), 0x03, 11) &&
+               m.Drums().SetDrumParameter(1, NoteAt(42), 0x03, 12);
+      });
+  EXPECT_EQ(edited.pieces.size(), 1u) << "the reset itself";
+}
+
+TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
+  const std::vector<ImageCell> before = ImageOf(rig.model);
+  ASSERT_TRUE(history.Record("Part 2 Mode", replay::PartMode{PartAt(1)}, [&] {
+    return rig.model.Parts().SetPartMode(PartAt(1), {0x01, 0x00, 0x02});
+  }));
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(ImageOf(rig.model), before);
+  ASSERT_TRUE(history.Redo());
+  EXPECT_TRUE(rig.model.Parts().IsDrumPart(PartAt(1)));
+  ASSERT_TRUE(history.Undo());
+
+  // A dialog's OK sends its whole run; so does going back.
+  const std::vector<std::uint8_t> off(16, 0);
+  std::vector<std::uint8_t> old(16);
+  ASSERT_TRUE(twin.model.Parts().GetPartBytes(PartAt(3), 0x30, old));
+  RoundTrip(
+      replay::PartRun{PartAt(3), 0x30, 16},
+      [&off](XgModel& m) { return m.Parts().SetPartParameters(PartAt(3), 0x30, off); },
+      [&old](XgModel& m) { return m.Parts().SetPartParameters(PartAt(3), 0x30, old); });
+  EXPECT_EQ(undone.pieces.size(), 16u);
+}
+
+TEST_F(EditHistoryTest, UserVoicesGoBackWholeAndOnlyTheBankIsSent) {
+  UserVoiceElement element = DefaultUserVoiceElement();
+  element[5] = 0x33;
+  UserVoiceElement old{};
+  ASSERT_TRUE(twin.model.UserVoices().GetUserVoice(3, UserBank::Bank)->GetElement(1, old));
+  RoundTrip(
+      replay::UserVoices{},
+      [&element](XgModel& m) { return m.UserVoices().SendVoiceElement(3, 1, element); },
+      [&old](XgModel& m) { return m.UserVoices().SendVoiceElement(3, 1, old); });
+  EXPECT_EQ(undone.pieces.size(), 1u) << "the voice's dump";
+
+  // A name is the voice's at once and goes out with it later.
+  ASSERT_TRUE(history.Record("User Voice 1 Name", replay::Values{}, [&] {
+    return rig.model.UserVoices().SetVoiceName(0, "Brass");
+  }));
+  ASSERT_TRUE(history.Undo());
+  EXPECT_TRUE(rig.Pieces().empty());
+  EXPECT_NE(rig.model.UserVoices().GetUserVoice(0, UserBank::Bank)->DisplayName(), "Brass");
+
+  // An exchange of the banks goes back as one step.
+  ASSERT_TRUE(history.Record("Exchange", replay::UserVoices{}, [&] {
+    return rig.model.UserVoices().CopyVoiceInto(
+        UserBank::VBank, 7, *rig.model.UserVoices().GetUserVoice(3, UserBank::Bank)) &&
+           rig.model.UserVoices().ExchangeBanks();
+  }));
+  const std::vector<ImageCell> exchanged = ImageOf(rig.model);
+  rig.ClearSent();
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(rig.Pieces().size(), 2u) << "the two Bank slots that differ";
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(ImageOf(rig.model), exchanged);
+}
+
+TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderAndJoined) {
+  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(history.Undo());
+  // Nothing changed, no step.
+  EXPECT_TRUE(history.Record("Nothing", replay::Values{}, [] { return true; }));
+  EXPECT_EQ(history.StepCount(), 0u);
+
+  int told = 0;
+  history.SetListener([&told] { ++told; });
+  const auto volume = [&](int value) {
+    return rig.model.Parts().SetPartValue(PartAt(2), part_address::kVolume, value);
+  };
+  history.Record("Part 3 Volume", replay::Values{}, [&] { return volume(10); });
+  // An edit inside another is part of it.
+  history.Record("Part 3 Sub", replay::Values{}, [&] {
+    return history.Record("Inner", replay::Values{}, [&] { return volume(20); }) && volume(30);
+  });
+  EXPECT_EQ(history.StepCount(), 2u);
+  EXPECT_EQ(history.UndoName(), "Part 3 Sub");
+  EXPECT_TRUE(history.Undo());
+  EXPECT_EQ(rig.PartByte(2, part_address::kVolume), 10);
+  EXPECT_EQ(history.UndoName(), "Part 3 Volume");
+  EXPECT_EQ(history.RedoName(), "Part 3 Sub");
+  EXPECT_EQ(told, 3);
+
+  // A new edit ends what could be redone.
+  history.Record("Part 3 Volume", replay::Values{}, [&] { return volume(40); });
+  EXPECT_FALSE(history.CanRedo());
+  EXPECT_EQ(history.StepCount(), 2u);
+
+  history.Clear(true);
+  EXPECT_FALSE(history.CanUndo());
+  EXPECT_TRUE(history.AtSavePoint());
+}
+
+TEST_F(EditHistoryTest, SavePointIsFoundByUndoAndRedoAndLostWithItsBranch) {
+  const auto volume = [&](int value) {
+    return history.Record("Volume", replay::Values{}, [&] {
+      return rig.model.Parts().SetPartValue(PartAt(0), part_address::kVolume, value);
+    });
+  };
+  volume(1);
+  history.MarkSaved();
+  volume(2);
+  EXPECT_FALSE(history.AtSavePoint());
+  history.Undo();
+  EXPECT_TRUE(history.AtSavePoint());
+  history.Undo();
+  EXPECT_FALSE(history.AtSavePoint());
+  history.Redo();
+  EXPECT_TRUE(history.AtSavePoint());
+  // Undone past the save, then edited: the saved state is out of reach.
+  history.Undo();
+  volume(3);
+  history.Undo();
+  EXPECT_FALSE(history.AtSavePoint());
+  // A document modified before the history began has no save point in it.
+  history.Clear(false);
+  volume(4);
+  history.Undo();
+  EXPECT_FALSE(history.AtSavePoint());
+}
+
+TEST_F(EditHistoryTest, KeepsTheNewestThousandSteps) {
+  for (int i = 0; i < 1005; ++i) {
+    history.Record("Volume", replay::Values{}, [&] {
+      return rig.model.Parts().SetPartValue(PartAt(0), part_address::kVolume, i % 2 == 0 ? 1 : 2);
+    });
+  }
+  EXPECT_EQ(history.StepCount(), EditHistory::kStepLimit);
+  int undone = 0;
+  while (history.Undo()) ++undone;
+  EXPECT_EQ(undone, 1000);
+  // The oldest five were dropped: the value is the one the sixth edit replaced.
+  EXPECT_EQ(rig.PartByte(0, part_address::kVolume), 1);
+}
+
+TEST_F(EditHistoryTest, ARefusedMessageStopsTheUndoWhereItIs) {
+  ASSERT_TRUE(history.Record("Receive", replay::PartRun{PartAt(0), 0x30, 3}, [&] {
+    const std::vector<std::uint8_t> off{0, 0, 0};
+    return rig.model.Parts().SetPartParameters(PartAt(0), 0x30, off);
+  }));
+  rig.ClearSent();
+  rig.backend.sendResult = kMidiNotReady;
+  rig.backend.sendsBeforeResult = 1;
+  EXPECT_FALSE(history.Undo());
+  EXPECT_EQ(history.UndoName(), "Receive") << "the step stays";
+  EXPECT_EQ(rig.prompts.messages.size(), 1u) << "the port's error, once";
+  // The model holds what went out: the first byte only.
+  EXPECT_EQ(rig.PartByte(0, 0x30), 1);
+  EXPECT_EQ(rig.PartByte(0, 0x31), 0);
+
+  rig.backend.sendResult = kMidiOk;
+  EXPECT_TRUE(history.Undo());
+  EXPECT_EQ(rig.PartByte(0, 0x31), 1);
+}
+
+}  // namespace
+}  // namespace ravlo
