@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MonitorBackend.h"
+#include "history/EditHistory.h"
 #include "messages/XgMessages.h"
 #include "support/ModelRig.h"
 
@@ -69,6 +70,40 @@ void BM_SetterIntoMonitor(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_SetterIntoMonitor);
+
+// The same field as an edit the user can take back: the image compared
+// before and after.
+void BM_RecordedSetterIntoMonitor(benchmark::State& state) {
+  Rig rig;
+  EditHistory history(rig.model);
+  int volume = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(history.Record("Master Volume", replay::Values{}, [&] {
+      return rig.model.System().SetMasterVolume(volume);
+    }));
+    volume = (volume + 1) & 0x7F;
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_RecordedSetterIntoMonitor);
+
+// Undo of one field with a full history: each iteration takes the newest
+// step back and does it again, two items.
+void BM_UndoFieldIntoMonitor(benchmark::State& state) {
+  Rig rig;
+  EditHistory history(rig.model);
+  for (std::size_t i = 0; i < EditHistory::kStepLimit; ++i) {
+    history.Record("Part 1 Volume", replay::Values{}, [&] {
+      return rig.model.Parts().SetPartValue(PartIndex::FromIndex(0), 0x0B, static_cast<int>(i % 128));
+    });
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(history.Undo());
+    benchmark::DoNotOptimize(history.Redo());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 2);
+}
+BENCHMARK(BM_UndoFieldIntoMonitor);
 
 }  // namespace
 }  // namespace ravlo::bench

@@ -33,7 +33,7 @@ const ModelImage& EditHistory::Image() {
 }
 
 bool EditHistory::Record(std::string name, const StepReplay& replay,
-                         const std::function<bool()>& edit) {
+                         const std::function<bool()>& edit, StepJoin join) {
   if (busy_ || !model_.IsInitialised()) return edit();
   Image().Capture(model_, before_);
   bool result = false;
@@ -42,9 +42,27 @@ bool EditHistory::Record(std::string name, const StepReplay& replay,
     result = edit();
   }
   image_->Capture(model_, after_);
-  std::vector<RegionChange> changes = Differences();
-  if (!changes.empty()) Push({std::move(name), replay, std::move(changes)});
+  EditStep step{std::move(name), replay, Differences(), join == StepJoin::WithSameName};
+  if (step.changes.empty()) return result;
+  if (EditStep* newest = JoinTarget(step)) {
+    newest->Absorb(step);
+    // Typed and typed back: nothing is left to take back.
+    if (newest->changes.empty()) {
+      steps_.pop_back();
+      --position_;
+    }
+    Tell();
+  } else {
+    Push(std::move(step));
+  }
   return result;
+}
+
+EditStep* EditHistory::JoinTarget(const EditStep& step) {
+  if (!step.joinable || position_ == 0 || position_ != steps_.size()) return nullptr;
+  if (savePoint_ == position_) return nullptr;
+  EditStep& newest = steps_.back();
+  return newest.joinable && newest.name == step.name ? &newest : nullptr;
 }
 
 std::vector<RegionChange> EditHistory::Differences() const {

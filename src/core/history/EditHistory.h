@@ -34,7 +34,11 @@ class EditHistory {
   // Runs `edit` as one step named `name`, replayed by `replay`; returns what
   // `edit` returned. An edit that changes nothing leaves no step, and an edit
   // made while another (or an undo) is under way is part of it.
-  bool Record(std::string name, const StepReplay& replay, const std::function<bool()>& edit);
+  // With StepJoin::WithSameName it joins the newest step when that one was
+  // recorded so too, under the same name, and nothing was undone or saved
+  // since.
+  bool Record(std::string name, const StepReplay& replay, const std::function<bool()>& edit,
+              StepJoin join = StepJoin::Separate);
 
   bool Undo();
   bool Redo();
@@ -64,6 +68,8 @@ class EditHistory {
   bool Converge(const EditStep& step, StepSide side);
   std::vector<RegionChange> Differences() const;
   void Push(EditStep step);
+  // The newest step, when `step` may join it.
+  EditStep* JoinTarget(const EditStep& step);
   void Tell() const;
 
   XgModel& model_;

@@ -15,6 +15,10 @@ namespace ravlo {
 // The two ends of a step: the image before the edit, and after it.
 enum class StepSide { Before, After };
 
+// Whether an edit may join the newest step: the keystrokes of a name typed
+// into the voice are one step, as the digits typed into a field are.
+enum class StepJoin { Separate, WithSameName };
+
 // One cell an edit changed.
 struct CellChange {
   std::uint32_t cell = 0;
@@ -37,7 +41,12 @@ struct EditStep {
   StepReplay replay;
   std::vector<RegionChange> changes;
 
+  bool joinable = false;
+
   const RegionChange* Changes(std::size_t region) const;
+  // Takes a later step in: its cells' after values, with this step's before
+  // values kept; cells back where they started drop out.
+  void Absorb(const EditStep& later);
   // The region's cells as they are now, with the step's cells at `side`.
   void Patch(std::size_t region, StepSide side, std::span<ImageCell> cells) const;
 };

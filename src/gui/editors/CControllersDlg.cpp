@@ -147,17 +147,26 @@ EditSpinPair* CControllersDlg::ControllerField(int slot) {
 
 bool CControllersDlg::TakeVoice(const ChannelVoice& voice) {
   // The parts on the channel take the voice with it, kits and all.
-  if (!model_.Channels().SetChannelVoice(channel_, voice)) return false;
+  const bool sent = RecordEdit(StepName(QStringLiteral("Voice")), replay::ChannelVoice{channel_},
+                               [&] { return model_.Channels().SetChannelVoice(channel_, voice); });
+  if (!sent) return false;
   Host().MarkModified();
   Host().VoiceChosenForChannel(voice.bankMsb, voice.bankLsb, voice.program);
   return true;
 }
 
 bool CControllersDlg::TakeController(int slot, int value) {
-  if (!model_.Channels().SetController(channel_, slot, value)) return false;
+  const QString label = ToQString(kControllerSlots[static_cast<std::size_t>(slot)].parameter.label);
+  const bool sent = RecordEdit(StepName(label), replay::Controller{channel_, slot},
+                               [&] { return model_.Channels().SetController(channel_, slot, value); });
+  if (!sent) return false;
   if (MarksModified(slot)) Host().MarkModified();
   if (slot == static_cast<int>(ControllerSlot::Modulation)) Host().ModulationSet(value);
   return true;
+}
+
+QString CControllersDlg::StepName(const QString& what) const {
+  return QStringLiteral("Channel %1 %2").arg(channel_.Number()).arg(what);
 }
 
 void CControllersDlg::TellChannelChosen() {
@@ -200,18 +209,15 @@ bool CControllersDlg::FollowPartChannel(int channel) {
 }
 
 bool CControllersDlg::SelectChannelVoice(int voiceIndex) {
-  if (!model_.IsInitialised() || !model_.Channels().SelectChannelVoice(channel_, voiceIndex)) {
-    return false;
-  }
+  if (!model_.IsInitialised()) return false;
+  const bool sent =
+      RecordEdit(StepName(QStringLiteral("Voice")), replay::ChannelVoice{channel_},
+                 [&] { return model_.Channels().SelectChannelVoice(channel_, voiceIndex); });
+  if (!sent) return false;
   const ChannelVoice voice = ShownVoice();
   Host().MarkModified();
   Host().VoiceChosenForChannel(voice.bankMsb, voice.bankLsb, voice.program);
   return true;
-}
-
-bool CControllersDlg::SendVariation() {
-  if (!model_.IsInitialised()) return false;
-  return model_.Channels().SendController(channel_, static_cast<int>(ControllerSlot::Variation));
 }
 
 bool CControllersDlg::SetModulation(int value) {

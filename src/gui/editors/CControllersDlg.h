@@ -37,8 +37,6 @@ class CControllersDlg final : public EditorDialog {
   // A catalogue voice (0..522) for the shown channel, sent and given to its
   // parts. False for an unknown index or a failed send.
   bool SelectChannelVoice(int voiceIndex);
-  // Sends the shown channel's variation controller (control change 94).
-  bool SendVariation();
   // The piano's modulation becomes the shown channel's; nothing is sent.
   bool SetModulation(int value);
 
@@ -68,6 +66,8 @@ class CControllersDlg final : public EditorDialog {
                                std::uint8_t ChannelVoice::*byte);
   bool TakeVoice(const ChannelVoice& voice);
   bool TakeController(int slot, int value);
+  // "Channel 3 Volume": what the Edit menu calls an edit of the shown channel.
+  QString StepName(const QString& what) const;
   // Puts the piano on the shown channel with its modulation and has the
   // Part window show the channel's lowest part.
   void TellChannelChosen();

@@ -61,7 +61,11 @@ void CDrumSetsDlg::BuildControls() {
   default_ = MakeButton(QStringLiteral("&Default"), QStringLiteral("Default"), this);
   // The note goes back to its kit's defaults, on the synthesizer too.
   connect(default_, &QPushButton::clicked, this, [this] {
-    if (model_.Drums().ResetDrumNote(setup_ - 1, Note())) Host().MarkModified();
+    RecordEdit(StepName(QStringLiteral("Default")), replay::Values{}, [this] {
+      if (!model_.Drums().ResetDrumNote(setup_ - 1, Note())) return false;
+      Host().MarkModified();
+      return true;
+    });
   });
 
   auto* selection = new QGridLayout;
@@ -78,10 +82,12 @@ void CDrumSetsDlg::BuildControls() {
     field->Describe(info);
     field->SetSigned(true);  // every box here reads a sign
     field->SetGetter([this, address] { return ShownParameter(address); });
-    field->SetSetter([this, address](int shown) {
-      if (!model_.Drums().SetDrumValue(setup_ - 1, Note(), address, shown)) return false;
-      Host().MarkModified();
-      return true;
+    field->SetSetter([this, address, label = ToQString(info.label)](int shown) {
+      return RecordEdit(StepName(label), replay::Values{}, [&] {
+        if (!model_.Drums().SetDrumValue(setup_ - 1, Note(), address, shown)) return false;
+        Host().MarkModified();
+        return true;
+      });
     });
     fields_[static_cast<std::size_t>(address)] = field;
     // Each field with its label under it.
@@ -112,6 +118,10 @@ void CDrumSetsDlg::WindowStart() {
 
 void CDrumSetsDlg::ShowChange(const ModelChange& change) {
   if (change.Concerns(ModelBlock::Drum, setup_ - 1)) ShowNote();
+}
+
+QString CDrumSetsDlg::StepName(const QString& what) const {
+  return QStringLiteral("Drum Setup %1 Note %2 %3").arg(setup_).arg(note_).arg(what);
 }
 
 QString CDrumSetsDlg::KitName() const {

@@ -46,6 +46,8 @@ class CDrumSetsDlg final : public EditorDialog {
   DrumNote Note() const { return DrumNote::FromMidiNote(note_); }
   // The shown note's parameters, its name and the kit name from the model.
   void ShowNote();
+  // "Drum Setup 1 Note 38 Level": what the Edit menu calls an edit here.
+  QString StepName(const QString& what) const;
 
   XgModel& model_;
   int setup_ = 1;

@@ -219,14 +219,22 @@ bool CPartDlg::TakePartNumber(int value) {
 }
 
 bool CPartDlg::TakeChannel(int value) {
-  if (!model_.Parts().SetReceiveChannel(part_, MidiChannel::FromNumber(value))) return false;
+  if (!RecordEdit(StepName(QStringLiteral("Channel")), replay::Values{}, [&] {
+        return model_.Parts().SetReceiveChannel(part_, MidiChannel::FromNumber(value));
+      })) {
+    return false;
+  }
   Host().MarkModified();
   Host().ChannelChosenInPart(value);
   return true;
 }
 
 bool CPartDlg::TakeReserve(int value) {
-  if (!model_.Parts().SetPartValue(part_, part_address::kElementReserve, value)) return false;
+  if (!RecordEdit(StepName(QStringLiteral("Element Reserve")), replay::Values{}, [&] {
+        return model_.Parts().SetPartValue(part_, part_address::kElementReserve, value);
+      })) {
+    return false;
+  }
   // Only a typed reserve marks the document; a spin click does not.
   if (!reserveField_->Stepping()) Host().MarkModified();
   return true;
@@ -234,7 +242,9 @@ bool CPartDlg::TakeReserve(int value) {
 
 void CPartDlg::OnOffClicked(bool pressed) {
   const bool switched =
-      pressed ? model_.Parts().SwitchPartOff(part_) : model_.Parts().SwitchPartOn(part_);
+      RecordEdit(StepName(OffCaption(pressed)), replay::Values{}, [&] {
+        return pressed ? model_.Parts().SwitchPartOff(part_) : model_.Parts().SwitchPartOn(part_);
+      });
   if (switched) {
     Host().MarkModified();
     Host().ChannelChosenInPart(ShownChannel());
@@ -248,7 +258,10 @@ void CPartDlg::OnVoiceClicked() {
   if (!voiceChooser_) return;
   const std::optional<int> chosen = voiceChooser_();
   if (!chosen) return;
-  if (!model_.Parts().SelectPartVoice(part_, *chosen)) return;
+  if (!RecordEdit(StepName(QStringLiteral("Voice")), replay::PartVoice{part_},
+                  [&] { return model_.Parts().SelectPartVoice(part_, *chosen); })) {
+    return;
+  }
   Host().MarkModified();
   Host().ChannelChosenInPart(ShownChannel());
 }
@@ -277,26 +290,44 @@ void CPartDlg::OpenSubDialog(const SubDialogButton& button) {
 void CPartDlg::OpenRun(PartRunKind kind, int base) {
   CPartRunDlg dialog(model_, part_, kind, base, this);
   dialog.SetMessageShower(messageShower_);
-  if (RunModal(dialog) == QDialog::Accepted) {
-    if (dialog.Changed()) Host().MarkModified();
-  } else if (dialog.Changed()) {
-    // Cancel takes the live changes back; that is no edit of the document.
-    dialog.RestoreKept();
-  }
+  // Its fields go out as they are edited: what OK keeps is one step.
+  RecordEdit(StepName(dialog.windowTitle()), replay::Values{}, [&] {
+    if (RunModal(dialog) == QDialog::Accepted) {
+      if (dialog.Changed()) Host().MarkModified();
+    } else if (dialog.Changed()) {
+      // Cancel takes the live changes back; that is no edit of the document.
+      dialog.RestoreKept();
+    }
+    return true;
+  });
 }
 
 void CPartDlg::OpenReceive() {
   CPartReceiveDlg dialog(model_, part_, this);
-  RunModal(dialog);
+  const replay::PartRun run{part_, CPartReceiveDlg::kFirstAddress,
+                            static_cast<int>(CPartReceiveDlg::kBoxCount)};
+  RecordEdit(StepName(dialog.windowTitle()), run, [&] {
+    RunModal(dialog);
+    return dialog.Stored();
+  });
   if (dialog.Stored()) Host().MarkModified();
 }
 
 void CPartDlg::OpenMode() {
   CPartModeDlg dialog(model_, part_, this);
-  if (RunModal(dialog) != QDialog::Accepted) return;
+  bool accepted = false;
+  RecordEdit(StepName(dialog.windowTitle()), replay::PartMode{part_}, [&] {
+    accepted = RunModal(dialog) == QDialog::Accepted;
+    return accepted;
+  });
+  if (!accepted) return;
   if (dialog.ModeChanged()) Host().ChannelChosenInPart(ShownChannel());
   // OK marks the document whether or not anything went out.
   Host().MarkModified();
+}
+
+QString CPartDlg::StepName(const QString& what) const {
+  return QStringLiteral("Part %1 %2").arg(part_.Number()).arg(what);
 }
 
 }  // namespace ravlo

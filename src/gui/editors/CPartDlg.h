@@ -60,6 +60,8 @@ class CPartDlg final : public EditorDialog {
   void ShowChange(const ModelChange& change) override;
 
  private:
+  // "Part 3 Volume": what the Edit menu calls an edit of the shown part.
+  QString StepName(const QString& what) const;
   // What a sub-dialog button opens.
   enum class Opens { Mode, Run, Receive };
   struct SubDialogButton {

@@ -25,10 +25,13 @@ EditSpinPair* CSystemControlDlg::MakeField(SystemParameter parameter) {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
   auto* field = new EditSpinPair(this);
   field->Describe(info);
-  field->SetSetter([this, parameter](int value) {
-    if (!model_.System().SetSystemParameter(parameter, value)) return false;
-    Host().MarkModified();
-    return true;
+  const QString step = QStringLiteral("System ") + ToQString(info.label);
+  field->SetSetter([this, parameter, step](int value) {
+    return RecordEdit(step, replay::Values{}, [&] {
+      if (!model_.System().SetSystemParameter(parameter, value)) return false;
+      Host().MarkModified();
+      return true;
+    });
   });
   field->SetGetter([this, parameter] { return model_.System().Value(parameter); });
   return field;
@@ -62,12 +65,17 @@ void CSystemControlDlg::BuildControls() {
   // The resets go at once, without a question; the model tells the main
   // window, which resets or refreshes what depends on them.
   connect(resetAll, &QPushButton::clicked, this, [this] { model_.System().AllParameterReset(); });
-  connect(resetDrum1, &QPushButton::clicked, this, [this] { model_.System().DrumSetupReset(0); });
-  connect(resetDrum2, &QPushButton::clicked, this, [this] { model_.System().DrumSetupReset(1); });
+  connect(resetDrum1, &QPushButton::clicked, this, [this] { ResetDrumSetup(0); });
+  connect(resetDrum2, &QPushButton::clicked, this, [this] { ResetDrumSetup(1); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(resetBox);
+}
+
+void CSystemControlDlg::ResetDrumSetup(int setup) {
+  RecordEdit(QStringLiteral("Drum Setup %1 Reset").arg(setup + 1), replay::DrumSetupReset{setup},
+             [this, setup] { return model_.System().DrumSetupReset(setup); });
 }
 
 void CSystemControlDlg::ShowValues() {

@@ -29,6 +29,8 @@ class CSystemControlDlg final : public EditorDialog {
   void BuildControls();
   EditSpinPair* MakeField(SystemParameter parameter);
   void ShowValues();
+  // Drum Setup Reset of setup 0 or 1, as a step the user can take back.
+  void ResetDrumSetup(int setup);
 
   XgModel& model_;
   EditSpinPair* volume_ = nullptr;

@@ -89,8 +89,8 @@ void CVariationDlg::BuildWindow() {
   connectionLayout->addWidget(systemButton_);
   connectionLayout->addWidget(partButton_);
   connectionLayout->addWidget(partBox_);
-  connect(systemButton_, &QRadioButton::clicked, this, &CVariationDlg::OnSystemClicked);
-  connect(partButton_, &QRadioButton::clicked, this, &CVariationDlg::OnPartClicked);
+  connect(systemButton_, &QRadioButton::clicked, this, [this] { SwitchConnection(true); });
+  connect(partButton_, &QRadioButton::clicked, this, [this] { SwitchConnection(false); });
   bottom->addWidget(connection);
 
   auto* settingsGrid = new QGridLayout;
@@ -182,53 +182,52 @@ void CVariationDlg::ShowChange(const ModelChange& change) {
 }
 
 bool CVariationDlg::SendParameter(std::size_t param, int value) {
-  if (!model_.Effects().SetEffectParameter(EffectKind::Variation, static_cast<int>(param + 1),
-                                           value)) {
-    return false;
-  }
-  Host().MarkModified();
-  return true;
+  const std::string_view label = model_.Effects().CurrentVariationParameter(param).label;
+  const QString name = label.empty() ? QStringLiteral("Param %1").arg(param + 1) : ToQString(label);
+  return Send(name, [&] {
+    return model_.Effects().SetEffectParameter(EffectKind::Variation, static_cast<int>(param + 1),
+                                               value);
+  });
 }
 
 bool CVariationDlg::SendSetting(VariationSetting setting, int value) {
-  if (!model_.Effects().SetEffectParameter(setting, value)) return false;
-  Host().MarkModified();
-  return true;
+  return Send(ToQString(SettingInfo(setting).parameter.label),
+              [&] { return model_.Effects().SetEffectParameter(setting, value); });
 }
 
 bool CVariationDlg::SendPart(int shownPart) {
   // The part means nothing to a system effect.
   if (SystemConnection()) return false;
   const ParameterDescriptor& part = SettingInfo(VariationSetting::Part).parameter;
-  if (!model_.Effects().SetVariationPart(part.Stored(shownPart))) return false;
+  return Send(ToQString(part.label),
+              [&] { return model_.Effects().SetVariationPart(part.Stored(shownPart)); });
+}
+
+bool CVariationDlg::Send(const QString& label, const std::function<bool()>& send) {
+  if (!RecordEdit(QStringLiteral("Variation ") + label, replay::Values{}, send)) return false;
   Host().MarkModified();
   return true;
 }
 
-void CVariationDlg::OnSystemClicked() {
-  if (!model_.Effects().SetVariationConnection(true)) {
+void CVariationDlg::SwitchConnection(bool system) {
+  // A system effect counts by the send level of the Controllers window's
+  // channel; an insertion goes to the part shown.
+  const MidiChannel channel = Host().ControllersChannel();
+  const bool switched =
+      RecordEdit(QStringLiteral("Variation Connection"), replay::VariationConnection{channel},
+                 [&] { return model_.Effects().SwitchVariationConnection(system, channel); });
+  if (!switched) {
     ShowAll();
     return;
   }
-  Host().MarkModified();
-  // The send level now matters: the Controllers window sends its channel's.
-  Host().SendVariationController();
-}
-
-void CVariationDlg::OnPartClicked() {
-  if (!model_.Effects().SetVariationConnection(false)) {
-    ShowAll();
-    return;
-  }
-  // The insertion goes to the part shown; a failure changes nothing shown.
-  model_.Effects().SetVariationPart(Setting(VariationSetting::Part));
   Host().MarkModified();
 }
 
 void CVariationDlg::OnTypeChosen(int index) {
   if (index == CurrentType()) return;
   // The dumps carry the settings too, so the connection and part go along.
-  if (model_.Effects().ChangeType(EffectKind::Variation, index)) {
+  if (RecordEdit(QStringLiteral("Variation Type"), replay::EffectBlock{EffectKind::Variation},
+                 [&] { return model_.Effects().ChangeType(EffectKind::Variation, index); })) {
     Host().MarkModified();
   } else {
     ShowAll();
@@ -237,7 +236,10 @@ void CVariationDlg::OnTypeChosen(int index) {
 
 void CVariationDlg::OnDefault() {
   const WaitCursor wait;
-  if (model_.Effects().RestoreTypeDefaults(EffectKind::Variation)) Host().MarkModified();
+  if (RecordEdit(QStringLiteral("Variation Default"), replay::EffectBlock{EffectKind::Variation},
+                 [&] { return model_.Effects().RestoreTypeDefaults(EffectKind::Variation); })) {
+    Host().MarkModified();
+  }
 }
 
 }  // namespace ravlo

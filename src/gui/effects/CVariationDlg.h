@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "effects/EffectTypeTables.h"
@@ -48,8 +49,10 @@ class CVariationDlg final : public EditorDialog {
   bool SendParameter(std::size_t param, int value);
   bool SendSetting(VariationSetting setting, int value);
   bool SendPart(int shownPart);
-  void OnSystemClicked();
-  void OnPartClicked();
+  // A field's value, as the step "Variation <label>".
+  bool Send(const QString& label, const std::function<bool()>& send);
+  // The System and Part buttons: the connection, as a step of its own.
+  void SwitchConnection(bool system);
   void OnTypeChosen(int index);
   void OnDefault();
 

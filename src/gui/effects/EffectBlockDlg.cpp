@@ -18,7 +18,7 @@ namespace ravlo {
 
 EffectBlockDlg::EffectBlockDlg(XgModel& model, EditorHost& host, EffectKind kind, EditorSlot slot,
                                const QString& caption, QWidget* parent)
-    : EditorDialog(host, slot, caption, parent), model_(model), kind_(kind) {
+    : EditorDialog(host, slot, caption, parent), model_(model), kind_(kind), caption_(caption) {
   BuildWindow();
   Follow(model);
 }
@@ -88,7 +88,11 @@ void EffectBlockDlg::ShowChange(const ModelChange& change) {
 }
 
 bool EffectBlockDlg::SendField(std::size_t slot, int value) {
-  if (!model_.Effects().SetEffectParameter(kind_, static_cast<int>(slot), value)) return false;
+  const QString label = ToQString(EffectSlots(kind_)[slot].parameter.label);
+  const bool sent = RecordEdit(StepName(label), replay::Values{}, [&] {
+    return model_.Effects().SetEffectParameter(kind_, static_cast<int>(slot), value);
+  });
+  if (!sent) return false;
   Host().MarkModified();
   return true;
 }
@@ -97,7 +101,8 @@ void EffectBlockDlg::OnTypeChosen(int index) {
   if (index == CurrentType()) return;
   // The new type goes out with the values last edited for it; what did not
   // go is not shown.
-  if (model_.Effects().ChangeType(kind_, index)) {
+  if (RecordEdit(StepName(QStringLiteral("Type")), replay::EffectBlock{kind_},
+                 [&] { return model_.Effects().ChangeType(kind_, index); })) {
     Host().MarkModified();
   } else {
     ShowAll();
@@ -105,7 +110,14 @@ void EffectBlockDlg::OnTypeChosen(int index) {
 }
 
 void EffectBlockDlg::OnDefault() {
-  if (model_.Effects().RestoreTypeDefaults(kind_)) Host().MarkModified();
+  if (RecordEdit(StepName(QStringLiteral("Default")), replay::EffectBlock{kind_},
+                 [&] { return model_.Effects().RestoreTypeDefaults(kind_); })) {
+    Host().MarkModified();
+  }
+}
+
+QString EffectBlockDlg::StepName(const QString& what) const {
+  return caption_ + QLatin1Char(' ') + what;
 }
 
 }  // namespace ravlo

@@ -41,9 +41,12 @@ class EffectBlockDlg : public EditorDialog {
   bool SendField(std::size_t slot, int value);
   void OnTypeChosen(int index);
   void OnDefault();
+  // "Reverb Time": what the Edit menu calls an edit in this window.
+  QString StepName(const QString& what) const;
 
   XgModel& model_;
   EffectKind kind_;
+  QString caption_;
   std::vector<std::size_t> slots_;  // the slot each box edits
   QComboBox* typeList_ = nullptr;
   QPushButton* default_ = nullptr;

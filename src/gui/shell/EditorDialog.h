@@ -52,6 +52,11 @@ class EditorDialog : public QDialog, public ModelObserver {
   // "Kind" alone, or "Kind -- selection".
   void SetSelectionCaption(const QString& selection);
   EditorHost& Host() { return host_; }
+  // An edit the user can take back (a field's setter, a button, a dialog's OK).
+  bool RecordEdit(const QString& name, const StepReplay& replay, const std::function<bool()>& edit,
+                  StepJoin join = StepJoin::Separate) {
+    return host_.RecordEdit(name.toStdString(), replay, edit, join);
+  }
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

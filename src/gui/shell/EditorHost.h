@@ -1,5 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
+#include "history/EditStep.h"
+#include "model/Indices.h"
+
 namespace ravlo {
 
 // The main bar's window table: slot 0 is the main bar, 1..10 the editors.
@@ -27,6 +33,10 @@ class EditorHost {
 
   // Sets the modified mark (and the title's "*") if it is not set yet.
   virtual void MarkModified() = 0;
+  // Runs an edit as one step of the edit history, named for the Edit menu
+  // ("Part 3 Volume"); returns what the edit returned.
+  virtual bool RecordEdit(const std::string& name, const StepReplay& replay,
+                          const std::function<bool()>& edit, StepJoin join) = 0;
   // The editor of `slot` closed its window: its button is enabled again.
   virtual void EditorClosed(EditorSlot slot) = 0;
 
@@ -41,9 +51,9 @@ class EditorHost {
   virtual void ChannelChosenInPart(int channel) = 0;
   // The Controllers window set the modulation of its channel.
   virtual void ModulationSet(int value) = 0;
-  // The Variation window's "&System": the Controllers window sends its
-  // channel's variation controller.
-  virtual void SendVariationController() = 0;
+  // The channel the Controllers window shows: its variation send is what
+  // makes a system Variation effect count.
+  virtual MidiChannel ControllersChannel() const = 0;
 };
 
 }  // namespace ravlo

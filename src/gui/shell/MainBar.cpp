@@ -20,6 +20,7 @@
 #include "effects/CReverbDlg.h"
 #include "effects/CVariationDlg.h"
 #include "files/SysexFile.h"
+#include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
 #include "midi/MidiOutDevice.h"
 #include "model/XgModel.h"
@@ -197,6 +198,8 @@ void MainBar::BuildMenus() {
   // Save is offered only when there is something to save and a place for it.
   connect(fileMenu, &QMenu::aboutToShow, this, [this] { saveAction_->setEnabled(SaveEnabled()); });
   saveAction_->setEnabled(SaveEnabled());
+
+  BuildEditMenu();
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->addAction(QStringLiteral("&Devices"), this, &MainBar::DevicesCommand);

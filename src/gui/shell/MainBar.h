@@ -16,6 +16,7 @@
 #include "shell/ControlTabFilter.h"
 #include "shell/DevicesDialog.h"
 #include "shell/EditorHost.h"
+#include "shell/UndoKeysFilter.h"
 
 class QAction;
 class QLabel;
@@ -35,6 +36,7 @@ class CVariationDlg;
 class KeyboardPiano;
 class PianoIndicator;
 class PianoKeyFilter;
+class EditHistory;
 class EditorDialog;
 class HelpWindow;
 class MidiBackend;
@@ -95,6 +97,13 @@ class MainBar final : public QMainWindow,
   void ListPatchesCommand();
   bool SaveEnabled() const;
 
+  // --- Edit menu --------------------------------------------------------------
+  // The newest step back, or the next one again; what is being typed goes
+  // first. False when there was none or a message was refused.
+  bool UndoCommand();
+  bool RedoCommand();
+  EditHistory& History() { return *history_; }
+
   // --- Small dialogs --------------------------------------------------------
   void DevicesCommand();
   void GeneralCommand();
@@ -149,7 +158,9 @@ class MainBar final : public QMainWindow,
   void ChannelChosenInControllers(int channel, int modulation) override;
   void ChannelChosenInPart(int channel) override;
   void ModulationSet(int value) override;
-  void SendVariationController() override;
+  MidiChannel ControllersChannel() const override;
+  bool RecordEdit(const std::string& name, const StepReplay& replay,
+                  const std::function<bool()>& edit, StepJoin join) override;
 
   // --- ModelEvents ------------------------------------------------------------
   void RaiseMark(RefreshMark mark, int value) override;
@@ -172,6 +183,13 @@ class MainBar final : public QMainWindow,
   void BuildEditors();
   void BuildWindow();
   void BuildMenus();
+  void BuildEditMenu();
+  // The Edit menu names the steps Undo and Redo would take.
+  void ShowHistory();
+  // After an undo or redo: the modified mark is off only at the saved state.
+  bool AfterHistoryMove(bool moved);
+  // The image was replaced (a file, New, a reset): no step leads back.
+  void ForgetHistory();
   void UpdateTitle();
   // The "Save Changes First?" question: false when cancelled.
   bool SavePrompt(bool clearModified);
@@ -231,6 +249,9 @@ class MainBar final : public QMainWindow,
   // The open editors, bottom to top as far as the program knows.
   std::vector<EditorSlot> stacking_;
   QAction* saveAction_ = nullptr;
+  std::unique_ptr<EditHistory> history_;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QLabel* pianoIndicator_ = nullptr;
 
   RefreshMarks marks_;
@@ -245,6 +266,7 @@ class MainBar final : public QMainWindow,
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
   ControlTabFilter controlTab_{[this](QWidget* window) { return ActivateNext(window); }};
+  UndoKeysFilter undoKeys_;
 };
 
 }  // namespace ravlo

@@ -13,6 +13,7 @@
 #include "files/FileIo.h"
 #include "files/PatchList.h"
 #include "files/SysexFile.h"
+#include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
 #include "model/XgModel.h"
 #include "piano/KeyboardPiano.h"
@@ -97,6 +98,7 @@ bool MainBar::SaveAsCommand() {
   if (!RecordAndWrite(filePath_)) return false;
   modified_ = false;
   savable_ = true;
+  history_->MarkSaved();
   UpdateTitle();
   return true;
 }
@@ -105,6 +107,7 @@ bool MainBar::SaveCommand() {
   if (!SaveEnabled()) return false;
   if (!RecordAndWrite(filePath_)) return false;
   modified_ = false;
+  history_->MarkSaved();
   UpdateTitle();
   return true;
 }
@@ -136,6 +139,7 @@ void MainBar::ResetDocument() {
   modified_ = false;
   savable_ = true;
   SetFile(QString());
+  ForgetHistory();
   UpdateTitle();
 }
 
@@ -158,10 +162,14 @@ void MainBar::OpenCommand() {
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
   marks_.ClearAll();
+  bool opened = false;
   {
     const PianoPause pause(*this);
-    if (!file_->Open()) return;
+    opened = file_->Open();
   }
+  // Even a file that failed part way may have changed what the steps knew.
+  if (opened || marks_.Any()) ForgetHistory();
+  if (!opened) return;
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();
@@ -245,6 +253,7 @@ void MainBar::AllParametersReset() {
   piano_->Reset();
   review_->ClearText();
   modified_ = false;
+  ForgetHistory();
   UpdateTitle();
 }
 
@@ -277,9 +286,8 @@ void MainBar::ModulationSet(int value) {
   piano_->SetModulation(value);
 }
 
-void MainBar::SendVariationController() {
-  MarkModified();
-  controllers_->SendVariation();
+MidiChannel MainBar::ControllersChannel() const {
+  return MidiChannel::FromNumber(controllers_->ShownChannel());
 }
 
 }  // namespace ravlo

@@ -77,7 +77,9 @@ void CUserVoiceDlg::BuildWindow() {
   // The name is the voice's as it is typed; it goes out with the voice.
   connect(nameEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
     typingName_ = true;
-    model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text));
+    RecordEdit(StepName(QStringLiteral("Name")), replay::Values{},
+               [&] { return model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text)); },
+               StepJoin::WithSameName);
     typingName_ = false;
   });
   auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
@@ -91,8 +93,10 @@ void CUserVoiceDlg::BuildWindow() {
   levelSpin_->setObjectName(QStringLiteral("Level"));
   levelSpin_->SetRange(0, 127);
   levelSpin_->SetGetter([this] { return Voice().Level(); });
-  levelSpin_->SetSetter(
-      [this](int level) { return model_.UserVoices().SetVoiceLevel(CurrentSlot(), level); });
+  levelSpin_->SetSetter([this](int level) {
+    return RecordEdit(StepName(QStringLiteral("Level")), replay::Values{},
+                      [&] { return model_.UserVoices().SetVoiceLevel(CurrentSlot(), level); });
+  });
   elementSpin_ = new EditSpinPair(this);
   elementSpin_->setObjectName(QStringLiteral("ElementNumber"));
   elementSpin_->SetRange(1, kUserVoiceElementCount);
@@ -115,8 +119,11 @@ void CUserVoiceDlg::BuildWindow() {
   for (int i = 0; i < kUserVoiceElementCount; ++i) {
     auto* box = new QCheckBox(QString::number(i + 1), this);
     box->setObjectName(QStringLiteral("Switch%1").arg(i + 1));
-    connect(box, &QCheckBox::clicked, this,
-            [this, i](bool on) { model_.UserVoices().SetVoiceElementOn(CurrentSlot(), i, on); });
+    connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+      const QString what = QStringLiteral("Element %1 %2").arg(i + 1).arg(on ? "On" : "Off");
+      RecordEdit(StepName(what), replay::Values{},
+                 [&] { return model_.UserVoices().SetVoiceElementOn(CurrentSlot(), i, on); });
+    });
     switches_[static_cast<std::size_t>(i)] = box;
     switchRow->addWidget(box);
   }
@@ -237,6 +244,10 @@ void CUserVoiceDlg::ShowVoice(int voiceNumber) {
   ShowValues();
 }
 
+QString CUserVoiceDlg::StepName(const QString& what) const {
+  return QStringLiteral("User Voice %1 %2").arg(voiceNumber_).arg(what);
+}
+
 void CUserVoiceDlg::ToggleTitle() {
   if (titleShowsFile_) {
     SetSelectionCaption(QStringLiteral("Virtual Bank"));
@@ -310,7 +321,8 @@ bool CUserVoiceDlg::ChooseFromBank() {
 bool CUserVoiceDlg::ExchangeAndReload() {
   // Even a stopped exchange may have moved voices; the model's notice shows
   // what the Bank holds.
-  const bool exchanged = model_.UserVoices().ExchangeBanks();
+  const bool exchanged = RecordEdit(QStringLiteral("Exchange Banks"), replay::UserVoices{},
+                                    [this] { return model_.UserVoices().ExchangeBanks(); });
   if (exchanged) ToggleTitle();
   return exchanged;
 }
@@ -332,7 +344,12 @@ bool CUserVoiceDlg::EditElement(ElementPage page) {
   dialog.Fill(element);
   if (runner_(dialog) != QDialog::Accepted) return false;
   dialog.WriteBack(element);
-  return model_.UserVoices().SendVoiceElement(CurrentSlot(), index, element);
+  const QString what = QStringLiteral("Element %1 %2")
+                           .arg(elementNumber_)
+                           .arg(ToQString(kElementPages[static_cast<std::size_t>(page)].caption));
+  return RecordEdit(StepName(what), replay::UserVoices{}, [&] {
+    return model_.UserVoices().SendVoiceElement(CurrentSlot(), index, element);
+  });
 }
 
 void CUserVoiceDlg::CopyElement() {
@@ -346,7 +363,11 @@ void CUserVoiceDlg::PasteElement() {
   if (!hasClipboard_) return;
   TakeTypedValues();
   // The voice holds it from now on; it goes out when the voice is sent.
-  model_.UserVoices().SetVoiceElement(CurrentSlot(), elementNumber_ - 1, clipboard_);
+  RecordEdit(StepName(QStringLiteral("Paste Element %1").arg(elementNumber_)), replay::Values{},
+             [this] {
+               return model_.UserVoices().SetVoiceElement(CurrentSlot(), elementNumber_ - 1,
+                                                          clipboard_);
+             });
 }
 
 // --- The Send panel
@@ -354,6 +375,13 @@ void CUserVoiceDlg::PasteElement() {
 bool CUserVoiceDlg::Send() {
   WaitCursor wait;
   TakeTypedValues();
+  // What changes the banks is one step, named as the panel reads.
+  const QString name = QStringLiteral("Send %1 to %2")
+                           .arg(sendWhat_->checkedButton()->text(), sendTo_->checkedButton()->text());
+  return RecordEdit(name, replay::UserVoices{}, [this] { return SendChosen(); });
+}
+
+bool CUserVoiceDlg::SendChosen() {
   const int what = sendWhat_->checkedId();
   const auto to = static_cast<SendTo>(sendTo_->checkedId());
   switch (static_cast<SendWhat>(what)) {

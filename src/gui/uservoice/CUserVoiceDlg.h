@@ -95,6 +95,10 @@ class CUserVoiceDlg final : public EditorDialog {
   void ShowVoice(int voiceNumber);
   void ShowValues();
   void ToggleTitle();
+  // "User Voice 5 Level": what the Edit menu calls an edit of the shown voice.
+  QString StepName(const QString& what) const;
+  // The Send panel's action, once the typed values are in.
+  bool SendChosen();
 
   std::optional<int> ChooseSlot(UserBank bank);
   std::optional<std::string> ChooseSaveName();

@@ -70,8 +70,11 @@ TEST_F(VariationDlgTest, ParametersGoUpTo7150AsTwoBytesAndTheModelKeepsThem) {
 }
 
 TEST_F(VariationDlgTest, SystemAndPartSwitchParam10AndTheSendsForEveryType) {
+  host.controllersChannel = MidiChannel::FromIndex(4);
   Click("System");
   EXPECT_EQ(rig.Sent(), EffectChange(0x5A, {0x01}));
+  // The send level of the Controllers window's channel now counts, and goes.
+  EXPECT_EQ(rig.backend.ShortBytes(), (std::vector<std::vector<std::uint8_t>>{{0xB4, 0x5E, 0x00}}));
   EXPECT_EQ(Connection(), kSystem);
   EXPECT_EQ(Setting(0, VariationSetting::Connection), 1);  // one setting for all types
   rig.ClearSent();
@@ -80,7 +83,8 @@ TEST_F(VariationDlgTest, SystemAndPartSwitchParam10AndTheSendsForEveryType) {
   EXPECT_EQ(Connection(), kInsertion);
   EXPECT_EQ(Setting(0, VariationSetting::Connection), 0);
   EXPECT_EQ(host.modified, 2);
-  EXPECT_EQ(host.variationControllerSends, 1);  // on going to System only
+  EXPECT_TRUE(rig.backend.ShortBytes().empty()) << "on going to System only";
+  EXPECT_EQ(host.steps, (std::vector<std::string>{"Variation Connection", "Variation Connection"}));
 }
 
 TEST_F(VariationDlgTest, ThePartSpinWrapsBothWaysAndRefusesPartsOutside1To128) {

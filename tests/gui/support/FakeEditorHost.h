@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "shell/EditorHost.h"
@@ -20,7 +22,13 @@ class FakeEditorHost final : public EditorHost {
   }
   void ChannelChosenInPart(int channel) override { partChannels.push_back(channel); }
   void ModulationSet(int value) override { modulations.push_back(value); }
-  void SendVariationController() override { ++variationControllerSends; }
+  MidiChannel ControllersChannel() const override { return controllersChannel; }
+  // No history here: the edit runs, and its step's name is kept.
+  bool RecordEdit(const std::string& name, const StepReplay&, const std::function<bool()>& edit,
+                  StepJoin) override {
+    steps.push_back(name);
+    return edit();
+  }
 
   struct VoiceForChannel {
     int msb, lsb, program;
@@ -29,7 +37,8 @@ class FakeEditorHost final : public EditorHost {
     int channel, modulation;
   };
   int modified = 0;
-  int variationControllerSends = 0;
+  MidiChannel controllersChannel = MidiChannel::FromIndex(0);
+  std::vector<std::string> steps;
   std::vector<EditorSlot> closed;
   std::vector<VoiceForChannel> voicesForChannel;
   std::vector<int> channelVoices;
