@@ -94,7 +94,8 @@ void BM_UndoFieldIntoMonitor(benchmark::State& state) {
   EditHistory history(rig.model);
   for (std::size_t i = 0; i < EditHistory::kStepLimit; ++i) {
     history.Record("Part 1 Volume", replay::Values{}, [&] {
-      return rig.model.Parts().SetPartValue(PartIndex::FromIndex(0), 0x0B, static_cast<int>(i % 128));
+      return rig.model.Parts().SetPartValue(PartIndex::FromIndex(0), 0x0B,
+                                            static_cast<int>(i % 128));
     });
   }
   for (auto _ : state) {

@@ -307,7 +307,8 @@ bool EffectModel::EmitVariationSetting(std::size_t setting, std::int32_t value) 
 
 std::size_t EffectModel::CellCount(EffectKind kind) {
   const std::size_t types = EffectTypeCount(kind);
-  return kRowsCell + types * kRowCells + (kind == EffectKind::Variation ? types * kSettingCells : 0);
+  return kRowsCell + types * kRowCells +
+         (kind == EffectKind::Variation ? types * kSettingCells : 0);
 }
 
 std::size_t EffectModel::ConnectionCell() {
@@ -321,10 +322,8 @@ bool EffectModel::CopyCells(EffectKind kind, std::span<ImageCell> cells) const {
   cells[kTypeCell] = Type(kind);
   std::copy(unknown.number.begin(), unknown.number.end(), cells.begin() + kUnknownNumberCell);
   std::copy(unknown.values.begin(), unknown.values.end(), cells.begin() + kUnknownValuesCell);
-  std::copy(unknown.received.begin(), unknown.received.end(),
-            cells.begin() + kUnknownReceivedCell);
-  std::copy(unknown.settings.begin(), unknown.settings.end(),
-            cells.begin() + kUnknownSettingsCell);
+  std::copy(unknown.received.begin(), unknown.received.end(), cells.begin() + kUnknownReceivedCell);
+  std::copy(unknown.settings.begin(), unknown.settings.end(), cells.begin() + kUnknownSettingsCell);
   const std::size_t types = EffectTypeCount(kind);
   for (std::size_t type = 0; type < types; ++type) {
     const auto row = GetEffectRow(kind, type);
@@ -335,8 +334,8 @@ bool EffectModel::CopyCells(EffectKind kind, std::span<ImageCell> cells) const {
     const auto settings = GetVariationSettings(type);
     if (!settings) return false;
     std::copy(settings->begin(), settings->end(),
-              cells.begin() +
-                  static_cast<std::ptrdiff_t>(kRowsCell + types * kRowCells + type * kSettingCells));
+              cells.begin() + static_cast<std::ptrdiff_t>(kRowsCell + types * kRowCells +
+                                                          type * kSettingCells));
   }
   return true;
 }
@@ -351,7 +350,8 @@ bool EffectModel::PutCells(EffectKind kind, std::span<const ImageCell> cells) {
     unknown.values[i] = cells[kUnknownValuesCell + i];
     unknown.received[i] = cells[kUnknownReceivedCell + i] != 0;
   }
-  for (std::size_t i = 0; i < kSettingCells; ++i) unknown.settings[i] = byte(kUnknownSettingsCell + i);
+  for (std::size_t i = 0; i < kSettingCells; ++i)
+    unknown.settings[i] = byte(kUnknownSettingsCell + i);
   const std::size_t types = EffectTypeCount(kind);
   const std::size_t length = EffectRowLength(kind);
   for (std::size_t type = 0; type < types; ++type) {

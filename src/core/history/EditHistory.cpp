@@ -74,7 +74,8 @@ std::vector<RegionChange> EditHistory::Differences() const {
     for (std::size_t cell = 0; cell < region.count; ++cell) {
       const ImageCell before = before_[region.first + cell];
       const ImageCell after = after_[region.first + cell];
-      if (before != after) change.cells.push_back({static_cast<std::uint32_t>(cell), before, after});
+      if (before != after)
+        change.cells.push_back({static_cast<std::uint32_t>(cell), before, after});
     }
     if (!change.cells.empty()) changes.push_back(std::move(change));
   }
@@ -154,8 +155,7 @@ std::string_view EditHistory::UndoName() const {
 }
 
 std::string_view EditHistory::RedoName() const {
-  return position_ < steps_.size() ? std::string_view(steps_[position_].name)
-                                   : std::string_view();
+  return position_ < steps_.size() ? std::string_view(steps_[position_].name) : std::string_view();
 }
 
 void EditHistory::Clear(bool saved) {

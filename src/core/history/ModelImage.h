@@ -42,8 +42,7 @@ class ModelImage {
   void CaptureRegion(const XgModel& model, const ImageRegion& region,
                      std::span<ImageCell> cells) const;
   // Stores a region's cells without a message; the block tells its observers.
-  void PutRegion(XgModel& model, const ImageRegion& region,
-                 std::span<const ImageCell> cells) const;
+  void PutRegion(XgModel& model, const ImageRegion& region, std::span<const ImageCell> cells) const;
   // Sends the parameter a cell belongs to with the value `target` holds for it.
   CellSend SendCell(XgModel& model, const ImageRegion& region, std::size_t cell,
                     std::span<const ImageCell> target) const;

@@ -63,10 +63,10 @@ class Replayer {
 
   bool operator()(const replay::PartVoice& r) const {
     const Target part = Of(ImageArea::Part, r.part.Index());
-    const int voice = FindVoice(part.Byte(part_address::kProgram) + 1,
-                                part.Byte(part_address::kBankMsb),
-                                part.Byte(part_address::kBankLsb), model_)
-                          .index;
+    const int voice =
+        FindVoice(part.Byte(part_address::kProgram) + 1, part.Byte(part_address::kBankMsb),
+                  part.Byte(part_address::kBankLsb), model_)
+            .index;
     // Bytes the catalogue does not hold go back parameter by parameter.
     if (!part.Changed() || voice < 0) return true;
     return model_.Parts().SelectPartVoice(r.part, voice);
@@ -152,8 +152,7 @@ class Replayer {
 
 }  // namespace
 
-bool ReplayOperation(XgModel& model, const ModelImage& image, const EditStep& step,
-                     StepSide side) {
+bool ReplayOperation(XgModel& model, const ModelImage& image, const EditStep& step, StepSide side) {
   return std::visit(Replayer(model, image, step, side), step.replay);
 }
 

@@ -68,7 +68,6 @@ using StepReplay =
 
 // Runs the step's own operation towards `side`; false when a message was
 // refused (the model then holds what did go).
-bool ReplayOperation(XgModel& model, const ModelImage& image, const EditStep& step,
-                     StepSide side);
+bool ReplayOperation(XgModel& model, const ModelImage& image, const EditStep& step, StepSide side);
 
 }  // namespace ravlo

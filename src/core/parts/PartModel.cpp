@@ -354,7 +354,9 @@ CellSend PartModel::SendCell(PartIndex part, std::size_t cell, std::span<const I
   int address = static_cast<int>(cell);
   if (address == part_address::kDetuneLsb) address = part_address::kDetuneMsb;
   if (IsGapAddress(address)) return CellSend::NotSent;
-  const auto byte = [&](int at) { return static_cast<std::uint8_t>(target[static_cast<std::size_t>(at)]); };
+  const auto byte = [&](int at) {
+    return static_cast<std::uint8_t>(target[static_cast<std::size_t>(at)]);
+  };
   const PartParameter* entry = FindPartParameter(address);
   bool sent = false;
   if (entry != nullptr && entry->parameter.form == WireForm::NibblePair) {

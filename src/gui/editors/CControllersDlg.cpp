@@ -157,8 +157,9 @@ bool CControllersDlg::TakeVoice(const ChannelVoice& voice) {
 
 bool CControllersDlg::TakeController(int slot, int value) {
   const QString label = ToQString(kControllerSlots[static_cast<std::size_t>(slot)].parameter.label);
-  const bool sent = RecordEdit(StepName(label), replay::Controller{channel_, slot},
-                               [&] { return model_.Channels().SetController(channel_, slot, value); });
+  const bool sent = RecordEdit(StepName(label), replay::Controller{channel_, slot}, [&] {
+    return model_.Channels().SetController(channel_, slot, value);
+  });
   if (!sent) return false;
   if (MarksModified(slot)) Host().MarkModified();
   if (slot == static_cast<int>(ControllerSlot::Modulation)) Host().ModulationSet(value);

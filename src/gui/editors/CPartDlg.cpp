@@ -241,10 +241,9 @@ bool CPartDlg::TakeReserve(int value) {
 }
 
 void CPartDlg::OnOffClicked(bool pressed) {
-  const bool switched =
-      RecordEdit(StepName(OffCaption(pressed)), replay::Values{}, [&] {
-        return pressed ? model_.Parts().SwitchPartOff(part_) : model_.Parts().SwitchPartOn(part_);
-      });
+  const bool switched = RecordEdit(StepName(OffCaption(pressed)), replay::Values{}, [&] {
+    return pressed ? model_.Parts().SwitchPartOff(part_) : model_.Parts().SwitchPartOn(part_);
+  });
   if (switched) {
     Host().MarkModified();
     Host().ChannelChosenInPart(ShownChannel());

@@ -266,7 +266,7 @@ class MainBar final : public QMainWindow,
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
   ControlTabFilter controlTab_{[this](QWidget* window) { return ActivateNext(window); }};
-  UndoKeysFilter undoKeys_;
+  UndoKeysFilter undoKeys_{[this] { UndoCommand(); }, [this] { RedoCommand(); }};
 };
 
 }  // namespace ravlo

@@ -13,9 +13,14 @@ namespace ravlo {
 
 namespace {
 
-QString StepText(const QString& verb, std::string_view step) {
-  if (step.empty()) return verb;
-  return verb + QLatin1Char(' ') + QString::fromUtf8(step.data(), static_cast<qsizetype>(step.size()));
+// "&Undo Part 3 Volume", with its key in the menu's key column (the keys
+// themselves are the UndoKeysFilter's, in every window).
+QString StepText(const QString& verb, std::string_view step, const QString& keys) {
+  QString text = verb;
+  if (!step.empty()) {
+    text += QLatin1Char(' ') + QString::fromUtf8(step.data(), static_cast<qsizetype>(step.size()));
+  }
+  return text + QLatin1Char('\t') + keys;
 }
 
 }  // namespace
@@ -26,22 +31,18 @@ void MainBar::BuildEditMenu() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   undoAction_ = edit->addAction(QStringLiteral("&Undo"), this, &MainBar::UndoCommand);
   undoAction_->setObjectName(QStringLiteral("UndoAction"));
-  undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   redoAction_ = edit->addAction(QStringLiteral("&Redo"), this, &MainBar::RedoCommand);
   redoAction_->setObjectName(QStringLiteral("RedoAction"));
-  redoAction_->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  // The keys work in the editors too, not only here.
-  for (QAction* action : {undoAction_, redoAction_}) {
-    action->setShortcutContext(Qt::ApplicationShortcut);
-  }
   ShowHistory();
 }
 
 void MainBar::ShowHistory() {
   if (undoAction_ == nullptr) return;
-  undoAction_->setText(StepText(QStringLiteral("&Undo"), history_->UndoName()));
-  redoAction_->setText(StepText(QStringLiteral("&Redo"), history_->RedoName()));
+  const QString undoKeys = QKeySequence(Qt::CTRL | Qt::Key_Z).toString(QKeySequence::NativeText);
+  const QString redoKeys =
+      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toString(QKeySequence::NativeText);
+  undoAction_->setText(StepText(QStringLiteral("&Undo"), history_->UndoName(), undoKeys));
+  redoAction_->setText(StepText(QStringLiteral("&Redo"), history_->RedoName(), redoKeys));
   undoAction_->setEnabled(history_->CanUndo());
   redoAction_->setEnabled(history_->CanRedo());
 }

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QWidget>
 
 namespace ravlo {
 
@@ -16,7 +16,8 @@ bool IsCombination(const QKeyEvent& key, int code, Qt::KeyboardModifiers modifie
 
 }  // namespace
 
-UndoKeysFilter::UndoKeysFilter() {
+UndoKeysFilter::UndoKeysFilter(Command undo, Command redo)
+    : undo_(std::move(undo)), redo_(std::move(redo)) {
   qApp->installEventFilter(this);
 }
 
@@ -30,13 +31,20 @@ bool UndoKeysFilter::IsRedoKey(const QKeyEvent& key) {
 }
 
 bool UndoKeysFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::ShortcutOverride || qobject_cast<QLineEdit*>(watched) == nullptr) {
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType() ||
+      QApplication::activeModalWidget() != nullptr) {
     return false;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (!IsUndoKey(*key) && !IsRedoKey(*key)) return false;
-  // Not claimed by the box: the shortcut goes to the Edit menu.
-  event->ignore();
+  const bool undo = IsUndoKey(*key);
+  if (!undo && !IsRedoKey(*key)) return false;
+  if (type == QEvent::ShortcutOverride) {
+    // Claimed for the key press that follows, which comes here first.
+    event->accept();
+    return true;
+  }
+  (undo ? undo_ : redo_)();
   return true;
 }
 

@@ -77,9 +77,10 @@ void CUserVoiceDlg::BuildWindow() {
   // The name is the voice's as it is typed; it goes out with the voice.
   connect(nameEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
     typingName_ = true;
-    RecordEdit(StepName(QStringLiteral("Name")), replay::Values{},
-               [&] { return model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text)); },
-               StepJoin::WithSameName);
+    RecordEdit(
+        StepName(QStringLiteral("Name")), replay::Values{},
+        [&] { return model_.UserVoices().SetVoiceName(CurrentSlot(), NameBytes(text)); },
+        StepJoin::WithSameName);
     typingName_ = false;
   });
   auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
@@ -363,11 +364,10 @@ void CUserVoiceDlg::PasteElement() {
   if (!hasClipboard_) return;
   TakeTypedValues();
   // The voice holds it from now on; it goes out when the voice is sent.
-  RecordEdit(StepName(QStringLiteral("Paste Element %1").arg(elementNumber_)), replay::Values{},
-             [this] {
-               return model_.UserVoices().SetVoiceElement(CurrentSlot(), elementNumber_ - 1,
-                                                          clipboard_);
-             });
+  RecordEdit(
+      StepName(QStringLiteral("Paste Element %1").arg(elementNumber_)), replay::Values{}, [this] {
+        return model_.UserVoices().SetVoiceElement(CurrentSlot(), elementNumber_ - 1, clipboard_);
+      });
 }
 
 // --- The Send panel
@@ -376,8 +376,9 @@ bool CUserVoiceDlg::Send() {
   WaitCursor wait;
   TakeTypedValues();
   // What changes the banks is one step, named as the panel reads.
-  const QString name = QStringLiteral("Send %1 to %2")
-                           .arg(sendWhat_->checkedButton()->text(), sendTo_->checkedButton()->text());
+  const QString name =
+      QStringLiteral("Send %1 to %2")
+          .arg(sendWhat_->checkedButton()->text(), sendTo_->checkedButton()->text());
   return RecordEdit(name, replay::UserVoices{}, [this] { return SendChosen(); });
 }
 

@@ -1,11 +1,10 @@
-#include "history/EditHistory.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "history/EditHistory.h"
 #include "support/ModelFixture.h"
 #include "voices/VoiceCatalogue.h"
 
@@ -112,8 +111,7 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
 
   // Master tune: four nibbles, one message.
   RoundTrip(
-      replay::Values{},
-      [](XgModel& m) { return m.System().SetMasterTune(-300); },
+      replay::Values{}, [](XgModel& m) { return m.System().SetMasterTune(-300); },
       [](XgModel& m) { return m.System().SetMasterTune(0); });
   EXPECT_EQ(undone.pieces.size(), 1u);
 
@@ -144,7 +142,9 @@ TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessages) {
   const ChannelVoice old = twin.model.Channels().Voice(ChannelAt(5));
   RoundTrip(
       replay::ChannelVoice{ChannelAt(5)},
-      [](XgModel& m) { return m.Channels().SetChannelVoice(ChannelAt(5), {0, 41, 0}); },
+      [](XgModel& m) {
+        return m.Channels().SetChannelVoice(ChannelAt(5), {0, 41, 0});
+      },
       [old](XgModel& m) { return m.Channels().SetChannelVoice(ChannelAt(5), old); });
   EXPECT_EQ(undone.shorts.size(), 3u) << "bank select MSB, LSB and program change together";
 }
@@ -266,9 +266,8 @@ TEST_F(EditHistoryTest, UserVoicesGoBackWholeAndOnlyTheBankIsSent) {
   EXPECT_EQ(undone.pieces.size(), 1u) << "the voice's dump";
 
   // A name is the voice's at once and goes out with it later.
-  ASSERT_TRUE(history.Record("User Voice 1 Name", replay::Values{}, [&] {
-    return rig.model.UserVoices().SetVoiceName(0, "Brass");
-  }));
+  ASSERT_TRUE(history.Record("User Voice 1 Name", replay::Values{},
+                             [&] { return rig.model.UserVoices().SetVoiceName(0, "Brass"); }));
   ASSERT_TRUE(history.Undo());
   EXPECT_TRUE(rig.Pieces().empty());
   EXPECT_NE(rig.model.UserVoices().GetUserVoice(0, UserBank::Bank)->DisplayName(), "Brass");
@@ -276,7 +275,7 @@ TEST_F(EditHistoryTest, UserVoicesGoBackWholeAndOnlyTheBankIsSent) {
   // An exchange of the banks goes back as one step.
   ASSERT_TRUE(history.Record("Exchange", replay::UserVoices{}, [&] {
     return rig.model.UserVoices().CopyVoiceInto(
-        UserBank::VBank, 7, *rig.model.UserVoices().GetUserVoice(3, UserBank::Bank)) &&
+               UserBank::VBank, 7, *rig.model.UserVoices().GetUserVoice(3, UserBank::Bank)) &&
            rig.model.UserVoices().ExchangeBanks();
   }));
   const std::vector<ImageCell> exchanged = ImageOf(rig.model);

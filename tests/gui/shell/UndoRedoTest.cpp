@@ -1,0 +1,209 @@
+// Edits taken back and done again with the keys every desktop program uses,
+// from the window where they were made: the synthesizer follows, and the
+// window shows the value that is back.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editors/CControllersDlg.h"
+#include "editors/CDrumSetsDlg.h"
+#include "editors/CPartDlg.h"
+#include "editors/CSystemControlDlg.h"
+#include "history/EditHistory.h"
+#include "model/XgModel.h"
+#include "support/Bytes.h"
+#include "support/MainBarRig.h"
+#include "uservoice/CUserVoiceDlg.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+using Messages = std::vector<std::vector<std::uint8_t>>;
+
+class UndoRedoTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  UndoRedoTest() {
+    settings.ints["SendReset"] = 0;
+    Start();
+  }
+
+  // The editor open and active, ready for keys.
+  template <typename T>
+  T& Open(EditorSlot slot) {
+    Bar().OpenEditor(slot);
+    auto* editor = static_cast<T*>(Bar().Editor(slot));
+    editor->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+    backend.ClearSent();
+    return *editor;
+  }
+  template <typename T = EditSpinPair>
+  static T& Child(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(child, nullptr) << name;
+    return *child;
+  }
+  static void Type(EditSpinPair& field, const QString& text) {
+    field.Edit()->setText(text);
+    field.Commit();
+  }
+  static void Undo(QWidget& where) { QTest::keyClick(&where, Qt::Key_Z, Qt::ControlModifier); }
+  static void Redo(QWidget& where, bool withY = false) {
+    if (withY) {
+      QTest::keyClick(&where, Qt::Key_Y, Qt::ControlModifier);
+    } else {
+      QTest::keyClick(&where, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+  }
+  // The menu entry without its key column.
+  QString UndoText() { return Bar().findChild<QAction*>("UndoAction")->text().section('\t', 0, 0); }
+  QString RedoText() { return Bar().findChild<QAction*>("RedoAction")->text().section('\t', 0, 0); }
+  Messages Taken() {
+    Messages pieces = backend.pieces;
+    backend.ClearSent();
+    return pieces;
+  }
+};
+
+TEST_F(UndoRedoTest, ATypedValueCommitsThenComesBackInItsOwnField) {
+  auto& system = Open<CSystemControlDlg>(EditorSlot::SystemControl);
+  EditSpinPair& volume = Child(system, "Volume");
+  EXPECT_EQ(UndoText(), "&Undo");
+  EXPECT_FALSE(Bar().findChild<QAction*>("UndoAction")->isEnabled());
+
+  // Typed, not left: the key takes the typed value first, then takes it back.
+  volume.Edit()->setFocus();
+  volume.Edit()->setText("90");
+  Undo(*volume.Edit());
+  EXPECT_EQ(Taken(), (Messages{test::SystemChange(0x04, {90}), test::SystemChange(0x04, {127})}));
+  EXPECT_EQ(volume.Edit()->text(), "127");
+  EXPECT_EQ(RedoText(), "&Redo System Volume");
+
+  Redo(*volume.Edit());
+  EXPECT_EQ(Taken(), Messages{test::SystemChange(0x04, {90})});
+  EXPECT_EQ(volume.Edit()->text(), "90");
+  EXPECT_EQ(UndoText(), "&Undo System Volume");
+  Undo(system);
+  Redo(system, true);
+  EXPECT_EQ(Bar().Model().System().Value(SystemParameter::Volume), 90);
+}
+
+TEST_F(UndoRedoTest, ASubDialogsOkIsOneStepOfThePartWindow) {
+  auto& part = Open<CPartDlg>(EditorSlot::Part);
+  part.SetModalRunner([](QDialog& dialog) {
+    Type(Child(dialog, "Volume"), "50");
+    Type(Child(dialog, "Pan"), "10");
+    Child<QPushButton>(dialog, "Ok").click();
+    return dialog.result();
+  });
+  Child<QPushButton>(part, "Ctrl").click();
+  EXPECT_EQ(UndoText(), "&Undo Part 1 Part Control");
+  backend.ClearSent();
+  Undo(part);
+  EXPECT_EQ(Taken(), (Messages{test::PartChange(0, 0x0B, 100), test::PartChange(0, 0x0E, 64)}));
+  EXPECT_EQ(Bar().Model().Parts().PartValue(PartIndex::FromIndex(0), 0x0B), 100);
+  Redo(part);
+  EXPECT_EQ(Taken(), (Messages{test::PartChange(0, 0x0B, 50), test::PartChange(0, 0x0E, 10)}));
+}
+
+TEST_F(UndoRedoTest, DrumControllerAndEffectEditsComeBackInTheirWindows) {
+  auto& drums = Open<CDrumSetsDlg>(EditorSlot::DrumSets);
+  EditSpinPair& level = *drums.ParameterField(0x01);
+  const QString before = level.Edit()->text();
+  Type(level, "20");
+  backend.ClearSent();
+  Undo(drums);
+  ASSERT_EQ(Taken().size(), 1u);
+  EXPECT_EQ(level.Edit()->text(), before);
+
+  auto& controllers = Open<CControllersDlg>(EditorSlot::Controllers);
+  Type(*controllers.ControllerField(static_cast<int>(ControllerSlot::Pan)), "1");
+  backend.ClearSent();
+  Undo(controllers);
+  EXPECT_EQ(backend.ShortBytes(), Messages{test::Bytes({0xB0, 0x0A, 64})});
+  EXPECT_EQ(controllers.ControllerField(static_cast<int>(ControllerSlot::Pan))->Edit()->text(),
+            "64");
+  EXPECT_EQ(RedoText(), "&Redo Channel 1 Pan");
+
+  auto& reverb = Open<EditorDialog>(EditorSlot::Reverb);
+  auto& types = Child<QComboBox>(reverb, "TypeList");
+  const int type = types.currentIndex();
+  types.setCurrentIndex(type + 3);
+  EXPECT_EQ(UndoText(), "&Undo Reverb Type");
+  backend.ClearSent();
+  Undo(reverb);
+  EXPECT_EQ(Taken().size(), 2u) << "the block's two dumps";
+  EXPECT_EQ(types.currentIndex(), type);
+}
+
+TEST_F(UndoRedoTest, VariationConnectionAndParametersComeBackInTheirWindow) {
+  auto& variation = Open<EditorDialog>(EditorSlot::Variation);
+  EditSpinPair& first = Child(variation, "Param1");
+  const QString before = first.Edit()->text();
+  Type(first, "1000");
+  Child<QRadioButton>(variation, "System").click();
+  EXPECT_EQ(UndoText(), "&Undo Variation Connection");
+  backend.ClearSent();
+  Undo(variation);
+  // Back to insertion: the connection, then the part it goes to.
+  EXPECT_EQ(Taken(),
+            (Messages{test::EffectChange(0x5A, {0x00}), test::EffectChange(0x5B, {0x7F})}));
+  EXPECT_TRUE(Child<QRadioButton>(variation, "Part").isChecked());
+  Undo(variation);
+  EXPECT_EQ(Taken().size(), 1u);
+  EXPECT_EQ(first.Edit()->text(), before);
+}
+
+TEST_F(UndoRedoTest, AUserVoiceNameTypedIsOneStepAndStaysInTheModel) {
+  auto& voices = Open<CUserVoiceDlg>(EditorSlot::UserVoice);
+  auto& name = Child<QLineEdit>(voices, "Name");
+  name.setFocus();
+  name.selectAll();
+  QTest::keyClicks(&name, "Brass");
+  EXPECT_EQ(UndoText(), "&Undo User Voice 1 Name");
+  Type(Child(voices, "Level"), "33");
+  // Control+Z in the name box is the program's, not the box's.
+  Undo(name);
+  Undo(name);
+  EXPECT_FALSE(Bar().History().CanUndo()) << "five keystrokes, one step";
+  EXPECT_NE(name.text().trimmed(), "Brass");
+  EXPECT_TRUE(backend.pieces.empty()) << "a Bank voice goes out only when it is sent";
+  Redo(name);
+  EXPECT_EQ(name.text().trimmed(), "Brass");
+}
+
+TEST_F(UndoRedoTest, TheModifiedMarkFollowsTheSavedState) {
+  QTemporaryDir directory;
+  prompts.fileChoices.push_back(
+      {FileChoice::Status::Chosen, {directory.filePath("saved.syx").toStdString()}});
+  auto& system = Open<CSystemControlDlg>(EditorSlot::SystemControl);
+  Type(Child(system, "Volume"), "100");
+  ASSERT_TRUE(Bar().SaveAsCommand());
+  EXPECT_FALSE(Bar().Modified());
+  Type(Child(system, "Transpose"), "3");
+  EXPECT_TRUE(Bar().Modified());
+  Undo(system);
+  EXPECT_FALSE(Bar().Modified()) << "back at the save";
+  Undo(system);
+  EXPECT_TRUE(Bar().Modified());
+  Redo(system);
+  EXPECT_FALSE(Bar().Modified());
+  Redo(system);
+  EXPECT_TRUE(Bar().Modified()) << "past the save again";
+
+  // New starts afresh: no step leads back.
+  prompts.answers.push_back(Answer::No);
+  ASSERT_TRUE(Bar().ResetCommand());
+  EXPECT_FALSE(Bar().History().CanUndo());
+  EXPECT_EQ(UndoText(), "&Undo");
+}
+
+}  // namespace
+}  // namespace ravlo
