@@ -33,6 +33,9 @@ namespace ravlo {
 
 namespace {
 
+constexpr const char* kListPatchesTitle = "List QS300 Patches";
+constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List As";
+
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
                                          bool savingMode) {
   SendDialog dialog(delay, savingMode, prompts, parent);
@@ -90,7 +93,10 @@ bool MainBar::RecordAndWrite(const QString& path) {
 bool MainBar::SaveAsCommand() {
   {
     const PianoPause pause(*this);
-    if (!file_->ChooseSaveName()) return false;
+    if (!file_->ChooseSaveName(kSaveAsTitle,
+                               SysexFile::SuggestedSaveName(filePath_.toStdString()))) {
+      return false;
+    }
   }
   SetFile(QString::fromStdString(file_->CurrentPath()));
   UpdateTitle();
@@ -98,6 +104,7 @@ bool MainBar::SaveAsCommand() {
   modified_ = false;
   savable_ = true;
   UpdateTitle();
+  Remember(filePath_.toStdString());
   return true;
 }
 
@@ -106,6 +113,7 @@ bool MainBar::SaveCommand() {
   if (!RecordAndWrite(filePath_)) return false;
   modified_ = false;
   UpdateTitle();
+  Remember(filePath_.toStdString());
   return true;
 }
 
@@ -154,14 +162,19 @@ void MainBar::AutoReset() {
 }
 
 void MainBar::OpenCommand() {
+  LoadDocument([this] { return file_->Open(); });
+}
+
+void MainBar::LoadDocument(const std::function<bool()>& read) {
   CommitOpenEditors();
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
   marks_.ClearAll();
   {
     const PianoPause pause(*this);
-    if (!file_->Open()) return;
+    if (!read()) return;
   }
+  Remember(file_->CurrentPath());
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();
@@ -213,8 +226,11 @@ void MainBar::ShowEditorsFromTheStart() {
 
 void MainBar::ListPatchesCommand() {
   const PianoPause pause(*this);
-  const FileChoice chosen = services_.prompts.ChooseFileToOpen(
-      {{{"XG Sysex Files(*.syx)", "*.syx"}}, file_->RememberedDirectory(), "", true});
+  const FileChoice chosen =
+      services_.prompts.ChooseFileToOpen({.title = kListPatchesTitle,
+                                          .filters = {{"XG Sysex Files(*.syx)", "*.syx"}},
+                                          .initialDirectory = file_->RememberedDirectory(),
+                                          .multiple = true});
   if (!chosen.Chosen()) return;
   PatchListReport report;
   {
@@ -222,8 +238,8 @@ void MainBar::ListPatchesCommand() {
     report = BuildPatchList(chosen.paths);
   }
   if (!report.complete) services_.prompts.ShowMessage(report.error, MessageIcon::Stop);
-  const FileChoice output =
-      services_.prompts.ChooseFileToSave({{}, DirectoryOf(chosen.paths.front()), "", false});
+  const FileChoice output = services_.prompts.ChooseFileToSave(
+      {.title = kSavePatchListTitle, .initialDirectory = DirectoryOf(chosen.paths.front())});
   if (!output.Chosen()) return;
   const FileResult written = WritePatchList(output.paths.front(), report.text);
   if (!written.ok) services_.prompts.ShowMessage(written.error, MessageIcon::Stop);

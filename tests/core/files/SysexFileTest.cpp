@@ -62,7 +62,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
   EXPECT_NE(prompts.messages.at(0).find("No such file"), std::string::npos);
   EXPECT_TRUE(file.CurrentPath().empty());
   prompts.fileChoices.push_back({FileChoice::Status::Failed, {}});
-  EXPECT_FALSE(file.ChooseSaveName());
+  EXPECT_FALSE(file.ChooseSaveName("Save As", "Untitled.syx"));
   EXPECT_EQ(prompts.messages.back(), "Error getting file name");
   EXPECT_EQ(prompts.fileRequests.back().defaultExtension, "syx");
 }
