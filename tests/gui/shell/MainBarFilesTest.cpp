@@ -40,9 +40,7 @@ class MainBarFilesTest : public ::testing::Test, public test::MainBarRig {
 
   // A song that sets one byte of one part, so that each file leaves a trace.
   std::string Song(const std::string& name, int part, int value) {
-    const std::string path = directory.File(name);
-    EXPECT_TRUE(WriteWholeFile(path, test::PartChange(part, 0x0B, value)).ok);
-    return path;
+    return directory.Put(name, test::PartChange(part, 0x0B, value));
   }
   int PartValue(int part) {
     return (*Bar().Model().Parts().Record(PartIndex::FromIndex(part)))[0x0B];
@@ -50,9 +48,7 @@ class MainBarFilesTest : public ::testing::Test, public test::MainBarRig {
   std::string Bank(const std::string& name) {
     std::vector<std::uint8_t> bank(kVoiceBankFileSize, 0);
     std::copy_n("YQ3VIC     V1.00", 16, bank.begin());
-    const std::string path = directory.File(name);
-    EXPECT_TRUE(WriteWholeFile(path, bank).ok);
-    return path;
+    return directory.Put(name, bank);
   }
   void OpenWithDialog(const std::string& path) {
     prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
@@ -85,6 +81,7 @@ class MainBarFilesTest : public ::testing::Test, public test::MainBarRig {
     if (!enter.isAccepted()) return false;
     QDropEvent drop(where, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
                     Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);  // as a file manager may propose
     QApplication::sendEvent(&target, &drop);
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the file manager keeps its file";
     return drop.isAccepted();
@@ -121,13 +118,9 @@ TEST_F(MainBarFilesTest, TheFileMenuShowsItsShortcutsAndTheyWorkOnTheMainBar) {
 
 TEST_F(MainBarFilesTest, SaveAsOffersTheDocumentsNameAndTheListDialogsSayWhatTheyAreFor) {
   Start();
-  prompts.fileChoices.push_back(
-      {FileChoice::Status::Chosen, {directory.File("song.mid")}, "XG MIDI Files(*.mid)"});
-  ASSERT_TRUE(WriteWholeFile(directory.File("song.mid"),
-                             test::MidiFile(Bytes({0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02,
-                                                   0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00})))
-                  .ok);
-  Bar().OpenCommand();
+  OpenWithDialog(directory.Put(
+      "song.mid", test::MidiFile(Bytes({0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33,
+                                        0xF7, 0x00, 0xFF, 0x2F, 0x00}))));
   ASSERT_EQ(Bar().FilePath().toStdString(), directory.File("song.mid"));
   Bar().SaveAsCommand();
   EXPECT_EQ(prompts.fileRequests.back().suggestedName, "song.syx") << "Save writes sysex";
@@ -187,8 +180,7 @@ TEST_F(MainBarFilesTest, ASecondStartHandsItsFilesToTheRunningCopy) {
 TEST_F(MainBarFilesTest, FilesDroppedOnAnyWindowOpenAndOtherDragsAreLeftAlone) {
   Start();
   const std::string song = Song("dropped.SYX", 2, 0x44);
-  const std::string letter = directory.File("letter.txt");
-  ASSERT_TRUE(WriteWholeFile(letter, Bytes({'h', 'i'})).ok);
+  const std::string letter = directory.Put("letter.txt", Bytes({'h', 'i'}));
   EXPECT_FALSE(Drop(Bar(), {letter})) << "not a file the program opens";
 
   EXPECT_TRUE(Drop(Bar(), {letter, song}));
