@@ -9,6 +9,7 @@ packages=(
   jackd2
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
+  dpkg-dev help2man librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()

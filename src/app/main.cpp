@@ -1,8 +1,11 @@
 // Ravlo, the editor: one running copy per user, the main bar for the life of
-// the process. The command line is not read.
+// the process. Files named on the command line are opened in order; when a
+// copy already runs, they are handed to it.
 #include <QApplication>
+#include <QDir>
 
 #include "PlatformMidi.h"
+#include "app/EditorCommandLine.h"
 #include "app/SingleInstance.h"
 #include "shell/ColorScheme.h"
 #include "shell/MainBar.h"
@@ -14,10 +17,15 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Quorvik"));
   QApplication::setApplicationName(QStringLiteral("Ravlo"));
+  QApplication::setApplicationVersion(QStringLiteral(RAVLO_VERSION));
+
+  ravlo::EditorCommandLine commandLine;
+  commandLine.Process(application);
+  const QStringList files = commandLine.Files(QDir::currentPath());
 
   ravlo::SingleInstance instance(
       ravlo::SingleInstance::UserScopedName(ravlo::MainBar::kApplicationTitle));
-  if (!instance.Claim()) return 0;
+  if (!instance.Claim(files)) return 0;
 
   ravlo::ColorScheme::Apply(application);
   ravlo::PlatformMidi midi;
@@ -27,7 +35,10 @@ int main(int argc, char** argv) {
   ravlo::MainBar mainBar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
   if (!mainBar.Initialised()) return 1;
   prompts.SetOwner(&mainBar);
+  QObject::connect(&instance, &ravlo::SingleInstance::OpenRequested, &mainBar,
+                   &ravlo::MainBar::OpenFiles);
   mainBar.show();
   mainBar.Start();
+  mainBar.OpenFiles(files);
   return application.exec();
 }

@@ -1,6 +1,9 @@
 #include "support/ScratchDirectory.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
+
+#include "files/FileIo.h"
 
 namespace ravlo::test {
 
@@ -12,6 +15,13 @@ ScratchDirectory::ScratchDirectory(const std::string& stem)
 ScratchDirectory::~ScratchDirectory() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ScratchDirectory::Put(const std::string& name,
+                                  const std::vector<std::uint8_t>& bytes) const {
+  const std::string path = File(name);
+  EXPECT_TRUE(WriteWholeFile(path, bytes).ok) << path;
+  return path;
 }
 
 }  // namespace ravlo::test

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ravlo::test {
 
@@ -19,6 +21,9 @@ class ScratchDirectory {
   const std::filesystem::path& Path() const { return path_; }
   // The path of `name` in it, as the file functions take paths.
   std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // Writes `bytes` as the file `name` in it (the test fails if it cannot) and
+  // gives its path.
+  std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
 
  private:
   std::filesystem::path path_;

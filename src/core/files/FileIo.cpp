@@ -65,6 +65,11 @@ FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t>
   return {true, {}};
 }
 
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 std::string DirectoryOf(const std::string& path) {
   return std::filesystem::path(path).parent_path().string();
 }

@@ -22,6 +22,9 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& con
 // a failed write leaves the old file intact.
 FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t> contents);
 
+// Whether a file (not a directory) is at `path` now.
+bool FileExists(const std::string& path);
+
 // The directory part of a path (without the last separator), or "".
 std::string DirectoryOf(const std::string& path);
 // The part after the last separator.

@@ -1,5 +1,7 @@
 #include "files/SysexFile.h"
 
+#include <filesystem>
+
 #include "files/FileIo.h"
 #include "files/VoiceBankFile.h"
 #include "intake/SysexIntake.h"
@@ -42,9 +44,13 @@ void SysexFile::TakePath(const std::string& path) {
 }
 
 bool SysexFile::Open() {
-  const FileChoice choice = prompts_.ChooseFileToOpen({Filters(), directory_, "", false});
+  const FileChoice choice = prompts_.ChooseFileToOpen({.title = kOpenFileTitle,
+                                                       .filters = Filters(),
+                                                       .initialDirectory = directory_,
+                                                       .filter = filter_});
   if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
   if (!choice.Chosen()) return false;
+  if (!choice.filter.empty()) filter_ = choice.filter;
   TakePath(choice.paths.front());
   return Read(currentPath_);
 }
@@ -61,9 +67,7 @@ bool SysexFile::Read(const std::string& path) {
   image_ = std::move(image);
   lastKind_ = Kind::None;
   if (IsVoiceBankFile(image_)) {
-    const VoiceBankConversion conversion = ConvertVoiceBank(image_, path, model_.Unit());
-    for (const std::string& error : conversion.errors)
-      prompts_.ShowMessage(error, MessageIcon::Stop);
+    Convert(image_, path);
     lastKind_ = Kind::VoiceBank;
     return true;
   }
@@ -74,8 +78,43 @@ bool SysexFile::Read(const std::string& path) {
   return true;
 }
 
-bool SysexFile::ChooseSaveName() {
-  const FileChoice choice = prompts_.ChooseFileToSave({Filters(), directory_, "syx", false});
+bool SysexFile::Convert(std::span<const std::uint8_t> bank, const std::string& outputPath) {
+  const VoiceBankConversion conversion = ConvertVoiceBank(bank, outputPath, model_.Unit());
+  for (const std::string& error : conversion.errors) prompts_.ShowMessage(error, MessageIcon::Stop);
+  return conversion.built && conversion.errors.empty();
+}
+
+bool SysexFile::HoldsVoiceBank(const std::string& path) {
+  std::vector<std::uint8_t> image;
+  return ReadWholeFile(path, image).ok && IsVoiceBankFile(image);
+}
+
+bool SysexFile::ConvertVoiceBankTo(const std::string& bankPath, const std::string& outputPath) {
+  std::vector<std::uint8_t> image;
+  const FileResult read = ReadWholeFile(bankPath, image);
+  if (!read.ok) {
+    prompts_.ShowMessage(read.error, MessageIcon::Stop);
+    return false;
+  }
+  if (!IsVoiceBankFile(image)) {
+    prompts_.ShowMessage("The file " + bankPath + " is not a QS300 voice bank.", MessageIcon::Stop);
+    return false;
+  }
+  return Convert(image, outputPath);
+}
+
+std::string SysexFile::SuggestedSaveName(const std::string& documentPath) {
+  if (documentPath.empty()) return "Untitled.syx";
+  // Save writes sysex whatever the document came from: a song.mid is offered as song.syx.
+  return std::filesystem::path(FileNameOf(documentPath)).replace_extension(".syx").string();
+}
+
+bool SysexFile::ChooseSaveName(const std::string& title, const std::string& suggestedName) {
+  const FileChoice choice = prompts_.ChooseFileToSave({.title = title,
+                                                       .filters = Filters(),
+                                                       .initialDirectory = directory_,
+                                                       .defaultExtension = "syx",
+                                                       .suggestedName = suggestedName});
   if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
   if (!choice.Chosen()) return false;
   TakePath(choice.paths.front());

@@ -14,6 +14,8 @@ class SysexIntake;
 class XgModel;
 
 inline constexpr const char* kSysexDirKey = "SysexDir";
+inline constexpr const char* kOpenFileTitle = "Open File";
+inline constexpr const char* kSaveAsTitle = "Save As";
 
 // The document's file side: the file dialogs with their filter list, the
 // remembered directory, reading a whole file and recognising what it is (a
@@ -31,13 +33,25 @@ class SysexFile {
   static const std::vector<FileFilter>& Filters();
 
   // Chooses a file with the Open dialog, reads it and loads it. True when a
-  // file was read completely, whatever the load found.
+  // file was read completely, whatever the load found. The dialog shows
+  // first the filter used last.
   bool Open();
   // Reads and loads the file at `path` (the Open command after its dialog).
   bool Read(const std::string& path);
-  // Chooses a name with the Save As dialog; on success it becomes the
-  // current path and its directory the remembered one.
-  bool ChooseSaveName();
+  // Chooses a name with a Save As dialog titled `title`, offering
+  // `suggestedName`; on success it becomes the current path and its
+  // directory the remembered one.
+  bool ChooseSaveName(const std::string& title, const std::string& suggestedName);
+  // The name Save As offers for the document at `documentPath`: its name as
+  // a .syx file, or "Untitled.syx" for a document without a file.
+  static std::string SuggestedSaveName(const std::string& documentPath);
+
+  // Whether the file at `path` is a QS300 voice bank (false when unreadable).
+  static bool HoldsVoiceBank(const std::string& path);
+  // Converts the voice bank at `bankPath` into four .syx files named after
+  // `outputPath` (its name without the extension, a digit, ".syx"). Reports
+  // what went wrong; true when all four were written.
+  bool ConvertVoiceBankTo(const std::string& bankPath, const std::string& outputPath);
   // Writes a recording to `path` (or the current path when empty), replacing
   // the file only once everything is written.
   bool Write(const std::string& path, std::span<const std::uint8_t> bytes);
@@ -51,6 +65,7 @@ class SysexFile {
 
  private:
   void TakePath(const std::string& path);
+  bool Convert(std::span<const std::uint8_t> bank, const std::string& outputPath);
 
   XgModel& model_;
   SysexIntake& intake_;
@@ -58,6 +73,7 @@ class SysexFile {
   SettingsStore& settings_;
   std::string directory_;
   std::string currentPath_;
+  std::string filter_;  // of the Open dialog, as last used
   std::vector<std::uint8_t> image_;
   Kind lastKind_ = Kind::None;
 };

@@ -21,15 +21,20 @@ struct FileChoice {
   enum class Status { Chosen, Cancelled, Failed };
   Status status = Status::Cancelled;
   std::vector<std::string> paths;  // one path, or several for a multiple choice
+  std::string filter{};            // the label of the filter in use when chosen, where known
 
   bool Chosen() const { return status == Status::Chosen && !paths.empty(); }
 };
 
+// Every member has its default, so that a request names only what it sets.
 struct FileDialogRequest {
-  std::vector<FileFilter> filters;
-  std::string initialDirectory;
-  std::string defaultExtension;  // for saving, without the dot
-  bool multiple = false;         // opening several files at once
+  std::string title{};  // what the dialog is for: "Save As", "List QS300 Patches"
+  std::vector<FileFilter> filters{};
+  std::string initialDirectory{};
+  std::string defaultExtension{};  // for saving, without the dot
+  bool multiple = false;           // opening several files at once
+  std::string suggestedName{};     // for saving: the name offered in the name box
+  std::string filter{};            // the label of the filter shown first; "" for the first
 };
 
 // Everything the core needs to ask or tell the musician. The shell shows real

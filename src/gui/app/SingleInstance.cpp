@@ -3,13 +3,18 @@
 #include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QUrl>
 #include <QWidget>
+#include <memory>
+#include <utility>
 
 namespace ravlo {
 
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
+const QByteArray kOpen = QByteArrayLiteral("open ");
+const QByteArray kActivate = QByteArrayLiteral("activate");
 
 }  // namespace
 
@@ -27,13 +32,19 @@ QString SingleInstance::UserScopedName(const QString& title) {
   return title + QLatin1Char('-') + user;
 }
 
-bool SingleInstance::Claim() {
+bool SingleInstance::Claim(const QStringList& files) {
   {
     QLocalSocket probe;
     probe.connectToServer(name_);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
-      probe.write("activate\n");
-      probe.waitForBytesWritten(kConnectTimeoutMs);
+      QByteArray request;
+      for (const QString& file : files) {
+        request += kOpen + QUrl::toPercentEncoding(file) + '\n';
+      }
+      request += kActivate + '\n';
+      probe.write(request);
+      while (probe.bytesToWrite() > 0 && probe.waitForBytesWritten(kConnectTimeoutMs)) {
+      }
       probe.disconnectFromServer();
       return false;
     }
@@ -43,17 +54,30 @@ bool SingleInstance::Claim() {
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_->listen(name_)) return true;  // run on, as the only copy that can be known
+  Listen();
+  qApp->installEventFilter(this);
+  return true;
+}
+
+void SingleInstance::Listen() {
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        socket->readAll();
-        Activate();
+      // A request may arrive in pieces: the files are kept until its last line.
+      auto files = std::make_shared<QStringList>();
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket, files] {
+        while (socket->canReadLine()) {
+          const QByteArray line = socket->readLine().trimmed();
+          if (line.startsWith(kOpen)) {
+            *files << QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
+          } else if (line == kActivate) {
+            Activate();
+            if (!files->isEmpty()) emit OpenRequested(std::exchange(*files, {}));
+          }
+        }
       });
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }
   });
-  qApp->installEventFilter(this);
-  return true;
 }
 
 bool SingleInstance::eventFilter(QObject* watched, QEvent* event) {

@@ -39,6 +39,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.openWindowsOnFileOpen = ReadSwitch(store, kOpenWindowsOnFileOpen, true);
   settings.warnToSave = ReadSwitch(store, kWarnToSave, true);
   settings.autoSendResetOnFileOpen = ReadSwitch(store, kAutoSendResetOnFileOpen, true);
+  settings.recentFiles = RecentFiles::FromText(store.ReadString(kRecentFilesKey).value_or(""));
   return settings;
 }
 
@@ -52,6 +53,7 @@ void AppSettings::Write(SettingsStore& store) const {
   WriteSwitch(store, kOpenWindowsOnFileOpen, openWindowsOnFileOpen);
   WriteSwitch(store, kWarnToSave, warnToSave);
   WriteSwitch(store, kAutoSendResetOnFileOpen, autoSendResetOnFileOpen);
+  store.WriteString(kRecentFilesKey, recentFiles.ToText());
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

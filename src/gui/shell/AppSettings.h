@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "files/RecentFiles.h"
+
 namespace ravlo {
 
 class SettingsStore;
@@ -10,7 +12,8 @@ class SettingsStore;
 // The nine settings the program keeps between runs, with their defaults,
 // read and written in their fixed orders. Switches are stored as 1 or 0 and
 // read as on for anything of 1 or more. Beside the port index the port's
-// name is kept, because port lists change between runs.
+// name is kept, because port lists change between runs, and after the nine
+// the list of recent files.
 struct AppSettings {
   int midiOutPort = -1;
   std::string midiOutPortName;
@@ -22,13 +25,14 @@ struct AppSettings {
   bool openWindowsOnFileOpen = true;
   bool autoSendResetOnFileOpen = true;
   std::optional<std::string> windowPos;
+  RecentFiles recentFiles;
 
   // UnitNumber, WindowPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen.
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen (WindowPos
-  // is written last, on its own, once the windows are gone).
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles
+  // (WindowPos is written last, on its own, once the windows are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };

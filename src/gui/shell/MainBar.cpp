@@ -33,6 +33,7 @@
 #include "shell/AppIcons.h"
 #include "shell/DelayCalculatorDialog.h"
 #include "shell/EditorDialog.h"
+#include "shell/FileDropFilter.h"
 #include "shell/GeneralOptionsDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/MonitorWindow.h"
@@ -92,6 +93,15 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   BuildEditors();
   BuildWindow();
   BuildMenus();
+  openQueue_ = std::make_unique<FileOpenQueue>(
+      [this](const QString& path, FileOpenQueue::Way way) { OpenQueued(path, way); });
+  dropFilter_ = std::make_unique<FileDropFilter>(
+      [this](const QStringList& paths) { OpenDroppedFiles(paths); });
+  dropFilter_->Watch(this);
+  for (EditorDialog* editor : editors_) {
+    if (editor != nullptr) dropFilter_->Watch(editor);
+  }
+  dropFilter_->Watch(help_.get());
   if (settings_.windowPos) {
     if (const auto placement =
             WindowPlacement::Parse(QString::fromStdString(*settings_.windowPos))) {
@@ -129,7 +139,7 @@ void MainBar::BuildEditors() {
   review_ = std::make_unique<ReviewWindow>(*this);
   userVoice_->SetSaveNameChooser([this]() -> std::optional<std::string> {
     const PianoPause pause(*this);
-    if (!file_->ChooseSaveName()) return std::nullopt;
+    if (!file_->ChooseSaveName(CUserVoiceDlg::kSaveTitle, "")) return std::nullopt;
     return file_->CurrentPath();
   });
   part_->SetVoiceChooser([this]() -> std::optional<int> {
@@ -186,19 +196,7 @@ void MainBar::BuildWindow() {
 }
 
 void MainBar::BuildMenus() {
-  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-  fileMenu->addAction(QStringLiteral("&Open..."), this, &MainBar::OpenCommand);
-  saveAction_ = fileMenu->addAction(QStringLiteral("&Save"), this, [this] { SaveCommand(); });
-  saveAction_->setObjectName(QStringLiteral("SaveAction"));
-  fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { SaveAsCommand(); });
-  fileMenu->addSeparator();
-  fileMenu->addAction(QStringLiteral("&List QS300 Patches..."), this, &MainBar::ListPatchesCommand);
-  fileMenu->addSeparator();
-  fileMenu->addAction(QStringLiteral("E&xit"), this, &MainBar::ExitCommand);
-  // Save is offered only when there is something to save and a place for it.
-  connect(fileMenu, &QMenu::aboutToShow, this, [this] { saveAction_->setEnabled(SaveEnabled()); });
-  saveAction_->setEnabled(SaveEnabled());
-
+  BuildFileMenu();
   BuildEditMenu();
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -521,7 +519,10 @@ void MainBar::PianoModulationChanged(int value) {
 
 void MainBar::MonitorCommand() {
   if (services_.monitor == nullptr) return;
-  if (!monitor_) monitor_ = std::make_unique<MonitorWindow>(*services_.monitor, *model_);
+  if (!monitor_) {
+    monitor_ = std::make_unique<MonitorWindow>(*services_.monitor, *model_);
+    dropFilter_->Watch(monitor_.get());
+  }
   monitor_->Refresh();
   monitor_->show();
   monitor_->raise();

@@ -16,10 +16,12 @@
 #include "shell/ControlTabFilter.h"
 #include "shell/DevicesDialog.h"
 #include "shell/EditorHost.h"
+#include "shell/FileOpenQueue.h"
 #include "shell/UndoKeysFilter.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace ravlo {
@@ -38,6 +40,7 @@ class PianoIndicator;
 class PianoKeyFilter;
 class EditHistory;
 class EditorDialog;
+class FileDropFilter;
 class HelpWindow;
 class MidiBackend;
 class MidiOutDevice;
@@ -95,6 +98,7 @@ class MainBar final : public QMainWindow,
   bool SaveAsCommand();
   void ExitCommand();
   void ListPatchesCommand();
+  void ConvertVoiceBankCommand();
   bool SaveEnabled() const;
 
   // --- Edit menu --------------------------------------------------------------
@@ -103,6 +107,19 @@ class MainBar final : public QMainWindow,
   bool UndoCommand();
   bool RedoCommand();
   EditHistory& History() { return *history_; }
+
+  // --- Files from outside the Open dialog -----------------------------------
+  // Opens the files in order as File Open does, once the program is between
+  // commands (the command line, a second start).
+  void OpenFiles(const QStringList& paths);
+  // The same for files dropped on a window, except that a voice bank asks
+  // where its four files go.
+  void OpenDroppedFiles(const QStringList& paths);
+  bool FilesWaiting() const { return !openQueue_->Empty(); }
+  // File > Recent Files: opens a listed file, or reports it gone and takes
+  // it off the list.
+  void OpenRecentCommand(const std::string& path);
+  QMenu* RecentFilesMenu() const { return recentMenu_; }
 
   // --- Small dialogs --------------------------------------------------------
   void DevicesCommand();
@@ -190,6 +207,7 @@ class MainBar final : public QMainWindow,
   bool AfterHistoryMove(bool moved);
   // The image was replaced (a file, New, a reset): no step leads back.
   void ForgetHistory();
+  void BuildFileMenu();
   void UpdateTitle();
   // The "Save Changes First?" question: false when cancelled.
   bool SavePrompt(bool clearModified);
@@ -202,6 +220,15 @@ class MainBar final : public QMainWindow,
   // channel and part again (the values they show follow the model).
   void ShowEditorsFromTheStart();
   void RefreshAfterLoad();
+  // File Open around its reading: the save question, then `read` chooses
+  // and reads the file, then the editors and the title follow what it held.
+  void LoadDocument(const std::function<bool()>& read);
+  void OpenQueued(const QString& path, FileOpenQueue::Way way);
+  // Asks where the four files of the bank at `bankPath` go, then writes them.
+  void ConvertVoiceBankAskingWhere(const std::string& bankPath);
+  // A file opened or saved heads the recent list.
+  void Remember(const std::string& path);
+  void RefreshRecentMenu();
   bool RecordAndWrite(const QString& path);
   void SetFile(const QString& path);
   void PlaceEditor(EditorDialog& editor, EditorSlot slot);
@@ -242,6 +269,9 @@ class MainBar final : public QMainWindow,
   std::unique_ptr<MonitorWindow> monitor_;
   std::unique_ptr<KeyboardPiano> piano_;
   std::unique_ptr<PianoKeyFilter> pianoFilter_;
+  std::unique_ptr<FileOpenQueue> openQueue_;
+  std::unique_ptr<FileDropFilter> dropFilter_;
+  QMenu* recentMenu_ = nullptr;
   PianoIndicator* pianoIndicatorBlink_ = nullptr;
   QAction* pianoAction_ = nullptr;
   std::array<EditorDialog*, kEditorSlotCount> editors_{};

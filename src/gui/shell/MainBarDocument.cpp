@@ -34,6 +34,9 @@ namespace ravlo {
 
 namespace {
 
+constexpr const char* kListPatchesTitle = "List QS300 Patches";
+constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List As";
+
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
                                          bool savingMode) {
   SendDialog dialog(delay, savingMode, prompts, parent);
@@ -91,7 +94,10 @@ bool MainBar::RecordAndWrite(const QString& path) {
 bool MainBar::SaveAsCommand() {
   {
     const PianoPause pause(*this);
-    if (!file_->ChooseSaveName()) return false;
+    if (!file_->ChooseSaveName(kSaveAsTitle,
+                               SysexFile::SuggestedSaveName(filePath_.toStdString()))) {
+      return false;
+    }
   }
   SetFile(QString::fromStdString(file_->CurrentPath()));
   UpdateTitle();
@@ -100,6 +106,7 @@ bool MainBar::SaveAsCommand() {
   savable_ = true;
   history_->MarkSaved();
   UpdateTitle();
+  Remember(filePath_.toStdString());
   return true;
 }
 
@@ -109,6 +116,7 @@ bool MainBar::SaveCommand() {
   modified_ = false;
   history_->MarkSaved();
   UpdateTitle();
+  Remember(filePath_.toStdString());
   return true;
 }
 
@@ -158,6 +166,10 @@ void MainBar::AutoReset() {
 }
 
 void MainBar::OpenCommand() {
+  LoadDocument([this] { return file_->Open(); });
+}
+
+void MainBar::LoadDocument(const std::function<bool()>& read) {
   CommitOpenEditors();
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
@@ -165,11 +177,12 @@ void MainBar::OpenCommand() {
   bool opened = false;
   {
     const PianoPause pause(*this);
-    opened = file_->Open();
+    opened = read();
   }
   // Even a file that failed part way may have changed what the steps knew.
   if (opened || marks_.Any()) ForgetHistory();
   if (!opened) return;
+  Remember(file_->CurrentPath());
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();
@@ -221,8 +234,11 @@ void MainBar::ShowEditorsFromTheStart() {
 
 void MainBar::ListPatchesCommand() {
   const PianoPause pause(*this);
-  const FileChoice chosen = services_.prompts.ChooseFileToOpen(
-      {{{"XG Sysex Files(*.syx)", "*.syx"}}, file_->RememberedDirectory(), "", true});
+  const FileChoice chosen =
+      services_.prompts.ChooseFileToOpen({.title = kListPatchesTitle,
+                                          .filters = {{"XG Sysex Files(*.syx)", "*.syx"}},
+                                          .initialDirectory = file_->RememberedDirectory(),
+                                          .multiple = true});
   if (!chosen.Chosen()) return;
   PatchListReport report;
   {
@@ -230,8 +246,8 @@ void MainBar::ListPatchesCommand() {
     report = BuildPatchList(chosen.paths);
   }
   if (!report.complete) services_.prompts.ShowMessage(report.error, MessageIcon::Stop);
-  const FileChoice output =
-      services_.prompts.ChooseFileToSave({{}, DirectoryOf(chosen.paths.front()), "", false});
+  const FileChoice output = services_.prompts.ChooseFileToSave(
+      {.title = kSavePatchListTitle, .initialDirectory = DirectoryOf(chosen.paths.front())});
   if (!output.Chosen()) return;
   const FileResult written = WritePatchList(output.paths.front(), report.text);
   if (!written.ok) services_.prompts.ShowMessage(written.error, MessageIcon::Stop);

@@ -32,11 +32,12 @@ QString Filters(const FileDialogRequest& request) {
   return filters.join(QStringLiteral(";;"));
 }
 
-FileChoice Chosen(const QStringList& paths) {
+FileChoice Chosen(const QStringList& paths, const QString& filter) {
   FileChoice choice;
   if (paths.isEmpty()) return choice;
   choice.status = FileChoice::Status::Chosen;
   for (const QString& path : paths) choice.paths.push_back(path.toStdString());
+  choice.filter = filter.toStdString();
   return choice;
 }
 
@@ -96,24 +97,32 @@ void QtPrompts::Beep() {
 
 FileChoice QtPrompts::ChooseFileToOpen(const FileDialogRequest& request) {
   const ArrowWhileAsking arrow;
+  const QString title = QString::fromStdString(request.title);
   const QString directory = QString::fromStdString(request.initialDirectory);
+  QString filter = QString::fromStdString(request.filter);
   if (request.multiple) {
-    return Chosen(QFileDialog::getOpenFileNames(owner_, QString(), directory, Filters(request)));
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(owner_, title, directory, Filters(request), &filter);
+    return Chosen(paths, filter);
   }
-  const QString path = QFileDialog::getOpenFileName(owner_, QString(), directory, Filters(request));
-  return Chosen(path.isEmpty() ? QStringList() : QStringList{path});
+  const QString path =
+      QFileDialog::getOpenFileName(owner_, title, directory, Filters(request), &filter);
+  return Chosen(path.isEmpty() ? QStringList() : QStringList{path}, filter);
 }
 
 FileChoice QtPrompts::ChooseFileToSave(const FileDialogRequest& request) {
-  QFileDialog dialog(owner_, QString(), QString::fromStdString(request.initialDirectory),
-                     Filters(request));
+  QFileDialog dialog(owner_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialDirectory), Filters(request));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (!request.defaultExtension.empty()) {
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   }
+  if (!request.suggestedName.empty()) {
+    dialog.selectFile(QString::fromStdString(request.suggestedName));
+  }
   if (RunModally(dialog) != QDialog::Accepted) return {};
-  return Chosen(dialog.selectedFiles());
+  return Chosen(dialog.selectedFiles(), dialog.selectedNameFilter());
 }
 
 }  // namespace ravlo

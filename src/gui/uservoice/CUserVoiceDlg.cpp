@@ -286,8 +286,10 @@ std::optional<int> CUserVoiceDlg::ChooseSlot(UserBank bank) {
 
 std::optional<std::string> CUserVoiceDlg::ChooseSaveName() {
   if (saveNameChooser_) return saveNameChooser_();
-  const FileChoice choice =
-      prompts_.ChooseFileToSave({SysexFile::Filters(), saveDirectory_, "syx", false});
+  const FileChoice choice = prompts_.ChooseFileToSave({.title = kSaveTitle,
+                                                       .filters = SysexFile::Filters(),
+                                                       .initialDirectory = saveDirectory_,
+                                                       .defaultExtension = "syx"});
   if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
   if (!choice.Chosen()) return std::nullopt;
   saveDirectory_ = DirectoryOf(choice.paths.front());

@@ -39,6 +39,9 @@ class CUserVoiceDlg final : public EditorDialog {
   enum class SendWhat { Voice, Bank, VBank, ClipVox, kCount };
   enum class SendTo { Synth, File, VBank, ClipVox, Current, kCount };
 
+  // The title of the dialog that names the file the voices are sent to.
+  static constexpr const char* kSaveTitle = "Save User Voices As";
+
   // The main bar's Save As name dialog: the chosen path, or nothing.
   using SaveNameChooser = std::function<std::optional<std::string>()>;
 

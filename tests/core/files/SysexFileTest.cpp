@@ -62,7 +62,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
   EXPECT_NE(prompts.messages.at(0).find("No such file"), std::string::npos);
   EXPECT_TRUE(file.CurrentPath().empty());
   prompts.fileChoices.push_back({FileChoice::Status::Failed, {}});
-  EXPECT_FALSE(file.ChooseSaveName());
+  EXPECT_FALSE(file.ChooseSaveName("Save As", "Untitled.syx"));
   EXPECT_EQ(prompts.messages.back(), "Error getting file name");
   EXPECT_EQ(prompts.fileRequests.back().defaultExtension, "syx");
 }
@@ -117,6 +117,62 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   ASSERT_TRUE(file.Read(Put("song.mid", midi)));
   EXPECT_EQ((*model.Parts().Record(test::PartAt(2)))[0x0B], 0x33);
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
+}
+
+TEST_F(SysexFileTest, TheOpenDialogIsTitledAndShowsTheFilterUsedLast) {
+  const std::string path = Put("song.mid", test::MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00})));
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}, "XG MIDI Files(*.mid)"});
+  ASSERT_TRUE(file.Open());
+  prompts.fileChoices.push_back({FileChoice::Status::Cancelled, {}, "Other (*.*)"});
+  EXPECT_FALSE(file.Open());
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});  // no filter known
+  ASSERT_TRUE(file.Open());
+  EXPECT_FALSE(file.Open());
+  ASSERT_EQ(prompts.fileRequests.size(), 4u);
+  EXPECT_EQ(prompts.fileRequests[0].title, "Open File");
+  EXPECT_EQ(prompts.fileRequests[0].filter, "") << "the first filter at first";
+  EXPECT_EQ(prompts.fileRequests[1].filter, "XG MIDI Files(*.mid)");
+  EXPECT_EQ(prompts.fileRequests[2].filter, "XG MIDI Files(*.mid)") << "a cancel changes nothing";
+  EXPECT_EQ(prompts.fileRequests[3].filter, "XG MIDI Files(*.mid)");
+}
+
+TEST_F(SysexFileTest, SaveAsOffersTheDocumentsNameAsSysex) {
+  EXPECT_EQ(SysexFile::SuggestedSaveName(""), "Untitled.syx");
+  EXPECT_EQ(SysexFile::SuggestedSaveName("/songs/intro.syx"), "intro.syx");
+  EXPECT_EQ(SysexFile::SuggestedSaveName("/songs/intro.mid"), "intro.syx");
+  EXPECT_EQ(SysexFile::SuggestedSaveName("/songs.v2/intro"), "intro.syx");
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {dir.File("new.syx")}});
+  ASSERT_TRUE(file.ChooseSaveName("Save As", "intro.syx"));
+  EXPECT_EQ(prompts.fileRequests.back().title, "Save As");
+  EXPECT_EQ(prompts.fileRequests.back().suggestedName, "intro.syx");
+  EXPECT_EQ(file.CurrentPath(), dir.File("new.syx"));
+}
+
+TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
+  Image bank(kVoiceBankFileSize, 0);
+  std::copy_n("YQ3VIC     V1.00", 16, bank.begin());
+  const std::string bankPath = Put("bank.q3v", bank);
+  EXPECT_TRUE(SysexFile::HoldsVoiceBank(bankPath));
+  const std::string song = Put("song.syx", Bytes({0xF0, 0xF7}));
+  EXPECT_FALSE(SysexFile::HoldsVoiceBank(song));
+  EXPECT_FALSE(SysexFile::HoldsVoiceBank(dir.File("missing.q3v")));
+
+  fs::create_directory(dir.Path() / "out");
+  ASSERT_TRUE(file.ConvertVoiceBankTo(bankPath, dir.File("out/strings.syx")));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(FileExists(dir.File("out/strings" + std::to_string(i) + ".syx"))) << i;
+    EXPECT_FALSE(FileExists(dir.File("bank" + std::to_string(i) + ".syx"))) << "not beside it";
+  }
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_TRUE(Sent().empty()) << "nothing loaded";
+
+  EXPECT_FALSE(file.ConvertVoiceBankTo(song, dir.File("x.syx")));
+  EXPECT_EQ(prompts.messages.back(), "The file " + song + " is not a QS300 voice bank.");
+  EXPECT_FALSE(file.ConvertVoiceBankTo(dir.File("missing.q3v"), dir.File("x.syx")));
+  EXPECT_NE(prompts.messages.back().find("No such file"), std::string::npos);
+  EXPECT_FALSE(file.ConvertVoiceBankTo(bankPath, dir.File("no/such/dir/x.syx")));
+  EXPECT_FALSE(FileExists(dir.File("x0.syx")));
+  EXPECT_FALSE(FileExists(dir.Path().string())) << "a directory is not a file";
 }
 
 TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {

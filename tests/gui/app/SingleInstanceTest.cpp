@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QStringList>
 
 #include "app/SingleInstance.h"
 
@@ -28,6 +29,18 @@ TEST(SingleInstance, ASecondStartAsksTheFirstToComeForwardAndEnds) {
   waited.start();
   while (activated.count() == 0 && waited.elapsed() < 3000) QCoreApplication::processEvents();
   EXPECT_EQ(activated.count(), 1);
+}
+
+TEST(SingleInstance, ASecondStartWithoutFilesOnlyActivates) {
+  SingleInstance first(UniqueName() + "-c");
+  ASSERT_TRUE(first.Claim());
+  QSignalSpy activated(&first, &SingleInstance::ActivationRequested);
+  QSignalSpy opened(&first, &SingleInstance::OpenRequested);
+  SingleInstance second(UniqueName() + "-c");
+  EXPECT_FALSE(second.Claim({}));
+  EXPECT_TRUE(activated.wait(3000));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(opened.count(), 0);
 }
 
 TEST(SingleInstance, AStartAfterTheFirstEndedIsAFirstStartAgain) {

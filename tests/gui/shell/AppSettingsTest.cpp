@@ -18,6 +18,7 @@ TEST(AppSettings, AnEmptyStoreGivesTheDefaults) {
   EXPECT_TRUE(settings.openWindowsOnFileOpen);
   EXPECT_TRUE(settings.autoSendResetOnFileOpen);
   EXPECT_FALSE(settings.windowPos);
+  EXPECT_TRUE(settings.recentFiles.Paths().empty());
 }
 
 TEST(AppSettings, ASwitchIsOnFromOneUpAndWrittenAsOneOrZero) {
@@ -43,6 +44,8 @@ TEST(AppSettings, EveryKeyRoundTrips) {
   written.warnToSave = false;
   written.openWindowsOnFileOpen = false;
   written.autoSendResetOnFileOpen = false;
+  written.recentFiles.Add("/songs/a.syx");
+  written.recentFiles.Add("/songs/b.mid");
   written.Write(store);
   AppSettings::WriteWindowPos(store, "0,1,-1,-1,-1,-1,10,20,110,70");
   const AppSettings read = AppSettings::Read(store);
@@ -56,6 +59,8 @@ TEST(AppSettings, EveryKeyRoundTrips) {
   EXPECT_FALSE(read.openWindowsOnFileOpen);
   EXPECT_FALSE(read.autoSendResetOnFileOpen);
   EXPECT_EQ(read.windowPos, "0,1,-1,-1,-1,-1,10,20,110,70");
+  EXPECT_EQ(read.recentFiles, written.recentFiles);
+  EXPECT_EQ(store.strings["RecentFiles"], "/songs/b.mid\n/songs/a.syx");
   for (const char* key : {"MIDIOutPort", "UnitNumber", "Delay", "SendReset", "Reset A/D Mixer",
                           "WarnToSave", "OpenWindowsOnFileOpen", "AutoSendResetOnFileOpen"}) {
     EXPECT_TRUE(store.ints.count(key)) << key;

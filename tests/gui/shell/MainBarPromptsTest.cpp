@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
@@ -82,6 +83,49 @@ TEST_F(MainBarPromptsTest, OpeningAFileAsksUnderTheArrowAndReadsUnderTheWaitCurs
   ASSERT_FALSE(pauser.cursors.empty());
   for (const Qt::CursorShape cursor : pauser.cursors) EXPECT_EQ(cursor, Qt::WaitCursor);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone afterwards";
+}
+
+// The real dialogs: each says what it is for, the Open dialog comes back with
+// the filter used last, and Save As offers a name.
+TEST_F(MainBarPromptsTest, FileDialogsAreTitledRememberTheFilterAndSuggestAName) {
+  const std::string path = directory.filePath("song.mid").toStdString();
+  ASSERT_TRUE(WriteWholeFile(
+                  path, test::MidiFile(test::Bytes({0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02,
+                                                    0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00})))
+                  .ok);
+  struct Shown {
+    QString title;
+    QString filter;
+    QString name;
+  };
+  std::vector<Shown> shown;
+  test::ModalAnswerer answerer([&](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    if (dialog == nullptr) {
+      static_cast<QMessageBox&>(modal).button(QMessageBox::Ok)->click();
+      return;
+    }
+    const QStringList selected = dialog->selectedFiles();
+    shown.push_back({dialog->windowTitle(), dialog->selectedNameFilter(),
+                     selected.isEmpty() ? QString() : QFileInfo(selected.front()).fileName()});
+    if (shown.size() == 1) {
+      dialog->selectNameFilter(QStringLiteral("XG MIDI Files(*.mid)"));
+      dialog->selectFile(QString::fromStdString(path));
+      static_cast<QDialog*>(dialog)->accept();
+    } else {
+      dialog->reject();
+    }
+  });
+  bar->OpenCommand();
+  ASSERT_EQ(bar->FilePath(), QString::fromStdString(path));
+  bar->OpenCommand();
+  bar->SaveAsCommand();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].title, "Open File");
+  EXPECT_EQ(shown[0].filter, "XG Sysex Files(*.syx)");
+  EXPECT_EQ(shown[1].filter, "XG MIDI Files(*.mid)") << "the filter used last";
+  EXPECT_EQ(shown[2].title, "Save As");
+  EXPECT_EQ(shown[2].name, "song.syx");
 }
 
 }  // namespace

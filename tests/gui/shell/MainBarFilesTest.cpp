@@ -1,0 +1,294 @@
+// Files reaching the main bar besides its Open dialog: the command line, a
+// second start, drops, the recent files; the File menu's shortcuts and the
+// names its dialogs offer.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+
+#include "app/EditorCommandLine.h"
+#include "app/SingleInstance.h"
+#include "files/FileIo.h"
+#include "files/VoiceBankFile.h"
+#include "model/XgModel.h"
+#include "shell/EditorDialog.h"
+#include "shell/MainBar.h"
+#include "support/Bytes.h"
+#include "support/MainBarRig.h"
+#include "support/QtPrinters.h"
+#include "support/ScratchDirectory.h"
+
+namespace ravlo {
+namespace {
+
+using test::Bytes;
+using Paths = std::vector<std::string>;
+
+class MainBarFilesTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  MainBarFilesTest() {
+    settings.ints["SendReset"] = 0;
+    settings.ints["AutoSendResetOnFileOpen"] = 0;
+  }
+
+  // A song that sets one byte of one part, so that each file leaves a trace.
+  std::string Song(const std::string& name, int part, int value) {
+    return directory.Put(name, test::PartChange(part, 0x0B, value));
+  }
+  int PartValue(int part) {
+    return (*Bar().Model().Parts().Record(PartIndex::FromIndex(part)))[0x0B];
+  }
+  std::string Bank(const std::string& name) {
+    std::vector<std::uint8_t> bank(kVoiceBankFileSize, 0);
+    std::copy_n("YQ3VIC     V1.00", 16, bank.begin());
+    return directory.Put(name, bank);
+  }
+  void OpenWithDialog(const std::string& path) {
+    prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+    Bar().OpenCommand();
+  }
+  bool WaitForOpens() {
+    return QTest::qWaitFor([&] { return !Bar().FilesWaiting(); }, 3000);
+  }
+  QMenu& FileMenu() { return *Bar().findChild<QMenu*>(QStringLiteral("FileMenu")); }
+  QStringList RecentEntries() {
+    emit FileMenu().aboutToShow();  // the list is made when the menu opens
+    QStringList texts;
+    for (const QAction* action : Bar().RecentFilesMenu()->actions()) texts << action->text();
+    return texts;
+  }
+  static QMimeData* Urls(const std::vector<std::string>& paths) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    data->setUrls(urls);
+    return data;
+  }
+  // A drag over `target` and, where it was taken, the drop: whether it was.
+  static bool Drop(QWidget& target, const std::vector<std::string>& paths) {
+    const std::unique_ptr<QMimeData> data(Urls(paths));
+    const QPointF where(target.width() / 2.0, target.height() / 2.0);
+    QDragEnterEvent enter(where.toPoint(), Qt::CopyAction | Qt::MoveAction, data.get(),
+                          Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(where, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                    Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);  // as a file manager may propose
+    QApplication::sendEvent(&target, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "the file manager keeps its file";
+    return drop.isAccepted();
+  }
+
+  test::ScratchDirectory directory{"ravlo-mainbar-files"};
+};
+
+TEST_F(MainBarFilesTest, TheFileMenuShowsItsShortcutsAndTheyWorkOnTheMainBar) {
+  Start();
+  const std::map<QString, QString> expected{{"&New", "Ctrl+N"},
+                                            {"&Open...", "Ctrl+O"},
+                                            {"&Save", "Ctrl+S"},
+                                            {"Save &As...", "Ctrl+Shift+S"},
+                                            {"E&xit", "Ctrl+Q"}};
+  std::map<QString, QString> shown;
+  for (const QAction* action : FileMenu().actions()) {
+    if (!action->shortcut().isEmpty()) shown[action->text()] = action->shortcut().toString();
+  }
+  EXPECT_EQ(shown, expected);
+
+  Bar().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Bar()));
+  QTest::keyClick(&Bar(), Qt::Key_O, Qt::ControlModifier);
+  ASSERT_EQ(prompts.fileRequests.size(), 1u);
+  EXPECT_EQ(prompts.fileRequests[0].title, "Open File");
+  QTest::keyClick(&Bar(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_EQ(prompts.fileRequests.size(), 2u);
+  EXPECT_EQ(prompts.fileRequests[1].title, "Save As");
+  EXPECT_EQ(prompts.fileRequests[1].suggestedName, "Untitled.syx");
+  QTest::keyClick(&Bar(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(sendDialogs.size(), 0u) << "Save stays off with nothing to save";
+}
+
+TEST_F(MainBarFilesTest, SaveAsOffersTheDocumentsNameAndTheListDialogsSayWhatTheyAreFor) {
+  Start();
+  OpenWithDialog(directory.Put(
+      "song.mid", test::MidiFile(Bytes({0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33,
+                                        0xF7, 0x00, 0xFF, 0x2F, 0x00}))));
+  ASSERT_EQ(Bar().FilePath().toStdString(), directory.File("song.mid"));
+  Bar().SaveAsCommand();
+  EXPECT_EQ(prompts.fileRequests.back().suggestedName, "song.syx") << "Save writes sysex";
+
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {Song("a.syx", 1, 2)}});
+  Bar().ListPatchesCommand();
+  ASSERT_GE(prompts.fileRequests.size(), 4u);
+  EXPECT_EQ(prompts.fileRequests[2].title, "List QS300 Patches");
+  EXPECT_EQ(prompts.fileRequests[3].title, "List QS300 Patches: Save the List As");
+}
+
+TEST_F(MainBarFilesTest, CommandLineFilesOpenInOrderAfterOneSaveQuestion) {
+  Start();
+  std::filesystem::create_directory(directory.Path() / "sub");
+  const std::string first = Song("first.syx", 3, 0x50);
+  const std::string second = Song("sub/second.syx", 4, 0x51);
+  EditorCommandLine commandLine;
+  ASSERT_TRUE(commandLine.Parse({"ravlo", "first.syx", "./sub/../sub/second.syx"}));
+  const QStringList files = commandLine.Files(QString::fromStdString(directory.Path().string()));
+  ASSERT_EQ(files, QStringList({QString::fromStdString(first), QString::fromStdString(second)}));
+
+  Bar().MarkModified();
+  prompts.answers = {Answer::No};
+  Bar().OpenFiles(files);
+  EXPECT_TRUE(prompts.questions.empty()) << "nothing opens inside the call";
+  ASSERT_TRUE(WaitForOpens());
+  EXPECT_EQ(prompts.questions, std::vector<std::string>{"Save Changes First?"});
+  EXPECT_EQ(PartValue(3), 0x50);
+  EXPECT_EQ(PartValue(4), 0x51);
+  EXPECT_EQ(Bar().FilePath().toStdString(), second) << "the last file is the document";
+  EXPECT_EQ(Bar().Settings().recentFiles.Paths(), (Paths{second, first}));
+
+  EditorCommandLine wrong;
+  EXPECT_FALSE(wrong.Parse({"ravlo", "--frobnicate"}));
+  EXPECT_TRUE(wrong.ErrorText().contains("frobnicate"));
+}
+
+TEST_F(MainBarFilesTest, ASecondStartHandsItsFilesToTheRunningCopy) {
+  Start();
+  const QString name = QStringLiteral("RavloFilesTest-%1").arg(QCoreApplication::applicationPid());
+  SingleInstance running(name);
+  ASSERT_TRUE(running.Claim());
+  QObject::connect(&running, &SingleInstance::OpenRequested, &Bar(), &MainBar::OpenFiles);
+  // Names that a line-by-line hand-over could break.
+  const std::string odd = Song("two words%20 ü\nline.syx", 5, 0x52);
+  const std::string plain = Song("plain.syx", 6, 0x53);
+
+  SingleInstance second(name);
+  EXPECT_FALSE(second.Claim({QString::fromStdString(odd), QString::fromStdString(plain)}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Bar().FilePath().toStdString() == plain; }, 3000));
+  EXPECT_EQ(PartValue(5), 0x52);
+  EXPECT_EQ(PartValue(6), 0x53);
+  EXPECT_EQ(Bar().Settings().recentFiles.Paths().size(), 1u)
+      << "a path with a line break opens but cannot be listed";
+}
+
+TEST_F(MainBarFilesTest, FilesDroppedOnAnyWindowOpenAndOtherDragsAreLeftAlone) {
+  Start();
+  const std::string song = Song("dropped.SYX", 2, 0x44);
+  const std::string letter = directory.Put("letter.txt", Bytes({'h', 'i'}));
+  EXPECT_FALSE(Drop(Bar(), {letter})) << "not a file the program opens";
+
+  EXPECT_TRUE(Drop(Bar(), {letter, song}));
+  EXPECT_NE(PartValue(2), 0x44) << "opened after the drop, not inside it";
+  ASSERT_TRUE(WaitForOpens());
+  EXPECT_EQ(PartValue(2), 0x44);
+  EXPECT_EQ(Bar().FilePath().toStdString(), song);
+
+  // On an editor, over an edit field that would take the path as text.
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::SystemControl));
+  auto* field = Bar().Editor(EditorSlot::SystemControl)->findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  const QString before = field->text();
+  const std::string other = Song("other.mid.syx", 7, 0x45);
+  EXPECT_TRUE(Drop(*field, {other}));
+  ASSERT_TRUE(WaitForOpens());
+  EXPECT_EQ(PartValue(7), 0x45);
+  EXPECT_EQ(field->text(), before);
+}
+
+TEST_F(MainBarFilesTest, ADroppedVoiceBankAsksWhereItsFourFilesGo) {
+  Start();
+  const std::string bank = Bank("strings.q3v");
+  std::filesystem::create_directory(directory.Path() / "out");
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {directory.File("out/str.syx")}});
+  Bar().MarkModified();
+  EXPECT_TRUE(Drop(Bar(), {bank}));
+  ASSERT_TRUE(WaitForOpens());
+  EXPECT_TRUE(prompts.questions.empty()) << "the document is not touched";
+  ASSERT_EQ(prompts.fileRequests.size(), 1u);
+  const FileDialogRequest asked = prompts.fileRequests[0];
+  EXPECT_TRUE(asked.title.starts_with("Convert QS300 Voice Bank")) << asked.title;
+  EXPECT_EQ(asked.suggestedName, "strings.syx");
+  EXPECT_EQ(asked.initialDirectory, directory.Path().string());
+  for (int i = 0; i < kVoiceBankOutputCount; ++i) {
+    EXPECT_TRUE(FileExists(directory.File("out/str" + std::to_string(i) + ".syx"))) << i;
+    EXPECT_FALSE(FileExists(directory.File("strings" + std::to_string(i) + ".syx"))) << i;
+  }
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_TRUE(prompts.messages.back().starts_with("The voice bank was written to"));
+  EXPECT_TRUE(Bar().Modified());
+
+  // File > Convert asks for the bank first, under the same title.
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {bank}});
+  Bar().ConvertVoiceBankCommand();
+  ASSERT_EQ(prompts.fileRequests.size(), 3u);
+  EXPECT_EQ(prompts.fileRequests[1].title, "Convert QS300 Voice Bank");
+  EXPECT_EQ(prompts.fileRequests[2].title, asked.title);
+
+  // Named on the command line, a bank converts as File Open does: beside it.
+  Bar().OpenFiles({QString::fromStdString(bank)});
+  ASSERT_TRUE(WaitForOpens());
+  EXPECT_EQ(prompts.fileRequests.size(), 3u);
+  EXPECT_TRUE(FileExists(directory.File("strings0.syx")));
+}
+
+TEST_F(MainBarFilesTest, RecentFilesListTheLastEightOpenedOrSavedLatestFirst) {
+  Start();
+  EXPECT_FALSE(Bar().RecentFilesMenu()->isEnabled()) << "nothing yet";
+  for (int i = 1; i <= 9; ++i) {
+    OpenWithDialog(Song("song" + std::to_string(i) + ".syx", 1, i));
+  }
+  QStringList entries = RecentEntries();
+  ASSERT_EQ(entries.size(), 8);
+  EXPECT_EQ(entries.front(),
+            QStringLiteral("&1 %1").arg(QString::fromStdString(directory.File("song9.syx"))));
+  EXPECT_EQ(entries.back(),
+            QStringLiteral("&8 %1").arg(QString::fromStdString(directory.File("song2.syx"))));
+
+  // Saving puts the file at the top too.
+  Bar().MarkModified();
+  const std::string saved = directory.File("saved & sound.syx");
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {saved}});
+  ASSERT_TRUE(Bar().SaveAsCommand());
+  entries = RecentEntries();
+  EXPECT_EQ(entries.front(), QStringLiteral("&1 %1").arg(
+                                 QString::fromStdString(directory.File("saved && sound.syx"))));
+
+  // Choosing an entry opens it as File Open does.
+  Bar().RecentFilesMenu()->actions().at(4)->trigger();  // song6
+  EXPECT_EQ(PartValue(1), 6);
+  EXPECT_EQ(RecentEntries().front(),
+            QStringLiteral("&1 %1").arg(QString::fromStdString(directory.File("song6.syx"))));
+
+  // A file gone since is reported and taken off.
+  const std::string gone = directory.File("song8.syx");
+  std::filesystem::remove(gone);
+  ASSERT_EQ(Bar().Settings().recentFiles.Paths().at(3), gone);
+  prompts.messages.clear();
+  Bar().RecentFilesMenu()->actions().at(3)->trigger();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0],
+            "The file " + gone + " is no longer there. It is taken off the recent files.");
+  EXPECT_EQ(PartValue(1), 6) << "nothing else happened";
+  entries = RecentEntries();
+  EXPECT_EQ(entries.size(), 7);
+  EXPECT_FALSE(entries.join('\n').contains("song8.syx"));
+
+  // The list outlives the run, beside the remembered directory.
+  const Paths listed = Bar().Settings().recentFiles.Paths();
+  bar.reset();
+  EXPECT_EQ(settings.strings.count("SysexDir"), 1u);
+  EXPECT_EQ(settings.strings["RecentFiles"],
+            RecentFiles::FromText(settings.strings["RecentFiles"]).ToText());
+  Start();
+  EXPECT_EQ(Bar().Settings().recentFiles.Paths(), listed);
+  EXPECT_EQ(RecentEntries().size(), 7);
+}
+
+}  // namespace
+}  // namespace ravlo
