@@ -35,6 +35,10 @@ struct ControllerSlotInfo {
   ParameterDescriptor parameter;
   std::uint8_t controlChange;
   std::optional<std::uint8_t> partAddress;
+
+  constexpr ControllerSlotInfo In(Unit unit) const {
+    return {parameter.In(unit), controlChange, partAddress};
+  }
 };
 
 namespace controller_slot_detail {
@@ -54,7 +58,8 @@ inline constexpr std::array<ControllerSlotInfo, kControllerSlotCount> kControlle
   return std::array<ControllerSlotInfo, kControllerSlotCount>{{
       Slot(S::Volume, 7, 100, 0x0B, "Volume", "Volume"),
       Slot(S::Expression, 11, 127, std::nullopt, "Expression", "Expression"),
-      Slot(S::Pan, 10, 64, 0x0E, "Pan", "Pan"),
+      // A control change's pan has no random: 0 is the far left.
+      Slot(S::Pan, 10, 64, 0x0E, "Pan", "Pan").In(Unit::Pan),
       Slot(S::Modulation, 1, 0, std::nullopt, "Modulation", "Modulation"),
       Slot(S::Reverb, 91, 40, 0x13, "Reverb", "Reverb"),
       Slot(S::Chorus, 93, 0, 0x12, "Chorus", "Chorus"),

@@ -57,23 +57,32 @@ constexpr ParameterDescriptor Entry(DrumParameter parameter, bool centred, int m
 }
 }  // namespace drum_table_detail
 
+inline constexpr std::array<std::string_view, 2> kKeyAssignChoices = {"Single", "Multi"};
+
 // Indexed by XG address: the review name, the editor's field label and the
 // field's object name.
 inline constexpr std::array<ParameterDescriptor, kDrumParameterCount> kDrumParameters = [] {
   using drum_table_detail::Entry;
   using P = DrumParameter;
+  auto keyAssign =
+      Entry(P::KeyAssign, false, 0, 1, false, 0x00, "S_Key_Assign", "Key Assign", "KeyAssign");
+  keyAssign.choices = kKeyAssignChoices;
   return std::array<ParameterDescriptor, kDrumParameterCount>{{
-      Entry(P::PitchCoarse, true, -64, 63, false, 0x40, "Pitch_Coarse", "Pitch Crs", "PitchCrs"),
-      Entry(P::PitchFine, true, -64, 63, false, 0x40, "Pitch_Fine+/-", "Pitch Fine", "PitchFine"),
+      Entry(P::PitchCoarse, true, -64, 63, false, 0x40, "Pitch_Coarse", "Pitch Crs", "PitchCrs")
+          .In(Unit::Semitones),
+      Entry(P::PitchFine, true, -64, 63, false, 0x40, "Pitch_Fine+/-", "Pitch Fine", "PitchFine")
+          .In(Unit::Cents),
       Entry(P::Level, false, 0, 127, true, 0, "Volume_Level", "Level", "Level"),
       Entry(P::AlternateGroup, false, 0, 127, true, 0, "Altern_Group", "Alt Grp", "AltGrp"),
-      Entry(P::Pan, false, 0, 127, true, 0, "Instrumnt_Pan", "Pan", "Pan"),
+      Entry(P::Pan, false, 0, 127, true, 0, "Instrumnt_Pan", "Pan", "Pan").In(Unit::PanOrRandom),
       Entry(P::ReverbSend, false, 0, 127, true, 0, "Reverb_Send", "Reverb", "Reverb"),
       Entry(P::ChorusSend, false, 0, 127, true, 0, "Chorus_Send", "Chorus", "Chorus"),
       Entry(P::VariationSend, false, 0, 127, false, 0x7F, "Variatn_Send", "Variation", "Variation"),
-      Entry(P::KeyAssign, false, 0, 1, false, 0x00, "S_Key_Assign", "Key Assign", "KeyAssign"),
-      Entry(P::RcvNoteOff, false, 0, 1, true, 0, "Rcv_NoteOff", "Rcv N. Off", "RcvNOff"),
-      Entry(P::RcvNoteOn, false, 0, 1, false, 0x01, "Rcv_NoteOn", "Rcv N. On", "RcvNOn"),
+      keyAssign,
+      Entry(P::RcvNoteOff, false, 0, 1, true, 0, "Rcv_NoteOff", "Rcv N. Off", "RcvNOff")
+          .In(Unit::OnOff),
+      Entry(P::RcvNoteOn, false, 0, 1, false, 0x01, "Rcv_NoteOn", "Rcv N. On", "RcvNOn")
+          .In(Unit::OnOff),
       Entry(P::FilterCutoff, true, -64, 63, false, 0x40, "Flt_Cutoff_Q", "Flt Cutoff", "FltCutoff"),
       Entry(P::FilterResonance, true, -64, 63, false, 0x40, "Flt_Resonce", "Flt Res.", "FltRes"),
       Entry(P::EgAttack, true, -64, 63, false, 0x40, "EG_AttackRt", "EG Attack", "EGAttack"),

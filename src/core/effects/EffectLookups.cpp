@@ -154,6 +154,8 @@ ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int3
     parameter.minimum = range->minimum;
     parameter.maximum = range->maximum;
     parameter.label = VariationParamLabel(descriptor, ampType);
+    parameter.unit = kParamDescriptors[descriptor].unit;
+    parameter.choices = kParamDescriptors[descriptor].choices;
   }
   parameter.reviewName = descriptor == 0 ? std::string_view("*Unused*") : parameter.label;
   return parameter;

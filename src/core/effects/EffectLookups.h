@@ -59,8 +59,8 @@ std::string_view VariationParamLabel(std::size_t descriptor, int32_t ampType);
 // The descriptor's minimum and maximum; nothing for 0 or a number outside the table.
 std::optional<ParamRange> VariationParamRange(std::size_t descriptor);
 
-// Variation parameter `param` (0..15) of a type as a descriptor: its address low, form, range
-// and label (the amp type's for "Amp Type"); no label, and the review name "*Unused*", for a
+// Variation parameter `param` (0..15) of a type as a descriptor: its address low, form, range,
+// unit and label (the amp type's for "Amp Type"); no label, and the review name "*Unused*", for a
 // parameter the type does not use.
 ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType);
 

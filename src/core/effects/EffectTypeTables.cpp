@@ -250,71 +250,85 @@ extern constexpr std::array<VariationRow, kVariationTypeCount> kVariationDefault
         VarRow(kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa, kNa),
     });
 
-// Label, minimum, maximum; the trailing comment is the descriptor number.
+// The words of the parameters that pick one of a few settings, as the XG
+// effect parameter list names them.
+constexpr std::array<std::string_view, 2> kMonoStereo = {"Mono", "Stereo"};
+constexpr std::array<std::string_view, 3> kInputSelect = {"L", "R", "L&R"};
+constexpr std::array<std::string_view, 6> kEarlyReflectionTypes = {"S-H",    "L-H",   "Random",
+                                                                   "Revers", "Plate", "Spring"};
+constexpr std::array<std::string_view, 6> kPanDirections = {"L<->R",  "L->R",   "L<-R",
+                                                            "L turn", "R turn", "L/R"};
+constexpr std::array<std::string_view, 4> kAmpTypes = {"Off", "Stack", "Combo", "Tube"};
+constexpr std::array<std::string_view, 2> kGateTypes = {"Type A", "Type B"};
+
+// Label, minimum, maximum and the unit (or the words) it reads in: reverb
+// and delay times, filter and EQ frequencies, LFO frequencies, room sizes and
+// modulation delays by the XG Effect Data Assign Tables #4, #5, #3, #1, #6,
+// #2 and #7; the trailing comment is the descriptor number.
 extern constexpr std::array<ParamDescriptor, kParamDescriptorCount> kParamDescriptors =
     std::to_array<ParamDescriptor>({
-        {"", 0, 0},               // 0
-        {"Rev_Time", 0, 69},      // 1
-        {"Diffusion", 0, 10},     // 2
-        {"InitDelay", 0, 63},     // 3
-        {"HPFCutoff", 0, 52},     // 4
-        {"LPFCutoff", 34, 60},    // 5
-        {"Dry-Wet", 1, 127},      // 6
-        {"Rev_Delay", 0, 63},     // 7
-        {"Density", 0, 3},        // 8
-        {"Balance", 1, 127},      // 9
-        {"Feedback", 1, 127},     // 10
-        {"LFO_Freq", 0, 127},     // 11
-        {"LFO_Depth", 0, 127},    // 12
-        {"DelayOffset", 0, 127},  // 13
-        {"EQLoFreq", 8, 40},      // 14
-        {"EQLoGain", 52, 76},     // 15
-        {"EQHiFreq", 28, 58},     // 16
-        {"EQHiGain", 52, 76},     // 17
-        {"LFOPhase", 4, 124},     // 18
-        {"Stereo", 0, 1},         // 19
-        {"LChnDelay", 1, 7150},   // 20
-        {"RChnDelay", 1, 7150},   // 21
-        {"CChnDelay", 1, 7150},   // 22
-        {"Fback Del", 1, 7150},   // 23
-        {"CCh_Level", 0, 127},    // 24
-        {"Hi Damp", 1, 10},       // 25
-        {"Fback_1", 1, 7150},     // 26
-        {"Fback_2", 1, 7150},     // 27
-        {"LChDel_2", 1, 3550},    // 28
-        {"RChDel_2", 1, 3550},    // 29
-        {"Del_2Level", 0, 127},   // 30
-        {"L->R Delay", 1, 3550},  // 31
-        {"R->L Delay", 1, 3550},  // 32
-        {"Input", 0, 2},          // 33
-        {"Type", 0, 5},           // 34
-        {"RoomSize", 0, 44},      // 35
-        {"Liveness", 0, 10},      // 36
-        {"AM Depth", 0, 127},     // 37
-        {"PM Depth", 0, 127},     // 38
-        {"L-R Depth", 0, 127},    // 39
-        {"F-R Depth", 0, 127},    // 40
-        {"Pan Dir", 0, 5},        // 41
-        {"PhaseShift", 0, 127},   // 42
-        {"Drive", 0, 127},        // 43
-        {"Out Level", 0, 127},    // 44
-        {"EQMidFreq", 28, 54},    // 45
-        {"EQMidGain", 52, 76},    // 46
-        {"EQMidWid", 10, 120},    // 47
-        {"CutoffFreq", 0, 127},   // 48
-        {"Resonance", 10, 120},   // 49
-        {"Amp Type", 0, 3},       // 50
-        {"LChDel_1", 1, 3550},    // 51
-        {"RChDel_1", 1, 3550},    // 52
-        {"Gate Type", 0, 1},      // 53
-        {"Delay Time", 0, 127},   // 54
-        {"Stage_1", 6, 10},       // 55
-        {"Stage_2", 3, 5},        // 56
-        {"__Edge__", 0, 127},     // 57
-        {"Lo_Adjust", 0, 26},     // 58
-        {"Hi_Adjust", 0, 26},     // 59
-        {"Pitch_+_-", 40, 88},    // 60
-        {"Fine_+_-", 14, 114},    // 61
+        {"", 0, 0},                                           // 0
+        {"Rev_Time", 0, 69, Unit::ReverbTime},                // 1
+        {"Diffusion", 0, 10},                                 // 2
+        {"InitDelay", 0, 63, Unit::DelayTime200},             // 3
+        {"HPFCutoff", 0, 52, Unit::EqFrequency},              // 4
+        {"LPFCutoff", 34, 60, Unit::EqFrequency},             // 5
+        {"Dry-Wet", 1, 127, Unit::DryWet},                    // 6
+        {"Rev_Delay", 0, 63, Unit::DelayTime200},             // 7
+        {"Density", 0, 3},                                    // 8
+        {"Balance", 1, 127, Unit::ErRevBalance},              // 9
+        {"Feedback", 1, 127, Unit::CentredSigned},            // 10
+        {"LFO_Freq", 0, 127, Unit::LfoFrequency},             // 11
+        {"LFO_Depth", 0, 127},                                // 12
+        {"DelayOffset", 0, 127, Unit::ModulationDelay},       // 13
+        {"EQLoFreq", 8, 40, Unit::EqFrequency},               // 14
+        {"EQLoGain", 52, 76, Unit::CentredDecibels},          // 15
+        {"EQHiFreq", 28, 58, Unit::EqFrequency},              // 16
+        {"EQHiGain", 52, 76, Unit::CentredDecibels},          // 17
+        {"LFOPhase", 4, 124, Unit::PhaseDifference},          // 18
+        {"Stereo", 0, 1, Unit::Number, kMonoStereo},          // 19
+        {"LChnDelay", 1, 7150, Unit::TenthMilliseconds},      // 20
+        {"RChnDelay", 1, 7150, Unit::TenthMilliseconds},      // 21
+        {"CChnDelay", 1, 7150, Unit::TenthMilliseconds},      // 22
+        {"Fback Del", 1, 7150, Unit::TenthMilliseconds},      // 23
+        {"CCh_Level", 0, 127},                                // 24
+        {"Hi Damp", 1, 10, Unit::Tenths},                     // 25
+        {"Fback_1", 1, 7150, Unit::TenthMilliseconds},        // 26
+        {"Fback_2", 1, 7150, Unit::TenthMilliseconds},        // 27
+        {"LChDel_2", 1, 3550, Unit::TenthMilliseconds},       // 28
+        {"RChDel_2", 1, 3550, Unit::TenthMilliseconds},       // 29
+        {"Del_2Level", 0, 127},                               // 30
+        {"L->R Delay", 1, 3550, Unit::TenthMilliseconds},     // 31
+        {"R->L Delay", 1, 3550, Unit::TenthMilliseconds},     // 32
+        {"Input", 0, 2, Unit::Number, kInputSelect},          // 33
+        {"Type", 0, 5, Unit::Number, kEarlyReflectionTypes},  // 34
+        {"RoomSize", 0, 44, Unit::RoomSize},                  // 35
+        {"Liveness", 0, 10},                                  // 36
+        {"AM Depth", 0, 127},                                 // 37
+        {"PM Depth", 0, 127},                                 // 38
+        {"L-R Depth", 0, 127},                                // 39
+        {"F-R Depth", 0, 127},                                // 40
+        {"Pan Dir", 0, 5, Unit::Number, kPanDirections},      // 41
+        {"PhaseShift", 0, 127},                               // 42
+        {"Drive", 0, 127},                                    // 43
+        {"Out Level", 0, 127},                                // 44
+        {"EQMidFreq", 28, 54, Unit::EqFrequency},             // 45
+        {"EQMidGain", 52, 76, Unit::CentredDecibels},         // 46
+        {"EQMidWid", 10, 120, Unit::Tenths},                  // 47
+        {"CutoffFreq", 0, 127},                               // 48
+        {"Resonance", 10, 120, Unit::Tenths},                 // 49
+        {"Amp Type", 0, 3, Unit::Number, kAmpTypes},          // 50
+        {"LChDel_1", 1, 3550, Unit::TenthMilliseconds},       // 51
+        {"RChDel_1", 1, 3550, Unit::TenthMilliseconds},       // 52
+        {"Gate Type", 0, 1, Unit::Number, kGateTypes},        // 53
+        {"Delay Time", 0, 127, Unit::DelayTime400},           // 54
+        {"Stage_1", 6, 10},                                   // 55
+        {"Stage_2", 3, 5},                                    // 56
+        {"__Edge__", 0, 127},                                 // 57
+        {"Lo_Adjust", 0, 26},                                 // 58
+        {"Hi_Adjust", 0, 26},                                 // 59
+        {"Pitch_+_-", 40, 88, Unit::CentredSemitones},        // 60
+        {"Fine_+_-", 14, 114, Unit::CentredCents},            // 61
     });
 
 // Descriptor numbers of Params 1..16; the trailing comment is the layout number.

@@ -4,7 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
+
+#include "parameters/ParameterDescriptor.h"
 
 namespace ravlo {
 
@@ -213,11 +216,14 @@ struct ParamRange {
   bool operator==(const ParamRange&) const = default;
 };
 
-// Label and range of one kind of Variation parameter; entry 0 stands for "not used".
+// Label, range and unit of one kind of Variation parameter; entry 0 stands
+// for "not used". Choices, where there are any, name the values from the minimum.
 struct ParamDescriptor {
   std::string_view label;
   int32_t minimum;
   int32_t maximum;
+  Unit unit = Unit::Number;
+  std::span<const std::string_view> choices = {};
 };
 inline constexpr std::size_t kParamDescriptorCount = 62;
 

@@ -26,6 +26,40 @@ enum class ShownAs : std::uint8_t {
   PlusOne   // value + 1 (numbers counted from 1 on screen)
 };
 
+// How a value reads in the instrument's own terms, beside the number an
+// editor shows. A descriptor with choices names its values by them instead.
+// The table kinds read the XG format's published Effect Data Assign Tables
+// (XgValueTables.h); the others are the ranges the XG parameter lists state.
+enum class Unit : std::uint8_t {
+  Number,             // the number says it all
+  OnOff,              // 0 Off, 1 On
+  PanOrRandom,        // 0 Random, 1 .. 127 L63 .. C .. R63
+  Pan,                // 0 L64, 1 .. 127 L63 .. C .. R63
+  NoteName,           // a note number, 60 = C3
+  Semitones,          // the shown value
+  Cents,              // the shown value
+  TenthCents,         // the shown value in tenths of a cent (master tune)
+  TenthHertz,         // the shown value in tenths of a hertz (part detune)
+  CentredSemitones,   // value - 64 (pitch change)
+  CentredCents,       // value - 64 (pitch change fine)
+  CentredDecibels,    // value - 64 (EQ gains, 52 .. 76: -12 .. +12 dB)
+  CentredSigned,      // value - 64 (feedback levels, -63 .. +63)
+  DryWet,             // 1 .. 127: D63>W .. D=W .. D<W63
+  ErRevBalance,       // 1 .. 127: E63>R .. E=R .. E<R63
+  PhaseDifference,    // 4 .. 124: -180 .. +180 degrees, 3 a step
+  TenthMilliseconds,  // the delay types' times
+  Tenths,             // high damp, EQ width, resonance
+  LfoFrequency,       // Effect Data Assign Table #1
+  ModulationDelay,    // #2
+  EqFrequency,        // #3 (its two ends: Thru)
+  ReverbTime,         // #4
+  DelayTime200,       // #5
+  RoomSize,           // #6
+  DelayTime400,       // #7
+  ReverbDimension,    // #11
+  PartOrOff           // a part number counted from 1, the one past the parts: Off
+};
+
 // Where the default comes from when it is not one fixed byte.
 enum class DefaultFrom : std::uint8_t {
   Fixed,       // `defaultValue` (and, for parts, `drumDefault`)
@@ -54,6 +88,14 @@ struct ParameterDescriptor {
   std::string_view reviewName;  // what the review prints
   std::string_view name;        // an identifier: object names, the command line
   std::span<const std::string_view> choices = {};  // names of the values, where it picks one
+  Unit unit = Unit::Number;
+
+  // The same parameter read in `shownIn`; tables write `Entry(...).In(Unit::Pan)`.
+  constexpr ParameterDescriptor In(Unit shownIn) const {
+    ParameterDescriptor copy = *this;
+    copy.unit = shownIn;
+    return copy;
+  }
 
   // The wire bytes of the form (1, 2 or 4).
   constexpr int ByteCount() const {

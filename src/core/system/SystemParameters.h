@@ -16,14 +16,16 @@ inline constexpr std::size_t kSystemParameterCount =
     static_cast<std::size_t>(SystemParameter::kCount);
 
 inline constexpr std::array<ParameterDescriptor, kSystemParameterCount> kSystemParameters = {{
-    {0x00, WireForm::FourNibbles, ShownAs::Tune, -1024, 1023, 0x400, 0, DefaultFrom::Fixed, "Tune",
-     "Tune", "Tune"},
+    ParameterDescriptor{0x00, WireForm::FourNibbles, ShownAs::Tune, -1024, 1023, 0x400, 0,
+                        DefaultFrom::Fixed, "Tune", "Tune", "Tune"}
+        .In(Unit::TenthCents),
     {0x04, WireForm::Byte, ShownAs::Stored, 0, 127, 0x7F, 0, DefaultFrom::Fixed, "Volume", "Volume",
      "Volume"},
     {0x05, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0, DefaultFrom::Fixed, "", "",
      "Attenuator"},
-    {0x06, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0, DefaultFrom::Fixed, "Transpose",
-     "Transpose", "Transpose"},
+    ParameterDescriptor{0x06, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0,
+                        DefaultFrom::Fixed, "Transpose", "Transpose", "Transpose"}
+        .In(Unit::Semitones),
 }};
 
 constexpr const ParameterDescriptor& SystemParameterInfo(SystemParameter parameter) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace ravlo {
+
+// The XG format's published Effect Data Assign Tables that turn an effect
+// parameter's data value into the unit the instrument's manual reads it in,
+// transcribed in full, by their published numbers. Entry n is data value n.
+
+// Table #1: LFO Frequency, in hertz.
+extern const std::array<double, 128> kLfoFrequencyHz;
+// Table #2: Modulation Delay Offset, in milliseconds.
+extern const std::array<double, 128> kModulationDelayMs;
+// Table #3: EQ Frequency, in hertz; the first and the last entry are "THRU"
+// (20 Hz and 20 kHz: the filter lets everything through).
+extern const std::array<double, 61> kEqFrequencyHz;
+// Table #4: Reverb Time, in seconds.
+extern const std::array<double, 70> kReverbTimeSeconds;
+// Table #5: Delay Time (0.1 .. 200.0 ms), in milliseconds.
+extern const std::array<double, 128> kDelayTime200Ms;
+// Table #6: Room Size, in metres.
+extern const std::array<double, 128> kRoomSizeMetres;
+// Table #7: Delay Time (0.1 .. 400.0 ms), in milliseconds.
+extern const std::array<double, 128> kDelayTime400Ms;
+// Table #11: Reverb Width, Depth and Height, in metres.
+extern const std::array<double, 105> kReverbDimensionMetres;
+
+}  // namespace ravlo
