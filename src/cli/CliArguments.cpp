@@ -24,6 +24,14 @@ Commands:
         drum <1..2> <note>: <16 bytes>     channel <1..16>: <MSB> <voice> <LSB> | <11 bytes>
         uservoice <1..32>: <61 common bytes> | <4 x 80 element bytes>
 
+  show [--load FILE]... [--unit N]
+      Take the files in as state does, then print every parameter that
+      differs from its XG default, one per line, in block order (system,
+      reverb, chorus, variation, parts 1..16, drum setups, channels), as
+        <block> [<index>]: <label> = <stored value> (<value in its unit>)
+      for example: part 3: Pan = 1 (L63)
+      Nothing differing prints nothing.
+
   save -o OUT.syx [--load FILE]... [--categories LIST] [--bulk LIST] [--unit N]
        [--ad-reset] [--store-unrecognized]
       Open the files as above, run the send pass in saving mode and write what

@@ -15,6 +15,7 @@
 #include "files/VoiceBankFile.h"
 #include "intake/SysexScanner.h"
 #include "midi/MidiOutDevice.h"
+#include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
 
@@ -62,6 +63,18 @@ int State(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   if (!session.OpenPort()) return kFileError;
   if (!session.Load(LoadList(arguments))) return kFileError;
   out << DescribeModelState(session.Model());
+  return kSuccess;
+}
+
+int Show(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
+  CliSession session(SessionOptions(arguments), err);
+  if (!session.OpenPort()) return kFileError;
+  if (!session.Load(LoadList(arguments))) return kFileError;
+  // A model nothing was taken into holds the XG defaults to compare with.
+  const CliSession pristine(SessionOptions(arguments), err);
+  for (const Difference& difference : ListDifferences(session.Model(), pristine.Model())) {
+    out << DifferenceLine(difference) << '\n';
+  }
   return kSuccess;
 }
 
@@ -174,6 +187,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "ports")
     return noFiles ? ListPorts(out, err) : UsageError(err, "ports takes no files");
   if (command == "state") return State(arguments, out, err);
+  if (command == "show") return Show(arguments, out, err);
   if (command == "save") return Save(arguments, err);
   if (command == "review") return Review(arguments, out, err);
   if (command == "scan") return Scan(arguments, out, err);

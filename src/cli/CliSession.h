@@ -43,6 +43,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
   bool Load(const std::vector<std::string>& paths);
 
   XgModel& Model() { return model_; }
+  const XgModel& Model() const { return model_; }
   SysexFile& File() { return file_; }
   MidiOutDevice& Device() { return device_; }
   ConsolePrompts& Prompts() { return prompts_; }

@@ -79,6 +79,41 @@ TEST_F(CliTest, PortsListsTheMonitorLast) {
   EXPECT_NE(lines.back().find(": Ravlo Monitor"), std::string::npos);
 }
 
+TEST_F(CliTest, ShowListsWhatDiffersFromTheDefaultsInBlockOrder) {
+  // Written out of block order on purpose: the listing puts it back in order.
+  const std::string path =
+      Put("edits.syx", test::Join(test::PartChange(2, 0x0E, 0x01), test::EffectChange(0x02, {30}),
+                                  test::SystemChange(0x06, {0x42}),
+                                  Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x04, 0x00, 0xF7})));
+  const CliRun run = Cli({"show", "--load", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
+                                "system: Transpose = 66 (+2 semitones)",
+                                "reverb: Time = 30 (3.3 s)",
+                                "part 3: Pan = 1 (L63)",
+                                "drum 1 note 36: Pan = 0 (Random)",
+                                // The channel follows the one part that plays on it.
+                                "channel 3: Pan = 1 (L63)",
+                            }));
+}
+
+TEST_F(CliTest, ShowPrintsNothingForDefaults) {
+  const std::string path = Put("defaults.syx", test::PartChange(0, 0x0B, 0x64));
+  const CliRun run = Cli({"show", "--load", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+}
+
+TEST_F(CliTest, ShowNamesAnotherEffectTypeAndItsValuesInTheirUnits) {
+  // Variation: Hall 1 (01 00), then its Param 1 (Reverb Time) to 69.
+  const std::string path = Put("variation.syx", test::Join(test::EffectChange(0x40, {0x01, 0x00}),
+                                                           test::EffectChange(0x42, {0x00, 69})));
+  const CliRun run = Cli({"show", "--load", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"variation: Type = 128 (Hall 1)",
+                                                      "variation: Rev_Time = 69 (30.0 s)"}));
+}
+
 TEST_F(CliTest, StatePrintsEveryItemOfTheModel) {
   const std::string path =
       Put("volume.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
