@@ -151,9 +151,12 @@ void CVariationDlg::ApplyLayout() {
   for (std::size_t p = 0; p < kVariationParamCount; ++p) {
     const ParameterDescriptor parameter = effects.CurrentVariationParameter(p);
     const bool used = hasParams && !parameter.label.empty() && !(system && p == kDryWetParam);
+    if (!parameter.label.empty()) {
+      paramBoxes_[p]->SetRange(parameter.minimum, parameter.maximum);
+      paramBoxes_[p]->SetUnit(parameter);
+    }
     paramBoxes_[p]->setEnabled(used);
     paramLabels_[p]->setText(used ? ToQString(parameter.label) : QString());
-    if (!parameter.label.empty()) paramBoxes_[p]->SetRange(parameter.minimum, parameter.maximum);
   }
   for (std::size_t i = 0; i < settingBoxes_.size(); ++i) {
     const VariationSettingInfo& info = SettingInfo(shownSettings_[i]);

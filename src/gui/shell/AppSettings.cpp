@@ -16,6 +16,7 @@ constexpr const char* kWarnToSave = "WarnToSave";
 constexpr const char* kOpenWindowsOnFileOpen = "OpenWindowsOnFileOpen";
 constexpr const char* kAutoSendResetOnFileOpen = "AutoSendResetOnFileOpen";
 constexpr const char* kWindowPos = "WindowPos";
+constexpr const char* kMixerPos = "MixerPos";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -31,6 +32,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   AppSettings settings;
   settings.unitNumber = store.ReadInt(kUnitNumber, 0) & 0xFF;
   settings.windowPos = store.ReadString(kWindowPos);
+  settings.mixerPos = store.ReadString(kMixerPos);
   settings.sendReset = ReadSwitch(store, kSendReset, true);
   settings.resetAdMixer = ReadSwitch(store, kResetAdMixer, false);
   settings.midiOutPort = store.ReadInt(kMidiOutPort, -1);
@@ -54,6 +56,7 @@ void AppSettings::Write(SettingsStore& store) const {
   WriteSwitch(store, kWarnToSave, warnToSave);
   WriteSwitch(store, kAutoSendResetOnFileOpen, autoSendResetOnFileOpen);
   store.WriteString(kRecentFilesKey, recentFiles.ToText());
+  if (mixerPos) store.WriteString(kMixerPos, *mixerPos);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

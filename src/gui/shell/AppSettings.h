@@ -25,14 +25,16 @@ struct AppSettings {
   bool openWindowsOnFileOpen = true;
   bool autoSendResetOnFileOpen = true;
   std::optional<std::string> windowPos;
+  std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
 
-  // UnitNumber, WindowPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
+  // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles
-  // (WindowPos is written last, on its own, once the windows are gone).
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles,
+  // MixerPos once the mixer has been open (WindowPos is written last, on its own, once the windows
+  // are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };

@@ -8,7 +8,7 @@
 
 namespace ravlo {
 
-// The main bar's window table: slot 0 is the main bar, 1..10 the editors.
+// The main bar's window table: slot 0 is the main bar, 1..11 the editors.
 enum class EditorSlot {
   MainBar,
   Controllers,
@@ -20,6 +20,7 @@ enum class EditorSlot {
   Part,
   DrumSets,
   UserVoice,
+  Mixer,
   Review,
   kCount
 };

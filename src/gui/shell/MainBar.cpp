@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
 #include "midi/MidiOutDevice.h"
+#include "mixer/MixerWindow.h"
 #include "model/XgModel.h"
 #include "piano/KeyboardPiano.h"
 #include "piano/LockKeys.h"
@@ -68,6 +70,7 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
     {"&Part", "Part", "Activate &Part"},
     {"&Drums", "Drums", "Activate &Drum Sets"},
     {"&User", "User", "Activate &User Voice"},
+    {nullptr, "Mixer", "&Mixer"},
     {nullptr, "Review", "Activate Revie&w"},
 }};
 
@@ -102,6 +105,7 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
     if (editor != nullptr) dropFilter_->Watch(editor);
   }
   dropFilter_->Watch(help_.get());
+  if (settings_.mixerPos) mixerPlacement_ = WindowPlacement::Parse(ToQString(*settings_.mixerPos));
   if (settings_.windowPos) {
     if (const auto placement =
             WindowPlacement::Parse(QString::fromStdString(*settings_.windowPos))) {
@@ -136,6 +140,7 @@ void MainBar::BuildEditors() {
   chorus_ = std::make_unique<CChorusDlg>(*model_, *this);
   variation_ = std::make_unique<CVariationDlg>(*model_, *this);
   userVoice_ = std::make_unique<CUserVoiceDlg>(*model_, *this, services_.prompts);
+  mixer_ = std::make_unique<MixerWindow>(*model_, *this);
   review_ = std::make_unique<ReviewWindow>(*this);
   userVoice_->SetSaveNameChooser([this]() -> std::optional<std::string> {
     const PianoPause pause(*this);
@@ -144,6 +149,10 @@ void MainBar::BuildEditors() {
   });
   part_->SetVoiceChooser([this]() -> std::optional<int> {
     CPartVoiceDlg browser(part_.get());
+    return browser.Choose();
+  });
+  mixer_->SetVoiceChooser([this](PartIndex) -> std::optional<int> {
+    CPartVoiceDlg browser(mixer_.get());
     return browser.Choose();
   });
   const auto put = [this](EditorSlot slot, EditorDialog* editor) {
@@ -158,6 +167,7 @@ void MainBar::BuildEditors() {
   put(EditorSlot::Chorus, chorus_.get());
   put(EditorSlot::Variation, variation_.get());
   put(EditorSlot::UserVoice, userVoice_.get());
+  put(EditorSlot::Mixer, mixer_.get());
   put(EditorSlot::Review, review_.get());
 
   piano_ = std::make_unique<KeyboardPiano>(*device_, services_.pauser);
@@ -221,8 +231,12 @@ void MainBar::BuildMenus() {
   window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const auto editorSlot = static_cast<EditorSlot>(slot);
-    window->addAction(ToQString(kSlots[static_cast<std::size_t>(slot)].activate), this,
-                      [this, editorSlot] { ActivateEditor(editorSlot); });
+    QString text = ToQString(kSlots[static_cast<std::size_t>(slot)].activate);
+    // Its key is the ProgramKeysFilter's, in every window.
+    if (editorSlot == EditorSlot::Mixer) {
+      text += '\t' + QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText);
+    }
+    window->addAction(text, this, [this, editorSlot] { ActivateEditor(editorSlot); });
   }
   window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
 
@@ -289,6 +303,10 @@ void MainBar::Shutdown() {
   settings_.midiOutPort = selectedPort_;
   settings_.unitNumber = model_->Unit().Value();
   settings_.resetAdMixer = model_->ResetAdMixer();
+  if (mixer_->IsOpen()) mixerPlacement_ = WindowPlacement::Read(*mixer_);
+  if (mixerPlacement_) {
+    settings_.mixerPos = WindowPlacement::Format(*mixerPlacement_).toStdString();
+  }
   settings_.midiOutPortName.clear();
   for (const MidiPort& port : device_->Ports()) {
     if (port.index == selectedPort_) settings_.midiOutPortName = port.name;
@@ -310,6 +328,8 @@ void MainBar::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  // The mixer's place is kept for the next run before the windows go.
+  if (mixer_->IsOpen()) mixerPlacement_ = WindowPlacement::Read(*mixer_);
   for (EditorDialog* editor : editors_) {
     if (editor != nullptr) editor->hide();
   }
@@ -359,6 +379,11 @@ bool MainBar::OpenEditor(EditorSlot slot) {
 }
 
 void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot) {
+  if (slot == EditorSlot::Mixer && mixerPlacement_) {
+    WindowPlacement::Apply(editor, *mixerPlacement_);
+    PutOnTop(slot);
+    return;
+  }
   editor.adjustSize();
   WindowPlacement::Surroundings around;
   around.mainBar = frameGeometry();
@@ -394,7 +419,12 @@ void MainBar::ActivateEditor(EditorSlot slot) {
 }
 
 void MainBar::ActivateAll() {
-  for (int slot = 1; slot < kEditorSlotCount; ++slot) ActivateEditor(static_cast<EditorSlot>(slot));
+  // The block editors; the mixer, as wide as a screen, would bury them.
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    if (static_cast<EditorSlot>(slot) != EditorSlot::Mixer) {
+      ActivateEditor(static_cast<EditorSlot>(slot));
+    }
+  }
 }
 
 void MainBar::CloseAll() {
@@ -404,6 +434,7 @@ void MainBar::CloseAll() {
 }
 
 void MainBar::EditorClosed(EditorSlot slot) {
+  if (slot == EditorSlot::Mixer) mixerPlacement_ = WindowPlacement::Read(*mixer_);
   std::erase(stacking_, slot);
   if (QPushButton* button = Button(slot)) button->setEnabled(true);
 }

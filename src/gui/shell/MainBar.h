@@ -17,7 +17,8 @@
 #include "shell/DevicesDialog.h"
 #include "shell/EditorHost.h"
 #include "shell/FileOpenQueue.h"
-#include "shell/UndoKeysFilter.h"
+#include "shell/ProgramKeysFilter.h"
+#include "shell/WindowPlacement.h"
 
 class QAction;
 class QLabel;
@@ -36,6 +37,7 @@ class CSystemControlDlg;
 class CUserVoiceDlg;
 class CVariationDlg;
 class KeyboardPiano;
+class MixerWindow;
 class PianoIndicator;
 class PianoKeyFilter;
 class EditHistory;
@@ -266,6 +268,9 @@ class MainBar final : public QMainWindow,
   std::unique_ptr<CChorusDlg> chorus_;
   std::unique_ptr<CVariationDlg> variation_;
   std::unique_ptr<CUserVoiceDlg> userVoice_;
+  std::unique_ptr<MixerWindow> mixer_;
+  // Where the mixer was last, kept between runs; it opens there again.
+  std::optional<WindowPlacement::Saved> mixerPlacement_;
   std::unique_ptr<MonitorWindow> monitor_;
   std::unique_ptr<KeyboardPiano> piano_;
   std::unique_ptr<PianoKeyFilter> pianoFilter_;
@@ -296,7 +301,8 @@ class MainBar final : public QMainWindow,
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
   ControlTabFilter controlTab_{[this](QWidget* window) { return ActivateNext(window); }};
-  UndoKeysFilter undoKeys_{[this] { UndoCommand(); }, [this] { RedoCommand(); }};
+  ProgramKeysFilter programKeys_{[this] { UndoCommand(); }, [this] { RedoCommand(); },
+                                 [this] { ActivateEditor(EditorSlot::Mixer); }};
 };
 
 }  // namespace ravlo

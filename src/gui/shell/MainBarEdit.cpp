@@ -14,7 +14,7 @@ namespace ravlo {
 namespace {
 
 // "&Undo Part 3 Volume", with its key in the menu's key column (the keys
-// themselves are the UndoKeysFilter's, in every window).
+// themselves are the ProgramKeysFilter's, in every window).
 QString StepText(const QString& verb, std::string_view step, const QString& keys) {
   QString text = verb;
   if (!step.empty()) {

@@ -1,4 +1,4 @@
-#include "shell/UndoKeysFilter.h"
+#include "shell/ProgramKeysFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,35 +16,42 @@ bool IsCombination(const QKeyEvent& key, int code, Qt::KeyboardModifiers modifie
 
 }  // namespace
 
-UndoKeysFilter::UndoKeysFilter(Command undo, Command redo)
-    : undo_(std::move(undo)), redo_(std::move(redo)) {
+ProgramKeysFilter::ProgramKeysFilter(Command undo, Command redo, Command mixer)
+    : undo_(std::move(undo)), redo_(std::move(redo)), mixer_(std::move(mixer)) {
   qApp->installEventFilter(this);
 }
 
-bool UndoKeysFilter::IsUndoKey(const QKeyEvent& key) {
+bool ProgramKeysFilter::IsUndoKey(const QKeyEvent& key) {
   return IsCombination(key, Qt::Key_Z, Qt::ControlModifier);
 }
 
-bool UndoKeysFilter::IsRedoKey(const QKeyEvent& key) {
+bool ProgramKeysFilter::IsRedoKey(const QKeyEvent& key) {
   return IsCombination(key, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier) ||
          IsCombination(key, Qt::Key_Y, Qt::ControlModifier);
 }
 
-bool UndoKeysFilter::eventFilter(QObject* watched, QEvent* event) {
+bool ProgramKeysFilter::IsMixerKey(const QKeyEvent& key) {
+  return IsCombination(key, Qt::Key_M, Qt::ControlModifier);
+}
+
+bool ProgramKeysFilter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType() ||
       QApplication::activeModalWidget() != nullptr) {
     return false;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
-  const bool undo = IsUndoKey(*key);
-  if (!undo && !IsRedoKey(*key)) return false;
+  const Command* command = IsUndoKey(*key)    ? &undo_
+                           : IsRedoKey(*key)  ? &redo_
+                           : IsMixerKey(*key) ? &mixer_
+                                              : nullptr;
+  if (command == nullptr) return false;
   if (type == QEvent::ShortcutOverride) {
     // Claimed for the key press that follows, which comes here first.
     event->accept();
     return true;
   }
-  (undo ? undo_ : redo_)();
+  (*command)();
   return true;
 }
 

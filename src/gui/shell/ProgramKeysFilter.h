@@ -7,20 +7,22 @@ class QKeyEvent;
 
 namespace ravlo {
 
-// Control+Z undoes, and Control+Shift+Z and Control+Y redo, in every one of
-// the program's windows, a number or text box with the focus included (a box
-// would otherwise keep them for its own typing). A modal dialog keeps them.
-// One filter for the whole program; the keys work whatever the Edit menu
-// shows, so that a value being typed can go first and be taken back.
-class UndoKeysFilter final : public QObject {
+// The keys that work in every one of the program's windows, a number or text
+// box with the focus included (a box would otherwise keep them for its own
+// typing): Control+Z undoes, Control+Shift+Z and Control+Y redo, Control+M
+// brings up the mixer. A modal dialog keeps them. One filter for the whole
+// program; the undo keys work whatever the Edit menu shows, so that a value
+// being typed can go first and be taken back.
+class ProgramKeysFilter final : public QObject {
   Q_OBJECT
 
  public:
   using Command = std::function<void()>;
-  UndoKeysFilter(Command undo, Command redo);
+  ProgramKeysFilter(Command undo, Command redo, Command mixer);
 
   static bool IsUndoKey(const QKeyEvent& key);
   static bool IsRedoKey(const QKeyEvent& key);
+  static bool IsMixerKey(const QKeyEvent& key);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +30,7 @@ class UndoKeysFilter final : public QObject {
  private:
   Command undo_;
   Command redo_;
+  Command mixer_;
 };
 
 }  // namespace ravlo

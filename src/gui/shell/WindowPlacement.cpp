@@ -43,6 +43,8 @@ QPoint TablePosition(EditorSlot slot, const QRect& m, const QSize& size) {
       return {right - w, bottom + 60};
     case EditorSlot::DrumSets:
       return {right - w, bottom + 80};
+    case EditorSlot::Mixer:
+      return {m.x(), bottom};
     default:
       return m.topLeft();
   }

@@ -5,13 +5,17 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
-#include "parameters/ParameterDescriptor.h"
+#include "parameters/ParameterDisplay.h"
 #include "platform/UserPrompts.h"
 #include "widgets/QtText.h"
 
@@ -37,6 +41,7 @@ EditSpinPair::EditSpinPair(QWidget* parent)
       edit_(new QLineEdit(this)),
       up_(MakeArrow(Qt::UpArrow, this)),
       down_(MakeArrow(Qt::DownArrow, this)),
+      unit_(new QLabel(this)),
       clock_([] {
         return static_cast<qint64>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                        std::chrono::steady_clock::now().time_since_epoch())
@@ -52,6 +57,10 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   arrows->addWidget(up_);
   arrows->addWidget(down_);
   layout->addLayout(arrows);
+  unit_->setObjectName(QStringLiteral("Unit"));
+  unit_->setContentsMargins(4, 0, 0, 0);
+  unit_->hide();
+  layout->addWidget(unit_);
   // The field never takes more width than the box and its arrows: a wider
   // column would open a gap between them.
   setSizePolicy(QSizePolicy::Maximum, sizePolicy().verticalPolicy());
@@ -83,6 +92,34 @@ void EditSpinPair::Describe(const ParameterDescriptor& parameter) {
   setObjectName(ToQString(parameter.name));
   SetRange(parameter.minimum, parameter.maximum);
   SetSigned(parameter.minimum < 0);
+  SetUnit(parameter);
+}
+
+void EditSpinPair::SetUnit(const ParameterDescriptor& parameter) {
+  // The width is measured once for each way of reading.
+  const bool sameReading = parameter.unit == unitRule_.unit &&
+                           parameter.minimum == unitRule_.minimum &&
+                           parameter.maximum == unitRule_.maximum &&
+                           parameter.choices.data() == unitRule_.choices.data();
+  unitRule_ = parameter;
+  const bool hasUnit = parameter.unit != Unit::Number || !parameter.choices.empty();
+  if (hasUnit && !sameReading) {
+    // As wide as the widest reading, so that a changing value moves nothing
+    // beside it (a sample of a long range is enough).
+    const int step = std::max(1, (parameter.maximum - parameter.minimum) / 256);
+    int width = 0;
+    for (int shown = parameter.minimum; shown <= parameter.maximum; shown += step) {
+      width = std::max(width, unit_->fontMetrics().horizontalAdvance(
+                                  ToQString(ravlo::UnitText(parameter, shown))));
+    }
+    unit_->setMinimumWidth(width + unit_->contentsMargins().left());
+  }
+  unit_->setVisible(hasUnit);
+  ShowValue();
+}
+
+QString EditSpinPair::UnitText() const {
+  return unit_->text();
 }
 
 void EditSpinPair::SetSigned(bool isSigned) {
@@ -112,7 +149,15 @@ int EditSpinPair::Value() const {
 }
 
 void EditSpinPair::ShowValue() {
-  edit_->setText(QString::number(Value()));
+  // A disabled field stands for a parameter not in use: no stale number.
+  if (!isEnabled()) {
+    edit_->setText(QString());
+    unit_->clear();
+    return;
+  }
+  const int value = Value();
+  edit_->setText(QString::number(value));
+  unit_->setText(ToQString(ravlo::UnitText(unitRule_, value)));
 }
 
 bool EditSpinPair::TryTake(int value, bool stepping) {
@@ -198,6 +243,11 @@ bool EditSpinPair::eventFilter(QObject* watched, QEvent* event) {
         Step(key == Qt::Key_Up ? +1 : -1);
         return true;
       }
+      if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        heldSince_.reset();
+        Step(key == Qt::Key_PageUp ? +10 : -10);
+        return true;
+      }
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -207,8 +257,24 @@ void EditSpinPair::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange) {
     up_->setEnabled(isEnabled());
     down_->setEnabled(isEnabled());
+    ShowValue();
   }
   QWidget::changeEvent(event);
+}
+
+void EditSpinPair::wheelEvent(QWheelEvent* event) {
+  if (!isEnabled()) {
+    event->ignore();
+    return;
+  }
+  // One notch (120 eighths of a degree) is one spin click.
+  constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+  wheelRest_ += event->angleDelta().y();
+  const int notches = wheelRest_ / kNotch;
+  wheelRest_ -= notches * kNotch;
+  heldSince_.reset();
+  for (int notch = 0; notch < std::abs(notches); ++notch) Step(notches > 0 ? +1 : -1);
+  event->accept();
 }
 
 QString IntegerRangeText(int minimum, int maximum) {

@@ -5,17 +5,22 @@
 #include <functional>
 #include <optional>
 
+#include "parameters/ParameterDescriptor.h"
+
+class QLabel;
 class QLineEdit;
 class QToolButton;
 
 namespace ravlo {
 
-struct ParameterDescriptor;
 class UserPrompts;
 
 // A numeric edit box with a spin bound to it: the one field every editor
 // uses. A value is committed when the box loses the focus (its window losing
-// activation included) or the spin is clicked. Bad text, or a number outside
+// activation included) or the spin is clicked; Up and Down, Page Up and Page
+// Down (ten clicks) and each notch of the mouse wheel over the field click it
+// too. Beside the box the value reads in its parameter's unit ("L63", "2.6 s");
+// a disabled field shows no value at all. Bad text, or a number outside
 // the range, beeps and brings the last good value back (with the focus); an
 // unchanged value sends nothing; a new value takes effect only if the setter
 // succeeds, and a failed one shows the value that is in force again.
@@ -39,8 +44,13 @@ class EditSpinPair final : public QWidget {
   explicit EditSpinPair(QWidget* parent = nullptr);
 
   void SetRange(int minimum, int maximum);
-  // The object name, range and sign of a parameter's field.
+  // The object name, range, sign and unit of a parameter's field.
   void Describe(const ParameterDescriptor& parameter);
+  // The unit the value reads in beside the box, for a field whose parameter
+  // changes (the Variation parameters follow the type).
+  void SetUnit(const ParameterDescriptor& parameter);
+  // What reads beside the box now; empty where the number says it all.
+  QString UnitText() const;
   int Minimum() const { return minimum_; }
   int Maximum() const { return maximum_; }
   // Signed fields read a leading minus sign; unsigned fields take digits only.
@@ -70,8 +80,8 @@ class EditSpinPair final : public QWidget {
   std::optional<int> TypedValue() const;
   // Reads the box as the focus leaving it would.
   void Commit();
-  // A spin click up (+1 step) or down, from the number being typed when the
-  // box holds one in the range, else from the value.
+  // Spin clicks up (a positive count) or down, from the number being typed
+  // when the box holds one in the range, else from the value.
   void Step(int direction);
   // True while the setter runs for a spin click (arrow or Up/Down key), false
   // for a typed value.
@@ -86,6 +96,7 @@ class EditSpinPair final : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   bool TryTake(int value, bool stepping);
@@ -96,6 +107,10 @@ class EditSpinPair final : public QWidget {
   QLineEdit* edit_;
   QToolButton* up_;
   QToolButton* down_;
+  QLabel* unit_;
+  ParameterDescriptor unitRule_;
+  // Wheel turn not yet a whole notch (touchpads send fractions of one).
+  int wheelRest_ = 0;
   Setter setter_;
   Getter getter_;
   // A commit under way: a message box it raises takes the focus, which must

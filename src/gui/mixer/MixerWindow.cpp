@@ -1,0 +1,258 @@
+#include "mixer/MixerWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStandardItemModel>
+
+#include "model/XgModel.h"
+#include "parts/PartParameterTable.h"
+#include "parts/PartRecord.h"
+#include "widgets/EditSpinPair.h"
+#include "widgets/QtText.h"
+
+namespace ravlo {
+
+namespace {
+
+const ParameterDescriptor& PartParameterAt(int address) {
+  return kPartParameters[static_cast<std::size_t>(address)].parameter;
+}
+
+constexpr int kVolume = 0x0B;
+constexpr int kFaderHeight = 140;
+constexpr int kVoiceWidth = 84;
+
+// The grid's rows: a strip reads from top to bottom.
+enum Row { kNumberRow, kChannelRow, kVoiceRow, kFaderRow, kFirstFieldRow };
+
+}  // namespace
+
+MixerWindow::MixerWindow(XgModel& model, EditorHost& host, QWidget* parent)
+    : EditorDialog(host, EditorSlot::Mixer, QStringLiteral("Mixer"), parent), model_(model) {
+  Build();
+  Follow(model);
+}
+
+void MixerWindow::Build() {
+  auto* grid = new QGridLayout(this);
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(2);
+  const int modeRow = kFirstFieldRow + static_cast<int>(kFieldAddresses.size());
+  grid->addWidget(new QLabel(QStringLiteral("Part"), this), kNumberRow, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Channel"), this), kChannelRow, 0);
+  grid->addWidget(new QLabel(QStringLiteral("Voice"), this), kVoiceRow, 0);
+  for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
+    grid->addWidget(new QLabel(ToQString(PartParameterAt(kFieldAddresses[f]).label), this),
+                    kFirstFieldRow + static_cast<int>(f), 0);
+  }
+  grid->addWidget(new QLabel(QStringLiteral("Mode"), this), modeRow, 0);
+
+  const int count = model_.IsInitialised() ? model_.Parts().Count() : kPartCount;
+  QWidget* previous = nullptr;
+  const auto chain = [&previous](QWidget* next) {
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int index = 0; index < count; ++index) {
+    const PartIndex part = PartIndex::FromIndex(index);
+    const int column = index + 1;
+    const QString suffix = QString::number(part.Number());
+    Strip strip;
+    auto* number = new QLabel(suffix, this);
+    number->setAlignment(Qt::AlignCenter);
+    grid->addWidget(number, kNumberRow, column);
+    strip.channel = new QLabel(this);
+    strip.channel->setObjectName(QStringLiteral("Channel") + suffix);
+    strip.channel->setAlignment(Qt::AlignCenter);
+    grid->addWidget(strip.channel, kChannelRow, column);
+
+    strip.voice = new QPushButton(this);
+    strip.voice->setObjectName(QStringLiteral("Voice") + suffix);
+    strip.voice->setFlat(true);
+    strip.voice->setMaximumWidth(kVoiceWidth);
+    connect(strip.voice, &QPushButton::clicked, this, [this, index] { OnVoiceClicked(index); });
+    grid->addWidget(strip.voice, kVoiceRow, column);
+
+    const ParameterDescriptor& volume = PartParameterAt(kVolume);
+    strip.fader = new QSlider(Qt::Vertical, this);
+    strip.fader->setObjectName(QStringLiteral("Fader") + suffix);
+    strip.fader->setRange(volume.minimum, volume.maximum);
+    strip.fader->setPageStep(10);
+    strip.fader->setMinimumHeight(kFaderHeight);
+    // The keys belong to the Volume field below it, the wheel too.
+    strip.fader->setFocusPolicy(Qt::NoFocus);
+    strip.fader->installEventFilter(this);
+    connect(strip.fader, &QSlider::valueChanged, this,
+            [this, index](int value) { OnFaderMoved(index, value); });
+    grid->addWidget(strip.fader, kFaderRow, column, Qt::AlignHCenter);
+
+    for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
+      const int address = kFieldAddresses[f];
+      auto* field = new EditSpinPair(this);
+      field->Describe(PartParameterAt(address));
+      field->setObjectName(field->objectName() + suffix);
+      // Three digits: sixteen strips fit a screen.
+      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("0000") + 8);
+      field->SetGetter(
+          [this, part, address] { return model_.Parts().PartValue(part, address).value_or(0); });
+      field->SetSetter([this, part, address](int shown) {
+        return SendValue(part, address, shown, StepJoin::Separate);
+      });
+      grid->addWidget(field, kFirstFieldRow + static_cast<int>(f), column);
+      strip.fields[f] = field;
+      chain(field->Edit());
+    }
+
+    strip.mode = new QComboBox(this);
+    strip.mode->setObjectName(QStringLiteral("Mode") + suffix);
+    for (std::string_view choice : kPartModeChoices) strip.mode->addItem(ToQString(choice));
+    connect(strip.mode, &QComboBox::activated, this,
+            [this, index](int mode) { OnModeChosen(index, mode); });
+    grid->addWidget(strip.mode, modeRow, column);
+    chain(strip.mode);
+    chain(strip.voice);
+    strips_.push_back(strip);
+  }
+}
+
+EditSpinPair* MixerWindow::Field(int part, int address) const {
+  if (part < 0 || part >= StripCount()) return nullptr;
+  for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
+    if (kFieldAddresses[f] == address) return strips_[static_cast<std::size_t>(part)].fields[f];
+  }
+  return nullptr;
+}
+
+QSlider* MixerWindow::Fader(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].fader : nullptr;
+}
+
+QComboBox* MixerWindow::ModeList(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].mode : nullptr;
+}
+
+QPushButton* MixerWindow::VoiceButton(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].voice : nullptr;
+}
+
+QLabel* MixerWindow::ChannelLabel(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].channel
+                                          : nullptr;
+}
+
+// --- Showing -------------------------------------------------------------------
+
+void MixerWindow::ShowStrip(int index) {
+  const Strip& strip = strips_[static_cast<std::size_t>(index)];
+  const PartIndex part = PartIndex::FromIndex(index);
+  const PartModel& parts = model_.Parts();
+  strip.channel->setText(parts.IsOff(part)
+                             ? QStringLiteral("Off")
+                             : QStringLiteral("Ch %1").arg(parts.ShownChannel(part).Number()));
+  const QString voice = ToQString(parts.PartVoiceName(part).name);
+  strip.voice->setText(
+      strip.voice->fontMetrics().elidedText(voice, Qt::ElideRight, kVoiceWidth - 8));
+  strip.voice->setToolTip(voice);
+  {
+    const QSignalBlocker quiet(strip.fader);
+    strip.fader->setValue(parts.PartValue(part, kVolume).value_or(0));
+  }
+  for (EditSpinPair* field : strip.fields) field->Refresh();
+  const int mode = parts.PartValue(part, part_address::kPartMode).value_or(0);
+  auto* items = qobject_cast<QStandardItemModel*>(strip.mode->model());
+  for (int choice = 0; choice < strip.mode->count(); ++choice) {
+    const bool allowed = parts.ModeChoiceAllowed(part, part_address::kPartMode, choice);
+    if (items != nullptr) items->item(choice)->setEnabled(allowed);
+  }
+  const QSignalBlocker quiet(strip.mode);
+  strip.mode->setCurrentIndex(mode);
+}
+
+void MixerWindow::ShowAll() {
+  if (!model_.IsInitialised()) return;
+  for (int index = 0; index < StripCount(); ++index) ShowStrip(index);
+}
+
+void MixerWindow::WindowStart() {
+  ShowAll();
+  // Part 1's Volume is where the keys start.
+  if (!strips_.empty()) strips_.front().fields.front()->Edit()->setFocus();
+}
+
+void MixerWindow::ShowChange(const ModelChange& change) {
+  if (change.block == ModelBlock::Part && change.index >= 0 && change.index < StripCount()) {
+    ShowStrip(change.index);
+  } else if (change.block == ModelBlock::Part || change.block == ModelBlock::UserVoice ||
+             change.block == ModelBlock::Drum) {
+    // A whole part block, or the names of user voices and drum kits.
+    ShowAll();
+  }
+}
+
+bool MixerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    for (const Strip& strip : strips_) {
+      if (watched != strip.fader) continue;
+      QWidget* volume = strip.fields.front();
+      return QCoreApplication::sendEvent(volume, event);
+    }
+  }
+  return EditorDialog::eventFilter(watched, event);
+}
+
+// --- Edits ---------------------------------------------------------------------
+
+QString MixerWindow::StepName(PartIndex part, const QString& what) {
+  return QStringLiteral("Part %1 %2").arg(part.Number()).arg(what);
+}
+
+bool MixerWindow::SendValue(PartIndex part, int address, int shown, StepJoin join) {
+  const QString label = ToQString(PartParameterAt(address).label);
+  if (!RecordEdit(
+          StepName(part, label), replay::Values{},
+          [&] { return model_.Parts().SetPartValue(part, address, shown); }, join)) {
+    return false;
+  }
+  Host().MarkModified();
+  return true;
+}
+
+void MixerWindow::OnFaderMoved(int index, int value) {
+  const Strip& strip = strips_[static_cast<std::size_t>(index)];
+  // A drag is one step of the history, however far it goes.
+  const StepJoin join = strip.fader->isSliderDown() ? StepJoin::WithSameName : StepJoin::Separate;
+  if (!SendValue(PartIndex::FromIndex(index), kVolume, value, join)) ShowStrip(index);
+}
+
+void MixerWindow::OnVoiceClicked(int index) {
+  if (!voiceChooser_) return;
+  const PartIndex part = PartIndex::FromIndex(index);
+  const std::optional<int> chosen = voiceChooser_(part);
+  if (!chosen) return;
+  if (RecordEdit(StepName(part, QStringLiteral("Voice")), replay::PartVoice{part},
+                 [&] { return model_.Parts().SelectPartVoice(part, *chosen); })) {
+    Host().MarkModified();
+  }
+}
+
+void MixerWindow::OnModeChosen(int index, int mode) {
+  const PartIndex part = PartIndex::FromIndex(index);
+  if (model_.Parts().PartValue(part, part_address::kPartMode) == mode) return;
+  const PartModel::ModeBytes bytes = {kNoParameter, kNoParameter, static_cast<std::uint8_t>(mode)};
+  const bool sent = RecordEdit(StepName(part, QStringLiteral("Mode")), replay::PartMode{part},
+                               [&] { return model_.Parts().SetPartMode(part, bytes); });
+  if (sent) {
+    Host().MarkModified();
+  } else {
+    ShowStrip(index);
+  }
+}
+
+}  // namespace ravlo

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "model/Indices.h"
+#include "shell/EditorDialog.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace ravlo {
+
+class EditSpinPair;
+class XgModel;
+
+// All the multi parts side by side, like a mixing desk: one strip a part
+// with its number, receive channel, voice, a Volume fader, Pan, the three
+// effect sends and the part mode. It shows the model's parts and keeps no
+// values: every edit goes out through the Part editor's setters as a step
+// of the edit history, and every notice redraws the strip it touches.
+class MixerWindow final : public EditorDialog {
+  Q_OBJECT
+
+ public:
+  // Asks for a voice for the part; the chosen catalogue index, or nothing.
+  using VoiceChooser = std::function<std::optional<int>(PartIndex part)>;
+
+  // The strip's number fields, in the order Tab takes them after Volume.
+  static constexpr std::array<int, 5> kFieldAddresses = {0x0B, 0x0E, 0x13, 0x12, 0x14};
+
+  MixerWindow(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
+
+  void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
+
+  int StripCount() const { return static_cast<int>(strips_.size()); }
+  // A strip's field for a part address of kFieldAddresses; nullptr otherwise.
+  EditSpinPair* Field(int part, int address) const;
+  QSlider* Fader(int part) const;
+  QComboBox* ModeList(int part) const;
+  QPushButton* VoiceButton(int part) const;
+  QLabel* ChannelLabel(int part) const;
+
+ protected:
+  void WindowStart() override;
+  void ShowChange(const ModelChange& change) override;
+  // The mouse wheel over a fader steps its Volume field.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Strip {
+    QLabel* channel = nullptr;
+    QPushButton* voice = nullptr;
+    QSlider* fader = nullptr;
+    std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
+    QComboBox* mode = nullptr;
+  };
+
+  void Build();
+  void ShowStrip(int index);
+  void ShowAll();
+  // "Part 3 Volume": what the Edit menu calls an edit of the strip.
+  static QString StepName(PartIndex part, const QString& what);
+  bool SendValue(PartIndex part, int address, int shown, StepJoin join);
+  void OnFaderMoved(int index, int value);
+  void OnVoiceClicked(int index);
+  void OnModeChosen(int index, int mode);
+
+  XgModel& model_;
+  std::vector<Strip> strips_;
+  VoiceChooser voiceChooser_;
+};
+
+}  // namespace ravlo

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QWheelEvent>
+#include <optional>
+
+#include "editors/CPartRunDlg.h"
+#include "history/EditHistory.h"
+#include "midi/MidiResult.h"
+#include "mixer/MixerWindow.h"
+#include "model/XgModel.h"
+#include "support/Bytes.h"
+#include "support/FakeEditorHost.h"
+#include "support/MainBarRig.h"
+#include "support/ModelFixture.h"
+#include "support/ScratchDirectory.h"
+#include "widgets/EditSpinPair.h"
+
+namespace ravlo {
+namespace {
+
+using test::PartChange;
+using Sent = std::vector<std::vector<std::uint8_t>>;
+
+constexpr int kVolume = 0x0B;
+constexpr int kPan = 0x0E;
+constexpr int kReverb = 0x13;
+
+void Type(EditSpinPair* field, const QString& text) {
+  ASSERT_NE(field, nullptr);
+  field->Edit()->setText(text);
+  field->Commit();
+}
+
+// One notch of the mouse wheel, up or down, over `widget`.
+void Wheel(QWidget* widget, int notches) {
+  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+  QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(),
+                    QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &wheel);
+}
+
+class MixerWindowTest : public ::testing::Test {
+ protected:
+  MixerWindowTest() {
+    window.OpenWindow();
+    rig.ClearSent();
+  }
+
+  EditSpinPair* Field(int part, int address) { return window.Field(part, address); }
+
+  test::ModelRig rig;
+  test::FakeEditorHost host;
+  MixerWindow window{rig.model, host};
+};
+
+TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
+  ASSERT_EQ(window.StripCount(), 16);
+  EXPECT_EQ(window.windowTitle(), "Mixer");
+  EXPECT_EQ(window.focusWidget(), Field(0, kVolume)->Edit());
+  EXPECT_EQ(window.ChannelLabel(2)->text(), "Ch 3");
+  EXPECT_EQ(window.VoiceButton(9)->toolTip(), "StndKit1");
+  EXPECT_EQ(window.ModeList(9)->currentText(), "Drum 1");
+  EXPECT_EQ(window.ModeList(0)->currentText(), "Normal");
+  EXPECT_EQ(Field(4, kVolume)->Edit()->text(), "100");
+  EXPECT_EQ(window.Fader(4)->value(), 100);
+  EXPECT_EQ(Field(4, kPan)->UnitText(), "C");
+  EXPECT_EQ(Field(4, kReverb)->Edit()->text(), "40");
+}
+
+TEST_F(MixerWindowTest, AnEditInAStripSendsThePartChangeAsAStepOfItsOwn) {
+  Type(Field(2, kVolume), "90");
+  Type(Field(2, kPan), "1");
+  window.Fader(5)->setValue(20);
+  EXPECT_EQ(rig.Pieces(),
+            (Sent{PartChange(2, kVolume, 90), PartChange(2, kPan, 1), PartChange(5, kVolume, 20)}));
+  EXPECT_EQ(host.steps, (std::vector<std::string>{"Part 3 Volume", "Part 3 Pan", "Part 6 Volume"}));
+  EXPECT_EQ(host.modified, 3);
+  EXPECT_EQ(window.Fader(2)->value(), 90);
+  EXPECT_EQ(Field(2, kPan)->UnitText(), "L63");
+  EXPECT_EQ(Field(5, kVolume)->Edit()->text(), "20");
+}
+
+TEST_F(MixerWindowTest, AFailedSendLeavesTheStripAtWhatTheSynthesizerHas) {
+  rig.backend.sendResult = kMidiError;
+  window.Fader(1)->setValue(3);
+  EXPECT_EQ(window.Fader(1)->value(), 100);
+  EXPECT_EQ(rig.PartByte(1, kVolume), 100);
+}
+
+TEST_F(MixerWindowTest, KeysAndTheWheelStepTheVolume) {
+  QLineEdit* volume = Field(0, kVolume)->Edit();
+  QTest::keyClick(volume, Qt::Key_Up);
+  QTest::keyClick(volume, Qt::Key_PageDown);
+  Wheel(window.Fader(0), +1);
+  Wheel(Field(0, kPan), -2);
+  EXPECT_EQ(rig.Pieces(),
+            (Sent{PartChange(0, kVolume, 101), PartChange(0, kVolume, 91),
+                  PartChange(0, kVolume, 92), PartChange(0, kPan, 63), PartChange(0, kPan, 62)}));
+  EXPECT_EQ(window.Fader(0)->value(), 92);
+}
+
+TEST_F(MixerWindowTest, TabGoesThroughAStripThenOnToTheNext) {
+  QWidget* at = Field(0, kVolume)->Edit();
+  std::vector<QWidget*> order;
+  for (int i = 0; i < 8; ++i) {
+    at = at->nextInFocusChain();
+    while (at->focusPolicy() == Qt::NoFocus) at = at->nextInFocusChain();
+    order.push_back(at);
+  }
+  EXPECT_EQ(order, (std::vector<QWidget*>{Field(0, kPan)->Edit(), Field(0, kReverb)->Edit(),
+                                          Field(0, 0x12)->Edit(), Field(0, 0x14)->Edit(),
+                                          window.ModeList(0), window.VoiceButton(0),
+                                          Field(1, kVolume)->Edit(), Field(1, kPan)->Edit()}));
+}
+
+TEST_F(MixerWindowTest, AnEditInThePartEditorMovesTheStrip) {
+  CPartRunDlg control(rig.model, PartIndex::FromIndex(6), PartRunKind::PartControl, 0);
+  Type(control.findChild<EditSpinPair*>("Volume"), "33");
+  Type(control.findChild<EditSpinPair*>("Pan"), "127");
+  EXPECT_EQ(window.Fader(6)->value(), 33);
+  EXPECT_EQ(Field(6, kVolume)->Edit()->text(), "33");
+  EXPECT_EQ(Field(6, kPan)->UnitText(), "R63");
+}
+
+TEST_F(MixerWindowTest, TheVoiceButtonAsksForAVoiceForItsPartAndTheModeListSwitchesIt) {
+  std::vector<int> askedFor;
+  window.SetVoiceChooser([&](PartIndex part) -> std::optional<int> {
+    askedFor.push_back(part.Number());
+    return std::nullopt;
+  });
+  window.VoiceButton(3)->click();
+  EXPECT_EQ(askedFor, std::vector<int>{4});
+  EXPECT_TRUE(rig.Pieces().empty());
+
+  QComboBox* mode = window.ModeList(3);
+  emit mode->activated(1);  // "Drum", which a normal part may take
+  EXPECT_EQ(rig.PartByte(3, 0x07), 1);
+  EXPECT_EQ(host.steps.back(), "Part 4 Mode");
+  EXPECT_EQ(mode->currentText(), "Drum");
+}
+
+// The whole program: Control+M opens the mixer, a file opened refreshes every
+// strip, and the window keeps its place in the window table.
+class MixerInMainBarTest : public ::testing::Test, public test::MainBarRig {
+ protected:
+  MixerInMainBarTest() {
+    settings.ints["SendReset"] = 0;
+    settings.ints["AutoSendResetOnFileOpen"] = 0;
+  }
+  MixerWindow& Mixer() { return *static_cast<MixerWindow*>(Bar().Editor(EditorSlot::Mixer)); }
+
+  test::ScratchDirectory directory{"ravlo-mixer"};
+};
+
+TEST_F(MixerInMainBarTest, ControlMOpensTheMixerFromAnyWindowAndCloseAllClosesIt) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Part));
+  QTest::keyClick(Bar().Editor(EditorSlot::Part), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(Mixer().IsOpen());
+  Bar().CloseAll();
+  EXPECT_FALSE(Mixer().IsOpen());
+  QTest::keyClick(&Bar(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(Mixer().IsOpen());
+}
+
+TEST_F(MixerInMainBarTest, AFileThatChangesEveryPartRefreshesEveryStrip) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  std::vector<std::uint8_t> song;
+  for (int part = 0; part < 16; ++part) {
+    const std::vector<std::uint8_t> change = PartChange(part, kVolume, 10 + part);
+    song.insert(song.end(), change.begin(), change.end());
+  }
+  Bar().OpenFiles({QString::fromStdString(directory.Put("song.syx", song))});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Bar().FilesWaiting(); }, 3000));
+  for (int part = 0; part < 16; ++part) {
+    EXPECT_EQ(Mixer().Fader(part)->value(), 10 + part) << part;
+    EXPECT_EQ(Mixer().Field(part, kVolume)->Edit()->text(), QString::number(10 + part)) << part;
+  }
+}
+
+TEST_F(MixerInMainBarTest, AnUndoneMixerEditMovesTheFaderBackAndTheMixerKeepsItsPlace) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  Type(Mixer().Field(7, kVolume), "64");
+  EXPECT_EQ(Bar().History().UndoName(), "Part 8 Volume");
+  ASSERT_TRUE(Bar().UndoCommand());
+  EXPECT_EQ(Mixer().Fader(7)->value(), 100);
+
+  // Down from where the window table put it (a mixer wider than the test
+  // screen stays at its left edge).
+  Mixer().move(Mixer().pos() + QPoint(0, 23));
+  const int moved = Mixer().pos().y();
+  Mixer().CloseWindow();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  EXPECT_EQ(Mixer().pos().y(), moved);
+  Bar().close();
+  EXPECT_TRUE(settings.strings.count("MixerPos"));
+}
+
+}  // namespace
+}  // namespace ravlo
