@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <vector>
 
+#include "parts/PartParameterTable.h"
 #include "shell/EditorDialog.h"
 #include "support/MainBarRig.h"
 #include "widgets/EditSpinPair.h"
@@ -33,6 +36,49 @@ class EditSpinPairTest : public ::testing::Test {
   std::vector<int> sent;
   bool accept = true;
 };
+
+void Wheel(QWidget& widget, int delta) {
+  const QPointF at(2, 2);
+  QWheelEvent wheel(at, widget.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&widget, &wheel);
+}
+
+TEST_F(EditSpinPairTest, EachWheelNotchIsOneSpinClickAndHalfNotchesAddUp) {
+  Wheel(field, 2 * QWheelEvent::DefaultDeltasPerStep);
+  Wheel(field, -QWheelEvent::DefaultDeltasPerStep / 2);
+  Wheel(field, -QWheelEvent::DefaultDeltasPerStep / 2);
+  EXPECT_EQ(sent, (std::vector<int>{101, 102, 101}));
+  field.setEnabled(false);
+  Wheel(field, QWheelEvent::DefaultDeltasPerStep);
+  EXPECT_EQ(sent.size(), 3u) << "a disabled field does not turn";
+}
+
+TEST_F(EditSpinPairTest, PageKeysStepByTenAndStopAtTheEnds) {
+  QTest::keyClick(field.Edit(), Qt::Key_PageUp);
+  QTest::keyClick(field.Edit(), Qt::Key_PageUp);
+  QTest::keyClick(field.Edit(), Qt::Key_PageDown);
+  EXPECT_EQ(sent, (std::vector<int>{110, 120, 110}));
+  field.SetValue(125);
+  QTest::keyClick(field.Edit(), Qt::Key_PageUp);
+  EXPECT_EQ(sent.back(), 127);
+}
+
+TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndADisabledFieldShowsNothing) {
+  field.Describe(kPartParameters[0x0E].parameter);  // Pan
+  field.SetValue(1);
+  EXPECT_EQ(field.Edit()->text(), "1");
+  EXPECT_EQ(field.UnitText(), "L63");
+  Type("64");
+  EXPECT_EQ(field.UnitText(), "C");
+  field.setEnabled(false);
+  EXPECT_EQ(field.Edit()->text(), "");
+  EXPECT_EQ(field.UnitText(), "");
+  field.setEnabled(true);
+  EXPECT_EQ(field.Edit()->text(), "64");
+  field.Describe(kPartParameters[0x0B].parameter);  // Volume: the number says it all
+  EXPECT_EQ(field.UnitText(), "");
+}
 
 TEST_F(EditSpinPairTest, ANewTypedValueIsSentAndTaken) {
   QSignalSpy committed(&field, &EditSpinPair::ValueCommitted);
