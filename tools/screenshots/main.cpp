@@ -62,11 +62,24 @@ int main(int argc, char** argv) {
 
   bool saved = Save(bar, directory, QStringLiteral("main-bar"));
   const std::pair<ravlo::EditorSlot, const char*> windows[] = {
-      {ravlo::EditorSlot::Controllers, "controllers"}, {ravlo::EditorSlot::SystemControl, "system-control"},
-      {ravlo::EditorSlot::ChannelVoice, "channel-voice"}, {ravlo::EditorSlot::Reverb, "reverb"},
-      {ravlo::EditorSlot::Chorus, "chorus"},           {ravlo::EditorSlot::Variation, "variation"},
-      {ravlo::EditorSlot::Part, "part"},               {ravlo::EditorSlot::DrumSets, "drum-sets"},
-      {ravlo::EditorSlot::UserVoice, "user-voice"}};
+      {ravlo::EditorSlot::Controllers, "controllers"},
+      {ravlo::EditorSlot::SystemControl, "system-control"},
+      {ravlo::EditorSlot::ChannelVoice, "channel-voice"},
+      {ravlo::EditorSlot::Reverb, "reverb"},
+      {ravlo::EditorSlot::Chorus, "chorus"},
+      {ravlo::EditorSlot::Variation, "variation"},
+      {ravlo::EditorSlot::Part, "part"},
+      {ravlo::EditorSlot::DrumSets, "drum-sets"},
+      {ravlo::EditorSlot::UserVoice, "user-voice"},
+      {ravlo::EditorSlot::Mixer, "mixer"}};
+  // A mix to look at: parts spread across the stereo field at their own levels.
+  ravlo::PartModel& parts = bar.Model().Parts();
+  for (int part = 0; part < 8; ++part) {
+    const ravlo::PartIndex index = ravlo::PartIndex::FromIndex(part);
+    parts.SetPartValue(index, 0x0B, 70 + part * 7);
+    parts.SetPartValue(index, 0x0E, 64 + (part % 2 == 0 ? -1 : 1) * (part * 8 + 4));
+    parts.SetPartValue(index, 0x13, 20 + part * 9);
+  }
   for (const auto& [slot, name] : windows) {
     bar.OpenEditor(slot);
     ravlo::EditorDialog* editor = bar.Editor(slot);

@@ -99,7 +99,7 @@ void MixerWindow::Build() {
       field->Describe(PartParameterAt(address));
       field->setObjectName(field->objectName() + suffix);
       // Three digits: sixteen strips fit a screen.
-      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("0000") + 8);
+      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("000") + 8);
       field->SetGetter(
           [this, part, address] { return model_.Parts().PartValue(part, address).value_or(0); });
       field->SetSetter([this, part, address](int shown) {
