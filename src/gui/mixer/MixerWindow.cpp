@@ -42,17 +42,25 @@ MixerWindow::MixerWindow(XgModel& model, EditorHost& host, QWidget* parent)
 
 void MixerWindow::Build() {
   auto* grid = new QGridLayout(this);
-  grid->setHorizontalSpacing(4);
+  // Sixteen strips in the width of a screen: tight spacing, short row names
+  // with the whole name as their tip.
+  grid->setContentsMargins(4, 4, 4, 4);
+  grid->setHorizontalSpacing(1);
   grid->setVerticalSpacing(2);
   const int modeRow = kFirstFieldRow + static_cast<int>(kFieldAddresses.size());
-  grid->addWidget(new QLabel(QStringLiteral("Part"), this), kNumberRow, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Channel"), this), kChannelRow, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Voice"), this), kVoiceRow, 0);
+  const auto rowName = [this, grid](const QString& shortName, const QString& name, int row) {
+    auto* label = new QLabel(shortName, this);
+    label->setToolTip(name);
+    grid->addWidget(label, row, 0);
+  };
+  rowName(QStringLiteral("Part"), QStringLiteral("Part"), kNumberRow);
+  rowName(QStringLiteral("Ch"), QStringLiteral("Receive channel"), kChannelRow);
+  rowName(QStringLiteral("Voice"), QStringLiteral("Voice"), kVoiceRow);
   for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
-    grid->addWidget(new QLabel(ToQString(PartParameterAt(kFieldAddresses[f]).label), this),
-                    kFirstFieldRow + static_cast<int>(f), 0);
+    const QString name = ToQString(PartParameterAt(kFieldAddresses[f]).label);
+    rowName(name.left(3), name, kFirstFieldRow + static_cast<int>(f));
   }
-  grid->addWidget(new QLabel(QStringLiteral("Mode"), this), modeRow, 0);
+  rowName(QStringLiteral("Mode"), QStringLiteral("Part mode"), modeRow);
 
   const int count = model_.IsInitialised() ? model_.Parts().Count() : kPartCount;
   QWidget* previous = nullptr;
@@ -99,7 +107,7 @@ void MixerWindow::Build() {
       field->Describe(PartParameterAt(address));
       field->setObjectName(field->objectName() + suffix);
       // Three digits: sixteen strips fit a screen.
-      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("000") + 8);
+      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("000") + 6);
       field->SetGetter(
           [this, part, address] { return model_.Parts().PartValue(part, address).value_or(0); });
       field->SetSetter([this, part, address](int shown) {

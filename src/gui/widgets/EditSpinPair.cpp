@@ -58,7 +58,7 @@ EditSpinPair::EditSpinPair(QWidget* parent)
   arrows->addWidget(down_);
   layout->addLayout(arrows);
   unit_->setObjectName(QStringLiteral("Unit"));
-  unit_->setContentsMargins(4, 0, 0, 0);
+  unit_->setContentsMargins(2, 0, 0, 0);
   unit_->hide();
   layout->addWidget(unit_);
   // The field never takes more width than the box and its arrows: a wider
