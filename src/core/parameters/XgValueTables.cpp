@@ -88,7 +88,7 @@ extern constexpr std::array<double, 128> kDelayTime400Ms = {
     368.5, 371.7, 374.8, 378.0, 381.1, 384.3, 387.4, 390.6, 393.7, 396.9, 400.0,
 };
 
-// Table #11: Reverb Width, Depth, Height.
+// Reverb Width, Depth, Height (#11 in Yamaha's later data lists).
 extern constexpr std::array<double, 105> kReverbDimensionMetres = {
     0.5,  0.8,  1.0,  1.3,  1.5,  1.8,  2.0,  2.3,  2.6,  2.8,  3.1,  3.3,  3.6,  3.9,  4.1,
     4.4,  4.6,  4.9,  5.2,  5.4,  5.7,  5.9,  6.2,  6.5,  6.7,  7.0,  7.2,  7.5,  7.8,  8.0,

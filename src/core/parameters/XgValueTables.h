@@ -24,7 +24,8 @@ extern const std::array<double, 128> kDelayTime200Ms;
 extern const std::array<double, 128> kRoomSizeMetres;
 // Table #7: Delay Time (0.1 .. 400.0 ms), in milliseconds.
 extern const std::array<double, 128> kDelayTime400Ms;
-// Table #11: Reverb Width, Depth and Height, in metres.
+// Reverb Width, Depth and Height, in metres (the table numbered #11 in
+// Yamaha's later data lists).
 extern const std::array<double, 105> kReverbDimensionMetres;
 
 }  // namespace ravlo
