@@ -312,6 +312,11 @@ void MainBar::Shutdown() {
     if (port.index == selectedPort_) settings_.midiOutPortName = port.name;
   }
   settings_.Write(services_.settings);
+  // The windows go while they are whole: a box losing the focus takes its
+  // typed value through its window, which must not be half torn down.
+  for (EditorDialog* editor : editors_) {
+    if (editor != nullptr) editor->hide();
+  }
   // The step player must not outlive the port it plays on.
   pianoFilter_->Remove();
   piano_->Stop();
