@@ -43,9 +43,9 @@ std::vector<std::uint8_t> Song() {
   const UnitNumber unit = UnitNumber::FromValue(0);
   for (int part = 0; part < 16; ++part) {
     for (int address : {0x0B, 0x0E, 0x12, 0x13, 0x15, 0x18}) {
-      sysex(BuildParameterChange(unit, {0x08, static_cast<std::uint8_t>(part),
-                                        static_cast<std::uint8_t>(address)},
-                                 static_cast<std::uint8_t>(0x30 + part)));
+      sysex(BuildParameterChange(
+          unit, {0x08, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(address)},
+          static_cast<std::uint8_t>(0x30 + part)));
     }
   }
   const std::uint8_t text[] = {'R', 'a', 'v', 'l', 'o'};
@@ -54,14 +54,14 @@ std::vector<std::uint8_t> Song() {
   for (int channel = 0; channel < 16; ++channel) {
     std::vector<std::uint8_t>& track = tracks[static_cast<std::size_t>(channel) + 1];
     const auto cc = static_cast<std::uint8_t>(0xB0 | channel);
-    track.insert(track.end(), {0x00, cc, 0, 0, 0x00, cc, 32, 0, 0x00,
-                               static_cast<std::uint8_t>(0xC0 | channel),
-                               static_cast<std::uint8_t>(channel * 5)});
+    track.insert(track.end(),
+                 {0x00, cc, 0, 0, 0x00, cc, 32, 0, 0x00, static_cast<std::uint8_t>(0xC0 | channel),
+                  static_cast<std::uint8_t>(channel * 5)});
     for (int controller : {7, 10, 11, 91, 93, 94, 1, 71, 74}) {
       track.insert(track.end(), {0x00, cc, static_cast<std::uint8_t>(controller), 0x50});
     }
-    track.insert(track.end(), {0x00, cc, 101, 0, 0x00, cc, 100, 0, 0x00, cc, 6, 12, 0x00, cc, 99, 1,
-                               0x00, cc, 98, 0x20, 0x00, cc, 6, 0x48});
+    track.insert(track.end(), {0x00, cc, 101, 0, 0x00, cc, 100, 0,    0x00, cc, 6, 12,
+                               0x00, cc, 99,  1, 0x00, cc, 98,  0x20, 0x00, cc, 6, 0x48});
   }
   for (std::size_t total = 0; total < kSongSize;) {
     // A note and its end (a note-on of velocity 0 in running status).
