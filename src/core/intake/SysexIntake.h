@@ -83,7 +83,6 @@ class SysexIntake {
   // Whether XG parameters at addresses no block holds are kept in the
   // model's extension image (recognised) or left unrecognised.
   void SetKeepExtensions(bool on) { keepExtensions_ = on; }
-  bool KeepsExtensions() const { return keepExtensions_; }
   // The pause before each message; a slow synthesizer may need more.
   void SetMessagePause(unsigned milliseconds) { messagePauseMs_ = milliseconds; }
 
