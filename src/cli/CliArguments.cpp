@@ -13,7 +13,8 @@ Commands:
       List the MIDI output ports as "index: name". The built-in "Ravlo Monitor"
       port, which accepts everything and needs no synthesizer, comes last.
 
-  state [--load FILE]... [--unit N] [--store-unrecognized]
+  state [--load FILE]... [--song FILE]... [--unit N] [--store-unrecognized]
+        [--keep-extensions]
       Take the files in, in order, as File Open does (the model is reset once
       before the first file, so several files merge), then print the model,
       one line per item, bytes as two-digit upper-case hex:
@@ -23,8 +24,15 @@ Commands:
         part <1..16>: <111 bytes>          drumkit <1..2>: <MSB> <program> <LSB>
         drum <1..2> <note>: <16 bytes>     channel <1..16>: <MSB> <voice> <LSB> | <11 bytes>
         uservoice <1..32>: <61 common bytes> | <4 x 80 element bytes>
+        extension <address>: <bytes>       (kept XG extension parameters)
+      --song FILE takes a standard MIDI file in as a song, as File > Import
+      Song Setup does: its sysex messages, and each channel's bank select,
+      program change, controllers and parameter numbers before its first note.
+      --keep-extensions keeps XG parameters at addresses no block of the model
+      holds (display, insertion effects, multi EQ, parts and drums past the
+      model's tables), as General Options > Keep XG extension parameters does.
 
-  show [--load FILE]... [--unit N]
+  show [--load FILE]... [--song FILE]... [--unit N] [--keep-extensions]
       Take the files in as state does, then print every parameter that
       differs from its XG default, one per line, in block order (system,
       reverb, chorus, variation, parts 1..16, drum setups, channels), as
@@ -32,17 +40,19 @@ Commands:
       for example: part 3: Pan = 1 (L63)
       Nothing differing prints nothing.
 
-  save -o OUT.syx [--load FILE]... [--categories LIST] [--bulk LIST] [--unit N]
-       [--ad-reset] [--store-unrecognized]
+  save -o OUT.syx [--load FILE]... [--song FILE]... [--categories LIST] [--bulk LIST]
+       [--unit N] [--ad-reset] [--store-unrecognized] [--keep-extensions]
       Open the files as above, run the send pass in saving mode and write what
       it recorded. LIST is comma-separated from
-      reset,system,reverb,chorus,variation,part,drum1,drum2. By default all
-      eight categories are sent with only their non-default parameters;
+      reset,system,reverb,chorus,variation,part,drum1,drum2,extensions. By
+      default all categories are sent with only their non-default parameters
+      (the kept extension parameters after the blocks, in address order);
       --categories chooses the categories, --bulk sends all parameters of the
       categories named. --unit sets the unit number (0..15), --ad-reset makes
       the reset also reset the A/D parts and the mixer.
 
-  review [--load FILE]... [--categories LIST] [--bulk LIST] [--unit N] [--ad-reset]
+  review [--load FILE]... [--song FILE]... [--categories LIST] [--bulk LIST] [--unit N]
+         [--ad-reset] [--keep-extensions]
       Print the text the Review command shows for that pass.
 
   scan FILE
@@ -77,12 +87,17 @@ bool ParseNumber(const std::string& text, int low, int high, int& value) {
   return true;
 }
 
-CategoryChoice* FindCategory(SendChoices& choices, const std::string& name, bool& reset) {
+// A category with a non-default box, or, through `flag`, one without
+// (reset, extensions).
+CategoryChoice* FindCategory(SendChoices& choices, const std::string& name, bool*& flag) {
   const std::map<std::string, CategoryChoice*> categories{
       {"system", &choices.system},       {"reverb", &choices.reverb}, {"chorus", &choices.chorus},
       {"variation", &choices.variation}, {"part", &choices.part},     {"drum1", &choices.drum1},
       {"drum2", &choices.drum2}};
-  reset = name == "reset";
+  const std::map<std::string, bool*> flags{{"reset", &choices.reset},
+                                           {"extensions", &choices.extensions}};
+  const auto named = flags.find(name);
+  flag = named != flags.end() ? named->second : nullptr;
   const auto found = categories.find(name);
   return found != categories.end() ? found->second : nullptr;
 }
@@ -103,10 +118,10 @@ bool ApplyCategories(const std::string& list, SendChoices& choices, std::string&
   SendChoices chosen = choices;
   chosen.ClearCategories();
   for (const std::string& name : SplitList(list)) {
-    bool reset = false;
-    CategoryChoice* category = FindCategory(chosen, name, reset);
-    if (reset) {
-      chosen.reset = true;
+    bool* flag = nullptr;
+    CategoryChoice* category = FindCategory(chosen, name, flag);
+    if (flag != nullptr) {
+      *flag = true;
     } else if (category != nullptr) {
       category->send = true;
     } else {
@@ -120,11 +135,11 @@ bool ApplyCategories(const std::string& list, SendChoices& choices, std::string&
 
 bool ApplyBulk(const std::string& list, SendChoices& choices, std::string& error) {
   for (const std::string& name : SplitList(list)) {
-    bool reset = false;
-    CategoryChoice* category = FindCategory(choices, name, reset);
+    bool* flag = nullptr;
+    CategoryChoice* category = FindCategory(choices, name, flag);
     if (category != nullptr) {
       category->nonDefaultOnly = false;
-    } else if (!reset) {  // Reset has no non-default box: naming it changes nothing
+    } else if (flag == nullptr) {  // a category without the box: naming it changes nothing
       error = "unknown category \"" + name + "\"";
       return false;
     }
@@ -156,9 +171,9 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
       return true;
     };
     std::string text;
-    if (option == "--load") {
+    if (option == "--load" || option == "--song") {
       if (!value(text)) return false;
-      arguments.loads.push_back(text);
+      arguments.loads.push_back({text, option == "--song"});
     } else if (option == "-o" || option == "--output") {
       if (!value(arguments.output)) return false;
     } else if (option == "--categories") {
@@ -189,6 +204,8 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
       arguments.adReset = true;
     } else if (option == "--store-unrecognized") {
       arguments.storeUnrecognised = true;
+    } else if (option == "--keep-extensions") {
+      arguments.keepExtensions = true;
     } else if (!option.empty() && option[0] == '-' && option != "-") {
       error = "unknown option " + option;
       return false;

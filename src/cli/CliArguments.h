@@ -8,16 +8,23 @@
 
 namespace ravlo {
 
+// A file to take in: as File Open does, or as a song (--song).
+struct CliLoad {
+  std::string path;
+  bool song = false;
+};
+
 // The parsed command line of ravlo-cli.
 struct CliArguments {
   std::string command;
-  std::vector<std::string> loads;   // --load FILE, in order
+  std::vector<CliLoad> loads;       // --load FILE and --song FILE, in order
   std::vector<std::string> files;   // positional files
   std::string output;               // -o FILE
   SendChoices choices;              // --categories, --bulk
   int unit = 0;                     // --unit N
   bool adReset = false;             // --ad-reset
   bool storeUnrecognised = false;   // --store-unrecognized
+  bool keepExtensions = false;      // --keep-extensions
   std::optional<int> port;          // --port INDEX
   std::optional<unsigned> delayMs;  // --delay MS
 };

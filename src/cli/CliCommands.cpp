@@ -41,13 +41,14 @@ CliSession::Options SessionOptions(const CliArguments& arguments) {
   options.unit = arguments.unit;
   options.adReset = arguments.adReset;
   options.storeUnrecognised = arguments.storeUnrecognised;
+  options.keepExtensions = arguments.keepExtensions;
   return options;
 }
 
-std::vector<std::string> LoadList(const CliArguments& arguments) {
-  std::vector<std::string> paths = arguments.loads;
-  paths.insert(paths.end(), arguments.files.begin(), arguments.files.end());
-  return paths;
+std::vector<CliLoad> LoadList(const CliArguments& arguments) {
+  std::vector<CliLoad> loads = arguments.loads;
+  for (const std::string& file : arguments.files) loads.push_back({file});
+  return loads;
 }
 
 int ListPorts(std::ostream& out, std::ostream& err) {

@@ -34,6 +34,7 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
                                     ? SysexIntake::UnrecognisedPolicy::Store
                                     : SysexIntake::UnrecognisedPolicy::Report);
   intake_.SetMessagePause(options.messagePauseMs);
+  intake_.SetKeepExtensions(options.keepExtensions);
 }
 
 bool CliSession::OpenPort() {
@@ -43,9 +44,9 @@ bool CliSession::OpenPort() {
   return false;
 }
 
-bool CliSession::Load(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) {
-    if (!file_.Read(path)) return false;
+bool CliSession::Load(const std::vector<CliLoad>& loads) {
+  for (const CliLoad& load : loads) {
+    if (!(load.song ? file_.ReadSong(load.path) : file_.Read(load.path))) return false;
   }
   return true;
 }

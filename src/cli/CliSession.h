@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CliArguments.h"
 #include "ConsolePrompts.h"
 #include "PlatformMidi.h"
 #include "files/SysexFile.h"
@@ -26,6 +27,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
     int unit = 0;
     bool adReset = false;
     bool storeUnrecognised = false;
+    bool keepExtensions = false;
     int port = -1;               // -1: the built-in monitor port
     bool platformPorts = false;  // list the platform's ports (or only the monitor)
     bool paced = false;          // real pauses (a synthesizer is listening)
@@ -36,11 +38,11 @@ class CliSession final : public ModelEvents, public IntakeHost {
 
   // False when the port cannot be opened.
   bool OpenPort();
-  // Takes the files in, in order: one reset before the first that brings
-  // something, none between them; the channel tables follow the parts as
-  // each load ends. False (with the reason already on standard error) when a
-  // file cannot be read.
-  bool Load(const std::vector<std::string>& paths);
+  // Takes the files in, in order, a song as a song: one reset before the
+  // first that brings something, none between them; the channel tables
+  // follow the parts as each load ends. False (with the reason already on
+  // standard error) when a file cannot be read or a song breaks the format.
+  bool Load(const std::vector<CliLoad>& loads);
 
   XgModel& Model() { return model_; }
   const XgModel& Model() const { return model_; }

@@ -115,6 +115,15 @@ std::string DescribeModelState(XgModel& model) {
     }
     out += '\n';
   }
+  for (const ExtensionModel::Parameter& parameter : model.Extensions().Parameters()) {
+    out += "extension ";
+    const std::uint8_t address[] = {parameter.address.high, parameter.address.mid,
+                                    parameter.address.low};
+    AppendHex(out, address);
+    out += ": ";
+    AppendHex(out, parameter.data);
+    out += '\n';
+  }
   return out;
 }
 

@@ -228,5 +228,37 @@ TEST_F(CliTest, ConvertAndListQs300Voices) {
   EXPECT_EQ(Lines(printed.out).size(), 5u + 32u);
 }
 
+TEST_F(CliTest, SongsAndExtensionsOnTheCommandLine) {
+  // A song: its display text by sysex, then a program change and a volume
+  // on channel 2 before its first note, and a volume after it.
+  const auto track = Bytes({0x00, 0xF0, 0x09, 0x43, 0x10, 0x4C, 0x06, 0x00, 0x00, 'O',  'K',
+                            0xF7, 0x00, 0xC1, 0x05, 0x00, 0xB1, 0x07, 0x30, 0x00, 0x91, 60,
+                            100,  0x00, 0xB1, 0x07, 0x7F, 0x00, 0xFF, 0x2F, 0x00});
+  const std::string song = Put("song.mid", test::MidiFile(track));
+
+  const CliRun plain = Cli({"state", "--song", song});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(LineStarting(plain.out, "channel 2:"),
+            "channel 2: 00 06 00 | 30 7F 40 00 28 00 00 40 40 40 40");
+  EXPECT_EQ(LineStarting(plain.out, "extension"), "");
+  EXPECT_NE(plain.err.find("10 bytes in 1 messages unrecognized"), std::string::npos) << plain.err;
+
+  const CliRun kept = Cli({"state", "--keep-extensions", "--song", song});
+  EXPECT_EQ(LineStarting(kept.out, "extension"), "extension 06 00 00: 4F 4B");
+  EXPECT_EQ(kept.err, "");
+
+  const CliRun review = Cli({"review", "--keep-extensions", "--song", song});
+  EXPECT_NE(review.out.find("Extension\t06 00 00\t\t( 4F )( 4B )h"), std::string::npos);
+  const CliRun without =
+      Cli({"review", "--keep-extensions", "--categories", "reset", "--song", song});
+  EXPECT_EQ(without.out.find("Extension"), std::string::npos);
+
+  const CliRun corrupt = Cli({"save", "-o", (directory / "out.syx").string(), "--song",
+                              Put("cut.mid", Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0}))});
+  EXPECT_EQ(corrupt.status, 1);
+  EXPECT_NE(corrupt.err.find("cannot be imported as a song"), std::string::npos) << corrupt.err;
+  EXPECT_FALSE(fs::exists(directory / "out.syx"));
+}
+
 }  // namespace
 }  // namespace ravlo

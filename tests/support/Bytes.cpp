@@ -36,14 +36,23 @@ std::vector<std::uint8_t> PartChange(int part, int address, std::initializer_lis
 }
 
 std::vector<std::uint8_t> MidiFile(const std::vector<std::uint8_t>& track) {
-  // One track at 96 ticks to the quarter note.
+  return MidiFile(0, {track});
+}
+
+std::vector<std::uint8_t> MidiFile(int format,
+                                   const std::vector<std::vector<std::uint8_t>>& tracks) {
+  // 96 ticks to the quarter note.
+  const auto count = static_cast<int>(tracks.size());
   std::vector<std::uint8_t> file =
-      Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'});
-  const auto length = static_cast<std::uint32_t>(track.size());
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    file.push_back(static_cast<std::uint8_t>(length >> shift));
+      Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, format, count >> 8, count & 0xFF, 0, 96});
+  for (const std::vector<std::uint8_t>& track : tracks) {
+    file.insert(file.end(), {'M', 'T', 'r', 'k'});
+    const auto length = static_cast<std::uint32_t>(track.size());
+    for (int shift = 24; shift >= 0; shift -= 8) {
+      file.push_back(static_cast<std::uint8_t>(length >> shift));
+    }
+    file.insert(file.end(), track.begin(), track.end());
   }
-  file.insert(file.end(), track.begin(), track.end());
   return file;
 }
 

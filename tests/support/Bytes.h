@@ -27,5 +27,8 @@ std::vector<std::uint8_t> Join(const Pieces&... pieces) {
 
 // A standard MIDI file of format 0 around its one track.
 std::vector<std::uint8_t> MidiFile(const std::vector<std::uint8_t>& track);
+// A standard MIDI file of the format with these tracks, each in its chunk.
+std::vector<std::uint8_t> MidiFile(int format,
+                                   const std::vector<std::vector<std::uint8_t>>& tracks);
 
 }  // namespace ravlo::test

@@ -60,6 +60,19 @@ std::optional<std::size_t> VariationSettingForAddress(uint8_t addressLow) {
   return static_cast<std::size_t>(addressLow - kVariationSettingsAddressLow);
 }
 
+bool IsEffectAddress(uint8_t addressLow) {
+  // The LSB of a Variation pair (the type's too) follows its MSB.
+  const auto pairMsb = static_cast<uint8_t>(addressLow - 1);
+  const bool pairLsb = addressLow > kVariationTypeAddressLow &&
+                       (pairMsb == kVariationTypeAddressLow ||
+                        VariationParamForAddress(pairMsb).value_or(kVariationParamCount + 1) <=
+                            kVariationTwoByteParamCount);
+  return EffectSlotForAddress(EffectKind::Reverb, addressLow) ||
+         EffectSlotForAddress(EffectKind::Chorus, addressLow) ||
+         addressLow == kVariationTypeAddressLow || VariationParamForAddress(addressLow) ||
+         VariationSettingForAddress(addressLow) || pairLsb;
+}
+
 std::optional<std::string_view> EffectSlotReviewName(EffectKind kind, uint8_t addressLow) {
   const auto slot = EffectSlotForAddress(kind, addressLow);
   if (!slot) return std::nullopt;

@@ -40,6 +40,11 @@ std::optional<std::size_t> VariationParamForAddress(uint8_t addressLow);
 // Index 0..10 of the Variation setting at 0x56 .. 0x60.
 std::optional<std::size_t> VariationSettingForAddress(uint8_t addressLow);
 
+// True for an address low of the effect block that the tables name: a type,
+// a Reverb or Chorus slot, a Variation parameter (both bytes of a pair) or
+// setting.
+bool IsEffectAddress(uint8_t addressLow);
+
 // Names by which the review lists effect parameters: Reverb 0x00..0x0D and 0x10..0x15, Chorus
 // 0x20..0x2E and 0x30..0x35, Variation settings 0x56..0x60.
 std::optional<std::string_view> EffectSlotReviewName(EffectKind kind, uint8_t addressLow);

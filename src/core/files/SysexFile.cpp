@@ -7,6 +7,7 @@
 #include "intake/SysexIntake.h"
 #include "model/XgModel.h"
 #include "platform/SettingsStore.h"
+#include "song/SongSetup.h"
 
 namespace ravlo {
 
@@ -38,6 +39,14 @@ const std::vector<FileFilter>& SysexFile::Filters() {
   return filters;
 }
 
+const std::vector<FileFilter>& SysexFile::SongFilters() {
+  static const std::vector<FileFilter> filters{
+      {"MIDI Songs (*.mid *.midi *.kar)", "*.mid *.midi *.kar"},
+      {"Other (*.*)", "*.*"},
+  };
+  return filters;
+}
+
 void SysexFile::TakePath(const std::string& path) {
   currentPath_ = path;
   directory_ = DirectoryOf(path);
@@ -55,15 +64,18 @@ bool SysexFile::Open() {
   return Read(currentPath_);
 }
 
-bool SysexFile::Read(const std::string& path) {
+bool SysexFile::ReadImage(const std::string& path, std::vector<std::uint8_t>& image) {
   TakePath(path);
-  std::vector<std::uint8_t> image;
   const FileResult read = ReadWholeFile(path, image);
-  if (!read.ok) {
-    prompts_.ShowMessage(read.error, MessageIcon::Stop);
-    currentPath_.clear();
-    return false;
-  }
+  if (read.ok) return true;
+  prompts_.ShowMessage(read.error, MessageIcon::Stop);
+  currentPath_.clear();
+  return false;
+}
+
+bool SysexFile::Read(const std::string& path) {
+  std::vector<std::uint8_t> image;
+  if (!ReadImage(path, image)) return false;
   image_ = std::move(image);
   lastKind_ = Kind::None;
   if (IsVoiceBankFile(image_)) {
@@ -75,6 +87,31 @@ bool SysexFile::Read(const std::string& path) {
   lastKind_ = result.midiFile ? Kind::MidiFile : Kind::PlainSysex;
   // Without a word the user would take the unchanged windows for the file.
   if (result.Empty()) prompts_.ShowMessage("The file " + path + " holds no XG data.");
+  return true;
+}
+
+bool SysexFile::ImportSong() {
+  const FileChoice choice = prompts_.ChooseFileToOpen(
+      {.title = kImportSongTitle, .filters = SongFilters(), .initialDirectory = directory_});
+  if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);
+  if (!choice.Chosen()) return false;
+  return ReadSong(choice.paths.front());
+}
+
+bool SysexFile::ReadSong(const std::string& path) {
+  std::vector<std::uint8_t> image;
+  if (!ReadImage(path, image)) return false;
+  std::string error;
+  const std::optional<SongSetup> song = SongSetup::Read(image, error);
+  if (!song) {
+    prompts_.ShowMessage("The file " + path + " cannot be imported as a song. " + error,
+                         MessageIcon::Stop);
+    currentPath_.clear();
+    return false;
+  }
+  lastKind_ = Kind::MidiFile;
+  const IntakeResult result = intake_.LoadSong(*song, directory_);
+  if (result.Empty()) prompts_.ShowMessage("The song " + path + " sets nothing up.");
   return true;
 }
 

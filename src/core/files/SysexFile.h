@@ -16,6 +16,7 @@ class XgModel;
 inline constexpr const char* kSysexDirKey = "SysexDir";
 inline constexpr const char* kOpenFileTitle = "Open File";
 inline constexpr const char* kSaveAsTitle = "Save As";
+inline constexpr const char* kImportSongTitle = "Import Song Setup";
 
 // The document's file side: the file dialogs with their filter list, the
 // remembered directory, reading a whole file and recognising what it is (a
@@ -31,6 +32,8 @@ class SysexFile {
   SysexFile& operator=(const SysexFile&) = delete;
 
   static const std::vector<FileFilter>& Filters();
+  // The Import Song Setup dialog's: MIDI songs, then any file.
+  static const std::vector<FileFilter>& SongFilters();
 
   // Chooses a file with the Open dialog, reads it and loads it. True when a
   // file was read completely, whatever the load found. The dialog shows
@@ -38,6 +41,13 @@ class SysexFile {
   bool Open();
   // Reads and loads the file at `path` (the Open command after its dialog).
   bool Read(const std::string& path);
+  // Import Song Setup: chooses a standard MIDI file and takes its setup in.
+  // True when a song was read and taken in, whatever it set up.
+  bool ImportSong();
+  // Reads the song at `path` and takes its setup in (the import after its
+  // dialog). A file that breaks the MIDI file format is reported and
+  // leaves the model as it was.
+  bool ReadSong(const std::string& path);
   // Chooses a name with a Save As dialog titled `title`, offering
   // `suggestedName`; on success it becomes the current path and its
   // directory the remembered one.
@@ -65,6 +75,9 @@ class SysexFile {
 
  private:
   void TakePath(const std::string& path);
+  // Reads the whole file at `path` into `image`, reporting a failure; the
+  // path becomes the current one.
+  bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image);
   bool Convert(std::span<const std::uint8_t> bank, const std::string& outputPath);
 
   XgModel& model_;

@@ -12,6 +12,8 @@
 #include "parts/PartParameterTable.h"
 #include "platform/ProgressLabel.h"
 #include "platform/UserPrompts.h"
+#include "song/ChannelSetup.h"
+#include "song/SongSetup.h"
 #include "system/SystemParameters.h"
 
 namespace ravlo {
@@ -28,6 +30,11 @@ using xg_block::kXgSystemOnLow;
 // True when a parameter change holds `count` data bytes before its F7.
 bool CarriesData(std::span<const std::uint8_t> m, int count) {
   return m.size() >= kChangeHeaderSize + static_cast<std::size_t>(count) + 1;
+}
+
+// Every byte between F0 and F7 is a data byte.
+bool AllDataBytes(std::span<const std::uint8_t> m) {
+  return std::all_of(m.begin() + 1, m.end() - 1, [](std::uint8_t byte) { return byte < 0x80; });
 }
 
 // The data bytes of the part parameter at `low` (detune travels as a pair).
@@ -63,32 +70,80 @@ IntakeResult SysexIntake::TakeIn(std::span<std::uint8_t> image) {
   result.errorBuffer.reserve(image.size());
   SysexScanner scanner =
       result.midiFile ? SysexScanner::MidiFile(image) : SysexScanner::Plain(image);
-  IntakeCounts& counts = result.counts;
-  partsTouched_ = false;
-  bool resetSent = false;
-  while (const auto scanned = scanner.Next()) {
-    const std::uint32_t number = counts.recognisedMessages + counts.unrecognisedMessages + 1;
-    progress_.SetItem("Sysex Msg " + std::to_string(number));
-    const std::span<const std::uint8_t> message = scanner.MessageBytes(*scanned);
-    const auto length = static_cast<std::uint32_t>(message.size());
-    model_.Emitter().Pause(messagePauseMs_);
-    const Route route = Classify(message);
-    if (route != Route::Unrecognised && !resetSent) {
-      resetSent = true;
-      host_.AutoReset();
+  StartTake();
+  while (const auto scanned = scanner.Next()) TakeMessage(scanner.MessageBytes(*scanned), result);
+  FinishTake();
+  return result;
+}
+
+IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& errorDirectory) {
+  progress_.Show();
+  IntakeResult result;
+  result.midiFile = true;
+  StartTake();
+  ChannelSetup channels(model_, [this] { BeforeApplying(); });
+  for (const SongEvent& event : song.Events()) {
+    if (event.IsSysex()) {
+      TakeMessage(song.MessageBytes(event), result);
+      continue;
     }
-    if (route != Route::Unrecognised && Apply(route, message)) {
-      ++counts.recognisedMessages;
-      counts.recognisedBytes += length;
-    } else {
-      result.errorBuffer.insert(result.errorBuffer.end(), message.begin(), message.end());
-      ++counts.unrecognisedMessages;
-      counts.unrecognisedBytes += length;
+    switch (channels.Apply(event.status, event.data1, event.data2)) {
+      case ChannelSetup::Outcome::Taken:
+        ++result.channelMessages;
+        break;
+      case ChannelSetup::Outcome::Left:
+        ++result.channelMessagesLeft;
+        break;
+      case ChannelSetup::Outcome::Ignored:
+        break;
     }
   }
+  FinishTake();
+  OfferUnrecognised(result, errorDirectory);
+  if (result.channelMessagesLeft > 0) {
+    prompts_.ShowMessage(
+        Format("%d channel messages of the song's setup have no place in the "
+               "model and were left out; %d were taken in.",
+               result.channelMessagesLeft, result.channelMessages));
+  }
+  progress_.Close();
+  return result;
+}
+
+void SysexIntake::StartTake() {
+  partsTouched_ = false;
+  resetSent_ = false;
+}
+
+void SysexIntake::TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result) {
+  IntakeCounts& counts = result.counts;
+  const std::uint32_t number = counts.recognisedMessages + counts.unrecognisedMessages + 1;
+  progress_.SetItem("Sysex Msg " + std::to_string(number));
+  const auto length = static_cast<std::uint32_t>(message.size());
+  model_.Emitter().Pause(messagePauseMs_);
+  const Route route = Classify(message);
+  if (route != Route::Unrecognised) BeforeApplying();
+  if (route != Route::Unrecognised && Apply(route, message)) {
+    ++counts.recognisedMessages;
+    counts.recognisedBytes += length;
+  } else {
+    result.errorBuffer.insert(result.errorBuffer.end(), message.begin(), message.end());
+    ++counts.unrecognisedMessages;
+    counts.unrecognisedBytes += length;
+  }
+}
+
+void SysexIntake::BeforeApplying() {
+  // Just before the first change, so that a file with nothing to apply
+  // leaves the synthesizer alone.
+  if (resetSent_) return;
+  resetSent_ = true;
+  host_.AutoReset();
+}
+
+void SysexIntake::FinishTake() {
   // The channel rows follow what the file left in the parts.
   if (partsTouched_) model_.Channels().SyncAllChannelsFromParts();
-  return result;
 }
 
 void SysexIntake::OfferUnrecognised(const IntakeResult& result, const std::string& errorDirectory) {
@@ -121,9 +176,18 @@ bool SysexIntake::ApplyMessage(std::span<const std::uint8_t> m) {
 // --- Where a message goes ------------------------------------------------------
 
 SysexIntake::Route SysexIntake::Classify(std::span<const std::uint8_t> m) const {
+  const Route route = ClassifyKnown(m);
+  if (route == Route::Unrecognised && keepExtensions_ && IsExtension(m)) return Route::Extension;
+  return route;
+}
+
+SysexIntake::Route SysexIntake::ClassifyKnown(std::span<const std::uint8_t> m) const {
   const std::size_t length = m.size();
   if (length >= kParameterChangeMinimum) {
-    if (m[1] != kYamahaId || !IsXgFamilyModel(m[3])) return Route::Unrecognised;
+    // A byte of eight bits would be stored as it came and leave as seven.
+    if (m[1] != kYamahaId || !IsXgFamilyModel(m[3]) || !AllDataBytes(m)) {
+      return Route::Unrecognised;
+    }
     switch (m[2] >> 4) {
       case 0:
         return ClassifyBulk(m);
@@ -150,13 +214,21 @@ SysexIntake::Route SysexIntake::ClassifyBulk(std::span<const std::uint8_t> m) co
   const std::uint8_t mid = m[7];
   if (xg_block::IsSystem(high, mid)) return Route::SystemBulk;
   if (xg_block::IsEffect(high, mid)) return Route::EffectBulk;
+  const std::uint8_t low = m[8];
   if (high == xg_block::kPartHigh && mid < kPartCount) {
-    return model_.Parts().IsPart(PartIndex::FromIndex(mid)) ? Route::PartBulk : Route::Unrecognised;
+    // A dump is stored from the start of one of the record's halves: from
+    // anywhere else its bytes would land at the wrong addresses.
+    const bool half = low == 0 || low == part_address::kSecondHalfStart;
+    return model_.Parts().IsPart(PartIndex::FromIndex(mid)) && half ? Route::PartBulk
+                                                                    : Route::Unrecognised;
   }
   if (xg_block::IsAd(high, mid)) return Route::PassOn;
   if (xg_block::IsDrumSetup(high)) {
     const bool note = model_.Drums().Note(high & 0x0F, DrumNote::FromMidiNote(mid)) != nullptr;
-    return m[5] == kDrumNoteDumpSize && note ? Route::DrumBulk : Route::Unrecognised;
+    // With the extensions kept, a longer dump leaves its later parameters there.
+    const bool size =
+        m[5] == kDrumNoteDumpSize || (keepExtensions_ && *BulkByteCount(m) > kDrumNoteDumpSize);
+    return note && low == 0 && size ? Route::DrumBulk : Route::Unrecognised;
   }
   return Route::Unrecognised;
 }
@@ -189,7 +261,7 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
   if (xg_block::IsEffect(high, mid)) return Route::EffectParameter;
   if (high == xg_block::kPartHigh && mid < kPartCount) {
     const bool part = model_.Parts().IsPart(PartIndex::FromIndex(mid));
-    return part && low <= part_address::kLast && CarriesData(m, PartDataCount(low))
+    return part && part_address::IsParameter(low) && CarriesData(m, PartDataCount(low))
                ? Route::PartParameter
                : Route::Unrecognised;
   }
@@ -199,6 +271,25 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
     return note && low < kDrumParameterCount ? Route::DrumParameter : Route::Unrecognised;
   }
   return Route::Unrecognised;
+}
+
+bool SysexIntake::IsExtension(std::span<const std::uint8_t> m) const {
+  // Checked in ClassifyKnown before: Yamaha, the XG family, seven-bit bytes.
+  if (m.size() < kParameterChangeMinimum || m[3] != kXgModelId || !AllDataBytes(m)) return false;
+  switch (m[2] >> 4) {
+    case 0: {
+      // A dump the synthesizer would refuse is no value it holds.
+      const std::size_t count = *BulkByteCount(m);
+      if (m.size() != count + kBulkOverhead) return false;
+      if (BulkChecksum(m.subspan(4, count + 5)) != m[m.size() - 2]) return false;
+      return !model_.KnowsAddress({m[6], m[7], m[8]});
+    }
+    case 1:
+      return m.size() - kChangeHeaderSize - 1 <= kMaxChangeData &&
+             !model_.KnowsAddress({m[4], m[5], m[6]});
+    default:
+      return false;
+  }
 }
 
 bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
@@ -225,6 +316,8 @@ bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
       return PassOn(m) && StorePartParameter(m);
     case Route::DrumParameter:
       return PassOn(m) && StoreDrumParameter(m);
+    case Route::Extension:
+      return PassOn(m) && StoreExtension(m);
   }
   return false;
 }
@@ -245,20 +338,21 @@ bool SysexIntake::StoreSystemBulk(std::span<const std::uint8_t> m) {
 
 bool SysexIntake::StorePartBulk(std::span<const std::uint8_t> m) {
   const auto first = m[8] == 0 ? 0 : static_cast<int>(part_address::kSecondHalfStart);
-  if (!model_.Parts().StorePartDump(PartIndex::FromIndex(m[7]), first,
-                                    m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead))) {
-    return false;
-  }
+  const auto data = m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead);
+  if (!model_.Parts().StorePartDump(PartIndex::FromIndex(m[7]), first, data)) return false;
+  KeepUnheldBytes(xg_block::PartAddress(m[7], first), data);
   partsTouched_ = true;
   model_.Events().RaiseMark(RefreshMark::Part, m[7]);
   return true;
 }
 
 bool SysexIntake::StoreDrumBulk(std::span<const std::uint8_t> m) {
+  const auto data = m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead);
   if (!model_.Drums().StoreDrumParameters(m[6] & 0x0F, DrumNote::FromMidiNote(m[7]), 0,
-                                          m.subspan(kBulkHeaderSize, kDrumNoteDumpSize))) {
+                                          data.first(kDrumNoteDumpSize))) {
     return false;
   }
+  KeepUnheldBytes({m[6], m[7], 0}, data);
   model_.Events().RaiseMark(RefreshMark::Drum, 0);
   return true;
 }
@@ -305,6 +399,25 @@ bool SysexIntake::ApplySystemParameter(std::span<const std::uint8_t> m) {
   model_.System().StoreBytes(low, m.subspan(kChangeHeaderSize, count));
   model_.Events().RaiseMark(RefreshMark::System, 0);
   return true;
+}
+
+bool SysexIntake::StoreExtension(std::span<const std::uint8_t> m) {
+  ExtensionModel& extensions = model_.Extensions();
+  const bool bulk = m[2] >> 4 == 0;
+  const bool stored =
+      bulk
+          ? extensions.StoreBytes({m[6], m[7], m[8]},
+                                  m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead))
+          : extensions.StoreParameter(
+                {m[4], m[5], m[6]}, m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1));
+  if (stored) model_.Events().RaiseMark(RefreshMark::Extension, 0);
+  return stored;
+}
+
+void SysexIntake::KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data) {
+  if (keepExtensions_ && model_.Extensions().StoreBytes(first, data)) {
+    model_.Events().RaiseMark(RefreshMark::Extension, 0);
+  }
 }
 
 }  // namespace ravlo

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "messages/XgMessage.h"
+
 namespace ravlo {
 
 class IntakeHost;
 class ProgressLabel;
+class SongSetup;
 class UserPrompts;
 class XgModel;
 
@@ -26,9 +29,17 @@ struct IntakeResult {
   bool midiFile = false;
   // The unrecognised messages, back to back, in file order.
   std::vector<std::uint8_t> errorBuffer;
+  // A song's setup: the channel messages taken in, and those the model has
+  // no place for.
+  std::uint32_t channelMessages = 0;
+  std::uint32_t channelMessagesLeft = 0;
 
   // Not one message of any kind was found.
-  bool Empty() const { return counts.recognisedMessages + counts.unrecognisedMessages == 0; }
+  bool Empty() const {
+    return counts.recognisedMessages + counts.unrecognisedMessages + channelMessages +
+               channelMessagesLeft ==
+           0;
+  }
 };
 
 // Turns a stream of bytes (a .syx image, or a MIDI file's sysex events) into
@@ -55,6 +66,12 @@ class SysexIntake {
   // changed, the channel rows follow them at the end.
   IntakeResult TakeIn(std::span<std::uint8_t> image);
 
+  // A song's setup, as Import Song Setup takes it: the Processing window,
+  // its sysex messages as a load takes them and each channel's messages
+  // through the channel setters, in the song's order, the question about
+  // what was not recognised, and a word about the channel messages left out.
+  IntakeResult LoadSong(const SongSetup& song, const std::string& errorDirectory);
+
   // Asks whether to send the unrecognised bytes anyway; if not, writes them
   // to the error file in `errorDirectory`.
   void OfferUnrecognised(const IntakeResult& result, const std::string& errorDirectory);
@@ -63,6 +80,9 @@ class SysexIntake {
   bool ApplyMessage(std::span<const std::uint8_t> message);
 
   void SetUnrecognisedPolicy(UnrecognisedPolicy policy) { policy_ = policy; }
+  // Whether XG parameters at addresses no block holds are kept in the
+  // model's extension image (recognised) or left unrecognised.
+  void SetKeepExtensions(bool on) { keepExtensions_ = on; }
   // The pause before each message; a slow synthesizer may need more.
   void SetMessagePause(unsigned milliseconds) { messagePauseMs_ = milliseconds; }
 
@@ -79,9 +99,19 @@ class SysexIntake {
     SystemParameter,
     EffectParameter,
     PartParameter,
-    DrumParameter
+    DrumParameter,
+    Extension  // an address no block holds, kept by address
   };
+  // One load message by message: counted, applied or collected.
+  void StartTake();
+  void TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result);
+  // The host's auto reset, once per load, before the first change it makes.
+  void BeforeApplying();
+  void FinishTake();
+
   Route Classify(std::span<const std::uint8_t> m) const;
+  Route ClassifyKnown(std::span<const std::uint8_t> m) const;
+  bool IsExtension(std::span<const std::uint8_t> m) const;
   Route ClassifyBulk(std::span<const std::uint8_t> m) const;
   Route ClassifyParameterChange(std::span<const std::uint8_t> m) const;
   bool Apply(Route route, std::span<const std::uint8_t> m);
@@ -92,6 +122,9 @@ class SysexIntake {
   bool StorePartParameter(std::span<const std::uint8_t> m);
   bool StoreDrumParameter(std::span<const std::uint8_t> m);
   bool ApplySystemParameter(std::span<const std::uint8_t> m);
+  bool StoreExtension(std::span<const std::uint8_t> m);
+  // With the extensions kept, a dump's bytes at addresses no block holds.
+  void KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data);
   bool PassOn(std::span<const std::uint8_t> m);
 
   XgModel& model_;
@@ -100,7 +133,9 @@ class SysexIntake {
   IntakeHost& host_;
   UnrecognisedPolicy policy_ = UnrecognisedPolicy::Ask;
   unsigned messagePauseMs_ = kMessagePauseMs;
+  bool keepExtensions_ = false;
   bool partsTouched_ = false;
+  bool resetSent_ = false;
 };
 
 }  // namespace ravlo

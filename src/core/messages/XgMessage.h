@@ -36,6 +36,7 @@ inline constexpr std::size_t kBulkHeaderSize = 9;
 // The largest message the program builds itself: a QS300 user voice dump.
 inline constexpr std::size_t kMaxBuiltMessage = 392;
 inline constexpr std::size_t kMaxBulkData = kMaxBuiltMessage - kBulkOverhead;
+inline constexpr std::size_t kMaxChangeData = kMaxBuiltMessage - kChangeHeaderSize - 1;
 
 struct XgAddress {
   std::uint8_t high = 0;

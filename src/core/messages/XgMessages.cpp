@@ -44,6 +44,12 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData) {
 XgMessage BuildParameterChange(UnitNumber unit, XgAddress address,
                                std::span<const std::uint8_t> data) {
   if (data.size() != 1 && data.size() != 2 && data.size() != 4) return {};
+  return BuildWideParameterChange(unit, address, data);
+}
+
+XgMessage BuildWideParameterChange(UnitNumber unit, XgAddress address,
+                                   std::span<const std::uint8_t> data) {
+  if (data.empty() || data.size() > kMaxChangeData) return {};
   XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
                     address.mid, address.low};
   for (std::uint8_t byte : data) message.Append(DataByte(byte));

@@ -20,6 +20,11 @@ std::uint8_t BulkChecksum(std::span<const std::uint8_t> countAddressAndData);
 // data length.
 XgMessage BuildParameterChange(UnitNumber unit, XgAddress address,
                                std::span<const std::uint8_t> data);
+// The same with as many data bytes as the message holds (1 .. 384): a
+// parameter the model has no table for keeps the size it came with (a
+// display text is 32 letters). Empty when there are none or too many.
+XgMessage BuildWideParameterChange(UnitNumber unit, XgAddress address,
+                                   std::span<const std::uint8_t> data);
 XgMessage BuildParameterChange(UnitNumber unit, XgAddress address, std::uint8_t value);
 
 // F0 43 0n id bh bl ah am al data.. cs F7. Empty when the data exceed 381 bytes.

@@ -6,7 +6,17 @@
 namespace ravlo {
 
 // The blocks a load can change underneath the editors.
-enum class RefreshMark { System, Reverb, Chorus, Variation, Part, Drum, UserVoice, kCount };
+enum class RefreshMark {
+  System,
+  Reverb,
+  Chorus,
+  Variation,
+  Part,
+  Drum,
+  UserVoice,
+  Extension,
+  kCount
+};
 
 inline constexpr std::size_t kRefreshMarkCount = static_cast<std::size_t>(RefreshMark::kCount);
 

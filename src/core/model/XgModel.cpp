@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "effects/EffectAddresses.h"
 #include "model/ModelEvents.h"
 
 namespace ravlo {
@@ -22,6 +23,7 @@ bool XgModel::Initialise(int partCount, int drumSetupCount) {
     drums_ = std::make_unique<DrumModel>(*this, drumSetupCount);
     channels_ = std::make_unique<ChannelModel>(*this);
     userVoices_ = std::make_unique<UserVoiceModel>(*this);
+    extensions_ = std::make_unique<ExtensionModel>(*this);
   } catch (const std::bad_alloc&) {
     system_.reset();
     effects_.reset();
@@ -29,6 +31,7 @@ bool XgModel::Initialise(int partCount, int drumSetupCount) {
     drums_.reset();
     channels_.reset();
     userVoices_.reset();
+    extensions_.reset();
     return false;
   }
   ResetToDefaults();
@@ -42,11 +45,26 @@ void XgModel::ResetToDefaults() {
   parts_->ResetToDefaults();
   system_->ResetToDefaults();
   drums_->ResetToDefaults();
+  extensions_->Clear();
   for (ModelBlock block :
        {ModelBlock::System, ModelBlock::Reverb, ModelBlock::Chorus, ModelBlock::Variation,
         ModelBlock::Part, ModelBlock::Drum, ModelBlock::Channel}) {
     PublishWhole(block);
   }
+}
+
+bool XgModel::KnowsAddress(XgAddress address) const {
+  const auto [high, mid, low] = address;
+  if (xg_block::IsSystem(high, mid)) {
+    return low < kSystemBlockSize || low >= xg_block::kDrumSetupResetLow;
+  }
+  if (xg_block::IsEffect(high, mid)) return IsEffectAddress(low);
+  if (high == xg_block::kPartHigh) {
+    return parts_->IsPart(PartIndex::FromIndex(mid)) && part_address::IsParameter(low);
+  }
+  if (xg_block::IsAd(high, mid)) return true;
+  return xg_block::IsDrumSetup(high) && drums_->IsSetup(high & 0x0F) && DrumSetups::IsNote(mid) &&
+         IsDrumAddress(low);
 }
 
 void XgModel::Subscribe(ModelObserver& observer) {

@@ -8,6 +8,7 @@
 #include "channels/ChannelModel.h"
 #include "drums/DrumModel.h"
 #include "effects/EffectModel.h"
+#include "extensions/ExtensionModel.h"
 #include "model/Indices.h"
 #include "model/ModelChange.h"
 #include "model/XgEmitter.h"
@@ -48,9 +49,14 @@ class XgModel final : public UserVoiceElementSource {
   void SetResetAdMixer(bool on) { emitter_.SetResetAdMixer(on); }
   bool ResetAdMixer() const { return emitter_.ResetAdMixer(); }
 
-  // Everything but the user voices back to the XG defaults. Sends nothing;
-  // one notice per block.
+  // Everything but the user voices back to the XG defaults, and the
+  // extension parameters gone. Sends nothing; one notice per block.
   void ResetToDefaults();
+
+  // True when a block of the model takes a parameter at `address`: stores
+  // it, or passes it on as it does the A/D parts. Every other address of the
+  // XG model ID belongs to the extension parameters.
+  bool KnowsAddress(XgAddress address) const;
 
   // --- Change notices -----------------------------------------------------
   // Observers hear every stored change, in the order of the changes. An
@@ -87,6 +93,8 @@ class XgModel final : public UserVoiceElementSource {
   const ChannelModel& Channels() const { return *channels_; }
   UserVoiceModel& UserVoices() { return *userVoices_; }
   const UserVoiceModel& UserVoices() const { return *userVoices_; }
+  ExtensionModel& Extensions() { return *extensions_; }
+  const ExtensionModel& Extensions() const { return *extensions_; }
 
   ModelEvents& Events() { return events_; }
   MidiOutDevice& Midi() { return emitter_.Midi(); }
@@ -107,6 +115,7 @@ class XgModel final : public UserVoiceElementSource {
   std::unique_ptr<DrumModel> drums_;
   std::unique_ptr<ChannelModel> channels_;
   std::unique_ptr<UserVoiceModel> userVoices_;
+  std::unique_ptr<ExtensionModel> extensions_;
 };
 
 }  // namespace ravlo

@@ -23,11 +23,6 @@ bool IsAddress(int address) {
   return address >= 0 && address <= kLastAddress;
 }
 
-// The gap between the two halves of the record: no parameter lives there.
-bool IsGapAddress(int address) {
-  return address > part_address::kFirstHalfEnd && address < part_address::kSecondHalfStart;
-}
-
 bool IsVoiceAddress(int address) {
   return address >= part_address::kBankMsb && address <= part_address::kProgram;
 }
@@ -75,7 +70,7 @@ void PartModel::ResetToDefaults() {
 // --- Setters ---------------------------------------------------------------
 
 bool PartModel::SetPartParameter(PartIndex part, int address, std::uint8_t value) {
-  if (!IsPart(part) || !IsAddress(address) || IsGapAddress(address)) return false;
+  if (!IsPart(part) || !IsAddress(address) || part_address::IsGap(address)) return false;
   if (value == kNoParameter) return false;
   if (!model_.Emitter().EmitParameterChange(xg_block::PartAddress(part.Index(), address), value)) {
     return false;
@@ -88,7 +83,7 @@ bool PartModel::SetPartParameter(PartIndex part, int address, std::uint8_t value
 bool PartModel::SetPartParameterPair(PartIndex part, int address, std::uint8_t first,
                                      std::uint8_t second) {
   if (!IsPart(part) || !IsAddress(address) || address + 1 > kLastAddress) return false;
-  if (IsGapAddress(address) || IsGapAddress(address + 1)) return false;
+  if (part_address::IsGap(address) || part_address::IsGap(address + 1)) return false;
   // Neither byte may carry the "no parameter" mark onto the wire.
   if (first == kNoParameter || second == kNoParameter) return false;
   const std::array<std::uint8_t, 2> data{first, second};
@@ -106,7 +101,7 @@ bool PartModel::SetPartParameters(PartIndex part, int firstAddress,
   const int end = firstAddress + static_cast<int>(values.size());
   for (int address = firstAddress; address < end; ++address) {
     const std::uint8_t value = values[static_cast<std::size_t>(address - firstAddress)];
-    if (value == kNoParameter || IsGapAddress(address)) continue;
+    if (value == kNoParameter || part_address::IsGap(address)) continue;
     if (address == part_address::kDetuneMsb) {
       // Detune only travels as a pair, so the run must hold both bytes.
       if (end <= part_address::kDetuneLsb) return false;
@@ -353,7 +348,7 @@ CellSend PartModel::SendCell(PartIndex part, std::size_t cell, std::span<const I
   }
   int address = static_cast<int>(cell);
   if (address == part_address::kDetuneLsb) address = part_address::kDetuneMsb;
-  if (IsGapAddress(address)) return CellSend::NotSent;
+  if (part_address::IsGap(address)) return CellSend::NotSent;
   const auto byte = [&](int at) {
     return static_cast<std::uint8_t>(target[static_cast<std::size_t>(at)]);
   };

@@ -29,6 +29,15 @@ inline constexpr std::uint8_t kLast = 0x6E;
 // 0x29..0x2F exist in the record but belong to no parameter.
 inline constexpr std::uint8_t kFirstHalfEnd = 0x28;
 inline constexpr std::uint8_t kSecondHalfStart = 0x30;
+
+// The gap between the two halves of the record: no parameter lives there.
+constexpr bool IsGap(int address) {
+  return address > kFirstHalfEnd && address < kSecondHalfStart;
+}
+// An address of a parameter: 0x00 .. 0x6E outside the gap.
+constexpr bool IsParameter(int address) {
+  return address >= 0 && address <= kLast && !IsGap(address);
+}
 }  // namespace part_address
 
 // A receive channel byte of 0x7F switches the part off.

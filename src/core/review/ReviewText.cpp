@@ -106,6 +106,8 @@ class ReviewWriter {
   void ParameterChange(Bytes m);
 
   void XgBulk(Bytes m, Bytes data);
+  // A parameter no block holds (a kept extension), by its address.
+  void Extension(XgAddress address, Bytes data);
   void SystemBulk(Bytes data);
   void EffectBulk(std::uint8_t low, Bytes data);
   void PartBulk(std::uint8_t part, Bytes data);
@@ -314,10 +316,27 @@ void ReviewWriter::ParameterChange(Bytes m) {
     case kMixerModelId:
       text_ += "Bulk Mixer";
       break;
-    default:
-      Parameter(m[4], m[5], m[6], m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1));
+    default: {
+      const Bytes data = m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1);
+      if (model_.KnowsAddress({m[4], m[5], m[6]})) {
+        Parameter(m[4], m[5], m[6], data);
+      } else {
+        Extension({m[4], m[5], m[6]}, data);
+      }
       break;
+    }
   }
+}
+
+void ReviewWriter::Extension(XgAddress address, Bytes data) {
+  AppendFormat(text_, "Extension\t%02X %02X %02X", address.high, address.mid, address.low);
+  if (data.size() == 1) {
+    ByteValue(data);
+    return;
+  }
+  text_ += "\t\t";
+  for (std::uint8_t byte : data) AppendFormat(text_, "( %2.2X )", byte);
+  text_ += "h";
 }
 
 bool ReviewWriter::Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data) {

@@ -6,6 +6,7 @@ namespace ravlo {
 
 void SendChoices::ClearCategories() {
   reset = false;
+  extensions = false;
   for (CategoryChoice* choice :
        {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
     choice->send = false;

@@ -22,6 +22,8 @@ struct SendChoices {
   CategoryChoice drum1;
   CategoryChoice drum2;
   CategoryChoice controllers;
+  // The kept extension parameters, after the blocks: always each on its own.
+  bool extensions = true;
   unsigned delayMs = 0;
   // Save, Save As and Review record the pass; channel messages cannot be
   // recorded, so the Controllers category is off in this mode.

@@ -61,6 +61,10 @@ void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& prog
     progress.SetItem("Drum 2");
     model.Drums().SendDrumSetup(1, choices.drum2.nonDefaultOnly, delay);
   }
+  if (choices.extensions && !model.Extensions().Empty()) {
+    progress.SetItem("Extensions");
+    model.Extensions().SendParameters(delay);
+  }
   // Channel messages cannot be recorded: a saving pass never sends them.
   if (choices.controllers.send && !choices.savingMode) SendControllers(model, choices, progress);
   progress.Close();

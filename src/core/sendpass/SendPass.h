@@ -11,7 +11,8 @@ class XgModel;
 struct SendChoices;
 
 // Replays the model category by category in the fixed order Reset, System,
-// Reverb, Chorus, Variation, Parts, Drum 1, Drum 2, Controllers. The same
+// Reverb, Chorus, Variation, Parts, Drum 1, Drum 2, the kept extension
+// parameters (where there are any), Controllers. The same
 // pass sends live (Send) or records (Save, Save As, Review). A failure ends
 // its own category only.
 void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& progress);

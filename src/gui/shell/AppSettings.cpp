@@ -17,6 +17,7 @@ constexpr const char* kOpenWindowsOnFileOpen = "OpenWindowsOnFileOpen";
 constexpr const char* kAutoSendResetOnFileOpen = "AutoSendResetOnFileOpen";
 constexpr const char* kWindowPos = "WindowPos";
 constexpr const char* kMixerPos = "MixerPos";
+constexpr const char* kKeepExtensions = "KeepExtensions";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -41,6 +42,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.openWindowsOnFileOpen = ReadSwitch(store, kOpenWindowsOnFileOpen, true);
   settings.warnToSave = ReadSwitch(store, kWarnToSave, true);
   settings.autoSendResetOnFileOpen = ReadSwitch(store, kAutoSendResetOnFileOpen, true);
+  settings.keepExtensions = ReadSwitch(store, kKeepExtensions, false);
   settings.recentFiles = RecentFiles::FromText(store.ReadString(kRecentFilesKey).value_or(""));
   return settings;
 }
@@ -55,6 +57,7 @@ void AppSettings::Write(SettingsStore& store) const {
   WriteSwitch(store, kOpenWindowsOnFileOpen, openWindowsOnFileOpen);
   WriteSwitch(store, kWarnToSave, warnToSave);
   WriteSwitch(store, kAutoSendResetOnFileOpen, autoSendResetOnFileOpen);
+  WriteSwitch(store, kKeepExtensions, keepExtensions);
   store.WriteString(kRecentFilesKey, recentFiles.ToText());
   if (mixerPos) store.WriteString(kMixerPos, *mixerPos);
 }

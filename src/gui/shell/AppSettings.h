@@ -13,7 +13,7 @@ class SettingsStore;
 // read and written in their fixed orders. Switches are stored as 1 or 0 and
 // read as on for anything of 1 or more. Beside the port index the port's
 // name is kept, because port lists change between runs, and after the nine
-// the list of recent files.
+// the switch that keeps XG extension parameters and the list of recent files.
 struct AppSettings {
   int midiOutPort = -1;
   std::string midiOutPortName;
@@ -24,15 +24,16 @@ struct AppSettings {
   bool warnToSave = true;
   bool openWindowsOnFileOpen = true;
   bool autoSendResetOnFileOpen = true;
+  bool keepExtensions = false;
   std::optional<std::string> windowPos;
   std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles.
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, RecentFiles,
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
   // MixerPos once the mixer has been open (WindowPos is written last, on its own, once the windows
   // are gone).
   void Write(SettingsStore& store) const;

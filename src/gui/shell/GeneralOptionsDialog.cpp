@@ -27,10 +27,16 @@ GeneralOptionsDialog::GeneralOptionsDialog(const AppSettings& settings, QWidget*
       resetAdMixer_(
           Box("Reset A/D Parts and Mixer on a Reset", "ResetAdMixer", settings.resetAdMixer, this)),
       autoReset_(Box("Automatic Reset On File Open", "AutoSendResetOnFileOpen",
-                     settings.autoSendResetOnFileOpen, this)) {
+                     settings.autoSendResetOnFileOpen, this)),
+      keepExtensions_(
+          Box("Keep XG extension parameters", "KeepExtensions", settings.keepExtensions, this)) {
   setWindowTitle(QStringLiteral("General Options"));
   auto* layout = new QVBoxLayout(this);
-  for (QCheckBox* box : {warnToSave_, openWindows_, resetAdMixer_, autoReset_})
+  keepExtensions_->setToolTip(
+      QStringLiteral("Keep the XG parameters of larger instruments that no editor shows (display, "
+                     "insertion effects, multi EQ, parts and drums past the tables) when a file "
+                     "is read, and save them after the blocks."));
+  for (QCheckBox* box : {warnToSave_, openWindows_, resetAdMixer_, autoReset_, keepExtensions_})
     layout->addWidget(box);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout->addWidget(buttons);
@@ -43,6 +49,7 @@ void GeneralOptionsDialog::Store(AppSettings& settings) const {
   settings.openWindowsOnFileOpen = openWindows_->isChecked();
   settings.resetAdMixer = resetAdMixer_->isChecked();
   settings.autoSendResetOnFileOpen = autoReset_->isChecked();
+  settings.keepExtensions = keepExtensions_->isChecked();
 }
 
 }  // namespace ravlo

@@ -8,7 +8,7 @@ namespace ravlo {
 
 struct AppSettings;
 
-// General Options: the four behaviour switches.
+// General Options: the behaviour switches.
 class GeneralOptionsDialog final : public QDialog {
   Q_OBJECT
 
@@ -22,6 +22,7 @@ class GeneralOptionsDialog final : public QDialog {
   QCheckBox* openWindows_;
   QCheckBox* resetAdMixer_;
   QCheckBox* autoReset_;
+  QCheckBox* keepExtensions_;
 };
 
 }  // namespace ravlo

@@ -91,6 +91,7 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
 
   progress_ = std::make_unique<ProcessingProgress>();
   intake_ = std::make_unique<SysexIntake>(*model_, services_.prompts, *progress_, *this);
+  intake_->SetKeepExtensions(settings_.keepExtensions);
   file_ = std::make_unique<SysexFile>(*model_, *intake_, services_.prompts, services_.settings);
   help_ = std::make_unique<HelpWindow>();
   BuildEditors();
@@ -498,6 +499,7 @@ void MainBar::GeneralCommand() {
   if (RunModally(dialog) != QDialog::Accepted) return;
   dialog.Store(settings_);
   model_->SetResetAdMixer(settings_.resetAdMixer);
+  intake_->SetKeepExtensions(settings_.keepExtensions);
 }
 
 void MainBar::DelayCommand() {

@@ -96,6 +96,8 @@ class MainBar final : public QMainWindow,
   void ReviewCommand();
   bool ResetCommand();
   void OpenCommand();
+  // File > Import Song Setup: a standard MIDI file's setup, as a song plays it at its start.
+  void ImportSongCommand();
   bool SaveCommand();
   bool SaveAsCommand();
   void ExitCommand();
@@ -211,6 +213,8 @@ class MainBar final : public QMainWindow,
   void ForgetHistory();
   void BuildFileMenu();
   void UpdateTitle();
+  // The Send dialog, or what a test answers for it.
+  std::optional<SendChoices> ChooseSend(unsigned delayMs, bool savingMode);
   // The "Save Changes First?" question: false when cancelled.
   bool SavePrompt(bool clearModified);
   // Back to the defaults after a reset went out (Reset, auto reset).
@@ -224,7 +228,9 @@ class MainBar final : public QMainWindow,
   void RefreshAfterLoad();
   // File Open around its reading: the save question, then `read` chooses
   // and reads the file, then the editors and the title follow what it held.
-  void LoadDocument(const std::function<bool()>& read);
+  // A file opened as File Open opens it heads the recent list.
+  enum class Recent { Remember, Skip };
+  void LoadDocument(const std::function<bool()>& read, Recent recent = Recent::Remember);
   void OpenQueued(const QString& path, FileOpenQueue::Way way);
   // Asks where the four files of the bank at `bankPath` go, then writes them.
   void ConvertVoiceBankAskingWhere(const std::string& bankPath);

@@ -38,13 +38,19 @@ constexpr const char* kListPatchesTitle = "List QS300 Patches";
 constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List As";
 
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
-                                         bool savingMode) {
-  SendDialog dialog(delay, savingMode, prompts, parent);
+                                         bool savingMode, bool extensions) {
+  SendDialog dialog(delay, savingMode, prompts, parent, extensions);
   if (RunModally(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choices();
 }
 
 }  // namespace
+
+std::optional<SendChoices> MainBar::ChooseSend(unsigned delayMs, bool savingMode) {
+  if (runSendDialog_) return runSendDialog_(delayMs, savingMode);
+  // The extension parameters are offered only where there are any.
+  return RunSendDialog(this, services_.prompts, delayMs, savingMode, !model_->Extensions().Empty());
+}
 
 bool MainBar::SavePrompt(bool clearModified) {
   if (modified_ && settings_.warnToSave) {
@@ -71,9 +77,7 @@ void MainBar::CommitOpenEditors() {
 void MainBar::SendCommand() {
   CommitOpenEditors();
   const unsigned delay = static_cast<unsigned>(settings_.delay);
-  const std::optional<SendChoices> choices =
-      runSendDialog_ ? runSendDialog_(delay, false)
-                     : RunSendDialog(this, services_.prompts, delay, false);
+  const std::optional<SendChoices> choices = ChooseSend(delay, false);
   if (!choices) return;
   const WaitCursor wait;
   settings_.delay = static_cast<int>(choices->delayMs);
@@ -82,8 +86,7 @@ void MainBar::SendCommand() {
 
 bool MainBar::RecordAndWrite(const QString& path) {
   CommitOpenEditors();
-  const std::optional<SendChoices> choices =
-      runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
+  const std::optional<SendChoices> choices = ChooseSend(0, true);
   if (!choices) return false;
   const WaitCursor wait;
   const auto recorded = RecordSendPass(*model_, *choices, *progress_);
@@ -123,8 +126,7 @@ bool MainBar::SaveCommand() {
 void MainBar::ReviewCommand() {
   CommitOpenEditors();
   if (!review_->IsOpen()) OpenEditor(EditorSlot::Review);
-  const std::optional<SendChoices> choices =
-      runSendDialog_ ? runSendDialog_(0, true) : RunSendDialog(this, services_.prompts, 0, true);
+  const std::optional<SendChoices> choices = ChooseSend(0, true);
   if (!choices) return;
   const WaitCursor wait;
   const auto recorded = RecordSendPass(*model_, *choices, *progress_);
@@ -169,7 +171,12 @@ void MainBar::OpenCommand() {
   LoadDocument([this] { return file_->Open(); });
 }
 
-void MainBar::LoadDocument(const std::function<bool()>& read) {
+void MainBar::ImportSongCommand() {
+  // The recent list opens its files as File Open does, so a song is not listed.
+  LoadDocument([this] { return file_->ImportSong(); }, Recent::Skip);
+}
+
+void MainBar::LoadDocument(const std::function<bool()>& read, Recent recent) {
   CommitOpenEditors();
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
@@ -182,7 +189,7 @@ void MainBar::LoadDocument(const std::function<bool()>& read) {
   // Even a file that failed part way may have changed what the steps knew.
   if (opened || marks_.Any()) ForgetHistory();
   if (!opened) return;
-  Remember(file_->CurrentPath());
+  if (recent == Recent::Remember) Remember(file_->CurrentPath());
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();

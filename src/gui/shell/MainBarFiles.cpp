@@ -31,6 +31,8 @@ void MainBar::BuildFileMenu() {
                       [this] { ResetCommand(); });
   fileMenu->addAction(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                       &MainBar::OpenCommand);
+  fileMenu->addAction(QStringLiteral("&Import Song Setup..."), this, &MainBar::ImportSongCommand)
+      ->setObjectName(QStringLiteral("ImportSongAction"));
   recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent &Files"));
   recentMenu_->setObjectName(QStringLiteral("RecentFilesMenu"));
   RefreshRecentMenu();

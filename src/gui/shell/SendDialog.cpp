@@ -35,7 +35,8 @@ constexpr std::array<Category, 8> kCategories{{
 
 }  // namespace
 
-SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent)
+SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent,
+                       bool extensions)
     : QDialog(parent),
       prompts_(prompts),
       savingMode_(savingMode),
@@ -73,7 +74,13 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
       MakeButton(QStringLiteral("&Clear"), QStringLiteral("ClearCategories"), this);
   auto* clearNonDefault =
       MakeButton(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
-  const int buttonRow = static_cast<int>(kCategories.size()) + 1;
+  int buttonRow = static_cast<int>(kCategories.size()) + 1;
+  if (extensions) {
+    extensions_ = new QCheckBox(QStringLiteral("XG Extensions"), this);
+    extensions_->setObjectName(QStringLiteral("Extensions"));
+    extensions_->setChecked(true);
+    grid->addWidget(extensions_, buttonRow++, 0);
+  }
   grid->addWidget(clearCategories, buttonRow, 0);
   grid->addWidget(clearNonDefault, buttonRow, 2);
 
@@ -114,6 +121,7 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
 
   connect(clearCategories, &QPushButton::clicked, this, [this] {
     reset_->setChecked(false);
+    if (extensions_ != nullptr) extensions_->setChecked(false);
     for (const Row& row : rows_) row.category->setChecked(false);
   });
   connect(clearNonDefault, &QPushButton::clicked, this, [this] {
@@ -126,6 +134,7 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
 SendChoices SendDialog::Choices() const {
   SendChoices choices;
   choices.reset = reset_->isChecked();
+  if (extensions_ != nullptr) choices.extensions = extensions_->isChecked();
   for (const Row& row : rows_) {
     choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
   }

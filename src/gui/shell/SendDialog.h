@@ -14,12 +14,15 @@ class UserPrompts;
 
 // "Send": which categories the pass sends, and for each whether only the
 // parameters that differ from their defaults go. In saving mode (Save, Save
-// As, Review) the Controllers category is off and cannot be ticked.
+// As, Review) the Controllers category is off and cannot be ticked. Where
+// the model keeps XG extension parameters, a box below the categories sends
+// them too.
 class SendDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr);
+  SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr,
+             bool extensions = false);
 
   SendChoices Choices() const;
 
@@ -36,6 +39,7 @@ class SendDialog final : public QDialog {
   UserPrompts& prompts_;
   bool savingMode_;
   QCheckBox* reset_;
+  QCheckBox* extensions_ = nullptr;
   std::array<Row, 8> rows_{};
   EditSpinPair* delay_;
 };

@@ -17,6 +17,7 @@ using test::Bytes;
 using test::Join;
 using test::NoteAt;
 using test::PartAt;
+using test::PartChange;
 using test::Unit;
 using Image = std::vector<std::uint8_t>;
 
@@ -152,6 +153,28 @@ TEST_F(SysexIntakeTest, ADrumSetupResetReachesTheSynthesizerTwice) {
   EXPECT_EQ(*model.Drums().Note(0, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
   EXPECT_EQ(events.drumSetupResets, std::vector<int>{0});
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x02, 0xF7})));
+}
+
+TEST_F(SysexIntakeTest, NothingIsStoredWhereItDoesNotBelong) {
+  // A byte of eight bits would be stored and leave as seven; a part dump
+  // from 08 00 05 would land at 30; a drum dump from parameter 04 at 00; the
+  // gap of the part record holds no parameter to save.
+  const Image eightBits = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0B, 0x85, 0xF7});
+  const XgMessage partDump =
+      BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x05}, std::vector<std::uint8_t>(8, 0x33));
+  const XgMessage drumDump =
+      BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x04}, std::vector<std::uint8_t>(16, 0x33));
+  const Image gap = PartChange(0, 0x2A, 0x10);
+  prompts.answers = {Answer::No};
+  const IntakeResult result = Load(Join(eightBits, partDump.Bytes(), drumDump.Bytes(), gap));
+  EXPECT_EQ(result.counts.unrecognisedMessages, 4u);
+  EXPECT_EQ(result.counts.recognisedMessages, 0u);
+  const PartRecord& record = *model.Parts().Record(PartAt(0));
+  EXPECT_EQ(record[0x0B], 0x64);
+  EXPECT_EQ(record[0x30], 0x01);
+  EXPECT_EQ(record[0x2A], 0xFF);
+  EXPECT_EQ(*model.Drums().Note(0, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
+  EXPECT_TRUE(Sent().empty());
 }
 
 TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {

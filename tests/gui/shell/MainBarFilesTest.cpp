@@ -17,6 +17,7 @@
 #include "app/SingleInstance.h"
 #include "files/FileIo.h"
 #include "files/VoiceBankFile.h"
+#include "history/EditHistory.h"
 #include "model/XgModel.h"
 #include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
@@ -288,6 +289,47 @@ TEST_F(MainBarFilesTest, RecentFilesListTheLastEightOpenedOrSavedLatestFirst) {
   Start();
   EXPECT_EQ(Bar().Settings().recentFiles.Paths(), listed);
   EXPECT_EQ(RecentEntries().size(), 7);
+}
+
+TEST_F(MainBarFilesTest, ImportSongSetupShowsWhatTheSongPlaysAtItsStart) {
+  Start();
+  Bar().OpenEditor(EditorSlot::Controllers);
+  // Channel 1 plays the voice of bank 8, program 25 at volume 70; channel 2
+  // starts at volume 90 and later turns it down, after its first note.
+  const std::string song = directory.Put(
+      "song.mid",
+      test::MidiFile(Bytes({0x00, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x18, 0x00, 0xB0, 0x07, 0x46,
+                            0x00, 0xB1, 0x07, 0x5A, 0x00, 0x90, 0x3C, 0x64, 0x00, 0x91, 0x3C,
+                            0x64, 0x10, 0xB1, 0x07, 0x10, 0x00, 0xFF, 0x2F, 0x00})));
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {song}});
+  QAction* import = Bar().findChild<QAction*>(QStringLiteral("ImportSongAction"));
+  ASSERT_NE(import, nullptr);
+  EXPECT_EQ(import->text(), "&Import Song Setup...");
+  import->trigger();
+  ASSERT_EQ(prompts.fileRequests.size(), 1u);
+  EXPECT_EQ(prompts.fileRequests[0].title, "Import Song Setup");
+  EXPECT_EQ(prompts.fileRequests[0].filters[0].pattern, "*.mid *.midi *.kar");
+  const XgModel& model = Bar().Model();
+  EXPECT_NE(model.Parts().PartVoiceName(PartIndex::FromIndex(0)).name, "GrandPno");
+  const PartRecord& first = *model.Parts().Record(PartIndex::FromIndex(0));
+  EXPECT_EQ((std::array{first[0x01], first[0x03], first[0x0B]}),
+            (std::array<std::uint8_t, 3>{8, 24, 70}));
+  EXPECT_EQ((*model.Parts().Record(PartIndex::FromIndex(1)))[0x0B], 90);
+  EXPECT_EQ(model.Channels().Voice(MidiChannel::FromIndex(0)), (ChannelVoice{8, 25, 0}));
+  EXPECT_EQ(Bar().FilePath().toStdString(), song);
+  EXPECT_FALSE(Bar().Savable()) << "a song is saved with Save As";
+  EXPECT_FALSE(Bar().History().CanUndo()) << "the image was replaced";
+  EXPECT_TRUE(RecentEntries().isEmpty()) << "the recent list opens files as File Open does";
+  EXPECT_TRUE(prompts.messages.empty());
+
+  // A corrupt song is refused with its reason and leaves everything as it was.
+  prompts.fileChoices.push_back(
+      {FileChoice::Status::Chosen, {directory.Put("cut.mid", Bytes({'M', 'T', 'h', 'd', 0}))}});
+  import->trigger();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_NE(prompts.messages[0].find("cannot be imported as a song"), std::string::npos);
+  EXPECT_EQ(first[0x0B], 70);
+  EXPECT_EQ(Bar().FilePath().toStdString(), song);
 }
 
 }  // namespace

@@ -65,15 +65,33 @@ TEST(About, ShowsMemoryInMegabytes) {
   EXPECT_EQ(dialog.windowTitle(), "About Ravlo");
 }
 
-TEST(GeneralOptions, FillsAndStoresTheFourSwitches) {
+TEST(GeneralOptions, FillsAndStoresTheSwitches) {
   AppSettings settings;
   GeneralOptionsDialog dialog(settings);
+  auto* keep = dialog.findChild<QCheckBox*>("KeepExtensions");
+  EXPECT_EQ(keep->text(), "Keep XG extension parameters");
+  EXPECT_FALSE(keep->isChecked()) << "off unless chosen";
   dialog.findChild<QCheckBox*>("WarnToSave")->setChecked(false);
   dialog.findChild<QCheckBox*>("ResetAdMixer")->setChecked(true);
+  keep->setChecked(true);
   dialog.Store(settings);
   EXPECT_FALSE(settings.warnToSave);
   EXPECT_TRUE(settings.resetAdMixer);
   EXPECT_TRUE(settings.openWindowsOnFileOpen);
+  EXPECT_TRUE(settings.keepExtensions);
+}
+
+TEST(SendDialogWindow, TheExtensionsBoxIsThereOnlyWhenThereAreAny) {
+  test::RecordingPrompts prompts;
+  EXPECT_EQ(SendDialog(0, true, prompts).findChild<QCheckBox*>("Extensions"), nullptr);
+  SendDialog dialog(0, true, prompts, nullptr, true);
+  auto* extensions = dialog.findChild<QCheckBox*>("Extensions");
+  ASSERT_NE(extensions, nullptr);
+  EXPECT_TRUE(dialog.Choices().extensions);
+  dialog.findChild<QPushButton*>("ClearCategories")->click();
+  EXPECT_FALSE(dialog.Choices().extensions);
+  extensions->setChecked(true);
+  EXPECT_TRUE(dialog.Choices().extensions);
 }
 
 TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {
