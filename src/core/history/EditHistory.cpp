@@ -42,9 +42,9 @@ bool EditHistory::Record(std::string name, const StepReplay& replay,
     result = edit();
   }
   image_->Capture(model_, after_);
-  EditStep step{std::move(name), replay, Differences(), join == StepJoin::WithSameName};
+  EditStep step{std::move(name), replay, Differences(), join != StepJoin::Separate};
   if (step.changes.empty()) return result;
-  if (EditStep* newest = JoinTarget(step)) {
+  if (EditStep* newest = JoinTarget(step, join)) {
     newest->Absorb(step);
     // Typed and typed back: nothing is left to take back.
     if (newest->changes.empty()) {
@@ -58,8 +58,10 @@ bool EditHistory::Record(std::string name, const StepReplay& replay,
   return result;
 }
 
-EditStep* EditHistory::JoinTarget(const EditStep& step) {
-  if (!step.joinable || position_ == 0 || position_ != steps_.size()) return nullptr;
+EditStep* EditHistory::JoinTarget(const EditStep& step, StepJoin join) {
+  if (join != StepJoin::WithSameName || position_ == 0 || position_ != steps_.size()) {
+    return nullptr;
+  }
   if (savePoint_ == position_) return nullptr;
   EditStep& newest = steps_.back();
   return newest.joinable && newest.name == step.name ? &newest : nullptr;

@@ -69,7 +69,7 @@ class EditHistory {
   std::vector<RegionChange> Differences() const;
   void Push(EditStep step);
   // The newest step, when `step` may join it.
-  EditStep* JoinTarget(const EditStep& step);
+  EditStep* JoinTarget(const EditStep& step, StepJoin join);
   void Tell() const;
 
   XgModel& model_;

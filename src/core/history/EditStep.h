@@ -16,8 +16,10 @@ namespace ravlo {
 enum class StepSide { Before, After };
 
 // Whether an edit may join the newest step: the keystrokes of a name typed
-// into the voice are one step, as the digits typed into a field are.
-enum class StepJoin { Separate, WithSameName };
+// into the voice are one step, as the digits typed into a field are, and so
+// is a fader's drag. Opens starts such a step without joining the one before
+// (a new drag).
+enum class StepJoin { Separate, Opens, WithSameName };
 
 // One cell an edit changed.
 struct CellChange {

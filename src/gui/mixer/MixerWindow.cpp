@@ -99,6 +99,8 @@ void MixerWindow::Build() {
     strip.fader->installEventFilter(this);
     connect(strip.fader, &QSlider::valueChanged, this,
             [this, index](int value) { OnFaderMoved(index, value); });
+    // A new drag starts a step of its own, even right after another.
+    connect(strip.fader, &QSlider::sliderPressed, this, [this] { dragStarting_ = true; });
     grid->addWidget(strip.fader, kFaderRow, column, Qt::AlignHCenter);
 
     for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
@@ -235,7 +237,9 @@ bool MixerWindow::SendValue(PartIndex part, int address, int shown, StepJoin joi
 void MixerWindow::OnFaderMoved(int index, int value) {
   const Strip& strip = strips_[static_cast<std::size_t>(index)];
   // A drag is one step of the history, however far it goes.
-  const StepJoin join = strip.fader->isSliderDown() ? StepJoin::WithSameName : StepJoin::Separate;
+  StepJoin join = StepJoin::Separate;
+  if (strip.fader->isSliderDown()) join = dragStarting_ ? StepJoin::Opens : StepJoin::WithSameName;
+  dragStarting_ = false;
   if (!SendValue(PartIndex::FromIndex(index), kVolume, value, join)) ShowStrip(index);
 }
 

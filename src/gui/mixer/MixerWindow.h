@@ -74,6 +74,8 @@ class MixerWindow final : public EditorDialog {
   XgModel& model_;
   std::vector<Strip> strips_;
   VoiceChooser voiceChooser_;
+  // The fader was pressed and has not moved yet.
+  bool dragStarting_ = false;
 };
 
 }  // namespace ravlo

@@ -321,6 +321,39 @@ TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderAndJoined) {
   EXPECT_TRUE(history.AtSavePoint());
 }
 
+TEST_F(EditHistoryTest, AGestureIsOneStepAndANewGestureOpensAnother) {
+  const auto drag = [&](int value, StepJoin join) {
+    history.Record(
+        "Part 1 Volume", replay::Values{},
+        [&] { return rig.model.Parts().SetPartValue(PartAt(0), part_address::kVolume, value); },
+        join);
+  };
+  // One drag, then another: two steps, each taking back its whole way.
+  drag(90, StepJoin::Opens);
+  drag(80, StepJoin::WithSameName);
+  drag(70, StepJoin::Opens);
+  drag(60, StepJoin::WithSameName);
+  EXPECT_EQ(history.StepCount(), 2u);
+  rig.ClearSent();
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(rig.Pieces(), Messages{test::PartChange(0, part_address::kVolume, 80)});
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(rig.PartByte(0, part_address::kVolume), 100);
+
+  // Dragged there and back: nothing is left to take back.
+  drag(50, StepJoin::Opens);
+  drag(100, StepJoin::WithSameName);
+  EXPECT_FALSE(history.CanUndo());
+
+  // A save between two moves keeps them apart, so that undo finds the save.
+  drag(40, StepJoin::Opens);
+  history.MarkSaved();
+  drag(30, StepJoin::WithSameName);
+  EXPECT_EQ(history.StepCount(), 2u);
+  history.Undo();
+  EXPECT_TRUE(history.AtSavePoint());
+}
+
 TEST_F(EditHistoryTest, SavePointIsFoundByUndoAndRedoAndLostWithItsBranch) {
   const auto volume = [&](int value) {
     return history.Record("Volume", replay::Values{}, [&] {

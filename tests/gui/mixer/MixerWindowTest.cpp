@@ -214,6 +214,22 @@ TEST_F(MixerInMainBarTest, AFileThatChangesEveryPartRefreshesEveryStrip) {
   }
 }
 
+TEST_F(MixerInMainBarTest, EachDragOfAFaderIsOneStep) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  QSlider& fader = *Mixer().Fader(0);
+  for (const std::vector<int>& drag : {std::vector<int>{90, 80}, std::vector<int>{70, 60}}) {
+    fader.setSliderDown(true);
+    for (int value : drag) fader.setValue(value);
+    fader.setSliderDown(false);
+  }
+  EXPECT_EQ(Bar().History().StepCount(), 2u);
+  ASSERT_TRUE(Bar().UndoCommand());
+  EXPECT_EQ(fader.value(), 80) << "the second drag, whole";
+  ASSERT_TRUE(Bar().UndoCommand());
+  EXPECT_EQ(fader.value(), 100);
+}
+
 TEST_F(MixerInMainBarTest, AnUndoneMixerEditMovesTheFaderBackAndTheMixerKeepsItsPlace) {
   Start();
   ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
