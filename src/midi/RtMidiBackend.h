@@ -12,6 +12,9 @@ class RtMidiOut;
 
 namespace ravlo {
 
+template <class Port>
+struct RtMidiApi;
+
 // Output through RtMidi: every API compiled into the library that can be
 // started here (ALSA and JACK on Linux, WinMM on Windows, CoreMIDI on macOS)
 // contributes its ports, in API order. RtMidi takes whole messages, so the
@@ -34,17 +37,12 @@ class RtMidiBackend final : public MidiBackend {
   std::vector<std::string> ApiNames() const;
 
  private:
-  struct ApiOutput;
-  struct Route {
-    ApiOutput* api = nullptr;
-    unsigned local = 0;
-  };
-  Route Locate(int index);
-  MidiResult Send(ApiOutput& api, std::span<const std::uint8_t> message);
+  using Api = RtMidiApi<RtMidiOut>;
+  MidiResult Send(Api& api, std::span<const std::uint8_t> message);
   MidiResult Fail(std::string text);
 
-  std::vector<std::unique_ptr<ApiOutput>> apis_;
-  ApiOutput* open_ = nullptr;
+  std::vector<std::unique_ptr<Api>> apis_;
+  Api* open_ = nullptr;
   SysexAssembler assembler_;
   std::mutex sendMutex_;  // the piano's step player sends from its own thread
   std::string clientName_;

@@ -1,0 +1,77 @@
+#include "RtMidiInBackend.h"
+
+#include "RtMidiApis.h"
+
+namespace ravlo {
+
+RtMidiInBackend::RtMidiInBackend(std::string clientName)
+    : apis_(StartRtMidiApis<RtMidiIn>(clientName)), clientName_(std::move(clientName)) {
+  for (const auto& api : apis_) {
+    // Answers are system exclusive; clock and active sensing would only crowd them.
+    api->port->ignoreTypes(false, true, true);
+  }
+}
+
+RtMidiInBackend::~RtMidiInBackend() {
+  Close();
+}
+
+int RtMidiInBackend::PortCount() {
+  return RtMidiPortCount(apis_);
+}
+
+MidiResult RtMidiInBackend::Fail(std::string text) {
+  lastError_ = std::move(text);
+  return kMidiError;
+}
+
+MidiResult RtMidiInBackend::PortName(int index, std::string& name) {
+  std::string error;
+  const MidiResult result = RtMidiPortName(apis_, index, name, error);
+  if (result == kMidiError) return Fail("RtMidiInBackend::PortName: " + error);
+  return result;
+}
+
+MidiResult RtMidiInBackend::Open(int index, MessageSink sink) {
+  Close();
+  const auto route = LocateRtMidiPort(apis_, index);
+  if (route.api == nullptr) return kMidiBadDeviceId;
+  {
+    std::lock_guard lock(sinkMutex_);
+    sink_ = std::move(sink);
+  }
+  Api& api = *route.api;
+  api.port->setCallback(&RtMidiInBackend::OnMessage, this);
+  std::string error;
+  if (!OpenRtMidiPort(api, route.local, clientName_ + " In", error)) {
+    api.port->cancelCallback();
+    std::lock_guard lock(sinkMutex_);
+    sink_ = nullptr;
+    return Fail("RtMidiInBackend::Open: " + error);
+  }
+  open_ = &api;
+  return kMidiOk;
+}
+
+void RtMidiInBackend::OnMessage(double, std::vector<unsigned char>* message, void* user) {
+  auto* self = static_cast<RtMidiInBackend*>(user);
+  std::lock_guard lock(self->sinkMutex_);
+  if (self->sink_ && message != nullptr && !message->empty()) self->sink_(*message);
+}
+
+void RtMidiInBackend::Close() {
+  if (open_ != nullptr) {
+    open_->port->closePort();
+    open_->port->cancelCallback();
+  }
+  open_ = nullptr;
+  std::lock_guard lock(sinkMutex_);
+  sink_ = nullptr;
+}
+
+std::string RtMidiInBackend::ErrorText(MidiResult code) {
+  if (code == kMidiError && !lastError_.empty()) return lastError_;
+  return StandardMidiErrorText(code);
+}
+
+}  // namespace ravlo
