@@ -9,6 +9,7 @@
 #include "files/SysexFile.h"
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
@@ -27,6 +28,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
     bool adReset = false;
     bool storeUnrecognised = false;
     int port = -1;               // -1: the built-in monitor port
+    int inPort = -1;             // -1: the built-in monitor's input
     bool platformPorts = false;  // list the platform's ports (or only the monitor)
     bool paced = false;          // real pauses (a synthesizer is listening)
     unsigned messagePauseMs = SysexIntake::kMessagePauseMs;
@@ -36,6 +38,9 @@ class CliSession final : public ModelEvents, public IntakeHost {
 
   // False when the port cannot be opened.
   bool OpenPort();
+  bool OpenInputPort();
+  // The name of the open input port.
+  std::string InputPortName();
   // Takes the files in, in order: one reset before the first that brings
   // something, none between them; the channel tables follow the parts as
   // each load ends. False (with the reason already on standard error) when a
@@ -45,6 +50,9 @@ class CliSession final : public ModelEvents, public IntakeHost {
   XgModel& Model() { return model_; }
   SysexFile& File() { return file_; }
   MidiOutDevice& Device() { return device_; }
+  MidiInDevice& Input() { return input_; }
+  SysexIntake& Intake() { return intake_; }
+  Pauser& Pauses() { return *pauser_; }
   ConsolePrompts& Prompts() { return prompts_; }
 
   // ModelEvents: with no windows, resets happen at once.
@@ -74,6 +82,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
   SilentProgress progress_;
   TransientSettings settings_;
   MidiOutDevice device_;
+  MidiInDevice input_;
   XgModel model_;
   SysexIntake intake_;
   SysexFile file_;

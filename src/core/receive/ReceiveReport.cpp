@@ -48,6 +48,36 @@ std::string ReceiveReport::Summary() const {
   return text;
 }
 
+SendChoices ReceiveReport::SaveChoices() const {
+  SendChoices choices;
+  choices.ClearCategories();
+  choices.ClearNonDefaultBoxes();
+  choices.reset = true;
+  for (const ImageBlock& block : received) {
+    switch (block.kind) {
+      case Kind::System:
+        choices.system.send = true;
+        break;
+      case Kind::Reverb:
+        choices.reverb.send = true;
+        break;
+      case Kind::Chorus:
+        choices.chorus.send = true;
+        break;
+      case Kind::Variation:
+        choices.variation.send = true;
+        break;
+      case Kind::Part:
+        choices.part.send = true;
+        break;
+      case Kind::DrumSetup:
+        (block.index == 0 ? choices.drum1 : choices.drum2).send = true;
+        break;
+    }
+  }
+  return choices;
+}
+
 std::string NoInputPortText(UnitNumber unit) {
   return "No MIDI input port is chosen, so nothing can be received from unit " +
          std::to_string(unit.Value()) + ": choose one with Options > Devices.";

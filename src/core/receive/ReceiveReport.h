@@ -7,6 +7,7 @@
 
 #include "model/Indices.h"
 #include "receive/ImageBlock.h"
+#include "sendpass/SendChoices.h"
 
 namespace ravlo {
 
@@ -35,6 +36,9 @@ struct ReceiveReport {
   // "System, effects, 16 parts, 2 drum setups received." and, where blocks
   // are missing, a line naming each with its reason.
   std::string Summary() const;
+  // An all-bulk save of what arrived: every category, with the reset, except
+  // those nothing came for.
+  SendChoices SaveChoices() const;
 };
 
 // The sentences for a read-back that cannot start or that nobody answers.
