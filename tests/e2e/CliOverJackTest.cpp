@@ -135,8 +135,10 @@ TEST(CliOverJack, ReceiveWritesTheStateThatServeWasGiven) {
 
   const std::string received = scratch.File("received.syx");
   const auto start = std::chrono::steady_clock::now();
-  CliProcess receive(
-      {"receive", "-o", received, "--port", std::to_string(out), "--in-port", std::to_string(in)});
+  // A patient timeout: a loaded machine may be slow, and a healthy answer
+  // comes within milliseconds whatever the limit.
+  CliProcess receive({"receive", "-o", received, "--port", std::to_string(out), "--in-port",
+                      std::to_string(in), "--timeout", "3000"});
   ASSERT_TRUE(receive.Started());
   EXPECT_EQ(receive.Wait(), 0);
   // Told, not tested: the time depends on the machine and the server's cycle.

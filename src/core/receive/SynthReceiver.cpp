@@ -93,6 +93,16 @@ ReceiveReport SynthReceiver::Receive(unsigned timeoutMs) {
 SynthReceiver::Wait SynthReceiver::Ask(const XgMessage& expected, unsigned timeoutMs,
                                        ReceiveReport& report) {
   Wait wait;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    wait = AskOnce(expected, timeoutMs, report);
+    if (wait.answer || wait.heard || wait.cancelled || wait.sendFailed) break;
+  }
+  return wait;
+}
+
+SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned timeoutMs,
+                                           ReceiveReport& report) {
+  Wait wait;
   const XgMessage request = BuildBulkDumpRequest(model_.Unit(), DumpAddress(expected));
   if (!model_.Emit(request.Bytes())) {
     wait.sendFailed = true;

@@ -1,5 +1,7 @@
 #include "shell/AppSettings.h"
 
+#include <algorithm>
+
 #include "platform/SettingsStore.h"
 
 namespace ravlo {
@@ -16,6 +18,9 @@ constexpr const char* kWarnToSave = "WarnToSave";
 constexpr const char* kOpenWindowsOnFileOpen = "OpenWindowsOnFileOpen";
 constexpr const char* kAutoSendResetOnFileOpen = "AutoSendResetOnFileOpen";
 constexpr const char* kWindowPos = "WindowPos";
+constexpr const char* kMidiInPort = "MIDIInPort";
+constexpr const char* kMidiInPortName = "MIDIInPortName";
+constexpr const char* kReceiveTimeout = "ReceiveTimeout";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -40,6 +45,10 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.warnToSave = ReadSwitch(store, kWarnToSave, true);
   settings.autoSendResetOnFileOpen = ReadSwitch(store, kAutoSendResetOnFileOpen, true);
   settings.recentFiles = RecentFiles::FromText(store.ReadString(kRecentFilesKey).value_or(""));
+  settings.midiInPort = store.ReadInt(kMidiInPort, -1);
+  settings.midiInPortName = store.ReadString(kMidiInPortName).value_or("");
+  settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
+                                       kMinReceiveTimeout, kMaxReceiveTimeout);
   return settings;
 }
 
@@ -54,6 +63,9 @@ void AppSettings::Write(SettingsStore& store) const {
   WriteSwitch(store, kWarnToSave, warnToSave);
   WriteSwitch(store, kAutoSendResetOnFileOpen, autoSendResetOnFileOpen);
   store.WriteString(kRecentFilesKey, recentFiles.ToText());
+  store.WriteInt(kMidiInPort, midiInPort);
+  store.WriteString(kMidiInPortName, midiInPortName);
+  store.WriteInt(kReceiveTimeout, receiveTimeout);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

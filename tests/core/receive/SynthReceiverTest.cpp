@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "intake/SysexIntake.h"
@@ -111,21 +112,42 @@ TEST_F(SynthReceiverTest, WhenNothingAnswersTheFirstRequestNothingElseIsAsked) {
   const ReceiveReport report = receiver.Receive();
   EXPECT_TRUE(report.silent);
   EXPECT_FALSE(report.AnythingReceived());
-  EXPECT_EQ(backend.Requests().size(), 1u);
-  EXPECT_EQ(pauser.Total(), SynthReceiver::kDefaultTimeoutMs) << "waited the timeout, in pauses";
+  ASSERT_EQ(backend.Requests().size(), 2u) << "the first request, and once more";
+  EXPECT_EQ(backend.Requests()[0], backend.Requests()[1]);
+  EXPECT_EQ(pauser.Total(), 2 * SynthReceiver::kDefaultTimeoutMs)
+      << "waited the timeout each time, in pauses";
   EXPECT_TRUE(changes.notices.empty()) << "the model is unchanged";
 }
 
 TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswer) {
   Spoil(0x02, 0x01, [](Message) { return std::nullopt; });
   const ReceiveReport report = receiver.Receive(50);
-  EXPECT_EQ(pauser.Total(), 3u * 50u) << "the first dump of each effect block, then it moves on";
+  EXPECT_EQ(pauser.Total(), 3u * 2u * 50u)
+      << "the first dump of each effect block, asked twice, then it moves on";
   ASSERT_EQ(report.missing.size(), 3u);
   EXPECT_EQ(report.missing[0].block, (ImageBlock{Kind::Reverb}));
   EXPECT_EQ(report.missing[0].reason, "no answer");
   EXPECT_EQ(report.Summary(),
             "System, 16 parts, 2 drum setups received.\nNot received:\nReverb: no answer\n"
             "Chorus: no answer\nVariation: no answer");
+}
+
+TEST_F(SynthReceiverTest, AnAnswerLostOnTheWayIsAskedForOnceMore) {
+  EditTheSynth();
+  bool lost = false;
+  Spoil(0x08, 0x02, [&lost](Message answer) -> std::optional<Message> {
+    if (lost || answer[8] != 0x30) return answer;
+    lost = true;
+    return std::nullopt;
+  });
+  const ReceiveReport report = receiver.Receive(30);
+  EXPECT_TRUE(report.Complete()) << report.Summary();
+  EXPECT_TRUE(SameAsSynth({Kind::Part, 2}));
+  EXPECT_EQ(pauser.Total(), 30u);
+  const auto requests = backend.Requests();
+  EXPECT_EQ(std::count(requests.begin(), requests.end(),
+                       Bytes({0xF0, 0x43, 0x20, 0x4C, 0x08, 0x02, 0x30, 0xF7})),
+            2);
 }
 
 TEST_F(SynthReceiverTest, ABadSecondHalfLeavesThePartAsItWas) {
