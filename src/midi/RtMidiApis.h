@@ -61,13 +61,6 @@ RtMidiApiList<Port> StartRtMidiApis(const std::string& clientName) {
   return apis;
 }
 
-template <class Port>
-int RtMidiPortCount(const RtMidiApiList<Port>& apis) {
-  int count = 0;
-  for (const auto& api : apis) count += static_cast<int>(api->port->getPortCount());
-  return count;
-}
-
 // The API that holds port `index` of the combined list, and the port's index
 // within that API.
 template <class Port>
@@ -86,21 +79,6 @@ RtMidiRoute<Port> LocateRtMidiPort(const RtMidiApiList<Port>& apis, int index) {
     remaining -= count;
   }
   return {};
-}
-
-// The name of port `index`; on failure `error` says why.
-template <class Port>
-MidiResult RtMidiPortName(const RtMidiApiList<Port>& apis, int index, std::string& name,
-                          std::string& error) {
-  const RtMidiRoute<Port> route = LocateRtMidiPort(apis, index);
-  if (route.api == nullptr) return kMidiBadDeviceId;
-  const int errorsBefore = route.api->errors;
-  name = route.api->port->getPortName(route.local);
-  if (route.api->errors != errorsBefore || name.empty()) {
-    error = route.api->lastError;
-    return kMidiError;
-  }
-  return kMidiOk;
 }
 
 // Opens the API's port `local`, naming our end `ourName`. False, with the

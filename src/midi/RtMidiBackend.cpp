@@ -7,32 +7,10 @@
 namespace ravlo {
 
 RtMidiBackend::RtMidiBackend(std::string clientName)
-    : apis_(StartRtMidiApis<RtMidiOut>(clientName)), clientName_(std::move(clientName)) {}
+    : RtMidiPorts(std::move(clientName), "RtMidiBackend") {}
 
 RtMidiBackend::~RtMidiBackend() {
   Close();
-}
-
-std::vector<std::string> RtMidiBackend::ApiNames() const {
-  std::vector<std::string> names;
-  for (const auto& api : apis_) names.push_back(api->name);
-  return names;
-}
-
-int RtMidiBackend::PortCount() {
-  return RtMidiPortCount(apis_);
-}
-
-MidiResult RtMidiBackend::Fail(std::string text) {
-  lastError_ = std::move(text);
-  return kMidiError;
-}
-
-MidiResult RtMidiBackend::PortName(int index, std::string& name) {
-  std::string error;
-  const MidiResult result = RtMidiPortName(apis_, index, name, error);
-  if (result == kMidiError) return Fail("RtMidiBackend::PortName: " + error);
-  return result;
 }
 
 MidiResult RtMidiBackend::Open(int index) {
@@ -42,7 +20,7 @@ MidiResult RtMidiBackend::Open(int index) {
   Api& api = *route.api;
   std::string error;
   if (!OpenRtMidiPort(api, route.local, clientName_ + " Out", error)) {
-    return Fail("RtMidiBackend::Open: " + error);
+    return Fail("Open", error);
   }
   assembler_.Reset();
   open_ = &api;
@@ -52,7 +30,7 @@ MidiResult RtMidiBackend::Open(int index) {
 MidiResult RtMidiBackend::Send(Api& api, std::span<const std::uint8_t> message) {
   const int errorsBefore = api.errors;
   api.port->sendMessage(message.data(), message.size());
-  if (api.errors != errorsBefore) return Fail("RtMidiBackend::Send: " + api.lastError);
+  if (api.errors != errorsBefore) return Fail("Send", api.lastError);
   return kMidiOk;
 }
 
@@ -92,11 +70,6 @@ void RtMidiBackend::Close() {
   std::lock_guard lock(sendMutex_);
   if (open_ != nullptr) open_->port->closePort();
   open_ = nullptr;
-}
-
-std::string RtMidiBackend::ErrorText(MidiResult code) {
-  if (code == kMidiError && !lastError_.empty()) return lastError_;
-  return StandardMidiErrorText(code);
 }
 
 }  // namespace ravlo

@@ -5,7 +5,7 @@
 namespace ravlo {
 
 RtMidiInBackend::RtMidiInBackend(std::string clientName)
-    : apis_(StartRtMidiApis<RtMidiIn>(clientName)), clientName_(std::move(clientName)) {
+    : RtMidiPorts(std::move(clientName), "RtMidiInBackend") {
   for (const auto& api : apis_) {
     // Answers are system exclusive; clock and active sensing would only crowd them.
     api->port->ignoreTypes(false, true, true);
@@ -14,22 +14,6 @@ RtMidiInBackend::RtMidiInBackend(std::string clientName)
 
 RtMidiInBackend::~RtMidiInBackend() {
   Close();
-}
-
-int RtMidiInBackend::PortCount() {
-  return RtMidiPortCount(apis_);
-}
-
-MidiResult RtMidiInBackend::Fail(std::string text) {
-  lastError_ = std::move(text);
-  return kMidiError;
-}
-
-MidiResult RtMidiInBackend::PortName(int index, std::string& name) {
-  std::string error;
-  const MidiResult result = RtMidiPortName(apis_, index, name, error);
-  if (result == kMidiError) return Fail("RtMidiInBackend::PortName: " + error);
-  return result;
 }
 
 MidiResult RtMidiInBackend::Open(int index, MessageSink sink) {
@@ -47,7 +31,7 @@ MidiResult RtMidiInBackend::Open(int index, MessageSink sink) {
     api.port->cancelCallback();
     std::lock_guard lock(sinkMutex_);
     sink_ = nullptr;
-    return Fail("RtMidiInBackend::Open: " + error);
+    return Fail("Open", error);
   }
   open_ = &api;
   return kMidiOk;
@@ -67,11 +51,6 @@ void RtMidiInBackend::Close() {
   open_ = nullptr;
   std::lock_guard lock(sinkMutex_);
   sink_ = nullptr;
-}
-
-std::string RtMidiInBackend::ErrorText(MidiResult code) {
-  if (code == kMidiError && !lastError_.empty()) return lastError_;
-  return StandardMidiErrorText(code);
 }
 
 }  // namespace ravlo
