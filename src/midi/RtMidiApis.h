@@ -61,26 +61,6 @@ RtMidiApiList<Port> StartRtMidiApis(const std::string& clientName) {
   return apis;
 }
 
-// The API that holds port `index` of the combined list, and the port's index
-// within that API.
-template <class Port>
-struct RtMidiRoute {
-  RtMidiApi<Port>* api = nullptr;
-  unsigned local = 0;
-};
-
-template <class Port>
-RtMidiRoute<Port> LocateRtMidiPort(const RtMidiApiList<Port>& apis, int index) {
-  if (index < 0) return {};
-  auto remaining = static_cast<unsigned>(index);
-  for (const auto& api : apis) {
-    const unsigned count = api->port->getPortCount();
-    if (remaining < count) return {api.get(), remaining};
-    remaining -= count;
-  }
-  return {};
-}
-
 // Opens the API's port `local`, naming our end `ourName`. False, with the
 // port closed again and `error` saying why, when RtMidi reported an error or
 // the port now has another name: JACK reports a port open even when it

@@ -15,11 +15,11 @@ RtMidiBackend::~RtMidiBackend() {
 
 MidiResult RtMidiBackend::Open(int index) {
   Close();
-  const auto route = LocateRtMidiPort(apis_, index < 0 ? 0 : index);
+  const Route route = Locate(index < 0 ? 0 : index);
   if (route.api == nullptr) return kMidiBadDeviceId;
   Api& api = *route.api;
   std::string error;
-  if (!OpenRtMidiPort(api, route.local, clientName_ + " Out", error)) {
+  if (!OpenRtMidiPort(api, route.local, clientName_ + kOutSuffix, error)) {
     return Fail("Open", error);
   }
   assembler_.Reset();

@@ -18,7 +18,7 @@ RtMidiInBackend::~RtMidiInBackend() {
 
 MidiResult RtMidiInBackend::Open(int index, MessageSink sink) {
   Close();
-  const auto route = LocateRtMidiPort(apis_, index);
+  const Route route = Locate(index);
   if (route.api == nullptr) return kMidiBadDeviceId;
   {
     std::lock_guard lock(sinkMutex_);
@@ -27,7 +27,7 @@ MidiResult RtMidiInBackend::Open(int index, MessageSink sink) {
   Api& api = *route.api;
   api.port->setCallback(&RtMidiInBackend::OnMessage, this);
   std::string error;
-  if (!OpenRtMidiPort(api, route.local, clientName_ + " In", error)) {
+  if (!OpenRtMidiPort(api, route.local, clientName_ + kInSuffix, error)) {
     api.port->cancelCallback();
     std::lock_guard lock(sinkMutex_);
     sink_ = nullptr;

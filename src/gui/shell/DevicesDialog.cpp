@@ -18,11 +18,14 @@ namespace ravlo {
 
 namespace {
 
+// A list under its title, whose Alt key leads to it.
 QWidget* Titled(const QString& title, QWidget* list, QWidget* parent) {
   auto* box = new QWidget(parent);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(title, box));
+  auto* label = new QLabel(title, box);
+  label->setBuddy(list);
+  layout->addWidget(label);
   layout->addWidget(list);
   return box;
 }
