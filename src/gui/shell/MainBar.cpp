@@ -147,6 +147,12 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
 }
 
 MainBar::~MainBar() {
+  // An editor destroyed while shown hides itself after its own part is gone,
+  // and a field of it losing the focus then would commit into a destroyed
+  // window: hidden here, each commits while its editor is whole.
+  for (EditorDialog* editor : editors_) {
+    if (editor != nullptr) editor->hide();
+  }
   Shutdown();
 }
 

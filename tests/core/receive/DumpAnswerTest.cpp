@@ -78,16 +78,5 @@ TEST(CheckAnswer, ASumThatDoesNotAddUpIsABadChecksum) {
   EXPECT_EQ(Check(With(10, 0x05)), AnswerCheck::BadChecksum) << "a data byte changed on the way";
 }
 
-TEST(CheckAnswer, OnlyTheFaultsOfAnAnswerHaveAText) {
-  EXPECT_EQ(DescribeAnswerCheck(AnswerCheck::BadChecksum), "the answer's checksum is wrong");
-  EXPECT_EQ(DescribeAnswerCheck(AnswerCheck::Truncated), "the answer was cut short");
-  EXPECT_FALSE(DescribeAnswerCheck(AnswerCheck::OtherUnit).empty());
-  EXPECT_FALSE(DescribeAnswerCheck(AnswerCheck::OtherModel).empty());
-  EXPECT_FALSE(DescribeAnswerCheck(AnswerCheck::WrongCount).empty());
-  EXPECT_TRUE(DescribeAnswerCheck(AnswerCheck::Answer).empty());
-  EXPECT_TRUE(DescribeAnswerCheck(AnswerCheck::Unrelated).empty());
-  EXPECT_TRUE(DescribeAnswerCheck(AnswerCheck::OtherAddress).empty());
-}
-
 }  // namespace
 }  // namespace ravlo

@@ -65,17 +65,5 @@ TEST_F(ImageBlockTest, ADrumSetupHasADumpForEachNoteOfItsKit) {
   EXPECT_EQ(dumps.front()[7], first.MidiNote());
 }
 
-TEST_F(ImageBlockTest, ThePartsAndEffectsHaveTwoDumpsAndTheSystemOne) {
-  EXPECT_EQ(ImageBlock{Kind::System}.Dumps(model).size(), 1u);
-  for (Kind kind : {Kind::Reverb, Kind::Chorus, Kind::Variation}) {
-    EXPECT_EQ(ImageBlock{kind}.Dumps(model).size(), 2u);
-  }
-  const std::vector<XgMessage> part = ImageBlock{Kind::Part, 6}.Dumps(model);
-  ASSERT_EQ(part.size(), 2u);
-  EXPECT_EQ(part[0][7], 6);
-  EXPECT_EQ(part[1][8], 0x30);
-  EXPECT_TRUE(ImageBlock({Kind::Part, 16}).Dumps(model).empty()) << "there is no 17th part";
-}
-
 }  // namespace
 }  // namespace ravlo

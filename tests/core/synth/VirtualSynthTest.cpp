@@ -126,13 +126,5 @@ TEST(VirtualSynth, AProgramChangeBringsTheBankSelectedVoiceToThePartsOnItsChanne
       << "channel 10 stays on the drum bank without a bank select";
 }
 
-TEST(VirtualSynth, TakesFilesInAsFileOpenDoes) {
-  VirtualSynth synth;
-  Message file = test::Join(test::PartChange(0, 0x0B, 0x11), test::PartChange(1, 0x0B, 0x22));
-  const IntakeResult result = synth.TakeIn(file);
-  EXPECT_EQ(result.counts.recognisedMessages, 2u);
-  EXPECT_EQ(synth.Image().Parts().Record(test::PartAt(1))->at(0x0B), 0x22);
-}
-
 }  // namespace
 }  // namespace ravlo

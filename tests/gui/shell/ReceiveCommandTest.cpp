@@ -138,20 +138,5 @@ TEST_F(ReceiveCommandTest, CancelInTheProcessingWindowKeepsWhatCame) {
   EXPECT_TRUE(Bar().Modified());
 }
 
-TEST_F(ReceiveCommandTest, ASpoiltAnswerIsReportedAndItsBlockKept) {
-  synth.Play(test::PartChange(5, 0x0B, 0x15));
-  synth.alter = [](test::RespondingBackend::Message answer)
-      -> std::optional<test::RespondingBackend::Message> {
-    if (answer[6] == 0x08 && answer[7] == 0x05) answer.pop_back();
-    return answer;
-  };
-  const int volume = PartVolume(5);
-  Bar().ReceiveCommand();
-  EXPECT_EQ(PartVolume(5), volume);
-  EXPECT_EQ(prompts.messages.back(),
-            "System, effects, 15 parts, 2 drum setups received.\nNot received:\n"
-            "Part 6: the answer was cut short");
-}
-
 }  // namespace
 }  // namespace ravlo
