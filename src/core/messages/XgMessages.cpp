@@ -179,4 +179,9 @@ std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message) 
   return static_cast<std::size_t>(message[4]) * 128 + message[5];
 }
 
+std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message) {
+  if (message.size() < kBulkHeaderSize) return std::nullopt;
+  return XgAddress{message[6], message[7], message[8]};
+}
+
 }  // namespace ravlo

@@ -66,5 +66,8 @@ std::uint32_t PackAllNotesOff(MidiChannel channel);
 // The byte count of a bulk dump (m[4]*128 + m[5]); none for a message shorter
 // than a bulk header.
 std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message);
+// The address a bulk dump starts at (m[6..8]); none for a message shorter
+// than a bulk header.
+std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message);
 
 }  // namespace ravlo

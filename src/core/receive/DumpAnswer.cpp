@@ -9,15 +9,6 @@ namespace {
 constexpr std::size_t kDeviceByte = 2;
 constexpr std::size_t kModelByte = 3;
 constexpr std::size_t kCountBytes = 4;
-constexpr std::size_t kAddressBytes = 6;
-
-bool SameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, std::size_t first,
-               std::size_t count) {
-  for (std::size_t i = first; i < first + count; ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -33,7 +24,7 @@ AnswerCheck CheckAnswer(std::span<const std::uint8_t> m, std::span<const std::ui
   // Without its address a cut dump of this unit and model is taken for the
   // answer: nobody else is asked.
   if (m.size() < kBulkOverhead) return AnswerCheck::Truncated;
-  if (!SameBytes(m, expected, kAddressBytes, 3)) return AnswerCheck::OtherAddress;
+  if (BulkAddress(m) != BulkAddress(expected)) return AnswerCheck::OtherAddress;
   if (m.back() != kSysexEnd) return AnswerCheck::Truncated;
   for (std::size_t i = 1; i + 1 < m.size(); ++i) {
     if (!IsDataByte(m[i])) return AnswerCheck::Truncated;
@@ -41,7 +32,7 @@ AnswerCheck CheckAnswer(std::span<const std::uint8_t> m, std::span<const std::ui
   const std::size_t count = *BulkByteCount(m);
   const std::size_t carried = m.size() - kBulkOverhead;
   if (carried < count) return AnswerCheck::Truncated;
-  if (carried > count || !SameBytes(m, expected, kCountBytes, 2)) return AnswerCheck::WrongCount;
+  if (carried > count || count != BulkByteCount(expected)) return AnswerCheck::WrongCount;
   const std::size_t checksumAt = m.size() - 2;
   if (BulkChecksum(m.subspan(kCountBytes, checksumAt - kCountBytes)) != m[checksumAt]) {
     return AnswerCheck::BadChecksum;

@@ -14,10 +14,6 @@ namespace {
 
 constexpr const char* kNoAnswer = "no answer";
 
-XgAddress DumpAddress(const XgMessage& dump) {
-  return {dump[6], dump[7], dump[8]};
-}
-
 // Where the edit history keeps the block, to put it back from.
 std::optional<std::size_t> RegionOf(const ModelImage& image, const ImageBlock& block) {
   switch (block.kind) {
@@ -103,7 +99,7 @@ SynthReceiver::Wait SynthReceiver::Ask(const XgMessage& expected, unsigned timeo
 SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned timeoutMs,
                                            ReceiveReport& report) {
   Wait wait;
-  const XgMessage request = BuildBulkDumpRequest(model_.Unit(), DumpAddress(expected));
+  const XgMessage request = BuildBulkDumpRequest(model_.Unit(), *BulkAddress(expected.Bytes()));
   if (!model_.Emit(request.Bytes())) {
     wait.sendFailed = true;
     return wait;

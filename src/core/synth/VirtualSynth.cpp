@@ -16,38 +16,22 @@ constexpr std::uint8_t kProgramChange = 0xC0;
 constexpr std::uint8_t kBankSelectMsb = 0x00;
 constexpr std::uint8_t kBankSelectLsb = 0x20;
 
-XgAddress DumpAddress(const XgMessage& dump) {
-  return {dump[6], dump[7], dump[8]};
-}
-
 bool IsDrumNoteAddress(XgAddress address) {
   return xg_block::IsDrumSetup(address.high) && DrumNote::FromMidiNote(address.mid).IsValid();
 }
 
-// The dump that starts at `address`: the first of a block's, or a drum
+// The dump whose data hold the byte at `address`: one of a block's, or a drum
 // note's, any note 13..91, in its setup's kit or not.
-std::optional<XgMessage> DumpStartingAt(const XgModel& image, XgAddress address) {
+std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
   if (IsDrumNoteAddress(address)) {
-    if (address.low != 0) return std::nullopt;
+    if (address.low >= kDrumParameterCount) return std::nullopt;
     return image.Drums().NoteDump(address.high - xg_block::kDrumSetupHigh,
                                   DrumNote::FromMidiNote(address.mid));
   }
   for (const ImageBlock& block : ImageBlocks(image)) {
     if (block.kind == ImageBlock::Kind::DrumSetup) continue;
     for (const XgMessage& dump : block.Dumps(image)) {
-      if (DumpAddress(dump) == address) return dump;
-    }
-  }
-  return std::nullopt;
-}
-
-// The dump whose data hold the byte at `address`.
-std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
-  if (IsDrumNoteAddress(address)) return DumpStartingAt(image, {address.high, address.mid, 0});
-  for (const ImageBlock& block : ImageBlocks(image)) {
-    if (block.kind == ImageBlock::Kind::DrumSetup) continue;
-    for (const XgMessage& dump : block.Dumps(image)) {
-      const XgAddress start = DumpAddress(dump);
+      const XgAddress start = *BulkAddress(dump.Bytes());
       const std::size_t count = *BulkByteCount(dump.Bytes());
       if (start.high == address.high && start.mid == address.mid && address.low >= start.low &&
           address.low < start.low + count) {
@@ -56,6 +40,14 @@ std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
     }
   }
   return std::nullopt;
+}
+
+// The dump that starts at `address`; a request for any other address is no
+// block's.
+std::optional<XgMessage> DumpStartingAt(const XgModel& image, XgAddress address) {
+  std::optional<XgMessage> dump = DumpHolding(image, address);
+  if (dump && *BulkAddress(dump->Bytes()) != address) dump.reset();
+  return dump;
 }
 
 // How many data bytes the parameter starting at `address` has: none where no
@@ -93,7 +85,7 @@ std::optional<XgMessage> ParameterAt(const XgModel& image, XgAddress address) {
   const std::optional<std::size_t> size = ParameterSize(address);
   const std::optional<XgMessage> dump = DumpHolding(image, address);
   if (!size || !dump) return std::nullopt;
-  const std::size_t offset = address.low - DumpAddress(*dump).low;
+  const std::size_t offset = address.low - BulkAddress(dump->Bytes())->low;
   const auto data = dump->Bytes().subspan(kBulkHeaderSize, *BulkByteCount(dump->Bytes()));
   if (offset + *size > data.size()) return std::nullopt;
   return BuildParameterChange(image.Unit(), address, data.subspan(offset, *size));
