@@ -9,8 +9,9 @@
 namespace ravlo {
 
 // The ports of several backends of one kind (outputs or inputs) seen as one
-// list, the first backend's first: the list itself and the error texts, which
-// the backend that failed last knows best. The chains add the opening.
+// list, the first backend's first: the list, opening a port in the backend
+// that owns it, closing, and the error texts, which the backend that failed
+// last knows best. Each chain adds what only its kind of backend does.
 template <class Backend>
 class PortChain : public Backend {
  public:

@@ -5,10 +5,7 @@ namespace ravlo {
 void MidiInQueue::Push(std::span<const std::uint8_t> message) {
   {
     std::lock_guard lock(mutex_);
-    if (messages_.size() >= kCapacity) {
-      ++dropped_;
-      return;
-    }
+    if (messages_.size() >= kCapacity) return;
     messages_.emplace_back(message.begin(), message.end());
   }
   arrived_.notify_one();
@@ -33,12 +30,6 @@ std::optional<MidiInQueue::Message> MidiInQueue::WaitAndTake(std::chrono::millis
 void MidiInQueue::Clear() {
   std::lock_guard lock(mutex_);
   messages_.clear();
-  dropped_ = 0;
-}
-
-std::size_t MidiInQueue::Dropped() const {
-  std::lock_guard lock(mutex_);
-  return dropped_;
 }
 
 }  // namespace ravlo

@@ -25,14 +25,11 @@ class MidiInQueue {
   // Takes the next message, waiting up to `limit` for one to come.
   std::optional<Message> WaitAndTake(std::chrono::milliseconds limit);
   void Clear();
-  // Messages left out because the queue was full.
-  std::size_t Dropped() const;
 
  private:
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   std::condition_variable arrived_;
   std::deque<Message> messages_;
-  std::size_t dropped_ = 0;
 };
 
 }  // namespace ravlo

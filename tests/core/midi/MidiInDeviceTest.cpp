@@ -62,7 +62,6 @@ TEST(MidiInQueue, AFloodIsCutOffAtItsCapacity) {
   MidiInQueue queue;
   const auto message = Bytes({0xFE});
   for (std::size_t i = 0; i < MidiInQueue::kCapacity + 3; ++i) queue.Push(message);
-  EXPECT_EQ(queue.Dropped(), 3u);
   std::size_t taken = 0;
   while (queue.Take()) ++taken;
   EXPECT_EQ(taken, MidiInQueue::kCapacity);
