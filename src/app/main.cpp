@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   ravlo::QtPrompts prompts;
   ravlo::QtSettingsStore settings;
   ravlo::UiPauser pauser;
-  ravlo::MainBar mainBar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
+  ravlo::MainBar mainBar(
+      {midi.Backend(), prompts, settings, pauser, &midi.Monitor(), &midi.InputBackend()});
   if (!mainBar.Initialised()) return 1;
   prompts.SetOwner(&mainBar);
   QObject::connect(&instance, &ravlo::SingleInstance::OpenRequested, &mainBar,

@@ -10,8 +10,10 @@ const char* const kCliUsage = R"(usage: ravlo-cli <command> [options]
 
 Commands:
   ports
-      List the MIDI output ports as "index: name". The built-in "Ravlo Monitor"
-      port, which accepts everything and needs no synthesizer, comes last.
+      List the MIDI output ports as "index: name", then, after a line
+      "inputs:", the input ports the same way. The built-in "Ravlo Monitor"
+      pair comes last in both: it accepts everything, needs no synthesizer,
+      and answers dump requests from what it was sent.
 
   state [--load FILE]... [--song FILE]... [--unit N] [--store-unrecognized]
         [--keep-extensions]
@@ -70,12 +72,31 @@ Commands:
       default), passing every message on with a pause before each (10 ms, or
       MS), so the synthesizer follows.
 
+  receive -o OUT.syx [--port INDEX] [--in-port INDEX] [--unit N] [--timeout MS]
+      Read the synthesizer back: ask it, through the output port, for the
+      system block, the Reverb, Chorus and Variation blocks, the 16 parts and
+      both drum setups (each note of the kit), wait up to MS (300) for each
+      answer on the input port (the monitor pair by default), and write what
+      arrived as an all-bulk save. Standard error names the blocks that did
+      not answer; exit status 1 then. Channel controllers cannot be read
+      from an XG instrument.
+
+  serve [--load FILE]... [--name NAME] [--unit N]
+      Run a virtual XG synthesizer, with the files taken in as state does, on
+      a port pair of its own: a JACK client NAME ("ravlo-xg") with the ports
+      "in" and "out", or ALSA ports where JACK is not running. Prints "ready"
+      once the ports exist and answers dump and parameter requests for unit N
+      (0) until interrupted.
+
 Unrecognised messages are reported on standard error with their counts and
 dropped; --store-unrecognized writes them to RavloError.syx beside the file
-instead. Exit status: 0 success, 1 a file could not be read or written, 2 usage.
+instead. Exit status: 0 success, 1 a file could not be read or written, a
+port could not be opened or (receive) a block did not answer, 2 usage.
 )";
 
 namespace {
+
+constexpr int kMaxTimeoutMs = 10000;
 
 bool ParseNumber(const std::string& text, int low, int high, int& value) {
   int parsed = 0;
@@ -192,6 +213,26 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
         return false;
       }
       arguments.port = port;
+    } else if (option == "--in-port") {
+      int port = 0;
+      if (!value(text) || !ParseNumber(text, 0, 1 << 20, port)) {
+        if (error.empty()) error = "--in-port takes a port index";
+        return false;
+      }
+      arguments.inPort = port;
+    } else if (option == "--timeout") {
+      int timeout = 0;
+      if (!value(text) || !ParseNumber(text, 1, kMaxTimeoutMs, timeout)) {
+        if (error.empty()) error = "--timeout takes milliseconds from 1 to 10000";
+        return false;
+      }
+      arguments.timeoutMs = static_cast<unsigned>(timeout);
+    } else if (option == "--name") {
+      if (!value(arguments.name)) return false;
+      if (arguments.name.empty()) {
+        error = "--name takes a name";
+        return false;
+      }
     } else if (option == "--delay") {
       int delay = 0;
       if (!value(text) ||

@@ -1,6 +1,9 @@
 #include "CliCommands.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,14 +13,18 @@
 #include "ConsolePrompts.h"
 #include "PlatformMidi.h"
 #include "StateReport.h"
+#include "VirtualPortPair.h"
 #include "files/FileIo.h"
 #include "files/PatchList.h"
 #include "files/VoiceBankFile.h"
 #include "intake/SysexScanner.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
+#include "receive/SynthReceiver.h"
 #include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
+#include "synth/VirtualSynth.h"
 
 namespace ravlo {
 namespace {
@@ -51,11 +58,18 @@ std::vector<CliLoad> LoadList(const CliArguments& arguments) {
   return loads;
 }
 
+void PrintPorts(const std::vector<MidiPort>& ports, std::ostream& out) {
+  for (const MidiPort& port : ports) out << port.index << ": " << port.name << '\n';
+}
+
 int ListPorts(std::ostream& out, std::ostream& err) {
   ConsolePrompts prompts(err);
   PlatformMidi midi("ravlo-cli");
   MidiOutDevice device(midi.Backend(), prompts);
-  for (const MidiPort& port : device.Ports()) out << port.index << ": " << port.name << '\n';
+  PrintPorts(device.Ports(), out);
+  out << "inputs:\n";
+  MidiInDevice input(midi.InputBackend(), prompts);
+  PrintPorts(input.Ports(), out);
   return kSuccess;
 }
 
@@ -172,6 +186,84 @@ int Send(const CliArguments& arguments, std::ostream& err) {
   return session.Load(LoadList(arguments)) ? kSuccess : kFileError;
 }
 
+int Receive(const CliArguments& arguments, std::ostream& err) {
+  if (arguments.output.empty()) return UsageError(err, "receive needs -o OUT.syx");
+  if (!arguments.files.empty() || !arguments.loads.empty()) {
+    return UsageError(err, "receive takes no files");
+  }
+  CliSession::Options options = SessionOptions(arguments);
+  options.paced = true;
+  options.platformPorts = true;
+  options.port = arguments.port.value_or(-1);
+  options.inPort = arguments.inPort.value_or(-1);
+  CliSession session(options, err);
+  if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
+  SilentProgress progress;
+  SynthReceiver receiver(session.Model(), session.Intake(), session.Input().Queue(),
+                         session.Pauses(), progress);
+  const ReceiveReport report =
+      receiver.Receive(arguments.timeoutMs.value_or(SynthReceiver::kDefaultTimeoutMs));
+  if (report.failed) return kFileError;
+  if (report.silent) {
+    return FileError(err, NoAnswerText(session.InputPortName(), session.Model().Unit()));
+  }
+  const auto recorded = RecordSendPass(session.Model(), report.SaveChoices(), progress);
+  if (!recorded) return FileError(err, "no memory for the recording");
+  if (!session.File().Write(arguments.output, *recorded)) return kFileError;
+  if (report.Complete()) return kSuccess;
+  err << "ravlo-cli: " << report.Summary() << '\n';
+  return kFileError;
+}
+
+// Set from the signal handler: the serving loop looks at it between messages.
+volatile std::sig_atomic_t stopServing = 0;
+
+void StopServing(int) {
+  stopServing = 1;
+}
+
+int Serve(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
+  const std::vector<CliLoad> loads = LoadList(arguments);
+  // The synthesizer keeps what sysex sets; a song's channel setup is the
+  // editor's business.
+  for (const CliLoad& load : loads) {
+    if (load.song) return UsageError(err, "serve takes its files with --load");
+  }
+  VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
+  for (const CliLoad& load : loads) {
+    const std::string& path = load.path;
+    std::vector<std::uint8_t> image;
+    const FileResult read = ReadWholeFile(path, image);
+    if (!read.ok) return FileError(err, read.error);
+    const IntakeResult taken = synth.TakeIn(image);
+    if (taken.counts.unrecognisedMessages > 0) {
+      err << "ravlo-cli: " << path << ": " << taken.counts.unrecognisedMessages
+          << " unrecognised messages left out\n";
+    }
+  }
+  MidiInQueue incoming;
+  std::string error;
+  const std::string name = arguments.name.empty() ? "ravlo-xg" : arguments.name;
+  const std::unique_ptr<VirtualPortPair> ports = VirtualPortPair::Open(name, incoming, error);
+  if (!ports) return FileError(err, "cannot open the ports of \"" + name + "\": " + error);
+  stopServing = 0;
+  std::signal(SIGINT, StopServing);
+  std::signal(SIGTERM, StopServing);
+  err << "ravlo-cli: serving unit " << arguments.unit << " on the " << ports->Where() << '\n';
+  out << "ready" << std::endl;
+  // Short waits, so that a signal ends the loop soon after it came.
+  constexpr std::chrono::milliseconds kLook{50};
+  while (stopServing == 0) {
+    const std::optional<MidiInQueue::Message> message = incoming.WaitAndTake(kLook);
+    if (!message) continue;
+    if (const std::optional<XgMessage> answer = synth.Receive(*message))
+      ports->Send(answer->Bytes());
+  }
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  return kSuccess;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -195,6 +287,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "convert-q3v") return ConvertQ3v(arguments, out, err);
   if (command == "patches") return Patches(arguments, out, err);
   if (command == "send") return Send(arguments, err);
+  if (command == "receive") return Receive(arguments, err);
+  if (command == "serve") return Serve(arguments, out, err);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

@@ -25,6 +25,7 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
                                                : PlatformMidi::Ports::MonitorOnly),
       pauser_(MakePauser(options.paced)),
       device_(midi_.Backend(), prompts_),
+      input_(midi_.InputBackend(), prompts_),
       model_(device_, *this, *pauser_, UnitNumber::FromValue(options.unit)),
       intake_(model_, prompts_, progress_, *this),
       file_(model_, intake_, prompts_, settings_) {
@@ -42,6 +43,20 @@ bool CliSession::OpenPort() {
   if (device_.Open(port)) return true;
   messages_ << "ravlo-cli: cannot open MIDI output port " << port << '\n';
   return false;
+}
+
+bool CliSession::OpenInputPort() {
+  const int port = options_.inPort >= 0 ? options_.inPort : midi_.MonitorInputIndex();
+  if (input_.Open(port)) return true;
+  messages_ << "ravlo-cli: cannot open MIDI input port " << port << '\n';
+  return false;
+}
+
+std::string CliSession::InputPortName() {
+  for (const MidiPort& port : input_.Ports()) {
+    if (port.index == input_.CurrentIndex()) return port.name;
+  }
+  return {};
 }
 
 bool CliSession::Load(const std::vector<CliLoad>& loads) {

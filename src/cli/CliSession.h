@@ -10,6 +10,7 @@
 #include "files/SysexFile.h"
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
@@ -29,6 +30,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
     bool storeUnrecognised = false;
     bool keepExtensions = false;
     int port = -1;               // -1: the built-in monitor port
+    int inPort = -1;             // -1: the built-in monitor's input
     bool platformPorts = false;  // list the platform's ports (or only the monitor)
     bool paced = false;          // real pauses (a synthesizer is listening)
     unsigned messagePauseMs = SysexIntake::kMessagePauseMs;
@@ -38,6 +40,9 @@ class CliSession final : public ModelEvents, public IntakeHost {
 
   // False when the port cannot be opened.
   bool OpenPort();
+  bool OpenInputPort();
+  // The name of the open input port.
+  std::string InputPortName();
   // Takes the files in, in order, a song as a song: one reset before the
   // first that brings something, none between them; the channel tables
   // follow the parts as each load ends. False (with the reason already on
@@ -48,6 +53,9 @@ class CliSession final : public ModelEvents, public IntakeHost {
   const XgModel& Model() const { return model_; }
   SysexFile& File() { return file_; }
   MidiOutDevice& Device() { return device_; }
+  MidiInDevice& Input() { return input_; }
+  SysexIntake& Intake() { return intake_; }
+  Pauser& Pauses() { return *pauser_; }
   ConsolePrompts& Prompts() { return prompts_; }
 
   // ModelEvents: with no windows, resets happen at once.
@@ -77,6 +85,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
   SilentProgress progress_;
   TransientSettings settings_;
   MidiOutDevice device_;
+  MidiInDevice input_;
   XgModel model_;
   SysexIntake intake_;
   SysexFile file_;

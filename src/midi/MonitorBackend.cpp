@@ -20,19 +20,20 @@ MidiResult MonitorBackend::Open(int index) {
 
 MidiResult MonitorBackend::QueueLong(SendBuffer& buffer) {
   std::function<void()> listener;
+  std::vector<XgMessage> answers;
   bool recorded = false;
   {
     std::lock_guard lock(mutex_);
     if (!open_) return kMidiInvalidHandle;
     assembler_.Feed({buffer.data.data(), buffer.bufferLength},
                     [&](std::span<const std::uint8_t> message) {
-                      Record(message);
+                      Take(message, answers);
                       recorded = true;
                     });
     listener = listener_;
   }
   buffer.MarkDone();
-  if (recorded && listener) listener();
+  if (recorded) Deliver(answers, listener);
   return kMidiOk;
 }
 
@@ -40,14 +41,30 @@ MidiResult MonitorBackend::SendShort(std::uint32_t packed) {
   const ShortMessage message(packed);
   if (message.Bytes().empty()) return kMidiError;
   std::function<void()> listener;
+  std::vector<XgMessage> answers;
   {
     std::lock_guard lock(mutex_);
     if (!open_) return kMidiInvalidHandle;
-    Record(message.Bytes());
+    Take(message.Bytes(), answers);
     listener = listener_;
   }
-  if (listener) listener();
+  Deliver(answers, listener);
   return kMidiOk;
+}
+
+void MonitorBackend::Take(std::span<const std::uint8_t> bytes, std::vector<XgMessage>& answers) {
+  Record(bytes, Direction::Sent);
+  if (const std::optional<XgMessage> answer = synth_.Receive(bytes)) {
+    Record(answer->Bytes(), Direction::Answered);
+    answers.push_back(*answer);
+  }
+}
+
+void MonitorBackend::Deliver(const std::vector<XgMessage>& answers,
+                             const std::function<void()>& listener) {
+  // Outside the lock: the input's sink belongs to whoever listens.
+  for (const XgMessage& answer : answers) input_.Deliver(answer.Bytes());
+  if (listener) listener();
 }
 
 void MonitorBackend::Reset() {
@@ -65,9 +82,9 @@ std::string MonitorBackend::ErrorText(MidiResult code) {
   return StandardMidiErrorText(code);
 }
 
-void MonitorBackend::Record(std::span<const std::uint8_t> bytes) {
+void MonitorBackend::Record(std::span<const std::uint8_t> bytes, Direction direction) {
   if (messages_.size() == kCapacity) messages_.pop_front();
-  messages_.push_back({std::chrono::system_clock::now(), {bytes.begin(), bytes.end()}});
+  messages_.push_back({std::chrono::system_clock::now(), {bytes.begin(), bytes.end()}, direction});
   ++totalReceived_;
 }
 

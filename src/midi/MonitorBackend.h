@@ -8,19 +8,28 @@
 #include <string_view>
 #include <vector>
 
+#include "MonitorInput.h"
 #include "midi/MidiBackend.h"
 #include "midi/SysexAssembler.h"
+#include "synth/VirtualSynth.h"
 
 namespace ravlo {
 
 struct MonitoredMessage {
+  // Sent: what the program sent the monitor; Answered: the monitor's answers.
+  enum class Direction { Sent, Answered };
+
   std::chrono::system_clock::time_point time;
   std::vector<std::uint8_t> bytes;
+  Direction direction = Direction::Sent;
 };
 
-// The built-in output port: it takes every message at once and keeps the
-// latest ones, so a musician without a synthesizer still sees what would have
-// been sent, and every tool works offline.
+// The built-in port pair "Ravlo Monitor". Its output takes every message at
+// once and keeps the latest ones, so a musician without a synthesizer still
+// sees what would have been sent, and every tool works offline. Behind it a
+// virtual XG synthesizer keeps an image of what it was sent and answers dump
+// and parameter requests on the pair's input, so that reading back works
+// without hardware too; the answers are kept beside what was sent.
 class MonitorBackend final : public MidiBackend {
  public:
   static constexpr std::string_view kPortName = "Ravlo Monitor";
@@ -35,17 +44,25 @@ class MonitorBackend final : public MidiBackend {
   void Close() override;
   std::string ErrorText(MidiResult code) override;
 
-  // Oldest first.
+  // The input half of the pair, where the answers arrive.
+  MonitorInput& Input() { return input_; }
+
+  // Oldest first, both directions.
   std::vector<MonitoredMessage> Messages() const;
-  // How many messages arrived since the start or the last Clear (also those
-  // that have since fallen out of the window).
+  // How many messages were kept since the start or the last Clear (also
+  // those that have since fallen out of the window).
   std::uint64_t TotalReceived() const;
   void Clear();
   // Called (on the sending thread) after every message recorded.
   void SetListener(std::function<void()> listener);
 
  private:
-  void Record(std::span<const std::uint8_t> bytes);
+  using Direction = MonitoredMessage::Direction;
+  void Record(std::span<const std::uint8_t> bytes, Direction direction);
+  // Records a message sent and lets the synthesizer take it; its answer, if
+  // any, is recorded and kept for delivery once the lock is let go.
+  void Take(std::span<const std::uint8_t> bytes, std::vector<XgMessage>& answers);
+  void Deliver(const std::vector<XgMessage>& answers, const std::function<void()>& listener);
 
   mutable std::mutex mutex_;
   SysexAssembler assembler_;
@@ -53,6 +70,8 @@ class MonitorBackend final : public MidiBackend {
   std::uint64_t totalReceived_ = 0;
   std::function<void()> listener_;
   bool open_ = false;
+  VirtualSynth synth_;
+  MonitorInput input_;
 };
 
 }  // namespace ravlo

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <memory>
 #include <mutex>
 #include <string>
-#include <vector>
 
+#include "RtMidiPorts.h"
 #include "midi/MidiBackend.h"
 #include "midi/SysexAssembler.h"
 
@@ -12,43 +11,25 @@ class RtMidiOut;
 
 namespace ravlo {
 
-// Output through RtMidi: every API compiled into the library that can be
-// started here (ALSA and JACK on Linux, WinMM on Windows, CoreMIDI on macOS)
-// contributes its ports, in API order. RtMidi takes whole messages, so the
-// pool's 512-byte pieces are joined into complete sysex messages first.
-class RtMidiBackend final : public MidiBackend {
+// Output through RtMidi, on the ports of every API that starts here. RtMidi
+// takes whole messages, so the pool's 512-byte pieces are joined into
+// complete sysex messages first.
+class RtMidiBackend final : public RtMidiPorts<RtMidiOut, MidiBackend> {
  public:
   explicit RtMidiBackend(std::string clientName = "Ravlo");
   ~RtMidiBackend() override;
 
-  int PortCount() override;
-  MidiResult PortName(int index, std::string& name) override;
   MidiResult Open(int index) override;
   MidiResult QueueLong(SendBuffer& buffer) override;
   MidiResult SendShort(std::uint32_t packed) override;
   void Reset() override;
   void Close() override;
-  std::string ErrorText(MidiResult code) override;
-
-  // The names of the APIs that started ("alsa", "jack", ...).
-  std::vector<std::string> ApiNames() const;
 
  private:
-  struct ApiOutput;
-  struct Route {
-    ApiOutput* api = nullptr;
-    unsigned local = 0;
-  };
-  Route Locate(int index);
-  MidiResult Send(ApiOutput& api, std::span<const std::uint8_t> message);
-  MidiResult Fail(std::string text);
+  MidiResult Send(Api& api, std::span<const std::uint8_t> message);
 
-  std::vector<std::unique_ptr<ApiOutput>> apis_;
-  ApiOutput* open_ = nullptr;
   SysexAssembler assembler_;
   std::mutex sendMutex_;  // the piano's step player sends from its own thread
-  std::string clientName_;
-  std::string lastError_;
 };
 
 }  // namespace ravlo

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -71,11 +72,15 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
   EXPECT_NE(help.out.find("convert-q3v"), std::string::npos);
 }
 
-TEST_F(CliTest, PortsListsTheMonitorLast) {
+TEST_F(CliTest, PortsListsTheMonitorLastAmongTheOutputsAndAmongTheInputs) {
   const CliRun run = Cli({"ports"});
   EXPECT_EQ(run.status, 0);
   const auto lines = Lines(run.out);
-  ASSERT_FALSE(lines.empty());
+  const auto inputs = std::find(lines.begin(), lines.end(), "inputs:");
+  ASSERT_NE(inputs, lines.end());
+  ASSERT_NE(inputs, lines.begin());
+  EXPECT_NE((inputs - 1)->find(": Ravlo Monitor"), std::string::npos);
+  ASSERT_NE(inputs + 1, lines.end());
   EXPECT_NE(lines.back().find(": Ravlo Monitor"), std::string::npos);
 }
 
@@ -112,6 +117,39 @@ TEST_F(CliTest, ShowNamesAnotherEffectTypeAndItsValuesInTheirUnits) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"variation: Type = 128 (Hall 1)",
                                                       "variation: Rev_Time = 69 (30.0 s)"}));
+}
+
+TEST_F(CliTest, ReceiveFromTheMonitorWritesWhatSaveBulkWritesOfTheDefaults) {
+  const std::string received = (directory / "received.syx").string();
+  const CliRun run = Cli({"receive", "-o", received});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  const std::string saved = (directory / "saved.syx").string();
+  ASSERT_EQ(
+      Cli({"save", "-o", saved, "--bulk", "reset,system,reverb,chorus,variation,part,drum1,drum2"})
+          .status,
+      0);
+  std::vector<std::uint8_t> a;
+  std::vector<std::uint8_t> b;
+  ASSERT_TRUE(ReadWholeFile(received, a).ok);
+  ASSERT_TRUE(ReadWholeFile(saved, b).ok);
+  EXPECT_EQ(a, b);
+}
+
+TEST_F(CliTest, ReceiveAndServeRefuseWhatTheyCannotUse) {
+  EXPECT_EQ(Cli({"receive"}).status, 2) << "no output file";
+  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--timeout", "0"}).status, 2);
+  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--in-port", "-3"}).status, 2);
+  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--load", "a.syx"}).status, 2);
+  EXPECT_EQ(Cli({"serve", "--name", ""}).status, 2);
+  EXPECT_EQ(Cli({"serve", "--song", "song.mid"}).status, 2) << "a song is the editor's";
+  const CliRun noPort = Cli({"receive", "-o", (directory / "x.syx").string(), "--in-port", "999"});
+  EXPECT_EQ(noPort.status, 1);
+  EXPECT_NE(noPort.err.find("cannot open MIDI input port 999"), std::string::npos);
+  EXPECT_FALSE(fs::exists(directory / "x.syx"));
+  const CliRun missing = Cli({"serve", "--load", (directory / "absent.syx").string()});
+  EXPECT_EQ(missing.status, 1) << "the files are read before any port is made";
+  EXPECT_TRUE(missing.out.empty()) << "never ready";
 }
 
 TEST_F(CliTest, StatePrintsEveryItemOfTheModel) {

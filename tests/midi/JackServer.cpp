@@ -34,10 +34,13 @@ int Run(const std::vector<std::string>& arguments, pid_t* pid, bool quiet) {
 
 }  // namespace
 
-JackServer::JackServer() : name_("ravlo-test-" + std::to_string(getpid())) {
+JackServer::JackServer(int period) : name_("ravlo-test-" + std::to_string(getpid())) {
   setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
   setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
-  if (Run({"jackd", "-n", name_, "--no-realtime", "-d", "dummy", "-r", "48000", "-p", "1024"},
+  // Synchronous, with a patient client timeout: on a busy machine a client
+  // that is late makes the cycle late instead of losing its messages.
+  if (Run({"jackd", "-n", name_, "--no-realtime", "-S", "-t", "5000", "-d", "dummy", "-r", "48000",
+           "-p", std::to_string(period)},
           &pid_, true) != 0) {
     failure_ = "jackd could not be started (is jackd2 installed?)";
     pid_ = -1;

@@ -11,7 +11,9 @@ namespace ravlo::test {
 // of this process reach it through JACK_DEFAULT_SERVER.
 class JackServer {
  public:
-  JackServer();
+  // `period`: frames per cycle at 48 kHz. Request and answer cross the
+  // server once per cycle each, so a test of many round trips wants short ones.
+  explicit JackServer(int period = 1024);
   ~JackServer();
   JackServer(const JackServer&) = delete;
   JackServer& operator=(const JackServer&) = delete;

@@ -1,15 +1,19 @@
-// Drives the RtMidi backend through MidiOutDevice over a real JACK server,
-// with an RtMidi input on JACK capturing what arrives.
+// Drives the RtMidi backends through MidiOutDevice and MidiInDevice over a
+// real JACK server, with an RtMidi input on JACK capturing what arrives and an
+// RtMidi output of its own sending.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <numeric>
 #include <vector>
 
 #include "JackCapture.h"
 #include "JackServer.h"
 #include "RtMidiBackend.h"
+#include "RtMidiInBackend.h"
 #include "messages/XgMessages.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
 #include "support/RecordingPrompts.h"
 
@@ -27,9 +31,26 @@ Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
   return {message.Bytes().begin(), message.Bytes().end()};
 }
 
-TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
-  test::JackServer server;
-  ASSERT_TRUE(server.Running()) << server.Failure();
+// One server for the whole suite: starting one takes a while.
+class JackTransport : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server = std::make_unique<test::JackServer>(); }
+  static void TearDownTestSuite() { server.reset(); }
+  void SetUp() override { ASSERT_TRUE(server->Running()) << server->Failure(); }
+
+  static std::unique_ptr<test::JackServer> server;
+};
+
+std::unique_ptr<test::JackServer> JackTransport::server;
+
+int IndexOf(const std::vector<MidiPort>& ports, const std::string& name) {
+  for (const MidiPort& port : ports) {
+    if (port.name == name) return port.index;
+  }
+  return -1;
+}
+
+TEST_F(JackTransport, EveryByteArrivesIntactAndInOrder) {
   test::JackCapture capture;
 
   RtMidiBackend backend("RavloTest");
@@ -90,6 +111,37 @@ TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
     EXPECT_EQ(reset[channel], (Message{static_cast<std::uint8_t>(0xB0 | channel), 0x7B, 0x00}));
   }
   device.Close();
+}
+
+TEST_F(JackTransport, InputsArriveWholeAndNeitherListHoldsTheProgramsOwnPorts) {
+  test::JackCapture capture;
+  RtMidiOut source(RtMidi::UNIX_JACK, "RavloSource");
+  source.openVirtualPort("out");
+
+  test::RecordingPrompts prompts;
+  RtMidiBackend outputs("RavloOwn");
+  RtMidiInBackend inputs("RavloOwn");
+  MidiOutDevice device(outputs, prompts);
+  MidiInDevice input(inputs, prompts);
+  const int from = IndexOf(input.Ports(), "RavloSource:out");
+  ASSERT_GE(from, 0);
+  ASSERT_TRUE(input.Open(from));
+  const int to = IndexOf(device.Ports(), "RavloCapture:in");
+  ASSERT_GE(to, 0);
+  ASSERT_TRUE(device.Open(to));
+  // Both ports of the program are open now, each a port the other could list.
+  EXPECT_EQ(outputs.PortCount(), 1) << "only the capture: not our own input";
+  EXPECT_EQ(inputs.PortCount(), 1) << "only the source: not our own output";
+  EXPECT_EQ(device.Ports().front().name, "RavloCapture:in");
+
+  const Message answer = BulkDump(kXgModelId, 63, 9);
+  source.sendMessage(answer.data(), answer.size());
+  // A guard against a hang, not a measure: the dump comes within a few cycles.
+  const std::optional<MidiInQueue::Message> arrived =
+      input.Queue().WaitAndTake(std::chrono::seconds(10));
+  ASSERT_TRUE(arrived) << "the source's dump came in";
+  EXPECT_EQ(*arrived, answer);
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace

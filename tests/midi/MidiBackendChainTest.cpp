@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "MidiBackendChain.h"
+#include "MidiInBackendChain.h"
 #include "MonitorBackend.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
 #include "support/Bytes.h"
 #include "support/FakeMidiBackend.h"
+#include "support/FakeMidiInBackend.h"
 #include "support/RecordingPrompts.h"
 
 namespace ravlo {
@@ -56,6 +59,28 @@ TEST_F(MidiBackendChainTest, MinusOneOpensTheFirstPort) {
   ASSERT_TRUE(device.Open(-1));
   EXPECT_TRUE(device.IsOpen());
   EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiOk);
+}
+
+TEST(MidiInBackendChain, ListsThePlatformInputsThenTheMonitorAndOpensInTheOwner) {
+  test::FakeMidiInBackend platform({"Synth A Out"});
+  MonitorBackend monitor;
+  MidiInBackendChain chain({&platform, &monitor.Input()});
+  test::RecordingPrompts prompts;
+  MidiInDevice input(chain, prompts);
+  const auto ports = input.Ports();
+  ASSERT_EQ(ports.size(), 2u);
+  EXPECT_EQ(ports[0].name, "Synth A Out");
+  EXPECT_EQ(ports[1].name, "Ravlo Monitor");
+
+  ASSERT_TRUE(input.Open(0));
+  platform.Deliver(test::Bytes({0xF0, 0x01, 0xF7}));
+  EXPECT_EQ(input.Queue().Take(), test::Bytes({0xF0, 0x01, 0xF7}));
+  ASSERT_TRUE(input.Open(1));
+  EXPECT_EQ(platform.closes, 1) << "the platform's port was given up";
+  platform.Deliver(test::Bytes({0xF0, 0x02, 0xF7}));
+  EXPECT_FALSE(input.Queue().Take());
+  EXPECT_FALSE(input.Open(2));
+  EXPECT_EQ(prompts.messages.back(), StandardMidiErrorText(kMidiBadDeviceId));
 }
 
 }  // namespace

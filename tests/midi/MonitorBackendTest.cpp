@@ -65,5 +65,41 @@ TEST_F(MonitorBackendTest, RefusesToSendWhileClosed) {
   EXPECT_TRUE(monitor.Messages().empty());
 }
 
+TEST_F(MonitorBackendTest, ThePairAnswersRequestsFromWhatItWasSentOnItsInput) {
+  ASSERT_TRUE(device.Open(0));
+  std::vector<std::vector<std::uint8_t>> answers;
+  ASSERT_EQ(monitor.Input().Open(0,
+                                 [&](std::span<const std::uint8_t> message) {
+                                   answers.emplace_back(message.begin(), message.end());
+                                 }),
+            kMidiOk);
+  const auto volume = test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  const auto request = test::Bytes({0xF0, 0x43, 0x30, 0x4C, 0x08, 0x03, 0x0B, 0xF7});
+  ASSERT_EQ(device.SendLong(volume), kMidiOk);
+  ASSERT_EQ(device.SendLong(request), kMidiOk);
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0], volume) << "the parameter as it was sent";
+
+  const auto messages = monitor.Messages();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[1].direction, MonitoredMessage::Direction::Sent);
+  EXPECT_EQ(messages[2].direction, MonitoredMessage::Direction::Answered);
+  EXPECT_EQ(messages[2].bytes, volume);
+
+  monitor.Input().Close();
+  ASSERT_EQ(device.SendLong(request), kMidiOk);
+  EXPECT_EQ(answers.size(), 1u) << "with the input closed the answer goes nowhere";
+  EXPECT_EQ(monitor.Messages().back().direction, MonitoredMessage::Direction::Answered);
+}
+
+TEST_F(MonitorBackendTest, TheInputIsTheOnePortRavloMonitor) {
+  std::string name;
+  EXPECT_EQ(monitor.Input().PortCount(), 1);
+  ASSERT_EQ(monitor.Input().PortName(0, name), kMidiOk);
+  EXPECT_EQ(name, "Ravlo Monitor");
+  EXPECT_EQ(monitor.Input().PortName(1, name), kMidiBadDeviceId);
+  EXPECT_EQ(monitor.Input().Open(1, {}), kMidiBadDeviceId);
+}
+
 }  // namespace
 }  // namespace ravlo

@@ -1,7 +1,7 @@
 #include "drums/DrumModel.h"
 
 #include "drums/DrumKits.h"
-#include "messages/XgMessage.h"
+#include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "voices/VoiceCatalogue.h"
 
@@ -162,24 +162,39 @@ CellSend DrumModel::SendCell(int setup, std::size_t cell, std::span<const ImageC
                                                                         : CellSend::Failed;
 }
 
+std::vector<DrumNote> DrumModel::KitNotes(int setup) const {
+  std::vector<DrumNote> notes;
+  const DrumSetup* drumSetup = Setup(setup);
+  if (drumSetup == nullptr) return notes;
+  for (int noteIndex = 0; noteIndex < static_cast<int>(kDrumNoteCount); ++noteIndex) {
+    const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(noteIndex)];
+    if (IsDrumNotePresent(drumSetup->kitMask, record.KitWord())) {
+      notes.push_back(DrumNote::FromNoteIndex(noteIndex));
+    }
+  }
+  return notes;
+}
+
+std::optional<XgMessage> DrumModel::NoteDump(int setup, DrumNote note) const {
+  const DrumNoteRecord* record = Note(setup, note);
+  if (record == nullptr) return std::nullopt;
+  return BuildBulkDump(model_.Unit(), kXgModelId,
+                       xg_block::DrumAddress(setup, note.MidiNote(), 0x00), record->Parameters());
+}
+
 bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) {
   const DrumSetup* drumSetup = Setup(setup);
   if (drumSetup == nullptr) return false;
   XgEmitter& emitter = model_.Emitter();
-  for (int noteIndex = 0; noteIndex < static_cast<int>(kDrumNoteCount); ++noteIndex) {
-    const DrumNote note = DrumNote::FromNoteIndex(noteIndex);
-    const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(noteIndex)];
+  for (const DrumNote note : KitNotes(setup)) {
+    const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
     const std::uint16_t kitWord = record.KitWord();
-    if (!IsDrumNotePresent(drumSetup->kitMask, kitWord)) continue;
-    const DrumParameterBytes parameters = record.Parameters();
     if (!nonDefaultOnly) {
       emitter.Pause(delayMs);
-      if (!emitter.EmitBulkDump(kXgModelId, xg_block::DrumAddress(setup, note.MidiNote(), 0x00),
-                                parameters)) {
-        return false;
-      }
+      if (!emitter.Emit(*NoteDump(setup, note))) return false;
       continue;
     }
+    const DrumParameterBytes parameters = record.Parameters();
     const std::optional<DrumParameterBytes> defaults =
         DrumNoteSendDefaultParameters(drumSetup->kitMask, kitWord, note.MidiNote());
     if (!defaults) return false;

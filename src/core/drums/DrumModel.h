@@ -4,9 +4,11 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "drums/DrumParameterTable.h"
 #include "drums/DrumSetups.h"
+#include "messages/XgMessage.h"
 #include "model/ImageCell.h"
 
 namespace ravlo {
@@ -62,6 +64,13 @@ class DrumModel : public DrumSetups {
   bool CopyCells(int setup, std::span<ImageCell> cells) const;
   bool PutCells(int setup, std::span<const ImageCell> cells);
   CellSend SendCell(int setup, std::size_t cell, std::span<const ImageCell> target);
+
+  // The notes the setup's kit has, lowest first: those a bulk send carries.
+  std::vector<DrumNote> KitNotes(int setup) const;
+  // A note's 16 parameters as one 27-byte bulk dump, as a bulk send writes
+  // it and the synthesizer answers a request for it (any note 13..91, in the
+  // kit or not); none for a setup or note out of range.
+  std::optional<XgMessage> NoteDump(int setup, DrumNote note) const;
 
   // Every note present in the kit: the delay then its 27-byte dump, or each
   // parameter that differs from the kit's default followed by the delay.

@@ -437,10 +437,8 @@ bool EffectModel::SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned
   if (!IsKnownType(kind)) return SendUnknownType(kind, pauseMs);
   const auto type = static_cast<std::size_t>(Type(kind));
   if (!nonDefaultOnly) {
-    const auto defaults = DefaultEffectRow(kind, type);
-    if (!defaults) return false;
-    return SendBlockDumps(kind, TypeNumber(kind), CurrentRow(kind), *defaults,
-                          CurrentVariationSettings(), pauseMs);
+    const auto dumps = BlockDumps(kind);
+    return dumps && model_.Emitter().EmitPaced(*dumps, pauseMs);
   }
 
   // The synthesizer loads a type's defaults itself when it receives the type.
@@ -456,9 +454,27 @@ bool EffectModel::SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned
                                        : SendSlotChanges(kind, type, pauseMs);
 }
 
+std::optional<std::array<XgMessage, 2>> EffectModel::BlockDumps(EffectKind kind) const {
+  if (!IsKnownKind(kind)) return std::nullopt;
+  std::optional<EffectRow> defaults = NothingUnused(kind);
+  if (IsKnownType(kind)) defaults = DefaultEffectRow(kind, static_cast<std::size_t>(Type(kind)));
+  if (!defaults) return std::nullopt;
+  return BuildBlockDumps(kind, TypeNumber(kind), CurrentRow(kind), *defaults,
+                         CurrentVariationSettings());
+}
+
 bool EffectModel::SendBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> number,
                                  const EffectRow& current, const EffectRow& defaults,
                                  const VariationSettings& settings, unsigned pauseMs) {
+  return model_.Emitter().EmitPaced(BuildBlockDumps(kind, number, current, defaults, settings),
+                                    pauseMs);
+}
+
+std::array<XgMessage, 2> EffectModel::BuildBlockDumps(EffectKind kind,
+                                                      std::array<std::uint8_t, 2> number,
+                                                      const EffectRow& current,
+                                                      const EffectRow& defaults,
+                                                      const VariationSettings& settings) const {
   const auto values = current.Values();
   const auto unused = [&](std::size_t i) { return defaults[i] == kEffectParamUnused; };
 
@@ -493,13 +509,10 @@ bool EffectModel::SendBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> nu
     }
   }
 
-  XgEmitter& emitter = model_.Emitter();
+  const UnitNumber unit = model_.Unit();
   const std::uint8_t modelId = model_.ModelId();
-  if (!emitter.EmitBulkDump(modelId, xg_block::EffectAddress(headLow), {head.data(), headCount})) {
-    return false;
-  }
-  emitter.Pause(pauseMs);
-  return emitter.EmitBulkDump(modelId, xg_block::EffectAddress(tailLow), {tail.data(), tailCount});
+  return {BuildBulkDump(unit, modelId, xg_block::EffectAddress(headLow), {head.data(), headCount}),
+          BuildBulkDump(unit, modelId, xg_block::EffectAddress(tailLow), {tail.data(), tailCount})};
 }
 
 bool EffectModel::SendSlotChanges(EffectKind kind, std::size_t type, unsigned pauseMs) {
@@ -545,8 +558,7 @@ bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
                   [](bool received) { return received; });
   // What came as a whole block goes back as one.
   if (allReceived) {
-    return SendBlockDumps(kind, unknown.number, CurrentRow(kind), NothingUnused(kind),
-                          unknown.settings, pauseMs);
+    return model_.Emitter().EmitPaced(*BlockDumps(kind), pauseMs);
   }
   XgEmitter& emitter = model_.Emitter();
   if (!emitter.EmitParameterChange(xg_block::EffectAddress(EffectTypeAddress(kind)),

@@ -9,6 +9,7 @@
 #include "effects/EffectKind.h"
 #include "effects/EffectRows.h"
 #include "effects/EffectTypeTables.h"
+#include "messages/XgMessage.h"
 #include "model/ImageCell.h"
 #include "model/Indices.h"
 #include "model/ModelChange.h"
@@ -89,6 +90,11 @@ class EffectModel : private EffectRows {
   // two dumps. False for an unknown type.
   bool RestoreTypeDefaults(EffectKind kind);
 
+  // The block as a bulk send writes it and the synthesizer answers requests
+  // for it: the dump from the type address and the dump of Params 11..16
+  // (an unknown type as it came, 0 where nothing came).
+  std::optional<std::array<XgMessage, 2>> BlockDumps(EffectKind kind) const;
+
   // The pass: two bulk dumps with the pause between them, or the type change
   // and every value that differs from its default, each followed by the pause.
   bool SendEffectBlock(EffectKind kind, bool nonDefaultOnly, unsigned pauseMs);
@@ -129,7 +135,10 @@ class EffectModel : private EffectRows {
   bool EmitVariationParam(std::size_t param, int32_t value);
   bool EmitVariationSetting(std::size_t setting, int32_t value);
 
-  // The block's two dumps from the given values.
+  // The block's two dumps from the given values, built and sent.
+  std::array<XgMessage, 2> BuildBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> number,
+                                           const EffectRow& values, const EffectRow& defaults,
+                                           const VariationSettings& settings) const;
   bool SendBlockDumps(EffectKind kind, std::array<std::uint8_t, 2> number, const EffectRow& values,
                       const EffectRow& defaults, const VariationSettings& settings,
                       unsigned pauseMs);

@@ -169,6 +169,17 @@ void SysexIntake::OfferUnrecognised(const IntakeResult& result, const std::strin
 
 bool SysexIntake::ApplyMessage(std::span<const std::uint8_t> m) {
   model_.Emitter().Pause(messagePauseMs_);
+  return ClassifyAndApply(m);
+}
+
+bool SysexIntake::ApplyReceived(std::span<const std::uint8_t> m) {
+  passingOn_ = false;
+  const bool applied = ClassifyAndApply(m);
+  passingOn_ = true;
+  return applied;
+}
+
+bool SysexIntake::ClassifyAndApply(std::span<const std::uint8_t> m) {
   const Route route = Classify(m);
   return route != Route::Unrecognised && Apply(route, m);
 }
@@ -323,7 +334,8 @@ bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
 }
 
 bool SysexIntake::PassOn(std::span<const std::uint8_t> m) {
-  return model_.Emit(m);
+  // What the synthesizer sent itself goes nowhere: it holds it already.
+  return !passingOn_ || model_.Emit(m);
 }
 
 // --- Storing what went ------------------------------------------------------------

@@ -78,6 +78,9 @@ class SysexIntake {
 
   // True when the message was accepted, passed on and applied.
   bool ApplyMessage(std::span<const std::uint8_t> message);
+  // A message the synthesizer itself sent (an answer to a request): applied
+  // as a file's message is, but neither paused for nor passed back to it.
+  bool ApplyReceived(std::span<const std::uint8_t> message);
 
   void SetUnrecognisedPolicy(UnrecognisedPolicy policy) { policy_ = policy; }
   // Whether XG parameters at addresses no block holds are kept in the
@@ -115,6 +118,7 @@ class SysexIntake {
   Route ClassifyBulk(std::span<const std::uint8_t> m) const;
   Route ClassifyParameterChange(std::span<const std::uint8_t> m) const;
   bool Apply(Route route, std::span<const std::uint8_t> m);
+  bool ClassifyAndApply(std::span<const std::uint8_t> m);
 
   bool StoreSystemBulk(std::span<const std::uint8_t> m);
   bool StorePartBulk(std::span<const std::uint8_t> m);
@@ -136,6 +140,7 @@ class SysexIntake {
   bool keepExtensions_ = false;
   bool partsTouched_ = false;
   bool resetSent_ = false;
+  bool passingOn_ = true;
 };
 
 }  // namespace ravlo

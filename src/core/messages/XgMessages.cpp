@@ -16,11 +16,27 @@ std::uint8_t BulkDevice(UnitNumber unit) {
   return static_cast<std::uint8_t>(unit.Value());
 }
 
+// The high nibbles of the device byte: 0 dump, 1 change, 2 dump request, 3 parameter request.
+constexpr std::uint8_t kDumpRequestDevice = 0x20;
+constexpr std::uint8_t kParameterRequestDevice = 0x30;
+constexpr std::size_t kRequestSize = 8;
+
 // A data byte with its top bit set would read as a status byte (an F7 would
 // end the message early), so whatever a malformed file left in the model
 // leaves as seven bits.
 std::uint8_t DataByte(std::uint8_t byte) {
   return byte & 0x7F;
+}
+
+XgMessage Request(std::uint8_t device, UnitNumber unit, XgAddress address) {
+  return {kSysexStart,
+          kYamahaId,
+          static_cast<std::uint8_t>(device | unit.Value()),
+          kXgModelId,
+          DataByte(address.high),
+          DataByte(address.mid),
+          DataByte(address.low),
+          kSysexEnd};
 }
 
 XgMessage Command(UnitNumber unit, std::uint8_t low, std::uint8_t data) {
@@ -113,6 +129,29 @@ XgMessage BuildMixerBulk(UnitNumber unit) {
           0x33,          kSysexEnd};
 }
 
+XgMessage BuildBulkDumpRequest(UnitNumber unit, XgAddress address) {
+  return Request(kDumpRequestDevice, unit, address);
+}
+
+XgMessage BuildParameterRequest(UnitNumber unit, XgAddress address) {
+  return Request(kParameterRequestDevice, unit, address);
+}
+
+std::optional<XgRequest> ParseXgRequest(std::span<const std::uint8_t> m) {
+  if (m.size() != kRequestSize || m[0] != kSysexStart || m[1] != kYamahaId ||
+      m[kRequestSize - 1] != kSysexEnd) {
+    return std::nullopt;
+  }
+  const std::uint8_t kind = m[2] & 0xF0;
+  if (kind != kDumpRequestDevice && kind != kParameterRequestDevice) return std::nullopt;
+  for (std::size_t i = 3; i < kRequestSize - 1; ++i) {
+    if (!IsDataByte(m[i])) return std::nullopt;
+  }
+  return XgRequest{
+      kind == kDumpRequestDevice ? XgRequest::Kind::BulkDump : XgRequest::Kind::Parameter,
+      UnitNumber::FromValue(m[2]), m[3], XgAddress{m[4], m[5], m[6]}};
+}
+
 std::uint32_t PackChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
   return static_cast<std::uint32_t>(status) | (static_cast<std::uint32_t>(data1 & 0x7F) << 8) |
          (static_cast<std::uint32_t>(data2 & 0x7F) << 16);
@@ -144,6 +183,11 @@ std::uint32_t PackAllNotesOff(MidiChannel channel) {
 std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message) {
   if (message.size() < 6) return std::nullopt;
   return static_cast<std::size_t>(message[4]) * 128 + message[5];
+}
+
+std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message) {
+  if (message.size() < kBulkHeaderSize) return std::nullopt;
+  return XgAddress{message[6], message[7], message[8]};
 }
 
 }  // namespace ravlo

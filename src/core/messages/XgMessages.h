@@ -38,6 +38,26 @@ XgMessage BuildAdSystemMessage1(UnitNumber unit);
 XgMessage BuildAdSystemMessage2(UnitNumber unit);
 XgMessage BuildMixerBulk(UnitNumber unit);
 
+// The requests an XG instrument answers, as the MIDI data formats of Yamaha's
+// XG tone generators give them ("Parameter Request" and "Dump Request"):
+// F0 43 2n 4C hh mm ll F7 asks for the bulk dump of the block that starts at
+// the address, F0 43 3n 4C hh mm ll F7 for the parameter change of the
+// parameter there.
+XgMessage BuildBulkDumpRequest(UnitNumber unit, XgAddress address);
+XgMessage BuildParameterRequest(UnitNumber unit, XgAddress address);
+
+struct XgRequest {
+  enum class Kind { BulkDump, Parameter };
+  Kind kind = Kind::BulkDump;
+  UnitNumber unit = UnitNumber::FromValue(0);
+  std::uint8_t modelId = kXgModelId;
+  XgAddress address;
+};
+
+// A whole message read as one of the two requests (of any model ID); none
+// for anything else, a request of another length included.
+std::optional<XgRequest> ParseXgRequest(std::span<const std::uint8_t> message);
+
 // Channel messages, packed for MidiOutDevice::SendShort.
 std::uint32_t PackChannelMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
 std::uint32_t PackBankSelectMsb(MidiChannel channel, int msb);
@@ -51,5 +71,8 @@ std::uint32_t PackAllNotesOff(MidiChannel channel);
 // The byte count of a bulk dump (m[4]*128 + m[5]); none for a message shorter
 // than a bulk header.
 std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message);
+// The address a bulk dump starts at (m[6..8]); none for a message shorter
+// than a bulk header.
+std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message);
 
 }  // namespace ravlo

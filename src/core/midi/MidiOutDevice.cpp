@@ -101,17 +101,7 @@ bool MidiOutDevice::SendNoteOn(int note, int velocity, int channel) {
 }
 
 std::vector<MidiPort> MidiOutDevice::Ports() {
-  std::vector<MidiPort> ports;
-  for (int index = 0; index < deviceCount_; ++index) {
-    std::string name;
-    const MidiResult result = backend_.PortName(index, name);
-    if (result != kMidiOk) {
-      ReportMidiError(result);
-      continue;
-    }
-    ports.push_back({index, std::move(name)});
-  }
-  return ports;
+  return ListPorts(backend_, deviceCount_, prompts_);
 }
 
 void MidiOutDevice::ReportMidiError(MidiResult code) {

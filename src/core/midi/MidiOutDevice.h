@@ -14,11 +14,6 @@ namespace ravlo {
 
 class UserPrompts;
 
-struct MidiPort {
-  int index = -1;
-  std::string name;
-};
-
 // The program's one connection to the synthesizer: one output port, opened by
 // index, and a fixed pool of 32 buffers of 512 bytes through which every
 // sysex block leaves. It never waits between messages; pacing is the caller's.

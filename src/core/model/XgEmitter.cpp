@@ -28,10 +28,12 @@ bool XgEmitter::EmitParameterChange(XgAddress address, std::span<const std::uint
   return !message.Empty() && Emit(message);
 }
 
-bool XgEmitter::EmitBulkDump(std::uint8_t modelId, XgAddress address,
-                             std::span<const std::uint8_t> data) {
-  const XgMessage message = BuildBulkDump(unit_, modelId, address, data);
-  return !message.Empty() && Emit(message);
+bool XgEmitter::EmitPaced(std::span<const XgMessage> messages, unsigned pauseMs) {
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    if (i > 0) Pause(pauseMs);
+    if (messages[i].Empty() || !Emit(messages[i])) return false;
+  }
+  return true;
 }
 
 bool XgEmitter::SendReset() {

@@ -33,7 +33,9 @@ class XgEmitter {
   bool Emit(const XgMessage& message) { return Emit(message.Bytes()); }
   bool EmitParameterChange(XgAddress address, std::uint8_t value);
   bool EmitParameterChange(XgAddress address, std::span<const std::uint8_t> data);
-  bool EmitBulkDump(std::uint8_t modelId, XgAddress address, std::span<const std::uint8_t> data);
+  // One after the other with the pause between them; stops at the first
+  // that fails.
+  bool EmitPaced(std::span<const XgMessage> messages, unsigned pauseMs);
 
   // XG System On, 50 ms, and with the A/D option the A/D and mixer resets.
   bool SendReset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "channels/ControllerSlots.h"
+#include "messages/XgMessages.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
 #include "parts/PartTemplates.h"
@@ -546,7 +547,7 @@ bool PartModel::SendElementReserves(unsigned delayMs) {
   return true;
 }
 
-bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
+std::array<XgMessage, 2> PartModel::BulkDumps(PartIndex part) const {
   const PartRecord& record = *Record(part);
   const PartRecord& defaults = TemplateFor(record);
   std::array<std::uint8_t, kFirstHalfCount> first{};
@@ -555,14 +556,16 @@ bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
   for (std::size_t i = 0; i < second.size(); ++i) {
     second[i] = BulkByte(record, defaults, part_address::kSecondHalfStart + i);
   }
-  XgEmitter& emitter = model_.Emitter();
-  if (!emitter.EmitBulkDump(model_.ModelId(), xg_block::PartAddress(part.Index(), 0), first)) {
-    return false;
-  }
-  emitter.Pause(delayMs);
-  return emitter.EmitBulkDump(model_.ModelId(),
-                              xg_block::PartAddress(part.Index(), part_address::kSecondHalfStart),
-                              second);
+  const UnitNumber unit = model_.Unit();
+  const std::uint8_t modelId = model_.ModelId();
+  return {
+      BuildBulkDump(unit, modelId, xg_block::PartAddress(part.Index(), 0), first),
+      BuildBulkDump(unit, modelId,
+                    xg_block::PartAddress(part.Index(), part_address::kSecondHalfStart), second)};
+}
+
+bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
+  return model_.Emitter().EmitPaced(BulkDumps(part), delayMs);
 }
 
 bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {

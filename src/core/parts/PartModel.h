@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/XgMessage.h"
 #include "model/ImageCell.h"
 #include "parts/PartParameterTable.h"
 #include "parts/PartTable.h"
@@ -106,6 +107,9 @@ class PartModel : public PartTable {
   CellSend SendCell(PartIndex part, std::size_t cell, std::span<const ImageCell> target);
 
   // --- Send pass ----------------------------------------------------------
+  // The part as a bulk send writes it and the synthesizer answers requests
+  // for it: the dumps of its two halves, from 08 pp 00 and from 08 pp 30.
+  std::array<XgMessage, 2> BulkDumps(PartIndex part) const;
   // Bulk halves, or element reserves then every differing parameter.
   bool SendParts(bool nonDefaultOnly, unsigned delayMs);
 

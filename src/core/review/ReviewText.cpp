@@ -168,6 +168,13 @@ void ReviewWriter::Summary() {
 
 void ReviewWriter::Message(Bytes m) {
   if (m.size() < kShortestDescribed) return;
+  // A read-back's requests, as the monitor shows them.
+  if (const std::optional<XgRequest> request = ParseXgRequest(m)) {
+    text_ += request->kind == XgRequest::Kind::BulkDump ? "Dump Request\t" : "Parameter Request\t";
+    AppendFormat(text_, "%02X %02X %02X", request->address.high, request->address.mid,
+                 request->address.low);
+    return;
+  }
   if (m.size() < kShortestYamaha) {
     Universal(m);
     return;

@@ -79,13 +79,14 @@ bool SystemModel::DrumSetupReset(int setup) {
   return reset;
 }
 
+XgMessage SystemModel::BulkDump() const {
+  return BuildBulkDump(model_.Unit(), kXgModelId, xg_block::SystemAddress(0x00), Bytes());
+}
+
 bool SystemModel::SendSystemBlock(bool nonDefaultOnly, unsigned delayMs) {
   XgEmitter& emitter = model_.Emitter();
+  if (!nonDefaultOnly) return emitter.Emit(BulkDump());
   const SystemBytes& bytes = Bytes();
-  if (!nonDefaultOnly) {
-    // One dump from the block's first address.
-    return emitter.EmitBulkDump(kXgModelId, xg_block::SystemAddress(0x00), bytes);
-  }
   for (const ParameterDescriptor& parameter : kSystemParameters) {
     if (!HasParameterChange(parameter)) continue;
     const auto count = static_cast<std::size_t>(parameter.ByteCount());

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "messages/XgMessage.h"
 #include "model/ImageCell.h"
 #include "system/SystemBlock.h"
 
@@ -45,6 +46,10 @@ class SystemModel : public SystemBlock {
   void CopyCells(std::span<ImageCell> cells) const;
   void PutCells(std::span<const ImageCell> cells);
   CellSend SendCell(std::size_t cell, std::span<const ImageCell> target);
+
+  // The whole block as one 18-byte bulk dump from its first address, as a
+  // bulk send writes it and the synthesizer answers a request for it.
+  XgMessage BulkDump() const;
 
   // All parameters: one 18-byte bulk dump. Non-default only: tune, volume
   // and transpose where they differ, each followed by the delay.

@@ -1,5 +1,7 @@
 #include "shell/AppSettings.h"
 
+#include <algorithm>
+
 #include "platform/SettingsStore.h"
 
 namespace ravlo {
@@ -18,6 +20,9 @@ constexpr const char* kAutoSendResetOnFileOpen = "AutoSendResetOnFileOpen";
 constexpr const char* kWindowPos = "WindowPos";
 constexpr const char* kMixerPos = "MixerPos";
 constexpr const char* kKeepExtensions = "KeepExtensions";
+constexpr const char* kMidiInPort = "MIDIInPort";
+constexpr const char* kMidiInPortName = "MIDIInPortName";
+constexpr const char* kReceiveTimeout = "ReceiveTimeout";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -44,6 +49,10 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.autoSendResetOnFileOpen = ReadSwitch(store, kAutoSendResetOnFileOpen, true);
   settings.keepExtensions = ReadSwitch(store, kKeepExtensions, false);
   settings.recentFiles = RecentFiles::FromText(store.ReadString(kRecentFilesKey).value_or(""));
+  settings.midiInPort = store.ReadInt(kMidiInPort, -1);
+  settings.midiInPortName = store.ReadString(kMidiInPortName).value_or("");
+  settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
+                                       kMinReceiveTimeout, kMaxReceiveTimeout);
   return settings;
 }
 
@@ -60,6 +69,9 @@ void AppSettings::Write(SettingsStore& store) const {
   WriteSwitch(store, kKeepExtensions, keepExtensions);
   store.WriteString(kRecentFilesKey, recentFiles.ToText());
   if (mixerPos) store.WriteString(kMixerPos, *mixerPos);
+  store.WriteInt(kMidiInPort, midiInPort);
+  store.WriteString(kMidiInPortName, midiInPortName);
+  store.WriteInt(kReceiveTimeout, receiveTimeout);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

@@ -13,10 +13,18 @@ class SettingsStore;
 // read and written in their fixed orders. Switches are stored as 1 or 0 and
 // read as on for anything of 1 or more. Beside the port index the port's
 // name is kept, because port lists change between runs, and after the nine
-// the switch that keeps XG extension parameters and the list of recent files.
+// the switch that keeps XG extension parameters, the list of recent files,
+// then the input port the synthesizer answers on (index and name, -1 for
+// none) and how long a read-back waits for each answer.
 struct AppSettings {
+  static constexpr int kMinReceiveTimeout = 10;
+  static constexpr int kMaxReceiveTimeout = 10000;
+
   int midiOutPort = -1;
   std::string midiOutPortName;
+  int midiInPort = -1;
+  std::string midiInPortName;
+  int receiveTimeout = 300;
   int unitNumber = 0;
   int delay = 20;
   bool sendReset = true;
@@ -30,12 +38,13 @@ struct AppSettings {
   RecentFiles recentFiles;
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
-  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles.
+  // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
+  // MIDIInPort, ReceiveTimeout.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MixerPos once the mixer has been open (WindowPos is written last, on its own, once the windows
-  // are gone).
+  // MIDIInPort, ReceiveTimeout, MixerPos once the mixer has been open (WindowPos is written last,
+  // on its own, once the windows are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };

@@ -14,15 +14,17 @@ class EditSpinPair;
 class HelpWindow;
 class UserPrompts;
 
-// "MIDI Output Port": chooses the output port and the synthesizer's unit
-// number. F1 over the list, the unit box or the check box opens the help
-// page at that control's topic.
+// "MIDI Ports": chooses the output port, the input port the synthesizer
+// answers on ("(none)" first: then nothing is read back) and the
+// synthesizer's unit number. F1 over a list, the unit box or the check box
+// opens the help page at that control's topic.
 class DevicesDialog final : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kDialogId = 130;
   static constexpr int kPortListId = 1001;
+  static constexpr int kInPortListId = 1002;
   static constexpr int kUnitId = 1194;
   static constexpr int kSendResetId = 1349;
 
@@ -30,10 +32,12 @@ class DevicesDialog final : public QDialog {
     int port = -1;  // the port's index, -1 when none is selected
     int unitNumber = 0;
     bool sendReset = true;
+    int inPort = -1;  // the input port's index, -1 for none
   };
 
-  DevicesDialog(const std::vector<MidiPort>& ports, const Choice& current, UserPrompts& prompts,
-                HelpWindow& help, QWidget* parent = nullptr);
+  DevicesDialog(const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputs,
+                const Choice& current, UserPrompts& prompts, HelpWindow& help,
+                QWidget* parent = nullptr);
 
   Choice Chosen() const;
   static unsigned HelpTopic(int controlId) {
@@ -48,9 +52,11 @@ class DevicesDialog final : public QDialog {
 
  private:
   std::vector<MidiPort> ports_;
+  std::vector<MidiPort> inputs_;
   UserPrompts& prompts_;
   HelpWindow& help_;
   QListWidget* list_;
+  QListWidget* inputList_;
   EditSpinPair* unit_;
   QCheckBox* sendReset_;
 };

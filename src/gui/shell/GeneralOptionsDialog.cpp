@@ -2,9 +2,13 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/AppSettings.h"
+#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 
@@ -19,8 +23,10 @@ QCheckBox* Box(const char* text, const char* name, bool checked, QWidget* parent
 
 }  // namespace
 
-GeneralOptionsDialog::GeneralOptionsDialog(const AppSettings& settings, QWidget* parent)
+GeneralOptionsDialog::GeneralOptionsDialog(const AppSettings& settings, UserPrompts& prompts,
+                                           QWidget* parent)
     : QDialog(parent),
+      prompts_(prompts),
       warnToSave_(Box("Warn to Save Edits", "WarnToSave", settings.warnToSave, this)),
       openWindows_(Box("Open All affected Windows when loading a file", "OpenWindowsOnFileOpen",
                        settings.openWindowsOnFileOpen, this)),
@@ -29,7 +35,8 @@ GeneralOptionsDialog::GeneralOptionsDialog(const AppSettings& settings, QWidget*
       autoReset_(Box("Automatic Reset On File Open", "AutoSendResetOnFileOpen",
                      settings.autoSendResetOnFileOpen, this)),
       keepExtensions_(
-          Box("Keep XG extension parameters", "KeepExtensions", settings.keepExtensions, this)) {
+          Box("Keep XG extension parameters", "KeepExtensions", settings.keepExtensions, this)),
+      receiveTimeout_(new EditSpinPair(this)) {
   setWindowTitle(QStringLiteral("General Options"));
   auto* layout = new QVBoxLayout(this);
   keepExtensions_->setToolTip(
@@ -38,9 +45,20 @@ GeneralOptionsDialog::GeneralOptionsDialog(const AppSettings& settings, QWidget*
                      "is read, and save them after the blocks."));
   for (QCheckBox* box : {warnToSave_, openWindows_, resetAdMixer_, autoReset_, keepExtensions_})
     layout->addWidget(box);
+  receiveTimeout_->setObjectName(QStringLiteral("ReceiveTimeout"));
+  receiveTimeout_->SetRange(AppSettings::kMinReceiveTimeout, AppSettings::kMaxReceiveTimeout);
+  receiveTimeout_->SetValue(settings.receiveTimeout);
+  auto* timeoutRow = new QHBoxLayout;
+  timeoutRow->addWidget(receiveTimeout_);
+  timeoutRow->addWidget(new QLabel(
+      QStringLiteral("ms to wait for each answer when receiving from the synthesizer"), this));
+  timeoutRow->addStretch();
+  layout->addLayout(timeoutRow);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  // OK must not take the focus: leaving the timeout box would settle it first.
+  for (QAbstractButton* button : buttons->buttons()) button->setFocusPolicy(Qt::NoFocus);
+  connect(buttons, &QDialogButtonBox::accepted, this, &GeneralOptionsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -50,6 +68,14 @@ void GeneralOptionsDialog::Store(AppSettings& settings) const {
   settings.resetAdMixer = resetAdMixer_->isChecked();
   settings.autoSendResetOnFileOpen = autoReset_->isChecked();
   settings.keepExtensions = keepExtensions_->isChecked();
+  settings.receiveTimeout = receiveTimeout_->Value();
+}
+
+void GeneralOptionsDialog::accept() {
+  const std::optional<int> timeout = ValueForOk(*receiveTimeout_, prompts_);
+  if (!timeout) return;
+  receiveTimeout_->SetValue(*timeout);
+  QDialog::accept();
 }
 
 }  // namespace ravlo

@@ -23,6 +23,7 @@
 #include "files/SysexFile.h"
 #include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
+#include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
 #include "mixer/MixerWindow.h"
 #include "model/XgModel.h"
@@ -75,6 +76,27 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
 }};
 
 constexpr const char* kCannotOpenPort = "Cannot open MIDI Out device";
+constexpr const char* kCannotOpenInput = "Cannot open MIDI In device";
+
+// Port lists change between runs: where the stored index now names another
+// port, the port that still has the stored name is the one meant.
+int StoredPort(const std::vector<MidiPort>& ports, int index, const std::string& name) {
+  if (name.empty()) return index;
+  int byName = -1;
+  for (const MidiPort& port : ports) {
+    if (port.name != name) continue;
+    if (port.index == index) return index;
+    if (byName < 0) byName = port.index;
+  }
+  return byName >= 0 ? byName : index;
+}
+
+std::string NameOf(const std::vector<MidiPort>& ports, int index) {
+  for (const MidiPort& port : ports) {
+    if (port.index == index) return port.name;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -83,6 +105,9 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   setWindowIcon(AppIcons::Application());
   settings_ = AppSettings::Read(services_.settings);
   device_ = std::make_unique<MidiOutDevice>(services_.midi, services_.prompts);
+  if (services_.midiIn != nullptr) {
+    input_ = std::make_unique<MidiInDevice>(*services_.midiIn, services_.prompts);
+  }
   model_ = std::make_unique<XgModel>(*device_, *this, services_.pauser,
                                      UnitNumber::FromValue(settings_.unitNumber));
   initialised_ = model_->Initialise();
@@ -267,6 +292,7 @@ void MainBar::SetFile(const QString& path) {
 // --- Start and end ------------------------------------------------------------
 
 void MainBar::Start() {
+  OpenInputAtStart();
   if (settings_.midiOutPort < 0) {
     DevicesCommand();
   } else if (OpenPortAtStart()) {
@@ -277,25 +303,29 @@ void MainBar::Start() {
 }
 
 bool MainBar::OpenPortAtStart() {
-  // Port lists change between runs: where the stored index now names
-  // another port, the port that still has the stored name is the one meant.
-  int index = settings_.midiOutPort;
-  if (!settings_.midiOutPortName.empty()) {
-    bool indexMatches = false;
-    int byName = -1;
-    for (const MidiPort& port : device_->Ports()) {
-      if (port.name != settings_.midiOutPortName) continue;
-      if (port.index == index) indexMatches = true;
-      if (byName < 0) byName = port.index;
-    }
-    if (!indexMatches && byName >= 0) index = byName;
-  }
+  const int index = StoredPort(device_->Ports(), settings_.midiOutPort, settings_.midiOutPortName);
   if (!device_->Open(index)) {
     selectedPort_ = -1;
     return false;
   }
   selectedPort_ = index;
   return true;
+}
+
+void MainBar::OpenInputAtStart() {
+  // No input chosen (or none to be had): everything works as without one.
+  if (input_ == nullptr || settings_.midiInPort < 0) return;
+  const int index = StoredPort(input_->Ports(), settings_.midiInPort, settings_.midiInPortName);
+  if (input_->Open(index)) {
+    selectedInPort_ = index;
+  } else {
+    services_.prompts.ShowMessage(kCannotOpenInput, MessageIcon::Stop);
+  }
+}
+
+std::string MainBar::InputPortName() {
+  const std::string name = input_ ? NameOf(input_->Ports(), selectedInPort_) : std::string();
+  return name.empty() ? "(none)" : name;
 }
 
 void MainBar::Shutdown() {
@@ -308,13 +338,13 @@ void MainBar::Shutdown() {
   if (mixerPlacement_) {
     settings_.mixerPos = WindowPlacement::Format(*mixerPlacement_).toStdString();
   }
-  settings_.midiOutPortName.clear();
-  for (const MidiPort& port : device_->Ports()) {
-    if (port.index == selectedPort_) settings_.midiOutPortName = port.name;
-  }
+  settings_.midiOutPortName = NameOf(device_->Ports(), selectedPort_);
+  settings_.midiInPort = selectedInPort_;
+  settings_.midiInPortName = input_ ? NameOf(input_->Ports(), selectedInPort_) : std::string();
   settings_.Write(services_.settings);
-  // The windows go while they are whole: a box losing the focus takes its
-  // typed value through its window, which must not be half torn down.
+  // The windows go while they are whole: an editor destroyed while shown
+  // hides itself after its own part is gone, and a box of it losing the
+  // focus then would commit into a destroyed window.
   for (EditorDialog* editor : editors_) {
     if (editor != nullptr) editor->hide();
   }
@@ -322,6 +352,7 @@ void MainBar::Shutdown() {
   pianoFilter_->Remove();
   piano_->Stop();
   device_->Close();
+  if (input_) input_->Close();
   AppSettings::WriteWindowPos(services_.settings,
                               WindowPlacement::Format(WindowPlacement::Read(*this)).toStdString());
 }
@@ -471,19 +502,28 @@ void MainBar::MarkModified() {
 // --- Small dialogs --------------------------------------------------------------
 
 void MainBar::DevicesCommand() {
-  const DevicesDialog::Choice current{selectedPort_, model_->Unit().Value(), settings_.sendReset};
+  const DevicesDialog::Choice current{selectedPort_, model_->Unit().Value(), settings_.sendReset,
+                                      selectedInPort_};
   const std::vector<MidiPort> ports = device_->Ports();
+  const std::vector<MidiPort> inputs = input_ ? input_->Ports() : std::vector<MidiPort>();
   std::optional<DevicesDialog::Choice> chosen;
   if (runDevicesDialog_) {
-    chosen = runDevicesDialog_(ports, current);
+    chosen = runDevicesDialog_(ports, inputs, current);
   } else {
-    DevicesDialog dialog(ports, current, services_.prompts, *help_, this);
+    DevicesDialog dialog(ports, inputs, current, services_.prompts, *help_, this);
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
   if (chosen->unitNumber != model_->Unit().Value())
     model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
   settings_.sendReset = chosen->sendReset;
+  if (input_ && chosen->inPort != selectedInPort_) {
+    // Remembered even when it will not open, as the output is.
+    selectedInPort_ = chosen->inPort;
+    if (!input_->Open(chosen->inPort)) {
+      services_.prompts.ShowMessage(kCannotOpenInput, MessageIcon::Stop);
+    }
+  }
   if (chosen->port == selectedPort_) return;
   // The new index is remembered even when the port will not open.
   selectedPort_ = chosen->port;
@@ -495,7 +535,7 @@ void MainBar::DevicesCommand() {
 }
 
 void MainBar::GeneralCommand() {
-  GeneralOptionsDialog dialog(settings_, this);
+  GeneralOptionsDialog dialog(settings_, services_.prompts, this);
   if (RunModally(dialog) != QDialog::Accepted) return;
   dialog.Store(settings_);
   model_->SetResetAdMixer(settings_.resetAdMixer);

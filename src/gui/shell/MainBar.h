@@ -45,6 +45,8 @@ class EditorDialog;
 class FileDropFilter;
 class HelpWindow;
 class MidiBackend;
+class MidiInBackend;
+class MidiInDevice;
 class MidiOutDevice;
 class MonitorBackend;
 class MonitorWindow;
@@ -66,6 +68,7 @@ struct ShellServices {
   SettingsStore& settings;
   Pauser& pauser;
   MonitorBackend* monitor = nullptr;  // the built-in port, where there is one
+  MidiInBackend* midiIn = nullptr;    // the input ports, where there are any
 };
 
 // The program's main window: the row of buttons that open the editors, the
@@ -98,6 +101,9 @@ class MainBar final : public QMainWindow,
   void OpenCommand();
   // File > Import Song Setup: a standard MIDI file's setup, as a song plays it at its start.
   void ImportSongCommand();
+  // File > Receive from Synthesizer: reads the synthesizer back through the
+  // input port; what arrived replaces those blocks, and the user is told.
+  void ReceiveCommand();
   bool SaveCommand();
   bool SaveAsCommand();
   void ExitCommand();
@@ -162,12 +168,16 @@ class MainBar final : public QMainWindow,
   bool Savable() const { return savable_; }
   const QString& FilePath() const { return filePath_; }
   int SelectedPort() const { return selectedPort_; }
+  int SelectedInputPort() const { return selectedInPort_; }
+  // The input device; none where the program has no input ports.
+  MidiInDevice* Input() { return input_.get(); }
 
   // Modal dialogs run through these, so that tests can answer them.
   using SendDialogRunner =
       std::function<std::optional<SendChoices>(unsigned delayMs, bool savingMode)>;
   using DevicesDialogRunner = std::function<std::optional<DevicesDialog::Choice>(
-      const std::vector<MidiPort>& ports, const DevicesDialog::Choice& current)>;
+      const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputs,
+      const DevicesDialog::Choice& current)>;
   void SetSendDialogRunner(SendDialogRunner runner) { runSendDialog_ = std::move(runner); }
   void SetDevicesDialogRunner(DevicesDialogRunner runner) { runDevicesDialog_ = std::move(runner); }
 
@@ -242,6 +252,9 @@ class MainBar final : public QMainWindow,
   void PlaceEditor(EditorDialog& editor, EditorSlot slot);
   void PutOnTop(EditorSlot slot);
   bool OpenPortAtStart();
+  void OpenInputAtStart();
+  // The name of the open input port; "(none)" without one.
+  std::string InputPortName();
   void Shutdown();
   // While one lives, the piano lets go of the keyboard (a file dialog is up).
   class PianoPause {
@@ -259,6 +272,7 @@ class MainBar final : public QMainWindow,
   ShellServices services_;
   AppSettings settings_;
   std::unique_ptr<MidiOutDevice> device_;
+  std::unique_ptr<MidiInDevice> input_;
   std::unique_ptr<XgModel> model_;
   std::unique_ptr<ProcessingProgress> progress_;
   std::unique_ptr<SysexIntake> intake_;
@@ -304,6 +318,7 @@ class MainBar final : public QMainWindow,
   bool closing_ = false;
   bool shutDown_ = false;
   int selectedPort_ = -1;
+  int selectedInPort_ = -1;
   SendDialogRunner runSendDialog_;
   DevicesDialogRunner runDevicesDialog_;
   ControlTabFilter controlTab_{[this](QWidget* window) { return ActivateNext(window); }};

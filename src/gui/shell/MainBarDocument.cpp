@@ -1,6 +1,6 @@
-// The main bar's document commands: Send, Review, Reset, Open, Save and
-// Save As, the save question that guards them, and what a load or a reset
-// does to the editors.
+// The main bar's document commands: Send, Review, Reset, Open, Receive,
+// Save and Save As, the save question that guards them, and what a load or a
+// reset does to the editors.
 #include <algorithm>
 
 #include "editors/CControllersDlg.h"
@@ -15,9 +15,11 @@
 #include "files/SysexFile.h"
 #include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
+#include "midi/MidiInDevice.h"
 #include "model/XgModel.h"
 #include "piano/KeyboardPiano.h"
 #include "platform/UserPrompts.h"
+#include "receive/SynthReceiver.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
 #include "shell/EditorDialog.h"
@@ -199,6 +201,40 @@ void MainBar::LoadDocument(const std::function<bool()>& read, Recent recent) {
     savable_ = file_->PlainSysex();
     UpdateTitle();
   }
+}
+
+void MainBar::ReceiveCommand() {
+  CommitOpenEditors();
+  const UnitNumber unit = model_->Unit();
+  if (input_ == nullptr || !input_->IsOpen()) {
+    services_.prompts.ShowMessage(NoInputPortText(unit), MessageIcon::Information);
+    return;
+  }
+  if (!SavePrompt(false)) return;
+  ReceiveReport report;
+  {
+    const WaitCursor wait;
+    marks_.ClearAll();
+    SynthReceiver receiver(*model_, *intake_, input_->Queue(), services_.pauser, *progress_);
+    report = receiver.Receive(static_cast<unsigned>(settings_.receiveTimeout));
+  }
+  if (report.failed) return;  // the port's error was shown
+  if (report.silent) {
+    services_.prompts.ShowMessage(NoAnswerText(InputPortName(), unit), MessageIcon::Warning);
+    return;
+  }
+  if (report.AnythingReceived()) {
+    // The image is the synthesizer's now: no file holds it, and no step leads back.
+    modified_ = true;
+    savable_ = true;
+    SetFile(QString());
+    ForgetHistory();
+    RefreshAfterLoad();
+    review_->ClearText();
+    UpdateTitle();
+  }
+  services_.prompts.ShowMessage(
+      report.Summary(), report.Complete() ? MessageIcon::Information : MessageIcon::Warning);
 }
 
 void MainBar::RefreshAfterLoad() {

@@ -36,6 +36,10 @@ void MainBar::BuildFileMenu() {
   recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent &Files"));
   recentMenu_->setObjectName(QStringLiteral("RecentFilesMenu"));
   RefreshRecentMenu();
+  QAction* receive =
+      fileMenu->addAction(QStringLiteral("&Receive from Synthesizer"),
+                          QKeySequence(Qt::CTRL | Qt::Key_R), this, &MainBar::ReceiveCommand);
+  receive->setObjectName(QStringLiteral("ReceiveAction"));
   saveAction_ = fileMenu->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                                     this, [this] { SaveCommand(); });
   saveAction_->setObjectName(QStringLiteral("SaveAction"));

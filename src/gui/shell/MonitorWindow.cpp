@@ -96,7 +96,12 @@ void MonitorWindow::Refresh() {
         packed |= static_cast<std::uint32_t>(message.bytes[b]) << (8 * b);
       meaning = ShortMessage(packed).Describe();
     }
-    list_->appendPlainText(time + QStringLiteral("  ") + Hex(message.bytes) + QStringLiteral("  ") +
+    // What Ravlo sent goes one way, what the virtual synthesizer answered the other.
+    const QString way = message.direction == MonitoredMessage::Direction::Sent
+                            ? QStringLiteral("-> ")
+                            : QStringLiteral("<- ");
+    list_->appendPlainText(time + QStringLiteral("  ") + way + Hex(message.bytes) +
+                           QStringLiteral("  ") +
                            QString::fromStdString(meaning).replace('\t', ' '));
   }
   shown_ = total;

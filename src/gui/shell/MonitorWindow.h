@@ -10,9 +10,10 @@ namespace ravlo {
 class MonitorBackend;
 class XgModel;
 
-// What the built-in "Ravlo Monitor" port received, newest last: the time,
-// the bytes and what they mean. A musician without a synthesizer sees here
-// what Ravlo would have sent.
+// What went through the built-in "Ravlo Monitor" pair, newest last: the
+// time, the direction ("->" sent to it, "<-" its answers), the bytes and
+// what they mean. A musician without a synthesizer sees here what Ravlo
+// would have sent, and what a read-back brought.
 class MonitorWindow final : public QDialog {
   Q_OBJECT
 

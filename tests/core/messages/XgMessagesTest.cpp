@@ -121,5 +121,47 @@ TEST(BulkByteCount, RefusesMessagesTooShortToCarryOne) {
   EXPECT_EQ(*BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D})), 381u);
 }
 
+TEST(Requests, DumpAndParameterRequestsCarryTheirKindAndUnitInTheDeviceByte) {
+  EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(0), {0x00, 0x00, 0x00})),
+            Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}));
+  EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(3), {0x08, 0x0F, 0x30})),
+            Bytes({0xF0, 0x43, 0x23, 0x4C, 0x08, 0x0F, 0x30, 0xF7}));
+  EXPECT_EQ(Of(BuildParameterRequest(Unit(15), {0x31, 0x24, 0x0B})),
+            Bytes({0xF0, 0x43, 0x3F, 0x4C, 0x31, 0x24, 0x0B, 0xF7}));
+  EXPECT_EQ(Of(BuildParameterRequest(Unit(0), {0x82, 0x81, 0xFF})),
+            Bytes({0xF0, 0x43, 0x30, 0x4C, 0x02, 0x01, 0x7F, 0xF7}))
+      << "an address byte never leaves as a status byte";
+}
+
+TEST(Requests, ParseBackWhatWasBuilt) {
+  const XgMessage dump = BuildBulkDumpRequest(Unit(5), {0x30, 0x24, 0x00});
+  const auto parsed = ParseXgRequest(dump.Bytes());
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->kind, XgRequest::Kind::BulkDump);
+  EXPECT_EQ(parsed->unit, Unit(5));
+  EXPECT_EQ(parsed->modelId, kXgModelId);
+  EXPECT_EQ(parsed->address, (XgAddress{0x30, 0x24, 0x00}));
+
+  const auto parameter = ParseXgRequest(BuildParameterRequest(Unit(2), {0x02, 0x01, 0x42}).Bytes());
+  ASSERT_TRUE(parameter);
+  EXPECT_EQ(parameter->kind, XgRequest::Kind::Parameter);
+  EXPECT_EQ(parameter->unit, Unit(2));
+}
+
+TEST(Requests, OtherMessagesAreNoRequests) {
+  const auto change = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7});
+  const auto dump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7});
+  const auto longer = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7});
+  const auto unended = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00});
+  const auto roland = Bytes({0xF0, 0x41, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7});
+  const auto status = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x90, 0x00, 0xF7});
+  for (const auto& message : {change, dump, longer, unended, roland, status}) {
+    EXPECT_FALSE(ParseXgRequest(message));
+  }
+  const auto qs300 = Bytes({0xF0, 0x43, 0x20, 0x4B, 0x11, 0x00, 0x00, 0xF7});
+  ASSERT_TRUE(ParseXgRequest(qs300)) << "any model ID parses; the listener decides";
+  EXPECT_EQ(ParseXgRequest(qs300)->modelId, kQs300ModelId);
+}
+
 }  // namespace
 }  // namespace ravlo

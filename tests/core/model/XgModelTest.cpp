@@ -109,8 +109,7 @@ TEST_F(XgModelTest, UnitNumberKeepsTheLowNibbleForBothDeviceBytes) {
   model.SetUnitNumber(UnitNumber::FromValue(0x13));
   EXPECT_EQ(model.Unit().Value(), 3);
   ASSERT_TRUE(model.Emitter().EmitParameterChange({0x00, 0x00, 0x04}, 0x7F));
-  const auto system = Bytes({0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
-  ASSERT_TRUE(model.Emitter().EmitBulkDump(kXgModelId, {0, 0, 0}, system));
+  ASSERT_TRUE(model.Emitter().Emit(model.System().BulkDump()));
   const auto sent = Sent();
   ASSERT_EQ(sent.size(), 9u + 18u);
   EXPECT_EQ(sent[2], 0x13) << "parameter change";
@@ -118,7 +117,7 @@ TEST_F(XgModelTest, UnitNumberKeepsTheLowNibbleForBothDeviceBytes) {
 }
 
 TEST_F(XgModelTest, TheSystemBulkOfTheDefaultsIsTheKnownDump) {
-  ASSERT_TRUE(model.Emitter().EmitBulkDump(kXgModelId, {0, 0, 0}, model.System().Bytes()));
+  ASSERT_TRUE(model.Emitter().Emit(model.System().BulkDump()));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
                            0x00, 0x7F, 0x00, 0x40, 0x36, 0xF7}));
 }

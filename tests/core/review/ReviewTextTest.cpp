@@ -148,6 +148,13 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
             "Variatn\tComboType\t3\t( 00 )( 03 )h");
 }
 
+TEST_F(ReviewTextTest, ReadBackRequestsNameTheirKindAndAddress) {
+  EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x20, 0x4C, 0x08, 0x02, 0x30, 0xF7})),
+            "Dump Request\t08 02 30");
+  EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x35, 0x4C, 0x31, 0x24, 0x0B, 0xF7})),
+            "Parameter Request\t31 24 0B");
+}
+
 TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
   ByteVector longer = XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   longer.insert(longer.end() - 1, 0x00);

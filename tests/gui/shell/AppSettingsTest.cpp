@@ -19,6 +19,8 @@ TEST(AppSettings, AnEmptyStoreGivesTheDefaults) {
   EXPECT_TRUE(settings.autoSendResetOnFileOpen);
   EXPECT_FALSE(settings.windowPos);
   EXPECT_TRUE(settings.recentFiles.Paths().empty());
+  EXPECT_EQ(settings.midiInPort, -1) << "no input: nothing is read back";
+  EXPECT_EQ(settings.receiveTimeout, 300);
 }
 
 TEST(AppSettings, ASwitchIsOnFromOneUpAndWrittenAsOneOrZero) {
@@ -46,6 +48,9 @@ TEST(AppSettings, EveryKeyRoundTrips) {
   written.autoSendResetOnFileOpen = false;
   written.recentFiles.Add("/songs/a.syx");
   written.recentFiles.Add("/songs/b.mid");
+  written.midiInPort = 2;
+  written.midiInPortName = "Synth Out";
+  written.receiveTimeout = 750;
   written.Write(store);
   AppSettings::WriteWindowPos(store, "0,1,-1,-1,-1,-1,10,20,110,70");
   const AppSettings read = AppSettings::Read(store);
@@ -61,10 +66,21 @@ TEST(AppSettings, EveryKeyRoundTrips) {
   EXPECT_EQ(read.windowPos, "0,1,-1,-1,-1,-1,10,20,110,70");
   EXPECT_EQ(read.recentFiles, written.recentFiles);
   EXPECT_EQ(store.strings["RecentFiles"], "/songs/b.mid\n/songs/a.syx");
+  EXPECT_EQ(read.midiInPort, 2);
+  EXPECT_EQ(read.midiInPortName, "Synth Out");
+  EXPECT_EQ(read.receiveTimeout, 750);
   for (const char* key : {"MIDIOutPort", "UnitNumber", "Delay", "SendReset", "Reset A/D Mixer",
                           "WarnToSave", "OpenWindowsOnFileOpen", "AutoSendResetOnFileOpen"}) {
     EXPECT_TRUE(store.ints.count(key)) << key;
   }
+}
+
+TEST(AppSettings, AStoredReceiveTimeoutIsKeptInItsRange) {
+  test::MemorySettings store;
+  store.ints["ReceiveTimeout"] = 0;
+  EXPECT_EQ(AppSettings::Read(store).receiveTimeout, AppSettings::kMinReceiveTimeout);
+  store.ints["ReceiveTimeout"] = 99999;
+  EXPECT_EQ(AppSettings::Read(store).receiveTimeout, AppSettings::kMaxReceiveTimeout);
 }
 
 }  // namespace

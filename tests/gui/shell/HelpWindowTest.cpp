@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
 #include <QTest>
 #include <QTextBrowser>
@@ -38,11 +39,20 @@ TEST_F(HelpWindowTest, HelpContentsShowsThePage) {
 TEST_F(HelpWindowTest, F1OnTheUnitBoxShowsItsTopic) {
   Start();
   const std::vector<MidiPort> ports{{0, "Synth"}};
-  DevicesDialog dialog(ports, {0, 0, true}, prompts, Bar().Help(), &Bar());
+  DevicesDialog dialog(ports, {}, {0, 0, true}, prompts, Bar().Help(), &Bar());
   QTest::keyClick(dialog.findChild<EditSpinPair*>("UnitId")->Edit(), Qt::Key_F1);
   EXPECT_TRUE(Bar().Help().isVisible());
   EXPECT_EQ(Bar().Help().CurrentAnchor(), "topic-78250114");
   EXPECT_TRUE(Browser().toPlainText().contains("Unit ID"));
+}
+
+TEST_F(HelpWindowTest, F1OnTheInputListShowsItsTopic) {
+  Start();
+  DevicesDialog dialog({{0, "Synth"}}, {{0, "Synth Out"}}, {0, 0, true}, prompts, Bar().Help(),
+                       &Bar());
+  QTest::keyClick(dialog.findChild<QListWidget*>("InputPorts"), Qt::Key_F1);
+  EXPECT_EQ(Bar().Help().CurrentAnchor(), "topic-65667202");
+  EXPECT_TRUE(Browser().toPlainText().contains("Channel controllers cannot be read"));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "files/VoiceBankFile.h"
 #include "history/EditHistory.h"
 #include "model/XgModel.h"
+#include "receive/ReceiveReport.h"
 #include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
 #include "support/Bytes.h"
@@ -93,11 +94,9 @@ class MainBarFilesTest : public ::testing::Test, public test::MainBarRig {
 
 TEST_F(MainBarFilesTest, TheFileMenuShowsItsShortcutsAndTheyWorkOnTheMainBar) {
   Start();
-  const std::map<QString, QString> expected{{"&New", "Ctrl+N"},
-                                            {"&Open...", "Ctrl+O"},
-                                            {"&Save", "Ctrl+S"},
-                                            {"Save &As...", "Ctrl+Shift+S"},
-                                            {"E&xit", "Ctrl+Q"}};
+  const std::map<QString, QString> expected{
+      {"&New", "Ctrl+N"},  {"&Open...", "Ctrl+O"},          {"&Receive from Synthesizer", "Ctrl+R"},
+      {"&Save", "Ctrl+S"}, {"Save &As...", "Ctrl+Shift+S"}, {"E&xit", "Ctrl+Q"}};
   std::map<QString, QString> shown;
   for (const QAction* action : FileMenu().actions()) {
     if (!action->shortcut().isEmpty()) shown[action->text()] = action->shortcut().toString();
@@ -115,6 +114,12 @@ TEST_F(MainBarFilesTest, TheFileMenuShowsItsShortcutsAndTheyWorkOnTheMainBar) {
   EXPECT_EQ(prompts.fileRequests[1].suggestedName, "Untitled.syx");
   QTest::keyClick(&Bar(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(sendDialogs.size(), 0u) << "Save stays off with nothing to save";
+  backend.ClearSent();
+  QTest::keyClick(&Bar(), Qt::Key_R, Qt::ControlModifier);
+  ASSERT_FALSE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.back(), NoInputPortText(UnitNumber::FromValue(0)))
+      << "with no input port chosen a receive only says so";
+  EXPECT_TRUE(backend.Stream().empty()) << "and asks the synthesizer nothing";
 }
 
 TEST_F(MainBarFilesTest, SaveAsOffersTheDocumentsNameAndTheListDialogsSayWhatTheyAreFor) {

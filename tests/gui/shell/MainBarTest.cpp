@@ -237,6 +237,45 @@ TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThere) {
   EXPECT_EQ(Bar().SelectedPort(), 1);
 }
 
+TEST_F(MainBarTest, AnInputChosenInDevicesIsOpenedAndRememberedByName) {
+  Start();
+  EXPECT_EQ(inputs.opens, 0) << "no input chosen: none is opened";
+  backend.ClearSent();
+  devicesChoice = DevicesDialog::Choice{-2, 0, false, 0};
+  Bar().DevicesCommand();
+  ASSERT_EQ(inputsShown.size(), 1u);
+  ASSERT_EQ(inputsShown[0].size(), 1u);
+  EXPECT_EQ(inputsShown[0][0].name, "Synth A In");
+  EXPECT_EQ(inputs.openIndex, 0);
+  EXPECT_EQ(Bar().SelectedInputPort(), 0);
+  EXPECT_TRUE(backend.Stream().empty()) << "an input sends nothing";
+  bar.reset();
+  EXPECT_EQ(settings.ints["MIDIInPort"], 0);
+  EXPECT_EQ(settings.strings["MIDIInPortName"], "Synth A In");
+}
+
+TEST_F(MainBarTest, TheStoredInputIsFoundByItsNameAtTheStart) {
+  settings.ints["MIDIInPort"] = 4;
+  settings.strings["MIDIInPortName"] = "Synth A In";
+  Start();
+  EXPECT_EQ(inputs.openIndex, 0);
+  EXPECT_EQ(Bar().SelectedInputPort(), 0);
+  devicesChoice = DevicesDialog::Choice{-2, 0, false, -1};
+  Bar().DevicesCommand();
+  EXPECT_EQ(inputs.closes, 1) << "(none) closes the input";
+  bar.reset();
+  EXPECT_EQ(settings.ints["MIDIInPort"], -1);
+}
+
+TEST_F(MainBarTest, AnInputThatWillNotOpenIsReported) {
+  settings.ints["MIDIInPort"] = 0;
+  inputs.openResult = kMidiAllocated;
+  Start();
+  ASSERT_GE(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages.back(), "Cannot open MIDI In device");
+  EXPECT_EQ(Bar().SelectedInputPort(), -1);
+}
+
 TEST(MainBarFirstStart, AsksForAPortAndListsTheMonitorLast) {
   test::FakeMidiBackend platform({"Synth A"});
   MonitorBackend monitor;
@@ -246,11 +285,11 @@ TEST(MainBarFirstStart, AsksForAPortAndListsTheMonitorLast) {
   test::RecordingPauser pauser;
   MainBar bar({ports, prompts, settings, pauser, &monitor});
   std::vector<MidiPort> shown;
-  bar.SetDevicesDialogRunner(
-      [&](const std::vector<MidiPort>& listed, const DevicesDialog::Choice&) {
-        shown = listed;
-        return std::optional<DevicesDialog::Choice>();
-      });
+  bar.SetDevicesDialogRunner([&](const std::vector<MidiPort>& listed, const std::vector<MidiPort>&,
+                                 const DevicesDialog::Choice&) {
+    shown = listed;
+    return std::optional<DevicesDialog::Choice>();
+  });
   bar.show();
   bar.Start();
   ASSERT_EQ(shown.size(), 2u) << "the Devices dialog opens at once";

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "MonitorBackend.h"
+#include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "shell/MonitorWindow.h"
 #include "support/ModelRig.h"
@@ -29,6 +30,18 @@ TEST(MonitorWindowTest, ListsWhatTheMonitorPortReceivedWithItsMeaning) {
   window.findChild<QPushButton*>("Clear")->click();
   EXPECT_TRUE(window.Text().isEmpty());
   EXPECT_TRUE(monitor.Messages().empty());
+}
+
+TEST(MonitorWindowTest, ShowsWhatWasSentAndWhatTheMonitorAnswered) {
+  test::BasicModelRig<MonitorBackend> rig;
+  MonitorWindow window(rig.backend, rig.model);
+  ASSERT_TRUE(rig.model.Emit(BuildBulkDumpRequest(UnitNumber::FromValue(0), {0, 0, 0}).Bytes()));
+  window.Refresh();
+  const QString text = window.Text();
+  EXPECT_TRUE(text.contains("-> F0 43 20 4C 00 00 00 F7  Dump Request 00 00 00"))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("<- F0 43 00 4C 00 07 00 00 00 00 04 00 00 7F 00 40 36 F7  "))
+      << text.toStdString();
 }
 
 }  // namespace

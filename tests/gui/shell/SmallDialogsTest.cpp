@@ -67,7 +67,8 @@ TEST(About, ShowsMemoryInMegabytes) {
 
 TEST(GeneralOptions, FillsAndStoresTheSwitches) {
   AppSettings settings;
-  GeneralOptionsDialog dialog(settings);
+  test::RecordingPrompts prompts;
+  GeneralOptionsDialog dialog(settings, prompts);
   auto* keep = dialog.findChild<QCheckBox*>("KeepExtensions");
   EXPECT_EQ(keep->text(), "Keep XG extension parameters");
   EXPECT_FALSE(keep->isChecked()) << "off unless chosen";
@@ -164,7 +165,7 @@ TEST(SendDialogWindow, OkClickedWithADelayOutOfRangeTellsTheRangeAndStays) {
 TEST(DevicesDialogWindow, OkClickedWithAUnitOutOfRangeTellsTheRangeAndStays) {
   test::RecordingPrompts prompts;
   HelpWindow help;
-  DevicesDialog dialog({{0, "Synth"}}, {0, 3, true}, prompts, help);
+  DevicesDialog dialog({{0, "Synth"}}, {}, {0, 3, true}, prompts, help);
   ClickOkWithAValueOutOfRange(dialog,
                               *dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                               *dialog.findChild<EditSpinPair*>("UnitId"), "16", "5", prompts,
@@ -176,7 +177,7 @@ TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
   test::RecordingPrompts prompts;
   HelpWindow help;
   const std::vector<MidiPort> ports{{0, "Synth"}, {2, "Ravlo Monitor"}};
-  DevicesDialog dialog(ports, {2, 3, true}, prompts, help);
+  DevicesDialog dialog(ports, {}, {2, 3, true}, prompts, help);
   auto* list = dialog.findChild<QListWidget*>("Ports");
   ASSERT_EQ(list->count(), 2);
   EXPECT_EQ(list->item(1)->text(), "Ravlo Monitor");
@@ -192,6 +193,67 @@ TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
 TEST(DevicesDialogWindow, HelpTopicsAreControlTimes65536PlusTheDialog) {
   EXPECT_EQ(DevicesDialog::HelpTopic(DevicesDialog::kPortListId), 1001u * 65536 + 130);
   EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(1349)), "topic-88408194");
+}
+
+TEST(DevicesDialogWindow, ListsTheInputsAfterNoneAndReturnsTheInputChosen) {
+  test::RecordingPrompts prompts;
+  HelpWindow help;
+  const std::vector<MidiPort> inputs{{0, "Synth Out"}, {3, "Ravlo Monitor"}};
+  DevicesDialog dialog({{0, "Synth"}}, inputs, {0, 0, true, 3}, prompts, help);
+  EXPECT_EQ(dialog.windowTitle(), "MIDI Ports");
+  auto* list = dialog.findChild<QListWidget*>("InputPorts");
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text(), "(none)");
+  EXPECT_EQ(list->item(2)->text(), "Ravlo Monitor");
+  EXPECT_EQ(dialog.Chosen().inPort, 3) << "the remembered input is selected";
+  list->setCurrentRow(1);
+  EXPECT_EQ(dialog.Chosen().inPort, 0);
+  list->setCurrentRow(0);
+  EXPECT_EQ(dialog.Chosen().inPort, -1);
+  EXPECT_EQ(dialog.Chosen().port, 0);
+
+  DevicesDialog none({{0, "Synth"}}, inputs, {0, 0, true, -1}, prompts, help);
+  EXPECT_EQ(none.findChild<QListWidget*>("InputPorts")->currentRow(), 0);
+  EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(DevicesDialog::kInPortListId)),
+            "topic-65667202");
+}
+
+TEST(GeneralOptions, KeepsTheReceiveTimeoutInItsRange) {
+  AppSettings settings;
+  test::RecordingPrompts prompts;
+  GeneralOptionsDialog dialog(settings, prompts);
+  auto& timeout = *dialog.findChild<EditSpinPair*>("ReceiveTimeout");
+  EXPECT_EQ(timeout.Value(), 300);
+  ClickOkWithAValueOutOfRange(
+      dialog, *dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), timeout, "5",
+      "750", prompts, "Please enter an integer between 10 and 10000.");
+  dialog.Store(settings);
+  EXPECT_EQ(settings.receiveTimeout, 750);
+}
+
+TEST(ProcessingProgressWindow, ACancellableRunHasACancelButtonThatIsHeard) {
+  ProcessingProgress progress;
+  progress.Show();
+  EXPECT_FALSE(progress.CancelButton()->isVisible()) << "a send cannot be cancelled";
+  EXPECT_FALSE(progress.CancelRequested());
+  progress.Close();
+
+  progress.ShowCancellable();
+  EXPECT_TRUE(progress.CancelButton()->isVisible());
+  EXPECT_TRUE(progress.isModal());
+  EXPECT_FALSE(progress.CancelRequested());
+  progress.CancelButton()->click();
+  EXPECT_TRUE(progress.CancelRequested());
+  progress.Close();
+  EXPECT_FALSE(progress.isVisible());
+  EXPECT_FALSE(progress.isModal());
+
+  progress.ShowCancellable();
+  EXPECT_FALSE(progress.CancelRequested()) << "each run starts uncancelled";
+  QTest::keyClick(&progress, Qt::Key_Escape);
+  EXPECT_TRUE(progress.CancelRequested()) << "Escape cancels";
+  EXPECT_TRUE(progress.isVisible()) << "and the window stays until the run ends";
+  progress.Close();
 }
 
 TEST(ProcessingProgressWindow, ShowsTheItem) {

@@ -7,14 +7,15 @@
 #include "sendpass/SendChoices.h"
 #include "shell/MainBar.h"
 #include "support/FakeMidiBackend.h"
+#include "support/FakeMidiInBackend.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingPauser.h"
 #include "support/RecordingPrompts.h"
 
 namespace ravlo::test {
 
-// The main bar over the fake port, scripted prompts, settings in memory and
-// counted pauses; its Send and Devices dialogs answer from here.
+// The main bar over the fake port (with input ports beside it), scripted prompts, settings in
+// memory and counted pauses; its Send and Devices dialogs answer from here.
 struct MainBarRig {
   explicit MainBarRig(std::vector<std::string> ports = {"Synth A", "Synth B"})
       : backend(std::move(ports)) {
@@ -23,7 +24,8 @@ struct MainBarRig {
 
   MainBar& Bar() {
     if (!bar) {
-      bar = std::make_unique<MainBar>(ShellServices{backend, prompts, settings, pauser});
+      bar = std::make_unique<MainBar>(
+          ShellServices{backend, prompts, settings, pauser, nullptr, &inputs});
       bar->SetSendDialogRunner(
           [this](unsigned delay, bool savingMode) -> std::optional<SendChoices> {
             sendDialogs.push_back({delay, savingMode});
@@ -33,12 +35,14 @@ struct MainBarRig {
             return choices;
           });
       bar->SetDevicesDialogRunner(
-          [this](const std::vector<MidiPort>& ports,
+          [this](const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputPorts,
                  const DevicesDialog::Choice& current) -> std::optional<DevicesDialog::Choice> {
             devicesShown.push_back(ports);
+            inputsShown.push_back(inputPorts);
             if (!devicesChoice) return std::nullopt;
             DevicesDialog::Choice choice = *devicesChoice;
             if (choice.port == -2) choice.port = current.port;  // keep the port
+            if (choice.inPort == -2) choice.inPort = current.inPort;
             return choice;
           });
     }
@@ -56,6 +60,8 @@ struct MainBarRig {
   };
 
   FakeMidiBackend backend;
+  // Input ports, none of them chosen unless a test stores one.
+  FakeMidiInBackend inputs{{"Synth A In"}};
   RecordingPrompts prompts;
   MemorySettings settings;
   RecordingPauser pauser;
@@ -64,6 +70,7 @@ struct MainBarRig {
   std::optional<DevicesDialog::Choice> devicesChoice;
   std::vector<SendDialogCall> sendDialogs;
   std::vector<std::vector<MidiPort>> devicesShown;
+  std::vector<std::vector<MidiPort>> inputsShown;
 };
 
 }  // namespace ravlo::test

@@ -1,0 +1,82 @@
+#include "receive/ImageBlock.h"
+
+#include "model/XgModel.h"
+
+namespace ravlo {
+
+namespace {
+
+EffectKind KindOfEffect(ImageBlock::Kind kind) {
+  switch (kind) {
+    case ImageBlock::Kind::Chorus:
+      return EffectKind::Chorus;
+    case ImageBlock::Kind::Variation:
+      return EffectKind::Variation;
+    default:
+      return EffectKind::Reverb;
+  }
+}
+
+}  // namespace
+
+std::string ImageBlock::Name() const {
+  switch (kind) {
+    case Kind::System:
+      return "System";
+    case Kind::Reverb:
+      return "Reverb";
+    case Kind::Chorus:
+      return "Chorus";
+    case Kind::Variation:
+      return "Variation";
+    case Kind::Part:
+      return "Part " + std::to_string(index + 1);
+    case Kind::DrumSetup:
+      return "Drum setup " + std::to_string(index + 1);
+  }
+  return {};
+}
+
+std::vector<XgMessage> ImageBlock::Dumps(const XgModel& model) const {
+  switch (kind) {
+    case Kind::System:
+      return {model.System().BulkDump()};
+    case Kind::Reverb:
+    case Kind::Chorus:
+    case Kind::Variation: {
+      const auto dumps = model.Effects().BlockDumps(KindOfEffect(kind));
+      if (!dumps) return {};
+      return {dumps->begin(), dumps->end()};
+    }
+    case Kind::Part: {
+      const PartIndex part = PartIndex::FromIndex(index);
+      if (!model.Parts().IsPart(part)) return {};
+      const auto dumps = model.Parts().BulkDumps(part);
+      return {dumps.begin(), dumps.end()};
+    }
+    case Kind::DrumSetup: {
+      std::vector<XgMessage> dumps;
+      for (const DrumNote note : model.Drums().KitNotes(index)) {
+        dumps.push_back(*model.Drums().NoteDump(index, note));
+      }
+      return dumps;
+    }
+  }
+  return {};
+}
+
+std::vector<ImageBlock> ImageBlocks(const XgModel& model) {
+  std::vector<ImageBlock> blocks{{ImageBlock::Kind::System},
+                                 {ImageBlock::Kind::Reverb},
+                                 {ImageBlock::Kind::Chorus},
+                                 {ImageBlock::Kind::Variation}};
+  for (int part = 0; part < model.Parts().Count(); ++part) {
+    blocks.push_back({ImageBlock::Kind::Part, part});
+  }
+  for (int setup = 0; setup < model.Drums().Count(); ++setup) {
+    blocks.push_back({ImageBlock::Kind::DrumSetup, setup});
+  }
+  return blocks;
+}
+
+}  // namespace ravlo

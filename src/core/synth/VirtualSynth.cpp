@@ -1,0 +1,162 @@
+#include "synth/VirtualSynth.h"
+
+#include "effects/EffectAddresses.h"
+#include "effects/EffectTypeTables.h"
+#include "messages/XgMessages.h"
+#include "parts/PartParameterTable.h"
+#include "receive/ImageBlock.h"
+#include "system/SystemParameters.h"
+
+namespace ravlo {
+
+namespace {
+
+constexpr std::uint8_t kControlChange = 0xB0;
+constexpr std::uint8_t kProgramChange = 0xC0;
+constexpr std::uint8_t kBankSelectMsb = 0x00;
+constexpr std::uint8_t kBankSelectLsb = 0x20;
+
+bool IsDrumNoteAddress(XgAddress address) {
+  return xg_block::IsDrumSetup(address.high) && DrumNote::FromMidiNote(address.mid).IsValid();
+}
+
+// The dump whose data hold the byte at `address`: one of a block's, or a drum
+// note's, any note 13..91, in its setup's kit or not.
+std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
+  if (IsDrumNoteAddress(address)) {
+    if (address.low >= kDrumParameterCount) return std::nullopt;
+    return image.Drums().NoteDump(address.high - xg_block::kDrumSetupHigh,
+                                  DrumNote::FromMidiNote(address.mid));
+  }
+  for (const ImageBlock& block : ImageBlocks(image)) {
+    if (block.kind == ImageBlock::Kind::DrumSetup) continue;
+    for (const XgMessage& dump : block.Dumps(image)) {
+      const XgAddress start = *BulkAddress(dump.Bytes());
+      const std::size_t count = *BulkByteCount(dump.Bytes());
+      if (start.high == address.high && start.mid == address.mid && address.low >= start.low &&
+          address.low < start.low + count) {
+        return dump;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// The dump that starts at `address`; a request for any other address is no
+// block's.
+std::optional<XgMessage> DumpStartingAt(const XgModel& image, XgAddress address) {
+  std::optional<XgMessage> dump = DumpHolding(image, address);
+  if (dump && *BulkAddress(dump->Bytes()) != address) dump.reset();
+  return dump;
+}
+
+// How many data bytes the parameter starting at `address` has: none where no
+// parameter with a change of its own starts.
+std::optional<std::size_t> ParameterSize(XgAddress address) {
+  const std::uint8_t low = address.low;
+  if (xg_block::IsSystem(address.high, address.mid)) {
+    const ParameterDescriptor* parameter = FindSystemParameter(low);
+    if (parameter == nullptr || !HasParameterChange(*parameter)) return std::nullopt;
+    return static_cast<std::size_t>(parameter->ByteCount());
+  }
+  if (xg_block::IsEffect(address.high, address.mid)) {
+    if (low == kReverbTypeAddressLow || low == kChorusTypeAddressLow ||
+        low == kVariationTypeAddressLow) {
+      return 2;
+    }
+    if (const auto param = VariationParamForAddress(low)) {
+      return *param <= kVariationTwoByteParamCount ? 2 : 1;
+    }
+    const bool slot = EffectSlotForAddress(EffectKind::Reverb, low).has_value() ||
+                      EffectSlotForAddress(EffectKind::Chorus, low).has_value() ||
+                      VariationSettingForAddress(low).has_value();
+    return slot ? std::optional<std::size_t>(1) : std::nullopt;
+  }
+  if (address.high == xg_block::kPartHigh) {
+    const PartParameter* parameter = FindPartParameter(low);
+    if (parameter == nullptr) return std::nullopt;
+    return static_cast<std::size_t>(parameter->parameter.ByteCount());
+  }
+  if (IsDrumNoteAddress(address) && low < kDrumParameterCount) return 1;
+  return std::nullopt;
+}
+
+std::optional<XgMessage> ParameterAt(const XgModel& image, XgAddress address) {
+  const std::optional<std::size_t> size = ParameterSize(address);
+  const std::optional<XgMessage> dump = DumpHolding(image, address);
+  if (!size || !dump) return std::nullopt;
+  const std::size_t offset = address.low - BulkAddress(dump->Bytes())->low;
+  const auto data = dump->Bytes().subspan(kBulkHeaderSize, *BulkByteCount(dump->Bytes()));
+  if (offset + *size > data.size()) return std::nullopt;
+  return BuildParameterChange(image.Unit(), address, data.subspan(offset, *size));
+}
+
+}  // namespace
+
+VirtualSynth::VirtualSynth(std::optional<UnitNumber> unit)
+    : unit_(unit),
+      model_(device_, *this, pauser_, unit.value_or(UnitNumber::FromValue(0))),
+      intake_(model_, prompts_, progress_, *this) {
+  model_.Initialise();
+  device_.Open(0);
+  intake_.SetUnrecognisedPolicy(SysexIntake::UnrecognisedPolicy::Report);
+  intake_.SetMessagePause(0);
+  ResetBanks();
+}
+
+VirtualSynth::~VirtualSynth() = default;
+
+std::optional<XgMessage> VirtualSynth::Receive(std::span<const std::uint8_t> message) {
+  if (message.empty()) return std::nullopt;
+  if (message[0] != kSysexStart) {
+    ReceiveChannelMessage(message);
+    return std::nullopt;
+  }
+  if (ForAnotherUnit(message)) return std::nullopt;
+  if (const std::optional<XgRequest> request = ParseXgRequest(message)) {
+    if (request->modelId != kXgModelId) return std::nullopt;
+    // The answer carries the unit that was asked.
+    model_.SetUnitNumber(request->unit);
+    return request->kind == XgRequest::Kind::BulkDump ? DumpStartingAt(model_, request->address)
+                                                      : ParameterAt(model_, request->address);
+  }
+  intake_.ApplyReceived(message);
+  return std::nullopt;
+}
+
+IntakeResult VirtualSynth::TakeIn(std::span<std::uint8_t> image) {
+  return intake_.TakeIn(image);
+}
+
+bool VirtualSynth::ForAnotherUnit(std::span<const std::uint8_t> message) const {
+  return unit_ && message.size() > 3 && message[1] == kYamahaId && IsXgFamilyModel(message[3]) &&
+         (message[2] & 0x0F) != unit_->Value();
+}
+
+void VirtualSynth::ReceiveChannelMessage(std::span<const std::uint8_t> message) {
+  const std::uint8_t status = message[0] & 0xF0;
+  const std::size_t channel = message[0] & 0x0F;
+  if (status == kControlChange && message.size() >= 3) {
+    if (message[1] == kBankSelectMsb) bankMsb_[channel] = message[2];
+    if (message[1] == kBankSelectLsb) bankLsb_[channel] = message[2];
+  } else if (status == kProgramChange && message.size() >= 2) {
+    model_.Parts().ApplyChannelVoice(MidiChannel::FromIndex(static_cast<int>(channel)), message[1],
+                                     bankMsb_[channel], bankLsb_[channel]);
+  }
+}
+
+void VirtualSynth::ResetRequested() {
+  model_.ResetToDefaults();
+  ResetBanks();
+}
+
+void VirtualSynth::ResetBanks() {
+  // Each channel starts on the bank of its default voice (drums on channel 10).
+  for (int index = 0; index < MidiChannel::kCount; ++index) {
+    const ChannelVoice voice = model_.Channels().Voice(MidiChannel::FromIndex(index));
+    bankMsb_[static_cast<std::size_t>(index)] = voice.bankMsb;
+    bankLsb_[static_cast<std::size_t>(index)] = voice.bankLsb;
+  }
+}
+
+}  // namespace ravlo

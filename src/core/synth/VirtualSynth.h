@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "intake/IntakeHost.h"
+#include "intake/SysexIntake.h"
+#include "midi/DiscardingBackend.h"
+#include "midi/MidiOutDevice.h"
+#include "model/ModelEvents.h"
+#include "model/XgModel.h"
+#include "platform/ProgressLabel.h"
+#include "platform/QuietPlatform.h"
+
+namespace ravlo {
+
+// An XG tone generator in software. It keeps an image of everything it is
+// sent, from the XG defaults on (System On and the resets included), in a
+// model of its own fed through the intake, and answers bulk dump and
+// parameter requests from that image as an instrument does: a request for
+// an address outside the image gets no answer. The built-in monitor port and
+// `ravlo-cli serve` run one, and tests use it as the synthesizer.
+class VirtualSynth final : private ModelEvents, private IntakeHost {
+ public:
+  // Set to a unit, it answers and takes in only what is addressed to that
+  // unit; without one it stands for whichever unit a message names.
+  explicit VirtualSynth(std::optional<UnitNumber> unit = std::nullopt);
+  ~VirtualSynth() override;
+  VirtualSynth(const VirtualSynth&) = delete;
+  VirtualSynth& operator=(const VirtualSynth&) = delete;
+
+  // One whole message it was sent (sysex or a channel message); the answer,
+  // when it is a request the image can answer.
+  std::optional<XgMessage> Receive(std::span<const std::uint8_t> message);
+  // A file's bytes taken in as File Open takes them, without a reset first,
+  // so that several files merge.
+  IntakeResult TakeIn(std::span<std::uint8_t> image);
+
+  const XgModel& Image() const { return model_; }
+
+ private:
+  // Bank selects wait for the program change that brings the voice.
+  void ReceiveChannelMessage(std::span<const std::uint8_t> message);
+  bool ForAnotherUnit(std::span<const std::uint8_t> message) const;
+  void ResetBanks();
+
+  // ModelEvents: an instrument resets itself.
+  void RaiseMark(RefreshMark, int) override {}
+  void ResetRequested() override;
+  void AllParametersReset() override {}
+  void DrumSetupWasReset(int) override {}
+  // IntakeHost
+  void AutoReset() override {}
+
+  std::optional<UnitNumber> unit_;
+  DiscardingBackend backend_;
+  QuietPrompts prompts_;
+  NoPauser pauser_;
+  SilentProgress progress_;
+  MidiOutDevice device_{backend_, prompts_};
+  XgModel model_;
+  SysexIntake intake_;
+  std::array<std::uint8_t, MidiChannel::kCount> bankMsb_{};
+  std::array<std::uint8_t, MidiChannel::kCount> bankLsb_{};
+};
+
+}  // namespace ravlo

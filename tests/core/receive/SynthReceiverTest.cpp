@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "intake/SysexIntake.h"
+#include "messages/XgMessages.h"
+#include "receive/SynthReceiver.h"
+#include "support/Bytes.h"
+#include "support/ModelRig.h"
+#include "support/RecordingModelEvents.h"
+#include "support/RecordingObserver.h"
+#include "support/RecordingPauser.h"
+#include "support/RecordingProgress.h"
+#include "support/RecordingPrompts.h"
+#include "support/RespondingBackend.h"
+#include "support/TypedIndices.h"
+
+namespace ravlo {
+namespace {
+
+using Kind = ImageBlock::Kind;
+using Message = std::vector<std::uint8_t>;
+using test::Bytes;
+
+std::vector<Message> DumpsOf(const XgModel& model, const ImageBlock& block) {
+  std::vector<Message> dumps;
+  for (const XgMessage& dump : block.Dumps(model)) {
+    dumps.emplace_back(dump.Bytes().begin(), dump.Bytes().end());
+  }
+  return dumps;
+}
+
+// The model on a port with a virtual synthesizer behind it, whose answers
+// come back through the input queue.
+class SynthReceiverTest
+    : public ::testing::Test,
+      public test::BasicModelRig<test::RespondingBackend, test::RecordingPrompts,
+                                 test::RecordingPauser, test::RecordingModelEvents> {
+ protected:
+  SynthReceiverTest() {
+    backend.deliver = [this](std::span<const std::uint8_t> message) { input.Push(message); };
+    model.Subscribe(changes);
+  }
+  ~SynthReceiverTest() override { model.Unsubscribe(changes); }
+
+  const XgModel& Synth() { return backend.synth.Image(); }
+  bool SameAsSynth(const ImageBlock& block) {
+    return DumpsOf(model, block) == DumpsOf(Synth(), block);
+  }
+  // Drops or spoils the answers to requests for one address high and mid.
+  void Spoil(std::uint8_t high, std::uint8_t mid,
+             std::function<std::optional<Message>(Message)> how) {
+    backend.alter = [high, mid, how](Message answer) -> std::optional<Message> {
+      if (answer[6] == high && answer[7] == mid) return how(std::move(answer));
+      return answer;
+    };
+  }
+  // The synthesizer's image away from the defaults in every kind of block.
+  void EditTheSynth() {
+    backend.Play(test::SystemChange(0x04, {0x55}));
+    backend.Play(test::EffectChange(0x00, {0x01, 0x01}));
+    backend.Play(test::EffectChange(0x22, {0x33}));
+    backend.Play(test::EffectChange(0x40, {0x05, 0x00}));
+    backend.Play(test::PartChange(2, 0x0B, 0x44));
+    backend.Play(test::PartChange(2, 0x40, 0x02));
+    backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x26, 0x01, 0x30, 0xF7}));
+  }
+
+  MidiInQueue input;
+  test::RecordingObserver changes;
+  test::RecordingProgress progress;
+  test::CountingIntakeHost host;
+  SysexIntake intake{model, prompts, progress, host};
+  SynthReceiver receiver{model, intake, input, pauser, progress};
+};
+
+TEST_F(SynthReceiverTest, TheWholeImageArrivesInOrderAndNothingGoesBack) {
+  EditTheSynth();
+  const ReceiveReport report = receiver.Receive();
+  ASSERT_TRUE(report.Complete()) << report.Summary();
+  EXPECT_EQ(report.Summary(), "System, effects, 16 parts, 2 drum setups received.");
+  for (const ImageBlock& block : ImageBlocks(model)) {
+    EXPECT_TRUE(SameAsSynth(block)) << block.Name();
+  }
+  const std::size_t drumNotes = model.Drums().KitNotes(0).size() + model.Drums().KitNotes(1).size();
+  EXPECT_EQ(report.requests, 1 + 2 * 3 + 2 * 16 + drumNotes);
+  EXPECT_EQ(report.requestBytes, 8 * report.requests);
+  EXPECT_EQ(backend.received, backend.Requests()) << "no answer was passed back";
+  EXPECT_EQ(backend.Requests().front(), Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}));
+  EXPECT_EQ(backend.Requests()[1], Bytes({0xF0, 0x43, 0x20, 0x4C, 0x02, 0x01, 0x00, 0xF7}));
+  EXPECT_TRUE(pauser.pauses.empty()) << "every answer was there at the first look";
+  EXPECT_EQ(progress.shownCancellable, 1);
+  EXPECT_EQ(progress.closed, 1);
+  EXPECT_EQ(progress.items.front(), "System");
+  EXPECT_EQ(progress.items.back(), "Drum setup 2");
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
+  EXPECT_EQ(host.resets, 0) << "a read-back resets nothing";
+}
+
+TEST_F(SynthReceiverTest, TheChannelRowsFollowTheReceivedParts) {
+  backend.Play(Bytes({0xB4, 0x00, 0x00}));
+  backend.Play(Bytes({0xB4, 0x20, 0x00}));
+  backend.Play(Bytes({0xC4, 0x30}));
+  ASSERT_TRUE(receiver.Receive().Complete());
+  EXPECT_EQ(model.Channels().Voice(test::ChannelAt(4)).program, 0x31);
+}
+
+TEST_F(SynthReceiverTest, WhenNothingAnswersTheFirstRequestNothingElseIsAsked) {
+  EditTheSynth();
+  backend.alter = [](Message) { return std::nullopt; };
+  const ReceiveReport report = receiver.Receive();
+  EXPECT_TRUE(report.silent);
+  EXPECT_FALSE(report.AnythingReceived());
+  ASSERT_EQ(backend.Requests().size(), 2u) << "the first request, and once more";
+  EXPECT_EQ(backend.Requests()[0], backend.Requests()[1]);
+  EXPECT_EQ(pauser.Total(), 2 * SynthReceiver::kDefaultTimeoutMs)
+      << "waited the timeout each time, in pauses";
+  EXPECT_TRUE(changes.notices.empty()) << "the model is unchanged";
+}
+
+TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswer) {
+  Spoil(0x02, 0x01, [](Message) { return std::nullopt; });
+  const ReceiveReport report = receiver.Receive(50);
+  EXPECT_EQ(pauser.Total(), 3u * 2u * 50u)
+      << "the first dump of each effect block, asked twice, then it moves on";
+  ASSERT_EQ(report.missing.size(), 3u);
+  EXPECT_EQ(report.missing[0].block, (ImageBlock{Kind::Reverb}));
+  EXPECT_EQ(report.missing[0].reason, "no answer");
+  EXPECT_EQ(report.Summary(),
+            "System, 16 parts, 2 drum setups received.\nNot received:\nReverb: no answer\n"
+            "Chorus: no answer\nVariation: no answer");
+}
+
+TEST_F(SynthReceiverTest, AnAnswerLostOnTheWayIsAskedForOnceMore) {
+  EditTheSynth();
+  bool lost = false;
+  Spoil(0x08, 0x02, [&lost](Message answer) -> std::optional<Message> {
+    if (lost || answer[8] != 0x30) return answer;
+    lost = true;
+    return std::nullopt;
+  });
+  const ReceiveReport report = receiver.Receive(30);
+  EXPECT_TRUE(report.Complete()) << report.Summary();
+  EXPECT_TRUE(SameAsSynth({Kind::Part, 2}));
+  EXPECT_EQ(pauser.Total(), 30u);
+  const auto requests = backend.Requests();
+  EXPECT_EQ(std::count(requests.begin(), requests.end(),
+                       Bytes({0xF0, 0x43, 0x20, 0x4C, 0x08, 0x02, 0x30, 0xF7})),
+            2);
+}
+
+TEST_F(SynthReceiverTest, ABadSecondHalfLeavesThePartAsItWas) {
+  EditTheSynth();
+  ASSERT_TRUE(model.Parts().SetPartParameter(test::PartAt(2), 0x0B, 0x12));
+  const Message before = DumpsOf(model, {Kind::Part, 2})[0];
+  Spoil(0x08, 0x02, [](Message answer) -> std::optional<Message> {
+    if (answer[8] == 0x30) answer[answer.size() - 2] ^= 0x01;
+    return answer;
+  });
+  const ReceiveReport report = receiver.Receive();
+  ASSERT_EQ(report.missing.size(), 1u);
+  EXPECT_EQ(report.missing[0].block, (ImageBlock{Kind::Part, 2}));
+  EXPECT_EQ(report.missing[0].reason, "the answer's checksum is wrong");
+  EXPECT_EQ(DumpsOf(model, {Kind::Part, 2})[0], before) << "the sound first half is not applied";
+  EXPECT_TRUE(SameAsSynth({Kind::Part, 3}));
+  EXPECT_TRUE(SameAsSynth({Kind::System}));
+}
+
+TEST_F(SynthReceiverTest, EachSpoiltAnswerIsReportedOnceWithItsFault) {
+  backend.alter = [](Message answer) -> std::optional<Message> {
+    switch (answer[6]) {
+      case 0x00:  // system: another unit
+        answer[2] = 0x05;
+        return answer;
+      case 0x02:  // effects: another model, cut short, a wrong count
+        if (answer[8] == 0x00) answer[3] = kQs300ModelId;
+        if (answer[8] == 0x20) answer.erase(answer.begin() + 10, answer.begin() + 12);
+        if (answer[8] == 0x40) answer.insert(answer.end() - 2, 0x00);
+        return answer;
+      default:
+        return answer;
+    }
+  };
+  const ReceiveReport report = receiver.Receive(20);
+  EXPECT_FALSE(report.silent) << "an answer of another unit is an answer";
+  ASSERT_EQ(report.missing.size(), 4u);
+  EXPECT_EQ(report.missing[0].reason, "an answer came from another unit");
+  EXPECT_EQ(report.missing[1].reason, "an answer came for another model");
+  EXPECT_EQ(report.missing[2].reason, "the answer was cut short");
+  EXPECT_EQ(report.missing[3].reason, "the answer's byte count is wrong");
+  EXPECT_EQ(report.received.size(), 16u + 2u);
+  EXPECT_EQ(pauser.Total(), 2u * 20u) << "a spoilt answer ends the wait; a foreign one does not";
+}
+
+TEST_F(SynthReceiverTest, UnrelatedMessagesAndOtherDumpsAreLookedPast) {
+  EditTheSynth();
+  backend.alter = [this](Message answer) -> std::optional<Message> {
+    input.Push(Bytes({0x90, 0x3C, 0x40}));
+    // A dump of an address nobody asked for (the A/D part's).
+    input.Push(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x01, 0x10, 0x00, 0x00, 0x00, 0x6F, 0xF7}));
+    return answer;
+  };
+  const ReceiveReport report = receiver.Receive();
+  EXPECT_TRUE(report.Complete()) << report.Summary();
+  EXPECT_TRUE(SameAsSynth({Kind::Part, 2}));
+}
+
+TEST_F(SynthReceiverTest, CancelKeepsTheBlocksThatCameBeforeIt) {
+  EditTheSynth();
+  progress.cancelAfterItems = 6;  // System .. Variation, Part 1, Part 2
+  const ReceiveReport report = receiver.Receive();
+  EXPECT_TRUE(report.cancelled);
+  EXPECT_EQ(report.received.size(), 6u);
+  EXPECT_TRUE(SameAsSynth({Kind::System}));
+  EXPECT_TRUE(SameAsSynth({Kind::Part, 1}));
+  EXPECT_FALSE(SameAsSynth({Kind::Part, 2})) << "asked for no more after the cancel";
+  EXPECT_NE(report.Summary().find("Receiving was cancelled."), std::string::npos);
+}
+
+TEST_F(SynthReceiverTest, CancelWhileWaitingDropsTheBlockAskedFor) {
+  Spoil(0x00, 0x00, [](Message) { return std::nullopt; });
+  progress.cancelAfterItems = 1;
+  const ReceiveReport report = receiver.Receive();
+  EXPECT_TRUE(report.cancelled);
+  EXPECT_FALSE(report.silent);
+  EXPECT_TRUE(report.received.empty());
+  EXPECT_TRUE(pauser.pauses.empty());
+}
+
+TEST_F(SynthReceiverTest, TheDrumRequestsFollowTheKitTheModelHolds) {
+  ASSERT_TRUE(model.Drums().SetKitVoice(1, {126, 0, 0}));
+  const ReceiveReport report = receiver.Receive();
+  ASSERT_TRUE(report.Complete());
+  std::size_t setup2 = 0;
+  for (const Message& request : backend.Requests()) setup2 += request[4] == 0x31;
+  EXPECT_EQ(setup2, model.Drums().KitNotes(1).size());
+  EXPECT_NE(setup2, model.Drums().KitNotes(0).size());
+}
+
+TEST_F(SynthReceiverTest, ARefusedRequestEndsTheReadBack) {
+  backend.alter = nullptr;
+  device.Close();
+  const ReceiveReport report = receiver.Receive();
+  EXPECT_TRUE(report.failed);
+  EXPECT_EQ(report.requests, 0u);
+  EXPECT_FALSE(prompts.messages.empty()) << "the port's error was shown";
+}
+
+TEST(ReceiveReport, SummariesNameWhatCameInFewWords) {
+  ReceiveReport report;
+  EXPECT_EQ(report.Summary(), "Nothing was received.");
+  report.received = {{Kind::Chorus}, {Kind::Part, 0}, {Kind::DrumSetup, 1}};
+  EXPECT_EQ(report.Summary(), "Chorus, 1 part, 1 drum setup received.");
+  EXPECT_NE(NoInputPortText(test::Unit(3)).find("unit 3"), std::string::npos);
+  const std::string silent = NoAnswerText("Ravlo Monitor", test::Unit(4));
+  EXPECT_NE(silent.find("\"Ravlo Monitor\""), std::string::npos);
+  EXPECT_NE(silent.find("unit 4"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ravlo
