@@ -44,7 +44,7 @@ DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports,
       inputList_(new QListWidget(this)),
       unit_(new EditSpinPair(this)),
       sendReset_(new QCheckBox(QStringLiteral("Send Reset when opening new device"), this)) {
-  setWindowTitle(QStringLiteral("MIDI Ports"));
+  setWindowTitle(QStringLiteral("MIDI Output Port"));
   list_->setObjectName(QStringLiteral("Ports"));
   inputList_->setObjectName(QStringLiteral("InputPorts"));
   unit_->setObjectName(QStringLiteral("UnitId"));

@@ -14,7 +14,7 @@ class EditSpinPair;
 class HelpWindow;
 class UserPrompts;
 
-// "MIDI Ports": chooses the output port, the input port the synthesizer
+// "MIDI Output Port": chooses the output port, the input port the synthesizer
 // answers on ("(none)" first: then nothing is read back) and the
 // synthesizer's unit number. F1 over a list, the unit box or the check box
 // opens the help page at that control's topic.

@@ -200,7 +200,7 @@ TEST(DevicesDialogWindow, ListsTheInputsAfterNoneAndReturnsTheInputChosen) {
   HelpWindow help;
   const std::vector<MidiPort> inputs{{0, "Synth Out"}, {3, "Ravlo Monitor"}};
   DevicesDialog dialog({{0, "Synth"}}, inputs, {0, 0, true, 3}, prompts, help);
-  EXPECT_EQ(dialog.windowTitle(), "MIDI Ports");
+  EXPECT_EQ(dialog.windowTitle(), "MIDI Output Port");
   auto* list = dialog.findChild<QListWidget*>("InputPorts");
   ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(list->item(0)->text(), "(none)");
