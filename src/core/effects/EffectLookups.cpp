@@ -150,7 +150,8 @@ ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int3
   parameter.form = param < kVariationTwoByteParamCount ? WireForm::SevenBitPair : WireForm::Byte;
   parameter.defaultFrom = DefaultFrom::TypeRow;
   const std::size_t descriptor = VariationParamDescriptor(type, param);
-  if (const auto range = VariationParamRange(descriptor)) {
+  const auto range = VariationParamRange(descriptor);
+  if (range && descriptor < kParamDescriptors.size()) {
     parameter.minimum = range->minimum;
     parameter.maximum = range->maximum;
     parameter.label = VariationParamLabel(descriptor, ampType);

@@ -26,7 +26,8 @@ std::string Printed(const char* format, double value, std::string_view unit = {}
 
 // "+3", "0", "-12": signed values read with their sign.
 std::string Signed(int value, std::string_view unit = {}, std::string_view one = {}) {
-  std::string out = value > 0 ? "+" + std::to_string(value) : std::to_string(value);
+  std::string out = value > 0 ? std::string(1, '+') : std::string();
+  out += std::to_string(value);
   const std::string_view name = (value == 1 || value == -1) && !one.empty() ? one : unit;
   if (!name.empty()) {
     out += ' ';

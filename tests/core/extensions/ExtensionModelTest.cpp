@@ -60,7 +60,10 @@ class ExtensionTest : public test::ModelFixture {
       std::snprintf(text, sizeof text, "%02X %02X %02X:", parameter.address.high,
                     parameter.address.mid, parameter.address.low);
       std::string line = text;
-      for (std::uint8_t byte : parameter.data) line += " " + std::to_string(byte);
+      for (std::uint8_t byte : parameter.data) {
+        line += ' ';
+        line += std::to_string(byte);
+      }
       lines.push_back(line);
     }
     return lines;

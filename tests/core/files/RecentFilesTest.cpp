@@ -53,7 +53,11 @@ TEST(RecentFiles, TheTextKeepsTheOrderAndDropsWhatCannotBeListed) {
   EXPECT_EQ(RecentFiles::FromText(recent.ToText()), recent);
 
   std::string stored = "\n/1\n/1\n\n";
-  for (int i = 2; i <= 10; ++i) stored += "/" + std::to_string(i) + "\n";
+  for (int i = 2; i <= 10; ++i) {
+    stored += '/';
+    stored += std::to_string(i);
+    stored += '\n';
+  }
   const RecentFiles read = RecentFiles::FromText(stored);
   EXPECT_EQ(read.Paths(), (Paths{"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"}));
   EXPECT_TRUE(RecentFiles::FromText("").Paths().empty());
