@@ -42,7 +42,12 @@ std::string ReceiveReport::Summary() const {
   }
   if (!missing.empty()) {
     text += "\nNot received:";
-    for (const Missing& miss : missing) text += "\n" + miss.block.Name() + ": " + miss.reason;
+    for (const Missing& miss : missing) {
+      text += '\n';
+      text += miss.block.Name();
+      text += ": ";
+      text += miss.reason;
+    }
   }
   if (cancelled) text += "\nReceiving was cancelled.";
   return text;
