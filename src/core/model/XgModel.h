@@ -10,6 +10,7 @@
 #include "effects/EffectModel.h"
 #include "extensions/ExtensionModel.h"
 #include "model/Indices.h"
+#include "model/InstrumentModel.h"
 #include "model/ModelChange.h"
 #include "model/XgEmitter.h"
 #include "parts/PartModel.h"
@@ -45,6 +46,10 @@ class XgModel final : public UserVoiceElementSource {
   void SetUnitNumber(UnitNumber unit) { emitter_.SetUnitNumber(unit); }
   UnitNumber Unit() const { return emitter_.Unit(); }
   std::uint8_t ModelId() const { return emitter_.ModelId(); }
+
+  // The instrument the image stands for; Basic until told otherwise.
+  void SetInstrument(InstrumentModel instrument) { instrument_ = instrument; }
+  InstrumentModel Instrument() const { return instrument_; }
 
   void SetResetAdMixer(bool on) { emitter_.SetResetAdMixer(on); }
   bool ResetAdMixer() const { return emitter_.ResetAdMixer(); }
@@ -109,6 +114,7 @@ class XgModel final : public UserVoiceElementSource {
   XgEmitter emitter_;
   std::vector<ModelObserver*> observers_;
   int publishing_ = 0;
+  InstrumentModel instrument_ = InstrumentModel::Basic;
   std::unique_ptr<SystemModel> system_;
   std::unique_ptr<EffectModel> effects_;
   std::unique_ptr<PartModel> parts_;
