@@ -241,7 +241,6 @@ TEST_F(EditHistoryTest, TheExtendedInstrumentsPartEqAndDrumSetupsGoBack) {
       replay::Values{},
       [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 9); },
       [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 0x40); });
-  EXPECT_EQ(undone.pieces.size(), 1u);
 }
 
 TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
