@@ -311,14 +311,16 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
   if (record == nullptr || firstAddress < 0 || firstAddress > LastAddress()) return false;
   const auto first = static_cast<std::size_t>(firstAddress);
   if (values.size() > static_cast<std::size_t>(LastAddress() + 1 - firstAddress)) return false;
-  if (first >= kPartAddressCount) {
-    // Past the record: the part EQ's parameters, each on its own.
+  // One byte, or the part EQ's parameters past the record: a notice each.
+  if (values.size() == 1 || first >= kPartAddressCount) {
     for (std::size_t i = 0; i < values.size(); ++i) {
       const int address = firstAddress + static_cast<int>(i);
-      if (!IsParameterAddress(address)) continue;
-      std::uint8_t& stored = *MutableByte(part, address);
-      const std::uint8_t old = stored;
-      stored = values[i];
+      std::uint8_t* stored = MutableByte(part, address);
+      if (stored == nullptr || (first >= kPartAddressCount && !IsParameterAddress(address))) {
+        continue;
+      }
+      const std::uint8_t old = *stored;
+      *stored = values[i];
       if (old != values[i]) {
         model_.Publish({ModelBlock::Part, part.Index(),
                         xg_block::PartAddress(part.Index(), address), old, values[i]});
@@ -327,15 +329,6 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
     return true;
   }
   if (values.size() > kPartAddressCount - first) return false;
-  if (values.size() == 1) {
-    const std::uint8_t old = (*record)[first];
-    (*record)[first] = values[0];
-    if (old != values[0]) {
-      model_.Publish({ModelBlock::Part, part.Index(),
-                      xg_block::PartAddress(part.Index(), firstAddress), old, values[0]});
-    }
-    return true;
-  }
   std::copy(values.begin(), values.end(), record->begin() + static_cast<std::ptrdiff_t>(first));
   model_.PublishWhole(ModelBlock::Part, part.Index());
   return true;
