@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -130,6 +131,9 @@ class SysexIntake {
   // With the extensions kept, a dump's bytes at addresses no block holds.
   void KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data);
   bool PassOn(std::span<const std::uint8_t> m);
+  // The receive channel of the multi part an XG message is for; none for
+  // any other message.
+  std::optional<int> PartChannelOf(std::span<const std::uint8_t> m) const;
 
   XgModel& model_;
   UserPrompts& prompts_;

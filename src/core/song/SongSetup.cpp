@@ -21,11 +21,18 @@ SongSetup::SongSetup(StandardMidiFile file) : file_(std::move(file)) {
       if (started) continue;
       if (event.IsNoteOn()) {
         started = true;
+        starts_[static_cast<std::size_t>(event.Channel())] = events_.size();
         continue;
       }
     }
     events_.push_back(event);
   }
+}
+
+bool SongSetup::HasStarted(int channel, std::size_t index) const {
+  if (channel < 0 || channel >= MidiChannel::kCount) return false;
+  const std::optional<std::size_t>& start = starts_[static_cast<std::size_t>(channel)];
+  return start && *start <= index;
 }
 
 }  // namespace ravlo
