@@ -57,6 +57,10 @@ std::string MonitorSound::Driver() const {
   return output_ ? output_->Driver() : std::string();
 }
 
+int MonitorSound::SampleRate() const {
+  return engine_ ? engine_->SampleRate() : 0;
+}
+
 std::string MonitorSound::HeardText(PartIndex part) const {
   if (!engine_) return {};
   return HeardPresetText(monitor_.Heard(part));

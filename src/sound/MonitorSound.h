@@ -34,6 +34,8 @@ class MonitorSound final : public SoundView {
   void Stop();
   // The driver the sound goes out through; empty while silent.
   std::string Driver() const;
+  // The rate the engine runs at; 0 while the sound is off.
+  int SampleRate() const;
 
   // SoundView
   bool Active() const override { return engine_ != nullptr; }

@@ -11,12 +11,15 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSlider;
+class QTimer;
 
 namespace ravlo {
 
 class EditSpinPair;
+class SoundView;
 class XgModel;
 
 // All the multi parts side by side, like a mixing desk: one strip a part
@@ -37,6 +40,9 @@ class MixerWindow final : public EditorDialog {
   MixerWindow(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
   void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
+  // While the built-in sound plays, each strip shows its part's peak level
+  // and its voice button names the preset heard.
+  void SetSound(SoundView* sound);
 
   int StripCount() const { return static_cast<int>(strips_.size()); }
   // A strip's field for a part address of kFieldAddresses; nullptr otherwise.
@@ -45,6 +51,7 @@ class MixerWindow final : public EditorDialog {
   QComboBox* ModeList(int part) const;
   QPushButton* VoiceButton(int part) const;
   QLabel* ChannelLabel(int part) const;
+  QProgressBar* Meter(int part) const;
 
  protected:
   void WindowStart() override;
@@ -59,6 +66,7 @@ class MixerWindow final : public EditorDialog {
     QSlider* fader = nullptr;
     std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
     QComboBox* mode = nullptr;
+    QProgressBar* meter = nullptr;
   };
 
   void Build();
@@ -70,10 +78,15 @@ class MixerWindow final : public EditorDialog {
   void OnFaderMoved(int index, int value);
   void OnVoiceClicked(int index);
   void OnModeChosen(int index, int mode);
+  // The meters and the heard presets, a few times a second.
+  void ShowSound();
+  QString VoiceTip(int index) const;
 
   XgModel& model_;
   std::vector<Strip> strips_;
   VoiceChooser voiceChooser_;
+  SoundView* sound_ = nullptr;
+  QTimer* soundTimer_ = nullptr;
   // The fader was pressed and has not moved yet.
   bool dragStarting_ = false;
 };
