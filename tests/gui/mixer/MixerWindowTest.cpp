@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "editors/CPartRunDlg.h"
@@ -83,13 +84,17 @@ TEST_F(MixerWindowTest, WhileTheSoundPlaysEachStripShowsItsLevelAndThePresetHear
   test::FakeSoundView sound;
   sound.peaks[3] = 0.1f;  // -20 dB
   window.SetSound(&sound);
-  QTest::qWait(150);
+  // The meters look a few times a second; a busy machine may take longer.
+  const auto waitFor = [](const std::function<bool()>& done) {
+    for (int tries = 0; tries < 500 && !done(); ++tries) QTest::qWait(10);
+  };
+  waitFor([&] { return window.Meter(3)->value() == 40; });
   EXPECT_TRUE(window.Meter(0)->isVisible());
   EXPECT_EQ(window.Meter(3)->value(), 40) << "60 dB shown, 20 under the top";
   EXPECT_EQ(window.Meter(0)->value(), 0);
   EXPECT_EQ(window.VoiceButton(3)->toolTip(), "GrandPno\nHeard: part 4");
   sound.active = false;
-  QTest::qWait(150);
+  waitFor([&] { return !window.Meter(3)->isVisible(); });
   EXPECT_FALSE(window.Meter(3)->isVisible());
   EXPECT_EQ(window.VoiceButton(3)->toolTip(), "GrandPno");
 }
