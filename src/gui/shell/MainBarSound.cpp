@@ -2,6 +2,7 @@
 // following the output port.
 #include "MonitorBackend.h"
 #include "MonitorSound.h"
+#include "editors/CPartDlg.h"
 #include "midi/MidiOutDevice.h"
 #include "platform/UserPrompts.h"
 #include "shell/MainBar.h"
@@ -27,8 +28,11 @@ void MainBar::FollowOutputWithSound() {
   for (const MidiPort& port : device_->Ports()) {
     if (port.index == selectedPort_) monitorOut = port.name == MonitorBackend::kPortName;
   }
+  // The Part window names the preset heard, or nothing while silent.
+  const auto showHeard = [this] { part_->SelectPart(part_->ShownPart()); };
   if (!settings_.sound.on || !monitorOut) {
     services_.sound->Stop();
+    showHeard();
     return;
   }
   AudioOptions options;
@@ -37,6 +41,7 @@ void MainBar::FollowOutputWithSound() {
   options.sampleRate = settings_.sound.sampleRate;
   options.periodFrames = settings_.sound.bufferFrames;
   const MonitorSound::Started started = services_.sound->Start(settings_.sound.soundFont, options);
+  showHeard();
   if (started.outcome != MonitorSound::Outcome::Playing && !soundTold_) {
     soundTold_ = true;
     services_.prompts.ShowMessage(started.text, MessageIcon::Information);

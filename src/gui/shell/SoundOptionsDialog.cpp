@@ -66,7 +66,12 @@ SoundOptionsDialog::SoundOptionsDialog(const SoundSettings& settings, const QStr
   device_->setObjectName(QStringLiteral("SoundDevice"));
   device_->setPlaceholderText(QStringLiteral("the driver's default"));
   soundFont_->setObjectName(QStringLiteral("SoundFont"));
-  soundFont_->setPlaceholderText(ToQString(FindSoundFont("")));
+  const QString standard = ToQString(FindSoundFont(""));
+  soundFont_->setPlaceholderText(standard);
+  soundFont_->setToolTip(standard.isEmpty()
+                             ? QString::fromUtf8(kNoSoundFontText)
+                             : QStringLiteral("Empty: the system's General MIDI SoundFont, ") +
+                                   standard);
   soundFont_->setMinimumWidth(soundFont_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
 
   auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
