@@ -136,9 +136,13 @@ TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
                      ("ravlo-synth-" + std::to_string(::getpid()) + ".wav");
     std::thread recorder([&wav] {
       CommandOutput("jack_rec -f " + wav.string() +
-                    " -d 2 -b 16 ravlo-synth:left ravlo-synth:right 2>&1");
+                    " -d 3 -b 16 ravlo-synth:left ravlo-synth:right 2>&1");
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The piano plays once the recorder listens, however busy the machine.
+    for (int tries = 0;
+         tries < 100 && CommandOutput("jack_lsp").find("jackrec:") == std::string::npos; ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
     bar.Piano().HandleKey(PianoKey::Char('Z'));
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     PianoKey release = PianoKey::Char('Z');
