@@ -40,7 +40,8 @@ check "Architecture is the machine's" field_is Architecture "$(dpkg --print-arch
 check "Section is sound" field_is Section sound
 check "Maintainer is set" test -n "$(field Maintainer)"
 check "Description is set" test -n "$(field Description)"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 librtmidi6 libstdc++6 libc6; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 librtmidi6 libfluidsynth3 \
+  libstdc++6 libc6; do
   check "Depends names $package" depends_on "$package"
 done
 

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev librtmidi-dev
+  libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   jackd2
   clang libclang-rt-14-dev

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "MonitorSound.h"
 #include "PlatformMidi.h"
 #include "app/EditorCommandLine.h"
 #include "app/SingleInstance.h"
@@ -32,8 +33,9 @@ int main(int argc, char** argv) {
   ravlo::QtPrompts prompts;
   ravlo::QtSettingsStore settings;
   ravlo::UiPauser pauser;
+  ravlo::MonitorSound sound(midi.Monitor());
   ravlo::MainBar mainBar(
-      {midi.Backend(), prompts, settings, pauser, &midi.Monitor(), &midi.InputBackend()});
+      {midi.Backend(), prompts, settings, pauser, &midi.Monitor(), &midi.InputBackend(), &sound});
   if (!mainBar.Initialised()) return 1;
   prompts.SetOwner(&mainBar);
   QObject::connect(&instance, &ravlo::SingleInstance::OpenRequested, &mainBar,

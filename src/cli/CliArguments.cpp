@@ -84,22 +84,38 @@ Commands:
       not answer; exit status 1 then. Channel controllers cannot be read
       from an XG instrument.
 
-  serve [--load FILE]... [--name NAME] [--unit N]
+  serve [--load FILE]... [--name NAME] [--unit N] [--sound] [--soundfont FILE]
+        [--rate HZ]
       Run a virtual XG synthesizer, with the files taken in as state does, on
       a port pair of its own: a JACK client NAME ("ravlo-xg") with the ports
       "in" and "out", or ALSA ports where JACK is not running. Prints "ready"
       once the ports exist and answers dump and parameter requests for unit N
-      (0) until interrupted.
+      (0) until interrupted. --sound also plays what it is sent on a General
+      MIDI SoundFont: out of the JACK client "ravlo-synth" (ports "left" and
+      "right") while a JACK server runs, otherwise through PulseAudio or ALSA.
+
+  render -o OUT.wav [--load FILE]... [--song FILE] [--unit N] [--keep-extensions]
+         [--soundfont FILE] [--rate HZ]
+      Take the --load files into a virtual XG synthesizer, then play the song
+      on it, every event at its time, and write what is heard as a 16-bit
+      stereo WAV file (44100 Hz, or HZ), with the sound that rings after the
+      last event until it falls silent (at most 3 s). The SoundFont is FILE,
+      or the one /usr/share/sounds/sf3/default-GM.sf3 or
+      /usr/share/sounds/sf2/default-GM.sf2 names. A missing SoundFont, or a
+      file that cannot be read, exits with 1 and writes nothing.
 
 Unrecognised messages are reported on standard error with their counts and
 dropped; --store-unrecognized writes them to RavloError.syx beside the file
 instead. Exit status: 0 success, 1 a file could not be read or written, a
-port could not be opened or (receive) a block did not answer, 2 usage.
+port could not be opened, (receive) a block did not answer or (render,
+serve --sound) no SoundFont could be loaded, 2 usage.
 )";
 
 namespace {
 
 constexpr int kMaxTimeoutMs = 10000;
+constexpr int kMinRate = 8000;
+constexpr int kMaxRate = 192000;
 
 bool ParseNumber(const std::string& text, int low, int high, int& value) {
   int parsed = 0;
@@ -244,6 +260,17 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
         return false;
       }
       arguments.delayMs = static_cast<unsigned>(delay);
+    } else if (option == "--soundfont") {
+      if (!value(arguments.soundFont)) return false;
+    } else if (option == "--rate") {
+      int rate = 0;
+      if (!value(text) || !ParseNumber(text, kMinRate, kMaxRate, rate)) {
+        if (error.empty()) error = "--rate takes a sample rate from 8000 to 192000";
+        return false;
+      }
+      arguments.rate = rate;
+    } else if (option == "--sound") {
+      arguments.sound = true;
     } else if (option == "--ad-reset") {
       arguments.adReset = true;
     } else if (option == "--store-unrecognized") {

@@ -30,6 +30,9 @@ struct CliArguments {
   std::optional<unsigned> delayMs;    // --delay MS
   std::optional<unsigned> timeoutMs;  // --timeout MS
   std::string name;                   // --name NAME
+  std::string soundFont;              // --soundfont FILE
+  std::optional<int> rate;            // --rate HZ
+  bool sound = false;                 // --sound
 };
 
 // Fills `arguments` from argv; on a usage error returns false with a reason.

@@ -8,15 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "AudioOutput.h"
 #include "CliArguments.h"
 #include "CliSession.h"
 #include "ConsolePrompts.h"
+#include "FluidEngine.h"
 #include "PlatformMidi.h"
+#include "SoundFonts.h"
 #include "StateReport.h"
 #include "VirtualPortPair.h"
 #include "files/FileIo.h"
 #include "files/PatchList.h"
 #include "files/VoiceBankFile.h"
+#include "files/WavFile.h"
 #include "intake/SysexScanner.h"
 #include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
@@ -24,6 +28,8 @@
 #include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
 #include "sendpass/SendPass.h"
+#include "song/StandardMidiFile.h"
+#include "sound/SongRenderer.h"
 #include "synth/VirtualSynth.h"
 
 namespace ravlo {
@@ -215,6 +221,87 @@ int Receive(const CliArguments& arguments, std::ostream& err) {
   return kFileError;
 }
 
+// The loads a virtual synthesizer takes in, as serve and render take them;
+// false (the reason on `err`) when one cannot be read.
+bool TakeInto(VirtualSynth& synth, const std::vector<CliLoad>& loads, std::ostream& err) {
+  for (const CliLoad& load : loads) {
+    const std::string& path = load.path;
+    std::vector<std::uint8_t> image;
+    const FileResult read = ReadWholeFile(path, image);
+    if (!read.ok) {
+      FileError(err, read.error);
+      return false;
+    }
+    const IntakeResult taken = synth.TakeIn(image);
+    if (taken.counts.unrecognisedMessages > 0) {
+      err << "ravlo-cli: " << path << ": " << taken.counts.unrecognisedMessages
+          << " unrecognised messages left out\n";
+    }
+  }
+  return true;
+}
+
+// The engine on the SoundFont the arguments name, or the default one; none
+// (the reason on `err`) when there is none or it cannot be loaded.
+std::unique_ptr<FluidEngine> MakeEngine(const CliArguments& arguments, int rate,
+                                        std::ostream& err) {
+  const std::string path = FindSoundFont(arguments.soundFont);
+  if (path.empty()) {
+    FileError(err, kNoSoundFontText);
+    return nullptr;
+  }
+  std::string error;
+  std::unique_ptr<FluidEngine> engine = FluidEngine::Create(path, rate, error);
+  if (!engine) FileError(err, error);
+  return engine;
+}
+
+int Render(const CliArguments& arguments, std::ostream& err) {
+  if (arguments.output.empty()) return UsageError(err, "render needs -o OUT.wav");
+  if (!arguments.files.empty())
+    return UsageError(err, "render takes its files with --load and --song");
+  std::vector<CliLoad> setups;
+  std::optional<std::string> songPath;
+  for (const CliLoad& load : arguments.loads) {
+    if (!load.song) {
+      setups.push_back(load);
+    } else if (songPath) {
+      return UsageError(err, "render plays one --song");
+    } else {
+      songPath = load.path;
+    }
+  }
+  // Everything that can fail is settled before a byte is written.
+  std::optional<StandardMidiFile> song;
+  if (songPath) {
+    std::vector<std::uint8_t> image;
+    const FileResult read = ReadWholeFile(*songPath, image);
+    if (!read.ok) return FileError(err, read.error);
+    std::string error;
+    song = StandardMidiFile::Read(image, error);
+    if (!song) return FileError(err, *songPath + ": " + error);
+  }
+  const int rate = arguments.rate.value_or(AudioOptions::kDefaultRate);
+  std::unique_ptr<FluidEngine> engine = MakeEngine(arguments, rate, err);
+  if (!engine) return kFileError;
+  VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
+  synth.SetKeepExtensions(arguments.keepExtensions);
+  if (!TakeInto(synth, setups, err)) return kFileError;
+  synth.AttachSound(engine.get());
+  WavWriter wav(arguments.output, rate);
+  if (const FileResult opened = wav.Open(); !opened.ok) return FileError(err, opened.error);
+  const SongRenderer::Sink write = [&wav](std::span<const float> left,
+                                          std::span<const float> right) { wav.Write(left, right); };
+  SongRenderer renderer(synth, *engine, rate);
+  if (song) {
+    renderer.Play(*song, write);
+  } else {
+    renderer.RingOut(write);
+  }
+  const FileResult written = wav.Finish();
+  return written.ok ? kSuccess : FileError(err, written.error);
+}
+
 // Set from the signal handler: the serving loop looks at it between messages.
 volatile std::sig_atomic_t stopServing = 0;
 
@@ -229,17 +316,22 @@ int Serve(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   for (const CliLoad& load : loads) {
     if (load.song) return UsageError(err, "serve takes its files with --load");
   }
+  // The synthesizer goes first, while the engine it plays on is still there.
+  std::unique_ptr<FluidEngine> engine;
+  std::unique_ptr<AudioOutput> audio;
   VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
-  for (const CliLoad& load : loads) {
-    const std::string& path = load.path;
-    std::vector<std::uint8_t> image;
-    const FileResult read = ReadWholeFile(path, image);
-    if (!read.ok) return FileError(err, read.error);
-    const IntakeResult taken = synth.TakeIn(image);
-    if (taken.counts.unrecognisedMessages > 0) {
-      err << "ravlo-cli: " << path << ": " << taken.counts.unrecognisedMessages
-          << " unrecognised messages left out\n";
-    }
+  if (!TakeInto(synth, loads, err)) return kFileError;
+  if (arguments.sound) {
+    AudioOptions options;
+    options.sampleRate = arguments.rate.value_or(AudioOptions::kDefaultRate);
+    engine = MakeEngine(arguments, AudioOutput::RateFor(options), err);
+    if (!engine) return kFileError;
+    audio = AudioOutput::Open(*engine, options);
+    err << "ravlo-cli: "
+        << (audio ? "sound out through " + audio->Driver()
+                  : std::string("no audio device: playing silently"))
+        << '\n';
+    synth.AttachSound(engine.get());
   }
   MidiInQueue incoming;
   std::string error;
@@ -289,6 +381,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "send") return Send(arguments, err);
   if (command == "receive") return Receive(arguments, err);
   if (command == "serve") return Serve(arguments, out, err);
+  if (command == "render") return Render(arguments, err);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

@@ -104,6 +104,16 @@ void MonitorBackend::Clear() {
   totalReceived_ = 0;
 }
 
+void MonitorBackend::AttachSound(SoundEngine* engine) {
+  std::lock_guard lock(mutex_);
+  synth_.AttachSound(engine);
+}
+
+std::optional<HeardPreset> MonitorBackend::Heard(PartIndex part) const {
+  std::lock_guard lock(mutex_);
+  return synth_.Heard(part);
+}
+
 void MonitorBackend::SetListener(std::function<void()> listener) {
   std::lock_guard lock(mutex_);
   listener_ = std::move(listener);

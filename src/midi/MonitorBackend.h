@@ -47,6 +47,11 @@ class MonitorBackend final : public MidiBackend {
   // The input half of the pair, where the answers arrive.
   MonitorInput& Input() { return input_; }
 
+  // Its virtual synthesizer plays on `engine` from now on (null: silent again).
+  void AttachSound(SoundEngine* engine);
+  // The preset a part is heard on; none while silent.
+  std::optional<HeardPreset> Heard(PartIndex part) const;
+
   // Oldest first, both directions.
   std::vector<MonitoredMessage> Messages() const;
   // How many messages were kept since the start or the last Clear (also

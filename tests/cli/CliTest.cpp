@@ -300,3 +300,50 @@ TEST_F(CliTest, SongsAndExtensionsOnTheCommandLine) {
 
 }  // namespace
 }  // namespace ravlo
+
+namespace ravlo {
+namespace {
+
+TEST_F(CliTest, RenderWritesAWaveOfTheSongOrNothingAtAll) {
+  const std::string wav = (directory / "song.wav").string();
+  // Half a second of middle C.
+  const std::string song =
+      Put("song.mid",
+          test::MidiFile(Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00})));
+  const std::string setup = Put("setup.syx", test::PartChange(0, 0x0B, 0x40));
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case failures[] = {
+      {"no output", {"render", "--song", song}, 2},
+      {"two songs", {"render", "--song", song, "--song", song, "-o", wav}, 2},
+      {"a rate out of range", {"render", "--song", song, "--rate", "100", "-o", wav}, 2},
+      {"no such SoundFont",
+       {"render", "--song", song, "--soundfont", "/nowhere.sf2", "-o", wav},
+       1},
+      {"no such song", {"render", "--song", "/nowhere.mid", "-o", wav}, 1},
+      {"not a song", {"render", "--song", setup, "-o", wav}, 1},
+      {"no such setup", {"render", "--load", "/nowhere.syx", "--song", song, "-o", wav}, 1},
+  };
+  for (const Case& c : failures) {
+    SCOPED_TRACE(c.name);
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_FALSE(run.err.empty());
+    EXPECT_FALSE(fs::exists(wav));
+  }
+  const CliRun run = Cli({"render", "--load", setup, "--song", song, "--rate", "22050", "-o", wav});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<std::uint8_t> written;
+  ASSERT_TRUE(ReadWholeFile(wav, written).ok);
+  ASSERT_GT(written.size(), 44u + 4u * 22050 / 2) << "the note and its tail";
+  EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "RIFF");
+  EXPECT_EQ(written[24] | written[25] << 8, 22050);
+  EXPECT_TRUE(
+      std::any_of(written.begin() + 44, written.end(), [](std::uint8_t b) { return b != 0; }));
+}
+
+}  // namespace
+}  // namespace ravlo

@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "JackCapture.h"
 #include "JackServer.h"
+#include "MonitorSound.h"
 #include "PlatformMidi.h"
 #include "files/FileIo.h"
 #include "midi/MidiOutDevice.h"
+#include "piano/KeyboardPiano.h"
 #include "shell/MainBar.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingPauser.h"
@@ -78,6 +83,79 @@ TEST(MainBarOverJack, ResetAndOpeningAFileArriveAtTheSynthesizer) {
   EXPECT_TRUE(prompts.questions.empty());
   bar.close();
   std::filesystem::remove_all(directory);
+}
+
+// The output of a command run under the private server.
+std::string CommandOutput(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    ::pclose(pipe);
+  }
+  return output;
+}
+
+// The RMS of one channel of a 16-bit stereo WAV file's samples.
+double ChannelRms(const std::vector<std::uint8_t>& wav, int channel) {
+  const std::string bytes(wav.begin(), wav.end());
+  const std::size_t data = bytes.find("data");
+  if (data == std::string::npos) return 0;
+  double sum = 0;
+  std::size_t count = 0;
+  for (std::size_t at = data + 8 + 2 * static_cast<std::size_t>(channel); at + 1 < wav.size();
+       at += 4) {
+    const auto sample = static_cast<std::int16_t>(wav[at] | wav[at + 1] << 8);
+    sum += static_cast<double>(sample) * sample;
+    ++count;
+  }
+  return count > 0 ? std::sqrt(sum / static_cast<double>(count)) / 32768.0 : 0;
+}
+
+TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
+  test::JackServer server;
+  ASSERT_TRUE(server.Running()) << server.Failure();
+  PlatformMidi midi("RavloSoundE2E");
+  MonitorSound sound(midi.Monitor());
+  test::RecordingPrompts prompts;
+  test::MemorySettings settings;
+  test::RecordingPauser pauser;
+  settings.ints["MIDIOutPort"] = midi.MonitorIndex();
+  settings.strings["MIDIOutPortName"] = "Ravlo Monitor";
+  {
+    MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor(), nullptr, &sound});
+    ASSERT_TRUE(bar.Initialised());
+    bar.Start();
+    ASSERT_EQ(sound.Driver(), "jack") << (prompts.messages.empty() ? "" : prompts.messages.back());
+    const std::string connections = CommandOutput("jack_lsp -c ravlo-synth");
+    EXPECT_NE(connections.find("ravlo-synth:left\n   system:playback_1"), std::string::npos)
+        << connections;
+    EXPECT_NE(connections.find("ravlo-synth:right\n   system:playback_2"), std::string::npos);
+
+    const auto wav = std::filesystem::temp_directory_path() /
+                     ("ravlo-synth-" + std::to_string(::getpid()) + ".wav");
+    std::thread recorder([&wav] {
+      CommandOutput("jack_rec -f " + wav.string() +
+                    " -d 3 -b 16 ravlo-synth:left ravlo-synth:right 2>&1");
+    });
+    // The piano plays once the recorder listens, however busy the machine.
+    for (int tries = 0;
+         tries < 100 && CommandOutput("jack_lsp").find("jackrec:") == std::string::npos; ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    bar.Piano().HandleKey(PianoKey::Char('Z'));
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    PianoKey release = PianoKey::Char('Z');
+    release.released = true;
+    bar.Piano().HandleKey(release);
+    recorder.join();
+    std::vector<std::uint8_t> recorded;
+    ASSERT_TRUE(ReadWholeFile(wav.string(), recorded).ok) << "jack_rec wrote nothing";
+    EXPECT_GT(ChannelRms(recorded, 0), 1e-3) << "the piano on the left";
+    EXPECT_GT(ChannelRms(recorded, 1), 1e-3) << "and on the right";
+    std::filesystem::remove(wav);
+    bar.close();
+  }
 }
 
 }  // namespace

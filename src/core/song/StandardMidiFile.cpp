@@ -14,6 +14,8 @@ constexpr std::size_t kMaxLengthBytes = 4;
 constexpr std::uint8_t kMeta = 0xFF;
 constexpr std::uint8_t kEscape = 0xF7;
 constexpr std::uint8_t kEndOfTrack = 0x2F;
+constexpr std::uint8_t kSetTempo = 0x51;
+constexpr std::uint32_t kTempoLength = 3;
 
 std::uint32_t Big32(std::span<const std::uint8_t> bytes, std::size_t at) {
   return static_cast<std::uint32_t>(bytes[at]) << 24 |
@@ -36,13 +38,15 @@ std::size_t ChannelDataCount(std::uint8_t status) {
 class TrackReader {
  public:
   TrackReader(std::span<const std::uint8_t> image, std::size_t begin, std::size_t end, int track,
-              std::vector<SongEvent>& events, std::vector<std::uint8_t>& messages)
+              std::vector<SongEvent>& events, std::vector<std::uint8_t>& messages,
+              std::vector<TempoChange>& tempos)
       : image_(image),
         position_(begin),
         end_(end),
         track_(track),
         events_(events),
-        messages_(messages) {}
+        messages_(messages),
+        tempos_(tempos) {}
 
   // The tick the track ends at (its End of Track, or its last event), or
   // none with the reason in `error`.
@@ -65,6 +69,7 @@ class TrackReader {
   int track_;
   std::vector<SongEvent>& events_;
   std::vector<std::uint8_t>& messages_;
+  std::vector<TempoChange>& tempos_;
   std::uint64_t tick_ = 0;
   std::string error_;
   // A divided sysex message waiting for its next packet, from here on in
@@ -113,6 +118,11 @@ bool TrackReader::Meta(bool& endOfTrack) {
   const std::uint8_t type = image_[position_++];
   std::uint32_t length = 0;
   if (!ReadLength(length) || !Need(length)) return false;
+  if (type == kSetTempo && length == kTempoLength) {
+    const std::uint32_t tempo = static_cast<std::uint32_t>(image_[position_]) << 16 |
+                                image_[position_ + 1] << 8 | image_[position_ + 2];
+    tempos_.push_back({tick_, tempo});
+  }
   position_ += length;
   endOfTrack = type == kEndOfTrack;
   return true;
@@ -214,6 +224,7 @@ std::optional<StandardMidiFile> StandardMidiFile::Read(std::span<const std::uint
   StandardMidiFile file;
   file.format_ = Big16(image, 8);
   file.trackCount_ = Big16(image, 10);
+  file.division_ = Big16(image, 12);
   if (file.format_ > kLastFormat) {
     error = "The MIDI file has format " + std::to_string(file.format_) +
             "; only formats 0, 1 and 2 exist.";
@@ -235,7 +246,8 @@ std::optional<StandardMidiFile> StandardMidiFile::Read(std::span<const std::uint
     // Chunks of other kinds are skipped, as the format asks.
     if (track) {
       ++tracks;
-      TrackReader reader(image, body, body + size, tracks, file.events_, file.messages_);
+      TrackReader reader(image, body, body + size, tracks, file.events_, file.messages_,
+                         file.tempos_);
       // A format 2 file's tracks are patterns played one after the other.
       const auto end = reader.Read(file.format_ == kLastFormat ? nextStart : 0, error);
       if (!end) return std::nullopt;
@@ -250,6 +262,8 @@ std::optional<StandardMidiFile> StandardMidiFile::Read(std::span<const std::uint
   }
   std::stable_sort(file.events_.begin(), file.events_.end(),
                    [](const SongEvent& a, const SongEvent& b) { return a.tick < b.tick; });
+  std::stable_sort(file.tempos_.begin(), file.tempos_.end(),
+                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
   return file;
 }
 

@@ -27,6 +27,12 @@ struct SongEvent {
   int Channel() const { return status & 0x0F; }
 };
 
+// A tempo from this tick on: microseconds per quarter note.
+struct TempoChange {
+  std::uint64_t tick = 0;
+  std::uint32_t microsecondsPerQuarter = 0;
+};
+
 // A standard MIDI file read whole: the header, every track with its delta
 // times, running status (kept across meta and sysex events, as the files
 // that players accept rely on), meta events, sysex events and escapes. The
@@ -46,6 +52,11 @@ class StandardMidiFile {
   int Format() const { return format_; }
   int TrackCount() const { return trackCount_; }
   const std::vector<SongEvent>& Events() const { return events_; }
+  // The header's division: ticks per quarter note, or with bit 15 set the
+  // SMPTE frame rate (negated, high byte) and ticks per frame (low byte).
+  int Division() const { return division_; }
+  // The Set Tempo events of all tracks, by time.
+  const std::vector<TempoChange>& Tempos() const { return tempos_; }
   // The bytes of a sysex event; empty for any other.
   std::span<const std::uint8_t> MessageBytes(const SongEvent& event) const;
 
@@ -54,7 +65,9 @@ class StandardMidiFile {
 
   int format_ = 0;
   int trackCount_ = 0;
+  int division_ = 0;
   std::vector<SongEvent> events_;
+  std::vector<TempoChange> tempos_;
   std::vector<std::uint8_t> messages_;
 };
 

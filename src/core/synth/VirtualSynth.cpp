@@ -5,16 +5,12 @@
 #include "messages/XgMessages.h"
 #include "parts/PartParameterTable.h"
 #include "receive/ImageBlock.h"
+#include "sound/ModelSound.h"
 #include "system/SystemParameters.h"
 
 namespace ravlo {
 
 namespace {
-
-constexpr std::uint8_t kControlChange = 0xB0;
-constexpr std::uint8_t kProgramChange = 0xC0;
-constexpr std::uint8_t kBankSelectMsb = 0x00;
-constexpr std::uint8_t kBankSelectLsb = 0x20;
 
 bool IsDrumNoteAddress(XgAddress address) {
   return xg_block::IsDrumSetup(address.high) && DrumNote::FromMidiNote(address.mid).IsValid();
@@ -101,10 +97,23 @@ VirtualSynth::VirtualSynth(std::optional<UnitNumber> unit)
   device_.Open(0);
   intake_.SetUnrecognisedPolicy(SysexIntake::UnrecognisedPolicy::Report);
   intake_.SetMessagePause(0);
-  ResetBanks();
+  StartChannels();
 }
 
-VirtualSynth::~VirtualSynth() = default;
+// The sound goes first: it follows the model.
+VirtualSynth::~VirtualSynth() {
+  sound_.reset();
+}
+
+void VirtualSynth::AttachSound(SoundEngine* engine) {
+  sound_.reset();
+  if (engine != nullptr) sound_ = std::make_unique<ModelSound>(model_, *engine);
+}
+
+std::optional<HeardPreset> VirtualSynth::Heard(PartIndex part) const {
+  if (!sound_) return std::nullopt;
+  return sound_->Heard(part);
+}
 
 std::optional<XgMessage> VirtualSynth::Receive(std::span<const std::uint8_t> message) {
   if (message.empty()) return std::nullopt;
@@ -134,29 +143,18 @@ bool VirtualSynth::ForAnotherUnit(std::span<const std::uint8_t> message) const {
 }
 
 void VirtualSynth::ReceiveChannelMessage(std::span<const std::uint8_t> message) {
-  const std::uint8_t status = message[0] & 0xF0;
-  const std::size_t channel = message[0] & 0x0F;
-  if (status == kControlChange && message.size() >= 3) {
-    if (message[1] == kBankSelectMsb) bankMsb_[channel] = message[2];
-    if (message[1] == kBankSelectLsb) bankLsb_[channel] = message[2];
-  } else if (status == kProgramChange && message.size() >= 2) {
-    model_.Parts().ApplyChannelVoice(MidiChannel::FromIndex(static_cast<int>(channel)), message[1],
-                                     bankMsb_[channel], bankLsb_[channel]);
-  }
+  if (message[0] >= kSysexStart || message.size() < 2) return;
+  channels_->Apply(message[0], message[1] & 0x7F, message.size() > 2 ? message[2] & 0x7F : 0);
+  if (sound_) sound_->Perform(message);
 }
 
 void VirtualSynth::ResetRequested() {
   model_.ResetToDefaults();
-  ResetBanks();
+  StartChannels();
 }
 
-void VirtualSynth::ResetBanks() {
-  // Each channel starts on the bank of its default voice (drums on channel 10).
-  for (int index = 0; index < MidiChannel::kCount; ++index) {
-    const ChannelVoice voice = model_.Channels().Voice(MidiChannel::FromIndex(index));
-    bankMsb_[static_cast<std::size_t>(index)] = voice.bankMsb;
-    bankLsb_[static_cast<std::size_t>(index)] = voice.bankLsb;
-  }
+void VirtualSynth::StartChannels() {
+  channels_.emplace(model_, [] {});
 }
 
 }  // namespace ravlo

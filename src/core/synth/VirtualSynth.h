@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -13,15 +13,23 @@
 #include "model/XgModel.h"
 #include "platform/ProgressLabel.h"
 #include "platform/QuietPlatform.h"
+#include "song/ChannelSetup.h"
+#include "sound/XgSoundMap.h"
 
 namespace ravlo {
+
+class ModelSound;
 
 // An XG tone generator in software. It keeps an image of everything it is
 // sent, from the XG defaults on (System On and the resets included), in a
 // model of its own fed through the intake, and answers bulk dump and
 // parameter requests from that image as an instrument does: a request for
-// an address outside the image gets no answer. The built-in monitor port and
-// `ravlo-cli serve` run one, and tests use it as the synthesizer.
+// an address outside the image gets no answer. Channel messages reach the
+// image as an instrument takes them (bank select and program change, the
+// controllers, the registered and XG non-registered parameters). Given a
+// sound engine, it plays what its image says. The built-in monitor port,
+// `ravlo-cli serve` and `ravlo-cli render` run one, and tests use it as the
+// synthesizer.
 class VirtualSynth final : private ModelEvents, private IntakeHost {
  public:
   // Set to a unit, it answers and takes in only what is addressed to that
@@ -38,13 +46,20 @@ class VirtualSynth final : private ModelEvents, private IntakeHost {
   // so that several files merge.
   IntakeResult TakeIn(std::span<std::uint8_t> image);
 
+  // Takes XG parameters at addresses no block holds, as the editor's switch does.
+  void SetKeepExtensions(bool keep) { intake_.SetKeepExtensions(keep); }
+
+  // Plays the image on `engine` from now on (null: silent again).
+  void AttachSound(SoundEngine* engine);
+  // The preset a part is heard on; none while silent.
+  std::optional<HeardPreset> Heard(PartIndex part) const;
+
   const XgModel& Image() const { return model_; }
 
  private:
-  // Bank selects wait for the program change that brings the voice.
   void ReceiveChannelMessage(std::span<const std::uint8_t> message);
   bool ForAnotherUnit(std::span<const std::uint8_t> message) const;
-  void ResetBanks();
+  void StartChannels();
 
   // ModelEvents: an instrument resets itself.
   void RaiseMark(RefreshMark, int) override {}
@@ -62,8 +77,9 @@ class VirtualSynth final : private ModelEvents, private IntakeHost {
   MidiOutDevice device_{backend_, prompts_};
   XgModel model_;
   SysexIntake intake_;
-  std::array<std::uint8_t, MidiChannel::kCount> bankMsb_{};
-  std::array<std::uint8_t, MidiChannel::kCount> bankLsb_{};
+  // Bank selects wait for the program change; a reset forgets them.
+  std::optional<ChannelSetup> channels_;
+  std::unique_ptr<ModelSound> sound_;
 };
 
 }  // namespace ravlo

@@ -15,6 +15,7 @@
 #include "editors/CPartRunDlg.h"
 #include "model/XgModel.h"
 #include "parts/PartParameterTable.h"
+#include "sound/SoundView.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
@@ -132,9 +133,14 @@ void CPartDlg::Build() {
     subButtons_[i] = button;
   }
 
+  heardLabel_ = new QLabel(this);
+  heardLabel_->setObjectName(QStringLiteral("HeardPreset"));
+  heardLabel_->hide();
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(bottom);
+  layout->addWidget(heardLabel_);
 }
 
 // --- Showing a part ----------------------------------------------------------
@@ -155,6 +161,10 @@ QString CPartDlg::VoiceName() const {
   return ToQString(model_.Parts().PartVoiceName(part_).name);
 }
 
+QString CPartDlg::HeardText() const {
+  return sound_ != nullptr ? ToQString(sound_->HeardText(part_)) : QString();
+}
+
 void CPartDlg::ShowPart(PartIndex part) {
   part_ = part;
   ShowAll();
@@ -171,6 +181,8 @@ void CPartDlg::ShowAll() {
   const QString voice = VoiceName();
   voiceLabel_->setText(voice);
   SetSelectionCaption(voice);
+  heardLabel_->setText(HeardText());
+  heardLabel_->setVisible(!heardLabel_->text().isEmpty());
   const bool drum = IsDrum();
   const bool extended = model_.Instrument() == InstrumentModel::Extended;
   for (std::size_t i = 0; i < kSubDialogButtons.size(); ++i) {

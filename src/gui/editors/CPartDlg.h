@@ -18,6 +18,7 @@ class QPushButton;
 namespace ravlo {
 
 class EditSpinPair;
+class SoundView;
 class XgModel;
 
 // The Part window: one multi part at a time, with its receive channel (or
@@ -54,6 +55,9 @@ class CPartDlg final : public EditorDialog {
   // How the sub-dialogs run (exec() unless replaced) and where their range prompt goes.
   void SetModalRunner(ModalRunner runner) { modalRunner_ = std::move(runner); }
   void SetMessageShower(PartMessageShower shower) { messageShower_ = std::move(shower); }
+  // While the built-in sound plays, the window names the preset its part is heard on.
+  void SetSound(SoundView* sound) { sound_ = sound; }
+  QString HeardText() const;
 
  protected:
   void WindowStart() override;
@@ -101,11 +105,13 @@ class CPartDlg final : public EditorDialog {
   QPushButton* offButton_ = nullptr;
   EditSpinPair* reserveField_ = nullptr;
   QLabel* voiceLabel_ = nullptr;
+  QLabel* heardLabel_ = nullptr;
   std::array<QPushButton*, kSubDialogButtonCount> subButtons_{};
 
   VoiceChooser voiceChooser_;
   ModalRunner modalRunner_;
   PartMessageShower messageShower_;
+  SoundView* sound_ = nullptr;
 };
 
 }  // namespace ravlo

@@ -4,16 +4,22 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "model/XgModel.h"
 #include "parts/PartParameterTable.h"
 #include "parts/PartRecord.h"
+#include "sound/SoundView.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
 
@@ -29,6 +35,10 @@ const ParameterDescriptor& PartParameterAt(int address) {
 constexpr int kVolume = 0x0B;
 constexpr int kFaderHeight = 140;
 constexpr int kVoiceWidth = 84;
+// The meters show the last 60 dB and fall back 3 dB a look, 20 looks a second.
+constexpr int kMeterFloorDb = 60;
+constexpr int kMeterFallDb = 3;
+constexpr int kSoundLookMs = 50;
 
 // The grid's rows: a strip reads from top to bottom.
 enum Row { kNumberRow, kChannelRow, kVoiceRow, kFaderRow, kFirstFieldRow };
@@ -108,7 +118,18 @@ void MixerWindow::Build() {
             [this, index](int value) { OnFaderMoved(index, value); });
     // A new drag starts a step of its own, even right after another.
     connect(strip.fader, &QSlider::sliderPressed, this, [this] { dragStarting_ = true; });
-    grid->addWidget(strip.fader, kFaderRow, column, Qt::AlignHCenter);
+    strip.meter = new QProgressBar(this);
+    strip.meter->setObjectName(QStringLiteral("Meter") + suffix);
+    strip.meter->setOrientation(Qt::Vertical);
+    strip.meter->setRange(0, kMeterFloorDb);
+    strip.meter->setTextVisible(false);
+    strip.meter->setFixedWidth(6);
+    strip.meter->hide();
+    auto* faderCell = new QHBoxLayout;
+    faderCell->setSpacing(1);
+    faderCell->addWidget(strip.fader);
+    faderCell->addWidget(strip.meter);
+    grid->addLayout(faderCell, kFaderRow, column, Qt::AlignHCenter);
 
     for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
       strip.fields[f] = MakeField(part, kFieldAddresses[f]);
@@ -175,6 +196,10 @@ QPushButton* MixerWindow::VoiceButton(int part) const {
   return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].voice : nullptr;
 }
 
+QProgressBar* MixerWindow::Meter(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].meter : nullptr;
+}
+
 QLabel* MixerWindow::ChannelLabel(int part) const {
   return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].channel
                                           : nullptr;
@@ -192,7 +217,7 @@ void MixerWindow::ShowStrip(int index) {
   const QString voice = ToQString(parts.PartVoiceName(part).name);
   strip.voice->setText(
       strip.voice->fontMetrics().elidedText(voice, Qt::ElideRight, kVoiceWidth - 8));
-  strip.voice->setToolTip(voice);
+  strip.voice->setToolTip(VoiceTip(index));
   {
     const QSignalBlocker quiet(strip.fader);
     strip.fader->setValue(parts.PartValue(part, kVolume).value_or(0));
@@ -252,6 +277,37 @@ bool MixerWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return EditorDialog::eventFilter(watched, event);
+}
+
+QString MixerWindow::VoiceTip(int index) const {
+  const QString voice = ToQString(model_.Parts().PartVoiceName(PartIndex::FromIndex(index)).name);
+  if (sound_ == nullptr || !sound_->Active()) return voice;
+  return voice + '\n' + ToQString(sound_->HeardText(PartIndex::FromIndex(index)));
+}
+
+void MixerWindow::SetSound(SoundView* sound) {
+  sound_ = sound;
+  if (sound_ == nullptr || soundTimer_ != nullptr) return;
+  soundTimer_ = new QTimer(this);
+  connect(soundTimer_, &QTimer::timeout, this, &MixerWindow::ShowSound);
+  soundTimer_->start(kSoundLookMs);
+}
+
+void MixerWindow::ShowSound() {
+  if (!isVisible() || !model_.IsInitialised()) return;
+  const bool active = sound_->Active();
+  for (int index = 0; index < StripCount(); ++index) {
+    const Strip& strip = strips_[static_cast<std::size_t>(index)];
+    strip.meter->setVisible(active);
+    const QString tip = VoiceTip(index);
+    if (strip.voice->toolTip() != tip) strip.voice->setToolTip(tip);
+    if (!active) continue;
+    const float peak = sound_->TakePeak(PartIndex::FromIndex(index));
+    const int level =
+        peak > 0 ? static_cast<int>(std::lround(20 * std::log10(peak))) + kMeterFloorDb : 0;
+    strip.meter->setValue(
+        std::clamp(std::max(level, strip.meter->value() - kMeterFallDb), 0, kMeterFloorDb));
+  }
 }
 
 // --- Edits ---------------------------------------------------------------------

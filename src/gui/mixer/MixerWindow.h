@@ -12,12 +12,15 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSlider;
+class QTimer;
 
 namespace ravlo {
 
 class EditSpinPair;
+class SoundView;
 class XgModel;
 
 // All the multi parts side by side, like a mixing desk: one strip a part
@@ -41,6 +44,9 @@ class MixerWindow final : public EditorDialog {
   MixerWindow(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
   void SetVoiceChooser(VoiceChooser chooser) { voiceChooser_ = std::move(chooser); }
+  // While the built-in sound plays, each strip shows its part's peak level
+  // and its voice button names the preset heard.
+  void SetSound(SoundView* sound);
 
   int StripCount() const { return static_cast<int>(strips_.size()); }
   // A strip's field for a part address of kFieldAddresses; nullptr otherwise.
@@ -49,6 +55,7 @@ class MixerWindow final : public EditorDialog {
   QComboBox* ModeList(int part) const;
   QPushButton* VoiceButton(int part) const;
   QLabel* ChannelLabel(int part) const;
+  QProgressBar* Meter(int part) const;
 
  protected:
   void WindowStart() override;
@@ -64,6 +71,7 @@ class MixerWindow final : public EditorDialog {
     std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
     QComboBox* mode = nullptr;
     std::array<EditSpinPair*, kEqAddresses.size()> eq{};
+    QProgressBar* meter = nullptr;
   };
 
   void Build();
@@ -77,11 +85,16 @@ class MixerWindow final : public EditorDialog {
   void OnFaderMoved(int index, int value);
   void OnVoiceClicked(int index);
   void OnModeChosen(int index, int mode);
+  // The meters and the heard presets, a few times a second.
+  void ShowSound();
+  QString VoiceTip(int index) const;
 
   XgModel& model_;
   std::vector<Strip> strips_;
   std::vector<QWidget*> eqNames_;
   VoiceChooser voiceChooser_;
+  SoundView* sound_ = nullptr;
+  QTimer* soundTimer_ = nullptr;
   // The fader was pressed and has not moved yet.
   bool dragStarting_ = false;
 };

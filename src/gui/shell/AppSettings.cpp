@@ -53,6 +53,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.midiInPortName = store.ReadString(kMidiInPortName).value_or("");
   settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
                                        kMinReceiveTimeout, kMaxReceiveTimeout);
+  settings.sound = SoundSettings::Read(store);
   return settings;
 }
 
@@ -72,6 +73,7 @@ void AppSettings::Write(SettingsStore& store) const {
   store.WriteInt(kMidiInPort, midiInPort);
   store.WriteString(kMidiInPortName, midiInPortName);
   store.WriteInt(kReceiveTimeout, receiveTimeout);
+  sound.Write(store);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

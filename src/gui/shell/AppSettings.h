@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/RecentFiles.h"
+#include "shell/SoundSettings.h"
 
 namespace ravlo {
 
@@ -36,6 +37,7 @@ struct AppSettings {
   std::optional<std::string> windowPos;
   std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
+  SoundSettings sound;
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "MonitorSound.h"
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
 #include "editors/CPartDlg.h"
@@ -175,12 +176,17 @@ void MainBar::BuildEditors() {
   });
   part_->SetVoiceChooser([this]() -> std::optional<int> {
     CPartVoiceDlg browser(part_.get());
+    browser.SetSound(services_.sound);
     return browser.Choose();
   });
   mixer_->SetVoiceChooser([this](PartIndex) -> std::optional<int> {
     CPartVoiceDlg browser(mixer_.get());
+    browser.SetSound(services_.sound);
     return browser.Choose();
   });
+  part_->SetSound(services_.sound);
+  mixer_->SetSound(services_.sound);
+  channelVoice_->SetSound(services_.sound);
   const auto put = [this](EditorSlot slot, EditorDialog* editor) {
     editors_[static_cast<std::size_t>(slot)] = editor;
   };
@@ -252,6 +258,9 @@ void MainBar::BuildMenus() {
   if (services_.monitor != nullptr) {
     options->addAction(QStringLiteral("&Monitor"), this, &MainBar::MonitorCommand);
   }
+  if (services_.sound != nullptr) {
+    options->addAction(QStringLiteral("&Sound"), this, &MainBar::SoundCommand);
+  }
 
   QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
   window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
@@ -296,6 +305,7 @@ void MainBar::Start() {
   if (settings_.midiOutPort < 0) {
     DevicesCommand();
   } else if (OpenPortAtStart()) {
+    FollowOutputWithSound();
     if (settings_.sendReset) model_->SendReset();
   } else {
     services_.prompts.ShowMessage(kCannotOpenPort, MessageIcon::Stop);
@@ -351,6 +361,7 @@ void MainBar::Shutdown() {
   // The step player must not outlive the port it plays on.
   pianoFilter_->Remove();
   piano_->Stop();
+  if (services_.sound != nullptr) services_.sound->Stop();
   device_->Close();
   if (input_) input_->Close();
   AppSettings::WriteWindowPos(services_.settings,
@@ -527,7 +538,9 @@ void MainBar::DevicesCommand() {
   if (chosen->port == selectedPort_) return;
   // The new index is remembered even when the port will not open.
   selectedPort_ = chosen->port;
-  if (!device_->Open(chosen->port)) {
+  const bool opened = device_->Open(chosen->port);
+  FollowOutputWithSound();
+  if (!opened) {
     services_.prompts.ShowMessage(kCannotOpenPort, MessageIcon::Stop);
     return;
   }

@@ -49,6 +49,7 @@ class MidiInBackend;
 class MidiInDevice;
 class MidiOutDevice;
 class MonitorBackend;
+class MonitorSound;
 class MonitorWindow;
 class Pauser;
 class ProcessingProgress;
@@ -69,6 +70,7 @@ struct ShellServices {
   Pauser& pauser;
   MonitorBackend* monitor = nullptr;  // the built-in port, where there is one
   MidiInBackend* midiIn = nullptr;    // the input ports, where there are any
+  MonitorSound* sound = nullptr;      // the built-in port's sound, where it can be heard
 };
 
 // The program's main window: the row of buttons that open the editors, the
@@ -142,6 +144,8 @@ class MainBar final : public QMainWindow,
   void AboutCommand();
   void HelpContentsCommand();
   void MonitorCommand();
+  // Options > Sound: the built-in sound's options; the sound follows them.
+  void SoundCommand();
 
   // --- Window table ---------------------------------------------------------
   bool OpenEditor(EditorSlot slot);
@@ -252,6 +256,10 @@ class MainBar final : public QMainWindow,
   void PlaceEditor(EditorDialog& editor, EditorSlot slot);
   void PutOnTop(EditorSlot slot);
   bool OpenPortAtStart();
+  // The sound plays while it is on and the output is "Ravlo Monitor"; what
+  // keeps it silent is told once a run.
+  void FollowOutputWithSound();
+  QString SoundStatus() const;
   void OpenInputAtStart();
   // The name of the open input port; "(none)" without one.
   std::string InputPortName();
@@ -317,6 +325,7 @@ class MainBar final : public QMainWindow,
   bool initialised_ = false;
   bool closing_ = false;
   bool shutDown_ = false;
+  bool soundTold_ = false;
   int selectedPort_ = -1;
   int selectedInPort_ = -1;
   SendDialogRunner runSendDialog_;

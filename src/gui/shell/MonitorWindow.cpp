@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "MonitorBackend.h"
 #include "midi/ShortMessage.h"
 #include "review/ReviewText.h"
+#include "sound/XgSoundMap.h"
 #include "widgets/Buttons.h"
 
 namespace ravlo {
@@ -43,10 +45,15 @@ MonitorWindow::MonitorWindow(MonitorBackend& monitor, const XgModel& model, QWid
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(clear);
+  // What the built-in sound leaves out is said where its messages are seen.
+  auto* notPlayed = new QLabel(QString::fromUtf8(kNotPlayedText), this);
+  notPlayed->setObjectName(QStringLiteral("NotPlayed"));
+  notPlayed->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
+  layout->addWidget(notPlayed);
   layout->addLayout(buttons);
-  resize(720, 360);
+  resize(720, 400);
   connect(clear, &QPushButton::clicked, this, &MonitorWindow::Clear);
 
   // The monitor calls from whatever thread sent; the list is brought up to

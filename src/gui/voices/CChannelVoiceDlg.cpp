@@ -52,6 +52,7 @@ CChannelVoiceDlg::CChannelVoiceDlg(XgModel& /*model*/, EditorHost& host, QWidget
   tree_ = controls.tree;
   ok_ = controls.ok;
   cancel_ = controls.cancel;
+  audition_ = controls.audition;
 
   connect(ok_, &QPushButton::clicked, this, &CChannelVoiceDlg::OkPressed);
   connect(cancel_, &QPushButton::clicked, this, &CChannelVoiceDlg::CloseWindow);
@@ -98,6 +99,10 @@ void CChannelVoiceDlg::OkPressed() {
 void CChannelVoiceDlg::ItemDoubleClicked(QTreeWidgetItem* /*item*/, int /*column*/) {
   // A category opens or closes by the tree's own handling; the selection decides the rest.
   ApplySelection();
+}
+
+void CChannelVoiceDlg::SetSound(SoundView* sound) {
+  ConnectAudition(*tree_, *audition_, sound);
 }
 
 }  // namespace ravlo

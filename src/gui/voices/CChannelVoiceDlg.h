@@ -2,6 +2,7 @@
 
 #include "shell/EditorDialog.h"
 
+class QCheckBox;
 class QKeyEvent;
 class QPushButton;
 class QTreeWidget;
@@ -9,6 +10,7 @@ class QTreeWidgetItem;
 
 namespace ravlo {
 
+class SoundView;
 class XgModel;
 
 // The modeless voice browser of the main bar. A chosen voice goes at once to the channel that
@@ -26,6 +28,8 @@ class CChannelVoiceDlg final : public EditorDialog {
   bool ApplySelection();
 
   QTreeWidget& Tree() { return *tree_; }
+  // Where the sound can be heard, the Audition box plays the voices chosen.
+  void SetSound(SoundView* sound);
 
  protected:
   void WindowStart() override;
@@ -40,6 +44,7 @@ class CChannelVoiceDlg final : public EditorDialog {
   QTreeWidget* tree_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QCheckBox* audition_ = nullptr;
 };
 
 }  // namespace ravlo

@@ -28,6 +28,7 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
   tree_ = controls.tree;
   ok_ = controls.ok;
   cancel_ = controls.cancel;
+  audition_ = controls.audition;
 
   connect(ok_, &QPushButton::clicked, this, &CPartVoiceDlg::OkPressed);
   connect(cancel_, &QPushButton::clicked, this, &CPartVoiceDlg::reject);
@@ -79,6 +80,10 @@ void CPartVoiceDlg::ItemDoubleClicked(QTreeWidgetItem* item, int /*column*/) {
   chosenIndex_ = *voice;
   chosen_ = true;
   accept();
+}
+
+void CPartVoiceDlg::SetSound(SoundView* sound) {
+  ConnectAudition(*tree_, *audition_, sound);
 }
 
 }  // namespace ravlo

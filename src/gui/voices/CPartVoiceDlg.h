@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QKeyEvent;
 class QPushButton;
 class QTreeWidget;
@@ -10,6 +11,7 @@ class QTreeWidgetItem;
 
 namespace ravlo {
 
+class SoundView;
 // The Part window's modal voice browser. It only picks a catalogue index; the Part window
 // applies it to its part.
 class CPartVoiceDlg final : public QDialog {
@@ -30,6 +32,8 @@ class CPartVoiceDlg final : public QDialog {
   bool Chosen() const { return chosen_; }
   int ChosenIndex() const { return chosenIndex_; }
   QTreeWidget& Tree() { return *tree_; }
+  // Where the sound can be heard, the Audition box plays the voices chosen.
+  void SetSound(SoundView* sound);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +47,7 @@ class CPartVoiceDlg final : public QDialog {
   QTreeWidget* tree_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QCheckBox* audition_ = nullptr;
   int chosenIndex_ = -1;
   bool chosen_ = false;
 };

@@ -1,5 +1,6 @@
 #include "voices/VoiceTree.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "sound/SoundView.h"
 #include "voices/VoiceCatalogue.h"
 #include "widgets/Buttons.h"
 #include "widgets/QtText.h"
@@ -78,11 +80,16 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
     return made;
   };
   VoiceBrowserControls controls{new QTreeWidget(&window), button(QStringLiteral("OK")),
-                                button(QStringLiteral("Cancel"))};
+                                button(QStringLiteral("Cancel")),
+                                new QCheckBox(QStringLiteral("&Audition"), &window)};
+  controls.audition->setObjectName(QStringLiteral("Audition"));
+  controls.audition->setToolTip(QStringLiteral("Play a short note of each voice chosen"));
+  controls.audition->hide();
   controls.tree->setObjectName(QStringLiteral("VoiceTree"));
   SetUpVoiceTree(*controls.tree);
 
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(controls.audition);
   buttons->addStretch();
   buttons->addWidget(controls.ok);
   buttons->addWidget(controls.cancel);
@@ -94,6 +101,18 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   layout->addLayout(buttons);
   window.resize(DialogUnitsToPixels(window, widthUnits, heightUnits));
   return controls;
+}
+
+void ConnectAudition(QTreeWidget& tree, QCheckBox& box, SoundView* sound) {
+  box.setVisible(sound != nullptr);
+  if (sound == nullptr) return;
+  box.setChecked(sound->AuditionOn());
+  QObject::connect(&box, &QCheckBox::toggled, &box, [sound](bool on) { sound->SetAuditionOn(on); });
+  QObject::connect(&tree, &QTreeWidget::currentItemChanged, &box,
+                   [sound](QTreeWidgetItem* item, QTreeWidgetItem*) {
+                     if (const std::optional<int> voice = VoiceOfItem(item))
+                       sound->Audition(*voice);
+                   });
 }
 
 }  // namespace ravlo

@@ -3,12 +3,15 @@
 #include <QSize>
 #include <optional>
 
+class QCheckBox;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
 namespace ravlo {
+
+class SoundView;
 
 // The two voice browsers share one tree: the categories at the top level in their fixed order,
 // each holding its voices in the catalogue's alphabetical order. A voice item has no children and
@@ -32,13 +35,19 @@ QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree);
 // a line high), so the browsers keep their proportions with any font.
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height);
 
-// A browser window's controls: the tree filling it and OK and Cancel centred below.
+// A browser window's controls: the tree filling it and OK and Cancel centred
+// below, with the Audition box on their left (hidden until there is sound).
 struct VoiceBrowserControls {
   QTreeWidget* tree;
   QPushButton* ok;
   QPushButton* cancel;
+  QCheckBox* audition;
 };
 // Lays them out in `window`, sized in dialog units.
 VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heightUnits);
+
+// Shows the Audition box where the sound can be heard: while it is ticked,
+// a voice chosen in the tree plays a short note.
+void ConnectAudition(QTreeWidget& tree, QCheckBox& box, SoundView* sound);
 
 }  // namespace ravlo

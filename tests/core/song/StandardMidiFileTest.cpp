@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "song/SongClock.h"
 #include "song/StandardMidiFile.h"
 #include "support/Bytes.h"
 
@@ -105,6 +106,32 @@ TEST(StandardMidiFileTest, ForeignChunksAndBytesAfterTheEndAreSkipped) {
 TEST(StandardMidiFileTest, ATrackWithoutEndOfTrackEndsWithItsChunk) {
   EXPECT_EQ(Listing(ReadOrFail(MidiFile(Bytes({0x00, 0xC0, 3})))),
             std::vector<std::string>{"0 192 3 0"});
+}
+
+TEST(StandardMidiFileTest, TicksSoundAtTheTimesTheDivisionAndTempoChangesSay) {
+  // 96 ticks a quarter: 120 beats a minute, then at tick 192 one a second.
+  const Image tempo =
+      MidiFile(Bytes({0x81, 0x40, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40, 0x00, 0xFF, 0x2F, 0x00}));
+  Image frames = tempo;
+  frames[12] = 0xE7;  // 25 frames a second, 40 ticks a frame
+  frames[13] = 40;
+  struct Case {
+    const char* name;
+    const Image& image;
+    std::uint64_t tick;
+    double seconds;
+  };
+  const Case cases[] = {{"before the first Set Tempo", tempo, 96, 0.5},
+                        {"at the change", tempo, 192, 1.0},
+                        {"after it", tempo, 288, 2.0},
+                        {"frames ignore the tempo", frames, 1000, 1.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string error;
+    const auto song = StandardMidiFile::Read(c.image, error);
+    ASSERT_TRUE(song) << error;
+    EXPECT_DOUBLE_EQ(SongClock(*song).Seconds(c.tick), c.seconds);
+  }
 }
 
 TEST(StandardMidiFileTest, CorruptFilesAreRefusedWithTheReason) {

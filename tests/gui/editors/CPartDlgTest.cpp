@@ -1,7 +1,9 @@
+#include <QLabel>
 #include <optional>
 
 #include "editors/PartEditorFixture.h"
 #include "midi/MidiResult.h"
+#include "support/FakeSoundView.h"
 #include "voices/VoiceCatalogue.h"
 
 namespace ravlo {
@@ -90,6 +92,16 @@ TEST_F(PartDlgTest, TuneNeedsANormalPartAndAChosenKitMakesADrumPart) {
   Choose(FindVoice(1, 0, 0, rig.model).index);
   EXPECT_TRUE(Button("Tune")->isEnabled());
   EXPECT_EQ(host.modified, 2);
+}
+
+TEST_F(PartDlgTest, WhileTheSoundPlaysTheWindowNamesThePresetHeard) {
+  auto* heard = Child<QLabel>(window, "HeardPreset");
+  EXPECT_TRUE(heard->isHidden());
+  test::FakeSoundView sound;
+  window.SetSound(&sound);
+  window.SelectPart(2);
+  EXPECT_EQ(heard->text(), "Heard: part 3");
+  EXPECT_FALSE(heard->isHidden());
 }
 
 TEST_F(PartDlgTest, TheMainBarOperations) {

@@ -3,12 +3,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "editors/CPartRunDlg.h"
@@ -18,6 +20,7 @@
 #include "model/XgModel.h"
 #include "support/Bytes.h"
 #include "support/FakeEditorHost.h"
+#include "support/FakeSoundView.h"
 #include "support/MainBarRig.h"
 #include "support/ModelFixture.h"
 #include "support/ScratchDirectory.h"
@@ -74,6 +77,26 @@ TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
   EXPECT_EQ(window.Fader(4)->value(), 100);
   EXPECT_EQ(Field(4, kPan)->UnitText(), "C");
   EXPECT_EQ(Field(4, kReverb)->Edit()->text(), "40");
+}
+
+TEST_F(MixerWindowTest, WhileTheSoundPlaysEachStripShowsItsLevelAndThePresetHeard) {
+  EXPECT_FALSE(window.Meter(0)->isVisible()) << "no sound, no meters";
+  test::FakeSoundView sound;
+  sound.peaks[3] = 0.1f;  // -20 dB
+  window.SetSound(&sound);
+  // The meters look a few times a second; a busy machine may take longer.
+  const auto waitFor = [](const std::function<bool()>& done) {
+    for (int tries = 0; tries < 500 && !done(); ++tries) QTest::qWait(10);
+  };
+  waitFor([&] { return window.Meter(3)->value() == 40; });
+  EXPECT_TRUE(window.Meter(0)->isVisible());
+  EXPECT_EQ(window.Meter(3)->value(), 40) << "60 dB shown, 20 under the top";
+  EXPECT_EQ(window.Meter(0)->value(), 0);
+  EXPECT_EQ(window.VoiceButton(3)->toolTip(), "GrandPno\nHeard: part 4");
+  sound.active = false;
+  waitFor([&] { return !window.Meter(3)->isVisible(); });
+  EXPECT_FALSE(window.Meter(3)->isVisible());
+  EXPECT_EQ(window.VoiceButton(3)->toolTip(), "GrandPno");
 }
 
 TEST_F(MixerWindowTest, AnEditInAStripSendsThePartChangeAsAStepOfItsOwn) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include "shell/ProcessingProgress.h"
 #include "shell/QtPrompts.h"
 #include "shell/SendDialog.h"
+#include "shell/SoundOptionsDialog.h"
+#include "support/MemorySettings.h"
 #include "support/ModalAnswerer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPrompts.h"
@@ -229,6 +232,30 @@ TEST(GeneralOptions, KeepsTheReceiveTimeoutInItsRange) {
       "750", prompts, "Please enter an integer between 10 and 10000.");
   dialog.Store(settings);
   EXPECT_EQ(settings.receiveTimeout, 750);
+}
+
+TEST(SoundOptions, ShowsTheSettingsAndKeepsWhatIsChosen) {
+  test::MemorySettings store;
+  store.strings["SoundDriver"] = "alsa";
+  store.ints["SoundBufferSize"] = 1;
+  SoundSettings settings = SoundSettings::Read(store);
+  EXPECT_EQ(settings.bufferFrames, SoundSettings::kMinBuffer);
+  test::RecordingPrompts prompts;
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {"/fonts/big.sf2"}});
+  SoundOptionsDialog dialog(settings, "Playing through alsa.", prompts);
+  EXPECT_EQ(dialog.findChild<QComboBox*>("SoundDriver")->currentText(), "ALSA");
+  EXPECT_EQ(dialog.findChild<QLabel*>("SoundStatus")->text(), "Playing through alsa.");
+  dialog.findChild<QCheckBox*>("SoundOn")->setChecked(false);
+  dialog.findChild<QComboBox*>("SampleRate")->setCurrentText("48000");
+  dialog.findChild<QPushButton*>("Browse")->click();
+  dialog.Store(settings);
+  settings.Write(store);
+  const SoundSettings stored = SoundSettings::Read(store);
+  EXPECT_FALSE(stored.on);
+  EXPECT_EQ(stored.driver, "alsa");
+  EXPECT_EQ(stored.sampleRate, 48000);
+  EXPECT_EQ(stored.soundFont, "/fonts/big.sf2");
+  EXPECT_EQ(prompts.fileRequests.back().title, "SoundFont");
 }
 
 TEST(ProcessingProgressWindow, ACancellableRunHasACancelButtonThatIsHeard) {

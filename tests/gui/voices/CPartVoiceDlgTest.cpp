@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
 
+#include "support/FakeSoundView.h"
 #include "voices/CPartVoiceDlg.h"
 #include "voices/VoiceBrowserTestTools.h"
 
@@ -50,6 +52,23 @@ TEST_F(PartVoiceDlgTest, ReturnsTheChosenVoicesIndexButNothingForACategoryNoSele
   EXPECT_EQ(ChooseBy("GrandPno", "Cancel"), std::nullopt);
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
   EXPECT_EQ(ChooseBy("GrandPno", nullptr, Qt::Key_Escape), std::nullopt);
+}
+
+TEST_F(PartVoiceDlgTest, WithAuditionOnAVoiceChosenInTheTreeIsPlayed) {
+  auto* audition = dlg.findChild<QCheckBox*>("Audition");
+  ASSERT_NE(audition, nullptr);
+  EXPECT_TRUE(audition->isHidden()) << "no sound, no box";
+  FakeSoundView sound;
+  dlg.SetSound(&sound);
+  ChooseWith([&] {
+    EXPECT_TRUE(audition->isVisible());
+    SelectTreeItem(dlg.Tree(), "GrandPno");
+    audition->setChecked(true);
+    SelectTreeItem(dlg.Tree(), "Gunshot");
+    dlg.reject();
+  });
+  EXPECT_EQ(sound.auditioned, std::vector<int>{522}) << "only while the box is ticked";
+  EXPECT_TRUE(sound.auditionOn) << "kept for the next browser";
 }
 
 TEST_F(PartVoiceDlgTest, DoubleClickOpensACategoryAndChoosesAVoiceAtOnce) {

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+#include "FluidEngine.h"
+#include "SoundFonts.h"
+#include "song/StandardMidiFile.h"
+#include "sound/SongRenderer.h"
+#include "support/Bytes.h"
+#include "synth/VirtualSynth.h"
+
+namespace ravlo {
+namespace {
+
+using Message = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::EffectChange;
+using test::PartChange;
+
+// A low rate keeps the renders quick; everything measured lies well below it.
+constexpr int kRate = 22050;
+
+struct Take {
+  std::vector<float> left;
+  std::vector<float> right;
+};
+
+// The engine on the SoundFont the install script provides: without one
+// these tests fail, they do not skip.
+std::unique_ptr<FluidEngine> MakeEngine() {
+  const std::string path = FindSoundFont("");
+  if (path.empty()) {
+    ADD_FAILURE() << kNoSoundFontText;
+    return nullptr;
+  }
+  std::string error;
+  auto engine = FluidEngine::Create(path, kRate, error);
+  if (!engine) ADD_FAILURE() << error;
+  return engine;
+}
+
+void RenderInto(SoundEngine& engine, double seconds, Take& take) {
+  const auto frames = static_cast<std::size_t>(seconds * kRate);
+  std::vector<float> left(frames);
+  std::vector<float> right(frames);
+  engine.Render(left, right);
+  take.left.insert(take.left.end(), left.begin(), left.end());
+  take.right.insert(take.right.end(), right.begin(), right.end());
+}
+
+// The setup, then note 60 on channel 1 (or the note on `channel`) for 0.4 s
+// and 1.2 s of what rings after it.
+Take Play(const std::vector<Message>& setup, int note = 60, int channel = 0) {
+  Take take;
+  std::unique_ptr<FluidEngine> engine = MakeEngine();
+  if (!engine) return take;
+  VirtualSynth synth;
+  synth.AttachSound(engine.get());
+  for (const Message& message : setup) synth.Receive(message);
+  synth.Receive(Bytes({0x90 | channel, note, 100}));
+  RenderInto(*engine, 0.4, take);
+  synth.Receive(Bytes({0x80 | channel, note, 0}));
+  RenderInto(*engine, 1.2, take);
+  synth.AttachSound(nullptr);
+  return take;
+}
+
+double Rms(const std::vector<float>& samples, double from = 0, double to = 1e9) {
+  const auto begin = std::min(samples.size(), static_cast<std::size_t>(from * kRate));
+  const auto end = std::min(samples.size(), static_cast<std::size_t>(to * kRate));
+  double sum = 0;
+  for (std::size_t i = begin; i < end; ++i) sum += samples[i] * samples[i];
+  return std::sqrt(sum / std::max<std::size_t>(end - begin, 1));
+}
+
+double Decibels(double ratio) {
+  return 20 * std::log10(std::max(ratio, 1e-12));
+}
+
+// How bright a sound is: the RMS of its first difference over its RMS.
+double Brightness(const std::vector<float>& samples) {
+  std::vector<float> difference(samples.size());
+  std::adjacent_difference(samples.begin(), samples.end(), difference.begin());
+  return Rms(difference, 0.05, 0.4) / Rms(samples, 0.05, 0.4);
+}
+
+// The fundamental in hertz: the strongest autocorrelation between 100 and 1000 Hz.
+double Pitch(const std::vector<float>& samples) {
+  const std::size_t begin = kRate / 10;
+  const std::size_t length = kRate / 5;
+  double best = 0;
+  std::size_t bestLag = 1;
+  for (std::size_t lag = kRate / 1000; lag <= kRate / 100; ++lag) {
+    double sum = 0;
+    for (std::size_t i = begin; i < begin + length; ++i) sum += samples[i] * samples[i + lag];
+    if (sum > best) {
+      best = sum;
+      bestLag = lag;
+    }
+  }
+  return static_cast<double>(kRate) / static_cast<double>(bestLag);
+}
+
+TEST(SoundRender, WhatTheModelSaysIsHeard) {
+  const Message hall = EffectChange(0x00, {0x01, 0x01});
+  const Message longest = EffectChange(0x02, {69});
+  const Message flute = PartChange(0, 0x03, 73);
+  enum class Measure { Louder, LeftOverRight, Tail, Brighter, Semitones };
+  struct Case {
+    const char* name;
+    std::vector<Message> first;
+    std::vector<Message> second;
+    Measure measure;
+    double atLeast;  // decibels, or for pitch the semitones within a quarter of one
+  };
+  const Case cases[] = {
+      {"volume 20 is at least 12 dB under volume 100",
+       {PartChange(0, 0x0B, 100)},
+       {PartChange(0, 0x0B, 20)},
+       Measure::Louder,
+       12},
+      {"pan L63 is on the left (the reverb, in the middle, aside)",
+       {PartChange(0, 0x0E, 1), PartChange(0, 0x13, 0)},
+       {},
+       Measure::LeftOverRight,
+       12},
+      {"a full reverb send with a long reverb rings on",
+       {hall, longest, PartChange(0, 0x13, 127)},
+       {hall, longest, PartChange(0, 0x13, 0)},
+       Measure::Tail,
+       6},
+      {"an open filter is brighter than a closed one",
+       {PartChange(0, 0x18, 0x40)},
+       {PartChange(0, 0x18, 0x00)},
+       Measure::Brighter,
+       3},
+      {"note shift moves the pitch",
+       {flute},
+       {flute, PartChange(0, 0x08, 0x47)},
+       Measure::Semitones,
+       7},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Take first = Play(c.first);
+    ASSERT_FALSE(first.left.empty());
+    EXPECT_GT(Decibels(Rms(first.left, 0, 0.4)), -50) << "a note is heard";
+    switch (c.measure) {
+      case Measure::Louder: {
+        const Take second = Play(c.second);
+        EXPECT_GE(Decibels(Rms(first.left) / Rms(second.left)), c.atLeast);
+        break;
+      }
+      case Measure::LeftOverRight:
+        EXPECT_GE(Decibels(Rms(first.left) / Rms(first.right)), c.atLeast);
+        break;
+      case Measure::Tail: {
+        const Take second = Play(c.second);
+        EXPECT_GE(Decibels(Rms(first.left, 0.9, 1.6) / Rms(second.left, 0.9, 1.6)), c.atLeast);
+        break;
+      }
+      case Measure::Brighter: {
+        const Take second = Play(c.second);
+        EXPECT_GE(Decibels(Brightness(first.left) / Brightness(second.left)), c.atLeast);
+        break;
+      }
+      case Measure::Semitones: {
+        const Take second = Play(c.second);
+        EXPECT_NEAR(12 * std::log2(Pitch(second.left) / Pitch(first.left)), c.atLeast, 0.25);
+        break;
+      }
+    }
+  }
+}
+
+TEST(SoundRender, ADrumPartPlaysItsKit) {
+  std::unique_ptr<FluidEngine> engine = MakeEngine();
+  ASSERT_TRUE(engine);
+  VirtualSynth synth;
+  synth.AttachSound(engine.get());
+  const std::optional<HeardPreset> heard = synth.Heard(PartIndex::FromIndex(9));
+  ASSERT_TRUE(heard.has_value());
+  EXPECT_EQ(heard->preset.bank, SoundPreset::kDrumBank);
+  synth.AttachSound(nullptr);
+  const Take snare = Play({}, 38, 9);
+  EXPECT_GT(Decibels(Rms(snare.left, 0, 0.4)), -50);
+}
+
+TEST(SoundRender, ASongsSysexChangesWhatIsHeardMidSong) {
+  // Two notes a second apart, and part 1's volume down to 10 between them.
+  const Message quiet = PartChange(0, 0x0B, 10);
+  std::vector<std::uint8_t> track = {0x00, 0x90, 60,   100,
+                                     0x81, 0x40, 0x80, 60,
+                                     0,    0x00, 0xF0, static_cast<std::uint8_t>(quiet.size() - 1)};
+  track.insert(track.end(), quiet.begin() + 1, quiet.end());
+  const std::vector<std::uint8_t> rest = {0x00, 0x90, 60,   100,  0x81, 0x40, 0x80,
+                                          60,   0,    0x00, 0xFF, 0x2F, 0x00};
+  track.insert(track.end(), rest.begin(), rest.end());
+  std::string error;
+  const auto song = StandardMidiFile::Read(test::MidiFile(track), error);
+  ASSERT_TRUE(song) << error;
+  std::unique_ptr<FluidEngine> engine = MakeEngine();
+  ASSERT_TRUE(engine);
+  VirtualSynth synth;
+  synth.AttachSound(engine.get());
+  Take take;
+  SongRenderer(synth, *engine, kRate)
+      .Play(*song, [&take](std::span<const float> left, std::span<const float> right) {
+        take.left.insert(take.left.end(), left.begin(), left.end());
+        take.right.insert(take.right.end(), right.begin(), right.end());
+      });
+  synth.AttachSound(nullptr);
+  EXPECT_GE(Decibels(Rms(take.left, 0.05, 0.4) / Rms(take.left, 1.05, 1.4)), 12);
+  EXPECT_LE(take.left.size(), static_cast<std::size_t>((2 + SongRenderer::kMaxTailSeconds) * kRate))
+      << "the tail ends";
+}
+
+}  // namespace
+}  // namespace ravlo
