@@ -7,6 +7,7 @@ namespace ravlo {
 void SendChoices::ClearCategories() {
   reset = false;
   extensions = false;
+  userVoices = false;
   for (CategoryChoice* choice :
        {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
     choice->send = false;

@@ -61,6 +61,10 @@ void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& prog
     progress.SetItem("Drum 2");
     model.Drums().SendDrumSetup(1, choices.drum2.nonDefaultOnly, delay);
   }
+  if (choices.userVoices && choices.savingMode && model.UserVoices().HasChangedVoices()) {
+    progress.SetItem("User Voices");
+    model.UserVoices().SendChangedVoices();
+  }
   if (choices.extensions && !model.Extensions().Empty()) {
     progress.SetItem("Extensions");
     model.Extensions().SendParameters(delay);
