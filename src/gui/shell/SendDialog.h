@@ -16,13 +16,13 @@ class UserPrompts;
 // parameters that differ from their defaults go. In saving mode (Save, Save
 // As, Review) the Controllers category is off and cannot be ticked. Where
 // the model keeps XG extension parameters, a box below the categories sends
-// them too.
+// them too; where a save would carry changed Bank voices, another box does.
 class SendDialog final : public QDialog {
   Q_OBJECT
 
  public:
   SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr,
-             bool extensions = false);
+             bool extensions = false, bool userVoices = false);
 
   SendChoices Choices() const;
 
@@ -40,6 +40,7 @@ class SendDialog final : public QDialog {
   bool savingMode_;
   QCheckBox* reset_;
   QCheckBox* extensions_ = nullptr;
+  QCheckBox* userVoices_ = nullptr;
   std::array<Row, 8> rows_{};
   EditSpinPair* delay_;
 };

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -102,16 +107,35 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   Image bank(kVoiceBankFileSize, 0);
   const std::string start = "YQ3VIC     V1.00\xF0\x43\x10\x4C\x08\x03\x0B\x44\xF7";
   std::copy(start.begin(), start.end(), bank.begin());
-  ASSERT_TRUE(file.Read(Put("bank.q3v", bank)));
+  const std::string bankPath = Put("bank.q3v", bank);
+  // A command that only reads writes nothing, and says so.
+  file.SetVoiceBanks(SysexFile::VoiceBanks::LeaveAlone);
+  ASSERT_TRUE(file.Read(bankPath));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::VoiceBank);
+  EXPECT_FALSE(FileExists(dir.File("bank0.syx")));
+  EXPECT_EQ(prompts.messages.back(), "The file " + bankPath +
+                                         " is a QS300 voice bank: nothing of it was taken in, "
+                                         "nothing written.");
+  // The editor converts it, says which files it wrote, and asks before it replaces one.
+  file.SetVoiceBanks(SysexFile::VoiceBanks::Convert);
+  const std::string kept = Put("bank2.syx", Bytes({0xF0, 0xF7}));
+  ASSERT_TRUE(file.Read(bankPath));
+  EXPECT_EQ(prompts.questions.back(),
+            "The voice bank's files exist already:\r\n" + kept + "\r\nReplace them?");
+  EXPECT_FALSE(FileExists(dir.File("bank0.syx"))) << "answered No";
+  prompts.answers.push_back(Answer::Yes);
+  ASSERT_TRUE(file.Read(bankPath));
   EXPECT_TRUE(Sent().empty()) << "converted, not loaded";
+  std::string written;
   for (int i = 0; i < 4; ++i) {
     Image out;
+    written += "\r\n" + dir.File("bank" + std::to_string(i) + ".syx");
     ASSERT_TRUE(ReadWholeFile(dir.File("bank" + std::to_string(i) + ".syx"), out).ok);
     EXPECT_EQ(out.size(), 12544u);
     out.resize(9);
     EXPECT_EQ(out, Bytes({0xF0, 0x43, 0x05, 0x4B, 0x02, 0x7D, 0x11, 0x00, 0x00}));
   }
+  EXPECT_EQ(prompts.messages.back(), "The voice bank was written to" + written);
   bank[0] = 'X';  // the right size with another header is plain sysex
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::PlainSysex);
@@ -167,7 +191,8 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
     EXPECT_TRUE(FileExists(dir.File("out/strings" + std::to_string(i) + ".syx"))) << i;
     EXPECT_FALSE(FileExists(dir.File("bank" + std::to_string(i) + ".syx"))) << "not beside it";
   }
-  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.back().rfind("The voice bank was written to\r\n", 0), 0u);
   EXPECT_TRUE(Sent().empty()) << "nothing loaded";
 
   EXPECT_FALSE(file.ConvertVoiceBankTo(song, dir.File("x.syx")));
@@ -177,6 +202,108 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
   EXPECT_FALSE(file.ConvertVoiceBankTo(bankPath, dir.File("no/such/dir/x.syx")));
   EXPECT_FALSE(FileExists(dir.File("x0.syx")));
   EXPECT_FALSE(FileExists(dir.Path().string())) << "a directory is not a file";
+}
+
+TEST_F(SysexFileTest, OnlyRegularFilesWithinTheLimitAreReadAndNothingElseChanges) {
+  const std::string fifo = dir.File("pipe.syx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string large = Put("large.syx", test::PartChange(3, 0x0B, 0x50));
+  fs::resize_file(large, kMaxReadSize + 1);  // sparse: nothing is written
+  const struct {
+    std::string path;
+    std::string message;
+  } refused[] = {{fifo, fifo + " is not a regular file."},  // would wait for a writer
+                 {dir.Path().string(), dir.Path().string() + " is not a regular file."},
+                 {"/dev/zero", "/dev/zero is not a regular file."},  // would never end
+                 {large, large + " is too large to be read: no file of its kind has more than "
+                                 "64 MiB."}};
+  for (const auto& bad : refused) {
+    SCOPED_TRACE(bad.path);
+    prompts.messages.clear();
+    EXPECT_FALSE(file.Read(bad.path));
+    EXPECT_FALSE(file.ReadSong(bad.path));
+    EXPECT_FALSE(SysexFile::HoldsVoiceBank(bad.path));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(2, bad.message));
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(host.resets, 0);
+  }
+  Image untouched{1, 2, 3};
+  EXPECT_FALSE(ReadWholeFile(large, untouched, kMaxReadSize).ok);
+  EXPECT_EQ(untouched, Bytes({1, 2, 3}));
+  EXPECT_TRUE(ReadWholeFile(large, untouched, kMaxReadSize + 1).ok);
+  EXPECT_EQ(untouched.size(), kMaxReadSize + 1);
+}
+
+TEST_F(SysexFileTest, ASaveReplacesOnlyWhatItNamesAndKeepsItsModeAndLinks) {
+  const Image old{0xF0, 0x01, 0xF7};
+  const Image saved{0xF0, 0x02, 0xF7};
+  const auto contents = [](const std::string& path) {
+    Image bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes).ok) << path;
+    return bytes;
+  };
+  const auto mode = [](const std::string& path) {
+    return fs::status(path).permissions() & fs::perms::mask;
+  };
+
+  // A link planted where the old temporary file went leads nowhere now.
+  const std::string target = Put("out.syx", old);
+  const std::string victim = Put("victim", old);
+  fs::create_symlink(victim, target + ".ravlo-tmp");
+  ASSERT_TRUE(WriteWholeFile(target, saved).ok);
+  EXPECT_EQ(contents(target), saved);
+  EXPECT_EQ(contents(victim), old);
+  EXPECT_FALSE(fs::is_symlink(target));
+
+  // A private file stays private; a new one gets the usual mode.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteWholeFile(target, old).ok);
+  EXPECT_EQ(mode(target), fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteWholeFile(dir.File("new.syx"), old).ok);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(static_cast<mode_t>(mode(dir.File("new.syx"))), 0666 & ~mask);
+
+  // A save through a link writes the file it points to and keeps the link.
+  const std::string link = dir.File("link.syx");
+  fs::create_symlink("out.syx", link);
+  ASSERT_TRUE(WriteWholeFile(link, saved).ok);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(contents(target), saved);
+
+  // A write-protected file, and what is no file, are refused and left as they were.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  prompts.messages.clear();
+  EXPECT_FALSE(file.Write(target, old));
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{target + " is write-protected; it was left as it was."});
+  EXPECT_EQ(contents(target), saved);
+  const std::string fifo = dir.File("pipe.syx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(WriteWholeFile(fifo, old).error, fifo + " is not a regular file.");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // A failed write leaves the old file and no temporary one.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  rlimit small = limit;
+  small.rlim_cur = 2;
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const FileResult full = WriteWholeFile(target, Image(100, 0xF7));
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldSignal);
+  EXPECT_FALSE(full.ok);
+  EXPECT_EQ(contents(target), saved);
+  EXPECT_FALSE(WriteWholeFile(dir.File("no/such/dir/x.syx"), old).ok);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir.Path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"link.syx", "new.syx", "out.syx", "out.syx.ravlo-tmp",
+                                             "pipe.syx", "victim"}));
 }
 
 // What a save is to give back: every stored value but the channel rows
