@@ -14,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static ravlo::test::CountingIntakeHost host;
   static ravlo::SilentProgress progress;
   static ravlo::SysexIntake intake(rig.model, rig.prompts, progress, host);
+  // Odd sizes stand for the extended instrument, so that its blocks are explored too.
+  rig.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
+                                        : ravlo::InstrumentModel::Basic);
   // The intake writes into a MIDI file's image, so it gets its own copy.
   std::vector<std::uint8_t> image(data, data + size);
 #if defined(RAVLO_FUZZ_MIDI_FILE)

@@ -16,6 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // type the tables lack included), which names the Variation parameters;
   // the rest is the recording.
   std::span<const std::uint8_t> recorded(data, size);
+  // Odd sizes stand for the extended instrument, so that its blocks are explored too.
+  fixture.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
+                                            : ravlo::InstrumentModel::Basic);
   if (size >= 2) {
     const std::uint8_t typeBytes[] = {static_cast<std::uint8_t>(data[0] & 0x7F),
                                       static_cast<std::uint8_t>(data[1] & 0x7F)};

@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Nothing asked and no error file: the counts are only reported.
   intake.SetUnrecognisedPolicy(ravlo::SysexIntake::UnrecognisedPolicy::Report);
   intake.SetKeepExtensions(true);
+  // Odd sizes stand for the extended instrument, so that its blocks are explored too.
+  rig.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
+                                        : ravlo::InstrumentModel::Basic);
   std::string error;
   const auto song = ravlo::SongSetup::Read(std::span(data, size), error);
   if (!song) {

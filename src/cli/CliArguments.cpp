@@ -28,6 +28,8 @@ Commands:
         drum <1..2> <note>: <16 bytes>     channel <1..16>: <MSB> <voice> <LSB> | <11 bytes>
         uservoice <1..32>: <61 common bytes> | <4 x 80 element bytes>
         extension <address>: <bytes>       (kept XG extension parameters)
+      With the extended model drum setups run 1..4 and each part line ends in
+      "| eq" and its EQ bass gain, treble gain, bass and treble frequency.
       --song FILE takes a standard MIDI file in as a song, as File > Import
       Song Setup does: its sysex messages, and each channel's bank select,
       program change, controllers and parameter numbers before its first note.
@@ -47,7 +49,8 @@ Commands:
        [--unit N] [--ad-reset] [--store-unrecognized] [--keep-extensions]
       Open the files as above, run the send pass in saving mode and write what
       it recorded. LIST is comma-separated from
-      reset,system,reverb,chorus,variation,part,drum1,drum2,extensions. By
+      reset,system,reverb,chorus,variation,part,drum1,drum2,drum3,drum4,extensions
+      (drum3 and drum4 with the extended model). By
       default all categories are sent with only their non-default parameters
       (the kept extension parameters after the blocks, in address order);
       --categories chooses the categories, --bulk sends all parameters of the
@@ -117,7 +120,7 @@ CategoryChoice* FindCategory(SendChoices& choices, const std::string& name, bool
   const std::map<std::string, CategoryChoice*> categories{
       {"system", &choices.system},       {"reverb", &choices.reverb}, {"chorus", &choices.chorus},
       {"variation", &choices.variation}, {"part", &choices.part},     {"drum1", &choices.drum1},
-      {"drum2", &choices.drum2}};
+      {"drum2", &choices.drum2},         {"drum3", &choices.drum3},   {"drum4", &choices.drum4}};
   const std::map<std::string, bool*> flags{{"reset", &choices.reset},
                                            {"extensions", &choices.extensions}};
   const auto named = flags.find(name);

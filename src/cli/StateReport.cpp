@@ -72,6 +72,16 @@ std::string DescribeModelState(XgModel& model) {
     AppendLabel(out, "part", part + 1);
     out += ": ";
     AppendHex(out, *model.Parts().Record(PartIndex::FromIndex(part)));
+    // The extended instrument's part EQ: bass and treble gain, bass and treble frequency.
+    if (model.Instrument() == InstrumentModel::Extended) {
+      out += " | eq";
+      for (const PartParameter& entry : kPartEqParameters) {
+        const std::uint8_t eq[] = {
+            *model.Parts().Byte(PartIndex::FromIndex(part), entry.parameter.address)};
+        out += ' ';
+        AppendHex(out, eq);
+      }
+    }
     out += '\n';
   }
   for (int setup = 0; setup < model.Drums().Count(); ++setup) {

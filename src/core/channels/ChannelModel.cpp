@@ -57,7 +57,9 @@ void ChannelModel::ApplyControllerToParts(MidiChannel channel, int slot, int val
   for (int index = 0; index < parts.Count(); ++index) {
     const PartIndex part = PartIndex::FromIndex(index);
     if ((*parts.Record(part))[part_address::kReceiveChannel] != channel.Index()) continue;
-    const std::uint8_t byte[] = {static_cast<std::uint8_t>(value)};
+    // A control change pan of 0 is hard left; the part's 0 is Random, so it takes L63.
+    const bool hardLeft = slot == static_cast<int>(ControllerSlot::Pan) && value == 0;
+    const std::uint8_t byte[] = {static_cast<std::uint8_t>(hardLeft ? 1 : value)};
     parts.StorePartBytes(part, *address, byte);
   }
 }
@@ -120,8 +122,15 @@ void ChannelModel::SyncChannelFromParts(MidiChannel channel) {
     FollowSolePart(channel);
     return;
   }
+  // No part, or several: the rows belong to none of them. Expression and
+  // modulation are the channel's own values, which no part holds: they stay.
+  ControllerRow row = DefaultControllerRow();
+  for (const ControllerSlot own : {ControllerSlot::Expression, ControllerSlot::Modulation}) {
+    const auto slot = static_cast<std::size_t>(own);
+    row[slot] = static_cast<std::uint8_t>(Controller(channel, static_cast<int>(slot)));
+  }
   PutVoice(channel, DefaultVoice(channel));
-  PutControllers(channel, DefaultControllerRow());
+  PutControllers(channel, row);
 }
 
 void ChannelModel::SyncAllChannelsFromParts() {

@@ -1,11 +1,19 @@
 #include "drums/DrumModel.h"
 
+#include <algorithm>
+
 #include "drums/DrumKits.h"
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "voices/VoiceCatalogue.h"
 
 namespace ravlo {
+
+int DrumModel::Count() const {
+  const int setups =
+      model_.Instrument() == InstrumentModel::Extended ? kExtendedDrumSetupCount : kDrumSetupCount;
+  return std::min(setups, StoredCount());
+}
 
 bool DrumModel::SetDrumParameter(int setup, DrumNote note, int address, std::uint8_t value) {
   DrumNoteRecord* record = MutableNote(setup, note);

@@ -15,15 +15,18 @@ namespace ravlo {
 
 class XgModel;
 
-// The two drum setups (DrumSetups) with the operations that change them:
-// the drum parameter setters, a note back to its kit's defaults, a new kit,
-// what a file or a read-back brings, and the setup send of a pass. A setter
+// The drum setups (DrumSetups) with the operations that change them: the
+// drum parameter setters, a note back to its kit's defaults, a new kit, what
+// a file or a read-back brings, and the setup send of a pass. A setter
 // stores what went out and tells the model's observers; a failed send stores
-// nothing. Setups are 0..1.
-class DrumModel : public DrumSetups {
+// nothing. Setups are 0..1, or 0..3 with the extended instrument.
+class DrumModel final : public DrumSetups {
  public:
-  explicit DrumModel(XgModel& model, int setupCount = kDrumSetupCount)
-      : DrumSetups(setupCount), model_(model) {}
+  explicit DrumModel(XgModel& model, int storedCount = kExtendedDrumSetupCount)
+      : DrumSetups(storedCount), model_(model) {}
+
+  // Two setups, or four with the extended instrument.
+  int Count() const override;
 
   // Standard kit 1 everywhere; the model tells its observers.
   void ResetToDefaults() { ResetSetups(); }

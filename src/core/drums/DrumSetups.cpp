@@ -6,8 +6,8 @@
 
 namespace ravlo {
 
-DrumSetups::DrumSetups(int setupCount)
-    : setups_(static_cast<std::size_t>(std::max(setupCount, 0))) {
+DrumSetups::DrumSetups(int storedCount)
+    : setups_(static_cast<std::size_t>(std::max(storedCount, 0))) {
   ResetSetups();
 }
 
@@ -31,28 +31,41 @@ const DrumNoteRecord* DrumSetups::Note(int setup, DrumNote note) const {
   return &drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
 }
 
+namespace {
+
+void TakeKitMask(DrumSetup& drumSetup) {
+  drumSetup.kitMask = KitMaskForVoice(drumSetup.kitVoice.bankMsb, drumSetup.kitVoice.program);
+}
+
+void ResetNotesToKit(DrumSetup& drumSetup) {
+  for (int note = kFirstDrumNote; note <= kLastDrumNote; ++note) {
+    drumSetup.notes[static_cast<std::size_t>(note - kFirstDrumNote)].ResetToKitDefaults(
+        drumSetup.kitMask, note);
+  }
+}
+
+}  // namespace
+
 void DrumSetups::ResetSetups() {
-  for (int setup = 0; setup < Count(); ++setup) {
-    setups_[static_cast<std::size_t>(setup)].kitVoice = DrumKitVoice{};
-    LoadKitKind(setup);
-    ResetSetupNotes(setup);
+  // The setups the instrument lacks too: they are at their defaults when it gains them.
+  for (DrumSetup& drumSetup : setups_) {
+    drumSetup.kitVoice = DrumKitVoice{};
+    TakeKitMask(drumSetup);
+    ResetNotesToKit(drumSetup);
   }
 }
 
 bool DrumSetups::LoadKitKind(int setup) {
   DrumSetup* drumSetup = MutableSetup(setup);
   if (drumSetup == nullptr) return false;
-  drumSetup->kitMask = KitMaskForVoice(drumSetup->kitVoice.bankMsb, drumSetup->kitVoice.program);
+  TakeKitMask(*drumSetup);
   return true;
 }
 
 bool DrumSetups::ResetSetupNotes(int setup) {
   DrumSetup* drumSetup = MutableSetup(setup);
   if (drumSetup == nullptr) return false;
-  for (int note = kFirstDrumNote; note <= kLastDrumNote; ++note) {
-    drumSetup->notes[static_cast<std::size_t>(note - kFirstDrumNote)].ResetToKitDefaults(
-        drumSetup->kitMask, note);
-  }
+  ResetNotesToKit(*drumSetup);
   return true;
 }
 

@@ -10,7 +10,11 @@
 
 namespace ravlo {
 
+// The first XG level has two drum setups, the later instruments four; the
+// storage holds four, and the instrument the model stands for decides how
+// many of them are setups.
 inline constexpr int kDrumSetupCount = 2;
+inline constexpr int kExtendedDrumSetupCount = 4;
 
 // The drum kit a setup holds: bank MSB, program (0-based), bank LSB.
 struct DrumKitVoice {
@@ -33,9 +37,14 @@ struct DrumSetup {
 // DrumModel's business.
 class DrumSetups {
  public:
-  explicit DrumSetups(int setupCount = kDrumSetupCount);
+  explicit DrumSetups(int storedCount = kExtendedDrumSetupCount);
+  virtual ~DrumSetups() = default;
+  DrumSetups(const DrumSetups&) = default;
+  DrumSetups& operator=(const DrumSetups&) = default;
 
-  int Count() const { return static_cast<int>(setups_.size()); }
+  // The setups there are: all that are stored, unless the instrument has fewer.
+  virtual int Count() const { return StoredCount(); }
+  int StoredCount() const { return static_cast<int>(setups_.size()); }
   bool IsSetup(int setup) const { return setup >= 0 && setup < Count(); }
   static bool IsNote(int note) { return note >= kFirstDrumNote && note <= kLastDrumNote; }
 
@@ -46,7 +55,7 @@ class DrumSetups {
  protected:
   DrumSetup* MutableSetup(int setup);
   DrumNoteRecord* MutableNote(int setup, DrumNote note);
-  // Standard kit 1 in both setups, every note at its defaults.
+  // Standard kit 1 in every stored setup, every note at its defaults.
   void ResetSetups();
   // Derives and stores the kit mask from the kit voice.
   bool LoadKitKind(int setup);

@@ -13,7 +13,8 @@ class XgModel;
 
 // What a file brought for addresses that no block of the model holds (the
 // display, the insertion effects and multi EQ of the larger XG instruments,
-// part and drum parameters past the model's tables, drum setups 3 and 4),
+// part and drum parameters past the model's tables, and on the first level
+// the part EQ, the master attenuator's change and drum setups 3 and 4),
 // kept by address when the intake is told to keep them. The last value
 // wins; each parameter keeps the size its message gave it, a bulk dump's
 // bytes become one parameter per address. A save sends them after the

@@ -27,7 +27,8 @@ ModelImage::ModelImage(const XgModel& model) {
   for (int part = 0; part < model.Parts().Count(); ++part) {
     Add(ImageArea::Part, part, PartModel::kCellCount);
   }
-  for (int setup = 0; setup < model.Drums().Count(); ++setup) {
+  // Every stored setup: the image keeps its size when the instrument changes.
+  for (int setup = 0; setup < model.Drums().StoredCount(); ++setup) {
     Add(ImageArea::Drum, setup, DrumModel::kCellCount);
   }
   for (int channel = 0; channel < MidiChannel::kCount; ++channel) {

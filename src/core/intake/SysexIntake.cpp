@@ -83,6 +83,20 @@ IntakeResult SysexIntake::TakeIn(std::span<std::uint8_t> image) {
   return result;
 }
 
+std::optional<int> SysexIntake::PartChannelOf(std::span<const std::uint8_t> m) const {
+  // An XG message for a multi part: a parameter change 08 pp .. or a dump.
+  if (m.size() < kParameterChangeMinimum || m[1] != kYamahaId || m[3] != kXgModelId) {
+    return std::nullopt;
+  }
+  const bool bulk = m[2] >> 4 == 0;
+  const std::size_t high = bulk ? 6 : 4;
+  if (m.size() <= high + 1 || m[high] != xg_block::kPartHigh) return std::nullopt;
+  const std::uint8_t* channel =
+      model_.Parts().Byte(PartIndex::FromIndex(m[high + 1]), part_address::kReceiveChannel);
+  if (channel == nullptr) return std::nullopt;
+  return *channel;
+}
+
 IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& errorDirectory) {
   progress_.ShowCancellable();
   IntakeResult result;
@@ -95,9 +109,18 @@ IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& err
   }
   StartTake();
   ChannelSetup channels(model_, [this] { BeforeApplying(); });
-  for (const SongEvent& event : song.Events()) {
+  const std::vector<SongEvent>& events = song.Events();
+  for (std::size_t index = 0; index < events.size(); ++index) {
+    const SongEvent& event = events[index];
     if (event.IsSysex()) {
-      if (!TakeMessage(song.MessageBytes(event), result)) break;
+      const std::span<const std::uint8_t> message = song.MessageBytes(event);
+      // A part's setup ends where its channel plays: later sysex for it (a
+      // program change at bar 30) is the performance, left alone.
+      if (const std::optional<int> channel = PartChannelOf(message);
+          channel && song.HasStarted(*channel, index)) {
+        continue;
+      }
+      if (!TakeMessage(message, result)) break;
       continue;
     }
     switch (channels.Apply(event.status, event.data1, event.data2)) {
@@ -279,7 +302,7 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
   const std::uint8_t low = m[6];
   if (xg_block::IsSystem(high, mid)) {
     if (const ParameterDescriptor* parameter = FindSystemParameter(low);
-        parameter != nullptr && HasParameterChange(*parameter)) {
+        parameter != nullptr && model_.System().HasChange(*parameter)) {
       return CarriesData(m, parameter->ByteCount()) ? Route::SystemParameter : Route::Unrecognised;
     }
     switch (low) {
@@ -287,9 +310,8 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
       case kAllParameterResetLow:
         return Route::SystemParameter;
       case kDrumSetupResetLow:
-        return m[kChangeHeaderSize] <= 1 && model_.Drums().IsSetup(m[kChangeHeaderSize])
-                   ? Route::SystemParameter
-                   : Route::Unrecognised;
+        return model_.Drums().IsSetup(m[kChangeHeaderSize]) ? Route::SystemParameter
+                                                            : Route::Unrecognised;
       default:
         return Route::Unrecognised;
     }
@@ -297,7 +319,7 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
   if (xg_block::IsEffect(high, mid)) return Route::EffectParameter;
   if (high == xg_block::kPartHigh && mid < kPartCount) {
     const bool part = model_.Parts().IsPart(PartIndex::FromIndex(mid));
-    return part && part_address::IsParameter(low) && CarriesData(m, PartDataCount(low))
+    return part && model_.Parts().IsParameterAddress(low) && CarriesData(m, PartDataCount(low))
                ? Route::PartParameter
                : Route::Unrecognised;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -142,6 +143,9 @@ class SysexIntake {
   bool PassOn(std::span<const std::uint8_t> m);
   // The pause that paces the synthesizer, before a message goes to it.
   void PauseBeforeSending();
+  // The receive channel of the multi part an XG message is for; none for
+  // any other message.
+  std::optional<int> PartChannelOf(std::span<const std::uint8_t> m) const;
 
   XgModel& model_;
   UserPrompts& prompts_;

@@ -55,9 +55,9 @@ inline constexpr std::uint8_t kEffectMid = 0x01;
 inline constexpr std::uint8_t kPartHigh = 0x08;
 inline constexpr std::uint8_t kAdPartHigh = 0x10;
 inline constexpr std::uint8_t kAdSystemHigh = 0x11;
-// Drum setup s (0 or 1) lives at 3s nn pp.
+// Drum setup s (0 .. 3; the first XG level has 0 and 1) lives at 3s nn pp.
 inline constexpr std::uint8_t kDrumSetupHigh = 0x30;
-inline constexpr int kDrumSetupHighCount = 2;
+inline constexpr int kDrumSetupHighCount = 4;
 
 // The system commands: one data byte each, at these system address lows.
 inline constexpr std::uint8_t kDrumSetupResetLow = 0x7D;

@@ -56,11 +56,15 @@ void XgModel::ResetToDefaults() {
 bool XgModel::KnowsAddress(XgAddress address) const {
   const auto [high, mid, low] = address;
   if (xg_block::IsSystem(high, mid)) {
+    // The first level takes the attenuator only in the block's dump: a change
+    // of it alone is an extension there.
+    const ParameterDescriptor* parameter = FindSystemParameter(low);
+    if (parameter != nullptr) return system_->HasChange(*parameter);
     return low < kSystemBlockSize || low >= xg_block::kDrumSetupResetLow;
   }
   if (xg_block::IsEffect(high, mid)) return IsEffectAddress(low);
   if (high == xg_block::kPartHigh) {
-    return parts_->IsPart(PartIndex::FromIndex(mid)) && part_address::IsParameter(low);
+    return parts_->IsPart(PartIndex::FromIndex(mid)) && parts_->IsParameterAddress(low);
   }
   if (xg_block::IsAd(high, mid)) return true;
   return xg_block::IsDrumSetup(high) && drums_->IsSetup(high & 0x0F) && DrumSetups::IsNote(mid) &&

@@ -39,7 +39,7 @@ class XgModel final : public UserVoiceElementSource {
 
   // Allocates every block and sets it to its defaults; false when memory
   // cannot be had (the caller then builds no editors).
-  bool Initialise(int partCount = kPartCount, int drumSetupCount = kDrumSetupCount);
+  bool Initialise(int partCount = kPartCount, int drumSetupCount = kExtendedDrumSetupCount);
   bool IsInitialised() const { return parts_ != nullptr; }
 
   // Every message built from now on carries it.

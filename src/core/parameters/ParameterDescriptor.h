@@ -57,7 +57,9 @@ enum class Unit : std::uint8_t {
   RoomSize,           // #6
   DelayTime400,       // #7
   ReverbDimension,    // #11
-  PartOrOff           // a part number counted from 1, the one past the parts: Off
+  PartOrOff,          // a part number counted from 1, the one past the parts: Off
+  FilterCents,        // a part's filter control depth, -64 .. 63: -9600 .. +9450 cents
+  AmplitudePercent    // a part's amplitude control depth, -64 .. 63: -100 .. +100 %
 };
 
 // Where the default comes from when it is not one fixed byte.

@@ -1,6 +1,7 @@
 #include "parameters/ParameterDisplay.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <span>
 #include <string_view>
@@ -72,6 +73,16 @@ std::string LfoFrequency(int value) {
   return Printed(hertz < 10 ? "%.2f" : "%.1f", hertz, "Hz");
 }
 
+// A part's filter control: 150 cents a step (-64 .. 63: -9600 .. +9450 cents);
+// its amplitude control: -100 % at -64, +100 % at 63, in whole percent (XG
+// data list, multi part parameter change table).
+constexpr int kFilterCentsPerStep = 150;
+
+int AmplitudePercent(int shown) {
+  const double percent = shown < 0 ? shown * 100.0 / 64 : shown * 100.0 / 63;
+  return static_cast<int>(std::lround(percent));
+}
+
 }  // namespace
 
 std::string NoteName(int note) {
@@ -82,7 +93,11 @@ std::string NoteName(int note) {
 }
 
 std::string UnitText(const ParameterDescriptor& p, int shown) {
-  if (!p.InRange(shown)) return {};
+  // A value a file brought from outside the range still reads in the unit,
+  // as long as it is a data byte; a switch reads only its two values.
+  const int stored = p.Stored(shown);
+  const bool dataByte = p.form == WireForm::Byte && stored >= 0 && stored <= 0x7F;
+  if (!p.InRange(shown) && (!dataByte || p.unit == Unit::OnOff)) return {};
   if (!p.choices.empty()) {
     const auto index = static_cast<std::size_t>(shown - p.minimum);
     return index < p.choices.size() ? std::string(p.choices[index]) : std::string();
@@ -143,6 +158,10 @@ std::string UnitText(const ParameterDescriptor& p, int shown) {
       return FromTable(kReverbDimensionMetres, shown, "%.1f", "m");
     case Unit::PartOrOff:
       return shown == p.maximum ? "Off" : std::string();
+    case Unit::FilterCents:
+      return Signed(shown * kFilterCentsPerStep, "cents", "cent");
+    case Unit::AmplitudePercent:
+      return Signed(AmplitudePercent(shown), "%");
   }
   return {};
 }

@@ -17,8 +17,10 @@ constexpr int kLastAddress = part_address::kLast;
 constexpr std::size_t kFirstHalfCount = part_address::kFirstHalfEnd + 1;
 constexpr std::size_t kSecondHalfCount = kPartAddressCount - part_address::kSecondHalfStart;
 static_assert(kFirstHalfCount == 0x29 && kSecondHalfCount == 0x3F);
-// The edit history's cells: the record, then the channel to go back to.
+// The edit history's cells: the record, then the channel to go back to,
+// then the part EQ.
 constexpr std::size_t kRestoreChannelCell = kPartAddressCount;
+constexpr std::size_t kFirstEqCell = kRestoreChannelCell + 1;
 
 bool IsAddress(int address) {
   return address >= 0 && address <= kLastAddress;
@@ -28,13 +30,10 @@ bool IsVoiceAddress(int address) {
   return address >= part_address::kBankMsb && address <= part_address::kProgram;
 }
 
+// Bank MSB 127 is a drum kit whatever the LSB: the synthesizer takes LSB 0
+// for it. The SFX kits are MSB 126 with LSB 0.
 bool IsDrumKit(int bankMsb, int bankLsb) {
-  return bankLsb == 0 && (bankMsb == kBankMsbDrumKit || bankMsb == kBankMsbSfxKit);
-}
-
-// Modes 2 and 3 each own a drum setup; only these can share a kit.
-bool IsDrumSetupMode(int mode) {
-  return mode >= kFirstDrumMode && mode < kFirstDrumMode + kDrumSetupCount;
+  return bankMsb == kBankMsbDrumKit || (bankLsb == 0 && bankMsb == kBankMsbSfxKit);
 }
 
 std::optional<MidiChannel> ReceiveChannel(const PartRecord& record) {
@@ -71,7 +70,7 @@ void PartModel::ResetToDefaults() {
 // --- Setters ---------------------------------------------------------------
 
 bool PartModel::SetPartParameter(PartIndex part, int address, std::uint8_t value) {
-  if (!IsPart(part) || !IsAddress(address) || part_address::IsGap(address)) return false;
+  if (!IsPart(part) || !IsParameterAddress(address)) return false;
   if (value == kNoParameter) return false;
   if (!model_.Emitter().EmitParameterChange(xg_block::PartAddress(part.Index(), address), value)) {
     return false;
@@ -97,12 +96,12 @@ bool PartModel::SetPartParameterPair(PartIndex part, int address, std::uint8_t f
 
 bool PartModel::SetPartParameters(PartIndex part, int firstAddress,
                                   std::span<const std::uint8_t> values) {
-  if (!IsPart(part) || !IsAddress(firstAddress)) return false;
-  if (values.size() > kPartAddressCount - static_cast<std::size_t>(firstAddress)) return false;
+  if (!IsPart(part) || firstAddress < 0 || firstAddress > LastAddress()) return false;
+  if (values.size() > static_cast<std::size_t>(LastAddress() + 1 - firstAddress)) return false;
   const int end = firstAddress + static_cast<int>(values.size());
   for (int address = firstAddress; address < end; ++address) {
     const std::uint8_t value = values[static_cast<std::size_t>(address - firstAddress)];
-    if (value == kNoParameter || part_address::IsGap(address)) continue;
+    if (value == kNoParameter || !IsParameterAddress(address)) continue;
     if (address == part_address::kDetuneMsb) {
       // Detune only travels as a pair, so the run must hold both bytes.
       if (end <= part_address::kDetuneLsb) return false;
@@ -117,7 +116,7 @@ bool PartModel::SetPartParameters(PartIndex part, int firstAddress,
 }
 
 bool PartModel::SetPartValue(PartIndex part, int address, int shown) {
-  const PartParameter* entry = FindPartParameter(address);
+  const PartParameter* entry = Parameter(address);
   const PartRecord* record = Record(part);
   if (entry == nullptr || record == nullptr) return false;
   const ParameterDescriptor& info = entry->parameter;
@@ -133,17 +132,13 @@ bool PartModel::SetPartValue(PartIndex part, int address, int shown) {
 }
 
 std::optional<int> PartModel::PartValue(PartIndex part, int address) const {
-  const PartParameter* entry = FindPartParameter(address);
-  const PartRecord* record = Record(part);
-  if (entry == nullptr || record == nullptr) return std::nullopt;
+  const PartParameter* entry = Parameter(address);
+  const std::uint8_t* byte = Byte(part, address);
+  if (entry == nullptr || byte == nullptr || *byte == kNoParameter) return std::nullopt;
   const ParameterDescriptor& info = entry->parameter;
-  const std::uint8_t byte = (*record)[static_cast<std::size_t>(address)];
-  if (byte == kNoParameter) return std::nullopt;
-  if (info.form == WireForm::NibblePair) {
-    return info.Shown(
-        wire::DecodeNibblePair(byte, (*record)[static_cast<std::size_t>(address) + 1]));
-  }
-  return info.Shown(byte);
+  if (info.form == WireForm::NibblePair)
+    return info.Shown(wire::DecodeNibblePair(byte[0], byte[1]));
+  return info.Shown(*byte);
 }
 
 void PartModel::StoreSent(PartIndex part, int address, std::span<const std::uint8_t> bytes) {
@@ -161,8 +156,9 @@ void PartModel::StoreSent(PartIndex part, int address, std::span<const std::uint
     }
     return;
   }
-  const std::uint8_t old = record[at];
-  record[at] = bytes[0];
+  std::uint8_t& stored = *MutableByte(part, address);
+  const std::uint8_t old = stored;
+  stored = bytes[0];
   if (bytes[0] != old) {
     model_.Publish({ModelBlock::Part, part.Index(), xg_block::PartAddress(part.Index(), address),
                     old, bytes[0]});
@@ -230,19 +226,37 @@ bool PartModel::SwitchPartOn(PartIndex part) {
 
 // --- Reading -----------------------------------------------------------------
 
+const PartParameter* PartModel::Parameter(int address) const {
+  return FindPartParameter(address, model_.Instrument());
+}
+
+bool PartModel::IsParameterAddress(int address) const {
+  if (part_address::IsParameter(address)) return true;
+  return model_.Instrument() == InstrumentModel::Extended && part_eq::IsParameter(address);
+}
+
+int PartModel::LastAddress() const {
+  return model_.Instrument() == InstrumentModel::Extended ? part_eq::kLast : kLastAddress;
+}
+
 bool PartModel::GetPartByte(PartIndex part, int address, std::uint8_t& value) const {
-  const PartRecord* record = Record(part);
-  if (record == nullptr || !IsAddress(address)) return false;
-  value = (*record)[static_cast<std::size_t>(address)];
+  if (address > LastAddress()) return false;
+  const std::uint8_t* byte = Byte(part, address);
+  if (byte == nullptr) return false;
+  value = *byte;
   return true;
 }
 
 bool PartModel::GetPartBytes(PartIndex part, int firstAddress, std::span<std::uint8_t> out) const {
-  const PartRecord* record = Record(part);
-  if (record == nullptr || !IsAddress(firstAddress)) return false;
-  const auto first = static_cast<std::size_t>(firstAddress);
-  if (out.size() > kPartAddressCount - first) return false;
-  std::copy_n(record->begin() + static_cast<std::ptrdiff_t>(first), out.size(), out.begin());
+  if (!IsPart(part) || firstAddress < 0) return false;
+  if (out.size() > static_cast<std::size_t>(std::max(LastAddress() + 1 - firstAddress, 0))) {
+    return false;
+  }
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    // Between the record and the part EQ no byte is kept.
+    const std::uint8_t* byte = Byte(part, firstAddress + static_cast<int>(i));
+    out[i] = byte != nullptr ? *byte : kNoParameter;
+  }
   return true;
 }
 
@@ -267,11 +281,18 @@ bool PartModel::IsDrumPart(PartIndex part) const {
 }
 
 bool PartModel::HasParameter(PartIndex part, int address) const {
-  return IsPart(part) && PartKindHas(IsDrumPart(part), address);
+  return IsPart(part) && IsParameterAddress(address) && PartKindHas(IsDrumPart(part), address);
 }
 
 bool PartModel::ModeChoiceAllowed(PartIndex part, int address, int value) const {
-  if (address == part_address::kPartMode) return IsDrumMode(value) == IsDrumPart(part);
+  if (!IsPart(part)) return false;
+  if (address == part_address::kPartMode) {
+    // A part holding a drum setup moves between the setups, any other part
+    // between normal and drum; a setup the instrument lacks is no choice.
+    const int own = (*Record(part))[part_address::kPartMode];
+    const bool setup = HoldsDrumSetup(value);
+    return setup == HoldsDrumSetup(own) && (setup || value <= kDrumMode);
+  }
   return HasParameter(part, address);
 }
 
@@ -287,8 +308,24 @@ VoiceLookup PartModel::PartVoiceName(PartIndex part) const {
 bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
                                std::span<const std::uint8_t> values) {
   PartRecord* record = MutableRecord(part);
-  if (record == nullptr || !IsAddress(firstAddress)) return false;
+  if (record == nullptr || firstAddress < 0 || firstAddress > LastAddress()) return false;
   const auto first = static_cast<std::size_t>(firstAddress);
+  if (values.size() > static_cast<std::size_t>(LastAddress() + 1 - firstAddress)) return false;
+  // The part EQ's parameters past the record: a notice each.
+  if (first >= kPartAddressCount) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const int address = firstAddress + static_cast<int>(i);
+      std::uint8_t* stored = MutableByte(part, address);
+      if (stored == nullptr || !IsParameterAddress(address)) continue;
+      const std::uint8_t old = *stored;
+      *stored = values[i];
+      if (old != values[i]) {
+        model_.Publish({ModelBlock::Part, part.Index(),
+                        xg_block::PartAddress(part.Index(), address), old, values[i]});
+      }
+    }
+    return true;
+  }
   if (values.size() > kPartAddressCount - first) return false;
   const PartRecord before = *record;
   TakeReceivedBytes(*record, first, values);
@@ -320,6 +357,13 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
   for (std::size_t address = first; address < first + count; ++address) {
     (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[address - first];
   }
+  // The extended instrument's part EQ, where a dump reaches it.
+  for (std::size_t address = std::max<std::size_t>(first, part_eq::kFirst);
+       address < first + data.size(); ++address) {
+    if (IsParameterAddress(static_cast<int>(address))) {
+      *MutableByte(part, static_cast<int>(address)) = data[address - first];
+    }
+  }
   model_.PublishWhole(ModelBlock::Part, part.Index());
   FollowDrumKit(part);
   return true;
@@ -329,7 +373,7 @@ void PartModel::FollowDrumKit(PartIndex part) {
   const PartRecord& record = *Record(part);
   const int mode = record[part_address::kPartMode];
   const int msb = record[part_address::kBankMsb];
-  if (!IsDrumSetupMode(mode) || !IsDrumKit(msb, record[part_address::kBankLsb])) return;
+  if (!HoldsDrumSetup(mode) || !IsDrumKit(msb, record[part_address::kBankLsb])) return;
   const DrumKitVoice kit{static_cast<std::uint8_t>(msb), record[part_address::kProgram], 0};
   const DrumSetup* setup = model_.Drums().Setup(mode - kFirstDrumMode);
   // The synthesizer sets the setup up for a kit it was not playing; the
@@ -354,6 +398,7 @@ bool PartModel::CopyCells(PartIndex part, std::span<ImageCell> cells) const {
   if (record == nullptr || cells.size() < kCellCount) return false;
   std::copy(record->begin(), record->end(), cells.begin());
   cells[kRestoreChannelCell] = channelsToRestore_[static_cast<std::size_t>(part.Index())].Index();
+  std::copy(Eq(part)->begin(), Eq(part)->end(), cells.begin() + kFirstEqCell);
   return true;
 }
 
@@ -365,14 +410,23 @@ bool PartModel::PutCells(PartIndex part, std::span<const ImageCell> cells) {
   }
   channelsToRestore_[static_cast<std::size_t>(part.Index())] =
       MidiChannel::FromIndex(cells[kRestoreChannelCell]);
+  for (std::size_t i = 0; i < part_eq::kSize; ++i) {
+    *MutableByte(part, part_eq::kFirst + static_cast<int>(i)) =
+        static_cast<std::uint8_t>(cells[kFirstEqCell + i]);
+  }
   model_.PublishWhole(ModelBlock::Part, part.Index());
   return true;
 }
 
 CellSend PartModel::SendCell(PartIndex part, std::size_t cell, std::span<const ImageCell> target) {
-  if (!IsPart(part) || target.size() < kCellCount || cell >= kPartAddressCount) {
-    return CellSend::NotSent;
+  if (!IsPart(part) || target.size() < kCellCount) return CellSend::NotSent;
+  if (cell >= kFirstEqCell && cell < kCellCount) {
+    const int address = part_eq::kFirst + static_cast<int>(cell - kFirstEqCell);
+    const auto value = static_cast<std::uint8_t>(target[cell]);
+    if (!IsParameterAddress(address) || value == kNoParameter) return CellSend::NotSent;
+    return SetPartParameter(part, address, value) ? CellSend::Sent : CellSend::Failed;
   }
+  if (cell >= kPartAddressCount) return CellSend::NotSent;
   int address = static_cast<int>(cell);
   if (address == part_address::kDetuneLsb) address = part_address::kDetuneMsb;
   if (part_address::IsGap(address)) return CellSend::NotSent;
@@ -401,13 +455,22 @@ void PartModel::PublishVoiceChange(PartIndex part) {
   model_.PublishWhole(ModelBlock::Part, part.Index());
 }
 
+bool PartModel::HoldsDrumSetup(int mode) const {
+  return mode >= kFirstDrumMode && mode - kFirstDrumMode < model_.Drums().Count();
+}
+
 int PartModel::ChooseDrumMode(PartIndex part) const {
   const int own = (*Record(part))[part_address::kPartMode];
-  if (IsDrumSetupMode(own)) return own;
-  for (const PartRecord& other : Records()) {
-    if (other[part_address::kPartMode] == kFirstDrumMode) return kFirstDrumMode + 1;
+  if (HoldsDrumSetup(own)) return own;
+  // The first setup no part holds; with every one taken, the last is shared.
+  const int setups = model_.Drums().Count();
+  for (int mode = kFirstDrumMode; mode < kFirstDrumMode + setups; ++mode) {
+    const bool held = std::any_of(Records().begin(), Records().end(), [mode](const PartRecord& r) {
+      return r[part_address::kPartMode] == mode;
+    });
+    if (!held) return mode;
   }
-  return kFirstDrumMode;
+  return kFirstDrumMode + setups - 1;
 }
 
 void PartModel::PutVoiceBytes(PartIndex part, int bankMsb, int bankLsb, int program) {
@@ -498,11 +561,11 @@ void PartModel::ApplyChannelVoice(MidiChannel channel, int program, int bankMsb,
     PartRecord& record = *MutableRecord(part);
     if (onChannel(part)) {
       if (!IsDrumMode(record[part_address::kPartMode])) ApplyModeDefaults(part, true);
-      PutVoiceBytes(part, bankMsb, bankLsb, program);
+      PutVoiceBytes(part, bankMsb, 0, program);
       record[part_address::kPartMode] = static_cast<std::uint8_t>(mode);
       PublishVoiceChange(part);
     } else if (record[part_address::kPartMode] == mode) {
-      PutVoiceBytes(part, bankMsb, bankLsb, program);
+      PutVoiceBytes(part, bankMsb, 0, program);
       PublishVoiceChange(part);
     }
   }
@@ -520,7 +583,7 @@ std::optional<std::array<std::uint8_t, 3>> PartModel::ModeVoice(PartIndex part, 
     }
   }
   // No part plays the mode yet: a drum setup mode brings the kit its setup holds.
-  if (!IsDrumSetupMode(newMode)) return std::nullopt;
+  if (!HoldsDrumSetup(newMode)) return std::nullopt;
   const DrumSetup* setup = model_.Drums().Setup(newMode - kFirstDrumMode);
   if (setup == nullptr) return std::nullopt;
   return std::array<std::uint8_t, 3>{setup->kitVoice.bankMsb, setup->kitVoice.bankLsb,
@@ -606,6 +669,19 @@ bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
     if (defaults[a] != kNoParameter || record[a] == kNoParameter) continue;
     if (!SendAndPause(part, address, record[a], delayMs)) return false;
   }
+  return SendPartEq(part, false, delayMs);
+}
+
+bool PartModel::SendPartEq(PartIndex part, bool nonDefaultOnly, unsigned delayMs) {
+  // Only the extended instrument has it; each parameter goes as a change of
+  // its own, which every such instrument takes.
+  if (model_.Instrument() != InstrumentModel::Extended) return true;
+  for (const PartParameter& entry : kPartEqParameters) {
+    const int address = entry.parameter.address;
+    const std::uint8_t value = *Byte(part, address);
+    if (nonDefaultOnly && value == entry.parameter.defaultValue) continue;
+    if (!SendAndPause(part, address, value, delayMs)) return false;
+  }
   return true;
 }
 
@@ -686,7 +762,7 @@ bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {
         if ((record[a] != defaults[a] || differs(address)) && !send(address)) return false;
     }
   }
-  return true;
+  return SendPartEq(part, true, delayMs);
 }
 
 bool PartModel::SendParts(bool nonDefaultOnly, unsigned delayMs) {

@@ -70,6 +70,13 @@ class PartModel : public PartTable {
   void ApplyChannelVoice(MidiChannel channel, int program, int bankMsb, int bankLsb);
 
   // --- Reading ------------------------------------------------------------
+  // The parameter at `address` as the model's instrument has it (the
+  // extended one's part modes and part EQ); nullptr where it has none.
+  const PartParameter* Parameter(int address) const;
+  // True for an address of a parameter the instrument's parts have.
+  bool IsParameterAddress(int address) const;
+  // The last address of the instrument's part: 0x6E, or the part EQ's 0x77.
+  int LastAddress() const;
   bool GetPartByte(PartIndex part, int address, std::uint8_t& value) const;
   bool GetPartBytes(PartIndex part, int firstAddress, std::span<std::uint8_t> out) const;
   // The lowest part receiving on the channel.
@@ -100,11 +107,11 @@ class PartModel : public PartTable {
 
   // --- The edit history's view ---------------------------------------------
   // A part's bytes in address order, then the channel it goes back to when
-  // switched on. PutCells stores them without a message (one notice);
-  // SendCell sends the parameter a cell belongs to with the value `target`
-  // holds for it (a pair as a pair; 0xFF and the channel to go back to have
-  // no message).
-  static constexpr std::size_t kCellCount = kPartAddressCount + 1;
+  // switched on, then its EQ bytes. PutCells stores them without a message
+  // (one notice); SendCell sends the parameter a cell belongs to with the
+  // value `target` holds for it (a pair as a pair; 0xFF and the channel to go
+  // back to have no message).
+  static constexpr std::size_t kCellCount = kPartAddressCount + 1 + part_eq::kSize;
   bool CopyCells(PartIndex part, std::span<ImageCell> cells) const;
   bool PutCells(PartIndex part, std::span<const ImageCell> cells);
   CellSend SendCell(PartIndex part, std::size_t cell, std::span<const ImageCell> target);
@@ -126,7 +133,9 @@ class PartModel : public PartTable {
   // A received voice or mode: the drum setup of a drum setup part takes the
   // kit the part now plays (notes at its defaults), without a message.
   void FollowDrumKit(PartIndex part);
-  // The drum setup mode (2 or 3) a kit chosen for `part` goes to.
+  // True for a mode that holds one of the model's drum setups (2 .. 3, or 2 .. 5 extended).
+  bool HoldsDrumSetup(int mode) const;
+  // The drum setup mode a kit chosen for `part` goes to.
   int ChooseDrumMode(PartIndex part) const;
   // Resets a setup for a newly chosen kit (Drum Setup Reset, then the kit's notes).
   void TakeDrumKit(int mode, int bankMsb, int program);
@@ -139,6 +148,8 @@ class PartModel : public PartTable {
   bool SendElementReserves(unsigned delayMs);
   bool SendPartBulk(PartIndex part, unsigned delayMs);
   bool SendPartDifferences(PartIndex part, unsigned delayMs);
+  // The part EQ, each parameter or each one that differs, with the delay.
+  bool SendPartEq(PartIndex part, bool nonDefaultOnly, unsigned delayMs);
 
   XgModel& model_;
   // The channel each part goes back to when switched on again.

@@ -12,4 +12,19 @@ const PartParameter* FindPartParameter(int address) {
   return &kPartParameters[static_cast<std::size_t>(address)];
 }
 
+const PartParameter* FindPartParameter(int address, InstrumentModel instrument) {
+  if (instrument != InstrumentModel::Extended) return FindPartParameter(address);
+  static constexpr PartParameter kExtendedPartMode = [] {
+    PartParameter mode = kPartParameters[part_address::kPartMode];
+    mode.parameter.maximum = static_cast<int>(kExtendedPartModeChoices.size()) - 1;
+    mode.parameter.choices = kExtendedPartModeChoices;
+    return mode;
+  }();
+  if (address == part_address::kPartMode) return &kExtendedPartMode;
+  for (const PartParameter& entry : kPartEqParameters) {
+    if (entry.parameter.address == address) return &entry;
+  }
+  return FindPartParameter(address);
+}
+
 }  // namespace ravlo

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/InstrumentModel.h"
 #include "parameters/ParameterDescriptor.h"
+#include "parts/PartRecord.h"
 
 namespace ravlo {
 
@@ -31,6 +33,7 @@ enum class PartEditor : std::uint8_t {
   AssignableController1,
   AssignableController2,
   PitchEnvelope,
+  PartEq,
   None,
   Count
 };
@@ -48,6 +51,8 @@ inline constexpr std::array<std::string_view, 2> kMonoPolyChoices = {"Mono", "Po
 inline constexpr std::array<std::string_view, 3> kSameKeyChoices = {"Single", "Multi", "Inst"};
 inline constexpr std::array<std::string_view, 4> kPartModeChoices = {"Normal", "Drum", "Drum 1",
                                                                      "Drum 2"};
+inline constexpr std::array<std::string_view, 6> kExtendedPartModeChoices = {
+    "Normal", "Drum", "Drum 1", "Drum 2", "Drum 3", "Drum 4"};
 
 namespace part_table_detail {
 constexpr PartParameter Entry(std::uint8_t address, WireForm form, ShownAs shownAs, int minimum,
@@ -101,14 +106,14 @@ inline constexpr std::array<PartParameter, kPartAddressCount> kPartParameters = 
     Entry(0x1B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Decay", "Decay_Time", "Decay", PartEditor::ToneControl),
     Entry(0x1C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Release", "Release_Time", "Release", PartEditor::ToneControl),
     Entry(0x1D, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "Mod_Pitch_Ctl", "PitchControl", PartEditor::ControlModulation).In(Unit::Semitones),
-    Entry(0x1E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Mod_Filter_Ctl", "FilterControl", PartEditor::ControlModulation),
-    Entry(0x1F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Mod_Amp_Ctl", "AmplitudeControl", PartEditor::ControlModulation),
+    Entry(0x1E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Mod_Filter_Ctl", "FilterControl", PartEditor::ControlModulation).In(Unit::FilterCents),
+    Entry(0x1F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Mod_Amp_Ctl", "AmplitudeControl", PartEditor::ControlModulation).In(Unit::AmplitudePercent),
     Entry(0x20, WireForm::Byte, ShownAs::Stored, 0, 127, 0x0A, 0x0A, DefaultFrom::Fixed, "Pitch", "ModLFO_Pitch", "PitchLfo", PartEditor::ControlModulation),
     Entry(0x21, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "ModLFO_Filter", "FilterLfo", PartEditor::ControlModulation),
     Entry(0x22, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "ModLFO_Amp", "AmplitudeLfo", PartEditor::ControlModulation),
     Entry(0x23, WireForm::Byte, ShownAs::Centred, -24, 24, 0x42, 0x42, DefaultFrom::Fixed, "Pitch", "Bend_Pitch_Ctl", "PitchControl", PartEditor::ControlBend).In(Unit::Semitones),
-    Entry(0x24, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Bend_Filter_Ctl", "FilterControl", PartEditor::ControlBend),
-    Entry(0x25, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Bend_Amp_Ctl", "AmplitudeControl", PartEditor::ControlBend),
+    Entry(0x24, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "Bend_Filter_Ctl", "FilterControl", PartEditor::ControlBend).In(Unit::FilterCents),
+    Entry(0x25, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "Bend_Amp_Ctl", "AmplitudeControl", PartEditor::ControlBend).In(Unit::AmplitudePercent),
     Entry(0x26, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "BendLFO_Pitch", "PitchLfo", PartEditor::ControlBend),
     Entry(0x27, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "BendLFO_Filter", "FilterLfo", PartEditor::ControlBend),
     Entry(0x28, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "BendLFO_Amp", "AmplitudeLfo", PartEditor::ControlBend),
@@ -149,28 +154,28 @@ inline constexpr std::array<PartParameter, kPartAddressCount> kPartParameters = 
     Entry(0x4B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "A#", "ScaleTune_A#", "ASharp", PartEditor::ScaleTuning).In(Unit::Cents),
     Entry(0x4C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "B", "ScaleTune_B", "B", PartEditor::ScaleTuning).In(Unit::Cents),
     Entry(0x4D, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "CAft_Pitch_Ctl", "PitchControl", PartEditor::ControlChannelAftertouch).In(Unit::Semitones),
-    Entry(0x4E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "CAft_Filter_Ctl", "FilterControl", PartEditor::ControlChannelAftertouch),
-    Entry(0x4F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "CAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlChannelAftertouch),
+    Entry(0x4E, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "CAft_Filter_Ctl", "FilterControl", PartEditor::ControlChannelAftertouch).In(Unit::FilterCents),
+    Entry(0x4F, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "CAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlChannelAftertouch).In(Unit::AmplitudePercent),
     Entry(0x50, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "CAftLFO_Pitch", "PitchLfo", PartEditor::ControlChannelAftertouch),
     Entry(0x51, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "CAftLFO_Filter", "FilterLfo", PartEditor::ControlChannelAftertouch),
     Entry(0x52, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "CAftLFO_Amp", "AmplitudeLfo", PartEditor::ControlChannelAftertouch),
     Entry(0x53, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0xFF, DefaultFrom::Fixed, "Pitch", "PAft_Pitch_Ctl", "PitchControl", PartEditor::ControlPolyAftertouch).In(Unit::Semitones),
-    Entry(0x54, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Filter", "PAft_Filter_Ctl", "FilterControl", PartEditor::ControlPolyAftertouch),
-    Entry(0x55, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Amplitude", "PAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlPolyAftertouch),
+    Entry(0x54, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Filter", "PAft_Filter_Ctl", "FilterControl", PartEditor::ControlPolyAftertouch).In(Unit::FilterCents),
+    Entry(0x55, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0xFF, DefaultFrom::Fixed, "Amplitude", "PAft_Amp_Ctl", "AmplitudeControl", PartEditor::ControlPolyAftertouch).In(Unit::AmplitudePercent),
     Entry(0x56, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Pitch", "PAftLFO_Pitch", "PitchLfo", PartEditor::ControlPolyAftertouch),
     Entry(0x57, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Filter", "PAftLFO_Filter", "FilterLfo", PartEditor::ControlPolyAftertouch),
     Entry(0x58, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0xFF, DefaultFrom::Fixed, "Amplitude", "PAftLFO_Amp", "AmplitudeLfo", PartEditor::ControlPolyAftertouch),
     Entry(0x59, WireForm::Byte, ShownAs::Stored, 0, 95, 0x10, 0x10, DefaultFrom::Fixed, "Controller #", "AC1_Control_#", "ControllerNumber", PartEditor::AssignableController1),
     Entry(0x5A, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "AC1_Pitch_Ctl", "PitchControl", PartEditor::AssignableController1).In(Unit::Semitones),
-    Entry(0x5B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC1_Filter_Ctl", "FilterControl", PartEditor::AssignableController1),
-    Entry(0x5C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC1_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController1),
+    Entry(0x5B, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC1_Filter_Ctl", "FilterControl", PartEditor::AssignableController1).In(Unit::FilterCents),
+    Entry(0x5C, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC1_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController1).In(Unit::AmplitudePercent),
     Entry(0x5D, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "AC1LFO_Pitch", "PitchLfo", PartEditor::AssignableController1),
     Entry(0x5E, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "AC1LFO_Filter", "FilterLfo", PartEditor::AssignableController1),
     Entry(0x5F, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "AC1LFO_Amp", "AmplitudeLfo", PartEditor::AssignableController1),
     Entry(0x60, WireForm::Byte, ShownAs::Stored, 0, 95, 0x11, 0x11, DefaultFrom::Fixed, "Controller #", "AC2_Control_#", "ControllerNumber", PartEditor::AssignableController2),
     Entry(0x61, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0x40, DefaultFrom::Fixed, "Pitch", "AC2_Pitch_Ctl", "PitchControl", PartEditor::AssignableController2).In(Unit::Semitones),
-    Entry(0x62, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC2_Filter_Ctl", "FilterControl", PartEditor::AssignableController2),
-    Entry(0x63, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC2_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController2),
+    Entry(0x62, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Filter", "AC2_Filter_Ctl", "FilterControl", PartEditor::AssignableController2).In(Unit::FilterCents),
+    Entry(0x63, WireForm::Byte, ShownAs::Centred, -64, 63, 0x40, 0x40, DefaultFrom::Fixed, "Amplitude", "AC2_Amp_Ctl", "AmplitudeControl", PartEditor::AssignableController2).In(Unit::AmplitudePercent),
     Entry(0x64, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Pitch", "AC2LFO_Pitch", "PitchLfo", PartEditor::AssignableController2),
     Entry(0x65, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Filter", "AC2LFO_Filter", "FilterLfo", PartEditor::AssignableController2),
     Entry(0x66, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0x00, DefaultFrom::Fixed, "Amplitude", "AC2LFO_Amp", "AmplitudeLfo", PartEditor::AssignableController2),
@@ -194,9 +199,30 @@ constexpr bool PartParametersAreByAddress() {
 }
 static_assert(PartParametersAreByAddress());
 
+// The later instruments' part EQ, past the first level's record: gains
+// 52 .. 76 (-12 .. +12 dB), the bass frequency 4 .. 40 (32 Hz .. 2.0 kHz) and
+// the treble frequency 28 .. 58 (500 Hz .. 16.0 kHz) of the EQ frequency
+// table (XG data list, multi part parameter change table, and Effect Data
+// Assign Table #3). A drum part has them too.
+inline constexpr std::array<PartParameter, 4> kPartEqParameters = [] {
+  using part_table_detail::Entry;
+  // clang-format off
+  return std::array<PartParameter, 4>{{
+    Entry(part_eq::kBassGain, WireForm::Byte, ShownAs::Stored, 0x34, 0x4C, 0x40, 0x40, DefaultFrom::Fixed, "Bass Gain", "EQ_Bass_Gain", "BassGain", PartEditor::PartEq).In(Unit::CentredDecibels),
+    Entry(part_eq::kTrebleGain, WireForm::Byte, ShownAs::Stored, 0x34, 0x4C, 0x40, 0x40, DefaultFrom::Fixed, "Treble Gain", "EQ_Treble_Gain", "TrebleGain", PartEditor::PartEq).In(Unit::CentredDecibels),
+    Entry(part_eq::kBassFrequency, WireForm::Byte, ShownAs::Stored, 0x04, 0x28, 0x0C, 0x0C, DefaultFrom::Fixed, "Bass Freq", "EQ_Bass_Freq", "BassFrequency", PartEditor::PartEq).In(Unit::EqFrequency),
+    Entry(part_eq::kTrebleFrequency, WireForm::Byte, ShownAs::Stored, 0x1C, 0x3A, 0x36, 0x36, DefaultFrom::Fixed, "Treble Freq", "EQ_Treble_Freq", "TrebleFrequency", PartEditor::PartEq).In(Unit::EqFrequency),
+  }};
+  // clang-format on
+}();
+
 // Empty for 0x29 .. 0x2F and outside the table.
 std::string_view PartParameterName(int address);
 // nullptr outside 0x00 .. 0x6E.
 const PartParameter* FindPartParameter(int address);
+// The parameter as the instrument has it: the extended one's part modes
+// reach drum setups 3 and 4, and its part EQ lies past 0x6E; nullptr for an
+// address of no parameter the instrument has.
+const PartParameter* FindPartParameter(int address, InstrumentModel instrument);
 
 }  // namespace ravlo

@@ -40,9 +40,32 @@ constexpr bool IsParameter(int address) {
 }
 }  // namespace part_address
 
+// The later instruments' part EQ, past the first level's record: 08 pp 72 ..
+// 08 pp 77, of which 74 and 75 belong to no parameter (XG data list, multi
+// part parameter change table). Kept beside the record, so that the first
+// level's record stays as it is.
+namespace part_eq {
+inline constexpr std::uint8_t kFirst = 0x72;
+inline constexpr std::uint8_t kBassGain = 0x72;
+inline constexpr std::uint8_t kTrebleGain = 0x73;
+inline constexpr std::uint8_t kBassFrequency = 0x76;
+inline constexpr std::uint8_t kTrebleFrequency = 0x77;
+inline constexpr std::uint8_t kLast = 0x77;
+inline constexpr std::size_t kSize = kLast - kFirst + 1;
+
+constexpr bool IsParameter(int address) {
+  return address == kBassGain || address == kTrebleGain || address == kBassFrequency ||
+         address == kTrebleFrequency;
+}
+}  // namespace part_eq
+
+using PartEqRecord = std::array<std::uint8_t, part_eq::kSize>;
+
 // A receive channel byte of 0x7F switches the part off.
 inline constexpr std::uint8_t kPartOff = 0x7F;
-// Part modes 2 and above are drum setups and use the drum template.
+// Part mode 1 is a drum part on a setup the synthesizer picks; modes 2 and
+// above hold the drum setups 1 .. 4. Every drum mode uses the drum template.
+inline constexpr std::uint8_t kDrumMode = 1;
 inline constexpr std::uint8_t kFirstDrumMode = 2;
 
 }  // namespace ravlo

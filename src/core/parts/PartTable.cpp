@@ -6,7 +6,8 @@
 
 namespace ravlo {
 
-PartTable::PartTable(int partCount) : records_(static_cast<std::size_t>(std::max(partCount, 0))) {
+PartTable::PartTable(int partCount)
+    : records_(static_cast<std::size_t>(std::max(partCount, 0))), eq_(records_.size()) {
   ResetRecords();
 }
 
@@ -24,9 +25,30 @@ PartRecord PartTable::ResetRecord(int partIndex) {
   return record;
 }
 
+const PartEqRecord* PartTable::Eq(PartIndex part) const {
+  return IsPart(part) ? &eq_[static_cast<std::size_t>(part.Index())] : nullptr;
+}
+
+const std::uint8_t* PartTable::Byte(PartIndex part, int address) const {
+  return const_cast<PartTable*>(this)->MutableByte(part, address);
+}
+
+std::uint8_t* PartTable::MutableByte(PartIndex part, int address) {
+  if (!IsPart(part) || address < 0) return nullptr;
+  const auto index = static_cast<std::size_t>(part.Index());
+  if (address < static_cast<int>(kPartRecordSize)) {
+    return &records_[index][static_cast<std::size_t>(address)];
+  }
+  if (address >= part_eq::kFirst && address <= part_eq::kLast) {
+    return &eq_[index][static_cast<std::size_t>(address - part_eq::kFirst)];
+  }
+  return nullptr;
+}
+
 void PartTable::ResetRecords() {
   for (int index = 0; index < Count(); ++index) {
     records_[static_cast<std::size_t>(index)] = ResetRecord(index);
+    eq_[static_cast<std::size_t>(index)] = kPartEqTemplate;
   }
 }
 

@@ -24,8 +24,13 @@ class PartTable {
   const PartRecord* Record(PartIndex part) const;
   // Every record, in part order.
   std::span<const PartRecord> Records() const { return records_; }
+  // The part's EQ bytes (the extended instrument's, past the record).
+  const PartEqRecord* Eq(PartIndex part) const;
+  // The byte at a record address or a part EQ address; null for any other.
+  const std::uint8_t* Byte(PartIndex part, int address) const;
 
-  static bool IsDrumMode(std::uint8_t mode) { return mode >= kFirstDrumMode; }
+  // Drum (1, a setup the synthesizer picks) and the drum setup modes (2 on).
+  static bool IsDrumMode(std::uint8_t mode) { return mode >= kDrumMode; }
   // The template the record's own part mode selects.
   static const PartRecord& TemplateFor(const PartRecord& record);
   // The record a part has after a reset: part 9 the drum part on channel 9,
@@ -42,6 +47,7 @@ class PartTable {
 
  protected:
   PartRecord* MutableRecord(PartIndex part);
+  std::uint8_t* MutableByte(PartIndex part, int address);
 
   // Part 9 becomes a drum part on channel 9; every other part a normal part
   // on its own channel.
@@ -52,6 +58,7 @@ class PartTable {
 
  private:
   std::vector<PartRecord> records_;
+  std::vector<PartEqRecord> eq_;
 };
 
 }  // namespace ravlo

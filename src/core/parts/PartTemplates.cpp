@@ -21,6 +21,7 @@ const PartTemplate& PartTemplateFor(bool drumPart) {
 }
 
 bool PartKindHas(bool drumPart, int address) {
+  if (part_eq::IsParameter(address)) return true;
   if (address < 0 || address >= static_cast<int>(kPartAddressCount)) return false;
   return PartTemplateFor(drumPart)[static_cast<std::size_t>(address)] != kNoParameter;
 }

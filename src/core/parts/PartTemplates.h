@@ -38,6 +38,19 @@ inline constexpr std::array<std::uint8_t, kModeDependentPartAddressCount>
         0x55, 0x56, 0x57, 0x58, 0x67, 0x68, 0x69, 0x6A, 0x6B, 0x6C,
 };
 
+// The part EQ's defaults, the same for both kinds of part; 0xFF where no
+// parameter lives.
+constexpr PartEqRecord BuildPartEqTemplate() {
+  PartEqRecord bytes{};
+  bytes.fill(kNoParameter);
+  for (const PartParameter& entry : kPartEqParameters) {
+    bytes[entry.parameter.address - part_eq::kFirst] =
+        static_cast<std::uint8_t>(entry.parameter.defaultValue);
+  }
+  return bytes;
+}
+inline constexpr PartEqRecord kPartEqTemplate = BuildPartEqTemplate();
+
 // The drum template for a drum part, else the normal one.
 const PartTemplate& PartTemplateFor(bool drumPart);
 // True when that kind of part has a parameter at `address`.

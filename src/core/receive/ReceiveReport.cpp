@@ -76,7 +76,7 @@ SendChoices ReceiveReport::SaveChoices() const {
         choices.part.send = true;
         break;
       case Kind::DrumSetup:
-        (block.index == 0 ? choices.drum1 : choices.drum2).send = true;
+        choices.Drum(block.index).send = true;
         break;
     }
   }

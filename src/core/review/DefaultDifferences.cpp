@@ -84,6 +84,12 @@ void ListParts(Lister& lister, const XgModel& model, const XgModel& defaults) {
       lister.Compare(where, parameter, model.Parts().PartValue(part, parameter.address),
                      defaults.Parts().PartValue(part, parameter.address));
     }
+    // The extended instrument's part EQ (PartValue has none on the first level).
+    for (const PartParameter& entry : kPartEqParameters) {
+      const int address = entry.parameter.address;
+      lister.Compare(where, entry.parameter, model.Parts().PartValue(part, address),
+                     defaults.Parts().PartValue(part, address));
+    }
   }
 }
 
@@ -129,7 +135,7 @@ std::vector<Difference> ListDifferences(const XgModel& model, const XgModel& def
   std::vector<Difference> out;
   Lister lister(out);
   for (const ParameterDescriptor& parameter : kSystemParameters) {
-    if (!HasParameterChange(parameter)) continue;
+    if (!model.System().HasChange(parameter)) continue;
     const auto which = static_cast<SystemParameter>(&parameter - kSystemParameters.data());
     lister.Compare("system", parameter, model.System().Value(which),
                    defaults.System().Value(which));

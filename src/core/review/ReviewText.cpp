@@ -158,7 +158,7 @@ void ReviewWriter::Summary() {
   text_ += typeName(EffectKind::Variation);
   text_ += "\n\n";
 
-  for (int setup = 0; setup < kDrumSetupCount; ++setup) {
+  for (int setup = 0; setup < model_.Drums().Count(); ++setup) {
     AppendFormat(text_, "Drum Set %d:\t", setup + 1);
     text_ += model_.Drums().DrumKitName(setup);
     text_ += "\n";
@@ -244,8 +244,8 @@ void ReviewWriter::XgBulk(Bytes m, Bytes data) {
     text_ += "Bulk A/D Part";
   } else if (high == xg_block::kAdSystemHigh && mid == 0) {
     text_ += "Bulk A/D System";
-  } else if (xg_block::IsDrumSetup(high) && m[5] == kDrumParameterCount &&
-             DrumSetups::IsNote(mid)) {
+  } else if (xg_block::IsDrumSetup(high) && model_.Drums().IsSetup(high & 0x0F) &&
+             m[5] == kDrumParameterCount && DrumSetups::IsNote(mid)) {
     text_ += "\n";
     Lines(high, mid, 0, data.first(kDrumParameterCount));
   } else {
@@ -254,10 +254,10 @@ void ReviewWriter::XgBulk(Bytes m, Bytes data) {
 }
 
 void ReviewWriter::SystemBulk(Bytes data) {
-  // The attenuator has no review name and is left out.
+  // The first level leaves the attenuator out: it has no change of its own.
   text_ += "\n";
   for (const ParameterDescriptor& parameter : kSystemParameters) {
-    if (parameter.reviewName.empty()) continue;
+    if (!model_.System().HasChange(parameter)) continue;
     if (!System(parameter.address, From(data, parameter.address))) return;
     text_ += "\n";
   }
@@ -363,7 +363,7 @@ bool ReviewWriter::Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t l
 bool ReviewWriter::System(std::uint8_t low, Bytes data) {
   text_ += "System\t";
   if (const ParameterDescriptor* parameter = FindSystemParameter(low);
-      parameter != nullptr && !parameter->reviewName.empty()) {
+      parameter != nullptr && model_.System().HasChange(*parameter)) {
     // The name comes with its value, or not at all.
     if (data.size() < static_cast<std::size_t>(parameter->ByteCount())) return false;
     text_ += parameter->reviewName;
@@ -380,8 +380,7 @@ bool ReviewWriter::System(std::uint8_t low, Bytes data) {
   switch (low) {
     case kDrumSetupResetLow:
       if (data.empty()) return false;
-      if (data[0] == 0) text_ += "Drum1 Reset";
-      if (data[0] == 1) text_ += "Drum2 Reset";
+      if (model_.Drums().IsSetup(data[0])) AppendFormat(text_, "Drum%d Reset", data[0] + 1);
       return true;
     case kXgSystemOnLow:
       text_ += "XG_System_On";
@@ -445,7 +444,7 @@ bool ReviewWriter::Variation(std::uint8_t low, Bytes data) {
 
 bool ReviewWriter::Part(std::uint8_t part, std::uint8_t low, Bytes data) {
   AppendFormat(text_, "Part %u\t", part + 1u);
-  const PartParameter* entry = FindPartParameter(low);
+  const PartParameter* entry = model_.Parts().Parameter(low);
   if (entry == nullptr) return ByteValue(data);
   text_ += entry->parameter.reviewName;
   if (entry->parameter.form != WireForm::NibblePair) return ByteValue(data);

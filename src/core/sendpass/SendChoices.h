@@ -21,6 +21,10 @@ struct SendChoices {
   CategoryChoice part;
   CategoryChoice drum1;
   CategoryChoice drum2;
+  // The extended instrument's setups 3 and 4; a pass sends them only where
+  // the model has them.
+  CategoryChoice drum3;
+  CategoryChoice drum4;
   CategoryChoice controllers;
   // The kept extension parameters, after the blocks: always each on its own.
   bool extensions = true;
@@ -36,6 +40,10 @@ struct SendChoices {
   // "&Clear": every category box off; "C&lear": every non-default box off.
   void ClearCategories();
   void ClearNonDefaultBoxes();
+
+  // The choice of drum setup 0 .. 3 (anything past the last: the last).
+  CategoryChoice& Drum(int setup);
+  const CategoryChoice& Drum(int setup) const;
 };
 
 }  // namespace ravlo

@@ -53,13 +53,11 @@ void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& prog
     progress.SetItem("Parts");
     model.Parts().SendParts(choices.part.nonDefaultOnly, delay);
   }
-  if (choices.drum1.send) {
-    progress.SetItem("Drum 1");
-    model.Drums().SendDrumSetup(0, choices.drum1.nonDefaultOnly, delay);
-  }
-  if (choices.drum2.send) {
-    progress.SetItem("Drum 2");
-    model.Drums().SendDrumSetup(1, choices.drum2.nonDefaultOnly, delay);
+  for (int setup = 0; setup < model.Drums().Count(); ++setup) {
+    const CategoryChoice& drum = choices.Drum(setup);
+    if (!drum.send) continue;
+    progress.SetItem("Drum " + std::to_string(setup + 1));
+    model.Drums().SendDrumSetup(setup, drum.nonDefaultOnly, delay);
   }
   if (choices.userVoices && choices.savingMode && model.UserVoices().HasChangedVoices()) {
     progress.SetItem("User Voices");

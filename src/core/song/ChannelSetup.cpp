@@ -18,9 +18,11 @@ namespace {
 
 // Control change numbers the setup rules read.
 constexpr int kBankSelectMsb = 0;
+constexpr int kPortamentoTime = 5;
 constexpr int kDataEntryMsb = 6;
 constexpr int kBankSelectLsb = 32;
 constexpr int kDataEntryLsb = 38;
+constexpr int kPortamento = 65;
 constexpr int kNrpnLsb = 98;
 constexpr int kNrpnMsb = 99;
 constexpr int kRpnLsb = 100;
@@ -33,6 +35,11 @@ constexpr int kPolyOn = 127;
 constexpr int kMonoLimit = 16;
 
 constexpr std::uint8_t kMonoPolyAddress = 0x05;
+// The part record holds the portamento switch and time; the switch is on
+// from 64, as MIDI reads a switch controller.
+constexpr std::uint8_t kPortamentoAddress = 0x67;
+constexpr std::uint8_t kPortamentoTimeAddress = 0x68;
+constexpr int kSwitchOn = 64;
 constexpr std::uint8_t kMono = 0;
 constexpr std::uint8_t kPoly = 1;
 // Registered parameter 00 00, pitch bend sensitivity in semitones, is the
@@ -59,6 +66,11 @@ enum class PartNrpnKind {
   EgAttack,
   EgDecay,
   EgRelease,
+  // The extended instrument's part EQ; the first level leaves them out.
+  EqBassGain,
+  EqTrebleGain,
+  EqBassFrequency,
+  EqTrebleFrequency,
   kCount
 };
 constexpr std::array<PartNrpn, static_cast<std::size_t>(PartNrpnKind::kCount)> kPartNrpns{{
@@ -70,6 +82,10 @@ constexpr std::array<PartNrpn, static_cast<std::size_t>(PartNrpnKind::kCount)> k
     {0x63, 0x1A},
     {0x64, 0x1B},
     {0x66, 0x1C},
+    {0x30, part_eq::kBassGain},
+    {0x31, part_eq::kTrebleGain},
+    {0x34, part_eq::kBassFrequency},
+    {0x35, part_eq::kTrebleFrequency},
 }};
 
 // MSB 14 .. 1F with the note as LSB set a drum instrument's parameter in the
@@ -189,6 +205,10 @@ ChannelSetup::Outcome ChannelSetup::ControlChange(MidiChannel channel, int contr
       };
       return Changed(reset(ControllerSlot::Expression) && reset(ControllerSlot::Modulation));
     }
+    case kPortamento:
+      return SetParts(channel, kPortamentoAddress, value >= kSwitchOn ? 1 : 0);
+    case kPortamentoTime:
+      return SetParts(channel, kPortamentoTimeAddress, value);
     case kMonoOn:
       return value <= kMonoLimit ? SetParts(channel, kMonoPolyAddress, kMono) : Outcome::Left;
     case kPolyOn:
@@ -242,7 +262,10 @@ ChannelSetup::Outcome ChannelSetup::DataEntry(MidiChannel channel, int value) {
 
 ChannelSetup::Outcome ChannelSetup::SetParts(MidiChannel channel, int address, int stored) {
   PartModel& parts = model_.Parts();
-  const ParameterDescriptor& info = FindPartParameter(address)->parameter;
+  const PartParameter* entry = parts.Parameter(address);
+  // A parameter the instrument lacks (the part EQ on the first level).
+  if (entry == nullptr) return Outcome::Left;
+  const ParameterDescriptor& info = entry->parameter;
   std::vector<PartIndex> takers;
   for (int index = 0; index < parts.Count(); ++index) {
     const PartIndex part = PartIndex::FromIndex(index);

@@ -16,8 +16,8 @@ class XgModel;
 // model through the same setters as the Controllers window's edits, so the
 // synthesizer hears them and the windows show what the song plays at its
 // start: bank select (held until a program change, as in MIDI), program
-// change, the controllers the model keeps, Reset All Controllers, mono and
-// poly, and the registered and XG non-registered parameters that a multi
+// change, the controllers the model keeps, portamento, Reset All
+// Controllers, mono and poly, and the registered and XG non-registered parameters that a multi
 // part or drum setup parameter holds. A value outside what its parameter
 // can hold is left out, not approximated.
 class ChannelSetup {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -21,6 +22,10 @@ class SongSetup {
   static std::optional<SongSetup> Read(std::span<const std::uint8_t> image, std::string& error);
 
   const std::vector<SongEvent>& Events() const { return events_; }
+  // Whether the channel (0 .. 15) has played its first note before the
+  // event at `index` of Events(): a part on it then plays, and sysex for
+  // the part is performance, no longer setup.
+  bool HasStarted(int channel, std::size_t index) const;
   std::span<const std::uint8_t> MessageBytes(const SongEvent& event) const {
     return file_.MessageBytes(event);
   }
@@ -30,6 +35,8 @@ class SongSetup {
 
   StandardMidiFile file_;
   std::vector<SongEvent> events_;
+  // Per channel, the index of the first event after its first note.
+  std::array<std::optional<std::size_t>, 16> starts_{};
 };
 
 }  // namespace ravlo

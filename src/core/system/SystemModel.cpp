@@ -10,9 +10,13 @@
 
 namespace ravlo {
 
+bool SystemModel::HasChange(const ParameterDescriptor& parameter) const {
+  return HasParameterChange(parameter) || model_.Instrument() == InstrumentModel::Extended;
+}
+
 bool SystemModel::SetSystemParameter(SystemParameter parameter, int shown) {
   const ParameterDescriptor& info = SystemParameterInfo(parameter);
-  if (!HasParameterChange(info)) return false;
+  if (!HasChange(info)) return false;
   const std::array<std::uint8_t, 4> encoded = Encode(parameter, shown);
   const auto bytes =
       std::span<const std::uint8_t>(encoded).first(static_cast<std::size_t>(info.ByteCount()));
@@ -53,7 +57,7 @@ CellSend SystemModel::SendCell(std::size_t cell, std::span<const ImageCell> targ
     const ParameterDescriptor& info = SystemParameterInfo(parameter);
     const std::size_t first = info.address;
     if (cell < first || cell >= first + static_cast<std::size_t>(info.ByteCount())) continue;
-    if (!HasParameterChange(info)) return CellSend::NotSent;
+    if (!HasChange(info)) return CellSend::NotSent;
     const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(target[first + i]); };
     const int stored = info.form == WireForm::FourNibbles
                            ? wire::DecodeFourNibbles(byte(0), byte(1), byte(2), byte(3))
@@ -72,7 +76,7 @@ bool SystemModel::AllParameterReset() {
 }
 
 bool SystemModel::DrumSetupReset(int setup) {
-  if (setup < 0 || setup > 1 || !model_.Drums().IsSetup(setup)) return false;
+  if (!model_.Drums().IsSetup(setup)) return false;
   if (!model_.Emit(BuildDrumSetupReset(model_.Unit(), setup).Bytes())) return false;
   const bool reset = model_.Drums().ResetNotes(setup);
   model_.Events().DrumSetupWasReset(setup);
@@ -88,7 +92,7 @@ bool SystemModel::SendSystemBlock(bool nonDefaultOnly, unsigned delayMs) {
   if (!nonDefaultOnly) return emitter.Emit(BulkDump());
   const SystemBytes& bytes = Bytes();
   for (const ParameterDescriptor& parameter : kSystemParameters) {
-    if (!HasParameterChange(parameter)) continue;
+    if (!HasChange(parameter)) continue;
     const auto count = static_cast<std::size_t>(parameter.ByteCount());
     const auto stored = std::span<const std::uint8_t>(bytes).subspan(parameter.address, count);
     const auto defaults =

@@ -19,6 +19,10 @@ class SystemModel : public SystemBlock {
  public:
   explicit SystemModel(XgModel& model) : model_(model) {}
 
+  // Whether the parameter travels as a change of its own: the first level's
+  // three, and the master attenuator on the extended instrument.
+  bool HasChange(const ParameterDescriptor& parameter) const;
+
   // Clamps the shown value to the parameter's range and emits one parameter
   // change (the attenuator has none: false).
   bool SetSystemParameter(SystemParameter parameter, int shown);
@@ -35,7 +39,7 @@ class SystemModel : public SystemBlock {
   // Emits All Parameter Reset, then puts the model back at the defaults and
   // tells the main window.
   bool AllParameterReset();
-  // Emits Drum Setup Reset for setup 0 or 1, then resets that setup's notes
+  // Emits Drum Setup Reset for a setup (0 .. 1, or 0 .. 3 extended), then resets its notes
   // to the defaults of its kit.
   bool DrumSetupReset(int setup);
 

@@ -8,8 +8,9 @@
 namespace ravlo {
 
 // The system block's parameters, in address order 00 00 00 .. 06. The master
-// attenuator has no editor and no single-parameter form here: only the block's
-// bulk dump carries it, and the review leaves it out.
+// attenuator has no editor; on the first XG level only the block's bulk dump
+// carries it and the review leaves it out, the later instruments take it as a
+// parameter of its own (XG data list, system parameter change table).
 enum class SystemParameter { Tune, Volume, Attenuator, Transpose, kCount };
 
 inline constexpr std::size_t kSystemParameterCount =
@@ -21,8 +22,8 @@ inline constexpr std::array<ParameterDescriptor, kSystemParameterCount> kSystemP
         .In(Unit::TenthCents),
     {0x04, WireForm::Byte, ShownAs::Stored, 0, 127, 0x7F, 0, DefaultFrom::Fixed, "Volume", "Volume",
      "Volume"},
-    {0x05, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0, DefaultFrom::Fixed, "", "",
-     "Attenuator"},
+    {0x05, WireForm::Byte, ShownAs::Stored, 0, 127, 0x00, 0, DefaultFrom::Fixed, "Attenuator",
+     "Attenuator", "Attenuator"},
     ParameterDescriptor{0x06, WireForm::Byte, ShownAs::Centred, -24, 24, 0x40, 0,
                         DefaultFrom::Fixed, "Transpose", "Transpose", "Transpose"}
         .In(Unit::Semitones),
@@ -32,8 +33,9 @@ constexpr const ParameterDescriptor& SystemParameterInfo(SystemParameter paramet
   return kSystemParameters[static_cast<std::size_t>(parameter)];
 }
 
-// The master attenuator travels only in the block's bulk dump; the others
-// also as a parameter change of their own.
+// On the first XG level the master attenuator travels only in the block's
+// bulk dump; the others also as a parameter change of their own
+// (SystemModel::HasChange adds the attenuator for the extended instrument).
 constexpr bool HasParameterChange(const ParameterDescriptor& parameter) {
   return parameter.address != SystemParameterInfo(SystemParameter::Attenuator).address;
 }

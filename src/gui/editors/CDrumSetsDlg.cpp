@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 
 #include "drums/DrumNoteTables.h"
@@ -105,6 +106,10 @@ void CDrumSetsDlg::BuildControls() {
 
 void CDrumSetsDlg::ShowNote() {
   if (!model_.IsInitialised()) return;
+  // The instrument decides how many setups there are.
+  const int setups = model_.Drums().Count();
+  setField_->SetRange(1, setups);
+  setup_ = std::clamp(setup_, 1, setups);
   setField_->Refresh();
   noteField_->Refresh();
   for (EditSpinPair* field : fields_) field->Refresh();
@@ -117,7 +122,8 @@ void CDrumSetsDlg::WindowStart() {
 }
 
 void CDrumSetsDlg::ShowChange(const ModelChange& change) {
-  if (change.Concerns(ModelBlock::Drum, setup_ - 1)) ShowNote();
+  // Any setup's notice: the setups there are may have changed with it.
+  if (change.block == ModelBlock::Drum) ShowNote();
 }
 
 QString CDrumSetsDlg::StepName(const QString& what) const {

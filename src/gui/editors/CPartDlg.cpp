@@ -48,19 +48,20 @@ QIcon PartIcon() {
 
 const std::array<CPartDlg::SubDialogButton, CPartDlg::kSubDialogButtonCount>
     CPartDlg::kSubDialogButtons = {{
-        {"Mode", "&Mode", Opens::Mode, PartRunKind::PartControl, 0, false},
-        {"Ctrl", "&Ctrl", Opens::Run, PartRunKind::PartControl, 0, false},
-        {"FX", "&FX", Opens::Run, PartRunKind::PartFxSend, 0, false},
-        {"Tone", "To&ne", Opens::Run, PartRunKind::ToneControl, 0, false},
-        {"Mod", "Mo&d", Opens::Run, PartRunKind::Control, 0x1D, false},
-        {"Bend", "&Bend", Opens::Run, PartRunKind::Control, 0x23, false},
-        {"Rcv", "&Rcv", Opens::Receive, PartRunKind::PartControl, 0, false},
-        {"Tune", "T&une", Opens::Run, PartRunKind::ScaleTuning, 0, true},
-        {"CAT", "C&AT", Opens::Run, PartRunKind::Control, 0x4D, false},
-        {"PAT", "PA&T", Opens::Run, PartRunKind::Control, 0x53, true},
-        {"AC1", "AC&1", Opens::Run, PartRunKind::AssignableController, 0x59, false},
-        {"AC2", "AC&2", Opens::Run, PartRunKind::AssignableController, 0x60, false},
-        {"Pitch", "&Pitch", Opens::Run, PartRunKind::PitchEnvelope, 0, true},
+        {"Mode", "&Mode", Opens::Mode, PartRunKind::PartControl, 0, false, false},
+        {"Ctrl", "&Ctrl", Opens::Run, PartRunKind::PartControl, 0, false, false},
+        {"FX", "&FX", Opens::Run, PartRunKind::PartFxSend, 0, false, false},
+        {"Tone", "To&ne", Opens::Run, PartRunKind::ToneControl, 0, false, false},
+        {"Mod", "Mo&d", Opens::Run, PartRunKind::Control, 0x1D, false, false},
+        {"Bend", "&Bend", Opens::Run, PartRunKind::Control, 0x23, false, false},
+        {"Rcv", "&Rcv", Opens::Receive, PartRunKind::PartControl, 0, false, false},
+        {"Tune", "T&une", Opens::Run, PartRunKind::ScaleTuning, 0, true, false},
+        {"CAT", "C&AT", Opens::Run, PartRunKind::Control, 0x4D, false, false},
+        {"PAT", "PA&T", Opens::Run, PartRunKind::Control, 0x53, true, false},
+        {"AC1", "AC&1", Opens::Run, PartRunKind::AssignableController, 0x59, false, false},
+        {"AC2", "AC&2", Opens::Run, PartRunKind::AssignableController, 0x60, false, false},
+        {"Pitch", "&Pitch", Opens::Run, PartRunKind::PitchEnvelope, 0, true, false},
+        {"EQ", "&EQ", Opens::Run, PartRunKind::PartEq, 0, false, true},
     }};
 
 CPartDlg::CPartDlg(XgModel& model, EditorHost& host, QWidget* parent)
@@ -171,8 +172,10 @@ void CPartDlg::ShowAll() {
   voiceLabel_->setText(voice);
   SetSelectionCaption(voice);
   const bool drum = IsDrum();
+  const bool extended = model_.Instrument() == InstrumentModel::Extended;
   for (std::size_t i = 0; i < kSubDialogButtons.size(); ++i) {
     if (kSubDialogButtons[i].normalOnly) subButtons_[i]->setEnabled(!drum);
+    if (kSubDialogButtons[i].extendedOnly) subButtons_[i]->setVisible(extended);
   }
 }
 

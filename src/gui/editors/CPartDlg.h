@@ -68,11 +68,12 @@ class CPartDlg final : public EditorDialog {
     const char* name;
     const char* caption;
     Opens opens;
-    PartRunKind kind;  // for Opens::Run
-    int base;          // the run's first address, for the layouts that take one
-    bool normalOnly;   // disabled for a drum part
+    PartRunKind kind;   // for Opens::Run
+    int base;           // the run's first address, for the layouts that take one
+    bool normalOnly;    // disabled for a drum part
+    bool extendedOnly;  // only the extended instrument has it
   };
-  static constexpr std::size_t kSubDialogButtonCount = 13;
+  static constexpr std::size_t kSubDialogButtonCount = 14;
   static const std::array<SubDialogButton, kSubDialogButtonCount> kSubDialogButtons;
 
   void Build();

@@ -28,8 +28,9 @@ int GroupAddress(std::size_t group) {
   return PartModel::kModeFirstAddress + static_cast<int>(group);
 }
 
-const ParameterDescriptor& GroupParameter(std::size_t group) {
-  return kPartParameters[static_cast<std::size_t>(GroupAddress(group))].parameter;
+// As the model's instrument has it: the extended one's modes reach Drum 4.
+const ParameterDescriptor& GroupParameter(const XgModel& model, std::size_t group) {
+  return model.Parts().Parameter(GroupAddress(group))->parameter;
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ CPartModeDlg::CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent)
 
   auto* row = new QHBoxLayout;
   for (std::size_t g = 0; g < kGroupCount; ++g) {
-    const ParameterDescriptor& parameter = GroupParameter(g);
+    const ParameterDescriptor& parameter = GroupParameter(model_, g);
     auto* box = new QGroupBox(ToQString(parameter.label), this);
     auto* column = new QVBoxLayout(box);
     groups_[g] = new QButtonGroup(this);

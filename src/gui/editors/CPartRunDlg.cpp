@@ -69,8 +69,9 @@ void CPartRunDlg::Build() {
     int index = 0;
     for (std::uint8_t offset : group.offsets) {
       const int address = base_ + offset;
-      const ParameterDescriptor& parameter =
-          kPartParameters[static_cast<std::size_t>(address)].parameter;
+      const PartParameter* entry = model_.Parts().Parameter(address);
+      if (entry == nullptr) continue;
+      const ParameterDescriptor& parameter = entry->parameter;
       const int row = index % rows;
       const int column = (index / rows) * 2;
       ++index;

@@ -18,6 +18,7 @@ CSystemControlDlg::CSystemControlDlg(XgModel& model, EditorHost& host, QWidget* 
     : EditorDialog(host, EditorSlot::SystemControl, QStringLiteral("System Control"), parent),
       model_(model) {
   BuildControls();
+  ShowDrumResets();
   Follow(model);
 }
 
@@ -55,18 +56,17 @@ void CSystemControlDlg::BuildControls() {
   auto* resetBox = new QGroupBox(QStringLiteral("Reset"), this);
   auto* resetLayout = new QHBoxLayout(resetBox);
   QPushButton* resetAll = MakeButton(QStringLiteral("&All"), QStringLiteral("All"), resetBox);
-  QPushButton* resetDrum1 =
-      MakeButton(QStringLiteral("Drum &1"), QStringLiteral("Drum1"), resetBox);
-  QPushButton* resetDrum2 =
-      MakeButton(QStringLiteral("Drum &2"), QStringLiteral("Drum2"), resetBox);
   resetLayout->addWidget(resetAll);
-  resetLayout->addWidget(resetDrum1);
-  resetLayout->addWidget(resetDrum2);
   // The resets go at once, without a question; the model tells the main
   // window, which resets or refreshes what depends on them.
   connect(resetAll, &QPushButton::clicked, this, [this] { model_.System().AllParameterReset(); });
-  connect(resetDrum1, &QPushButton::clicked, this, [this] { ResetDrumSetup(0); });
-  connect(resetDrum2, &QPushButton::clicked, this, [this] { ResetDrumSetup(1); });
+  for (int setup = 0; setup < kExtendedDrumSetupCount; ++setup) {
+    QPushButton* reset = MakeButton(QStringLiteral("Drum &%1").arg(setup + 1),
+                                    QStringLiteral("Drum%1").arg(setup + 1), resetBox);
+    resetLayout->addWidget(reset);
+    connect(reset, &QPushButton::clicked, this, [this, setup] { ResetDrumSetup(setup); });
+    drumResets_[static_cast<std::size_t>(setup)] = reset;
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
@@ -80,6 +80,15 @@ void CSystemControlDlg::ResetDrumSetup(int setup) {
 
 void CSystemControlDlg::ShowValues() {
   for (EditSpinPair* field : {volume_, transpose_, tune_}) field->Refresh();
+  ShowDrumResets();
+}
+
+void CSystemControlDlg::ShowDrumResets() {
+  // A reset button for each setup the instrument has.
+  const int setups = model_.IsInitialised() ? model_.Drums().Count() : kDrumSetupCount;
+  for (std::size_t setup = 0; setup < drumResets_.size(); ++setup) {
+    drumResets_[setup]->setVisible(static_cast<int>(setup) < setups);
+  }
 }
 
 void CSystemControlDlg::WindowStart() {

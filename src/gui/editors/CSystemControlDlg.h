@@ -1,7 +1,12 @@
 #pragma once
 
+#include <array>
+
+#include "drums/DrumSetups.h"
 #include "shell/EditorDialog.h"
 #include "system/SystemParameters.h"
+
+class QPushButton;
 
 namespace ravlo {
 
@@ -29,13 +34,15 @@ class CSystemControlDlg final : public EditorDialog {
   void BuildControls();
   EditSpinPair* MakeField(SystemParameter parameter);
   void ShowValues();
-  // Drum Setup Reset of setup 0 or 1, as a step the user can take back.
+  void ShowDrumResets();
+  // Drum Setup Reset of one setup, as a step the user can take back.
   void ResetDrumSetup(int setup);
 
   XgModel& model_;
   EditSpinPair* volume_ = nullptr;
   EditSpinPair* transpose_ = nullptr;
   EditSpinPair* tune_ = nullptr;
+  std::array<QPushButton*, kExtendedDrumSetupCount> drumResets_{};
 };
 
 }  // namespace ravlo

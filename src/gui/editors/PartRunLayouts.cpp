@@ -50,6 +50,11 @@ constexpr std::array kScaleTuningGroups = {PartRunGroup{"", kScaleTuning}};
 constexpr std::array<std::uint8_t, 4> kPitchEnvelope = {0x69, 0x6A, 0x6B, 0x6C};
 constexpr std::array kPitchEnvelopeGroups = {PartRunGroup{"", kPitchEnvelope}};
 
+// Absolute addresses, past the first level's record.
+constexpr std::array<std::uint8_t, 4> kPartEq = {part_eq::kBassGain, part_eq::kBassFrequency,
+                                                 part_eq::kTrebleGain, part_eq::kTrebleFrequency};
+constexpr std::array kPartEqGroups = {PartRunGroup{"", kPartEq}};
+
 constexpr std::array<PartRunLayout, kPartRunKindCount> kLayouts = {{
     {"Part Control", kPartControlGroups, false},
     {"Part FX Send", kPartFxSendGroups, false},
@@ -58,6 +63,7 @@ constexpr std::array<PartRunLayout, kPartRunKindCount> kLayouts = {{
     {"Assignable Controller", kAssignableControllerGroups, true},
     {"Scale Tuning - +/- Cents", kScaleTuningGroups, false},
     {"Pitch Envelope", kPitchEnvelopeGroups, false},
+    {"Part EQ", kPartEqGroups, false},
 }};
 static_assert(kLayouts.size() == kPartRunKindCount);
 

@@ -20,6 +20,7 @@ enum class PartRunKind {
   AssignableController,  // AC1 and AC2
   ScaleTuning,
   PitchEnvelope,
+  PartEq,  // the extended instrument's
   kCount
 };
 

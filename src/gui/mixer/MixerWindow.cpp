@@ -21,8 +21,9 @@ namespace ravlo {
 
 namespace {
 
+// The extended table holds every field the mixer has, the part EQ too.
 const ParameterDescriptor& PartParameterAt(int address) {
-  return kPartParameters[static_cast<std::size_t>(address)].parameter;
+  return FindPartParameter(address, InstrumentModel::Extended)->parameter;
 }
 
 constexpr int kVolume = 0x0B;
@@ -61,6 +62,12 @@ void MixerWindow::Build() {
     rowName(name.left(3), name, kFirstFieldRow + static_cast<int>(f));
   }
   rowName(QStringLiteral("Mode"), QStringLiteral("Part mode"), modeRow);
+  const int firstEqRow = modeRow + 1;
+  for (std::size_t e = 0; e < kEqAddresses.size(); ++e) {
+    const QString name = ToQString(PartParameterAt(kEqAddresses[e]).label);
+    rowName(name.left(3), name, firstEqRow + static_cast<int>(e));
+    eqNames_.push_back(grid->itemAtPosition(firstEqRow + static_cast<int>(e), 0)->widget());
+  }
 
   const int count = model_.IsInitialised() ? model_.Parts().Count() : kPartCount;
   QWidget* previous = nullptr;
@@ -104,25 +111,13 @@ void MixerWindow::Build() {
     grid->addWidget(strip.fader, kFaderRow, column, Qt::AlignHCenter);
 
     for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
-      const int address = kFieldAddresses[f];
-      auto* field = new EditSpinPair(this);
-      field->Describe(PartParameterAt(address));
-      field->setObjectName(field->objectName() + suffix);
-      // Three digits: sixteen strips fit a screen.
-      field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("000") + 6);
-      field->SetGetter(
-          [this, part, address] { return model_.Parts().PartValue(part, address).value_or(0); });
-      field->SetSetter([this, part, address](int shown) {
-        return SendValue(part, address, shown, StepJoin::Separate);
-      });
-      grid->addWidget(field, kFirstFieldRow + static_cast<int>(f), column);
-      strip.fields[f] = field;
-      chain(field->Edit());
+      strip.fields[f] = MakeField(part, kFieldAddresses[f]);
+      grid->addWidget(strip.fields[f], kFirstFieldRow + static_cast<int>(f), column);
+      chain(strip.fields[f]->Edit());
     }
 
     strip.mode = new QComboBox(this);
     strip.mode->setObjectName(QStringLiteral("Mode") + suffix);
-    for (std::string_view choice : kPartModeChoices) strip.mode->addItem(ToQString(choice));
     connect(strip.mode, &QComboBox::activated, this,
             [this, index](int mode) { OnModeChosen(index, mode); });
     grid->addWidget(strip.mode, modeRow, column);
@@ -130,12 +125,40 @@ void MixerWindow::Build() {
     chain(strip.voice);
     strips_.push_back(strip);
   }
+  // The part EQ after all the strips, so that Tab through a strip is the same
+  // with it or without.
+  for (int index = 0; index < count; ++index) {
+    Strip& strip = strips_[static_cast<std::size_t>(index)];
+    for (std::size_t e = 0; e < kEqAddresses.size(); ++e) {
+      strip.eq[e] = MakeField(PartIndex::FromIndex(index), kEqAddresses[e]);
+      grid->addWidget(strip.eq[e], firstEqRow + static_cast<int>(e), index + 1);
+      chain(strip.eq[e]->Edit());
+    }
+  }
+}
+
+EditSpinPair* MixerWindow::MakeField(PartIndex part, int address) {
+  auto* field = new EditSpinPair(this);
+  field->Describe(PartParameterAt(address));
+  field->setObjectName(field->objectName() + QString::number(part.Number()));
+  // Three digits: sixteen strips fit a screen.
+  field->Edit()->setMaximumWidth(field->Edit()->fontMetrics().horizontalAdvance("000") + 6);
+  field->SetGetter(
+      [this, part, address] { return model_.Parts().PartValue(part, address).value_or(0); });
+  field->SetSetter([this, part, address](int shown) {
+    return SendValue(part, address, shown, StepJoin::Separate);
+  });
+  return field;
 }
 
 EditSpinPair* MixerWindow::Field(int part, int address) const {
   if (part < 0 || part >= StripCount()) return nullptr;
+  const Strip& strip = strips_[static_cast<std::size_t>(part)];
   for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
-    if (kFieldAddresses[f] == address) return strips_[static_cast<std::size_t>(part)].fields[f];
+    if (kFieldAddresses[f] == address) return strip.fields[f];
+  }
+  for (std::size_t e = 0; e < kEqAddresses.size(); ++e) {
+    if (kEqAddresses[e] == address) return strip.eq[e];
   }
   return nullptr;
 }
@@ -175,6 +198,19 @@ void MixerWindow::ShowStrip(int index) {
     strip.fader->setValue(parts.PartValue(part, kVolume).value_or(0));
   }
   for (EditSpinPair* field : strip.fields) field->Refresh();
+  // The part EQ where the instrument has it; the modes it has.
+  const bool extended = model_.Instrument() == InstrumentModel::Extended;
+  for (EditSpinPair* field : strip.eq) {
+    field->setVisible(extended);
+    if (extended) field->Refresh();
+  }
+  const std::span<const std::string_view> choices =
+      parts.Parameter(part_address::kPartMode)->parameter.choices;
+  if (strip.mode->count() != static_cast<int>(choices.size())) {
+    const QSignalBlocker quiet(strip.mode);
+    strip.mode->clear();
+    for (std::string_view choice : choices) strip.mode->addItem(ToQString(choice));
+  }
   const int mode = parts.PartValue(part, part_address::kPartMode).value_or(0);
   auto* items = qobject_cast<QStandardItemModel*>(strip.mode->model());
   for (int choice = 0; choice < strip.mode->count(); ++choice) {
@@ -187,6 +223,7 @@ void MixerWindow::ShowStrip(int index) {
 
 void MixerWindow::ShowAll() {
   if (!model_.IsInitialised()) return;
+  for (QWidget* name : eqNames_) name->setVisible(model_.Instrument() == InstrumentModel::Extended);
   for (int index = 0; index < StripCount(); ++index) ShowStrip(index);
 }
 

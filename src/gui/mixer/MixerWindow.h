@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Indices.h"
+#include "parts/PartRecord.h"
 #include "shell/EditorDialog.h"
 
 class QComboBox;
@@ -33,6 +34,9 @@ class MixerWindow final : public EditorDialog {
 
   // The strip's number fields, in the order Tab takes them after Volume.
   static constexpr std::array<int, 5> kFieldAddresses = {0x0B, 0x0E, 0x13, 0x12, 0x14};
+  // The extended instrument's part EQ gains, below the part mode; hidden on
+  // the first level.
+  static constexpr std::array<int, 2> kEqAddresses = {part_eq::kBassGain, part_eq::kTrebleGain};
 
   MixerWindow(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
@@ -59,9 +63,12 @@ class MixerWindow final : public EditorDialog {
     QSlider* fader = nullptr;
     std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
     QComboBox* mode = nullptr;
+    std::array<EditSpinPair*, kEqAddresses.size()> eq{};
   };
 
   void Build();
+  // A number field of the strip for a part address, as the Tab order takes it.
+  EditSpinPair* MakeField(PartIndex part, int address);
   void ShowStrip(int index);
   void ShowAll();
   // "Part 3 Volume": what the Edit menu calls an edit of the strip.
@@ -73,6 +80,7 @@ class MixerWindow final : public EditorDialog {
 
   XgModel& model_;
   std::vector<Strip> strips_;
+  std::vector<QWidget*> eqNames_;
   VoiceChooser voiceChooser_;
   // The fader was pressed and has not moved yet.
   bool dragStarting_ = false;

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "drums/DrumSetups.h"
 #include "platform/UserPrompts.h"
 #include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
@@ -21,8 +23,10 @@ struct Category {
   CategoryChoice SendChoices::*member;
 };
 
-// The dialog's rows, top to bottom.
-constexpr std::array<Category, 8> kCategories{{
+// The dialog's rows, top to bottom; the last two only for the extended
+// instrument's drum setups 3 and 4.
+constexpr std::size_t kBasicCategoryCount = 8;
+constexpr std::array<Category, 10> kCategories{{
     {"System", &SendChoices::system},
     {"Controllers", &SendChoices::controllers},
     {"Reverb", &SendChoices::reverb},
@@ -31,12 +35,14 @@ constexpr std::array<Category, 8> kCategories{{
     {"Part", &SendChoices::part},
     {"Drum1", &SendChoices::drum1},
     {"Drum2", &SendChoices::drum2},
+    {"Drum3", &SendChoices::drum3},
+    {"Drum4", &SendChoices::drum4},
 }};
 
 }  // namespace
 
 SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent,
-                       bool extensions, bool userVoices)
+                       bool extensions, int drumSetups, bool userVoices)
     : QDialog(parent),
       prompts_(prompts),
       savingMode_(savingMode),
@@ -48,7 +54,10 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
 
   auto* grid = new QGridLayout;
   grid->addWidget(reset_, 0, 0);
-  for (std::size_t i = 0; i < kCategories.size(); ++i) {
+  const std::size_t shown = std::min(
+      kCategories.size(),
+      kBasicCategoryCount + static_cast<std::size_t>(std::max(drumSetups - kDrumSetupCount, 0)));
+  for (std::size_t i = 0; i < shown; ++i) {
     const QString label = QString::fromUtf8(kCategories[i].label);
     auto* category = new QCheckBox(label, this);
     auto* nonDefault = new QCheckBox(this);
@@ -59,7 +68,7 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
     const int row = static_cast<int>(i) + 1;
     grid->addWidget(category, row, 0);
     grid->addWidget(nonDefault, row, 2);
-    rows_[i] = {kCategories[i].member, category, nonDefault};
+    rows_.push_back({kCategories[i].member, category, nonDefault});
   }
   auto* explanation = new QLabel(
       QStringLiteral(
@@ -68,13 +77,13 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
       this);
   explanation->setWordWrap(true);
   explanation->setMinimumWidth(150);
-  grid->addWidget(explanation, 1, 1, static_cast<int>(kCategories.size()), 1);
+  grid->addWidget(explanation, 1, 1, static_cast<int>(shown), 1);
 
   auto* clearCategories =
       MakeButton(QStringLiteral("&Clear"), QStringLiteral("ClearCategories"), this);
   auto* clearNonDefault =
       MakeButton(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
-  int buttonRow = static_cast<int>(kCategories.size()) + 1;
+  int buttonRow = static_cast<int>(shown) + 1;
   const auto addBox = [&](const QString& label, const QString& name) {
     auto* box = new QCheckBox(label, this);
     box->setObjectName(name);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <vector>
 
 #include "sendpass/SendChoices.h"
 
@@ -21,8 +21,9 @@ class SendDialog final : public QDialog {
   Q_OBJECT
 
  public:
+  // `drumSetups`: the model's drum setups, each with a row of its own.
   SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr,
-             bool extensions = false, bool userVoices = false);
+             bool extensions = false, int drumSetups = 2, bool userVoices = false);
 
   SendChoices Choices() const;
 
@@ -41,7 +42,7 @@ class SendDialog final : public QDialog {
   QCheckBox* reset_;
   QCheckBox* extensions_ = nullptr;
   QCheckBox* userVoices_ = nullptr;
-  std::array<Row, 8> rows_{};
+  std::vector<Row> rows_;
   EditSpinPair* delay_;
 };
 

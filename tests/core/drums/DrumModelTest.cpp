@@ -173,5 +173,27 @@ TEST_F(DrumModelTest, BulkSendDumpsEveryPresentNoteAfterTheDelay) {
   EXPECT_TRUE(Sent().empty());
 }
 
+TEST_F(DrumModelTest, TheExtendedInstrumentHasSetupsThreeAndFour) {
+  EXPECT_EQ(drums().Count(), 2);
+  model.SetInstrument(InstrumentModel::Extended);
+  ASSERT_EQ(drums().Count(), 4);
+  ASSERT_TRUE(drums().SetKitVoice(3, {127, 25, 0}));
+  EXPECT_EQ(drums().DrumNoteName(3, kNote36), "BD Analog H");
+  EXPECT_EQ(drums().DrumKitName(2), "StndKit1");
+  ClearSent();
+  ASSERT_TRUE(drums().SetDrumValue(2, kNote36, kPan, 0x10));
+  ASSERT_TRUE(drums().SendDrumSetup(2, true, 0));
+  const auto change = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x32, 0x24, 0x04, 0x10, 0xF7});
+  EXPECT_EQ(Sent(), test::Join(change, change));
+  EXPECT_EQ(drums().NoteDump(3, kNote36)->Bytes()[6], 0x33);
+  // Back on the first level the setups are gone from every operation, kept
+  // as they were for when the instrument has them again.
+  model.SetInstrument(InstrumentModel::Basic);
+  EXPECT_FALSE(drums().SetDrumValue(2, kNote36, kPan, 0x11));
+  EXPECT_EQ(drums().Note(2, kNote36), nullptr);
+  model.SetInstrument(InstrumentModel::Extended);
+  EXPECT_EQ(drums().DrumValue(2, kNote36, kPan), 0x10);
+}
+
 }  // namespace
 }  // namespace ravlo

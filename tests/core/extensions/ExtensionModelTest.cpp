@@ -129,8 +129,8 @@ TEST_F(ExtensionTest, OnlyWellFormedMessagesAreKept) {
   const Image tooShort = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x06, 0x00, 0x00, 0xF7});
   const Image request = Bytes({0xF0, 0x43, 0x30, 0x4C, 0x06, 0x00, 0x00, 0x00, 0xF7});
   // Addresses a block holds stay with it, even where it refuses the message.
-  const Image attenuator = Change(0x00, 0x00, 0x05, {0x10});
-  const IntakeResult result = Take(Join(badSum, tooShort, request, attenuator));
+  const Image tuneNibble = Change(0x00, 0x00, 0x02, {0x01});
+  const IntakeResult result = Take(Join(badSum, tooShort, request, tuneNibble));
   EXPECT_EQ(result.counts.unrecognisedMessages, 4u);
   EXPECT_TRUE(model.Extensions().Empty());
 }

@@ -232,6 +232,17 @@ TEST_F(EditHistoryTest, DrumSetupResetGoesBackNoteByNote) {
   EXPECT_EQ(edited.pieces.size(), 1u) << "the reset itself";
 }
 
+TEST_F(EditHistoryTest, TheExtendedInstrumentsPartEqAndDrumSetupsGoBack) {
+  for (XgModel* m : {&rig.model, &twin.model}) m->SetInstrument(InstrumentModel::Extended);
+  RoundTrip(
+      replay::Values{}, [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), 0x72, 0x4A); },
+      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), 0x72, 0x40); });
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 9); },
+      [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 0x40); });
+}
+
 TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
   const std::vector<ImageCell> before = ImageOf(rig.model);
   ASSERT_TRUE(history.Record("Part 2 Mode", replay::PartMode{PartAt(1)}, [&] {

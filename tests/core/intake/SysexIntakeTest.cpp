@@ -136,11 +136,28 @@ TEST_F(SysexIntakeTest, SystemParametersAndTheAttenuator) {
   EXPECT_TRUE(intake.ApplyMessage(
       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7})));
   EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x06, 0x04, 0x64, 0x00, 0x41}));
-  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x10, 0xF7})))
-      << "the attenuator is never taken as a single parameter";
+  const Image attenuator = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x10, 0xF7});
+  EXPECT_FALSE(intake.ApplyMessage(attenuator)) << "the first level has no change of it";
+  intake.SetKeepExtensions(true);
+  EXPECT_TRUE(intake.ApplyMessage(attenuator)) << "kept as an extension";
+  EXPECT_EQ(model.Extensions().Parameters().size(), 1u);
+  model.SetInstrument(InstrumentModel::Extended);
+  EXPECT_TRUE(intake.ApplyMessage(attenuator)) << "the extended instrument's system value";
+  EXPECT_EQ(model.System().Bytes()[5], 0x10);
   EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7})))
       << "a tune change needs its four nibbles";
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::System));
+}
+
+TEST_F(SysexIntakeTest, TheExtendedInstrumentsDrumSetupsAndPartEqAreItsBlocks) {
+  const Image messages[] = {Bytes({0xF0, 0x43, 0x10, 0x4C, 0x33, 36, 0x04, 0x10, 0xF7}),
+                            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x03, 0xF7}),
+                            PartChange(1, 0x72, 0x44)};
+  for (const Image& message : messages) EXPECT_FALSE(intake.ApplyMessage(message));
+  model.SetInstrument(InstrumentModel::Extended);
+  for (const Image& message : messages) EXPECT_TRUE(intake.ApplyMessage(message));
+  EXPECT_EQ(model.Drums().Note(3, NoteAt(36))->Parameter(0x04), 0x40) << "reset after the edit";
+  EXPECT_EQ(model.Parts().PartValue(PartAt(1), 0x72), 0x44);
 }
 
 TEST_F(SysexIntakeTest, AnXgSystemOnMidFileResetsAndLaterMessagesApplyToTheFreshModel) {

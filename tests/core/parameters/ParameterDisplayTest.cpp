@@ -123,6 +123,29 @@ TEST(ParameterDisplay, PlainNumbersAndValuesOutsideTheRangeHaveNoUnit) {
   EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 70), "");
 }
 
+TEST(ParameterDisplay, PartControlDepthsReadInCentsAndPercent) {
+  // 150 cents a step, -100 % .. +100 % (XG data list, multi part).
+  const struct {
+    int address;
+    int shown;
+    const char* text;
+  } cases[] = {{0x1E, -64, "-9600 cents"},
+               {0x62, 63, "+9450 cents"},
+               {0x1F, -64, "-100 %"},
+               {0x5C, 63, "+100 %"},
+               {0x4F, 10, "+16 %"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.address);
+    EXPECT_EQ(UnitText(Part(c.address), c.shown), c.text);
+  }
+  // A value a file brought from outside the range reads in its unit all the same.
+  EXPECT_EQ(UnitText(Part(0x08), -30), "-30 semitones");
+  EXPECT_EQ(UnitText(Part(0x30), 5), "") << "a switch has its two values only";
+  const ParameterDescriptor& bass = FindPartParameter(0x76, InstrumentModel::Extended)->parameter;
+  EXPECT_EQ(UnitText(bass, 0x0C), "80 Hz");
+  EXPECT_EQ(FindPartParameter(0x76, InstrumentModel::Basic), nullptr);
+}
+
 TEST(ParameterDisplay, VariationPartOffIsTheOnePastTheParts) {
   const ParameterDescriptor& part =
       kVariationSettings[static_cast<std::size_t>(VariationSetting::Part)].parameter;

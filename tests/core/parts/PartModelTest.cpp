@@ -212,6 +212,49 @@ TEST_F(PartModelTest, DrumKitsTakeASetupAndNormalVoicesLeaveIt) {
   EXPECT_EQ(Voice(9), (ChannelVoice{0, 1, 0}));
 }
 
+TEST_F(PartModelTest, EachDrumPartTakesASetupOfItsOwnWhereTheInstrumentHasOne) {
+  // Kits for parts 11 and 12 beside part 10: the first level folds them into setup 2.
+  for (const InstrumentModel instrument : {InstrumentModel::Basic, InstrumentModel::Extended}) {
+    SCOPED_TRACE(static_cast<int>(instrument));
+    model.ResetToDefaults();
+    model.SetInstrument(instrument);
+    ClearSent();
+    Parts().ApplyChannelVoice(ChannelAt(10), 24, 127, 0);
+    Parts().ApplyChannelVoice(ChannelAt(11), 25, 127, 3);  // MSB 127 is a kit whatever the LSB
+    const bool extended = instrument == InstrumentModel::Extended;
+    EXPECT_EQ(At(11, {0x02, 0x03, 0x07}), (Values{0, 25, extended ? 4 : 3}));
+    EXPECT_EQ(At(10, {0x03, 0x07}), (Values{extended ? 24 : 25, 3}));
+    EXPECT_EQ(Pieces().back(), DrumSetupReset(extended ? 2 : 1));
+    EXPECT_EQ(model.Drums().Setup(1)->kitVoice,
+              (DrumKitVoice{127, static_cast<std::uint8_t>(extended ? 24 : 25), 0}));
+  }
+  EXPECT_TRUE(Parts().ModeChoiceAllowed(PartAt(11), 0x07, 5)) << "among the four setups";
+  EXPECT_FALSE(Parts().ModeChoiceAllowed(PartAt(11), 0x07, 1));
+  // Part mode 1 is a drum part on the drum template; it may go back to normal.
+  model.SetInstrument(InstrumentModel::Basic);
+  PutPartByte(2, 0x07, 1);
+  EXPECT_TRUE(Parts().IsDrumPart(PartAt(2)) && !Parts().HasParameter(PartAt(2), 0x05));
+  EXPECT_TRUE(Parts().ModeChoiceAllowed(PartAt(2), 0x07, 0));
+  EXPECT_FALSE(Parts().ModeChoiceAllowed(PartAt(2), 0x07, 4)) << "no setup 3 on the first level";
+}
+
+TEST_F(PartModelTest, TheExtendedInstrumentsPartEq) {
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(4), 0x72, 0x44)) << "the first level has none";
+  model.SetInstrument(InstrumentModel::Extended);
+  ASSERT_TRUE(Parts().SetPartValue(PartAt(4), 0x72, 0x44));
+  ASSERT_TRUE(Parts().SetPartValue(PartAt(9), 0x77, 0x30)) << "a drum part has it too";
+  EXPECT_FALSE(Parts().SetPartValue(PartAt(4), 0x76, 0x29)) << "past 2.0 kHz";
+  EXPECT_FALSE(Parts().SetPartParameter(PartAt(4), 0x74, 0x01)) << "no parameter there";
+  // A non-default pass sends what differs, a bulk pass the EQ after the halves.
+  ClearSent();
+  ASSERT_TRUE(Parts().SendParts(true, 0));
+  EXPECT_EQ(Sent(), test::Join(PartChange(4, 0x72, 0x44), PartChange(9, 0x77, 0x30)));
+  ClearSent();
+  ASSERT_TRUE(Parts().SendParts(false, 0));
+  EXPECT_EQ(Pieces().size(), 16u * (2 + 4));
+  EXPECT_EQ(Pieces()[5], PartChange(0, 0x77, 0x36));
+}
+
 TEST_F(PartModelTest, ChannelVoicesReachTheParts) {
   PutPartByte(7, 0x04, 2);
   Parts().ApplyChannelVoice(ChannelAt(2), 8, 127, 0);

@@ -88,6 +88,31 @@ TEST_F(ReviewTextTest, SummaryFollowsTheModelAndMessagesAreFoundAsTheIntakeFinds
   EXPECT_EQ(progress.items, (std::vector<std::string>{"Sysex Msg 1", "Sysex Msg 2"}));
 }
 
+TEST_F(ReviewTextTest, TheExtendedInstrumentsBlocksHaveTheirNames) {
+  model.SetInstrument(InstrumentModel::Extended);
+  ASSERT_TRUE(model.Drums().SetKitVoice(3, {127, 25, 0}));
+  EXPECT_NE(
+      Review({}).find("Drum Set 2:\tStndKit1\nDrum Set 3:\tStndKit1\nDrum Set 4:\tAnalog\n\n"),
+      std::string::npos);
+  const struct {
+    ByteVector message;
+    std::string description;
+  } cases[] = {
+      {SystemChange(0x7D, {3}), "System\tDrum4 Reset"},
+      {SystemChange(0x05, {0x10}), "System\tAttenuator\t16\t( 10 )h"},
+      {PartChange(2, 0x73, 0x46), "Part 3\tEQ_Treble_Gain\t70\t( 46 )h"},
+      {Bytes({0xF0, 0x43, 0x10, 0x4C, 0x33, 36, 0x04, 0x10, 0xF7}),
+       "4 BD Analog H\tInstrumnt_Pan\t16\t( 10 )h"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.description);
+    EXPECT_EQ(Describe(c.message), c.description);
+  }
+  const XgMessage system = model.System().BulkDump();
+  EXPECT_EQ(BulkLines(ByteVector(system.Bytes().begin(), system.Bytes().end()))[2],
+            "System\tAttenuator\t0\t( 00 )h");
+}
+
 TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
   const struct {
     std::initializer_list<int> message;
@@ -107,7 +132,9 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x06, 0x28, 0xF7}, "System\tTranspose\t-24\t( 28 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x01, 0xF7}, "System\tDrum2 Reset"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x02, 0xF7}, "System\t"},
-      {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x00, 0xF7}, "System\tUnknown"},
+      {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x02, 0x00, 0xF7}, "System\tUnknown"},
+      // The first level has no change of the attenuator: it is an extension.
+      {{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x05, 0x00, 0xF7}, "Extension\t00 00 05\t0\t( 00 )h"},
       // Other models and messages that are no XG parameter change.
       {{0xF0, 0x43, 0x10, 0x49, 0x01, 0x00, 0x00, 0x00, 0xF7}, "Bulk A/D System"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x10, 0x01, 0x05, 0x00, 0xF7}, "Bulk A/D Part"},

@@ -1,6 +1,7 @@
 // A song's setup taken in through the intake, as Import Song Setup does.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ class SongIntakeTest : public test::ModelFixture {
     return intake.LoadSong(*setup, directory.Path().string());
   }
   const PartRecord& Part(int part) const { return *model.Parts().Record(PartAt(part)); }
+  PartModel& Parts() { return model.Parts(); }
 
   test::RecordingProgress progress;
   test::CountingIntakeHost host;
@@ -149,6 +151,47 @@ TEST_F(SongIntakeTest, SysexAndChannelMessagesInTheSongsOrder) {
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
   EXPECT_EQ(Part(0)[0x0B], 0x60);
   EXPECT_EQ(ChannelController(0, static_cast<int>(ControllerSlot::Volume)), 0x60);
+}
+
+TEST_F(SongIntakeTest, ChannelMessagesReadAsTheSongMeansThem) {
+  // Expression and modulation of a channel two parts share stay with the channel.
+  const Image secondPartOnChannel4 = PartChange(5, 0x04, 4);
+  Import(Join(Bytes({0x00, 0xB0, 10, 0,   0x00, 0xB1, 65, 127, 0x00, 0xB1, 5, 40,
+                     0x00, 0xB3, 0,  127, 0x00, 0xB3, 32, 5,   0x00, 0xC3, 24}),
+              Bytes({0x00, 0xF0, 8}), std::span(secondPartOnChannel4).subspan(1),
+              Bytes({0x00, 0xB4, 11, 90, 0x00, 0xB4, 1, 20})));
+  EXPECT_EQ(Part(0)[0x0E], 1) << "L63, not Random";
+  EXPECT_EQ((std::array{Part(1)[0x67], Part(1)[0x68]}), (std::array<std::uint8_t, 2>{1, 40}));
+  EXPECT_TRUE(Parts().IsDrumPart(PartAt(3)));
+  EXPECT_EQ(model.Drums().Setup(1)->kitVoice, (DrumKitVoice{127, 24, 0}));
+  EXPECT_EQ(ChannelController(4, static_cast<int>(ControllerSlot::Expression)), 90);
+  EXPECT_EQ(ChannelController(4, static_cast<int>(ControllerSlot::Modulation)), 20);
+}
+
+TEST_F(SongIntakeTest, APartsSysexAfterItsChannelPlaysIsPerformance) {
+  // Part 1 plays at tick 0: its program change by sysex at tick 16 is left alone.
+  const Image program = PartChange(0, 0x03, 5);
+  const Image volume = PartChange(1, 0x0B, 0x30);
+  const Image track = Join(Bytes({0x00, 0x90, 60, 100, 0x10, 0xF0, 8}),
+                           std::span(program).subspan(1), Bytes({0x00, 0xF0, 8}),
+                           std::span(volume).subspan(1), Bytes({0x00, 0x91, 60, 100}), kEndOfTrack);
+  std::string error;
+  const auto setup = SongSetup::Read(MidiFile(track), error);
+  ASSERT_TRUE(setup) << error;
+  const IntakeResult result = intake.LoadSong(*setup, directory.Path().string());
+  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  EXPECT_EQ(Part(0)[0x03], 0);
+  EXPECT_EQ(Part(1)[0x0B], 0x30);
+}
+
+TEST_F(SongIntakeTest, TheExtendedInstrumentTakesThePartEqNrpns) {
+  const Image eq = Bytes({0x00, 0xB0, 99,   1,    0x00, 0xB0, 98,   0x30, 0x00, 0xB0,
+                          6,    0x44, 0x00, 0xB0, 98,   0x35, 0x00, 0xB0, 6,    0x30});
+  EXPECT_EQ(Import(eq).channelMessagesLeft, 2u) << "the first level has no part EQ";
+  model.SetInstrument(InstrumentModel::Extended);
+  EXPECT_EQ(Import(eq).channelMessagesLeft, 0u);
+  EXPECT_EQ(Parts().PartValue(PartAt(0), 0x72), 0x44);
+  EXPECT_EQ(Parts().PartValue(PartAt(0), 0x77), 0x30);
 }
 
 }  // namespace

@@ -93,5 +93,17 @@ TEST_F(CDrumSetsDlgTest, BadInputOrAFailedSendChangesNothing) {
   EXPECT_EQ(host.modified, 0);
 }
 
+TEST_F(CDrumSetsDlgTest, TheExtendedInstrumentsSetupsThreeAndFour) {
+  Type(dialog.SetField(), "3");
+  EXPECT_EQ(dialog.SetField().Value(), 1) << "two setups on the first level";
+  model.SetInstrument(InstrumentModel::Extended);
+  ASSERT_TRUE(model.Drums().SetKitVoice(3, {127, 25, 0}));  // a notice shows the note again
+  Type(dialog.SetField(), "4");
+  Type(dialog.NoteField(), "36");
+  ClearSent();
+  Type(Parameter(kLevel), "100");
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x33, 36, kLevel, 100, 0xF7}));
+}
+
 }  // namespace
 }  // namespace ravlo

@@ -242,7 +242,7 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBe) {
   EXPECT_EQ(window.VoiceName(),
             QString::fromUtf8(rig.model.Parts().PartVoiceName(test::PartAt(3)).name.data()));
   EXPECT_EQ(host.partChannels, std::vector<int>{2});
-  EXPECT_TRUE(Child<QPushButton>(window, "Tune")->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>(window, "Tune")->isEnabled()) << "mode 1 is a drum part";
 
   // A failed send stores nothing but still marks.
   rig.backend.sendResult = kMidiError;
@@ -250,6 +250,22 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBe) {
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
   EXPECT_EQ(rig.PartByte(0, 0x07), 0);
   EXPECT_EQ(host.modified, 3);
+}
+
+TEST_F(PartSubDialogTest, TheExtendedInstrumentsPartEqAndDrumSetups) {
+  EXPECT_FALSE(Child<QPushButton>(window, "EQ")->isVisibleTo(&window));
+  rig.model.SetInstrument(InstrumentModel::Extended);
+  window.SelectPart(9);
+  ASSERT_TRUE(Child<QPushButton>(window, "EQ")->isVisibleTo(&window));
+  Run("EQ", kOk, [](QDialog& d) {
+    TypeIn(d, "BassGain", "70");
+    TypeIn(d, "TrebleFrequency", "40");
+  });
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(9, 0x72, 70), PartChange(9, 0x77, 40)}));
+  Run("Mode", kCancel, [](QDialog& d) {
+    EXPECT_TRUE(Enabled<QRadioButton>(d, "Drum4"));
+    EXPECT_FALSE(Enabled<QRadioButton>(d, "Drum"));
+  });
 }
 
 }  // namespace

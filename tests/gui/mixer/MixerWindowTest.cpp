@@ -148,6 +148,19 @@ TEST_F(MixerWindowTest, TheVoiceButtonAsksForAVoiceForItsPartAndTheModeListSwitc
   EXPECT_EQ(mode->currentText(), "Drum");
 }
 
+TEST_F(MixerWindowTest, TheExtendedInstrumentShowsThePartEqAndFourDrumSetups) {
+  EXPECT_FALSE(Field(2, 0x72)->isVisibleTo(&window));
+  EXPECT_EQ(window.ModeList(2)->count(), 4);
+  rig.model.SetInstrument(InstrumentModel::Extended);
+  rig.PutPartByte(2, 0x72, 0x46);  // a notice redraws the strip
+  ASSERT_TRUE(Field(2, 0x72)->isVisibleTo(&window));
+  EXPECT_EQ(Field(2, 0x72)->UnitText(), "+6 dB");
+  EXPECT_EQ(window.ModeList(2)->count(), 6);
+  Type(Field(2, 0x73), "60");
+  EXPECT_EQ(rig.Pieces(), Sent{PartChange(2, 0x73, 60)});
+  EXPECT_EQ(host.steps.back(), "Part 3 Treble Gain");
+}
+
 // Not a timed test: the times are reported (as the test's properties too) for
 // the opening of a mixer of 16 strips and the redraw after a change to every
 // part, and the strips are checked to show the change.
