@@ -54,6 +54,7 @@ expected=(
   /usr/share/mime/packages/ravlo.xml
   /usr/share/metainfo/com.quorvik.Ravlo.metainfo.xml
   /usr/share/man/man1/ravlo-cli.1.gz
+  /usr/share/doc/ravlo/copyright
 )
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
@@ -72,7 +73,13 @@ for size in "${sizes[@]}"; do
   check "the ${size}x${size} icon is that size" test "$(png_size "$share/icons/hicolor/${size}x${size}/apps/ravlo.png")" = "${size}x${size}"
 done
 check "ravlo-cli --help runs" bash -c "'$root/usr/bin/ravlo-cli' --help | grep -q '^usage: ravlo-cli'"
-check "ravlo --version runs" bash -c "QT_QPA_PLATFORM=offscreen '$root/usr/bin/ravlo' --version | grep -qx 'Ravlo $version'"
+# Both without a display: a packaging tool or a shell over ssh asks them too.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+check "ravlo --version runs without a display" bash -c "${nodisplay[*]} '$root/usr/bin/ravlo' --version | grep -qx 'Ravlo $version'"
+check "ravlo --help runs without a display" bash -c "${nodisplay[*]} '$root/usr/bin/ravlo' --help | grep -q 'Usage:'"
+check "ravlo-cli --version is the package's" bash -c "'$root/usr/bin/ravlo-cli' --version | grep -qx 'ravlo-cli $version'"
+check "the copyright file is the MIT licence" grep -q '^Copyright (c) The Ravlo developers$' "$share/doc/ravlo/copyright"
+check "the AppStream metadata names the licence" grep -q '<project_license>MIT</project_license>' "$share/metainfo/com.quorvik.Ravlo.metainfo.xml"
 check "the binaries find every library" bash -c "! ldd '$root/usr/bin/ravlo' '$root/usr/bin/ravlo-cli' | grep -q 'not found'"
 check "the man page is the --help text" bash -c "MANWIDTH=100 man -l '$share/man/man1/ravlo-cli.1.gz' | grep -q 'convert-q3v BANK.q3v'"
 check "the desktop entry is valid" desktop-file-validate "$share/applications/ravlo.desktop"

@@ -2,6 +2,7 @@
 // the process. Files named on the command line are opened in order; when a
 // copy already runs, they are handed to it.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "MonitorSound.h"
@@ -14,18 +15,33 @@
 #include "shell/QtSettingsStore.h"
 #include "shell/UiPauser.h"
 
+namespace {
+
+void NameTheApplication() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Quorvik"));
+  QCoreApplication::setApplicationName(QStringLiteral("Ravlo"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(RAVLO_VERSION));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // --help and --version are answered without a window system: a shell or a
+  // packaging tool without a display asks them too.
+  if (ravlo::EditorCommandLine::AsksForTextOnly(argc, argv)) {
+    const QCoreApplication text(argc, argv);
+    NameTheApplication();
+    ravlo::EditorCommandLine().Process(text);  // prints, and ends the process
+  }
   QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Quorvik"));
-  QApplication::setApplicationName(QStringLiteral("Ravlo"));
-  QApplication::setApplicationVersion(QStringLiteral(RAVLO_VERSION));
+  NameTheApplication();
 
   ravlo::EditorCommandLine commandLine;
   commandLine.Process(application);
   const QStringList files = commandLine.Files(QDir::currentPath());
 
   ravlo::SingleInstance instance(
-      ravlo::SingleInstance::UserScopedName(ravlo::MainBar::kApplicationTitle));
+      ravlo::SingleInstance::SocketPath(ravlo::MainBar::kApplicationTitle));
   if (!instance.Claim(files)) return 0;
 
   ravlo::ColorScheme::Apply(application);

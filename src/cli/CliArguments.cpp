@@ -7,6 +7,7 @@
 namespace ravlo {
 
 const char* const kCliUsage = R"(usage: ravlo-cli <command> [options]
+       ravlo-cli --help | --version
 
 Commands:
   ports
@@ -64,8 +65,10 @@ Commands:
       Print each message the intake cuts from FILE (MIDI-file mode for files
       starting with "MThd") as "<offset> <length> <hex bytes>", applying nothing.
 
-  convert-q3v BANK.q3v [--unit N]
-      Convert a QS300 voice bank into four .syx files beside it and print their paths.
+  convert-q3v BANK.q3v [--unit N] [--force]
+      Convert a QS300 voice bank into four .syx files beside it and print their
+      paths. Files of those names are replaced only with --force. (The other
+      commands take nothing in from a voice bank and write nothing.)
 
   patches FILE.syx... [-o OUT.txt]
       The QS300 patch list of the files, to standard output or to OUT (CR LF line ends).
@@ -277,6 +280,8 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
       arguments.storeUnrecognised = true;
     } else if (option == "--keep-extensions") {
       arguments.keepExtensions = true;
+    } else if (option == "--force") {
+      arguments.force = true;
     } else if (!option.empty() && option[0] == '-' && option != "-") {
       error = "unknown option " + option;
       return false;

@@ -25,6 +25,7 @@ struct CliArguments {
   bool adReset = false;               // --ad-reset
   bool storeUnrecognised = false;     // --store-unrecognized
   bool keepExtensions = false;        // --keep-extensions
+  bool force = false;                 // --force
   std::optional<int> port;            // --port INDEX
   std::optional<int> inPort;          // --in-port INDEX
   std::optional<unsigned> delayMs;    // --delay MS

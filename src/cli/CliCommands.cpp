@@ -13,6 +13,7 @@
 #include "CliSession.h"
 #include "ConsolePrompts.h"
 #include "FluidEngine.h"
+#include "OutputFullReport.h"
 #include "PlatformMidi.h"
 #include "SoundFonts.h"
 #include "StateReport.h"
@@ -157,6 +158,12 @@ int ConvertQ3v(const CliArguments& arguments, std::ostream& out, std::ostream& e
   const FileResult read = ReadWholeFile(path, image);
   if (!read.ok) return FileError(err, read.error);
   if (!IsVoiceBankFile(image)) return FileError(err, path + ": not a QS300 voice bank file");
+  if (!arguments.force) {
+    const std::vector<std::string> existing = ExistingVoiceBankOutputs(path);
+    if (!existing.empty()) {
+      return FileError(err, existing.front() + " exists already; --force replaces it");
+    }
+  }
   const VoiceBankConversion conversion =
       ConvertVoiceBank(image, path, UnitNumber::FromValue(arguments.unit));
   for (std::size_t i = 0; i < conversion.paths.size(); ++i) {
@@ -345,11 +352,16 @@ int Serve(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   out << "ready" << std::endl;
   // Short waits, so that a signal ends the loop soon after it came.
   constexpr std::chrono::milliseconds kLook{50};
+  OutputFullReport full;
   while (stopServing == 0) {
     const std::optional<MidiInQueue::Message> message = incoming.WaitAndTake(kLook);
-    if (!message) continue;
-    if (const std::optional<XgMessage> answer = synth.Receive(*message))
-      ports->Send(answer->Bytes());
+    if (message) {
+      if (const std::optional<XgMessage> answer = synth.Receive(*message))
+        ports->Send(answer->Bytes());
+    }
+    if (const auto line = full.Add(ports->TakeFullCount(), OutputFullReport::Clock::now())) {
+      err << *line << std::endl;
+    }
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
@@ -362,6 +374,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (args.empty()) return UsageError(err, "no command");
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     out << kCliUsage;
+    return kSuccess;
+  }
+  if (args[0] == "--version") {
+    out << "ravlo-cli " RAVLO_VERSION "\n";
     return kSuccess;
   }
   CliArguments arguments;

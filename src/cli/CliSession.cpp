@@ -30,6 +30,8 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
       intake_(model_, prompts_, progress_, *this),
       file_(model_, intake_, prompts_, settings_) {
   model_.Initialise();
+  // A command that reads leaves a voice bank's neighbours alone; convert-q3v converts.
+  file_.SetVoiceBanks(SysexFile::VoiceBanks::LeaveAlone);
   model_.SetResetAdMixer(options.adReset);
   intake_.SetUnrecognisedPolicy(options.storeUnrecognised
                                     ? SysexIntake::UnrecognisedPolicy::Store

@@ -62,7 +62,10 @@ std::string JackPortPair::Where() const {
 
 bool JackPortPair::Send(std::span<const std::uint8_t> message) {
   const auto size = static_cast<Size>(message.size());
-  if (jack_ringbuffer_write_space(outgoing_) < sizeof size + size) return false;
+  if (jack_ringbuffer_write_space(outgoing_) < sizeof size + size) {
+    ++full_;
+    return false;
+  }
   jack_ringbuffer_write(outgoing_, reinterpret_cast<const char*>(&size), sizeof size);
   jack_ringbuffer_write(outgoing_, reinterpret_cast<const char*>(message.data()), size);
   return true;
@@ -85,7 +88,12 @@ int JackPortPair::Process(jack_nframes_t frames, void* user) {
     jack_ringbuffer_peek(self->outgoing_, reinterpret_cast<char*>(&size), sizeof size);
     // The size may be written before the message is: then it comes next cycle.
     if (jack_ringbuffer_read_space(self->outgoing_) < sizeof size + size) break;
-    // What does not fit into this cycle's buffer waits for the next.
+    // What does not fit into this cycle's buffer waits for the next. Asked
+    // for more than it has, JACK would complain on standard error each cycle.
+    if (jack_midi_max_event_size(out) < size) {
+      ++self->full_;
+      break;
+    }
     jack_midi_data_t* data = jack_midi_event_reserve(out, 0, size);
     if (data == nullptr) break;
     jack_ringbuffer_read_advance(self->outgoing_, sizeof size);

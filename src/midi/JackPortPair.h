@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 #include <jack/ringbuffer.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,7 @@ class JackPortPair final : public VirtualPortPair {
   JackPortPair& operator=(const JackPortPair&) = delete;
 
   bool Send(std::span<const std::uint8_t> message) override;
+  std::uint64_t TakeFullCount() override { return full_.exchange(0); }
   std::string Where() const override;
 
  private:
@@ -35,6 +37,7 @@ class JackPortPair final : public VirtualPortPair {
   jack_port_t* in_ = nullptr;
   jack_port_t* out_ = nullptr;
   jack_ringbuffer_t* outgoing_ = nullptr;
+  std::atomic<std::uint64_t> full_{0};
 };
 
 }  // namespace ravlo

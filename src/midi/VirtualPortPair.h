@@ -18,6 +18,9 @@ class VirtualPortPair {
   virtual ~VirtualPortPair() = default;
 
   virtual bool Send(std::span<const std::uint8_t> message) = 0;
+  // How often, since it was last asked, an outgoing message found no room
+  // (it waits for the next cycle, or, with the pair's buffer full, is lost).
+  virtual std::uint64_t TakeFullCount() { return 0; }
   // "JACK client ravlo-xg" and the like, for the person who connects to it.
   virtual std::string Where() const = 0;
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "CliCommands.h"
+#include "OutputFullReport.h"
 #include "files/FileIo.h"
 #include "support/Bytes.h"
 
@@ -70,6 +72,24 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("convert-q3v"), std::string::npos);
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("ravlo-cli 1.", 0), 0u) << version.out;
+}
+
+TEST(OutputFullReport, SaysAtMostOneLineASecondWithTheCountSinceTheLast) {
+  using namespace std::chrono_literals;
+  OutputFullReport report;
+  const OutputFullReport::Clock::time_point start{};
+  EXPECT_EQ(report.Add(0, start), std::nullopt);
+  EXPECT_EQ(report.Add(1, start),
+            "ravlo-cli: the output had no room 1 time; answers waited or "
+            "were dropped");
+  EXPECT_EQ(report.Add(5, start + 400ms), std::nullopt);
+  EXPECT_EQ(report.Add(2, start + 999ms), std::nullopt);
+  EXPECT_EQ(report.Add(0, start + 1s),
+            "ravlo-cli: the output had no room 7 times; answers "
+            "waited or were dropped");
 }
 
 TEST_F(CliTest, PortsListsTheMonitorLastAmongTheOutputsAndAmongTheInputs) {
@@ -230,6 +250,14 @@ TEST_F(CliTest, UnreadableFilesExitWithOneAndTheReason) {
   EXPECT_NE(run.err.find("No such file"), std::string::npos);
   EXPECT_EQ(Cli({"scan", (directory / "missing.syx").string()}).status, 1);
   EXPECT_EQ(Cli({"convert-q3v", Put("small.q3v", Bytes({1, 2, 3}))}).status, 1);
+  // What is no file is refused at once: a FIFO without a writer would never end.
+  const std::string fifo = (directory / "pipe.syx").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const char* command : {"state", "scan"}) {
+    const CliRun refused = Cli({command, fifo});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "ravlo-cli: " + fifo + " is not a regular file.\n");
+  }
 }
 
 TEST_F(CliTest, UnrecognisedMessagesAreReportedOrStored) {
@@ -249,11 +277,21 @@ TEST_F(CliTest, ConvertAndListQs300Voices) {
   const std::string header = "YQ3VIC     V1.00";
   std::copy(header.begin(), header.end(), bank.begin());
   const std::string path = Put("bank.q3v", bank);
+  // Commands that read take nothing in from a bank and write nothing.
+  for (const char* command : {"state", "show", "review", "scan"}) {
+    EXPECT_EQ(Cli({command, path}).status, 0) << command;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
   const CliRun converted = Cli({"convert-q3v", path, "--unit", "2"});
   ASSERT_EQ(converted.status, 0) << converted.err;
   const auto outputs = Lines(converted.out);
   ASSERT_EQ(outputs.size(), 4u);
   EXPECT_EQ(outputs[0], (directory / "bank0.syx").string());
+  // Converting again replaces nothing unless told to.
+  const CliRun again = Cli({"convert-q3v", path});
+  EXPECT_EQ(again.status, 1);
+  EXPECT_EQ(again.err, "ravlo-cli: " + outputs[0] + " exists already; --force replaces it\n");
+  EXPECT_EQ(Cli({"convert-q3v", path, "--force"}).out, converted.out);
 
   const std::string report = (directory / "patches.txt").string();
   ASSERT_EQ(Cli({"patches", outputs[0], outputs[1], "-o", report}).status, 0);

@@ -194,21 +194,29 @@ bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) 
   const DrumSetup* drumSetup = Setup(setup);
   if (drumSetup == nullptr) return false;
   XgEmitter& emitter = model_.Emitter();
-  for (const DrumNote note : KitNotes(setup)) {
-    const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
+  for (int noteIndex = 0; noteIndex < static_cast<int>(kDrumNoteCount); ++noteIndex) {
+    const DrumNote note = DrumNote::FromNoteIndex(noteIndex);
+    const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(noteIndex)];
     const std::uint16_t kitWord = record.KitWord();
+    const DrumParameterBytes parameters = record.Parameters();
+    // A reader starts the note at its kit's defaults: a note the kit lacks
+    // goes only when something set it away from them.
+    const std::optional<DrumParameterBytes> resetDefaults =
+        DrumNoteDefaultParameters(drumSetup->kitMask, note.MidiNote());
+    if (!resetDefaults) return false;
+    if (!IsDrumNotePresent(drumSetup->kitMask, kitWord) && parameters == *resetDefaults) continue;
     if (!nonDefaultOnly) {
       emitter.Pause(delayMs);
       if (!emitter.Emit(*NoteDump(setup, note))) return false;
       continue;
     }
-    const DrumParameterBytes parameters = record.Parameters();
     const std::optional<DrumParameterBytes> defaults =
         DrumNoteSendDefaultParameters(drumSetup->kitMask, kitWord, note.MidiNote());
     if (!defaults) return false;
     for (int address = 0; address < static_cast<int>(kDrumParameterCount); ++address) {
-      const std::uint8_t value = parameters[static_cast<std::size_t>(address)];
-      if (value == (*defaults)[static_cast<std::size_t>(address)]) continue;
+      const auto a = static_cast<std::size_t>(address);
+      const std::uint8_t value = parameters[a];
+      if (value == (*defaults)[a] && value == (*resetDefaults)[a]) continue;
       // SetDrumParameter refuses a byte of 0xFF, which ends the pass.
       if (!SetDrumParameter(setup, note, address, value)) return false;
       emitter.Pause(delayMs);

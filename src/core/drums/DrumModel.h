@@ -75,8 +75,9 @@ class DrumModel final : public DrumSetups {
   // kit or not); none for a setup or note out of range.
   std::optional<XgMessage> NoteDump(int setup, DrumNote note) const;
 
-  // Every note present in the kit: the delay then its 27-byte dump, or each
-  // parameter that differs from the kit's default followed by the delay.
+  // Every note present in the kit, and every note it lacks that was set away
+  // from its defaults: the delay then its 27-byte dump, or each parameter
+  // that differs from the kit's default followed by the delay.
   bool SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs);
 
  private:

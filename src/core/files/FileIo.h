@@ -8,19 +8,33 @@
 namespace ravlo {
 
 // Whole-file reads and writes, the only way the program touches files.
-// Failures carry the system's own text for the error.
+// Failures carry the system's own text for the error, or one of ours.
 struct FileResult {
   bool ok = false;
-  std::string error;  // the system's text when !ok
+  std::string error;  // the message to show when !ok
 };
 
-// Opens for reading only, so read-only files open like any other.
-FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& contents);
+// No file of a kind the program reads comes near this size.
+inline constexpr std::uint64_t kMaxReadSize = 64u * 1024u * 1024u;
 
-// Replaces the file only once the whole new content is written: the bytes go
-// to a temporary file beside it, which is then renamed over the old one, so
-// a failed write leaves the old file intact.
+// Reads a regular file of at most `limit` bytes. The file's kind is looked
+// at before anything is read and without waiting on it, so that a FIFO or a
+// device cannot hold the program; a file too large for memory is refused
+// with a message, never a crash. On failure `contents` is left as it was.
+FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& contents,
+                         std::uint64_t limit = kMaxReadSize);
+
+// Replaces the file only once the whole new content is on disk: the bytes
+// go to a temporary file of a fresh name beside it (created exclusively,
+// never through a link), which is flushed and then renamed over the old
+// one, so that a failed write leaves the old file and nothing else. A path
+// that is a symbolic link writes the file it points to and keeps the link;
+// the new file keeps the old one's permissions (and owner, where allowed).
+// A file that is not writable, or not a regular file, is refused.
 FileResult WriteWholeFile(const std::string& path, std::span<const std::uint8_t> contents);
+
+// What the user is told when a file is too much for the memory there is.
+std::string NoMemoryText(const std::string& path);
 
 // Whether a file (not a directory) is at `path` now.
 bool FileExists(const std::string& path);

@@ -1,6 +1,7 @@
 #include "files/SysexFile.h"
 
 #include <filesystem>
+#include <new>
 
 #include "files/FileIo.h"
 #include "files/VoiceBankFile.h"
@@ -74,16 +75,22 @@ bool SysexFile::ReadImage(const std::string& path, std::vector<std::uint8_t>& im
 }
 
 bool SysexFile::Read(const std::string& path) {
+  // Held only while it loads: a large file is not kept after it.
   std::vector<std::uint8_t> image;
   if (!ReadImage(path, image)) return false;
-  image_ = std::move(image);
   lastKind_ = Kind::None;
-  if (IsVoiceBankFile(image_)) {
-    Convert(image_, path);
+  if (IsVoiceBankFile(image)) {
     lastKind_ = Kind::VoiceBank;
+    if (voiceBanks_ == VoiceBanks::Convert) {
+      Convert(image, path);
+    } else {
+      prompts_.ShowMessage("The file " + path +
+                           " is a QS300 voice bank: nothing of it was taken in, nothing written.");
+    }
     return true;
   }
-  const IntakeResult result = intake_.LoadSysexStream(image_, directory_);
+  const IntakeResult result = intake_.LoadSysexStream(image, directory_);
+  if (result.noMemory) return NoMemory(path);
   lastKind_ = result.midiFile ? Kind::MidiFile : Kind::PlainSysex;
   // Without a word the user would take the unchanged windows for the file.
   if (result.Empty()) prompts_.ShowMessage("The file " + path + " holds no XG data.");
@@ -102,7 +109,14 @@ bool SysexFile::ReadSong(const std::string& path) {
   std::vector<std::uint8_t> image;
   if (!ReadImage(path, image)) return false;
   std::string error;
-  const std::optional<SongSetup> song = SongSetup::Read(image, error);
+  std::optional<SongSetup> song;
+  try {
+    song = SongSetup::Read(image, error);
+  } catch (const std::bad_alloc&) {
+    return NoMemory(path);
+  }
+  // The song keeps what it needs of the file: the file need not stay beside it.
+  std::vector<std::uint8_t>().swap(image);
   if (!song) {
     prompts_.ShowMessage("The file " + path + " cannot be imported as a song. " + error,
                          MessageIcon::Stop);
@@ -111,13 +125,36 @@ bool SysexFile::ReadSong(const std::string& path) {
   }
   lastKind_ = Kind::MidiFile;
   const IntakeResult result = intake_.LoadSong(*song, directory_);
+  if (result.noMemory) return NoMemory(path);
   if (result.Empty()) prompts_.ShowMessage("The song " + path + " sets nothing up.");
   return true;
 }
 
+bool SysexFile::NoMemory(const std::string& path) {
+  prompts_.ShowMessage(NoMemoryText(path), MessageIcon::Stop);
+  currentPath_.clear();
+  return false;
+}
+
 bool SysexFile::Convert(std::span<const std::uint8_t> bank, const std::string& outputPath) {
+  const std::vector<std::string> existing = ExistingVoiceBankOutputs(outputPath);
+  if (!existing.empty()) {
+    std::string list;
+    for (const std::string& path : existing) list += "\r\n" + path;
+    if (prompts_.AskYesNo("The voice bank's files exist already:" + list + "\r\nReplace them?") !=
+        Answer::Yes) {
+      return false;
+    }
+  }
   const VoiceBankConversion conversion = ConvertVoiceBank(bank, outputPath, model_.Unit());
   for (const std::string& error : conversion.errors) prompts_.ShowMessage(error, MessageIcon::Stop);
+  std::string written;
+  for (std::size_t file = 0; file < conversion.paths.size(); ++file) {
+    if (conversion.written[file]) written += "\r\n" + conversion.paths[file];
+  }
+  if (!written.empty()) {
+    prompts_.ShowMessage("The voice bank was written to" + written, MessageIcon::Information);
+  }
   return conversion.built && conversion.errors.empty();
 }
 

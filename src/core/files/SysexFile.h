@@ -25,6 +25,11 @@ class SysexFile {
  public:
   enum class Kind { None, PlainSysex, MidiFile, VoiceBank };
 
+  // What reading a QS300 voice bank does: converts it into four .syx files
+  // beside it (asking before it replaces any, saying which it wrote), or,
+  // for commands that only read, nothing at all but say so.
+  enum class VoiceBanks { Convert, LeaveAlone };
+
   SysexFile(XgModel& model, SysexIntake& intake, UserPrompts& prompts, SettingsStore& settings);
   // Writes the remembered directory back.
   ~SysexFile();
@@ -58,9 +63,11 @@ class SysexFile {
 
   // Whether the file at `path` is a QS300 voice bank (false when unreadable).
   static bool HoldsVoiceBank(const std::string& path);
+  void SetVoiceBanks(VoiceBanks handling) { voiceBanks_ = handling; }
   // Converts the voice bank at `bankPath` into four .syx files named after
-  // `outputPath` (its name without the extension, a digit, ".syx"). Reports
-  // what went wrong; true when all four were written.
+  // `outputPath` (its name without the extension, a digit, ".syx"), asking
+  // before it replaces any, and says which it wrote. Reports what went
+  // wrong; true when all four were written.
   bool ConvertVoiceBankTo(const std::string& bankPath, const std::string& outputPath);
   // Writes a recording to `path` (or the current path when empty), replacing
   // the file only once everything is written.
@@ -79,6 +86,8 @@ class SysexFile {
   // path becomes the current one.
   bool ReadImage(const std::string& path, std::vector<std::uint8_t>& image);
   bool Convert(std::span<const std::uint8_t> bank, const std::string& outputPath);
+  // Says that the file at `path` is too much for the memory there is; false.
+  bool NoMemory(const std::string& path);
 
   XgModel& model_;
   SysexIntake& intake_;
@@ -87,8 +96,8 @@ class SysexFile {
   std::string directory_;
   std::string currentPath_;
   std::string filter_;  // of the Open dialog, as last used
-  std::vector<std::uint8_t> image_;
   Kind lastKind_ = Kind::None;
+  VoiceBanks voiceBanks_ = VoiceBanks::Convert;
 };
 
 }  // namespace ravlo

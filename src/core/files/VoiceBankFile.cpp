@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "files/FileIo.h"
 
@@ -96,6 +97,18 @@ std::string VoiceBankOutputPath(const std::string& bankPath, int file) {
   const std::size_t baseLength =
       dot != std::string::npos && dot >= nameStart ? dot : bankPath.size();
   return bankPath.substr(0, baseLength) + static_cast<char>('0' + file) + ".syx";
+}
+
+std::vector<std::string> ExistingVoiceBankOutputs(const std::string& bankPath) {
+  std::vector<std::string> existing;
+  for (int f = 0; f < kVoiceBankOutputCount; ++f) {
+    std::string path = VoiceBankOutputPath(bankPath, f);
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+      existing.push_back(std::move(path));
+    }
+  }
+  return existing;
 }
 
 VoiceBankConversion ConvertVoiceBank(std::span<const std::uint8_t> image,

@@ -51,8 +51,12 @@ struct VoiceBankConversion {
   std::vector<std::string> errors;  // the system's text for each file that failed
 };
 
-// Writes the four outputs beside `bankPath`, replacing old files. A file that
-// cannot be written is reported in `errors` and the next one is still tried.
+// The outputs for `bankPath` that exist already.
+std::vector<std::string> ExistingVoiceBankOutputs(const std::string& bankPath);
+
+// Writes the four outputs beside `bankPath`, replacing old files (callers ask
+// first). A file that cannot be written is reported in `errors` and the
+// next one is still tried.
 VoiceBankConversion ConvertVoiceBank(std::span<const std::uint8_t> image,
                                      const std::string& bankPath, UnitNumber unit);
 

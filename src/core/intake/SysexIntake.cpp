@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 #include "files/FileIo.h"
 #include "intake/IntakeHost.h"
@@ -23,6 +24,8 @@ namespace {
 constexpr std::size_t kParameterChangeMinimum = 9;
 constexpr std::size_t kUniversalMinimum = 6;
 constexpr std::size_t kDrumNoteDumpSize = 16;
+// F0 43 0n 4B 02 7D 11 vv: both kinds of QS300 message name the voice here.
+constexpr std::size_t kUserVoiceNumberByte = 7;
 using xg_block::kAllParameterResetLow;
 using xg_block::kDrumSetupResetLow;
 using xg_block::kXgSystemOnLow;
@@ -57,9 +60,9 @@ SysexIntake::SysexIntake(XgModel& model, UserPrompts& prompts, ProgressLabel& pr
 
 IntakeResult SysexIntake::LoadSysexStream(std::span<std::uint8_t> image,
                                           const std::string& errorDirectory) {
-  progress_.Show();
+  progress_.ShowCancellable();
   const IntakeResult result = TakeIn(image);
-  OfferUnrecognised(result, errorDirectory);
+  if (!result.noMemory) OfferUnrecognised(result, errorDirectory);
   progress_.Close();
   return result;
 }
@@ -67,11 +70,15 @@ IntakeResult SysexIntake::LoadSysexStream(std::span<std::uint8_t> image,
 IntakeResult SysexIntake::TakeIn(std::span<std::uint8_t> image) {
   IntakeResult result;
   result.midiFile = SysexScanner::IsMidiFile(image);
-  result.errorBuffer.reserve(image.size());
+  // All the room the load can need, before anything changes: a file too
+  // large for memory leaves the model as it was.
+  if (!Reserve(result, image.size())) return result;
   SysexScanner scanner =
       result.midiFile ? SysexScanner::MidiFile(image) : SysexScanner::Plain(image);
   StartTake();
-  while (const auto scanned = scanner.Next()) TakeMessage(scanner.MessageBytes(*scanned), result);
+  while (const auto scanned = scanner.Next()) {
+    if (!TakeMessage(scanner.MessageBytes(*scanned), result)) break;
+  }
   FinishTake();
   return result;
 }
@@ -91,9 +98,15 @@ std::optional<int> SysexIntake::PartChannelOf(std::span<const std::uint8_t> m) c
 }
 
 IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& errorDirectory) {
-  progress_.Show();
+  progress_.ShowCancellable();
   IntakeResult result;
   result.midiFile = true;
+  std::size_t sysexBytes = 0;
+  for (const SongEvent& event : song.Events()) sysexBytes += event.length;
+  if (!Reserve(result, sysexBytes)) {
+    progress_.Close();
+    return result;
+  }
   StartTake();
   ChannelSetup channels(model_, [this] { BeforeApplying(); });
   const std::vector<SongEvent>& events = song.Events();
@@ -107,7 +120,7 @@ IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& err
           channel && song.HasStarted(*channel, index)) {
         continue;
       }
-      TakeMessage(message, result);
+      if (!TakeMessage(message, result)) break;
       continue;
     }
     switch (channels.Apply(event.status, event.data1, event.data2)) {
@@ -133,17 +146,29 @@ IntakeResult SysexIntake::LoadSong(const SongSetup& song, const std::string& err
   return result;
 }
 
+bool SysexIntake::Reserve(IntakeResult& result, std::size_t bytes) {
+  try {
+    result.errorBuffer.reserve(bytes);
+  } catch (const std::bad_alloc&) {
+    result.noMemory = true;
+  }
+  return !result.noMemory;
+}
+
 void SysexIntake::StartTake() {
   partsTouched_ = false;
   resetSent_ = false;
 }
 
-void SysexIntake::TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result) {
+bool SysexIntake::TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result) {
+  if (progress_.CancelRequested()) {
+    result.cancelled = true;
+    return false;
+  }
   IntakeCounts& counts = result.counts;
   const std::uint32_t number = counts.recognisedMessages + counts.unrecognisedMessages + 1;
   progress_.SetItem("Sysex Msg " + std::to_string(number));
   const auto length = static_cast<std::uint32_t>(message.size());
-  model_.Emitter().Pause(messagePauseMs_);
   const Route route = Classify(message);
   if (route != Route::Unrecognised) BeforeApplying();
   if (route != Route::Unrecognised && Apply(route, message)) {
@@ -154,6 +179,7 @@ void SysexIntake::TakeMessage(std::span<const std::uint8_t> message, IntakeResul
     ++counts.unrecognisedMessages;
     counts.unrecognisedBytes += length;
   }
+  return true;
 }
 
 void SysexIntake::BeforeApplying() {
@@ -191,7 +217,6 @@ void SysexIntake::OfferUnrecognised(const IntakeResult& result, const std::strin
 }
 
 bool SysexIntake::ApplyMessage(std::span<const std::uint8_t> m) {
-  model_.Emitter().Pause(messagePauseMs_);
   return ClassifyAndApply(m);
 }
 
@@ -332,6 +357,8 @@ bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
     case Route::PassOn:
       return PassOn(m);
     case Route::UserVoice:
+      // A voice number past the bank's is refused before anything goes.
+      if (UserVoiceModel::IsVoiceNumber(m[kUserVoiceNumberByte])) PauseBeforeSending();
       return model_.UserVoices().TakeInUserVoice(m);
     case Route::SystemBulk:
       return PassOn(m) && StoreSystemBulk(m);
@@ -357,7 +384,13 @@ bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
 
 bool SysexIntake::PassOn(std::span<const std::uint8_t> m) {
   // What the synthesizer sent itself goes nowhere: it holds it already.
-  return !passingOn_ || model_.Emit(m);
+  if (!passingOn_) return true;
+  PauseBeforeSending();
+  return model_.Emit(m);
+}
+
+void SysexIntake::PauseBeforeSending() {
+  if (passingOn_) model_.Emitter().Pause(messagePauseMs_);
 }
 
 // --- Storing what went ------------------------------------------------------------
@@ -421,6 +454,7 @@ bool SysexIntake::ApplySystemParameter(std::span<const std::uint8_t> m) {
       return true;
     case kDrumSetupResetLow:
       // The program's own message and the notes, then the file's message.
+      PauseBeforeSending();
       model_.System().DrumSetupReset(m[kChangeHeaderSize]);
       model_.Events().RaiseMark(RefreshMark::System, 0);
       return PassOn(m);

@@ -34,6 +34,10 @@ struct IntakeResult {
   // no place for.
   std::uint32_t channelMessages = 0;
   std::uint32_t channelMessagesLeft = 0;
+  // The user stopped the load; what came before stays applied.
+  bool cancelled = false;
+  // There was no memory for the load's buffers: nothing was taken in.
+  bool noMemory = false;
 
   // Not one message of any kind was found.
   bool Empty() const {
@@ -57,8 +61,9 @@ class SysexIntake {
 
   SysexIntake(XgModel& model, UserPrompts& prompts, ProgressLabel& progress, IntakeHost& host);
 
-  // One whole load: the Processing window, the scan, and the question about
-  // what was not recognised. The image is written to in MIDI-file mode.
+  // One whole load: the Processing window (with Cancel, which stops at the
+  // next message and keeps what was applied), the scan, and the question
+  // about what was not recognised. The image is written to in MIDI-file mode.
   IntakeResult LoadSysexStream(std::span<std::uint8_t> image, const std::string& errorDirectory);
 
   // The scan alone: every message applied or collected, nothing asked. The
@@ -77,7 +82,8 @@ class SysexIntake {
   // to the error file in `errorDirectory`.
   void OfferUnrecognised(const IntakeResult& result, const std::string& errorDirectory);
 
-  // True when the message was accepted, passed on and applied.
+  // True when the message was accepted, passed on and applied. The pause
+  // between messages goes before each message that is passed on, and only there.
   bool ApplyMessage(std::span<const std::uint8_t> message);
   // A message the synthesizer itself sent (an answer to a request): applied
   // as a file's message is, but neither paused for nor passed back to it.
@@ -107,8 +113,12 @@ class SysexIntake {
     Extension  // an address no block holds, kept by address
   };
   // One load message by message: counted, applied or collected.
+  // Room for every message of a load in the error buffer; false (and
+  // noMemory) when there is none.
+  static bool Reserve(IntakeResult& result, std::size_t bytes);
   void StartTake();
-  void TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result);
+  // False when the user cancelled before it.
+  bool TakeMessage(std::span<const std::uint8_t> message, IntakeResult& result);
   // The host's auto reset, once per load, before the first change it makes.
   void BeforeApplying();
   void FinishTake();
@@ -131,6 +141,8 @@ class SysexIntake {
   // With the extensions kept, a dump's bytes at addresses no block holds.
   void KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data);
   bool PassOn(std::span<const std::uint8_t> m);
+  // The pause that paces the synthesizer, before a message goes to it.
+  void PauseBeforeSending();
   // The receive channel of the multi part an XG message is for; none for
   // any other message.
   std::optional<int> PartChannelOf(std::span<const std::uint8_t> m) const;

@@ -311,14 +311,12 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
   if (record == nullptr || firstAddress < 0 || firstAddress > LastAddress()) return false;
   const auto first = static_cast<std::size_t>(firstAddress);
   if (values.size() > static_cast<std::size_t>(LastAddress() + 1 - firstAddress)) return false;
-  // One byte, or the part EQ's parameters past the record: a notice each.
-  if (values.size() == 1 || first >= kPartAddressCount) {
+  // The part EQ's parameters past the record: a notice each.
+  if (first >= kPartAddressCount) {
     for (std::size_t i = 0; i < values.size(); ++i) {
       const int address = firstAddress + static_cast<int>(i);
       std::uint8_t* stored = MutableByte(part, address);
-      if (stored == nullptr || (first >= kPartAddressCount && !IsParameterAddress(address))) {
-        continue;
-      }
+      if (stored == nullptr || !IsParameterAddress(address)) continue;
       const std::uint8_t old = *stored;
       *stored = values[i];
       if (old != values[i]) {
@@ -329,8 +327,20 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
     return true;
   }
   if (values.size() > kPartAddressCount - first) return false;
-  std::copy(values.begin(), values.end(), record->begin() + static_cast<std::ptrdiff_t>(first));
-  model_.PublishWhole(ModelBlock::Part, part.Index());
+  const PartRecord before = *record;
+  TakeReceivedBytes(*record, first, values);
+  std::size_t changed = 0;
+  for (std::size_t address = 0; address < kPartAddressCount; ++address) {
+    changed += before[address] != (*record)[address] ? 1 : 0;
+  }
+  // One byte is told as itself; a run, or a mode that brought more, as the whole part.
+  if (values.size() > 1 || changed > 1) {
+    model_.PublishWhole(ModelBlock::Part, part.Index());
+  } else if (changed == 1) {
+    model_.Publish({ModelBlock::Part, part.Index(),
+                    xg_block::PartAddress(part.Index(), firstAddress), before[first], values[0]});
+  }
+  FollowDrumKit(part);
   return true;
 }
 
@@ -355,7 +365,30 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
     }
   }
   model_.PublishWhole(ModelBlock::Part, part.Index());
+  FollowDrumKit(part);
   return true;
+}
+
+void PartModel::FollowDrumKit(PartIndex part) {
+  const PartRecord& record = *Record(part);
+  const int mode = record[part_address::kPartMode];
+  const int msb = record[part_address::kBankMsb];
+  if (!HoldsDrumSetup(mode) || !IsDrumKit(msb, record[part_address::kBankLsb])) return;
+  const DrumKitVoice kit{static_cast<std::uint8_t>(msb), record[part_address::kProgram], 0};
+  const DrumSetup* setup = model_.Drums().Setup(mode - kFirstDrumMode);
+  // The synthesizer sets the setup up for a kit it was not playing; the
+  // same kit again leaves the notes as they are.
+  if (setup == nullptr || setup->kitVoice == kit) return;
+  model_.Drums().SetKitVoice(mode - kFirstDrumMode, kit);
+  model_.Events().RaiseMark(RefreshMark::Drum, 0);
+  // Parts sharing the setup play the kit it now holds, as when a kit is chosen.
+  for (int index = 0; index < Count(); ++index) {
+    const PartIndex other = PartIndex::FromIndex(index);
+    const PartRecord& sharing = *Record(other);
+    if (other == part || sharing[part_address::kPartMode] != mode) continue;
+    PutVoiceBytes(other, msb, 0, kit.program);
+    PublishVoiceChange(other);
+  }
 }
 
 // --- The edit history's view -----------------------------------------------------
@@ -588,12 +621,17 @@ bool PartModel::SendAndPause(PartIndex part, int address, std::uint8_t value, un
 
 bool PartModel::SendElementReserves(unsigned delayMs) {
   // Smaller reserves go first, freeing elements before other parts claim more.
-  for (int value = 0; value < XgModel::kElementReserveLimit; ++value) {
+  for (int value = 0; value <= XgModel::kElementReserveLimit; ++value) {
     for (int index = 0; index < Count(); ++index) {
       const PartIndex part = PartIndex::FromIndex(index);
       const PartRecord& record = *Record(part);
       const int defaultReserve = TemplateFor(record)[part_address::kElementReserve];
-      if (record[part_address::kElementReserve] != value || value == defaultReserve) continue;
+      // The part's mode or its reset decide the default; a reader starts from the reset.
+      const int resetReserve = ResetRecord(index)[part_address::kElementReserve];
+      if (record[part_address::kElementReserve] != value ||
+          (value == defaultReserve && value == resetReserve)) {
+        continue;
+      }
       if (!SendAndPause(part, part_address::kElementReserve, static_cast<std::uint8_t>(value),
                         delayMs)) {
         return false;
@@ -621,7 +659,17 @@ std::array<XgMessage, 2> PartModel::BulkDumps(PartIndex part) const {
 }
 
 bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
-  return model_.Emitter().EmitPaced(BulkDumps(part), delayMs) && SendPartEq(part, false, delayMs);
+  if (!model_.Emitter().EmitPaced(BulkDumps(part), delayMs)) return false;
+  // A dump carries nothing where the part's kind lacks a parameter; a value
+  // a file put there all the same follows on its own.
+  const PartRecord record = *Record(part);
+  const PartRecord& defaults = TemplateFor(record);
+  for (int address = 0; address <= kLastAddress; ++address) {
+    const auto a = static_cast<std::size_t>(address);
+    if (defaults[a] != kNoParameter || record[a] == kNoParameter) continue;
+    if (!SendAndPause(part, address, record[a], delayMs)) return false;
+  }
+  return SendPartEq(part, false, delayMs);
 }
 
 bool PartModel::SendPartEq(PartIndex part, bool nonDefaultOnly, unsigned delayMs) {
@@ -641,46 +689,69 @@ bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {
   // A copy: the setters below store what they send, which is what is here.
   const PartRecord record = *Record(part);
   const PartRecord& defaults = TemplateFor(record);
+  // What a file reader holds for the part as the messages arrive: the part
+  // after the pass's reset, with the reserve the reserves sent before. A
+  // value that differs from it goes too, even where it equals the default
+  // of the part's mode, so that the file gives the part back.
+  PartRecord reader = ResetRecord(part.Index());
+  reader[part_address::kElementReserve] = record[part_address::kElementReserve];
+  const auto send = [&](int address) {
+    const auto a = static_cast<std::size_t>(address);
+    if (!SendAndPause(part, address, record[a], delayMs)) return false;
+    TakeReceivedBytes(reader, a, std::span(&record[a], 1));
+    return true;
+  };
+  const auto differs = [&](int address) {
+    const auto a = static_cast<std::size_t>(address);
+    return record[a] != reader[a] && record[a] != kNoParameter;
+  };
   for (int address = part_address::kBankMsb; address <= kLastAddress; ++address) {
     const auto a = static_cast<std::size_t>(address);
-    if (defaults[a] == kNoParameter) continue;
+    if (defaults[a] == kNoParameter) {
+      // A value where the part's kind has none came from a file: it goes as it came.
+      if (differs(address) && !send(address)) return false;
+      continue;
+    }
     switch (address) {
       case part_address::kBankMsb: {
         // Bank select and program only mean something together.
-        const bool same = record[part_address::kBankMsb] == defaults[part_address::kBankMsb] &&
-                          record[part_address::kBankLsb] == defaults[part_address::kBankLsb] &&
-                          record[part_address::kProgram] == defaults[part_address::kProgram];
+        bool same = true;
+        for (int voice = part_address::kBankMsb; voice <= part_address::kProgram; ++voice) {
+          const auto v = static_cast<std::size_t>(voice);
+          same = same && record[v] == defaults[v] && !differs(voice);
+        }
         if (!same) {
-          for (int voiceAddress = part_address::kBankMsb; voiceAddress <= part_address::kProgram;
-               ++voiceAddress) {
-            if (!SendAndPause(part, voiceAddress, record[static_cast<std::size_t>(voiceAddress)],
-                              delayMs)) {
-              return false;
-            }
+          for (int voice = part_address::kBankMsb; voice <= part_address::kProgram; ++voice) {
+            if (!send(voice)) return false;
           }
         }
         address = part_address::kProgram;
         continue;
       }
       case part_address::kReceiveChannel:
-        if (record[a] != part.Index() && !SendAndPause(part, address, record[a], delayMs)) {
-          return false;
-        }
+        if (record[a] != part.Index() && !send(address)) return false;
         continue;
       case part_address::kPartMode: {
         // Only the part on channel 10 is a drum part by default.
         const bool onDrumChannel =
             record[part_address::kReceiveChannel] == ChannelTables::kDrumChannel;
-        const bool differs = IsDrumMode(record[a]) ? (!onDrumChannel || record[a] != defaults[a])
-                                                   : (onDrumChannel || record[a] != defaults[a]);
-        if (differs && !SendAndPause(part, address, record[a], delayMs)) return false;
+        const bool differsFromDefault = IsDrumMode(record[a])
+                                            ? (!onDrumChannel || record[a] != defaults[a])
+                                            : (onDrumChannel || record[a] != defaults[a]);
+        if ((differsFromDefault || differs(address)) && !send(address)) return false;
+        // A mode that changed the part's kind set what the kind lacks aside
+        // in the reader; what it had before the mode goes again.
+        for (int before = part_address::kBankMsb; before < address; ++before) {
+          if (IsModeDependentPartAddress(before) && differs(before) && !send(before)) return false;
+        }
         continue;
       }
       case part_address::kDetuneMsb: {
         const std::uint8_t msb = record[part_address::kDetuneMsb];
         const std::uint8_t lsb = record[part_address::kDetuneLsb];
         if ((msb != defaults[part_address::kDetuneMsb] ||
-             lsb != defaults[part_address::kDetuneLsb]) &&
+             lsb != defaults[part_address::kDetuneLsb] || differs(part_address::kDetuneMsb) ||
+             differs(part_address::kDetuneLsb)) &&
             !SetPartParameterPair(part, address, msb, lsb)) {
           return false;
         }
@@ -688,9 +759,7 @@ bool PartModel::SendPartDifferences(PartIndex part, unsigned delayMs) {
         continue;
       }
       default:
-        if (record[a] != defaults[a] && !SendAndPause(part, address, record[a], delayMs)) {
-          return false;
-        }
+        if ((record[a] != defaults[a] || differs(address)) && !send(address)) return false;
     }
   }
   return SendPartEq(part, true, delayMs);

@@ -93,8 +93,11 @@ class PartModel : public PartTable {
   VoiceLookup PartVoiceName(PartIndex part) const;
 
   // --- Received -----------------------------------------------------------
-  // Bytes a file or a read-back brought, at their own addresses; sends
-  // nothing, one notice. False for a part or a run out of range.
+  // Bytes a file or a read-back brought, at their own addresses, with what a
+  // changed part mode brings (PartTable::TakeReceivedBytes); sends nothing,
+  // one notice. A drum setup part that now plays another kit sets its drum
+  // setup up for that kit, as the synthesizer does. False for a part or a
+  // run out of range.
   bool StorePartBytes(PartIndex part, int firstAddress, std::span<const std::uint8_t> values);
   // A bulk dump's data from the start of a part or from its second half:
   // what the part's mode lacks stays marked as no parameter (from the start,
@@ -127,6 +130,9 @@ class PartModel : public PartTable {
   void Follow(PartIndex part, int address, std::uint8_t old, std::uint8_t value);
   void MirrorController(PartIndex part, int address, std::uint8_t value);
   void PublishVoiceChange(PartIndex part);
+  // A received voice or mode: the drum setup of a drum setup part takes the
+  // kit the part now plays (notes at its defaults), without a message.
+  void FollowDrumKit(PartIndex part);
   // True for a mode that holds one of the model's drum setups (2 .. 3, or 2 .. 5 extended).
   bool HoldsDrumSetup(int mode) const;
   // The drum setup mode a kit chosen for `part` goes to.

@@ -19,6 +19,12 @@ const PartRecord* PartTable::Record(PartIndex part) const {
   return IsPart(part) ? &records_[static_cast<std::size_t>(part.Index())] : nullptr;
 }
 
+PartRecord PartTable::ResetRecord(int partIndex) {
+  PartRecord record = partIndex == kDrumPart ? kDrumPartTemplate : kNormalPartTemplate;
+  record[part_address::kReceiveChannel] = static_cast<std::uint8_t>(partIndex);
+  return record;
+}
+
 const PartEqRecord* PartTable::Eq(PartIndex part) const {
   return IsPart(part) ? &eq_[static_cast<std::size_t>(part.Index())] : nullptr;
 }
@@ -41,11 +47,26 @@ std::uint8_t* PartTable::MutableByte(PartIndex part, int address) {
 
 void PartTable::ResetRecords() {
   for (int index = 0; index < Count(); ++index) {
-    PartRecord& record = records_[static_cast<std::size_t>(index)];
-    record = index == kDrumPart ? kDrumPartTemplate : kNormalPartTemplate;
-    record[part_address::kReceiveChannel] = static_cast<std::uint8_t>(index);
+    records_[static_cast<std::size_t>(index)] = ResetRecord(index);
     eq_[static_cast<std::size_t>(index)] = kPartEqTemplate;
   }
+}
+
+void PartTable::TakeReceivedBytes(PartRecord& record, std::size_t first,
+                                  std::span<const std::uint8_t> values) {
+  const std::size_t mode = part_address::kPartMode;
+  if (first <= mode && mode < first + values.size()) {
+    const bool drum = IsDrumMode(values[mode - first]);
+    if (drum != IsDrumMode(record[mode])) {
+      const PartRecord& kind = PartTemplateFor(drum);
+      for (std::uint8_t address : kModeDependentPartAddresses) {
+        if (kind[address] == kNoParameter || record[address] == kNoParameter) {
+          record[address] = kind[address];
+        }
+      }
+    }
+  }
+  std::copy(values.begin(), values.end(), record.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
 bool PartTable::ApplyModeDefaults(PartIndex part, bool drum) {

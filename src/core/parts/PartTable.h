@@ -33,6 +33,17 @@ class PartTable {
   static bool IsDrumMode(std::uint8_t mode) { return mode >= kDrumMode; }
   // The template the record's own part mode selects.
   static const PartRecord& TemplateFor(const PartRecord& record);
+  // The record a part has after a reset: part 9 the drum part on channel 9,
+  // every other part a normal part on its own channel.
+  static PartRecord ResetRecord(int partIndex);
+  // Stores bytes a file or a read-back brought, at their addresses. A part
+  // mode that makes a normal part a drum part, or a drum part a normal one,
+  // gives the part what the other kind has: the parameters that kind lacks
+  // are marked as none, those it has that the part lacked take their
+  // defaults, and a value both kinds have (Same Key) stays. Bytes of the
+  // run itself are stored as they came.
+  static void TakeReceivedBytes(PartRecord& record, std::size_t first,
+                                std::span<const std::uint8_t> values);
 
  protected:
   PartRecord* MutableRecord(PartIndex part);

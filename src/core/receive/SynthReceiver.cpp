@@ -1,5 +1,7 @@
 #include "receive/SynthReceiver.h"
 
+#include <chrono>
+
 #include "history/ModelImage.h"
 #include "intake/SysexIntake.h"
 #include "messages/XgMessages.h"
@@ -107,7 +109,13 @@ SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned t
   ++report.requests;
   report.requestBytes += request.Size();
   wait.failure = kNoAnswer;
+  // The pauses may run short or long: the clock decides, and so does the
+  // sum of the pauses, so that a wait never outlasts either.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   unsigned waited = 0;
+  const auto over = [&] {
+    return waited >= timeoutMs || std::chrono::steady_clock::now() >= deadline;
+  };
   while (true) {
     while (std::optional<MidiInQueue::Message> message = input_.Take()) {
       const AnswerCheck check = CheckAnswer(*message, expected.Bytes());
@@ -118,16 +126,16 @@ SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned t
           wait.heard = true;
           return wait;
         case AnswerCheck::Unrelated:
-          continue;
+          break;
         case AnswerCheck::OtherAddress:
           wait.heard = true;
-          continue;
+          break;
         case AnswerCheck::OtherUnit:
         case AnswerCheck::OtherModel:
           // Another instrument on the line; ours may still answer.
           wait.heard = true;
           wait.failure = DescribeAnswerCheck(check);
-          continue;
+          break;
         case AnswerCheck::Truncated:
         case AnswerCheck::WrongCount:
         case AnswerCheck::BadChecksum:
@@ -136,8 +144,14 @@ SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned t
           wait.failure = DescribeAnswerCheck(check);
           return wait;
       }
+      // A flood of other traffic holds the wait no longer than silence would.
+      if (over()) return wait;
+      if (progress_.CancelRequested()) {
+        wait.cancelled = true;
+        return wait;
+      }
     }
-    if (waited >= timeoutMs) return wait;
+    if (over()) return wait;
     if (progress_.CancelRequested()) {
       wait.cancelled = true;
       return wait;

@@ -33,7 +33,8 @@ class SynthReceiver {
   SynthReceiver(XgModel& model, SysexIntake& intake, MidiInQueue& input, Pauser& pauser,
                 ProgressLabel& progress);
 
-  // `timeoutMs` for each answer, counted in the pauses waited.
+  // `timeoutMs` for each answer, by the clock; Cancel and the time are
+  // looked at also while other traffic keeps the input busy.
   ReceiveReport Receive(unsigned timeoutMs = kDefaultTimeoutMs);
 
  private:

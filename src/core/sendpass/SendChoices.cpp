@@ -8,6 +8,7 @@ namespace ravlo {
 void SendChoices::ClearCategories() {
   reset = false;
   extensions = false;
+  userVoices = false;
   for (CategoryChoice* choice : {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2,
                                  &drum3, &drum4, &controllers}) {
     choice->send = false;

@@ -28,6 +28,10 @@ struct SendChoices {
   CategoryChoice controllers;
   // The kept extension parameters, after the blocks: always each on its own.
   bool extensions = true;
+  // A save also carries the Bank voices that differ from fresh ones, after
+  // the drum setups, so that its file gives them back. A live send leaves
+  // them to the User Voice window.
+  bool userVoices = true;
   unsigned delayMs = 0;
   // Save, Save As and Review record the pass; channel messages cannot be
   // recorded, so the Controllers category is off in this mode.

@@ -59,6 +59,10 @@ void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& prog
     progress.SetItem("Drum " + std::to_string(setup + 1));
     model.Drums().SendDrumSetup(setup, drum.nonDefaultOnly, delay);
   }
+  if (choices.userVoices && choices.savingMode && model.UserVoices().HasChangedVoices()) {
+    progress.SetItem("User Voices");
+    model.UserVoices().SendChangedVoices();
+  }
   if (choices.extensions && !model.Extensions().Empty()) {
     progress.SetItem("Extensions");
     model.Extensions().SendParameters(delay);

@@ -8,25 +8,29 @@
 namespace ravlo {
 
 std::optional<SongSetup> SongSetup::Read(std::span<const std::uint8_t> image, std::string& error) {
-  std::optional<StandardMidiFile> file = StandardMidiFile::Read(image, error);
+  std::optional<StandardMidiFile> file =
+      StandardMidiFile::Read(image, error, StandardMidiFile::Keep::Setup);
   if (!file) return std::nullopt;
   return SongSetup(std::move(*file));
 }
 
-SongSetup::SongSetup(StandardMidiFile file) : file_(std::move(file)) {
+SongSetup::SongSetup(StandardMidiFile file) : file_(std::move(file)), events_(file_.TakeEvents()) {
+  // Filtered in place: a long song holds no second list of its events.
   std::array<bool, MidiChannel::kCount> playing{};
-  for (const SongEvent& event : file_.Events()) {
+  std::size_t kept = 0;
+  std::erase_if(events_, [&](const SongEvent& event) {
     if (!event.IsSysex()) {
-      bool& started = playing[static_cast<std::size_t>(event.Channel())];
-      if (started) continue;
+      const auto channel = static_cast<std::size_t>(event.Channel());
+      if (playing[channel]) return true;
       if (event.IsNoteOn()) {
-        started = true;
-        starts_[static_cast<std::size_t>(event.Channel())] = events_.size();
-        continue;
+        playing[channel] = true;
+        starts_[channel] = kept;
+        return true;
       }
     }
-    events_.push_back(event);
-  }
+    ++kept;
+    return false;
+  });
 }
 
 bool SongSetup::HasStarted(int channel, std::size_t index) const {

@@ -1,6 +1,7 @@
 #include "song/StandardMidiFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace ravlo {
@@ -34,19 +35,31 @@ std::size_t ChannelDataCount(std::uint8_t status) {
   return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
-// Reads one track chunk into the song's events, never past the chunk.
+// What a song's tracks will hold: counted in a first pass, so that the
+// second stores into room made once (a long song's lists never grow twice
+// their size on the way).
+struct SongSizes {
+  std::size_t events = 0;
+  std::size_t messageBytes = 0;
+};
+
+// Reads one track chunk into the song's events, never past the chunk; with
+// `sizes`, it only counts what it would store.
 class TrackReader {
  public:
   TrackReader(std::span<const std::uint8_t> image, std::size_t begin, std::size_t end, int track,
-              std::vector<SongEvent>& events, std::vector<std::uint8_t>& messages,
-              std::vector<TempoChange>& tempos)
+              StandardMidiFile::Keep keep, std::vector<SongEvent>& events,
+              std::vector<std::uint8_t>& messages, std::vector<TempoChange>& tempos,
+              SongSizes* sizes)
       : image_(image),
         position_(begin),
         end_(end),
         track_(track),
+        keep_(keep),
         events_(events),
         messages_(messages),
-        tempos_(tempos) {}
+        tempos_(tempos),
+        sizes_(sizes) {}
 
   // The tick the track ends at (its End of Track, or its last event), or
   // none with the reason in `error`.
@@ -62,14 +75,23 @@ class TrackReader {
   // The message under way has its last packet: it becomes an event.
   void Complete();
   void DropOpenMessage();
+  // The store, or only its sizes while counting.
+  void AddEvent(const SongEvent& event);
+  std::size_t MessageBytes() const { return sizes_ ? sizes_->messageBytes : messages_.size(); }
+  void AppendMessageBytes(std::span<const std::uint8_t> bytes);
+  void CutMessageBytes(std::size_t size);
 
   std::span<const std::uint8_t> image_;
   std::size_t position_;
   std::size_t end_;
   int track_;
+  StandardMidiFile::Keep keep_;
+  // The channels that played a note in this track so far.
+  std::array<bool, 16> played_{};
   std::vector<SongEvent>& events_;
   std::vector<std::uint8_t>& messages_;
   std::vector<TempoChange>& tempos_;
+  SongSizes* sizes_;
   std::uint64_t tick_ = 0;
   std::string error_;
   // A divided sysex message waiting for its next packet, from here on in
@@ -109,7 +131,10 @@ bool TrackReader::ChannelMessage(std::uint8_t status) {
     (i == 0 ? event.data1 : event.data2) = byte;
     ++position_;
   }
-  events_.push_back(event);
+  bool& played = played_[static_cast<std::size_t>(event.Channel())];
+  if (keep_ == StandardMidiFile::Keep::Setup && played) return true;
+  played = played || event.IsNoteOn();
+  AddEvent(event);
   return true;
 }
 
@@ -121,7 +146,7 @@ bool TrackReader::Meta(bool& endOfTrack) {
   if (type == kSetTempo && length == kTempoLength) {
     const std::uint32_t tempo = static_cast<std::uint32_t>(image_[position_]) << 16 |
                                 image_[position_ + 1] << 8 | image_[position_ + 2];
-    tempos_.push_back({tick_, tempo});
+    if (sizes_ == nullptr) tempos_.push_back({tick_, tempo});
   }
   position_ += length;
   endOfTrack = type == kEndOfTrack;
@@ -137,15 +162,16 @@ bool TrackReader::Sysex(std::uint8_t status) {
   if (status == SongEvent::kSysex) {
     // A new message ends one that never got its last packet.
     DropOpenMessage();
-    open_ = messages_.size();
-    messages_.push_back(SongEvent::kSysex);
+    open_ = MessageBytes();
+    const std::uint8_t start[] = {SongEvent::kSysex};
+    AppendMessageBytes(start);
   } else if (!open_) {
     // An escape outside a divided message: any bytes at all; only a whole
     // message in it is one.
     if (data.empty() || data.front() != SongEvent::kSysex || !last) return true;
-    open_ = messages_.size();
+    open_ = MessageBytes();
   }
-  messages_.insert(messages_.end(), data.begin(), data.end());
+  AppendMessageBytes(data);
   if (last) Complete();
   return true;
 }
@@ -153,14 +179,38 @@ bool TrackReader::Sysex(std::uint8_t status) {
 void TrackReader::Complete() {
   SongEvent event{tick_, SongEvent::kSysex};
   event.offset = static_cast<std::uint32_t>(*open_);
-  event.length = static_cast<std::uint32_t>(messages_.size() - *open_);
-  events_.push_back(event);
+  event.length = static_cast<std::uint32_t>(MessageBytes() - *open_);
+  AddEvent(event);
   open_.reset();
 }
 
 void TrackReader::DropOpenMessage() {
-  if (open_) messages_.resize(*open_);
+  if (open_) CutMessageBytes(*open_);
   open_.reset();
+}
+
+void TrackReader::AddEvent(const SongEvent& event) {
+  if (sizes_ != nullptr) {
+    ++sizes_->events;
+  } else {
+    events_.push_back(event);
+  }
+}
+
+void TrackReader::AppendMessageBytes(std::span<const std::uint8_t> bytes) {
+  if (sizes_ != nullptr) {
+    sizes_->messageBytes += bytes.size();
+  } else {
+    messages_.insert(messages_.end(), bytes.begin(), bytes.end());
+  }
+}
+
+void TrackReader::CutMessageBytes(std::size_t size) {
+  if (sizes_ != nullptr) {
+    sizes_->messageBytes = size;
+  } else {
+    messages_.resize(size);
+  }
 }
 
 std::optional<std::uint64_t> TrackReader::Read(std::uint64_t startTick, std::string& error) {
@@ -209,10 +259,15 @@ std::optional<std::uint64_t> TrackReader::Read(std::uint64_t startTick, std::str
 }  // namespace
 
 std::optional<StandardMidiFile> StandardMidiFile::Read(std::span<const std::uint8_t> image,
-                                                       std::string& error) {
-  if (image.size() < kChunkHeaderSize + kHeaderDataSize ||
-      std::memcmp(image.data(), "MThd", 4) != 0) {
+                                                       std::string& error, Keep keep) {
+  if (image.size() < 4 || std::memcmp(image.data(), "MThd", 4) != 0) {
     error = "The file is not a standard MIDI file: it does not start with an MThd header.";
+    return std::nullopt;
+  }
+  if (image.size() < kChunkHeaderSize + kHeaderDataSize) {
+    error = "The file is too short for a standard MIDI file: it has " +
+            std::to_string(image.size()) + " bytes, its MThd header alone needs " +
+            std::to_string(kChunkHeaderSize + kHeaderDataSize) + ".";
     return std::nullopt;
   }
   const std::uint32_t headerSize = Big32(image, 4);
@@ -230,38 +285,49 @@ std::optional<StandardMidiFile> StandardMidiFile::Read(std::span<const std::uint
             "; only formats 0, 1 and 2 exist.";
     return std::nullopt;
   }
-  std::size_t position = kChunkHeaderSize + headerSize;
-  int tracks = 0;
-  std::uint64_t nextStart = 0;
-  while (tracks < file.trackCount_ && image.size() - position >= kChunkHeaderSize) {
-    const bool track = std::memcmp(image.data() + position, "MTrk", 4) == 0;
-    const std::uint32_t size = Big32(image, position + 4);
-    const std::size_t body = position + kChunkHeaderSize;
-    if (size > image.size() - body) {
-      error = (track ? "Track " + std::to_string(tracks + 1) : std::string("A chunk")) +
-              " is cut short: its chunk announces " + std::to_string(size) +
-              " bytes, the file holds " + std::to_string(image.size() - body) + ".";
+  // Counted first, then stored: the same reading twice, the second into room made once.
+  SongSizes sizes;
+  for (SongSizes* counting : {&sizes, static_cast<SongSizes*>(nullptr)}) {
+    if (counting == nullptr) {
+      file.events_.reserve(sizes.events);
+      file.messages_.reserve(sizes.messageBytes);
+    }
+    std::size_t position = kChunkHeaderSize + headerSize;
+    int tracks = 0;
+    std::uint64_t nextStart = 0;
+    while (tracks < file.trackCount_ && image.size() - position >= kChunkHeaderSize) {
+      const bool track = std::memcmp(image.data() + position, "MTrk", 4) == 0;
+      const std::uint32_t size = Big32(image, position + 4);
+      const std::size_t body = position + kChunkHeaderSize;
+      if (size > image.size() - body) {
+        error = (track ? "Track " + std::to_string(tracks + 1) : std::string("A chunk")) +
+                " is cut short: its chunk announces " + std::to_string(size) +
+                " bytes, the file holds " + std::to_string(image.size() - body) + ".";
+        return std::nullopt;
+      }
+      // Chunks of other kinds are skipped, as the format asks.
+      if (track) {
+        ++tracks;
+        TrackReader reader(image, body, body + size, tracks, keep, file.events_, file.messages_,
+                           file.tempos_, counting);
+        // A format 2 file's tracks are patterns played one after the other.
+        const auto end = reader.Read(file.format_ == kLastFormat ? nextStart : 0, error);
+        if (!end) return std::nullopt;
+        nextStart = *end;
+      }
+      position = body + size;
+    }
+    if (tracks < file.trackCount_) {
+      error = "The MIDI file announces " + std::to_string(file.trackCount_) + " tracks and holds " +
+              std::to_string(tracks) + ".";
       return std::nullopt;
     }
-    // Chunks of other kinds are skipped, as the format asks.
-    if (track) {
-      ++tracks;
-      TrackReader reader(image, body, body + size, tracks, file.events_, file.messages_,
-                         file.tempos_);
-      // A format 2 file's tracks are patterns played one after the other.
-      const auto end = reader.Read(file.format_ == kLastFormat ? nextStart : 0, error);
-      if (!end) return std::nullopt;
-      nextStart = *end;
-    }
-    position = body + size;
   }
-  if (tracks < file.trackCount_) {
-    error = "The MIDI file announces " + std::to_string(file.trackCount_) + " tracks and holds " +
-            std::to_string(tracks) + ".";
-    return std::nullopt;
+  const auto byTick = [](const SongEvent& a, const SongEvent& b) { return a.tick < b.tick; };
+  // One track, or tracks in turn, are in order already: no sorting room is needed then.
+  if (!std::is_sorted(file.events_.begin(), file.events_.end(), byTick)) {
+    std::stable_sort(file.events_.begin(), file.events_.end(), byTick);
   }
-  std::stable_sort(file.events_.begin(), file.events_.end(),
-                   [](const SongEvent& a, const SongEvent& b) { return a.tick < b.tick; });
   std::stable_sort(file.tempos_.begin(), file.tempos_.end(),
                    [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
   return file;

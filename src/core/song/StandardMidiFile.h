@@ -46,8 +46,13 @@ class StandardMidiFile {
   // format (a missing header, a chunk cut short, an event past its chunk, a
   // status a file cannot hold, fewer tracks than announced). Bytes after
   // the announced tracks and after a track's End of Track are ignored.
+  // What of the song is kept: every event, or what a setup can use (every
+  // sysex message, and a channel's messages up to its first note-on in each
+  // track: nothing after it comes before the channel's first note).
+  enum class Keep { Everything, Setup };
+
   static std::optional<StandardMidiFile> Read(std::span<const std::uint8_t> image,
-                                              std::string& error);
+                                              std::string& error, Keep keep = Keep::Everything);
 
   int Format() const { return format_; }
   int TrackCount() const { return trackCount_; }
@@ -57,6 +62,8 @@ class StandardMidiFile {
   int Division() const { return division_; }
   // The Set Tempo events of all tracks, by time.
   const std::vector<TempoChange>& Tempos() const { return tempos_; }
+  // The events, handed over; the file keeps its message store.
+  std::vector<SongEvent> TakeEvents() { return std::move(events_); }
   // The bytes of a sysex event; empty for any other.
   std::span<const std::uint8_t> MessageBytes(const SongEvent& event) const;
 

@@ -27,6 +27,26 @@ bool UserVoiceModel::SendUserVoice(int voiceNumber, UserBank bank) {
   return model_.Emitter().Emit(dump);
 }
 
+bool UserVoiceModel::IsChanged(int slot) const {
+  const UserVoice* voice = Find(UserBank::Bank, slot);
+  return voice != nullptr &&
+         voice->BuildDump(model_.Unit(), slot) != UserVoice(slot).BuildDump(model_.Unit(), slot);
+}
+
+bool UserVoiceModel::HasChangedVoices() const {
+  for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
+    if (IsChanged(slot)) return true;
+  }
+  return false;
+}
+
+bool UserVoiceModel::SendChangedVoices() {
+  for (int slot = 0; slot < kUserVoicesPerBank; ++slot) {
+    if (IsChanged(slot) && !SendUserVoice(slot, UserBank::Bank)) return false;
+  }
+  return true;
+}
+
 bool UserVoiceModel::TakeInUserVoice(std::span<const std::uint8_t> message) {
   if (message.size() <= kVoiceNumberByte) return false;
   const int voiceNumber = message[kVoiceNumberByte];

@@ -30,6 +30,10 @@ class UserVoiceModel : private UserVoiceBanks {
   const UserVoice* GetUserVoice(int voiceNumber, UserBank bank) { return Voice(bank, voiceNumber); }
   // Waits 10 ms, then records or sends the voice's 392-byte dump.
   bool SendUserVoice(int voiceNumber, UserBank bank);
+  // Each Bank voice that differs from a fresh voice, as its dump: what a
+  // save carries so that its file gives the voices back.
+  bool SendChangedVoices();
+  bool HasChangedVoices() const;
   // A QS300 message from a file: passed on, then parsed into the Bank.
   bool TakeInUserVoice(std::span<const std::uint8_t> message);
 
@@ -63,6 +67,8 @@ class UserVoiceModel : private UserVoiceBanks {
   std::vector<std::string> ListUserVoices(UserBank bank);
 
  private:
+  // The Bank voice of the slot differs from a fresh one.
+  bool IsChanged(int slot) const;
   // A Bank voice changed (or, with kAll, many voices of either bank).
   void Changed(int voiceNumber);
 

@@ -18,6 +18,17 @@ EditorCommandLine::EditorCommandLine() {
       QStringLiteral("[FILE...]"));
 }
 
+bool EditorCommandLine::AsksForTextOnly(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "--") return false;  // files from here on
+    for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+      if (argument == option) return true;
+    }
+  }
+  return false;
+}
+
 bool EditorCommandLine::Parse(const QStringList& arguments) {
   return parser_.parse(arguments);
 }

@@ -14,6 +14,10 @@ class EditorCommandLine final {
  public:
   EditorCommandLine();
 
+  // Whether the command line asks for --help or --version, which print
+  // their text and end before any window could be made.
+  static bool AsksForTextOnly(int argc, const char* const* argv);
+
   // Parses `arguments` (the program's name first): false on an option it
   // does not know, with the reason in ErrorText().
   bool Parse(const QStringList& arguments);

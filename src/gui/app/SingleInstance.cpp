@@ -1,48 +1,83 @@
 #include "app/SingleInstance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QUrl>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
-#include <utility>
+#include <string>
+#include <vector>
+
+#include "instance/HandoverReader.h"
 
 namespace ravlo {
 
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
-const QByteArray kOpen = QByteArrayLiteral("open ");
-const QByteArray kActivate = QByteArrayLiteral("activate");
+
+// A directory that is the user's alone: not a link, owned by the user, and
+// closed to everybody else.
+bool IsPrivateDirectory(const QByteArray& path) {
+  struct stat status {};
+  return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
+
+// The user id of the process at the other end of a connected local socket.
+bool PeerIsThisUser(const QLocalSocket& socket) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  const auto fd = static_cast<int>(socket.socketDescriptor());
+  return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         size == sizeof peer && peer.uid == ::getuid();
+}
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), name_(name) {}
+SingleInstance::SingleInstance(const QString& socketPath, QObject* parent, int handoverTimeLimitMs)
+    : QObject(parent), path_(socketPath), timeLimitMs_(handoverTimeLimitMs) {}
 
 SingleInstance::~SingleInstance() {
   if (qApp != nullptr) qApp->removeEventFilter(this);
   if (server_ != nullptr) server_->close();
 }
 
-QString SingleInstance::UserScopedName(const QString& title) {
-  QString user =
-      qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("user")));
-  return title + QLatin1Char('-') + user;
+QString SingleInstance::SocketPath(const QString& title) {
+  const QString name = QStringLiteral("%1-%2.socket").arg(title).arg(::getuid());
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && IsPrivateDirectory(runtime)) {
+    return QFile::decodeName(runtime) + QLatin1Char('/') + name;
+  }
+  const QString own = QDir::tempPath() + QStringLiteral("/%1-%2").arg(title).arg(::getuid());
+  const QByteArray encoded = QFile::encodeName(own);
+  // Made here with the right mode, or found so; anything else under that
+  // name may belong to somebody else, and no copy meets another there.
+  ::mkdir(encoded.constData(), 0700);
+  if (!IsPrivateDirectory(encoded)) return {};
+  return own + QLatin1Char('/') + name;
 }
 
 bool SingleInstance::Claim(const QStringList& files) {
+  if (path_.isEmpty()) return true;
   {
     QLocalSocket probe;
-    probe.connectToServer(name_);
+    probe.connectToServer(path_);
     if (probe.waitForConnected(kConnectTimeoutMs)) {
-      QByteArray request;
-      for (const QString& file : files) {
-        request += kOpen + QUrl::toPercentEncoding(file) + '\n';
-      }
-      request += kActivate + '\n';
-      probe.write(request);
+      // Only a copy of the same user is handed anything: whoever else
+      // listens there is left alone, and this copy runs on by itself.
+      if (!PeerIsThisUser(probe)) return true;
+      std::vector<std::string> paths;
+      for (const QString& file : files) paths.push_back(file.toStdString());
+      const std::string handover = BuildHandover(paths);
+      probe.write(handover.data(), static_cast<qint64>(handover.size()));
       while (probe.bytesToWrite() > 0 && probe.waitForBytesWritten(kConnectTimeoutMs)) {
       }
       probe.disconnectFromServer();
@@ -50,10 +85,10 @@ bool SingleInstance::Claim(const QStringList& files) {
     }
   }
   // Nobody answered: a socket left by a copy that ended abnormally is stale.
-  QLocalServer::removeServer(name_);
+  QLocalServer::removeServer(path_);
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(name_)) return true;  // run on, as the only copy that can be known
+  if (!server_->listen(path_)) return true;  // run on, as the only copy that can be known
   Listen();
   qApp->installEventFilter(this);
   return true;
@@ -61,22 +96,39 @@ bool SingleInstance::Claim(const QStringList& files) {
 
 void SingleInstance::Listen() {
   connect(server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-      // A request may arrive in pieces: the files are kept until its last line.
-      auto files = std::make_shared<QStringList>();
-      connect(socket, &QLocalSocket::readyRead, this, [this, socket, files] {
-        while (socket->canReadLine()) {
-          const QByteArray line = socket->readLine().trimmed();
-          if (line.startsWith(kOpen)) {
-            *files << QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
-          } else if (line == kActivate) {
-            Activate();
-            if (!files->isEmpty()) emit OpenRequested(std::exchange(*files, {}));
-          }
-        }
-      });
-      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    while (QLocalSocket* socket = server_->nextPendingConnection()) Serve(socket);
+  });
+}
+
+void SingleInstance::Serve(QLocalSocket* socket) {
+  connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+  if (!PeerIsThisUser(*socket)) {
+    socket->abort();
+    return;
+  }
+  // What a connection may still send is bounded by the reader; Qt keeps no more.
+  socket->setReadBufferSize(static_cast<qint64>(HandoverReader::kMaxBytes));
+  auto reader = std::make_shared<HandoverReader>();
+  QTimer::singleShot(timeLimitMs_, socket, [socket] { socket->abort(); });
+  connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] {
+    // A request may arrive in pieces: the files are kept until its last line.
+    if (reader->Current() != HandoverReader::State::Reading) return;
+    const QByteArray bytes = socket->readAll();
+    switch (reader->Feed(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                   static_cast<std::size_t>(bytes.size())))) {
+      case HandoverReader::State::Reading:
+        return;
+      case HandoverReader::State::Broken:
+        socket->abort();
+        return;
+      case HandoverReader::State::Complete:
+        break;
     }
+    QStringList files;
+    for (const std::string& file : reader->Files()) files << QString::fromStdString(file);
+    socket->disconnectFromServer();
+    Activate();
+    if (!files.isEmpty()) emit OpenRequested(files);
   });
 }
 

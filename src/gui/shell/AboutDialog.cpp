@@ -19,6 +19,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcons::Application().pixmap(32, 32));
   auto* version = new QLabel(QStringLiteral("Ravlo Version RC4"), this);
+  // The package's own version, beside the line the box always had.
+  auto* package = new QLabel(QStringLiteral(RAVLO_VERSION), this);
+  package->setObjectName(QStringLiteral("PackageVersion"));
   const Memory memory = PhysicalMemory();
   auto* group = new QGroupBox(QStringLiteral("Physical Memory"), this);
   auto* total = new QLabel(TotalText(memory), group);
@@ -32,7 +35,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* top = new QHBoxLayout;
   top->addWidget(icon);
-  top->addWidget(version, 1);
+  top->addWidget(version);
+  top->addWidget(package, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(group);

@@ -40,8 +40,9 @@ constexpr const char* kListPatchesTitle = "List QS300 Patches";
 constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List As";
 
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
-                                         bool savingMode, bool extensions, int drumSetups) {
-  SendDialog dialog(delay, savingMode, prompts, parent, extensions, drumSetups);
+                                         bool savingMode, bool extensions, int drumSetups,
+                                         bool userVoices) {
+  SendDialog dialog(delay, savingMode, prompts, parent, extensions, drumSetups, userVoices);
   if (RunModally(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choices();
 }
@@ -50,9 +51,11 @@ std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, 
 
 std::optional<SendChoices> MainBar::ChooseSend(unsigned delayMs, bool savingMode) {
   if (runSendDialog_) return runSendDialog_(delayMs, savingMode);
-  // The extension parameters are offered only where there are any.
+  // The extension parameters are offered only where there are any, the
+  // changed Bank voices only to a save.
   return RunSendDialog(this, services_.prompts, delayMs, savingMode, !model_->Extensions().Empty(),
-                       model_->Drums().Count());
+                       model_->Drums().Count(),
+                       savingMode && model_->UserVoices().HasChangedVoices());
 }
 
 bool MainBar::SavePrompt(bool clearModified) {

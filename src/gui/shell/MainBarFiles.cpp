@@ -8,7 +8,6 @@
 
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
-#include "files/VoiceBankFile.h"
 #include "platform/UserPrompts.h"
 #include "shell/MainBar.h"
 #include "widgets/QtText.h"
@@ -136,14 +135,7 @@ void MainBar::ConvertVoiceBankAskingWhere(const std::string& bankPath) {
          .defaultExtension = "syx",
          .suggestedName = SysexFile::SuggestedSaveName(bankPath)});
   }
-  if (!output.Chosen()) return;
-  if (!file_->ConvertVoiceBankTo(bankPath, output.paths.front())) return;
-  std::string written;
-  for (int file = 0; file < kVoiceBankOutputCount; ++file) {
-    written += "\r\n" + VoiceBankOutputPath(output.paths.front(), file);
-  }
-  services_.prompts.ShowMessage("The voice bank was written to" + written,
-                                MessageIcon::Information);
+  if (output.Chosen()) file_->ConvertVoiceBankTo(bankPath, output.paths.front());
 }
 
 }  // namespace ravlo

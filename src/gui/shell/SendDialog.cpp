@@ -42,7 +42,7 @@ constexpr std::array<Category, 10> kCategories{{
 }  // namespace
 
 SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent,
-                       bool extensions, int drumSetups)
+                       bool extensions, int drumSetups, bool userVoices)
     : QDialog(parent),
       prompts_(prompts),
       savingMode_(savingMode),
@@ -84,12 +84,16 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   auto* clearNonDefault =
       MakeButton(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
   int buttonRow = static_cast<int>(shown) + 1;
-  if (extensions) {
-    extensions_ = new QCheckBox(QStringLiteral("XG Extensions"), this);
-    extensions_->setObjectName(QStringLiteral("Extensions"));
-    extensions_->setChecked(true);
-    grid->addWidget(extensions_, buttonRow++, 0);
-  }
+  const auto addBox = [&](const QString& label, const QString& name) {
+    auto* box = new QCheckBox(label, this);
+    box->setObjectName(name);
+    box->setChecked(true);
+    grid->addWidget(box, buttonRow++, 0);
+    return box;
+  };
+  if (extensions)
+    extensions_ = addBox(QStringLiteral("XG Extensions"), QStringLiteral("Extensions"));
+  if (userVoices) userVoices_ = addBox(QStringLiteral("User Voices"), QStringLiteral("UserVoices"));
   grid->addWidget(clearCategories, buttonRow, 0);
   grid->addWidget(clearNonDefault, buttonRow, 2);
 
@@ -130,7 +134,9 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
 
   connect(clearCategories, &QPushButton::clicked, this, [this] {
     reset_->setChecked(false);
-    if (extensions_ != nullptr) extensions_->setChecked(false);
+    for (QCheckBox* box : {extensions_, userVoices_}) {
+      if (box != nullptr) box->setChecked(false);
+    }
     for (const Row& row : rows_) row.category->setChecked(false);
   });
   connect(clearNonDefault, &QPushButton::clicked, this, [this] {
@@ -144,6 +150,7 @@ SendChoices SendDialog::Choices() const {
   SendChoices choices;
   choices.reset = reset_->isChecked();
   if (extensions_ != nullptr) choices.extensions = extensions_->isChecked();
+  if (userVoices_ != nullptr) choices.userVoices = userVoices_->isChecked();
   for (const Row& row : rows_) {
     choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
   }

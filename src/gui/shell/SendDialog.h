@@ -16,14 +16,14 @@ class UserPrompts;
 // parameters that differ from their defaults go. In saving mode (Save, Save
 // As, Review) the Controllers category is off and cannot be ticked. Where
 // the model keeps XG extension parameters, a box below the categories sends
-// them too.
+// them too; where a save would carry changed Bank voices, another box does.
 class SendDialog final : public QDialog {
   Q_OBJECT
 
  public:
   // `drumSetups`: the model's drum setups, each with a row of its own.
   SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent = nullptr,
-             bool extensions = false, int drumSetups = 2);
+             bool extensions = false, int drumSetups = 2, bool userVoices = false);
 
   SendChoices Choices() const;
 
@@ -41,6 +41,7 @@ class SendDialog final : public QDialog {
   bool savingMode_;
   QCheckBox* reset_;
   QCheckBox* extensions_ = nullptr;
+  QCheckBox* userVoices_ = nullptr;
   std::vector<Row> rows_;
   EditSpinPair* delay_;
 };

@@ -119,13 +119,14 @@ TEST_F(DrumModelTest, NonDefaultSendCarriesOnlyTheEditsEachFollowedByTheDelay) {
 
   PutDrumByte(0, kNote36, 0x00, 0x41);
   PutDrumByte(0, kNote36, kPan, 0x10);
-  // A note the kit lacks is never sent, edited or not.
+  // A note the kit lacks goes only once it was set away from its defaults.
   PutDrumByte(0, NoteAt(85), kPan, 0x10);
   ClearSent();
   ASSERT_TRUE(drums().SendDrumSetup(0, true, 7));
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x00, 0x41, 0xF7,  //
-                           0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x04, 0x10, 0xF7}));
-  EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7}));
+                           0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x04, 0x10, 0xF7,  //
+                           0xF0, 0x43, 0x10, 0x4C, 0x30, 0x55, 0x04, 0x10, 0xF7}));
+  EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7, 7, 7}));
 
   // A stored FF ends the pass at that parameter.
   PutDrumByte(0, NoteAt(13), 0x00, 0x42);

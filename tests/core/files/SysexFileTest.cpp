@@ -1,17 +1,26 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
 #include "files/VoiceBankFile.h"
+#include "history/ModelImage.h"
 #include "intake/SysexIntake.h"
+#include "receive/SynthReceiver.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
 #include "support/MemorySettings.h"
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
+#include "support/RespondingBackend.h"
 #include "support/ScratchDirectory.h"
 
 namespace ravlo {
@@ -98,16 +107,35 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   Image bank(kVoiceBankFileSize, 0);
   const std::string start = "YQ3VIC     V1.00\xF0\x43\x10\x4C\x08\x03\x0B\x44\xF7";
   std::copy(start.begin(), start.end(), bank.begin());
-  ASSERT_TRUE(file.Read(Put("bank.q3v", bank)));
+  const std::string bankPath = Put("bank.q3v", bank);
+  // A command that only reads writes nothing, and says so.
+  file.SetVoiceBanks(SysexFile::VoiceBanks::LeaveAlone);
+  ASSERT_TRUE(file.Read(bankPath));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::VoiceBank);
+  EXPECT_FALSE(FileExists(dir.File("bank0.syx")));
+  EXPECT_EQ(prompts.messages.back(), "The file " + bankPath +
+                                         " is a QS300 voice bank: nothing of it was taken in, "
+                                         "nothing written.");
+  // The editor converts it, says which files it wrote, and asks before it replaces one.
+  file.SetVoiceBanks(SysexFile::VoiceBanks::Convert);
+  const std::string kept = Put("bank2.syx", Bytes({0xF0, 0xF7}));
+  ASSERT_TRUE(file.Read(bankPath));
+  EXPECT_EQ(prompts.questions.back(),
+            "The voice bank's files exist already:\r\n" + kept + "\r\nReplace them?");
+  EXPECT_FALSE(FileExists(dir.File("bank0.syx"))) << "answered No";
+  prompts.answers.push_back(Answer::Yes);
+  ASSERT_TRUE(file.Read(bankPath));
   EXPECT_TRUE(Sent().empty()) << "converted, not loaded";
+  std::string written;
   for (int i = 0; i < 4; ++i) {
     Image out;
+    written += "\r\n" + dir.File("bank" + std::to_string(i) + ".syx");
     ASSERT_TRUE(ReadWholeFile(dir.File("bank" + std::to_string(i) + ".syx"), out).ok);
     EXPECT_EQ(out.size(), 12544u);
     out.resize(9);
     EXPECT_EQ(out, Bytes({0xF0, 0x43, 0x05, 0x4B, 0x02, 0x7D, 0x11, 0x00, 0x00}));
   }
+  EXPECT_EQ(prompts.messages.back(), "The voice bank was written to" + written);
   bank[0] = 'X';  // the right size with another header is plain sysex
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::PlainSysex);
@@ -163,7 +191,8 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
     EXPECT_TRUE(FileExists(dir.File("out/strings" + std::to_string(i) + ".syx"))) << i;
     EXPECT_FALSE(FileExists(dir.File("bank" + std::to_string(i) + ".syx"))) << "not beside it";
   }
-  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.back().rfind("The voice bank was written to\r\n", 0), 0u);
   EXPECT_TRUE(Sent().empty()) << "nothing loaded";
 
   EXPECT_FALSE(file.ConvertVoiceBankTo(song, dir.File("x.syx")));
@@ -175,48 +204,235 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
   EXPECT_FALSE(FileExists(dir.Path().string())) << "a directory is not a file";
 }
 
-TEST_F(SysexFileTest, ASavedFileOpensToTheSameStateAndSurvivesAFailedWrite) {
-  ASSERT_TRUE(model.System().SetMasterTune(-100));
-  ASSERT_TRUE(model.System().SetMasterVolume(90));
-  ASSERT_TRUE(model.System().SetTranspose(5));
-  const std::pair<EffectKind, int> types[] = {
-      {EffectKind::Reverb, 9}, {EffectKind::Chorus, 4}, {EffectKind::Variation, 37}};
-  for (const auto& [kind, type] : types) {
-    ASSERT_TRUE(model.Effects().ChangeType(kind, type));
-    ASSERT_TRUE(model.Effects().SetEffectParameter(kind, kind == EffectKind::Reverb ? 7 : 2, 33));
+TEST_F(SysexFileTest, OnlyRegularFilesWithinTheLimitAreReadAndNothingElseChanges) {
+  const std::string fifo = dir.File("pipe.syx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string large = Put("large.syx", test::PartChange(3, 0x0B, 0x50));
+  fs::resize_file(large, kMaxReadSize + 1);  // sparse: nothing is written
+  const struct {
+    std::string path;
+    std::string message;
+  } refused[] = {{fifo, fifo + " is not a regular file."},  // would wait for a writer
+                 {dir.Path().string(), dir.Path().string() + " is not a regular file."},
+                 {"/dev/zero", "/dev/zero is not a regular file."},  // would never end
+                 {large, large + " is too large to be read: no file of its kind has more than "
+                                 "64 MiB."}};
+  for (const auto& bad : refused) {
+    SCOPED_TRACE(bad.path);
+    prompts.messages.clear();
+    EXPECT_FALSE(file.Read(bad.path));
+    EXPECT_FALSE(file.ReadSong(bad.path));
+    EXPECT_FALSE(SysexFile::HoldsVoiceBank(bad.path));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>(2, bad.message));
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(host.resets, 0);
   }
-  ASSERT_TRUE(model.Parts().SetPartParameter(test::PartAt(4), 0x0B, 0x21));
-  ASSERT_TRUE(model.Parts().SetPartParameterPair(test::PartAt(4), 0x09, 0x07, 0x00));
-  ASSERT_TRUE(model.Parts().SelectPartVoice(test::PartAt(0), 8));
-  ASSERT_TRUE(model.Drums().SetDrumParameter(1, test::NoteAt(50), 0x04, 0x10));
+  Image untouched{1, 2, 3};
+  EXPECT_FALSE(ReadWholeFile(large, untouched, kMaxReadSize).ok);
+  EXPECT_EQ(untouched, Bytes({1, 2, 3}));
+  EXPECT_TRUE(ReadWholeFile(large, untouched, kMaxReadSize + 1).ok);
+  EXPECT_EQ(untouched.size(), kMaxReadSize + 1);
+}
 
-  SendChoices everything;
-  everything.ClearNonDefaultBoxes();
-  const auto recorded = RecordSendPass(model, everything, progress);
-  ASSERT_TRUE(recorded);
-  const std::string path = dir.File("saved.syx");
-  ASSERT_TRUE(file.Write(path, *recorded));
-  fs::create_directory(path + ".ravlo-tmp");  // the next content cannot be written
-  EXPECT_FALSE(file.Write(path, Bytes({0xF0, 0x7F, 0xF7})));
-  EXPECT_EQ(prompts.messages.size(), 1u);
+TEST_F(SysexFileTest, ASaveReplacesOnlyWhatItNamesAndKeepsItsModeAndLinks) {
+  const Image old{0xF0, 0x01, 0xF7};
+  const Image saved{0xF0, 0x02, 0xF7};
+  const auto contents = [](const std::string& path) {
+    Image bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes).ok) << path;
+    return bytes;
+  };
+  const auto mode = [](const std::string& path) {
+    return fs::status(path).permissions() & fs::perms::mask;
+  };
 
-  FileRig fresh;
-  ASSERT_TRUE(fresh.file.Read(path));
-  EXPECT_EQ(fresh.model.System().Bytes(), model.System().Bytes());
-  for (const auto& [kind, type] : types) {
-    EXPECT_EQ(fresh.model.Effects().Type(kind), type);
-    EXPECT_EQ(*fresh.model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)),
-              *model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type)));
+  // A link planted where the old temporary file went leads nowhere now.
+  const std::string target = Put("out.syx", old);
+  const std::string victim = Put("victim", old);
+  fs::create_symlink(victim, target + ".ravlo-tmp");
+  ASSERT_TRUE(WriteWholeFile(target, saved).ok);
+  EXPECT_EQ(contents(target), saved);
+  EXPECT_EQ(contents(victim), old);
+  EXPECT_FALSE(fs::is_symlink(target));
+
+  // A private file stays private; a new one gets the usual mode.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteWholeFile(target, old).ok);
+  EXPECT_EQ(mode(target), fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(WriteWholeFile(dir.File("new.syx"), old).ok);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(static_cast<mode_t>(mode(dir.File("new.syx"))), 0666 & ~mask);
+
+  // A save through a link writes the file it points to and keeps the link.
+  const std::string link = dir.File("link.syx");
+  fs::create_symlink("out.syx", link);
+  ASSERT_TRUE(WriteWholeFile(link, saved).ok);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(contents(target), saved);
+
+  // A write-protected file, and what is no file, are refused and left as they were.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  prompts.messages.clear();
+  EXPECT_FALSE(file.Write(target, old));
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{target + " is write-protected; it was left as it was."});
+  EXPECT_EQ(contents(target), saved);
+  const std::string fifo = dir.File("pipe.syx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(WriteWholeFile(fifo, old).error, fifo + " is not a regular file.");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // A failed write leaves the old file and no temporary one.
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  rlimit small = limit;
+  small.rlim_cur = 2;
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const FileResult full = WriteWholeFile(target, Image(100, 0xF7));
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldSignal);
+  EXPECT_FALSE(full.ok);
+  EXPECT_EQ(contents(target), saved);
+  EXPECT_FALSE(WriteWholeFile(dir.File("no/such/dir/x.syx"), old).ok);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir.Path())) {
+    names.push_back(entry.path().filename().string());
   }
-  for (int part = 0; part < kPartCount; ++part) {
-    EXPECT_EQ(*fresh.model.Parts().Record(test::PartAt(part)),
-              *model.Parts().Record(test::PartAt(part)))
-        << "part " << part;
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"link.syx", "new.syx", "out.syx", "out.syx.ravlo-tmp",
+                                             "pipe.syx", "victim"}));
+}
+
+// What a save is to give back: every stored value but the channel rows
+// (they follow the parts), the VBank (no synthesizer holds it), the channel
+// a switched-off part goes back to, and the rows of effect types not in use.
+std::vector<ImageCell> SavedValues(const XgModel& model) {
+  const ModelImage image(model);
+  std::vector<ImageCell> cells;
+  image.Capture(model, cells);
+  std::vector<ImageCell> saved;
+  for (const ImageRegion& region : image.Regions()) {
+    const auto first = cells.begin() + static_cast<std::ptrdiff_t>(region.first);
+    switch (region.area) {
+      case ImageArea::Channel:
+      case ImageArea::VBankVoice:
+        break;
+      case ImageArea::Effect: {
+        const auto kind = static_cast<EffectKind>(region.index);
+        const int type = model.Effects().Type(kind);
+        const auto row = model.Effects().GetEffectRow(kind, static_cast<std::size_t>(type));
+        saved.push_back(type);
+        saved.insert(saved.end(), row->Values().begin(), row->Values().end());
+        if (kind != EffectKind::Variation) break;
+        const auto settings = model.Effects().GetVariationSettings(static_cast<std::size_t>(type));
+        saved.insert(saved.end(), settings->begin(), settings->end());
+        break;
+      }
+      case ImageArea::Part:
+        saved.insert(saved.end(), first, first + static_cast<std::ptrdiff_t>(region.count - 1));
+        break;
+      default:
+        saved.insert(saved.end(), first, first + static_cast<std::ptrdiff_t>(region.count));
+    }
   }
-  for (int i = 0; i < 2 * 79; ++i) {  // notes 13 to 91 of both setups
-    const DrumNote note = test::NoteAt(13 + i % 79);
-    EXPECT_EQ(fresh.model.Drums().Note(i / 79, note)->Parameters(),
-              model.Drums().Note(i / 79, note)->Parameters());
+  return saved;
+}
+
+TEST_F(SysexFileTest, EverySaveOpensToTheModelItWasSavedFrom) {
+  struct Source {
+    std::string name;
+    std::function<void(FileRig&)> fill;
+  };
+  const auto syx = [](Image bytes) {
+    return [bytes](FileRig& rig) mutable { ASSERT_TRUE(rig.file.Read(rig.Put("in.syx", bytes))); };
+  };
+  const auto voice = [](const char* name) {
+    UserVoice voice(5);
+    voice.SetName(name);
+    const auto dump = voice.BuildDump(UnitNumber::FromValue(0), 5);
+    return Image(dump.begin(), dump.end());
+  };
+  std::vector<Source> sources = {
+      {"edits",
+       [](FileRig& rig) {
+         XgModel& m = rig.model;
+         ASSERT_TRUE(m.System().SetMasterTune(-100) && m.System().SetTranspose(5));
+         for (const auto kind : {EffectKind::Reverb, EffectKind::Chorus, EffectKind::Variation}) {
+           ASSERT_TRUE(m.Effects().ChangeType(kind, 4));
+           ASSERT_TRUE(m.Effects().SetEffectParameter(kind, 2, 33));
+         }
+         PartModel& parts = m.Parts();
+         ASSERT_TRUE(parts.SetPartParameterPair(test::PartAt(4), 0x09, 0x07, 0x00));
+         ASSERT_TRUE(parts.SetPartParameter(test::PartAt(4), 0x00, 32));
+         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(0), 7));     // SFX kit 1, Drum 2
+         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(9), 143));   // Analog, Drum 1
+         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(15), 13));   // SFX kit 2 joins Drum 2
+         ASSERT_TRUE(parts.SetPartMode(test::PartAt(15), {0xFF, 1, 3}));  // Same Key Multi
+         ASSERT_TRUE(parts.SetPartParameter(test::PartAt(15), 0x00, 0));
+         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(9), 8));     // back to a normal voice
+         ASSERT_TRUE(m.Drums().SetDrumParameter(1, test::NoteAt(50), 0x02, 0x10));
+         ASSERT_TRUE(m.Drums().SetDrumParameter(1, test::NoteAt(13), 0x04, 0x22));  // not in the kit
+         ASSERT_TRUE(m.UserVoices().SetVoiceName(3, "Lead"));
+       }},
+      {"file", syx(test::Join(test::PartChange(15, 0x07, 2), test::PartChange(15, 0x06, 1),
+                              test::PartChange(15, 0x69, 0x50), test::PartChange(15, 0x05, 0),
+                              test::PartChange(9, 0x07, 0), test::PartChange(0, 0x01, 0x7E),
+                              test::PartChange(0, 0x07, 3), test::PartChange(0, 0x03, 1),
+                              Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x5A, 0x02, 0x21, 0xF7}),
+                              voice("Pad")))},
+      {"song",
+       [](FileRig& rig) {
+         const Image song = test::MidiFile(Bytes({
+             0x00, 0xB0, 0x00, 0x7E, 0x00, 0x20, 0x00, 0x00, 0xC0, 0x00,  // SFX kit on channel 1
+             0x00, 0xB9, 0x63, 0x1A, 0x00, 0x62, 0x59, 0x00, 0x06, 0x10,  // level of note 89
+             0x00, 0x99, 0x24, 0x40, 0x00, 0xFF, 0x2F, 0x00}));
+         ASSERT_TRUE(rig.file.ReadSong(rig.Put("in.mid", song)));
+       }},
+      {"read-back",
+       [](FileRig& rig) {
+         test::BasicModelRig<test::RespondingBackend> reader;
+         MidiInQueue input;
+         reader.backend.deliver = [&input](std::span<const std::uint8_t> m) { input.Push(m); };
+         for (const Image& m : {test::PartChange(3, 0x07, 2), test::PartChange(3, 0x03, 25),
+                                test::PartChange(3, 0x01, 0x7F), test::SystemChange(0x04, {9})}) {
+           reader.backend.Play(m);
+         }
+         test::CountingIntakeHost host;
+         SilentProgress silent;
+         SysexIntake intake(reader.model, reader.prompts, silent, host);
+         ASSERT_TRUE(SynthReceiver(reader.model, intake, input, reader.pauser, silent)
+                         .Receive()
+                         .Complete());
+         const ModelImage image(reader.model);
+         std::vector<ImageCell> cells;
+         image.Capture(reader.model, cells);
+         for (const ImageRegion& region : image.Regions()) {
+           image.PutRegion(rig.model, region, std::span(cells).subspan(region.first, region.count));
+         }
+       }},
+  };
+  for (const auto& entry : fs::directory_iterator(fs::path(RAVLO_TESTDATA_DIR) / "midi")) {
+    const std::string path = entry.path().string();
+    sources.push_back({path + " opened", [path](FileRig& rig) { rig.file.Read(path); }});
+    sources.push_back({path + " as a song", [path](FileRig& rig) { rig.file.ReadSong(path); }});
+  }
+  for (const Source& source : sources) {
+    for (const bool bulk : {false, true}) {
+      SCOPED_TRACE(source.name + (bulk ? ", all bulk" : ", differences"));
+      FileRig original;
+      original.intake.SetUnrecognisedPolicy(SysexIntake::UnrecognisedPolicy::Report);
+      source.fill(original);
+      SendChoices choices;
+      if (bulk) choices.ClearNonDefaultBoxes();
+      const auto recorded = RecordSendPass(original.model, choices, original.progress);
+      ASSERT_TRUE(recorded);
+      FileRig reopened;
+      ASSERT_TRUE(reopened.file.Read(original.Put("saved.syx", *recorded)));
+      EXPECT_EQ(SavedValues(reopened.model), SavedValues(original.model));
+    }
   }
 }
 

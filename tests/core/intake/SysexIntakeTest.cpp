@@ -44,7 +44,7 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
   EXPECT_EQ(result.counts.recognisedBytes, 9u);
   EXPECT_TRUE(prompts.questions.empty());
-  EXPECT_EQ(progress.shown, 1);
+  EXPECT_EQ(progress.shownCancellable, 1);
   EXPECT_EQ(progress.closed, 1);
   EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
   EXPECT_EQ(host.resets, 1);
@@ -54,6 +54,21 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(std::pair(told[0].oldValue, told[0].newValue), std::pair(0x64, 0x50));
   // The channel rows follow the parts the file changed.
   EXPECT_EQ(model.Channels().Controller(test::ChannelAt(3), 0), 0x50);
+}
+
+TEST_F(SysexIntakeTest, OnlyWhatIsSentIsPacedAndCancelKeepsWhatCameBefore) {
+  Image file;
+  for (int i = 0; i < 2000; ++i) file = Join(file, Bytes({0xF0, 0x41, 0xF7}));  // never sent
+  file =
+      Join(file, PartChange(3, 0x0B, 0x50), PartChange(4, 0x0B, 0x51), PartChange(5, 0x0B, 0x52));
+  EXPECT_FALSE(Load(file).cancelled);
+  EXPECT_EQ(pauser.pauses, std::vector<unsigned>(3, 10));
+  model.ResetToDefaults();
+  progress.items.clear();
+  progress.cancelAfterItems = 2002;  // pressed while message 2002 goes
+  EXPECT_TRUE(Load(file).cancelled);
+  EXPECT_EQ(PartByte(4, 0x0B), 0x51);
+  EXPECT_EQ(PartByte(5, 0x0B), 0x64);
 }
 
 TEST_F(SysexIntakeTest, AVariationTypeTheTablesLackIsKeptAndGoesBackAsItCame) {

@@ -335,27 +335,27 @@ TEST_F(PartModelTest, NonDefaultPassSendsReservesFirstThenWhatDiffers) {
   PutPartByte(1, 0x00, 7);
   PutPartByte(9, 0x00, 2);  // the drum part's default is 0
   PutPartByte(0, 0x00, 0);
-  PutPartByte(4, 0x00, 32);  // past the walk
+  PutPartByte(4, 0x00, 32);  // the whole element total, last
   PutPartByte(2, 0x04, 5);
   PutPartByte(9, 0x04, 3);   // the drum part off channel 10
   PutPartByte(4, 0x04, 9);   // a normal part on channel 10
   PutPartByte(6, 0x03, 24);  // program alone still sends the trio
   PutPartByte(8, 0x0A, 1);
   EXPECT_TRUE(Parts().SendParts(true, 5));
-  EXPECT_EQ(Pieces(),
-            (Messages{PartChange(0, 0, 0), PartChange(9, 0, 2), PartChange(3, 0, 5),
-                      PartChange(1, 0, 7), PartChange(2, 0x04, 5), PartChange(4, 0x04, 9),
-                      PartChange(4, 0x07, 0), PartChange(6, 0x01, 0), PartChange(6, 0x02, 0),
-                      PartChange(6, 0x03, 24), PartChange(8, 0x09, {0x08, 0x01}),
-                      PartChange(9, 0x04, 3), PartChange(9, 0x07, 2)}));
-  EXPECT_EQ(pauser.pauses.size(), 12u) << "no delay after the detune pair";
+  EXPECT_EQ(Pieces(), (Messages{PartChange(0, 0, 0), PartChange(9, 0, 2), PartChange(3, 0, 5),
+                                PartChange(1, 0, 7), PartChange(4, 0, 32), PartChange(2, 0x04, 5),
+                                PartChange(4, 0x04, 9), PartChange(4, 0x07, 0),
+                                PartChange(6, 0x01, 0), PartChange(6, 0x02, 0),
+                                PartChange(6, 0x03, 24), PartChange(8, 0x09, {0x08, 0x01}),
+                                PartChange(9, 0x04, 3), PartChange(9, 0x07, 2)}));
+  EXPECT_EQ(pauser.pauses.size(), 13u) << "no delay after the detune pair";
 
   // A differing parameter the part lacks ends the part loop.
   ClearSent();
   PutPartByte(0, 0x16, 0xFF);
   PutPartByte(1, 0x0B, 0x10);
   EXPECT_FALSE(Parts().SendParts(true, 0));
-  EXPECT_EQ(Pieces().size(), 4u) << "only the element reserves";
+  EXPECT_EQ(Pieces().size(), 5u) << "only the element reserves";
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "intake/SysexIntake.h"
@@ -226,6 +229,28 @@ TEST_F(SynthReceiverTest, CancelWhileWaitingDropsTheBlockAskedFor) {
   EXPECT_FALSE(report.silent);
   EXPECT_TRUE(report.received.empty());
   EXPECT_TRUE(pauser.pauses.empty());
+}
+
+TEST_F(SynthReceiverTest, AFloodOfOtherTrafficEndsTheWaitInTimeOrAtCancel) {
+  Spoil(0x00, 0x00, [](Message) { return std::nullopt; });
+  for (const bool cancel : {false, true}) {
+    SCOPED_TRACE(cancel ? "cancelled" : "timed out");
+    progress.items.clear();
+    if (cancel) progress.cancelAfterItems = 1;  // while the first request waits
+    std::atomic<bool> stop = false;
+    // Faster than the wait takes them: the input is never empty.
+    std::thread flood([&] {
+      while (!stop) input.Push(Bytes({0x90, 0x3C, 0x40}));
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const ReceiveReport report = receiver.Receive(50);
+    const auto took = std::chrono::steady_clock::now() - start;
+    stop = true;
+    flood.join();
+    EXPECT_EQ(report.cancelled, cancel);
+    EXPECT_EQ(report.silent, !cancel);
+    EXPECT_LT(took, std::chrono::seconds(3));
+  }
 }
 
 TEST_F(SynthReceiverTest, TheDrumRequestsFollowTheKitTheModelHolds) {

@@ -140,6 +140,9 @@ TEST(StandardMidiFileTest, CorruptFilesAreRefusedWithTheReason) {
             "The file is not a standard MIDI file: it does not start with an MThd header.");
   EXPECT_EQ(ErrorOf({}),
             "The file is not a standard MIDI file: it does not start with an MThd header.");
+  EXPECT_EQ(ErrorOf(Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1})),
+            "The file is too short for a standard MIDI file: it has 10 bytes, its MThd header "
+            "alone needs 14.");
 
   // A truncated track: the chunk announces more than the file holds.
   Image truncated = MidiFile(track);

@@ -162,6 +162,11 @@ TEST_F(MainBarFilesTest, CommandLineFilesOpenInOrderAfterOneSaveQuestion) {
   EditorCommandLine wrong;
   EXPECT_FALSE(wrong.Parse({"ravlo", "--frobnicate"}));
   EXPECT_TRUE(wrong.ErrorText().contains("frobnicate"));
+  // What only prints is answered before any window could be made.
+  const char* version[] = {"ravlo", "song.syx", "--version"};
+  const char* separated[] = {"ravlo", "song.syx", "--", "--help"};
+  EXPECT_TRUE(EditorCommandLine::AsksForTextOnly(3, version));
+  EXPECT_FALSE(EditorCommandLine::AsksForTextOnly(4, separated));
 }
 
 TEST_F(MainBarFilesTest, ASecondStartHandsItsFilesToTheRunningCopy) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "shell/AboutDialog.h"
@@ -66,6 +67,11 @@ TEST(About, ShowsMemoryInMegabytes) {
   EXPECT_GT(AboutDialog::PhysicalMemory().totalBytes, 0u);
   AboutDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "About Ravlo");
+  // The box's own first line, and the package's version beside it.
+  auto* package = dialog.findChild<QLabel*>("PackageVersion");
+  ASSERT_NE(package, nullptr);
+  EXPECT_TRUE(
+      QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(package->text()).hasMatch());
 }
 
 TEST(GeneralOptions, FillsAndStoresTheSwitches) {
@@ -85,17 +91,26 @@ TEST(GeneralOptions, FillsAndStoresTheSwitches) {
   EXPECT_TRUE(settings.keepExtensions);
 }
 
-TEST(SendDialogWindow, TheExtensionsBoxIsThereOnlyWhenThereAreAny) {
+TEST(SendDialogWindow, TheOptionalBoxesAreThereOnlyWhenTheyCarrySomething) {
   test::RecordingPrompts prompts;
-  EXPECT_EQ(SendDialog(0, true, prompts).findChild<QCheckBox*>("Extensions"), nullptr);
-  SendDialog dialog(0, true, prompts, nullptr, true);
-  auto* extensions = dialog.findChild<QCheckBox*>("Extensions");
-  ASSERT_NE(extensions, nullptr);
-  EXPECT_TRUE(dialog.Choices().extensions);
-  dialog.findChild<QPushButton*>("ClearCategories")->click();
-  EXPECT_FALSE(dialog.Choices().extensions);
-  extensions->setChecked(true);
-  EXPECT_TRUE(dialog.Choices().extensions);
+  const struct {
+    const char* name;
+    bool SendChoices::*choice;
+    bool extensions, userVoices;
+  } boxes[] = {{"Extensions", &SendChoices::extensions, true, false},
+               {"UserVoices", &SendChoices::userVoices, false, true}};
+  for (const auto& box : boxes) {
+    SCOPED_TRACE(box.name);
+    EXPECT_EQ(SendDialog(0, true, prompts).findChild<QCheckBox*>(box.name), nullptr);
+    SendDialog dialog(0, true, prompts, nullptr, box.extensions, box.userVoices);
+    auto* check = dialog.findChild<QCheckBox*>(box.name);
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(dialog.Choices().*box.choice);
+    dialog.findChild<QPushButton*>("ClearCategories")->click();
+    EXPECT_FALSE(dialog.Choices().*box.choice);
+    check->setChecked(true);
+    EXPECT_TRUE(dialog.Choices().*box.choice);
+  }
 }
 
 TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {

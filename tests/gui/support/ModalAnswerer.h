@@ -13,8 +13,8 @@
 namespace ravlo::test {
 
 // Answers the real modal windows (message boxes, file dialogs) that the code
-// under test opens, the way a musician would: each one is seen once, what it
-// showed and which cursor was up is kept, then `answer` closes it.
+// under test opens, the Processing window aside, the way a musician would: each one is seen once,
+// what it showed and which cursor was up is kept, then `answer` closes it.
 class ModalAnswerer {
  public:
   struct Seen {
@@ -47,6 +47,8 @@ class ModalAnswerer {
   void Look() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == last_) return;
+    // The Processing window of a long action asks nothing: it is left to run.
+    if (modal->inherits("ravlo::ProcessingProgress")) return;
     last_ = modal;
     Seen seen{QString::fromLatin1(modal->metaObject()->className()), {}, {}};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) seen.text = box->text();
