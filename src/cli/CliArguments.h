@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/InstrumentModel.h"
 #include "sendpass/SendChoices.h"
 
 namespace ravlo {
@@ -17,19 +18,20 @@ struct CliLoad {
 // The parsed command line of ravlo-cli.
 struct CliArguments {
   std::string command;
-  std::vector<CliLoad> loads;         // --load FILE and --song FILE, in order
-  std::vector<std::string> files;     // positional files
-  std::string output;                 // -o FILE
-  SendChoices choices;                // --categories, --bulk
-  int unit = 0;                       // --unit N
-  bool adReset = false;               // --ad-reset
-  bool storeUnrecognised = false;     // --store-unrecognized
-  bool keepExtensions = false;        // --keep-extensions
-  std::optional<int> port;            // --port INDEX
-  std::optional<int> inPort;          // --in-port INDEX
-  std::optional<unsigned> delayMs;    // --delay MS
-  std::optional<unsigned> timeoutMs;  // --timeout MS
-  std::string name;                   // --name NAME
+  std::vector<CliLoad> loads;                           // --load FILE and --song FILE, in order
+  std::vector<std::string> files;                       // positional files
+  std::string output;                                   // -o FILE
+  SendChoices choices;                                  // --categories, --bulk
+  int unit = 0;                                         // --unit N
+  bool adReset = false;                                 // --ad-reset
+  bool storeUnrecognised = false;                       // --store-unrecognized
+  bool keepExtensions = false;                          // --keep-extensions
+  std::optional<int> port;                              // --port INDEX
+  std::optional<int> inPort;                            // --in-port INDEX
+  std::optional<unsigned> delayMs;                      // --delay MS
+  std::optional<unsigned> timeoutMs;                    // --timeout MS
+  std::string name;                                     // --name NAME
+  InstrumentModel instrument = InstrumentModel::Basic;  // --model basic|extended
 };
 
 // Fills `arguments` from argv; on a usage error returns false with a reason.

@@ -20,6 +20,7 @@
 #include "intake/SysexScanner.h"
 #include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
+#include "receive/InstrumentProbe.h"
 #include "receive/SynthReceiver.h"
 #include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
@@ -49,6 +50,7 @@ CliSession::Options SessionOptions(const CliArguments& arguments) {
   options.adReset = arguments.adReset;
   options.storeUnrecognised = arguments.storeUnrecognised;
   options.keepExtensions = arguments.keepExtensions;
+  options.instrument = arguments.instrument;
   return options;
 }
 
@@ -215,6 +217,28 @@ int Receive(const CliArguments& arguments, std::ostream& err) {
   return kFileError;
 }
 
+int Identify(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
+  if (!arguments.files.empty() || !arguments.loads.empty()) {
+    return UsageError(err, "identify takes no files");
+  }
+  CliSession::Options options = SessionOptions(arguments);
+  options.paced = true;
+  options.platformPorts = true;
+  options.port = arguments.port.value_or(-1);
+  options.inPort = arguments.inPort.value_or(-1);
+  CliSession session(options, err);
+  if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
+  const InstrumentAnswer answer =
+      AskInstrument(session.Model(), session.Input().Queue(), session.Pauses(),
+                    arguments.timeoutMs.value_or(SynthReceiver::kDefaultTimeoutMs));
+  if (!answer.identity) {
+    return FileError(err, NoAnswerText(session.InputPortName(), session.Model().Unit()));
+  }
+  out << "identity: " << DescribeIdentity(*answer.identity) << '\n';
+  if (answer.model) out << "model: " << InstrumentModelName(*answer.model) << '\n';
+  return kSuccess;
+}
+
 // Set from the signal handler: the serving loop looks at it between messages.
 volatile std::sig_atomic_t stopServing = 0;
 
@@ -229,7 +253,7 @@ int Serve(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   for (const CliLoad& load : loads) {
     if (load.song) return UsageError(err, "serve takes its files with --load");
   }
-  VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
+  VirtualSynth synth(UnitNumber::FromValue(arguments.unit), arguments.instrument);
   for (const CliLoad& load : loads) {
     const std::string& path = load.path;
     std::vector<std::uint8_t> image;
@@ -289,6 +313,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "send") return Send(arguments, err);
   if (command == "receive") return Receive(arguments, err);
   if (command == "serve") return Serve(arguments, out, err);
+  if (command == "identify") return Identify(arguments, out, err);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

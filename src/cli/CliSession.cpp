@@ -30,6 +30,7 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
       intake_(model_, prompts_, progress_, *this),
       file_(model_, intake_, prompts_, settings_) {
   model_.Initialise();
+  model_.SetInstrument(options.instrument);
   model_.SetResetAdMixer(options.adReset);
   intake_.SetUnrecognisedPolicy(options.storeUnrecognised
                                     ? SysexIntake::UnrecognisedPolicy::Store

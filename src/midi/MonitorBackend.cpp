@@ -104,6 +104,11 @@ void MonitorBackend::Clear() {
   totalReceived_ = 0;
 }
 
+void MonitorBackend::SetInstrument(InstrumentModel instrument) {
+  const std::lock_guard lock(mutex_);
+  synth_.SetInstrument(instrument);
+}
+
 void MonitorBackend::SetListener(std::function<void()> listener) {
   std::lock_guard lock(mutex_);
   listener_ = std::move(listener);

@@ -5,6 +5,7 @@
 
 #include "effects/EffectAddresses.h"
 #include "effects/EffectLookups.h"
+#include "effects/ExtendedEffectTypes.h"
 #include "messages/XgMessages.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
@@ -135,6 +136,11 @@ std::string EffectModel::TypeDisplayName(EffectKind kind) const {
     return std::string(EffectTypeName(kind, static_cast<std::size_t>(Type(kind))));
   }
   const auto number = TypeNumber(kind);
+  if (model_.IsExtended()) {
+    if (const auto extended = FindExtendedEffectType(kind, number[0], number[1])) {
+      return std::string(extended->name);
+    }
+  }
   char text[24];
   std::snprintf(text, sizeof text, "Unknown (%02X %02X)", number[0], number[1]);
   return text;
@@ -162,7 +168,8 @@ VariationSettings EffectModel::CurrentVariationSettings() const {
 ParameterDescriptor EffectModel::CurrentVariationParameter(std::size_t param) const {
   const EffectRow row = CurrentRow(EffectKind::Variation);
   const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
-  return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType);
+  return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType,
+                            model_.Instrument());
 }
 
 bool EffectModel::SlotInUse(EffectKind kind, std::size_t slot) const {

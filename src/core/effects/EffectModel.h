@@ -52,7 +52,8 @@ class EffectModel : private EffectRows {
   bool IsKnownType(EffectKind kind) const;
   // The two type bytes of what the block runs.
   std::array<std::uint8_t, 2> TypeNumber(EffectKind kind) const;
-  // The type's name, or "Unknown (5E 00)" for a type the tables do not hold.
+  // The type's name (with Extended also a later instrument's type), or
+  // "Unknown (5E 00)" for a type no table holds.
   std::string TypeDisplayName(EffectKind kind) const;
   // What the block runs now: the current type's row, or what came for an
   // unknown type (0 where nothing came).

@@ -57,6 +57,7 @@ enum class Unit : std::uint8_t {
   RoomSize,           // #6
   DelayTime400,       // #7
   ReverbDimension,    // #11
+  LevelDecibels,      // effect returns and sends: -inf .. 0 dB (64) .. +6 dB
   PartOrOff           // a part number counted from 1, the one past the parts: Off
 };
 

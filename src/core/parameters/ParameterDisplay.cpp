@@ -82,7 +82,11 @@ std::string NoteName(int note) {
 }
 
 std::string UnitText(const ParameterDescriptor& p, int shown) {
-  if (!p.InRange(shown)) return {};
+  // A received value outside the field's range still reads in its unit,
+  // where the unit covers it; words and Off belong to the range.
+  if (!p.choices.empty() || p.unit == Unit::PartOrOff) {
+    if (!p.InRange(shown)) return {};
+  }
   if (!p.choices.empty()) {
     const auto index = static_cast<std::size_t>(shown - p.minimum);
     return index < p.choices.size() ? std::string(p.choices[index]) : std::string();
@@ -141,6 +145,10 @@ std::string UnitText(const ParameterDescriptor& p, int shown) {
       return FromTable(kDelayTime400Ms, shown, "%.1f", "ms");
     case Unit::ReverbDimension:
       return FromTable(kReverbDimensionMetres, shown, "%.1f", "m");
+    case Unit::LevelDecibels:
+      if (shown < 0 || shown > 127) return {};
+      if (shown == 0) return "-\u221E dB";
+      return Printed(shown > 64 ? "+%.1f" : "%.1f", LevelDecibels(shown), "dB");
     case Unit::PartOrOff:
       return shown == p.maximum ? "Off" : std::string();
   }

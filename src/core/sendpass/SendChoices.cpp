@@ -7,15 +7,16 @@ namespace ravlo {
 void SendChoices::ClearCategories() {
   reset = false;
   extensions = false;
-  for (CategoryChoice* choice :
-       {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
+  display = false;
+  for (CategoryChoice* choice : {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2,
+                                 &controllers, &insertion, &multiEq}) {
     choice->send = false;
   }
 }
 
 void SendChoices::ClearNonDefaultBoxes() {
-  for (CategoryChoice* choice :
-       {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2, &controllers}) {
+  for (CategoryChoice* choice : {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2,
+                                 &controllers, &insertion, &multiEq}) {
     choice->nonDefaultOnly = false;
   }
 }

@@ -22,6 +22,10 @@ struct SendChoices {
   CategoryChoice drum1;
   CategoryChoice drum2;
   CategoryChoice controllers;
+  // The later instruments' blocks, sent only with the Extended model.
+  CategoryChoice insertion;
+  CategoryChoice multiEq;
+  bool display = true;
   // The kept extension parameters, after the blocks: always each on its own.
   bool extensions = true;
   unsigned delayMs = 0;

@@ -7,6 +7,7 @@
 
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
+#include "messages/IdentityMessages.h"
 #include "midi/DiscardingBackend.h"
 #include "midi/MidiOutDevice.h"
 #include "model/ModelEvents.h"
@@ -20,13 +21,18 @@ namespace ravlo {
 // sent, from the XG defaults on (System On and the resets included), in a
 // model of its own fed through the intake, and answers bulk dump and
 // parameter requests from that image as an instrument does: a request for
-// an address outside the image gets no answer. The built-in monitor port and
-// `ravlo-cli serve` run one, and tests use it as the synthesizer.
+// an address outside the image gets no answer. It stands for an instrument
+// of one model: with Extended it also holds and answers for the insertion
+// effects and the multi EQ. To an Identity Request it answers with the
+// maker's ID and family of the XG instruments and a member code of its own
+// per model. The built-in monitor port and `ravlo-cli serve` run one, and
+// tests use it as the synthesizer.
 class VirtualSynth final : private ModelEvents, private IntakeHost {
  public:
   // Set to a unit, it answers and takes in only what is addressed to that
   // unit; without one it stands for whichever unit a message names.
-  explicit VirtualSynth(std::optional<UnitNumber> unit = std::nullopt);
+  explicit VirtualSynth(std::optional<UnitNumber> unit = std::nullopt,
+                        InstrumentModel instrument = InstrumentModel::Basic);
   ~VirtualSynth() override;
   VirtualSynth(const VirtualSynth&) = delete;
   VirtualSynth& operator=(const VirtualSynth&) = delete;
@@ -39,6 +45,10 @@ class VirtualSynth final : private ModelEvents, private IntakeHost {
   IntakeResult TakeIn(std::span<std::uint8_t> image);
 
   const XgModel& Image() const { return model_; }
+  // The model it stands for from now on (what it holds is carried over).
+  void SetInstrument(InstrumentModel instrument) { model_.SetInstrument(instrument); }
+  // What it answers to an Identity Request.
+  static DeviceIdentity Identity(InstrumentModel instrument);
 
  private:
   // Bank selects wait for the program change that brings the voice.

@@ -23,6 +23,7 @@ constexpr const char* kKeepExtensions = "KeepExtensions";
 constexpr const char* kMidiInPort = "MIDIInPort";
 constexpr const char* kMidiInPortName = "MIDIInPortName";
 constexpr const char* kReceiveTimeout = "ReceiveTimeout";
+constexpr const char* kInstrumentModel = "InstrumentModel";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -53,6 +54,8 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.midiInPortName = store.ReadString(kMidiInPortName).value_or("");
   settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
                                        kMinReceiveTimeout, kMaxReceiveTimeout);
+  settings.instrument = InstrumentModelFromName(store.ReadString(kInstrumentModel).value_or(""))
+                            .value_or(InstrumentModel::Basic);
   return settings;
 }
 
@@ -72,6 +75,7 @@ void AppSettings::Write(SettingsStore& store) const {
   store.WriteInt(kMidiInPort, midiInPort);
   store.WriteString(kMidiInPortName, midiInPortName);
   store.WriteInt(kReceiveTimeout, receiveTimeout);
+  store.WriteString(kInstrumentModel, InstrumentModelName(instrument));
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "editors/CPartDlg.h"
 #include "editors/CSystemControlDlg.h"
 #include "effects/CChorusDlg.h"
+#include "effects/CInsertionDlg.h"
 #include "effects/CReverbDlg.h"
 #include "effects/CVariationDlg.h"
 #include "files/FileIo.h"
@@ -40,8 +41,8 @@ constexpr const char* kListPatchesTitle = "List QS300 Patches";
 constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List As";
 
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
-                                         bool savingMode, bool extensions) {
-  SendDialog dialog(delay, savingMode, prompts, parent, extensions);
+                                         bool savingMode, bool extensions, bool extended) {
+  SendDialog dialog(delay, savingMode, prompts, parent, extensions, extended);
   if (RunModally(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choices();
 }
@@ -51,7 +52,8 @@ std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, 
 std::optional<SendChoices> MainBar::ChooseSend(unsigned delayMs, bool savingMode) {
   if (runSendDialog_) return runSendDialog_(delayMs, savingMode);
   // The extension parameters are offered only where there are any.
-  return RunSendDialog(this, services_.prompts, delayMs, savingMode, !model_->Extensions().Empty());
+  return RunSendDialog(this, services_.prompts, delayMs, savingMode, !model_->Extensions().Empty(),
+                       model_->IsExtended());
 }
 
 bool MainBar::SavePrompt(bool clearModified) {
@@ -246,7 +248,10 @@ void MainBar::RefreshAfterLoad() {
       {RefreshMark::Variation, EditorSlot::Variation},
       {RefreshMark::Part, EditorSlot::Part},
       {RefreshMark::Drum, EditorSlot::DrumSets},
-      {RefreshMark::UserVoice, EditorSlot::UserVoice}};
+      {RefreshMark::UserVoice, EditorSlot::UserVoice},
+      {RefreshMark::Insertion, EditorSlot::Insertion},
+      {RefreshMark::MultiEq, EditorSlot::MultiEq},
+      {RefreshMark::DisplayText, EditorSlot::DisplayText}};
   for (const auto& [mark, slot] : kOrder) {
     if (!marks_.IsRaised(mark)) continue;
     if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
@@ -262,6 +267,9 @@ void MainBar::RefreshAfterLoad() {
       case RefreshMark::Part:
         part_->SelectPart(0);
         controllers_->ShowFirstChannel(true);
+        break;
+      case RefreshMark::Insertion:
+        insertion_->ShowBlock(marks_.Value(mark));
         break;
       default:
         break;

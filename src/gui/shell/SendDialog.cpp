@@ -36,7 +36,7 @@ constexpr std::array<Category, 8> kCategories{{
 }  // namespace
 
 SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent,
-                       bool extensions)
+                       bool extensions, bool extended)
     : QDialog(parent),
       prompts_(prompts),
       savingMode_(savingMode),
@@ -81,6 +81,26 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
     extensions_->setChecked(true);
     grid->addWidget(extensions_, buttonRow++, 0);
   }
+  if (extended) {
+    const std::pair<const char*, CategoryChoice SendChoices::*> later[] = {
+        {"Insertion", &SendChoices::insertion}, {"Multi EQ", &SendChoices::multiEq}};
+    for (const auto& [text, member] : later) {
+      const QString label = QString::fromUtf8(text);
+      auto* category = new QCheckBox(label, this);
+      auto* nonDefault = new QCheckBox(this);
+      category->setObjectName(QString(label).remove(' '));
+      nonDefault->setObjectName(category->objectName() + QStringLiteral("NonDefault"));
+      category->setChecked(true);
+      nonDefault->setChecked(true);
+      grid->addWidget(category, buttonRow, 0);
+      grid->addWidget(nonDefault, buttonRow++, 2);
+      extendedRows_.push_back({member, category, nonDefault});
+    }
+    display_ = new QCheckBox(QStringLiteral("Display Text"), this);
+    display_->setObjectName(QStringLiteral("DisplayText"));
+    display_->setChecked(true);
+    grid->addWidget(display_, buttonRow++, 0);
+  }
   grid->addWidget(clearCategories, buttonRow, 0);
   grid->addWidget(clearNonDefault, buttonRow, 2);
 
@@ -122,10 +142,13 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   connect(clearCategories, &QPushButton::clicked, this, [this] {
     reset_->setChecked(false);
     if (extensions_ != nullptr) extensions_->setChecked(false);
+    if (display_ != nullptr) display_->setChecked(false);
     for (const Row& row : rows_) row.category->setChecked(false);
+    for (const Row& row : extendedRows_) row.category->setChecked(false);
   });
   connect(clearNonDefault, &QPushButton::clicked, this, [this] {
     for (const Row& row : rows_) row.nonDefault->setChecked(false);
+    for (const Row& row : extendedRows_) row.nonDefault->setChecked(false);
   });
   connect(ok, &QPushButton::clicked, this, &SendDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -138,6 +161,10 @@ SendChoices SendDialog::Choices() const {
   for (const Row& row : rows_) {
     choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
   }
+  for (const Row& row : extendedRows_) {
+    choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
+  }
+  if (display_ != nullptr) choices.display = display_->isChecked();
   choices.delayMs = static_cast<unsigned>(delay_->Value());
   choices.savingMode = savingMode_;
   return choices;
