@@ -14,8 +14,12 @@
 #include "effects/ExtendedEffectTypes.h"
 #include "effects/MultiEqParameters.h"
 #include "history/EditHistory.h"
+#include "intake/SysexIntake.h"
 #include "messages/XgMessages.h"
+#include "review/DefaultDifferences.h"
+#include "review/ReviewText.h"
 #include "shapes/EqResponse.h"
+#include "support/RecordingProgress.h"
 #include "support/ModelFixture.h"
 
 namespace ravlo::test {
@@ -226,6 +230,53 @@ TEST_F(ExtendedBlocksTest, TheModelHoldsTheLaterBlocksOnlyWhenExtended) {
   EXPECT_TRUE(model.Extensions().Empty());
   EXPECT_EQ(insertions().TypeName(0), "Distortion");
   EXPECT_EQ(model.MultiEq().Value(0x01), 0x46);
+}
+
+TEST_F(ExtendedBlocksTest, FilesBringTheBlocksAndShowAndReviewNameThem) {
+  RecordingProgress progress;
+  CountingIntakeHost host;
+  SysexIntake intake(model, prompts, progress, host);
+  const ByteVector song = Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x00, 0x49, 0x00, 0xF7}),
+                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x02, 0x64, 0xF7}),
+                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0C, 0x02, 0xF7}),
+                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x01, 0x46, 0xF7}),
+                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x06, 0x00, 0x00, 'H', 'i', 0xF7}),
+                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7}));
+  ByteVector image = song;
+  const IntakeResult taken = intake.TakeIn(image);
+  EXPECT_EQ(taken.counts.recognisedMessages, 6u);
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Insertion));
+  EXPECT_TRUE(events.marks.IsRaised(RefreshMark::MultiEq));
+
+  ModelRig pristine;
+  pristine.model.SetInstrument(InstrumentModel::Extended);
+  std::vector<std::string> lines;
+  for (const Difference& d : ListDifferences(model, pristine.model)) lines.push_back(DifferenceLine(d));
+  const std::vector<std::string> expected = {
+      "variation: Type = 12032 (Lo-Fi)",     "insertion 1: Type = 9344 (Distortion)",
+      "insertion 1: Drive = 100 (100)",       "insertion 1: Part = 2 (3)",
+      "multi eq: Gain 1 = 70 (+6 dB)",        "display: Text = 2 (Hi)"};
+  EXPECT_EQ(lines, expected);
+
+  std::string text;
+  BuildReviewText(model, song, text, progress);
+  for (const char* line :
+       {"Variation Type:\tLo-Fi\nInsertion 1 Type:\tDistortion\nInsertion 2 Type:\tNone",
+        "Multi EQ Type:\tFlat\n", "Insert1\tDistortion\t\t( 49 )( 00 )h\n",
+        "Insert1\tDrive\t100\t( 64 )h\n", "Insert1\tIns_Part\t2\t( 02 )h\n",
+        "MultiEQ\tEQ_Gain1\t70\t( 46 )h\n", "Display\tLetters\tHi\n",
+        "Variatn\tLo-Fi\t\t( 5E )( 00 )h\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+
+  // With Basic the same messages are kept as extension parameters, as before.
+  ModelRig basic;
+  SysexIntake basicIntake(basic.model, basic.prompts, progress, host);
+  basicIntake.SetKeepExtensions(true);
+  image = song;
+  basicIntake.TakeIn(image);
+  EXPECT_EQ(basic.model.Extensions().Parameters().size(), 5u);
+  EXPECT_EQ(basic.model.Effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
 }
 
 TEST(MultiEq, ParametersHoldThePublishedRangesAndTheResponseFollowsTheBands) {
