@@ -1,0 +1,89 @@
+#include "widgets/CurveView.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace ravlo {
+
+namespace {
+
+constexpr double kMargin = 4.0;
+
+// Where `value` lies between the axis ends, 0 .. 1 (outside when it does).
+double Fraction(const CurveView::Axis& axis, double value) {
+  if (axis.logarithmic) {
+    const double low = std::log(std::max(axis.minimum, 1e-9));
+    const double high = std::log(std::max(axis.maximum, 1e-9));
+    return high > low ? (std::log(std::max(value, 1e-9)) - low) / (high - low) : 0.0;
+  }
+  return axis.maximum > axis.minimum ? (value - axis.minimum) / (axis.maximum - axis.minimum) : 0.0;
+}
+
+}  // namespace
+
+CurveView::CurveView(QWidget* parent) : QWidget(parent) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void CurveView::SetAxes(Axis x, Axis y) {
+  xAxis_ = x;
+  yAxis_ = y;
+  update();
+}
+
+void CurveView::SetCurve(Curve points) {
+  points_ = std::move(points);
+  update();
+}
+
+void CurveView::SetMarkers(Curve markers) {
+  markers_ = std::move(markers);
+  update();
+}
+
+void CurveView::SetGuides(std::vector<double> levels) {
+  guides_ = std::move(levels);
+  update();
+}
+
+QRectF CurveView::PlotArea() const {
+  return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
+
+QPointF CurveView::Place(CurvePoint point) const {
+  const QRectF area = PlotArea();
+  // Points past the axes are drawn at their edge rather than off the widget.
+  const double across = std::clamp(Fraction(xAxis_, point.x), 0.0, 1.0);
+  const double up = std::clamp(Fraction(yAxis_, point.y), 0.0, 1.0);
+  return {area.left() + across * area.width(), area.bottom() - up * area.height()};
+}
+
+void CurveView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPalette& colours = palette();
+  painter.fillRect(rect(), colours.color(QPalette::Base));
+  painter.setPen(colours.color(QPalette::Mid));
+  painter.drawRect(PlotArea());
+  QPen guidePen(colours.color(QPalette::Mid), 1.0, Qt::DashLine);
+  painter.setPen(guidePen);
+  for (double level : guides_) {
+    const QPointF left = Place({xAxis_.minimum, level});
+    painter.drawLine(left, QPointF(PlotArea().right(), left.y()));
+  }
+  if (!points_.empty()) {
+    QPainterPath path(Place(points_.front()));
+    for (const CurvePoint& point : points_) path.lineTo(Place(point));
+    painter.setPen(QPen(isEnabled() ? colours.color(QPalette::Highlight)
+                                    : colours.color(QPalette::Disabled, QPalette::Text),
+                        2.0));
+    painter.drawPath(path);
+  }
+  painter.setBrush(colours.color(QPalette::Text));
+  painter.setPen(Qt::NoPen);
+  for (const CurvePoint& marker : markers_) painter.drawEllipse(Place(marker), 3.0, 3.0);
+}
+
+}  // namespace ravlo
