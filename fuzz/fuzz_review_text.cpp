@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     typeBytes)
             .Bytes());
     fixture.model.SetInstrument((data[0] & 0x80) != 0 ? ravlo::InstrumentModel::Extended
-                                                       : ravlo::InstrumentModel::Basic);
+                                                      : ravlo::InstrumentModel::Basic);
     fixture.model.Insertions().Store(0, 0, typeBytes);
     recorded = recorded.subspan(2);
   }

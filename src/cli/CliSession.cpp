@@ -31,6 +31,8 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
       file_(model_, intake_, prompts_, settings_) {
   model_.Initialise();
   model_.SetInstrument(options.instrument);
+  // The synthesizer behind the monitor pair stands for the same instrument.
+  midi_.Monitor().SetInstrument(options.instrument);
   model_.SetResetAdMixer(options.adReset);
   intake_.SetUnrecognisedPolicy(options.storeUnrecognised
                                     ? SysexIntake::UnrecognisedPolicy::Store

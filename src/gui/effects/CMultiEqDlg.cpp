@@ -6,6 +6,8 @@
 
 #include "effects/MultiEqParameters.h"
 #include "model/XgModel.h"
+#include "shapes/EqResponse.h"
+#include "widgets/CurveView.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
 
@@ -55,10 +57,19 @@ void CMultiEqDlg::BuildWindow() {
     }
     if (at.shape) place(kMultiEqParameters[*at.shape], row, column);
   }
+  // The response across the audible range, the gains' range high and low.
+  constexpr double kTopDb = 15.0;
+  response_ = new CurveView(this);
+  response_->setObjectName(QStringLiteral("Response"));
+  response_->SetAxes({20.0, 20000.0, true}, {-kTopDb, kTopDb, false});
+  response_->SetGuides({0.0});
+  response_->setMinimumHeight(140);
+  outer->addWidget(response_);
 }
 
 void CMultiEqDlg::ShowAll() {
   for (EditSpinPair* field : fields_) field->Refresh();
+  response_->SetCurve(EqResponse(MultiEqBands(model_.MultiEq().Bytes())));
 }
 
 void CMultiEqDlg::WindowStart() {

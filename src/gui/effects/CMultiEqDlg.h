@@ -6,6 +6,7 @@
 
 namespace ravlo {
 
+class CurveView;
 class EditSpinPair;
 class XgModel;
 
@@ -19,6 +20,8 @@ class CMultiEqDlg final : public EditorDialog {
  public:
   CMultiEqDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
+  const CurveView& Response() const { return *response_; }
+
  protected:
   void WindowStart() override;
   void ShowChange(const ModelChange& change) override;
@@ -29,6 +32,7 @@ class CMultiEqDlg final : public EditorDialog {
 
   XgModel& model_;
   std::vector<EditSpinPair*> fields_;
+  CurveView* response_ = nullptr;
 };
 
 }  // namespace ravlo

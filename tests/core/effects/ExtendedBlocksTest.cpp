@@ -19,8 +19,8 @@
 #include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
 #include "shapes/EqResponse.h"
-#include "support/RecordingProgress.h"
 #include "support/ModelFixture.h"
+#include "support/RecordingProgress.h"
 
 namespace ravlo::test {
 namespace {
@@ -251,11 +251,12 @@ TEST_F(ExtendedBlocksTest, FilesBringTheBlocksAndShowAndReviewNameThem) {
   ModelRig pristine;
   pristine.model.SetInstrument(InstrumentModel::Extended);
   std::vector<std::string> lines;
-  for (const Difference& d : ListDifferences(model, pristine.model)) lines.push_back(DifferenceLine(d));
+  for (const Difference& d : ListDifferences(model, pristine.model))
+    lines.push_back(DifferenceLine(d));
   const std::vector<std::string> expected = {
-      "variation: Type = 12032 (Lo-Fi)",     "insertion 1: Type = 9344 (Distortion)",
-      "insertion 1: Drive = 100 (100)",       "insertion 1: Part = 2 (3)",
-      "multi eq: Gain 1 = 70 (+6 dB)",        "display: Text = 2 (Hi)"};
+      "variation: Type = 12032 (Lo-Fi)", "insertion 1: Type = 9344 (Distortion)",
+      "insertion 1: Drive = 100 (100)",  "insertion 1: Part = 2 (3)",
+      "multi eq: Gain 1 = 70 (+6 dB)",   "display: Text = 2 (Hi)"};
   EXPECT_EQ(lines, expected);
 
   std::string text;

@@ -189,11 +189,14 @@ TEST(IdentityMessages, RequestsAndRepliesAsTheUniversalMessagesDefineThem) {
     SCOPED_TRACE(c.name);
     const std::optional<DeviceIdentity> identity = ParseIdentityReply(c.bytes);
     ASSERT_EQ(identity.has_value(), c.parses);
-    if (c.parses) EXPECT_EQ(Of(BuildIdentityReply(*identity)), c.bytes) << "a round trip";
+    if (c.parses) {
+      EXPECT_EQ(Of(BuildIdentityReply(*identity)), c.bytes) << "a round trip";
+    }
   }
   const DeviceIdentity identity = *ParseIdentityReply(kCases[0].bytes);
   EXPECT_EQ(identity.family, 0x41 << 7);
-  EXPECT_EQ(DescribeIdentity(identity), "maker 43, family 00 41, member 05 01, version 00 00 00 01");
+  EXPECT_EQ(DescribeIdentity(identity),
+            "maker 43, family 00 41, member 05 01, version 00 00 00 01");
 }
 
 }  // namespace

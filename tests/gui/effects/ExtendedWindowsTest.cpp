@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "editors/CDisplayTextDlg.h"
 #include "effects/CInsertionDlg.h"
@@ -13,6 +14,7 @@
 #include "support/FakeEditorHost.h"
 #include "support/MainBarRig.h"
 #include "support/ModelFixture.h"
+#include "widgets/CurveView.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo::test {
@@ -66,6 +68,13 @@ TEST_F(ExtendedWindowsTest, TheMultiEqAndDisplayWindowsSendWhatIsTyped) {
   Type(eq, "Gain3", "70");
   EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x09, 0x46, 0xF7}));
   EXPECT_EQ(Find<EditSpinPair>(eq, "Gain3")->UnitText(), "+6 dB");
+  const Curve& response = eq.Response().Points();
+  ASSERT_FALSE(response.empty());
+  EXPECT_GT(
+      std::max_element(response.begin(), response.end(), [](auto& a, auto& b) { return a.y < b.y; })
+          ->y,
+      5.5)
+      << "the curve follows the gain";
 
   CDisplayTextDlg display(rig.model, host);
   display.OpenWindow();
