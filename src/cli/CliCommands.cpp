@@ -54,6 +54,16 @@ CliSession::Options SessionOptions(const CliArguments& arguments) {
   return options;
 }
 
+// A session that talks with a synthesizer both ways, paced as it listens.
+CliSession::Options TalkingOptions(const CliArguments& arguments) {
+  CliSession::Options options = SessionOptions(arguments);
+  options.paced = true;
+  options.platformPorts = true;
+  options.port = arguments.port.value_or(-1);
+  options.inPort = arguments.inPort.value_or(-1);
+  return options;
+}
+
 std::vector<CliLoad> LoadList(const CliArguments& arguments) {
   std::vector<CliLoad> loads = arguments.loads;
   for (const std::string& file : arguments.files) loads.push_back({file});
@@ -193,12 +203,7 @@ int Receive(const CliArguments& arguments, std::ostream& err) {
   if (!arguments.files.empty() || !arguments.loads.empty()) {
     return UsageError(err, "receive takes no files");
   }
-  CliSession::Options options = SessionOptions(arguments);
-  options.paced = true;
-  options.platformPorts = true;
-  options.port = arguments.port.value_or(-1);
-  options.inPort = arguments.inPort.value_or(-1);
-  CliSession session(options, err);
+  CliSession session(TalkingOptions(arguments), err);
   if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
   SilentProgress progress;
   SynthReceiver receiver(session.Model(), session.Intake(), session.Input().Queue(),
@@ -221,12 +226,7 @@ int Identify(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (!arguments.files.empty() || !arguments.loads.empty()) {
     return UsageError(err, "identify takes no files");
   }
-  CliSession::Options options = SessionOptions(arguments);
-  options.paced = true;
-  options.platformPorts = true;
-  options.port = arguments.port.value_or(-1);
-  options.inPort = arguments.inPort.value_or(-1);
-  CliSession session(options, err);
+  CliSession session(TalkingOptions(arguments), err);
   if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
   const InstrumentAnswer answer =
       AskInstrument(session.Model(), session.Input().Queue(), session.Pauses(),
