@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "effects/EffectAddresses.h"
 #include "effects/EffectLookups.h"
@@ -411,6 +412,43 @@ bool EffectModel::ChangeType(EffectKind kind, int typeIndex) {
     return false;
   }
   SetType(kind, typeIndex);
+  model_.PublishWhole(EffectBlock(kind));
+  return true;
+}
+
+std::vector<ExtendedEffectType> EffectModel::ExtendedTypes(EffectKind kind) const {
+  std::vector<ExtendedEffectType> types;
+  if (!model_.IsExtended()) return types;
+  for (const ExtendedEffectType& type : ExtendedEffectTypes()) {
+    if (FindExtendedEffectType(kind, type.msb, type.lsb)) types.push_back(type);
+  }
+  return types;
+}
+
+std::optional<int> EffectModel::ListedType(EffectKind kind) const {
+  if (IsKnownType(kind)) return Type(kind);
+  const auto number = TypeNumber(kind);
+  const std::vector<ExtendedEffectType> later = ExtendedTypes(kind);
+  for (std::size_t i = 0; i < later.size(); ++i) {
+    if (later[i].msb == number[0] && later[i].lsb == number[1]) {
+      return static_cast<int>(EffectTypeCount(kind) + i);
+    }
+  }
+  return std::nullopt;
+}
+
+bool EffectModel::ChangeToListedType(EffectKind kind, int index) {
+  const auto first = static_cast<int>(EffectTypeCount(kind));
+  if (index < first) return ChangeType(kind, index);
+  const std::vector<ExtendedEffectType> later = ExtendedTypes(kind);
+  if (index - first >= static_cast<int>(later.size())) return false;
+  const ExtendedEffectType& type = later[static_cast<std::size_t>(index - first)];
+  const std::array<std::uint8_t, 2> number{type.msb, type.lsb};
+  if (!model_.Emitter().EmitParameterChange(xg_block::EffectAddress(EffectTypeAddress(kind)),
+                                            number)) {
+    return false;
+  }
+  EnterUnknownType(kind, type.msb, type.lsb);
   model_.PublishWhole(EffectBlock(kind));
   return true;
 }

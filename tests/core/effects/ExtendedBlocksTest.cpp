@@ -116,6 +116,22 @@ TEST_F(ExtendedBlocksTest, EachSetterSendsItsOneChangeAndStoresIt) {
   EXPECT_FALSE(model.MultiEq().SetParameter(0x08, 1)) << "08 holds no parameter";
 }
 
+TEST_F(ExtendedBlocksTest, TheEffectWindowsListTheLaterTypesAfterTheTables) {
+  EffectModel& effects = model.Effects();
+  const std::vector<ExtendedEffectType> reverbs = effects.ExtendedTypes(EffectKind::Reverb);
+  ASSERT_EQ(reverbs.size(), 7u);
+  EXPECT_EQ(effects.ListedType(EffectKind::Reverb), 1);
+  ClearSent();
+  ASSERT_TRUE(effects.ChangeToListedType(EffectKind::Reverb, 12 + 1));  // Hall L
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x01, 0x07, 0xF7}));
+  EXPECT_EQ(effects.TypeDisplayName(EffectKind::Reverb), "Hall L");
+  EXPECT_EQ(effects.ListedType(EffectKind::Reverb), 13);
+  EXPECT_FALSE(effects.ChangeToListedType(EffectKind::Reverb, 12 + 7));
+  model.SetInstrument(InstrumentModel::Basic);
+  EXPECT_TRUE(effects.ExtendedTypes(EffectKind::Variation).empty());
+  EXPECT_FALSE(effects.ListedType(EffectKind::Reverb)) << "with Basic it is a type no list holds";
+}
+
 TEST_F(ExtendedBlocksTest, DumpsAreByteExactAndTakenBackWhole) {
   ASSERT_TRUE(insertions().SetType(0, {0x49, 0x00}));
   const std::vector<XgMessage> dumps = insertions().BlockDumps(0);

@@ -11,6 +11,7 @@
 #include "editors/CDisplayTextDlg.h"
 #include "effects/CInsertionDlg.h"
 #include "effects/CMultiEqDlg.h"
+#include "effects/CReverbDlg.h"
 #include "support/FakeEditorHost.h"
 #include "support/MainBarRig.h"
 #include "support/ModelFixture.h"
@@ -85,6 +86,17 @@ TEST_F(ExtendedWindowsTest, TheMultiEqAndDisplayWindowsSendWhatIsTyped) {
   EXPECT_EQ(rig.model.DisplayText().Text(), "Song 1");
   ASSERT_TRUE(rig.model.DisplayText().StoreLetters(0, Bytes({'X'})));
   EXPECT_EQ(display.TextField().text(), "Xong 1");
+}
+
+TEST_F(ExtendedWindowsTest, TheReverbWindowOffersTheLaterTypes) {
+  CReverbDlg dlg(rig.model, host);
+  dlg.OpenWindow();
+  auto* types = Find<QComboBox>(dlg, "TypeList");
+  EXPECT_EQ(types->count(), 12 + 7);
+  rig.ClearSent();
+  types->setCurrentIndex(types->findText("Hall L"));
+  EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x01, 0x07, 0xF7}));
+  EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall L");
 }
 
 TEST(ExtendedWindows, TheMainBarOffersThemOnlyWithTheExtendedModel) {
