@@ -3,6 +3,7 @@
 // check never reads past a message, a block is applied only when all of its
 // answers passed it, and the report accounts for every block once. The same
 // bytes sent to the virtual synthesizer get an answer or none, never a fault.
+// Either instrument model is read back.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -69,6 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static ravlo::VirtualSynth synth;
   if (size == 0) return 0;
   const bool mend = (data[0] & 1) != 0;
+  // The next bit: both ends stand for the extended model, with its blocks.
+  const auto instrument =
+      (data[0] & 2) != 0 ? ravlo::InstrumentModel::Extended : ravlo::InstrumentModel::Basic;
+  rig.model.SetInstrument(instrument);
+  synth.SetInstrument(instrument);
   const std::span<const std::uint8_t> bytes(data + 1, size - 1);
 
   synth.Receive(bytes);

@@ -1,5 +1,7 @@
 // Any file image, plain sysex or MIDI file, is taken in message by message
-// without reading past a message or the image, and every byte counted.
+// without reading past a message or the image, and every byte counted, by a
+// model of either instrument: inputs of odd length stand for Extended, so
+// that the insertion effects, the multi EQ and the display text take them.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -18,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rig.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
                                         : ravlo::InstrumentModel::Basic);
   // The intake writes into a MIDI file's image, so it gets its own copy.
+  rig.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
+                                        : ravlo::InstrumentModel::Basic);
   std::vector<std::uint8_t> image(data, data + size);
 #if defined(RAVLO_FUZZ_MIDI_FILE)
   // Make every input a MIDI file so the event scan is what gets explored.

@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static ravlo::test::BasicModelRig<> fixture;
   // The first two bytes are the Variation type, as a file would set it (a
   // type the tables lack included), which names the Variation parameters;
-  // the rest is the recording.
+  // its top bit chooses the instrument model, and the second byte also the
+  // type of insertion 1, which names its parameters; the rest is the
+  // recording.
   std::span<const std::uint8_t> recorded(data, size);
   // Odd sizes stand for the extended instrument, so that its blocks are explored too.
   fixture.model.SetInstrument(size % 2 != 0 ? ravlo::InstrumentModel::Extended
@@ -26,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ravlo::BuildParameterChange(fixture.model.Unit(), ravlo::xg_block::EffectAddress(0x40),
                                     typeBytes)
             .Bytes());
+    fixture.model.SetInstrument((data[0] & 0x80) != 0 ? ravlo::InstrumentModel::Extended
+                                                      : ravlo::InstrumentModel::Basic);
+    fixture.model.Insertions().Store(0, 0, typeBytes);
     recorded = recorded.subspan(2);
   }
   std::string text;

@@ -16,8 +16,14 @@ Commands:
       pair comes last in both: it accepts everything, needs no synthesizer,
       and answers dump requests from what it was sent.
 
+  Every command that reads or writes a model takes --model basic|extended:
+  the instrument the model stands for. "basic" (the default) holds the
+  blocks of the first XG level; "extended" adds the later instruments'
+  blocks: the insertion effects 1..4, the multi EQ, the display text and
+  their effect types, and their published value ranges.
+
   state [--load FILE]... [--song FILE]... [--unit N] [--store-unrecognized]
-        [--keep-extensions]
+        [--keep-extensions] [--model M]
       Take the files in, in order, as File Open does (the model is reset once
       before the first file, so several files merge), then print the model,
       one line per item, bytes as two-digit upper-case hex:
@@ -30,6 +36,9 @@ Commands:
         extension <address>: <bytes>       (kept XG extension parameters)
       With the extended model drum setups run 1..4 and each part line ends in
       "| eq" and its EQ bass gain, treble gain, bass and treble frequency.
+      and with --model extended, after the variation line:
+        insertion <1..4>: <type MSB LSB> | <16 decimal values> | <part> <5 depths>
+        multieq: <21 bytes>                display: <32 letters as bytes>
       --song FILE takes a standard MIDI file in as a song, as File > Import
       Song Setup does: its sysex messages, and each channel's bank select,
       program change, controllers and parameter numbers before its first note.
@@ -37,20 +46,22 @@ Commands:
       holds (display, insertion effects, multi EQ, parts and drums past the
       model's tables), as General Options > Keep XG extension parameters does.
 
-  show [--load FILE]... [--song FILE]... [--unit N] [--keep-extensions]
+  show [--load FILE]... [--song FILE]... [--unit N] [--keep-extensions] [--model M]
       Take the files in as state does, then print every parameter that
       differs from its XG default, one per line, in block order (system,
       reverb, chorus, variation, parts 1..16, drum setups, channels), as
         <block> [<index>]: <label> = <stored value> (<value in its unit>)
-      for example: part 3: Pan = 1 (L63)
+      for example: part 3: Pan = 1 (L63); with --model extended also
+      "insertion <1..4>", "multi eq" and "display" lines.
       Nothing differing prints nothing.
 
   save -o OUT.syx [--load FILE]... [--song FILE]... [--categories LIST] [--bulk LIST]
-       [--unit N] [--ad-reset] [--store-unrecognized] [--keep-extensions]
+       [--unit N] [--ad-reset] [--store-unrecognized] [--keep-extensions] [--model M]
       Open the files as above, run the send pass in saving mode and write what
       it recorded. LIST is comma-separated from
       reset,system,reverb,chorus,variation,part,drum1,drum2,drum3,drum4,extensions
-      (drum3 and drum4 with the extended model). By
+      (drum3 and drum4 with the extended model; with --model extended also
+      insertion,multieq,display, sent after variation). By
       default all categories are sent with only their non-default parameters
       (the kept extension parameters after the blocks, in address order);
       --categories chooses the categories, --bulk sends all parameters of the
@@ -58,7 +69,7 @@ Commands:
       the reset also reset the A/D parts and the mixer.
 
   review [--load FILE]... [--song FILE]... [--categories LIST] [--bulk LIST] [--unit N]
-         [--ad-reset] [--keep-extensions]
+         [--ad-reset] [--keep-extensions] [--model M]
       Print the text the Review command shows for that pass.
 
   scan FILE
@@ -73,27 +84,35 @@ Commands:
   patches FILE.syx... [-o OUT.txt]
       The QS300 patch list of the files, to standard output or to OUT (CR LF line ends).
 
-  send [--port INDEX] [--unit N] [--delay MS] FILE...
+  send [--port INDEX] [--unit N] [--delay MS] [--model M] FILE...
       Open the files into the model on an output port (the monitor port by
       default), passing every message on with a pause before each (10 ms, or
       MS), so the synthesizer follows.
 
-  receive -o OUT.syx [--port INDEX] [--in-port INDEX] [--unit N] [--timeout MS]
+  receive -o OUT.syx [--port INDEX] [--in-port INDEX] [--unit N] [--timeout MS] [--model M]
       Read the synthesizer back: ask it, through the output port, for the
       system block, the Reverb, Chorus and Variation blocks, the 16 parts and
       both drum setups (each note of the kit), wait up to MS (300) for each
       answer on the input port (the monitor pair by default), and write what
       arrived as an all-bulk save. Standard error names the blocks that did
       not answer; exit status 1 then. Channel controllers cannot be read
-      from an XG instrument.
+      from an XG instrument. With --model extended it also asks for the
+      insertion effects and the multi EQ.
 
-  serve [--load FILE]... [--name NAME] [--unit N] [--sound] [--soundfont FILE]
-        [--rate HZ]
+  identify [--port INDEX] [--in-port INDEX] [--unit N] [--timeout MS]
+      Ask the synthesizer who it is (the universal Identity Request) and
+      whether it holds the multi EQ, then print its identity and the model
+      it stands for ("model: basic" or "model: extended"); exit status 1 when
+      nothing answers.
+
+  serve [--load FILE]... [--name NAME] [--unit N] [--model M] [--sound]
+        [--soundfont FILE] [--rate HZ]
       Run a virtual XG synthesizer, with the files taken in as state does, on
       a port pair of its own: a JACK client NAME ("ravlo-xg") with the ports
       "in" and "out", or ALSA ports where JACK is not running. Prints "ready"
       once the ports exist and answers dump and parameter requests for unit N
-      (0) until interrupted. --sound also plays what it is sent on a General
+      (0) and Identity Requests, as an instrument of the model M, until
+      interrupted. --sound also plays what it is sent on a General
       MIDI SoundFont: out of the JACK client "ravlo-synth" (ports "left" and
       "right") while a JACK server runs, otherwise through PulseAudio or ALSA.
 
@@ -136,9 +155,11 @@ CategoryChoice* FindCategory(SendChoices& choices, const std::string& name, bool
   const std::map<std::string, CategoryChoice*> categories{
       {"system", &choices.system},       {"reverb", &choices.reverb}, {"chorus", &choices.chorus},
       {"variation", &choices.variation}, {"part", &choices.part},     {"drum1", &choices.drum1},
-      {"drum2", &choices.drum2},         {"drum3", &choices.drum3},   {"drum4", &choices.drum4}};
+      {"drum2", &choices.drum2},         {"drum3", &choices.drum3},   {"drum4", &choices.drum4},
+      {"insertion", &choices.insertion}, {"multieq", &choices.multiEq}};
   const std::map<std::string, bool*> flags{{"reset", &choices.reset},
-                                           {"extensions", &choices.extensions}};
+                                           {"extensions", &choices.extensions},
+                                           {"display", &choices.display}};
   const auto named = flags.find(name);
   flag = named != flags.end() ? named->second : nullptr;
   const auto found = categories.find(name);
@@ -274,6 +295,14 @@ bool ParseCliArguments(const std::vector<std::string>& argv, CliArguments& argum
       arguments.rate = rate;
     } else if (option == "--sound") {
       arguments.sound = true;
+    } else if (option == "--model") {
+      if (!value(text)) return false;
+      const std::optional<InstrumentModel> model = InstrumentModelFromName(text);
+      if (!model) {
+        error = "--model takes basic or extended";
+        return false;
+      }
+      arguments.instrument = *model;
     } else if (option == "--ad-reset") {
       arguments.adReset = true;
     } else if (option == "--store-unrecognized") {

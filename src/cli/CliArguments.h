@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/InstrumentModel.h"
 #include "sendpass/SendChoices.h"
 
 namespace ravlo {
@@ -34,6 +35,7 @@ struct CliArguments {
   std::string soundFont;              // --soundfont FILE
   std::optional<int> rate;            // --rate HZ
   bool sound = false;                 // --sound
+  InstrumentModel instrument = InstrumentModel::Basic;  // --model basic|extended
 };
 
 // Fills `arguments` from argv; on a usage error returns false with a reason.

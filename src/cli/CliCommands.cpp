@@ -25,6 +25,7 @@
 #include "intake/SysexScanner.h"
 #include "midi/MidiInDevice.h"
 #include "midi/MidiOutDevice.h"
+#include "receive/InstrumentProbe.h"
 #include "receive/SynthReceiver.h"
 #include "review/DefaultDifferences.h"
 #include "review/ReviewText.h"
@@ -56,6 +57,17 @@ CliSession::Options SessionOptions(const CliArguments& arguments) {
   options.adReset = arguments.adReset;
   options.storeUnrecognised = arguments.storeUnrecognised;
   options.keepExtensions = arguments.keepExtensions;
+  options.instrument = arguments.instrument;
+  return options;
+}
+
+// A session that talks with a synthesizer both ways, paced as it listens.
+CliSession::Options TalkingOptions(const CliArguments& arguments) {
+  CliSession::Options options = SessionOptions(arguments);
+  options.paced = true;
+  options.platformPorts = true;
+  options.port = arguments.port.value_or(-1);
+  options.inPort = arguments.inPort.value_or(-1);
   return options;
 }
 
@@ -204,12 +216,7 @@ int Receive(const CliArguments& arguments, std::ostream& err) {
   if (!arguments.files.empty() || !arguments.loads.empty()) {
     return UsageError(err, "receive takes no files");
   }
-  CliSession::Options options = SessionOptions(arguments);
-  options.paced = true;
-  options.platformPorts = true;
-  options.port = arguments.port.value_or(-1);
-  options.inPort = arguments.inPort.value_or(-1);
-  CliSession session(options, err);
+  CliSession session(TalkingOptions(arguments), err);
   if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
   SilentProgress progress;
   SynthReceiver receiver(session.Model(), session.Intake(), session.Input().Queue(),
@@ -291,7 +298,7 @@ int Render(const CliArguments& arguments, std::ostream& err) {
   const int rate = arguments.rate.value_or(AudioOptions::kDefaultRate);
   std::unique_ptr<FluidEngine> engine = MakeEngine(arguments, rate, err);
   if (!engine) return kFileError;
-  VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
+  VirtualSynth synth(UnitNumber::FromValue(arguments.unit), arguments.instrument);
   synth.SetKeepExtensions(arguments.keepExtensions);
   if (!TakeInto(synth, setups, err)) return kFileError;
   synth.AttachSound(engine.get());
@@ -307,6 +314,23 @@ int Render(const CliArguments& arguments, std::ostream& err) {
   }
   const FileResult written = wav.Finish();
   return written.ok ? kSuccess : FileError(err, written.error);
+}
+
+int Identify(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
+  if (!arguments.files.empty() || !arguments.loads.empty()) {
+    return UsageError(err, "identify takes no files");
+  }
+  CliSession session(TalkingOptions(arguments), err);
+  if (!session.OpenPort() || !session.OpenInputPort()) return kFileError;
+  const InstrumentAnswer answer =
+      AskInstrument(session.Model(), session.Input().Queue(), session.Pauses(),
+                    arguments.timeoutMs.value_or(SynthReceiver::kDefaultTimeoutMs));
+  if (!answer.identity) {
+    return FileError(err, NoAnswerText(session.InputPortName(), session.Model().Unit()));
+  }
+  out << "identity: " << DescribeIdentity(*answer.identity) << '\n';
+  if (answer.model) out << "model: " << InstrumentModelName(*answer.model) << '\n';
+  return kSuccess;
 }
 
 // Set from the signal handler: the serving loop looks at it between messages.
@@ -326,7 +350,7 @@ int Serve(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   // The synthesizer goes first, while the engine it plays on is still there.
   std::unique_ptr<FluidEngine> engine;
   std::unique_ptr<AudioOutput> audio;
-  VirtualSynth synth(UnitNumber::FromValue(arguments.unit));
+  VirtualSynth synth(UnitNumber::FromValue(arguments.unit), arguments.instrument);
   if (!TakeInto(synth, loads, err)) return kFileError;
   if (arguments.sound) {
     AudioOptions options;
@@ -398,6 +422,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "receive") return Receive(arguments, err);
   if (command == "serve") return Serve(arguments, out, err);
   if (command == "render") return Render(arguments, err);
+  if (command == "identify") return Identify(arguments, out, err);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

@@ -32,6 +32,9 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
   model_.Initialise();
   // A command that reads leaves a voice bank's neighbours alone; convert-q3v converts.
   file_.SetVoiceBanks(SysexFile::VoiceBanks::LeaveAlone);
+  model_.SetInstrument(options.instrument);
+  // The synthesizer behind the monitor pair stands for the same instrument.
+  midi_.Monitor().SetInstrument(options.instrument);
   model_.SetResetAdMixer(options.adReset);
   intake_.SetUnrecognisedPolicy(options.storeUnrecognised
                                     ? SysexIntake::UnrecognisedPolicy::Store

@@ -34,6 +34,7 @@ class CliSession final : public ModelEvents, public IntakeHost {
     bool platformPorts = false;  // list the platform's ports (or only the monitor)
     bool paced = false;          // real pauses (a synthesizer is listening)
     unsigned messagePauseMs = SysexIntake::kMessagePauseMs;
+    InstrumentModel instrument = InstrumentModel::Basic;
   };
 
   CliSession(const Options& options, std::ostream& messages);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "model/XgModel.h"
 
@@ -44,6 +45,33 @@ void AppendEffect(std::string& out, XgModel& model, EffectKind kind, const char*
   out += '\n';
 }
 
+// The later instruments' blocks: each insertion's type, values, part and
+// depths, then the multi EQ's and the display's bytes.
+void AppendExtendedBlocks(std::string& out, XgModel& model) {
+  const InsertionEffectModel& insertions = model.Insertions();
+  for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+    AppendLabel(out, "insertion", block + 1);
+    out += ": ";
+    AppendHex(out, insertions.TypeNumber(block));
+    out += " |";
+    for (std::size_t param = 0; param < InsertionEffectModel::kParamCount; ++param) {
+      AppendLabel(out, "", insertions.Value(block, param));
+    }
+    out += " | ";
+    std::vector<std::uint8_t> rest{insertions.Part(block)};
+    for (std::size_t depth = 0; depth < InsertionEffectModel::kDepthCount; ++depth) {
+      rest.push_back(insertions.Depth(block, depth));
+    }
+    AppendHex(out, rest);
+    out += '\n';
+  }
+  out += "multieq: ";
+  AppendHex(out, model.MultiEq().Bytes());
+  out += "\ndisplay: ";
+  AppendHex(out, model.DisplayText().Letters());
+  out += '\n';
+}
+
 }  // namespace
 
 std::string DescribeModelState(XgModel& model) {
@@ -67,6 +95,8 @@ std::string DescribeModelState(XgModel& model) {
     AppendHex(out, *settings);
   }
   out += '\n';
+
+  if (model.IsExtended()) AppendExtendedBlocks(out, model);
 
   for (int part = 0; part < model.Parts().Count(); ++part) {
     AppendLabel(out, "part", part + 1);

@@ -114,6 +114,11 @@ std::optional<HeardPreset> MonitorBackend::Heard(PartIndex part) const {
   return synth_.Heard(part);
 }
 
+void MonitorBackend::SetInstrument(InstrumentModel instrument) {
+  const std::lock_guard lock(mutex_);
+  synth_.SetInstrument(instrument);
+}
+
 void MonitorBackend::SetListener(std::function<void()> listener) {
   std::lock_guard lock(mutex_);
   listener_ = std::move(listener);

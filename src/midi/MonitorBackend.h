@@ -58,6 +58,8 @@ class MonitorBackend final : public MidiBackend {
   // those that have since fallen out of the window).
   std::uint64_t TotalReceived() const;
   void Clear();
+  // The model the synthesizer behind the pair stands for.
+  void SetInstrument(InstrumentModel instrument);
   // Called (on the sending thread) after every message recorded.
   void SetListener(std::function<void()> listener);
 

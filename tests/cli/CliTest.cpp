@@ -69,6 +69,8 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Cli({"save", "--categories", "system,bogus", "-o", "x"}).status, 2);
   EXPECT_EQ(Cli({"save"}).status, 2) << "save needs -o";
   EXPECT_EQ(Cli({"scan"}).status, 2);
+  EXPECT_EQ(Cli({"state", "--model", "large"}).status, 2);
+  EXPECT_EQ(Cli({"identify", "--load", "a.syx"}).status, 2);
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("convert-q3v"), std::string::npos);
@@ -137,6 +139,30 @@ TEST_F(CliTest, ShowNamesAnotherEffectTypeAndItsValuesInTheirUnits) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"variation: Type = 128 (Hall 1)",
                                                       "variation: Rev_Time = 69 (30.0 s)"}));
+}
+
+TEST_F(CliTest, TheExtendedModelHoldsShowsStatesAndReadsBackTheLaterBlocks) {
+  const std::string path = Put(
+      "later.syx", test::Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x01, 0x00, 0x49, 0x00, 0xF7}),
+                              Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x01, 0x46, 0xF7})));
+  const CliRun show = Cli({"show", "--model", "extended", "--load", path});
+  ASSERT_EQ(show.status, 0) << show.err;
+  EXPECT_EQ(Lines(show.out), (std::vector<std::string>{"insertion 2: Type = 9344 (Distortion)",
+                                                       "multi eq: Gain 1 = 70 (+6 dB)"}));
+  EXPECT_TRUE(Cli({"show", "--load", path}).out.empty()) << "with Basic they are no blocks";
+  const CliRun state = Cli({"state", "--model", "extended", "--load", path});
+  EXPECT_EQ(LineStarting(state.out, "insertion 2: "),
+            "insertion 2: 49 00 | 40 20 72 53 48 255 43 74 10 127 120 255 255 255 255 255 | 7F 40 "
+            "40 40 40 40");
+  EXPECT_EQ(LineStarting(state.out, "multieq: ").substr(0, 20), "multieq: 00 46 0C 07");
+  const CliRun identify = Cli({"identify"});
+  ASSERT_EQ(identify.status, 0) << identify.err;
+  EXPECT_EQ(LineStarting(identify.out, "model: "), "model: basic");
+  const std::string received = (directory / "received.syx").string();
+  ASSERT_EQ(Cli({"receive", "--model", "extended", "-o", received}).status, 0);
+  const CliRun back = Cli({"scan", received});
+  EXPECT_NE(back.out.find(" 4C 00 15 02 40 00 "), std::string::npos) << "read back with the rest";
+  EXPECT_NE(back.out.find(" 4C 00 12 03 03 00 "), std::string::npos);
 }
 
 TEST_F(CliTest, ReceiveFromTheMonitorWritesWhatSaveBulkWritesOfTheDefaults) {

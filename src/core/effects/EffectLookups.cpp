@@ -144,7 +144,28 @@ std::optional<ParamRange> VariationParamRange(std::size_t descriptor) {
   return ParamRange{entry.minimum, entry.maximum};
 }
 
-ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType) {
+namespace {
+
+// Where the later instruments' data lists publish a wider range than the
+// first level's table: the initial delay of Early Reflection, Gate Reverb and
+// Reverse Gate (0..127), and the EQ mid frequency of Distortion, Overdrive
+// and 3 Band EQ (from 14, 100 Hz).
+struct ExtendedRange {
+  std::uint32_t layout;
+  std::size_t param;
+  ParamRange range;
+};
+constexpr std::array<ExtendedRange, 4> kExtendedRanges = {{
+    {8, 3, {0, 127}},
+    {9, 3, {0, 127}},
+    {17, 6, {14, 54}},
+    {19, 1, {14, 54}},
+}};
+
+}  // namespace
+
+ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType,
+                                       InstrumentModel instrument) {
   ParameterDescriptor parameter;
   parameter.address = VariationParamAddress(param + 1).value_or(0);
   parameter.form = param < kVariationTwoByteParamCount ? WireForm::SevenBitPair : WireForm::Byte;
@@ -159,6 +180,13 @@ ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int3
     parameter.choices = kParamDescriptors[descriptor].choices;
   }
   parameter.reviewName = descriptor == 0 ? std::string_view("*Unused*") : parameter.label;
+  if (instrument == InstrumentModel::Extended && descriptor != 0) {
+    for (const ExtendedRange& wider : kExtendedRanges) {
+      if (wider.layout != kVariationTypes[type].layout || wider.param != param) continue;
+      parameter.minimum = wider.range.minimum;
+      parameter.maximum = wider.range.maximum;
+    }
+  }
   return parameter;
 }
 

@@ -11,6 +11,7 @@
 #include "effects/EffectParameters.h"
 #include "effects/EffectRow.h"
 #include "effects/EffectTypeTables.h"
+#include "model/InstrumentModel.h"
 
 namespace ravlo {
 
@@ -61,8 +62,10 @@ std::optional<ParamRange> VariationParamRange(std::size_t descriptor);
 
 // Variation parameter `param` (0..15) of a type as a descriptor: its address low, form, range,
 // unit and label (the amp type's for "Amp Type"); no label, and the review name "*Unused*", for a
-// parameter the type does not use.
-ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType);
+// parameter the type does not use. With the Extended model the later
+// instruments' published ranges hold where they are wider.
+ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType,
+                                       InstrumentModel instrument = InstrumentModel::Basic);
 
 // "Type_Off", "StackType", "ComboType", "TubeType" for 0..3.
 std::optional<std::string_view> AmpTypeLabel(int32_t ampType);

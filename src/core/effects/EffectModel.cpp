@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "effects/EffectAddresses.h"
 #include "effects/EffectLookups.h"
+#include "effects/ExtendedEffectTypes.h"
 #include "messages/XgMessages.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
@@ -135,6 +137,11 @@ std::string EffectModel::TypeDisplayName(EffectKind kind) const {
     return std::string(EffectTypeName(kind, static_cast<std::size_t>(Type(kind))));
   }
   const auto number = TypeNumber(kind);
+  if (model_.IsExtended()) {
+    if (const auto extended = FindExtendedEffectType(kind, number[0], number[1])) {
+      return std::string(extended->name);
+    }
+  }
   char text[24];
   std::snprintf(text, sizeof text, "Unknown (%02X %02X)", number[0], number[1]);
   return text;
@@ -162,7 +169,8 @@ VariationSettings EffectModel::CurrentVariationSettings() const {
 ParameterDescriptor EffectModel::CurrentVariationParameter(std::size_t param) const {
   const EffectRow row = CurrentRow(EffectKind::Variation);
   const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
-  return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType);
+  return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType,
+                            model_.Instrument());
 }
 
 bool EffectModel::SlotInUse(EffectKind kind, std::size_t slot) const {
@@ -404,6 +412,43 @@ bool EffectModel::ChangeType(EffectKind kind, int typeIndex) {
     return false;
   }
   SetType(kind, typeIndex);
+  model_.PublishWhole(EffectBlock(kind));
+  return true;
+}
+
+std::vector<ExtendedEffectType> EffectModel::ExtendedTypes(EffectKind kind) const {
+  std::vector<ExtendedEffectType> types;
+  if (!model_.IsExtended()) return types;
+  for (const ExtendedEffectType& type : ExtendedEffectTypes()) {
+    if (FindExtendedEffectType(kind, type.msb, type.lsb)) types.push_back(type);
+  }
+  return types;
+}
+
+std::optional<int> EffectModel::ListedType(EffectKind kind) const {
+  if (IsKnownType(kind)) return Type(kind);
+  const auto number = TypeNumber(kind);
+  const std::vector<ExtendedEffectType> later = ExtendedTypes(kind);
+  for (std::size_t i = 0; i < later.size(); ++i) {
+    if (later[i].msb == number[0] && later[i].lsb == number[1]) {
+      return static_cast<int>(EffectTypeCount(kind) + i);
+    }
+  }
+  return std::nullopt;
+}
+
+bool EffectModel::ChangeToListedType(EffectKind kind, int index) {
+  const auto first = static_cast<int>(EffectTypeCount(kind));
+  if (index < first) return ChangeType(kind, index);
+  const std::vector<ExtendedEffectType> later = ExtendedTypes(kind);
+  if (index - first >= static_cast<int>(later.size())) return false;
+  const ExtendedEffectType& type = later[static_cast<std::size_t>(index - first)];
+  const std::array<std::uint8_t, 2> number{type.msb, type.lsb};
+  if (!model_.Emitter().EmitParameterChange(xg_block::EffectAddress(EffectTypeAddress(kind)),
+                                            number)) {
+    return false;
+  }
+  EnterUnknownType(kind, type.msb, type.lsb);
   model_.PublishWhole(EffectBlock(kind));
   return true;
 }

@@ -5,10 +5,12 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "effects/EffectKind.h"
 #include "effects/EffectRows.h"
 #include "effects/EffectTypeTables.h"
+#include "effects/ExtendedEffectTypes.h"
 #include "messages/XgMessage.h"
 #include "model/ImageCell.h"
 #include "model/Indices.h"
@@ -52,7 +54,8 @@ class EffectModel : private EffectRows {
   bool IsKnownType(EffectKind kind) const;
   // The two type bytes of what the block runs.
   std::array<std::uint8_t, 2> TypeNumber(EffectKind kind) const;
-  // The type's name, or "Unknown (5E 00)" for a type the tables do not hold.
+  // The type's name (with Extended also a later instrument's type), or
+  // "Unknown (5E 00)" for a type no table holds.
   std::string TypeDisplayName(EffectKind kind) const;
   // What the block runs now: the current type's row, or what came for an
   // unknown type (0 where nothing came).
@@ -85,6 +88,16 @@ class EffectModel : private EffectRows {
   // The editors' type list: the block runs `typeIndex` with the values last
   // edited for it, sent as the block's two dumps with the pause between.
   bool ChangeType(EffectKind kind, int typeIndex);
+  // The editors' type list: the table's types, then with Extended the later
+  // instruments' types the block can run, in type number order (none with
+  // Basic). The place in it of what the block runs; none for a type no list
+  // holds.
+  std::vector<ExtendedEffectType> ExtendedTypes(EffectKind kind) const;
+  std::optional<int> ListedType(EffectKind kind) const;
+  // The type at `index` of that list: a table type as ChangeType sends it, a
+  // later type as one type change (the synthesizer loads its values itself;
+  // the program knows them as they are read back or edited).
+  bool ChangeToListedType(EffectKind kind, int index);
   // The editors' Default: the current type's default values (for Variation
   // also its default settings, insertion connection and no part), sent as the
   // two dumps. False for an unknown type.

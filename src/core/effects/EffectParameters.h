@@ -64,7 +64,7 @@ inline constexpr std::array<EffectSlot, kReverbSlotCount> kReverbSlots = [] {
       Field(0x09, "Rev_Depth", "Depth", "Depth", 0, 104, width).In(Unit::ReverbDimension),
       Field(0x0A, "Wall_Vary", "Wall Vary", "WallVary", 0, 30, width),
       Field(0x0B, "Dry_Wet", "Dry-Wet", "DryWet", 1, 127).In(Unit::DryWet),
-      Field(0x0C, "ReturnLvl", "Return", "Return", 0, 127),
+      Field(0x0C, "ReturnLvl", "Return", "Return", 0, 127).In(Unit::LevelDecibels),
       Field(0x0D, "Rev_Pan", "Pan", "Pan", 1, 127).In(Unit::Pan),
       Field(0x10, "Rev_Delay", "Rev Delay", "RevDelay", 0, 63).In(Unit::DelayTime200),
       Field(0x11, "DensityLvl", "Density", "Density", 0, 3),
@@ -98,9 +98,9 @@ inline constexpr std::array<EffectSlot, kChorusSlotCount> kChorusSlots = [] {
       Field(0x29, "EQ_HiFreq", "EQHiFreq", "EQHiFreq", 28, 58).In(Unit::EqFrequency),
       Field(0x2A, "EQ_HiGain", "EQHiGain", "EQHiGain", 52, 76).In(Unit::CentredDecibels),
       Field(0x2B, "Dry_Wet", "Dry-Wet", "DryWet", 1, 127).In(Unit::DryWet),
-      Field(0x2C, "ReturnLvl", "Return", "Return", 0, 127),
+      Field(0x2C, "ReturnLvl", "Return", "Return", 0, 127).In(Unit::LevelDecibels),
       Field(0x2D, "ChorusPan", "Pan", "Pan", 0, 127).In(Unit::Pan),
-      Field(0x2E, "To_Reverb", "Chor2Rev", "Chor2Rev", 0, 127),
+      Field(0x2E, "To_Reverb", "Chor2Rev", "Chor2Rev", 0, 127).In(Unit::LevelDecibels),
       Hidden(0x30, "Unused_2"),
       Hidden(0x31, "Unused_3"),
       Hidden(0x32, "Unused_4"),
@@ -143,10 +143,13 @@ inline constexpr std::array<VariationSettingInfo, kVariationSettingCount> kVaria
       Setting(S::Connection, A::Stored, 0, 1, 0, "Connection", "", "Connection", false);
   connection.parameter.choices = kVariationConnectionChoices;
   return std::array<VariationSettingInfo, kVariationSettingCount>{{
-      Setting(S::Return, A::Stored, 0, 127, 64, "ReturnLvl", "Return", "Return", true),
+      Setting(S::Return, A::Stored, 0, 127, 64, "ReturnLvl", "Return", "Return", true)
+          .In(Unit::LevelDecibels),
       Setting(S::Pan, A::Stored, 0, 127, 64, "Var_Pan", "Pan", "Pan", true).In(Unit::Pan),
-      Setting(S::SendToReverb, A::Stored, 0, 127, 0, "To_Reverb", "To Reverb", "ToReverb", true),
-      Setting(S::SendToChorus, A::Stored, 0, 127, 0, "To_Chorus", "To Chorus", "ToChorus", true),
+      Setting(S::SendToReverb, A::Stored, 0, 127, 0, "To_Reverb", "To Reverb", "ToReverb", true)
+          .In(Unit::LevelDecibels),
+      Setting(S::SendToChorus, A::Stored, 0, 127, 0, "To_Chorus", "To Chorus", "ToChorus", true)
+          .In(Unit::LevelDecibels),
       connection,
       // 127 is no part: the field shows it as 128.
       Setting(S::Part, A::PlusOne, 1, 128, 127, "Part_Num", "", "PartNumber", false)

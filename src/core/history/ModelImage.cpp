@@ -39,6 +39,12 @@ ModelImage::ModelImage(const XgModel& model) {
       Add(bank, slot, UserVoiceModel::kCellCount);
     }
   }
+  // The later blocks are there in both models; with Basic they only stay put.
+  for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+    Add(ImageArea::Insertion, block, InsertionEffectModel::kCellCount);
+  }
+  Add(ImageArea::MultiEq, 0, model.MultiEq().CellCount());
+  Add(ImageArea::DisplayText, 0, DisplayTextModel::kCellCount);
 }
 
 void ModelImage::Add(ImageArea area, int index, std::size_t count) {
@@ -82,6 +88,15 @@ void ModelImage::CaptureRegion(const XgModel& model, const ImageRegion& region,
     case ImageArea::VBankVoice:
       model.UserVoices().CopyCells(BankOf(region), region.index, cells);
       break;
+    case ImageArea::Insertion:
+      model.Insertions().CopyCells(region.index, cells);
+      break;
+    case ImageArea::MultiEq:
+      model.MultiEq().CopyCells(cells);
+      break;
+    case ImageArea::DisplayText:
+      model.DisplayText().CopyCells(cells);
+      break;
   }
 }
 
@@ -107,6 +122,15 @@ void ModelImage::PutRegion(XgModel& model, const ImageRegion& region,
     case ImageArea::VBankVoice:
       model.UserVoices().PutCells(BankOf(region), region.index, cells);
       break;
+    case ImageArea::Insertion:
+      model.Insertions().PutCells(region.index, cells);
+      break;
+    case ImageArea::MultiEq:
+      model.MultiEq().PutCells(cells);
+      break;
+    case ImageArea::DisplayText:
+      model.DisplayText().PutCells(cells);
+      break;
   }
 }
 
@@ -121,6 +145,12 @@ CellSend ModelImage::SendCell(XgModel& model, const ImageRegion& region, std::si
       return model.Parts().SendCell(PartIndex::FromIndex(region.index), cell, target);
     case ImageArea::Drum:
       return model.Drums().SendCell(region.index, cell, target);
+    case ImageArea::Insertion:
+      return model.Insertions().SendCell(region.index, cell, target);
+    case ImageArea::MultiEq:
+      return model.MultiEq().SendCell(cell, target);
+    case ImageArea::DisplayText:
+      return model.DisplayText().SendCell(cell, target);
     case ImageArea::Channel:
     case ImageArea::BankVoice:
     case ImageArea::VBankVoice:

@@ -13,7 +13,18 @@ class XgModel;
 
 // The parts of the image the edit history compares, each a run of cells
 // laid out by its block.
-enum class ImageArea { System, Effect, Part, Drum, Channel, BankVoice, VBankVoice };
+enum class ImageArea {
+  System,
+  Effect,
+  Part,
+  Drum,
+  Channel,
+  BankVoice,
+  VBankVoice,
+  Insertion,
+  MultiEq,
+  DisplayText
+};
 
 // One run of cells: an area, which one of it (effect kind, part, setup,
 // channel, user voice slot), and where its cells sit in a whole image.

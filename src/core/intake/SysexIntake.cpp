@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "effects/MultiEqParameters.h"
 #include "files/FileIo.h"
 #include "intake/IntakeHost.h"
 #include "intake/SysexScanner.h"
@@ -282,6 +283,7 @@ SysexIntake::Route SysexIntake::ClassifyBulk(std::span<const std::uint8_t> m) co
                                                                     : Route::Unrecognised;
   }
   if (xg_block::IsAd(high, mid)) return Route::PassOn;
+  if (ExtendedDataSize({high, mid, low})) return Route::ExtendedBulk;
   if (xg_block::IsDrumSetup(high)) {
     const bool note = model_.Drums().Note(high & 0x0F, DrumNote::FromMidiNote(mid)) != nullptr;
     // With the extensions kept, a longer dump leaves its later parameters there.
@@ -324,6 +326,9 @@ SysexIntake::Route SysexIntake::ClassifyParameterChange(std::span<const std::uin
                : Route::Unrecognised;
   }
   if (xg_block::IsAd(high, mid)) return Route::PassOn;
+  if (const auto size = ExtendedDataSize({high, mid, low})) {
+    return CarriesData(m, static_cast<int>(*size)) ? Route::ExtendedParameter : Route::Unrecognised;
+  }
   if (xg_block::IsDrumSetup(high) && DrumSetups::IsNote(mid)) {
     const bool note = model_.Drums().Note(high & 0x0F, DrumNote::FromMidiNote(mid)) != nullptr;
     return note && low < kDrumParameterCount ? Route::DrumParameter : Route::Unrecognised;
@@ -376,6 +381,13 @@ bool SysexIntake::Apply(Route route, std::span<const std::uint8_t> m) {
       return PassOn(m) && StorePartParameter(m);
     case Route::DrumParameter:
       return PassOn(m) && StoreDrumParameter(m);
+    case Route::ExtendedBulk:
+      return PassOn(m) && StoreExtended({m[6], m[7], m[8]},
+                                        m.subspan(kBulkHeaderSize, m.size() - kBulkOverhead));
+    case Route::ExtendedParameter:
+      return PassOn(m) &&
+             StoreExtended({m[4], m[5], m[6]},
+                           m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1));
     case Route::Extension:
       return PassOn(m) && StoreExtension(m);
   }
@@ -480,6 +492,37 @@ bool SysexIntake::StoreExtension(std::span<const std::uint8_t> m) {
                 {m[4], m[5], m[6]}, m.subspan(kChangeHeaderSize, m.size() - kChangeHeaderSize - 1));
   if (stored) model_.Events().RaiseMark(RefreshMark::Extension, 0);
   return stored;
+}
+
+std::optional<std::size_t> SysexIntake::ExtendedDataSize(XgAddress address) const {
+  if (!model_.IsExtended() || !model_.KnowsAddress(address)) return std::nullopt;
+  const auto [high, mid, low] = address;
+  if (high == InsertionEffectModel::kHigh) return InsertionEffectModel::ParameterSize(low);
+  if (high == kMultiEqHigh && mid == kMultiEqMid) {
+    return model_.MultiEq().Parameter(low) != nullptr ? std::optional<std::size_t>(1)
+                                                      : std::nullopt;
+  }
+  // A display text may come in pieces, from any letter on.
+  return 1;
+}
+
+bool SysexIntake::StoreExtended(XgAddress address, std::span<const std::uint8_t> data) {
+  const auto [high, mid, low] = address;
+  bool stored = false;
+  RefreshMark mark = RefreshMark::DisplayText;
+  if (high == InsertionEffectModel::kHigh) {
+    stored = model_.Insertions().Store(mid, low, data);
+    mark = RefreshMark::Insertion;
+  } else if (high == kMultiEqHigh) {
+    stored = model_.MultiEq().StoreBytes(low, data);
+    mark = RefreshMark::MultiEq;
+  } else {
+    stored = model_.DisplayText().StoreLetters(low, data);
+  }
+  if (!stored) return false;
+  KeepUnheldBytes(address, data);
+  model_.Events().RaiseMark(mark, high == InsertionEffectModel::kHigh ? mid : 0);
+  return true;
 }
 
 void SysexIntake::KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data) {

@@ -110,7 +110,9 @@ class SysexIntake {
     EffectParameter,
     PartParameter,
     DrumParameter,
-    Extension  // an address no block holds, kept by address
+    ExtendedBulk,       // a later instrument's block (the Extended model)
+    ExtendedParameter,  // its parameter change
+    Extension           // an address no block holds, kept by address
   };
   // One load message by message: counted, applied or collected.
   // Room for every message of a load in the error buffer; false (and
@@ -138,6 +140,10 @@ class SysexIntake {
   bool StoreDrumParameter(std::span<const std::uint8_t> m);
   bool ApplySystemParameter(std::span<const std::uint8_t> m);
   bool StoreExtension(std::span<const std::uint8_t> m);
+  // Insertion, multi EQ or display data from `address` on.
+  bool StoreExtended(XgAddress address, std::span<const std::uint8_t> data);
+  // With Extended, the data bytes a parameter change of a later block needs.
+  std::optional<std::size_t> ExtendedDataSize(XgAddress address) const;
   // With the extensions kept, a dump's bytes at addresses no block holds.
   void KeepUnheldBytes(XgAddress first, std::span<const std::uint8_t> data);
   bool PassOn(std::span<const std::uint8_t> m);

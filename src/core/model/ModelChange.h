@@ -7,7 +7,22 @@
 namespace ravlo {
 
 // The parts of the image a change notice can name.
-enum class ModelBlock { System, Reverb, Chorus, Variation, Part, Drum, Channel, UserVoice, kCount };
+enum class ModelBlock {
+  System,
+  Reverb,
+  Chorus,
+  Variation,
+  Part,
+  Drum,
+  Channel,
+  UserVoice,
+  // The later instruments' blocks (the Extended model): the index of an
+  // insertion's notice is the insertion 0..3.
+  Insertion,
+  MultiEq,
+  DisplayText,
+  kCount
+};
 
 // One stored change: which block, which part, channel, drum setup, effect
 // type or user voice in it, which parameter, and the value before and after.

@@ -15,6 +15,9 @@ enum class RefreshMark {
   Drum,
   UserVoice,
   Extension,
+  Insertion,
+  MultiEq,
+  DisplayText,
   kCount
 };
 

@@ -8,12 +8,15 @@
 #include "channels/ChannelModel.h"
 #include "drums/DrumModel.h"
 #include "effects/EffectModel.h"
+#include "effects/InsertionEffectModel.h"
 #include "extensions/ExtensionModel.h"
+#include "model/AddressedBlock.h"
 #include "model/Indices.h"
 #include "model/InstrumentModel.h"
 #include "model/ModelChange.h"
 #include "model/XgEmitter.h"
 #include "parts/PartModel.h"
+#include "system/DisplayTextModel.h"
 #include "system/SystemModel.h"
 #include "uservoice/UserVoiceModel.h"
 #include "voices/UserVoiceElementSource.h"
@@ -47,9 +50,13 @@ class XgModel final : public UserVoiceElementSource {
   UnitNumber Unit() const { return emitter_.Unit(); }
   std::uint8_t ModelId() const { return emitter_.ModelId(); }
 
-  // The instrument the image stands for; Basic until told otherwise.
-  void SetInstrument(InstrumentModel instrument) { instrument_ = instrument; }
+  // The instrument the image stands for; Basic until told otherwise. With
+  // Extended the insertion effects, the multi EQ and the display text are
+  // blocks of the image; with Basic their addresses are extension
+  // parameters. A switch carries what one side holds over to the other.
+  void SetInstrument(InstrumentModel instrument);
   InstrumentModel Instrument() const { return instrument_; }
+  bool IsExtended() const { return instrument_ == InstrumentModel::Extended; }
 
   void SetResetAdMixer(bool on) { emitter_.SetResetAdMixer(on); }
   bool ResetAdMixer() const { return emitter_.ResetAdMixer(); }
@@ -100,6 +107,13 @@ class XgModel final : public UserVoiceElementSource {
   const UserVoiceModel& UserVoices() const { return *userVoices_; }
   ExtensionModel& Extensions() { return *extensions_; }
   const ExtensionModel& Extensions() const { return *extensions_; }
+  // The later instruments' blocks; they take part only with Extended.
+  InsertionEffectModel& Insertions() { return *insertions_; }
+  const InsertionEffectModel& Insertions() const { return *insertions_; }
+  AddressedBlock& MultiEq() { return *multiEq_; }
+  const AddressedBlock& MultiEq() const { return *multiEq_; }
+  DisplayTextModel& DisplayText() { return *displayText_; }
+  const DisplayTextModel& DisplayText() const { return *displayText_; }
 
   ModelEvents& Events() { return events_; }
   MidiOutDevice& Midi() { return emitter_.Midi(); }
@@ -109,6 +123,11 @@ class XgModel final : public UserVoiceElementSource {
 
  private:
   void Notify(const ModelChange& change);
+  bool KnowsExtendedAddress(XgAddress address) const;
+  // Kept extension parameters at addresses a block now holds go into it.
+  void TakeInExtensions();
+  // The later blocks' values, as extension parameters a Basic image keeps.
+  void KeepExtendedBlocksAsExtensions();
 
   ModelEvents& events_;
   XgEmitter emitter_;
@@ -122,6 +141,9 @@ class XgModel final : public UserVoiceElementSource {
   std::unique_ptr<ChannelModel> channels_;
   std::unique_ptr<UserVoiceModel> userVoices_;
   std::unique_ptr<ExtensionModel> extensions_;
+  std::unique_ptr<InsertionEffectModel> insertions_;
+  std::unique_ptr<AddressedBlock> multiEq_;
+  std::unique_ptr<DisplayTextModel> displayText_;
 };
 
 }  // namespace ravlo

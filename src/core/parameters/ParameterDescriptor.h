@@ -59,7 +59,8 @@ enum class Unit : std::uint8_t {
   ReverbDimension,    // #11
   PartOrOff,          // a part number counted from 1, the one past the parts: Off
   FilterCents,        // a part's filter control depth, -64 .. 63: -9600 .. +9450 cents
-  AmplitudePercent    // a part's amplitude control depth, -64 .. 63: -100 .. +100 %
+  AmplitudePercent,   // a part's amplitude control depth, -64 .. 63: -100 .. +100 %
+  LevelDecibels       // effect returns and sends: -inf .. 0 dB (64) .. +6 dB
 };
 
 // Where the default comes from when it is not one fixed byte.

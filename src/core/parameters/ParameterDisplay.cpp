@@ -94,10 +94,13 @@ std::string NoteName(int note) {
 
 std::string UnitText(const ParameterDescriptor& p, int shown) {
   // A value a file brought from outside the range still reads in the unit,
-  // as long as it is a data byte; a switch reads only its two values.
+  // as long as it is a data byte the unit covers; a switch, words and Off
+  // read only the values of the range.
   const int stored = p.Stored(shown);
   const bool dataByte = p.form == WireForm::Byte && stored >= 0 && stored <= 0x7F;
-  if (!p.InRange(shown) && (!dataByte || p.unit == Unit::OnOff)) return {};
+  const bool rangeOnly =
+      p.unit == Unit::OnOff || p.unit == Unit::PartOrOff || !p.choices.empty();
+  if (!p.InRange(shown) && (!dataByte || rangeOnly)) return {};
   if (!p.choices.empty()) {
     const auto index = static_cast<std::size_t>(shown - p.minimum);
     return index < p.choices.size() ? std::string(p.choices[index]) : std::string();
@@ -156,6 +159,10 @@ std::string UnitText(const ParameterDescriptor& p, int shown) {
       return FromTable(kDelayTime400Ms, shown, "%.1f", "ms");
     case Unit::ReverbDimension:
       return FromTable(kReverbDimensionMetres, shown, "%.1f", "m");
+    case Unit::LevelDecibels:
+      if (shown < 0 || shown > 127) return {};
+      if (shown == 0) return "-\u221E dB";
+      return Printed(shown > 64 ? "+%.1f" : "%.1f", LevelDecibels(shown), "dB");
     case Unit::PartOrOff:
       return shown == p.maximum ? "Off" : std::string();
     case Unit::FilterCents:

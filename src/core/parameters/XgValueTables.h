@@ -20,12 +20,17 @@ extern const std::array<double, 61> kEqFrequencyHz;
 extern const std::array<double, 70> kReverbTimeSeconds;
 // Table #5: Delay Time (0.1 .. 200.0 ms), in milliseconds.
 extern const std::array<double, 128> kDelayTime200Ms;
-// Table #6: Room Size, in metres.
-extern const std::array<double, 128> kRoomSizeMetres;
+// Table #6: Room Size, in metres (45 entries: 0.1 .. 7.0 m).
+extern const std::array<double, 45> kRoomSizeMetres;
 // Table #7: Delay Time (0.1 .. 400.0 ms), in milliseconds.
 extern const std::array<double, 128> kDelayTime400Ms;
 // Reverb Width, Depth and Height, in metres (the table numbered #11 in
 // Yamaha's later data lists).
 extern const std::array<double, 105> kReverbDimensionMetres;
+
+// An effect return or send level in decibels: 0 is -inf, 64 is 0 dB and 127
+// +6 dB (XG data list, Effect table: "-inf..0..+6dB (0..64..127)"); the three
+// published points are those of a gain of value / 64, which it reads as.
+double LevelDecibels(int value);
 
 }  // namespace ravlo

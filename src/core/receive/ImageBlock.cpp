@@ -33,6 +33,10 @@ std::string ImageBlock::Name() const {
       return "Part " + std::to_string(index + 1);
     case Kind::DrumSetup:
       return "Drum setup " + std::to_string(index + 1);
+    case Kind::Insertion:
+      return "Insertion " + std::to_string(index + 1);
+    case Kind::MultiEq:
+      return "Multi EQ";
   }
   return {};
 }
@@ -54,6 +58,10 @@ std::vector<XgMessage> ImageBlock::Dumps(const XgModel& model) const {
       const auto dumps = model.Parts().BulkDumps(part);
       return {dumps.begin(), dumps.end()};
     }
+    case Kind::Insertion:
+      return model.Insertions().BlockDumps(index);
+    case Kind::MultiEq:
+      return {model.MultiEq().BulkDump()};
     case Kind::DrumSetup: {
       std::vector<XgMessage> dumps;
       for (const DrumNote note : model.Drums().KitNotes(index)) {
@@ -70,6 +78,12 @@ std::vector<ImageBlock> ImageBlocks(const XgModel& model) {
                                  {ImageBlock::Kind::Reverb},
                                  {ImageBlock::Kind::Chorus},
                                  {ImageBlock::Kind::Variation}};
+  if (model.IsExtended()) {
+    for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+      blocks.push_back({ImageBlock::Kind::Insertion, block});
+    }
+    blocks.push_back({ImageBlock::Kind::MultiEq});
+  }
   for (int part = 0; part < model.Parts().Count(); ++part) {
     blocks.push_back({ImageBlock::Kind::Part, part});
   }

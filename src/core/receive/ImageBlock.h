@@ -12,10 +12,11 @@ class XgModel;
 // A block of the image as a read-back asks for it and reports it: the system
 // block, one effect block, one multi part or one drum setup.
 struct ImageBlock {
-  enum class Kind { System, Reverb, Chorus, Variation, Part, DrumSetup };
+  // Insertion and MultiEq only with the Extended model.
+  enum class Kind { System, Reverb, Chorus, Variation, Part, DrumSetup, Insertion, MultiEq };
 
   Kind kind = Kind::System;
-  int index = 0;  // the part 0..15 or the drum setup 0..1
+  int index = 0;  // the part 0..15, the drum setup 0..1 or the insertion 0..3
 
   // "System", "Reverb", "Part 3", "Drum setup 2".
   std::string Name() const;
@@ -27,8 +28,9 @@ struct ImageBlock {
   friend bool operator==(const ImageBlock&, const ImageBlock&) = default;
 };
 
-// System, Reverb, Chorus, Variation, every part, every drum setup: the order
-// in which a read-back asks for them.
+// System, Reverb, Chorus, Variation, (with Extended) Insertion 1..4 and the
+// multi EQ, every part, every drum setup: the order in which a read-back asks
+// for them.
 std::vector<ImageBlock> ImageBlocks(const XgModel& model);
 
 }  // namespace ravlo

@@ -28,6 +28,10 @@ std::string ReceiveReport::Summary() const {
       if (count(kind) > 0) pieces.push_back(ImageBlock{kind}.Name());
     }
   }
+  if (count(Kind::Insertion) > 0) {
+    pieces.push_back(Counted(count(Kind::Insertion), "insertion effect", "insertion effects"));
+  }
+  if (count(Kind::MultiEq) > 0) pieces.emplace_back("multi EQ");
   if (count(Kind::Part) > 0) pieces.push_back(Counted(count(Kind::Part), "part", "parts"));
   if (count(Kind::DrumSetup) > 0) {
     pieces.push_back(Counted(count(Kind::DrumSetup), "drum setup", "drum setups"));
@@ -77,6 +81,12 @@ SendChoices ReceiveReport::SaveChoices() const {
         break;
       case Kind::DrumSetup:
         choices.Drum(block.index).send = true;
+        break;
+      case Kind::Insertion:
+        choices.insertion.send = true;
+        break;
+      case Kind::MultiEq:
+        choices.multiEq.send = true;
         break;
     }
   }

@@ -31,6 +31,10 @@ std::optional<std::size_t> RegionOf(const ModelImage& image, const ImageBlock& b
       return image.Find(ImageArea::Part, block.index);
     case ImageBlock::Kind::DrumSetup:
       return image.Find(ImageArea::Drum, block.index);
+    case ImageBlock::Kind::Insertion:
+      return image.Find(ImageArea::Insertion, block.index);
+    case ImageBlock::Kind::MultiEq:
+      return image.Find(ImageArea::MultiEq, 0);
   }
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "effects/EffectLookups.h"
+#include "effects/MultiEqParameters.h"
 #include "model/XgModel.h"
 #include "parameters/ParameterDisplay.h"
 
@@ -20,9 +21,14 @@ class Lister {
   void Compare(const std::string& where, const ParameterDescriptor& parameter,
                std::optional<int> shown, std::optional<int> defaultShown) {
     if (!shown || !defaultShown || *shown == *defaultShown) return;
+    List(where, parameter, *shown);
+  }
+
+  // Adds the parameter with its value, whatever it is.
+  void List(const std::string& where, const ParameterDescriptor& parameter, int shown) {
     const std::string_view label = parameter.label.empty() ? parameter.reviewName : parameter.label;
     out_.push_back(
-        {where, std::string(label), parameter.Stored(*shown), ValueText(parameter, *shown)});
+        {where, std::string(label), parameter.Stored(shown), ValueText(parameter, shown)});
   }
 
   void Add(Difference difference) { out_.push_back(std::move(difference)); }
@@ -60,7 +66,7 @@ void ListEffect(Lister& lister, EffectKind kind, const char* where, const XgMode
   }
   const std::int32_t ampType = values[1];
   for (std::size_t param = 0; param < kVariationParamCount; ++param) {
-    ParameterDescriptor parameter = VariationParameter(type, param, ampType);
+    ParameterDescriptor parameter = VariationParameter(type, param, ampType, model.Instrument());
     lister.Compare(where, parameter, Used(values[param]), Used(defaultValues[param]));
   }
   const auto settings = effects.GetVariationSettings(type);
@@ -70,6 +76,52 @@ void ListEffect(Lister& lister, EffectKind kind, const char* where, const XgMode
     const ParameterDescriptor& parameter = kVariationSettings[s].parameter;
     lister.Compare(where, parameter, parameter.Shown((*settings)[s]),
                    parameter.Shown((*defaultSettings)[s]));
+  }
+}
+
+void ListInsertions(Lister& lister, const XgModel& model, const XgModel& defaults) {
+  const InsertionEffectModel& insertions = model.Insertions();
+  for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+    const std::string where = "insertion " + std::to_string(block + 1);
+    const auto number = insertions.TypeNumber(block);
+    const bool sameType = number == defaults.Insertions().TypeNumber(block);
+    if (!sameType) {
+      lister.Add({where, "Type", number[0] * 128 + number[1], insertions.TypeName(block)});
+    }
+    // A value differs from what the type starts with there; a later type's
+    // values count once they are known.
+    const std::optional<std::size_t> index = insertions.TypeIndex(block);
+    const std::optional<EffectRow> start =
+        index ? DefaultEffectRow(EffectKind::Variation, *index) : std::nullopt;
+    for (std::size_t param = 0; param < InsertionEffectModel::kParamCount; ++param) {
+      const std::optional<int> value = Used(insertions.Value(block, param));
+      if (!insertions.IsKnown(block, param) || !value) continue;
+      const ParameterDescriptor parameter = insertions.Parameter(block, param);
+      if (start) {
+        lister.Compare(where, parameter, value, Used(start->Values()[param]));
+      } else {
+        lister.List(where, parameter, *value);
+      }
+    }
+    const ParameterDescriptor& part = InsertionEffectModel::PartParameter();
+    lister.Compare(where, part, part.Shown(insertions.Part(block)),
+                   part.Shown(defaults.Insertions().Part(block)));
+    for (std::size_t depth = 0; depth < InsertionEffectModel::kDepthCount; ++depth) {
+      lister.Compare(where, InsertionEffectModel::DepthParameter(depth),
+                     insertions.Depth(block, depth), defaults.Insertions().Depth(block, depth));
+    }
+  }
+}
+
+void ListMultiEq(Lister& lister, const XgModel& model, const XgModel& defaults) {
+  for (const ParameterDescriptor& parameter : model.MultiEq().Parameters()) {
+    if (parameter.defaultValue == kNoParameter) continue;
+    lister.Compare("multi eq", parameter, model.MultiEq().Value(parameter.address),
+                   defaults.MultiEq().Value(parameter.address));
+  }
+  const std::string text = model.DisplayText().Text();
+  if (text != defaults.DisplayText().Text()) {
+    lister.Add({"display", "Text", static_cast<int>(text.size()), text});
   }
 }
 
@@ -143,6 +195,10 @@ std::vector<Difference> ListDifferences(const XgModel& model, const XgModel& def
   ListEffect(lister, EffectKind::Reverb, "reverb", model, defaults);
   ListEffect(lister, EffectKind::Chorus, "chorus", model, defaults);
   ListEffect(lister, EffectKind::Variation, "variation", model, defaults);
+  if (model.IsExtended()) {
+    ListInsertions(lister, model, defaults);
+    ListMultiEq(lister, model, defaults);
+  }
   ListParts(lister, model, defaults);
   ListDrums(lister, model, defaults);
   ListChannels(lister, model, defaults);

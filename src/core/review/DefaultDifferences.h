@@ -20,8 +20,9 @@ struct Difference {
 };
 
 // Every parameter of `model` that differs from `defaults` (a model at the XG
-// defaults), in block order: system, reverb, chorus, variation, parts
-// 1..16, drum setups, channels. An effect block that runs another type says
+// defaults), in block order: system, reverb, chorus, variation, (with
+// Extended) insertions 1..4, the multi EQ and the display text, parts 1..16,
+// drum setups, channels. An effect block that runs another type says
 // so first, then its values that differ from that type's defaults.
 // Parameters one of the two lacks are left out.
 std::vector<Difference> ListDifferences(const XgModel& model, const XgModel& defaults);

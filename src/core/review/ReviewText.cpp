@@ -12,10 +12,13 @@
 #include "effects/EffectAddresses.h"
 #include "effects/EffectKind.h"
 #include "effects/EffectLookups.h"
+#include "effects/ExtendedEffectTypes.h"
+#include "effects/MultiEqParameters.h"
 #include "intake/SysexScanner.h"
 #include "messages/XgMessage.h"
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
+#include "parameters/ParameterDisplay.h"
 #include "parts/PartParameterTable.h"
 #include "parts/PartRecord.h"
 #include "platform/ProgressLabel.h"
@@ -80,8 +83,11 @@ Bytes From(Bytes bytes, std::size_t offset) {
 }
 
 // Parameters whose value travels as two data bytes.
-bool IsPairAddress(std::uint8_t high, std::uint8_t low) {
-  if (high == kEffectHigh) {
+bool IsPairAddress(std::uint8_t high, std::uint8_t mid, std::uint8_t low) {
+  if (high == InsertionEffectModel::kHigh) {
+    return InsertionEffectModel::ParameterSize(low).value_or(1) == 2;
+  }
+  if (high == kEffectHigh && mid == kEffectMid) {
     return low == kReverbTypeAddressLow || low == kChorusTypeAddressLow ||
            low == kVariationTypeAddressLow ||
            VariationParamForAddress(low).value_or(kVariationParamCount) <=
@@ -123,6 +129,10 @@ class ReviewWriter {
   bool Variation(std::uint8_t low, Bytes data);
   bool Part(std::uint8_t part, std::uint8_t low, Bytes data);
   bool Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes data);
+  // The later instruments' blocks, with the Extended model.
+  bool Extended(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data);
+  bool Insertion(int block, std::uint8_t low, Bytes data);
+  bool MultiEq(std::uint8_t low, Bytes data);
   // "\t%u\t( %2.2X )h" with the first data byte.
   bool ByteValue(Bytes data);
 
@@ -156,6 +166,14 @@ void ReviewWriter::Summary() {
   text_ += typeName(EffectKind::Chorus);
   text_ += "\nVariation Type:\t";
   text_ += typeName(EffectKind::Variation);
+  if (model_.IsExtended()) {
+    for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+      AppendFormat(text_, "\nInsertion %d Type:\t", block + 1);
+      text_ += model_.Insertions().TypeName(block);
+    }
+    text_ += "\nMulti EQ Type:\t";
+    text_ += ValueText(kMultiEqParameters[0], model_.MultiEq().Value(0));
+  }
   text_ += "\n\n";
 
   for (int setup = 0; setup < model_.Drums().Count(); ++setup) {
@@ -244,6 +262,9 @@ void ReviewWriter::XgBulk(Bytes m, Bytes data) {
     text_ += "Bulk A/D Part";
   } else if (high == xg_block::kAdSystemHigh && mid == 0) {
     text_ += "Bulk A/D System";
+  } else if (model_.IsExtended() && model_.KnowsAddress({high, mid, low})) {
+    text_ += "\n";
+    Lines(high, mid, low, data);
   } else if (xg_block::IsDrumSetup(high) && model_.Drums().IsSetup(high & 0x0F) &&
              m[5] == kDrumParameterCount && DrumSetups::IsNote(mid)) {
     text_ += "\n";
@@ -308,7 +329,7 @@ bool ReviewWriter::Lines(std::uint8_t high, std::uint8_t mid, std::uint8_t first
     const auto low = static_cast<std::uint8_t>(firstLow + offset);
     if (!Parameter(high, mid, low, data.subspan(offset))) return false;
     text_ += "\n";
-    offset += IsPairAddress(high, low) ? 2 : 1;
+    offset += IsPairAddress(high, mid, low) ? 2 : 1;
   }
   return true;
 }
@@ -347,6 +368,11 @@ void ReviewWriter::Extension(XgAddress address, Bytes data) {
 }
 
 bool ReviewWriter::Parameter(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data) {
+  if (model_.IsExtended() && model_.KnowsAddress({high, mid, low}) &&
+      (high == InsertionEffectModel::kHigh || high == DisplayTextModel::kHigh ||
+       (high == kMultiEqHigh && mid == kMultiEqMid))) {
+    return Extended(high, mid, low, data);
+  }
   if (xg_block::IsSystem(high, mid)) return System(low, data);
   if (xg_block::IsEffect(high, mid)) return Effect(low, data);
   if (high == kPartHigh && mid < kPartCount) return Part(mid, low, data);
@@ -413,7 +439,9 @@ bool ReviewWriter::Effect(std::uint8_t low, Bytes data) {
 bool ReviewWriter::EffectType(EffectKind kind, Bytes data) {
   if (data.size() < 2) return false;
   const std::optional<std::size_t> type = FindEffectType(kind, data[0], data[1]);
-  text_ += type ? EffectTypeName(kind, *type) : std::string_view("Unknown");
+  const std::optional<ExtendedEffectType> later =
+      model_.IsExtended() ? FindExtendedEffectType(kind, data[0], data[1]) : std::nullopt;
+  text_ += type ? EffectTypeName(kind, *type) : later ? later->name : std::string_view("Unknown");
   AppendFormat(text_, "\t\t( %2.2X )( %2.2X )h", data[0], data[1]);
   return true;
 }
@@ -463,6 +491,62 @@ bool ReviewWriter::Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes da
   if (data.empty()) return false;
   AppendFormat(text_, "%u\t( %2.2X )h", data[0], data[0]);
   return true;
+}
+
+bool ReviewWriter::Extended(std::uint8_t high, std::uint8_t mid, std::uint8_t low, Bytes data) {
+  if (high == InsertionEffectModel::kHigh) return Insertion(mid, low, data);
+  if (high == kMultiEqHigh) return MultiEq(low, data);
+  // The letters as they read, however many came.
+  text_ += "Display\tLetters\t";
+  for (std::uint8_t letter : data) {
+    text_ += static_cast<char>(letter >= DisplayTextModel::kBlank && letter < 0x7F ? letter : '.');
+  }
+  return !data.empty();
+}
+
+bool ReviewWriter::Insertion(int block, std::uint8_t low, Bytes data) {
+  AppendFormat(text_, "Insert%d\t", block + 1);
+  const InsertionEffectModel& insertions = model_.Insertions();
+  if (low == InsertionEffectModel::kTypeLow) {
+    if (data.size() < 2) return false;
+    const std::optional<std::size_t> type = FindInsertionType(data[0], data[1]);
+    text_ += type ? InsertionTypeName(*type) : std::string_view("Unknown");
+    AppendFormat(text_, "\t\t( %2.2X )( %2.2X )h", data[0], data[1]);
+    return true;
+  }
+  if (low == InsertionEffectModel::kPartLow) {
+    text_ += InsertionEffectModel::PartParameter().reviewName;
+    return ByteValue(data);
+  }
+  if (low >= InsertionEffectModel::kFirstDepthLow &&
+      low < InsertionEffectModel::kFirstDepthLow + InsertionEffectModel::kDepthCount) {
+    text_ +=
+        InsertionEffectModel::DepthParameter(low - InsertionEffectModel::kFirstDepthLow).reviewName;
+    return ByteValue(data);
+  }
+  // Parameters are named by the type the insertion runs now.
+  std::size_t param = 0;
+  if (low >= InsertionEffectModel::kFirstPairLow) {
+    param = static_cast<std::size_t>(low - InsertionEffectModel::kFirstPairLow) / 2;
+  } else if (low >= InsertionEffectModel::kParam11Low) {
+    param = InsertionEffectModel::kPairParamCount + (low - InsertionEffectModel::kParam11Low);
+  } else {
+    param = static_cast<std::size_t>(low - InsertionEffectModel::kFirstByteParamLow);
+  }
+  text_ += insertions.Parameter(block, param).reviewName;
+  if (low < InsertionEffectModel::kFirstPairLow) return ByteValue(data);
+  if (data.size() < 2) return false;
+  AppendFormat(text_, "\t%d\t( %2.2X )( %2.2X )h", wire::DecodeSevenBitPair(data[0], data[1]),
+               data[0], data[1]);
+  return true;
+}
+
+bool ReviewWriter::MultiEq(std::uint8_t low, Bytes data) {
+  text_ += "MultiEQ\t";
+  const ParameterDescriptor* parameter = model_.MultiEq().Parameter(low);
+  if (parameter == nullptr) return !data.empty();
+  text_ += parameter->reviewName;
+  return ByteValue(data);
 }
 
 bool ReviewWriter::ByteValue(Bytes data) {

@@ -9,15 +9,16 @@ void SendChoices::ClearCategories() {
   reset = false;
   extensions = false;
   userVoices = false;
+  display = false;
   for (CategoryChoice* choice : {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2,
-                                 &drum3, &drum4, &controllers}) {
+                                 &drum3, &drum4, &controllers, &insertion, &multiEq}) {
     choice->send = false;
   }
 }
 
 void SendChoices::ClearNonDefaultBoxes() {
   for (CategoryChoice* choice : {&system, &reverb, &chorus, &variation, &part, &drum1, &drum2,
-                                 &drum3, &drum4, &controllers}) {
+                                 &drum3, &drum4, &controllers, &insertion, &multiEq}) {
     choice->nonDefaultOnly = false;
   }
 }

@@ -26,6 +26,10 @@ struct SendChoices {
   CategoryChoice drum3;
   CategoryChoice drum4;
   CategoryChoice controllers;
+  // The later instruments' blocks, sent only with the Extended model.
+  CategoryChoice insertion;
+  CategoryChoice multiEq;
+  bool display = true;
   // The kept extension parameters, after the blocks: always each on its own.
   bool extensions = true;
   // A save also carries the Bank voices that differ from fresh ones, after

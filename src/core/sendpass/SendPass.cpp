@@ -24,6 +24,26 @@ void SendControllers(XgModel& model, const SendChoices& choices, ProgressLabel& 
   }
 }
 
+// The later instruments' blocks, after the Variation block as their
+// addresses follow it.
+void SendExtendedBlocks(XgModel& model, const SendChoices& choices, ProgressLabel& progress) {
+  const unsigned delay = choices.delayMs;
+  if (choices.insertion.send) {
+    progress.SetItem("Insertion");
+    for (int block = 0; block < InsertionEffectModel::kBlockCount; ++block) {
+      if (!model.Insertions().SendBlock(block, choices.insertion.nonDefaultOnly, delay)) break;
+    }
+  }
+  if (choices.multiEq.send) {
+    progress.SetItem("Multi EQ");
+    model.MultiEq().SendBlock(choices.multiEq.nonDefaultOnly, delay);
+  }
+  if (choices.display) {
+    progress.SetItem("Display");
+    model.DisplayText().Send(delay);
+  }
+}
+
 }  // namespace
 
 void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& progress) {
@@ -49,6 +69,7 @@ void RunSendPass(XgModel& model, const SendChoices& choices, ProgressLabel& prog
     progress.SetItem(effect.label);
     model.Effects().SendEffectBlock(effect.kind, effect.choice.nonDefaultOnly, delay);
   }
+  if (model.IsExtended()) SendExtendedBlocks(model, choices, progress);
   if (choices.part.send) {
     progress.SetItem("Parts");
     model.Parts().SendParts(choices.part.nonDefaultOnly, delay);

@@ -11,7 +11,8 @@ class XgModel;
 struct SendChoices;
 
 // Replays the model category by category in the fixed order Reset, System,
-// Reverb, Chorus, Variation, Parts, Drum 1, Drum 2, the kept extension
+// Reverb, Chorus, Variation, (with Extended) Insertion 1..4, Multi EQ and the
+// display text, Parts, Drum 1, Drum 2, the kept extension
 // parameters (where there are any), Controllers. The same
 // pass sends live (Send) or records (Save, Save As, Review). A failure ends
 // its own category only.

@@ -2,6 +2,7 @@
 
 #include "effects/EffectAddresses.h"
 #include "effects/EffectTypeTables.h"
+#include "effects/MultiEqParameters.h"
 #include "messages/XgMessages.h"
 #include "parts/PartParameterTable.h"
 #include "receive/ImageBlock.h"
@@ -48,8 +49,17 @@ std::optional<XgMessage> DumpStartingAt(const XgModel& image, XgAddress address)
 
 // How many data bytes the parameter starting at `address` has: none where no
 // parameter with a change of its own starts.
-std::optional<std::size_t> ParameterSize(XgAddress address) {
+std::optional<std::size_t> ParameterSize(const XgModel& image, XgAddress address) {
   const std::uint8_t low = address.low;
+  if (image.IsExtended() && image.KnowsAddress(address)) {
+    if (address.high == InsertionEffectModel::kHigh)
+      return InsertionEffectModel::ParameterSize(low);
+    if (address.high == kMultiEqHigh && address.mid == kMultiEqMid) {
+      return image.MultiEq().Parameter(low) != nullptr ? std::optional<std::size_t>(1)
+                                                       : std::nullopt;
+    }
+    return std::nullopt;  // the display text is only shown, never asked for
+  }
   if (xg_block::IsSystem(address.high, address.mid)) {
     const ParameterDescriptor* parameter = FindSystemParameter(low);
     if (parameter == nullptr || !HasParameterChange(*parameter)) return std::nullopt;
@@ -78,7 +88,7 @@ std::optional<std::size_t> ParameterSize(XgAddress address) {
 }
 
 std::optional<XgMessage> ParameterAt(const XgModel& image, XgAddress address) {
-  const std::optional<std::size_t> size = ParameterSize(address);
+  const std::optional<std::size_t> size = ParameterSize(image, address);
   const std::optional<XgMessage> dump = DumpHolding(image, address);
   if (!size || !dump) return std::nullopt;
   const std::size_t offset = address.low - BulkAddress(dump->Bytes())->low;
@@ -89,11 +99,12 @@ std::optional<XgMessage> ParameterAt(const XgModel& image, XgAddress address) {
 
 }  // namespace
 
-VirtualSynth::VirtualSynth(std::optional<UnitNumber> unit)
+VirtualSynth::VirtualSynth(std::optional<UnitNumber> unit, InstrumentModel instrument)
     : unit_(unit),
       model_(device_, *this, pauser_, unit.value_or(UnitNumber::FromValue(0))),
       intake_(model_, prompts_, progress_, *this) {
   model_.Initialise();
+  model_.SetInstrument(instrument);
   device_.Open(0);
   intake_.SetUnrecognisedPolicy(SysexIntake::UnrecognisedPolicy::Report);
   intake_.SetMessagePause(0);
@@ -121,6 +132,7 @@ std::optional<XgMessage> VirtualSynth::Receive(std::span<const std::uint8_t> mes
     ReceiveChannelMessage(message);
     return std::nullopt;
   }
+  if (IsIdentityRequest(message)) return BuildIdentityReply(Identity(model_.Instrument()));
   if (ForAnotherUnit(message)) return std::nullopt;
   if (const std::optional<XgRequest> request = ParseXgRequest(message)) {
     if (request->modelId != kXgModelId) return std::nullopt;
@@ -131,6 +143,17 @@ std::optional<XgMessage> VirtualSynth::Receive(std::span<const std::uint8_t> mes
   }
   intake_.ApplyReceived(message);
   return std::nullopt;
+}
+
+DeviceIdentity VirtualSynth::Identity(InstrumentModel instrument) {
+  // The XG instruments' maker and family; the member code says which of the
+  // two models this one stands for, and names no instrument.
+  DeviceIdentity identity;
+  identity.maker = {kYamahaId};
+  identity.family = 0x41 << 7;
+  identity.member = instrument == InstrumentModel::Extended ? 1 : 0;
+  identity.version = {0, 0, 0, 1};
+  return identity;
 }
 
 IntakeResult VirtualSynth::TakeIn(std::span<std::uint8_t> image) {

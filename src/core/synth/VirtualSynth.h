@@ -7,6 +7,7 @@
 
 #include "intake/IntakeHost.h"
 #include "intake/SysexIntake.h"
+#include "messages/IdentityMessages.h"
 #include "midi/DiscardingBackend.h"
 #include "midi/MidiOutDevice.h"
 #include "model/ModelEvents.h"
@@ -27,14 +28,18 @@ class ModelSound;
 // an address outside the image gets no answer. Channel messages reach the
 // image as an instrument takes them (bank select and program change, the
 // controllers, the registered and XG non-registered parameters). Given a
-// sound engine, it plays what its image says. The built-in monitor port,
-// `ravlo-cli serve` and `ravlo-cli render` run one, and tests use it as the
-// synthesizer.
+// sound engine, it plays what its image says. It stands for an instrument
+// of one model: with Extended it also holds and answers for the insertion
+// effects and the multi EQ. To an Identity Request it answers with the
+// maker's ID and family of the XG instruments and a member code of its own
+// per model. The built-in monitor port, `ravlo-cli serve` and `ravlo-cli
+// render` run one, and tests use it as the synthesizer.
 class VirtualSynth final : private ModelEvents, private IntakeHost {
  public:
   // Set to a unit, it answers and takes in only what is addressed to that
   // unit; without one it stands for whichever unit a message names.
-  explicit VirtualSynth(std::optional<UnitNumber> unit = std::nullopt);
+  explicit VirtualSynth(std::optional<UnitNumber> unit = std::nullopt,
+                        InstrumentModel instrument = InstrumentModel::Basic);
   ~VirtualSynth() override;
   VirtualSynth(const VirtualSynth&) = delete;
   VirtualSynth& operator=(const VirtualSynth&) = delete;
@@ -55,6 +60,10 @@ class VirtualSynth final : private ModelEvents, private IntakeHost {
   std::optional<HeardPreset> Heard(PartIndex part) const;
 
   const XgModel& Image() const { return model_; }
+  // The model it stands for from now on (what it holds is carried over).
+  void SetInstrument(InstrumentModel instrument) { model_.SetInstrument(instrument); }
+  // What it answers to an Identity Request.
+  static DeviceIdentity Identity(InstrumentModel instrument);
 
  private:
   void ReceiveChannelMessage(std::span<const std::uint8_t> message);

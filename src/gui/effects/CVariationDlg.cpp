@@ -227,10 +227,11 @@ void CVariationDlg::SwitchConnection(bool system) {
 }
 
 void CVariationDlg::OnTypeChosen(int index) {
-  if (index == CurrentType()) return;
+  if (index == model_.Effects().ListedType(EffectKind::Variation)) return;
   // The dumps carry the settings too, so the connection and part go along.
-  if (RecordEdit(QStringLiteral("Variation Type"), replay::EffectBlock{EffectKind::Variation},
-                 [&] { return model_.Effects().ChangeType(EffectKind::Variation, index); })) {
+  if (RecordEdit(QStringLiteral("Variation Type"), replay::EffectBlock{EffectKind::Variation}, [&] {
+        return model_.Effects().ChangeToListedType(EffectKind::Variation, index);
+      })) {
     Host().MarkModified();
   } else {
     ShowAll();

@@ -98,11 +98,11 @@ bool EffectBlockDlg::SendField(std::size_t slot, int value) {
 }
 
 void EffectBlockDlg::OnTypeChosen(int index) {
-  if (index == CurrentType()) return;
+  if (index == model_.Effects().ListedType(kind_)) return;
   // The new type goes out with the values last edited for it; what did not
   // go is not shown.
   if (RecordEdit(StepName(QStringLiteral("Type")), replay::EffectBlock{kind_},
-                 [&] { return model_.Effects().ChangeType(kind_, index); })) {
+                 [&] { return model_.Effects().ChangeToListedType(kind_, index); })) {
     Host().MarkModified();
   } else {
     ShowAll();

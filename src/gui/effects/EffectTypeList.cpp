@@ -23,10 +23,12 @@ void ShowEffectType(QComboBox& list, const EffectModel& effects, EffectKind kind
   const QSignalBlocker blocker(list);
   const auto known = static_cast<int>(EffectTypeCount(kind));
   while (list.count() > known) list.removeItem(known);
-  if (!effects.IsKnownType(kind)) {
-    list.addItem(QString::fromStdString(effects.TypeDisplayName(kind)));
+  for (const ExtendedEffectType& type : effects.ExtendedTypes(kind)) {
+    list.addItem(ToQString(type.name));
   }
-  list.setCurrentIndex(effects.Type(kind));
+  const std::optional<int> listed = effects.ListedType(kind);
+  if (!listed) list.addItem(QString::fromStdString(effects.TypeDisplayName(kind)));
+  list.setCurrentIndex(listed.value_or(list.count() - 1));
 }
 
 }  // namespace ravlo

@@ -29,8 +29,8 @@ QPixmap Keyboard(const QColor& frame, const QColor& white, const QColor& black) 
 }
 
 // Colours and letters by slot, in the window table's order.
-constexpr std::array<const char*, kEditorSlotCount> kLetters{"R",  "C", "S", "V", "Rv", "Ch",
-                                                             "Va", "P", "D", "U", "M",  "?"};
+constexpr std::array<const char*, kEditorSlotCount> kLetters{
+    "R", "C", "S", "V", "Rv", "Ch", "Va", "P", "D", "U", "M", "?", "In", "EQ", "Tx"};
 
 }  // namespace
 

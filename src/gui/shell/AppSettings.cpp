@@ -23,6 +23,7 @@ constexpr const char* kKeepExtensions = "KeepExtensions";
 constexpr const char* kMidiInPort = "MIDIInPort";
 constexpr const char* kMidiInPortName = "MIDIInPortName";
 constexpr const char* kReceiveTimeout = "ReceiveTimeout";
+constexpr const char* kInstrumentModel = "InstrumentModel";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -54,6 +55,8 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
                                        kMinReceiveTimeout, kMaxReceiveTimeout);
   settings.sound = SoundSettings::Read(store);
+  settings.instrument = InstrumentModelFromName(store.ReadString(kInstrumentModel).value_or(""))
+                            .value_or(InstrumentModel::Basic);
   return settings;
 }
 
@@ -74,6 +77,7 @@ void AppSettings::Write(SettingsStore& store) const {
   store.WriteString(kMidiInPortName, midiInPortName);
   store.WriteInt(kReceiveTimeout, receiveTimeout);
   sound.Write(store);
+  store.WriteString(kInstrumentModel, InstrumentModelName(instrument));
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include "files/RecentFiles.h"
 #include "shell/SoundSettings.h"
+#include "model/InstrumentModel.h"
 
 namespace ravlo {
 
@@ -16,7 +17,8 @@ class SettingsStore;
 // name is kept, because port lists change between runs, and after the nine
 // the switch that keeps XG extension parameters, the list of recent files,
 // then the input port the synthesizer answers on (index and name, -1 for
-// none) and how long a read-back waits for each answer.
+// none), how long a read-back waits for each answer, and the instrument
+// model ("basic" or "extended").
 struct AppSettings {
   static constexpr int kMinReceiveTimeout = 10;
   static constexpr int kMaxReceiveTimeout = 10000;
@@ -34,6 +36,7 @@ struct AppSettings {
   bool openWindowsOnFileOpen = true;
   bool autoSendResetOnFileOpen = true;
   bool keepExtensions = false;
+  InstrumentModel instrument = InstrumentModel::Basic;
   std::optional<std::string> windowPos;
   std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
@@ -41,12 +44,12 @@ struct AppSettings {
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout.
+  // MIDIInPort, ReceiveTimeout, InstrumentModel.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout, MixerPos once the mixer has been open (WindowPos is written last,
-  // on its own, once the windows are gone).
+  // MIDIInPort, ReceiveTimeout, InstrumentModel, MixerPos once the mixer has been open (WindowPos
+  // is written last, on its own, once the windows are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };

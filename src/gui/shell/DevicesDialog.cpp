@@ -2,16 +2,19 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "platform/UserPrompts.h"
 #include "shell/HelpWindow.h"
+#include "widgets/Buttons.h"
 #include "widgets/EditSpinPair.h"
 
 namespace ravlo {
@@ -34,7 +37,8 @@ QWidget* Titled(const QString& title, QWidget* list, QWidget* parent) {
 
 DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports,
                              const std::vector<MidiPort>& inputs, const Choice& current,
-                             UserPrompts& prompts, HelpWindow& help, QWidget* parent)
+                             UserPrompts& prompts, HelpWindow& help, QWidget* parent,
+                             ModelAsker askModel)
     : QDialog(parent),
       ports_(ports),
       inputs_(inputs),
@@ -43,7 +47,9 @@ DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports,
       list_(new QListWidget(this)),
       inputList_(new QListWidget(this)),
       unit_(new EditSpinPair(this)),
-      sendReset_(new QCheckBox(QStringLiteral("Send Reset when opening new device"), this)) {
+      sendReset_(new QCheckBox(QStringLiteral("Send Reset when opening new device"), this)),
+      basic_(new QRadioButton(QStringLiteral("&Basic"), this)),
+      extended_(new QRadioButton(QStringLiteral("E&xtended"), this)) {
   setWindowTitle(QStringLiteral("MIDI Output Port"));
   list_->setObjectName(QStringLiteral("Ports"));
   inputList_->setObjectName(QStringLiteral("InputPorts"));
@@ -79,6 +85,7 @@ DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports,
   layout->addLayout(lists);
   layout->addLayout(unitRow);
   layout->addWidget(sendReset_);
+  layout->addWidget(BuildModelChoice(current.instrument, std::move(askModel)));
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &DevicesDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -89,6 +96,38 @@ DevicesDialog::DevicesDialog(const std::vector<MidiPort>& ports,
         static_cast<QWidget*>(unit_->Edit()), static_cast<QWidget*>(sendReset_)}) {
     control->installEventFilter(this);
   }
+}
+
+QWidget* DevicesDialog::BuildModelChoice(InstrumentModel current, ModelAsker askModel) {
+  auto* box = new QGroupBox(QStringLiteral("Instrument"), this);
+  auto* layout = new QVBoxLayout(box);
+  basic_->setObjectName(QStringLiteral("Basic"));
+  extended_->setObjectName(QStringLiteral("Extended"));
+  const auto described = [&](QRadioButton* button, const QString& text) {
+    auto* description = new QLabel(text, box);
+    description->setWordWrap(true);
+    description->setIndent(20);
+    layout->addWidget(button);
+    layout->addWidget(description);
+  };
+  described(basic_, QStringLiteral("The first XG level: Reverb, Chorus and Variation, 16 parts "
+                                   "and two drum setups."));
+  described(extended_,
+            QStringLiteral("The later XG instruments besides: four insertion effects, the "
+                           "multi EQ, the display text, their further effect types and the "
+                           "wider published value ranges."));
+  (current == InstrumentModel::Extended ? extended_ : basic_)->setChecked(true);
+  if (askModel) {
+    QPushButton* ask =
+        MakeButton(QStringLiteral("&Ask the Synthesizer"), QStringLiteral("AskModel"), box);
+    layout->addWidget(ask, 0, Qt::AlignLeft);
+    connect(ask, &QPushButton::clicked, this, [this, askModel] {
+      if (const std::optional<InstrumentModel> model = askModel()) {
+        (*model == InstrumentModel::Extended ? extended_ : basic_)->setChecked(true);
+      }
+    });
+  }
+  return box;
 }
 
 DevicesDialog::Choice DevicesDialog::Chosen() const {
@@ -103,6 +142,7 @@ DevicesDialog::Choice DevicesDialog::Chosen() const {
                       : -1;
   choice.unitNumber = unit_->Value();
   choice.sendReset = sendReset_->isChecked();
+  choice.instrument = extended_->isChecked() ? InstrumentModel::Extended : InstrumentModel::Basic;
   return choice;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "midi/MidiOutDevice.h"
+#include "model/InstrumentModel.h"
 
 class QCheckBox;
 class QListWidget;
+class QRadioButton;
 
 namespace ravlo {
 
@@ -15,8 +19,9 @@ class HelpWindow;
 class UserPrompts;
 
 // "MIDI Output Port": chooses the output port, the input port the synthesizer
-// answers on ("(none)" first: then nothing is read back) and the
-// synthesizer's unit number. F1 over a list, the unit box or the check box
+// answers on ("(none)" first: then nothing is read back), the
+// synthesizer's unit number and the instrument model it stands for, which
+// the synthesizer can be asked for. F1 over a list, the unit box or the check box
 // opens the help page at that control's topic.
 class DevicesDialog final : public QDialog {
   Q_OBJECT
@@ -33,11 +38,14 @@ class DevicesDialog final : public QDialog {
     int unitNumber = 0;
     bool sendReset = true;
     int inPort = -1;  // the input port's index, -1 for none
+    InstrumentModel instrument = InstrumentModel::Basic;
   };
+  // Asks the synthesizer which model it stands for; none when it did not say.
+  using ModelAsker = std::function<std::optional<InstrumentModel>()>;
 
   DevicesDialog(const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputs,
                 const Choice& current, UserPrompts& prompts, HelpWindow& help,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, ModelAsker askModel = {});
 
   Choice Chosen() const;
   static unsigned HelpTopic(int controlId) {
@@ -51,6 +59,10 @@ class DevicesDialog final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The two models, each with what it offers, and the question to the
+  // synthesizer where there is one to ask.
+  QWidget* BuildModelChoice(InstrumentModel current, ModelAsker askModel);
+
   std::vector<MidiPort> ports_;
   std::vector<MidiPort> inputs_;
   UserPrompts& prompts_;
@@ -59,6 +71,8 @@ class DevicesDialog final : public QDialog {
   QListWidget* inputList_;
   EditSpinPair* unit_;
   QCheckBox* sendReset_;
+  QRadioButton* basic_;
+  QRadioButton* extended_;
 };
 
 }  // namespace ravlo

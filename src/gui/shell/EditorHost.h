@@ -8,7 +8,8 @@
 
 namespace ravlo {
 
-// The main bar's window table: slot 0 is the main bar, 1..11 the editors.
+// The main bar's window table: slot 0 is the main bar, 1..14 the editors;
+// the last three serve the Extended model's blocks and open only with it.
 enum class EditorSlot {
   MainBar,
   Controllers,
@@ -22,6 +23,9 @@ enum class EditorSlot {
   UserVoice,
   Mixer,
   Review,
+  Insertion,
+  MultiEq,
+  DisplayText,
   kCount
 };
 

@@ -14,11 +14,15 @@
 #include <QWindow>
 
 #include "MonitorSound.h"
+#include "MonitorBackend.h"
 #include "editors/CControllersDlg.h"
+#include "editors/CDisplayTextDlg.h"
 #include "editors/CDrumSetsDlg.h"
 #include "editors/CPartDlg.h"
 #include "editors/CSystemControlDlg.h"
 #include "effects/CChorusDlg.h"
+#include "effects/CInsertionDlg.h"
+#include "effects/CMultiEqDlg.h"
 #include "effects/CReverbDlg.h"
 #include "effects/CVariationDlg.h"
 #include "files/SysexFile.h"
@@ -33,6 +37,8 @@
 #include "piano/PianoIndicator.h"
 #include "piano/PianoKeyFilter.h"
 #include "platform/UserPrompts.h"
+#include "receive/InstrumentProbe.h"
+#include "receive/ReceiveReport.h"
 #include "shell/AboutDialog.h"
 #include "shell/AppIcons.h"
 #include "shell/DelayCalculatorDialog.h"
@@ -74,6 +80,9 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
     {"&User", "User", "Activate &User Voice"},
     {nullptr, "Mixer", "&Mixer"},
     {nullptr, "Review", "Activate Revie&w"},
+    {"&Insert", "Insertion", "Activate &Insertion"},
+    {"E&Q", "MultiEq", "Activate Multi E&Q"},
+    {"Disp&lay", "DisplayText", "Activate Disp&lay Text"},
 }};
 
 constexpr const char* kCannotOpenPort = "Cannot open MIDI Out device";
@@ -114,6 +123,7 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   initialised_ = model_->Initialise();
   if (!initialised_) return;
   model_->SetResetAdMixer(settings_.resetAdMixer);
+  model_->SetInstrument(settings_.instrument);
 
   progress_ = std::make_unique<ProcessingProgress>();
   intake_ = std::make_unique<SysexIntake>(*model_, services_.prompts, *progress_, *this);
@@ -123,6 +133,7 @@ MainBar::MainBar(const ShellServices& services, QWidget* parent)
   BuildEditors();
   BuildWindow();
   BuildMenus();
+  ShowInstrument();
   openQueue_ = std::make_unique<FileOpenQueue>(
       [this](const QString& path, FileOpenQueue::Way way) { OpenQueued(path, way); });
   dropFilter_ = std::make_unique<FileDropFilter>(
@@ -167,6 +178,9 @@ void MainBar::BuildEditors() {
   chorus_ = std::make_unique<CChorusDlg>(*model_, *this);
   variation_ = std::make_unique<CVariationDlg>(*model_, *this);
   userVoice_ = std::make_unique<CUserVoiceDlg>(*model_, *this, services_.prompts);
+  insertion_ = std::make_unique<CInsertionDlg>(*model_, *this);
+  multiEq_ = std::make_unique<CMultiEqDlg>(*model_, *this);
+  displayText_ = std::make_unique<CDisplayTextDlg>(*model_, *this);
   mixer_ = std::make_unique<MixerWindow>(*model_, *this);
   review_ = std::make_unique<ReviewWindow>(*this);
   userVoice_->SetSaveNameChooser([this]() -> std::optional<std::string> {
@@ -201,6 +215,9 @@ void MainBar::BuildEditors() {
   put(EditorSlot::UserVoice, userVoice_.get());
   put(EditorSlot::Mixer, mixer_.get());
   put(EditorSlot::Review, review_.get());
+  put(EditorSlot::Insertion, insertion_.get());
+  put(EditorSlot::MultiEq, multiEq_.get());
+  put(EditorSlot::DisplayText, displayText_.get());
 
   piano_ = std::make_unique<KeyboardPiano>(*device_, services_.pauser);
   piano_->SetListener(this);
@@ -212,12 +229,18 @@ void MainBar::BuildWindow() {
   auto* grid = new QGridLayout(central);
   grid->setSpacing(4);
   int column = 0;
+  // The Extended model's buttons follow Send, Review and Reset below.
+  int extendedColumn = 3;
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const SlotInfo& info = kSlots[static_cast<std::size_t>(slot)];
     if (info.button == nullptr) continue;
     auto* button = MakeButton(ToQString(info.button), ToQString(info.objectName), central);
     buttons_[static_cast<std::size_t>(slot)] = button;
-    grid->addWidget(button, 0, column++);
+    if (ServesExtendedModel(static_cast<EditorSlot>(slot))) {
+      grid->addWidget(button, 1, extendedColumn++);
+    } else {
+      grid->addWidget(button, 0, column++);
+    }
     connect(button, &QPushButton::clicked, this,
             [this, slot] { OpenEditor(static_cast<EditorSlot>(slot)); });
   }
@@ -271,7 +294,8 @@ void MainBar::BuildMenus() {
     if (editorSlot == EditorSlot::Mixer) {
       text += '\t' + QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText);
     }
-    window->addAction(text, this, [this, editorSlot] { ActivateEditor(editorSlot); });
+    activateActions_[static_cast<std::size_t>(slot)] =
+        window->addAction(text, this, [this, editorSlot] { ActivateEditor(editorSlot); });
   }
   window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
 
@@ -344,6 +368,7 @@ void MainBar::Shutdown() {
   settings_.midiOutPort = selectedPort_;
   settings_.unitNumber = model_->Unit().Value();
   settings_.resetAdMixer = model_->ResetAdMixer();
+  settings_.instrument = model_->Instrument();
   if (mixer_->IsOpen()) mixerPlacement_ = WindowPlacement::Read(*mixer_);
   if (mixerPlacement_) {
     settings_.mixerPos = WindowPlacement::Format(*mixerPlacement_).toStdString();
@@ -413,9 +438,57 @@ QPushButton* MainBar::Button(EditorSlot slot) const {
   return buttons_[static_cast<std::size_t>(slot)];
 }
 
+bool MainBar::ServesExtendedModel(EditorSlot slot) {
+  return slot == EditorSlot::Insertion || slot == EditorSlot::MultiEq ||
+         slot == EditorSlot::DisplayText;
+}
+
+bool MainBar::Available(EditorSlot slot) const {
+  return Editor(slot) != nullptr && (!ServesExtendedModel(slot) || model_->IsExtended());
+}
+
+void MainBar::ShowInstrument() {
+  const bool extended = model_->IsExtended();
+  // The synthesizer behind the built-in port stands for the same instrument.
+  if (services_.monitor != nullptr) services_.monitor->SetInstrument(model_->Instrument());
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    const auto editorSlot = static_cast<EditorSlot>(slot);
+    if (!ServesExtendedModel(editorSlot)) continue;
+    if (QPushButton* button = Button(editorSlot)) button->setVisible(extended);
+    if (QAction* action = activateActions_[static_cast<std::size_t>(slot)]) {
+      action->setVisible(extended);
+    }
+    if (!extended) Editor(editorSlot)->CloseWindow();
+  }
+}
+
+std::optional<InstrumentModel> MainBar::AskInstrument() {
+  if (input_ == nullptr || !input_->IsOpen()) {
+    services_.prompts.ShowMessage(NoInputPortText(model_->Unit()), MessageIcon::Information);
+    return std::nullopt;
+  }
+  const InstrumentAnswer answer = ravlo::AskInstrument(
+      *model_, input_->Queue(), services_.pauser, static_cast<unsigned>(settings_.receiveTimeout));
+  if (!answer.identity) {
+    services_.prompts.ShowMessage(NoAnswerText(InputPortName(), model_->Unit()),
+                                  MessageIcon::Warning);
+    return std::nullopt;
+  }
+  std::string text = "The synthesizer answers: ";
+  text += DescribeIdentity(*answer.identity);
+  text += ".";
+  if (answer.model == InstrumentModel::Extended) {
+    text += "\nIt holds the later instruments' blocks: the Extended model suits it.";
+  } else if (answer.model == InstrumentModel::Basic) {
+    text += "\nIt does not hold the later instruments' blocks: the Basic model suits it.";
+  }
+  services_.prompts.ShowMessage(text, MessageIcon::Information);
+  return answer.model;
+}
+
 bool MainBar::OpenEditor(EditorSlot slot) {
   EditorDialog* editor = Editor(slot);
-  if (editor == nullptr) return false;
+  if (editor == nullptr || !Available(slot)) return false;
   if (editor->IsOpen()) {
     editor->raise();
     editor->activateWindow();
@@ -469,9 +542,8 @@ void MainBar::ActivateEditor(EditorSlot slot) {
 void MainBar::ActivateAll() {
   // The block editors; the mixer, as wide as a screen, would bury them.
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
-    if (static_cast<EditorSlot>(slot) != EditorSlot::Mixer) {
-      ActivateEditor(static_cast<EditorSlot>(slot));
-    }
+    const auto editorSlot = static_cast<EditorSlot>(slot);
+    if (editorSlot != EditorSlot::Mixer && Available(editorSlot)) ActivateEditor(editorSlot);
   }
 }
 
@@ -514,20 +586,28 @@ void MainBar::MarkModified() {
 
 void MainBar::DevicesCommand() {
   const DevicesDialog::Choice current{selectedPort_, model_->Unit().Value(), settings_.sendReset,
-                                      selectedInPort_};
+                                      selectedInPort_, model_->Instrument()};
   const std::vector<MidiPort> ports = device_->Ports();
   const std::vector<MidiPort> inputs = input_ ? input_->Ports() : std::vector<MidiPort>();
   std::optional<DevicesDialog::Choice> chosen;
   if (runDevicesDialog_) {
     chosen = runDevicesDialog_(ports, inputs, current);
   } else {
-    DevicesDialog dialog(ports, inputs, current, services_.prompts, *help_, this);
+    DevicesDialog dialog(ports, inputs, current, services_.prompts, *help_, this,
+                         [this] { return AskInstrument(); });
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
   if (chosen->unitNumber != model_->Unit().Value())
     model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
   settings_.sendReset = chosen->sendReset;
+  if (chosen->instrument != model_->Instrument()) {
+    // The blocks the image holds change: no step leads back across that.
+    model_->SetInstrument(chosen->instrument);
+    settings_.instrument = chosen->instrument;
+    ForgetHistory();
+    ShowInstrument();
+  }
   if (input_ && chosen->inPort != selectedInPort_) {
     // Remembered even when it will not open, as the output is.
     selectedInPort_ = chosen->inPort;

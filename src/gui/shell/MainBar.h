@@ -30,6 +30,9 @@ namespace ravlo {
 class CChannelVoiceDlg;
 class CChorusDlg;
 class CControllersDlg;
+class CDisplayTextDlg;
+class CInsertionDlg;
+class CMultiEqDlg;
 class CDrumSetsDlg;
 class CPartDlg;
 class CReverbDlg;
@@ -158,6 +161,10 @@ class MainBar final : public QMainWindow,
   bool ActivateNext(QWidget* window);
   EditorDialog* Editor(EditorSlot slot) const;
   QPushButton* Button(EditorSlot slot) const;
+  // True for the editors of the Extended model's blocks.
+  static bool ServesExtendedModel(EditorSlot slot);
+  // True when the slot's editor can open with the model as it is.
+  bool Available(EditorSlot slot) const;
 
   // --- State ----------------------------------------------------------------
   XgModel& Model() { return *model_; }
@@ -217,6 +224,10 @@ class MainBar final : public QMainWindow,
  private:
   void BuildEditors();
   void BuildWindow();
+  // The Extended model's windows, buttons and menu entries come and go with it.
+  void ShowInstrument();
+  // Options > Devices' question to the synthesizer: which model it stands for.
+  std::optional<InstrumentModel> AskInstrument();
   void BuildMenus();
   void BuildEditMenu();
   // The Edit menu names the steps Undo and Redo would take.
@@ -296,6 +307,9 @@ class MainBar final : public QMainWindow,
   std::unique_ptr<CChorusDlg> chorus_;
   std::unique_ptr<CVariationDlg> variation_;
   std::unique_ptr<CUserVoiceDlg> userVoice_;
+  std::unique_ptr<CInsertionDlg> insertion_;
+  std::unique_ptr<CMultiEqDlg> multiEq_;
+  std::unique_ptr<CDisplayTextDlg> displayText_;
   std::unique_ptr<MixerWindow> mixer_;
   // Where the mixer was last, kept between runs; it opens there again.
   std::optional<WindowPlacement::Saved> mixerPlacement_;
@@ -309,6 +323,7 @@ class MainBar final : public QMainWindow,
   QAction* pianoAction_ = nullptr;
   std::array<EditorDialog*, kEditorSlotCount> editors_{};
   std::array<QPushButton*, kEditorSlotCount> buttons_{};
+  std::array<QAction*, kEditorSlotCount> activateActions_{};
   // The open editors, bottom to top as far as the program knows.
   std::vector<EditorSlot> stacking_;
   QAction* saveAction_ = nullptr;

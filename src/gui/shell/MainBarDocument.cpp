@@ -8,6 +8,7 @@
 #include "editors/CPartDlg.h"
 #include "editors/CSystemControlDlg.h"
 #include "effects/CChorusDlg.h"
+#include "effects/CInsertionDlg.h"
 #include "effects/CReverbDlg.h"
 #include "effects/CVariationDlg.h"
 #include "files/FileIo.h"
@@ -41,8 +42,9 @@ constexpr const char* kSavePatchListTitle = "List QS300 Patches: Save the List A
 
 std::optional<SendChoices> RunSendDialog(QWidget* parent, UserPrompts& prompts, unsigned delay,
                                          bool savingMode, bool extensions, int drumSetups,
-                                         bool userVoices) {
-  SendDialog dialog(delay, savingMode, prompts, parent, extensions, drumSetups, userVoices);
+                                         bool userVoices, bool extended) {
+  SendDialog dialog(delay, savingMode, prompts, parent, extensions, drumSetups, userVoices,
+                    extended);
   if (RunModally(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.Choices();
 }
@@ -55,7 +57,7 @@ std::optional<SendChoices> MainBar::ChooseSend(unsigned delayMs, bool savingMode
   // changed Bank voices only to a save.
   return RunSendDialog(this, services_.prompts, delayMs, savingMode, !model_->Extensions().Empty(),
                        model_->Drums().Count(),
-                       savingMode && model_->UserVoices().HasChangedVoices());
+                       savingMode && model_->UserVoices().HasChangedVoices(), model_->IsExtended());
 }
 
 bool MainBar::SavePrompt(bool clearModified) {
@@ -250,7 +252,10 @@ void MainBar::RefreshAfterLoad() {
       {RefreshMark::Variation, EditorSlot::Variation},
       {RefreshMark::Part, EditorSlot::Part},
       {RefreshMark::Drum, EditorSlot::DrumSets},
-      {RefreshMark::UserVoice, EditorSlot::UserVoice}};
+      {RefreshMark::UserVoice, EditorSlot::UserVoice},
+      {RefreshMark::Insertion, EditorSlot::Insertion},
+      {RefreshMark::MultiEq, EditorSlot::MultiEq},
+      {RefreshMark::DisplayText, EditorSlot::DisplayText}};
   for (const auto& [mark, slot] : kOrder) {
     if (!marks_.IsRaised(mark)) continue;
     if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
@@ -266,6 +271,9 @@ void MainBar::RefreshAfterLoad() {
       case RefreshMark::Part:
         part_->SelectPart(0);
         controllers_->ShowFirstChannel(true);
+        break;
+      case RefreshMark::Insertion:
+        insertion_->ShowBlock(marks_.Value(mark));
         break;
       default:
         break;

@@ -42,7 +42,7 @@ constexpr std::array<Category, 10> kCategories{{
 }  // namespace
 
 SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, QWidget* parent,
-                       bool extensions, int drumSetups, bool userVoices)
+                       bool extensions, int drumSetups, bool userVoices, bool extended)
     : QDialog(parent),
       prompts_(prompts),
       savingMode_(savingMode),
@@ -84,6 +84,23 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   auto* clearNonDefault =
       MakeButton(QStringLiteral("C&lear"), QStringLiteral("ClearNonDefault"), this);
   int buttonRow = static_cast<int>(shown) + 1;
+  if (extended) {
+    // The later blocks' rows follow the drum setups.
+    const std::pair<const char*, CategoryChoice SendChoices::*> later[] = {
+        {"Insertion", &SendChoices::insertion}, {"Multi EQ", &SendChoices::multiEq}};
+    for (const auto& [text, member] : later) {
+      const QString label = QString::fromUtf8(text);
+      auto* category = new QCheckBox(label, this);
+      auto* nonDefault = new QCheckBox(this);
+      category->setObjectName(QString(label).remove(' '));
+      nonDefault->setObjectName(category->objectName() + QStringLiteral("NonDefault"));
+      category->setChecked(true);
+      nonDefault->setChecked(true);
+      grid->addWidget(category, buttonRow, 0);
+      grid->addWidget(nonDefault, buttonRow++, 2);
+      rows_.push_back({member, category, nonDefault});
+    }
+  }
   const auto addBox = [&](const QString& label, const QString& name) {
     auto* box = new QCheckBox(label, this);
     box->setObjectName(name);
@@ -93,6 +110,7 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
   };
   if (extensions)
     extensions_ = addBox(QStringLiteral("XG Extensions"), QStringLiteral("Extensions"));
+  if (extended) display_ = addBox(QStringLiteral("Display Text"), QStringLiteral("DisplayText"));
   if (userVoices) userVoices_ = addBox(QStringLiteral("User Voices"), QStringLiteral("UserVoices"));
   grid->addWidget(clearCategories, buttonRow, 0);
   grid->addWidget(clearNonDefault, buttonRow, 2);
@@ -134,7 +152,7 @@ SendDialog::SendDialog(unsigned delayMs, bool savingMode, UserPrompts& prompts, 
 
   connect(clearCategories, &QPushButton::clicked, this, [this] {
     reset_->setChecked(false);
-    for (QCheckBox* box : {extensions_, userVoices_}) {
+    for (QCheckBox* box : {extensions_, display_, userVoices_}) {
       if (box != nullptr) box->setChecked(false);
     }
     for (const Row& row : rows_) row.category->setChecked(false);
@@ -154,6 +172,7 @@ SendChoices SendDialog::Choices() const {
   for (const Row& row : rows_) {
     choices.*row.member = {row.category->isChecked(), row.nonDefault->isChecked()};
   }
+  if (display_ != nullptr) choices.display = display_->isChecked();
   choices.delayMs = static_cast<unsigned>(delay_->Value());
   choices.savingMode = savingMode_;
   return choices;

@@ -43,6 +43,12 @@ QPoint TablePosition(EditorSlot slot, const QRect& m, const QSize& size) {
       return {right - w, bottom + 60};
     case EditorSlot::DrumSets:
       return {right - w, bottom + 80};
+    case EditorSlot::Insertion:
+      return {right - w, bottom + 100};
+    case EditorSlot::MultiEq:
+      return {right - w, bottom + 120};
+    case EditorSlot::DisplayText:
+      return {m.x(), m.y() - h};
     case EditorSlot::Mixer:
       return {m.x(), bottom};
     default:

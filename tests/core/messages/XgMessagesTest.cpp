@@ -3,6 +3,7 @@
 #include <numeric>
 #include <vector>
 
+#include "messages/IdentityMessages.h"
 #include "messages/XgMessages.h"
 #include "midi/ShortMessage.h"
 #include "support/Bytes.h"
@@ -161,6 +162,41 @@ TEST(Requests, OtherMessagesAreNoRequests) {
   const auto qs300 = Bytes({0xF0, 0x43, 0x20, 0x4B, 0x11, 0x00, 0x00, 0xF7});
   ASSERT_TRUE(ParseXgRequest(qs300)) << "any model ID parses; the listener decides";
   EXPECT_EQ(ParseXgRequest(qs300)->modelId, kQs300ModelId);
+}
+
+TEST(IdentityMessages, RequestsAndRepliesAsTheUniversalMessagesDefineThem) {
+  EXPECT_EQ(Of(BuildIdentityRequest()), test::Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}));
+  EXPECT_TRUE(IsIdentityRequest(test::Bytes({0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7})));
+  EXPECT_FALSE(IsIdentityRequest(test::Bytes({0xF0, 0x7E, 0x10, 0x06, 0x02, 0xF7})));
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    bool parses;
+  } kCases[] = {
+      {"one-byte maker",
+       test::Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x02, 0x43, 0x00, 0x41, 0x05, 0x01, 0, 0, 0, 1, 0xF7}),
+       true},
+      {"three-byte maker",
+       test::Bytes({0xF0, 0x7E, 0x00, 0x06, 0x02, 0x00, 0x20, 0x33, 1, 2, 3, 4, 0, 0, 0, 1, 0xF7}),
+       true},
+      {"cut short", test::Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x02, 0x43, 0x00, 0x41, 0xF7}), false},
+      {"a status byte inside",
+       test::Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x02, 0x43, 0x80, 0x41, 0x05, 0x01, 0, 0, 0, 1, 0xF7}),
+       false},
+      {"a request", test::Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}), false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<DeviceIdentity> identity = ParseIdentityReply(c.bytes);
+    ASSERT_EQ(identity.has_value(), c.parses);
+    if (c.parses) {
+      EXPECT_EQ(Of(BuildIdentityReply(*identity)), c.bytes) << "a round trip";
+    }
+  }
+  const DeviceIdentity identity = *ParseIdentityReply(kCases[0].bytes);
+  EXPECT_EQ(identity.family, 0x41 << 7);
+  EXPECT_EQ(DescribeIdentity(identity),
+            "maker 43, family 00 41, member 05 01, version 00 00 00 01");
 }
 
 }  // namespace

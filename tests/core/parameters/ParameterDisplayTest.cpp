@@ -102,6 +102,10 @@ TEST(ParameterDisplay, GainsRatiosAndDryWet) {
   EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param13), 74), "E<R10");
   EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param15), 1), "-63");
   EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param14), 4), "-180 deg");
+  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Return), 0), "-\u221E dB");
+  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Return), 64), "0.0 dB");
+  EXPECT_EQ(UnitText(Chorus(ChorusSlot::SendToReverb), 127), "+6.0 dB");
+  EXPECT_EQ(UnitText(kVariationSettings[0].parameter, 32), "-6.0 dB");
 }
 
 TEST(ParameterDisplay, VariationParametersFollowTheirType) {
@@ -121,6 +125,31 @@ TEST(ParameterDisplay, PlainNumbersAndValuesOutsideTheRangeHaveNoUnit) {
   // 255, the mark of a parameter a type leaves out, reads as nothing.
   EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param6), 255), "");
   EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 70), "");
+  // A received value past the field's range still reads where its unit reaches.
+  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 3), 100), "157.5 ms");
+  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 1), 45), "");
+}
+
+TEST(ParameterDisplay, TheExtendedModelWidensThePublishedRanges) {
+  const struct {
+    VariationType type;
+    std::size_t param;
+    int basicMinimum, basicMaximum, minimum, maximum;
+  } kCases[] = {{VariationType::EarlyReflect2, 3, 0, 63, 0, 127},
+                {VariationType::ReverseGate, 3, 0, 63, 0, 127},
+                {VariationType::Overdrive, 6, 28, 54, 14, 54},
+                {VariationType::ThreeBandEq, 1, 28, 54, 14, 54},
+                {VariationType::Hall1, 2, 0, 63, 0, 63}};
+  for (const auto& c : kCases) {
+    const auto type = static_cast<std::size_t>(c.type);
+    const ParameterDescriptor basic = VariationParameter(type, c.param, 0);
+    const ParameterDescriptor extended =
+        VariationParameter(type, c.param, 0, InstrumentModel::Extended);
+    EXPECT_EQ(basic.minimum, c.basicMinimum) << type;
+    EXPECT_EQ(basic.maximum, c.basicMaximum) << type;
+    EXPECT_EQ(extended.minimum, c.minimum) << type;
+    EXPECT_EQ(extended.maximum, c.maximum) << type;
+  }
 }
 
 TEST(ParameterDisplay, PartControlDepthsReadInCentsAndPercent) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <span>
 
 #include "parameters/XgValueTables.h"
@@ -59,11 +60,17 @@ TEST(XgValueTables, DelayTimesAreTablesFiveAndSeven) {
 }
 
 TEST(XgValueTables, RoomSizeIsTableSix) {
-  ASSERT_EQ(kRoomSizeMetres.size(), 128u);
+  ASSERT_EQ(kRoomSizeMetres.size(), 45u);
   ExpectRising(kRoomSizeMetres);
   EXPECT_DOUBLE_EQ(kRoomSizeMetres.front(), 0.1);
-  EXPECT_DOUBLE_EQ(kRoomSizeMetres[44], 7.0);
-  EXPECT_DOUBLE_EQ(kRoomSizeMetres.back(), 20.0);
+  EXPECT_DOUBLE_EQ(kRoomSizeMetres.back(), 7.0);
+}
+
+TEST(XgValueTables, LevelsAreMinusInfinityAtZeroUnityAt64AndSixDecibelsAtTheTop) {
+  EXPECT_TRUE(std::isinf(LevelDecibels(0)));
+  EXPECT_DOUBLE_EQ(LevelDecibels(64), 0.0);
+  EXPECT_NEAR(LevelDecibels(127), 6.0, 0.05);
+  EXPECT_NEAR(LevelDecibels(32), -6.0, 0.03);
 }
 
 TEST(XgValueTables, ReverbDimensionIsTableEleven) {

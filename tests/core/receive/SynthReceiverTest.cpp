@@ -8,6 +8,7 @@
 
 #include "intake/SysexIntake.h"
 #include "messages/XgMessages.h"
+#include "receive/InstrumentProbe.h"
 #include "receive/SynthReceiver.h"
 #include "support/Bytes.h"
 #include "support/ModelRig.h"
@@ -99,6 +100,37 @@ TEST_F(SynthReceiverTest, TheWholeImageArrivesInOrderAndNothingGoesBack) {
   EXPECT_EQ(progress.items.back(), "Drum setup 2");
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
   EXPECT_EQ(host.resets, 0) << "a read-back resets nothing";
+}
+
+TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) {
+  backend.synth.SetInstrument(InstrumentModel::Extended);
+  model.SetInstrument(InstrumentModel::Extended);
+  backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x00, 0x05, 0x00, 0xF7}));
+  backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x0C, 0x03, 0xF7}));
+  backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x09, 0x4A, 0xF7}));
+  const ReceiveReport report = receiver.Receive();
+  ASSERT_TRUE(report.Complete()) << report.Summary();
+  EXPECT_EQ(report.Summary(),
+            "System, effects, 4 insertion effects, multi EQ, 16 parts, 2 drum setups received.");
+  EXPECT_EQ(model.Insertions().TypeName(2), "Delay LCR");
+  EXPECT_EQ(model.Insertions().Part(2), 3);
+  EXPECT_EQ(model.MultiEq().Value(0x09), 0x4A);
+  EXPECT_TRUE(report.SaveChoices().insertion.send && report.SaveChoices().multiEq.send);
+}
+
+TEST_F(SynthReceiverTest, TheInstrumentSaysWhoItIsAndWhichModelItStandsFor) {
+  EXPECT_EQ(AskInstrument(model, input, pauser, 50).model, InstrumentModel::Basic);
+  backend.synth.SetInstrument(InstrumentModel::Extended);
+  const InstrumentAnswer answer = AskInstrument(model, input, pauser, 50);
+  EXPECT_EQ(answer.model, InstrumentModel::Extended);
+  ASSERT_TRUE(answer.identity);
+  EXPECT_EQ(*answer.identity, VirtualSynth::Identity(InstrumentModel::Extended));
+  EXPECT_EQ(backend.received[2], Bytes({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}));
+  EXPECT_EQ(backend.received[3], Bytes({0xF0, 0x43, 0x20, 0x4C, 0x02, 0x40, 0x00, 0xF7}));
+  // Nobody there, or someone else: no model is offered.
+  backend.alter = [](Message) { return std::nullopt; };
+  EXPECT_FALSE(AskInstrument(model, input, pauser, 5).identity);
+  EXPECT_TRUE(changes.notices.empty()) << "asking changes nothing";
 }
 
 TEST_F(SynthReceiverTest, TheChannelRowsFollowTheReceivedParts) {
