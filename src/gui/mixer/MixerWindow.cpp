@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QStandardItemModel>
 
 #include "model/XgModel.h"
+#include "parts/PartMuting.h"
 #include "parts/PartParameterTable.h"
 #include "parts/PartRecord.h"
 #include "widgets/EditSpinPair.h"
@@ -30,7 +32,7 @@ constexpr int kFaderHeight = 140;
 constexpr int kVoiceWidth = 84;
 
 // The grid's rows: a strip reads from top to bottom.
-enum Row { kNumberRow, kChannelRow, kVoiceRow, kFaderRow, kFirstFieldRow };
+enum Row { kNumberRow, kChannelRow, kVoiceRow, kMutingRow, kFaderRow, kFirstFieldRow };
 
 }  // namespace
 
@@ -56,6 +58,7 @@ void MixerWindow::Build() {
   rowName(QStringLiteral("Part"), QStringLiteral("Part"), kNumberRow);
   rowName(QStringLiteral("Ch"), QStringLiteral("Receive channel"), kChannelRow);
   rowName(QStringLiteral("Voice"), QStringLiteral("Voice"), kVoiceRow);
+  rowName(QStringLiteral("M/S"), QStringLiteral("Mute and Solo"), kMutingRow);
   for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
     const QString name = ToQString(PartParameterAt(kFieldAddresses[f]).label);
     rowName(name.left(3), name, kFirstFieldRow + static_cast<int>(f));
@@ -87,6 +90,28 @@ void MixerWindow::Build() {
     strip.voice->setMaximumWidth(kVoiceWidth);
     connect(strip.voice, &QPushButton::clicked, this, [this, index] { OnVoiceClicked(index); });
     grid->addWidget(strip.voice, kVoiceRow, column);
+
+    // Checked while the part is muted or soloed; a click sends, and the
+    // model's answer sets the buttons.
+    const auto mutingButton = [this, &suffix](const QString& text) {
+      auto* button = new QPushButton(text, this);
+      button->setObjectName(text + suffix);
+      button->setCheckable(true);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setMaximumWidth(kVoiceWidth / 2);
+      return button;
+    };
+    strip.mute = mutingButton(QStringLiteral("Mute"));
+    strip.solo = mutingButton(QStringLiteral("Solo"));
+    connect(strip.mute, &QPushButton::clicked, this,
+            [this, index](bool muted) { OnMuteClicked(index, muted); });
+    connect(strip.solo, &QPushButton::clicked, this,
+            [this, index](bool soloed) { OnSoloClicked(index, soloed); });
+    auto* muting = new QHBoxLayout;
+    muting->setSpacing(0);
+    muting->addWidget(strip.mute);
+    muting->addWidget(strip.solo);
+    grid->addLayout(muting, kMutingRow, column);
 
     const ParameterDescriptor& volume = PartParameterAt(kVolume);
     strip.fader = new QSlider(Qt::Vertical, this);
@@ -157,6 +182,14 @@ QLabel* MixerWindow::ChannelLabel(int part) const {
                                           : nullptr;
 }
 
+QPushButton* MixerWindow::MuteButton(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].mute : nullptr;
+}
+
+QPushButton* MixerWindow::SoloButton(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].solo : nullptr;
+}
+
 // --- Showing -------------------------------------------------------------------
 
 void MixerWindow::ShowStrip(int index) {
@@ -188,6 +221,17 @@ void MixerWindow::ShowStrip(int index) {
 void MixerWindow::ShowAll() {
   if (!model_.IsInitialised()) return;
   for (int index = 0; index < StripCount(); ++index) ShowStrip(index);
+  ShowMuting();
+}
+
+void MixerWindow::ShowMuting() {
+  const PartModel& parts = model_.Parts();
+  for (int index = 0; index < StripCount(); ++index) {
+    const Strip& strip = strips_[static_cast<std::size_t>(index)];
+    const PartIndex part = PartIndex::FromIndex(index);
+    strip.mute->setChecked(part_muting::IsMuted(parts, part));
+    strip.solo->setChecked(part_muting::IsSoloed(parts, part));
+  }
 }
 
 void MixerWindow::WindowStart() {
@@ -199,6 +243,7 @@ void MixerWindow::WindowStart() {
 void MixerWindow::ShowChange(const ModelChange& change) {
   if (change.block == ModelBlock::Part && change.index >= 0 && change.index < StripCount()) {
     ShowStrip(change.index);
+    ShowMuting();
   } else if (change.block == ModelBlock::Part || change.block == ModelBlock::UserVoice ||
              change.block == ModelBlock::Drum) {
     // A whole part block, or the names of user voices and drum kits.
@@ -265,6 +310,27 @@ void MixerWindow::OnModeChosen(int index, int mode) {
   } else {
     ShowStrip(index);
   }
+}
+
+void MixerWindow::OnMuteClicked(int index, bool muted) {
+  const PartIndex part = PartIndex::FromIndex(index);
+  const QString what = muted ? QStringLiteral("Mute") : QStringLiteral("Unmute");
+  if (RecordEdit(StepName(part, what), replay::Values{},
+                 [&] { return part_muting::SetMuted(model_.Parts(), part, muted); })) {
+    Host().MarkModified();
+  }
+  // A refused send leaves the part as it was, and the button shows that.
+  ShowMuting();
+}
+
+void MixerWindow::OnSoloClicked(int index, bool soloed) {
+  const PartIndex part = PartIndex::FromIndex(index);
+  const QString what = soloed ? QStringLiteral("Solo") : QStringLiteral("Solo Off");
+  if (RecordEdit(StepName(part, what), replay::Values{},
+                 [&] { return part_muting::SetSoloed(model_.Parts(), part, soloed); })) {
+    Host().MarkModified();
+  }
+  ShowMuting();
 }
 
 }  // namespace ravlo

@@ -20,8 +20,8 @@ class EditSpinPair;
 class XgModel;
 
 // All the multi parts side by side, like a mixing desk: one strip a part
-// with its number, receive channel, voice, a Volume fader, Pan, the three
-// effect sends and the part mode. It shows the model's parts and keeps no
+// with its number, receive channel, voice, Mute and Solo, a Volume fader,
+// Pan, the three effect sends and the part mode. It shows the model's parts and keeps no
 // values: every edit goes out through the Part editor's setters as a step
 // of the edit history, and every notice redraws the strip it touches.
 class MixerWindow final : public EditorDialog {
@@ -45,6 +45,8 @@ class MixerWindow final : public EditorDialog {
   QComboBox* ModeList(int part) const;
   QPushButton* VoiceButton(int part) const;
   QLabel* ChannelLabel(int part) const;
+  QPushButton* MuteButton(int part) const;
+  QPushButton* SoloButton(int part) const;
 
  protected:
   void WindowStart() override;
@@ -56,6 +58,8 @@ class MixerWindow final : public EditorDialog {
   struct Strip {
     QLabel* channel = nullptr;
     QPushButton* voice = nullptr;
+    QPushButton* mute = nullptr;
+    QPushButton* solo = nullptr;
     QSlider* fader = nullptr;
     std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
     QComboBox* mode = nullptr;
@@ -64,12 +68,16 @@ class MixerWindow final : public EditorDialog {
   void Build();
   void ShowStrip(int index);
   void ShowAll();
+  // Mute and Solo of every strip: a solo depends on all the parts.
+  void ShowMuting();
   // "Part 3 Volume": what the Edit menu calls an edit of the strip.
   static QString StepName(PartIndex part, const QString& what);
   bool SendValue(PartIndex part, int address, int shown, StepJoin join);
   void OnFaderMoved(int index, int value);
   void OnVoiceClicked(int index);
   void OnModeChosen(int index, int mode);
+  void OnMuteClicked(int index, bool muted);
+  void OnSoloClicked(int index, bool soloed);
 
   XgModel& model_;
   std::vector<Strip> strips_;
