@@ -30,6 +30,8 @@ const ParameterDescriptor& PartParameterAt(int address) {
 constexpr int kVolume = 0x0B;
 constexpr int kFaderHeight = 140;
 constexpr int kVoiceWidth = 84;
+const QString kMutedLook = QStringLiteral("background-color: #b03030; color: white;");
+const QString kSoloedLook = QStringLiteral("background-color: #d0a000; color: black;");
 
 // The grid's rows: a strip reads from top to bottom.
 enum Row { kNumberRow, kChannelRow, kVoiceRow, kMutingRow, kFaderRow, kFirstFieldRow };
@@ -91,18 +93,19 @@ void MixerWindow::Build() {
     connect(strip.voice, &QPushButton::clicked, this, [this, index] { OnVoiceClicked(index); });
     grid->addWidget(strip.voice, kVoiceRow, column);
 
-    // Checked while the part is muted or soloed; a click sends, and the
-    // model's answer sets the buttons.
-    const auto mutingButton = [this, &suffix](const QString& text) {
+    // Checked while the part is muted or soloed, in a colour a glance finds;
+    // a click sends, and the model's answer sets the buttons.
+    const auto mutingButton = [this, &suffix](const QString& text, const QString& checked) {
       auto* button = new QPushButton(text, this);
       button->setObjectName(text + suffix);
       button->setCheckable(true);
+      button->setStyleSheet(QStringLiteral("QPushButton:checked { %1 }").arg(checked));
       button->setFocusPolicy(Qt::NoFocus);
       button->setMaximumWidth(kVoiceWidth / 2);
       return button;
     };
-    strip.mute = mutingButton(QStringLiteral("Mute"));
-    strip.solo = mutingButton(QStringLiteral("Solo"));
+    strip.mute = mutingButton(QStringLiteral("Mute"), kMutedLook);
+    strip.solo = mutingButton(QStringLiteral("Solo"), kSoloedLook);
     connect(strip.mute, &QPushButton::clicked, this,
             [this, index](bool muted) { OnMuteClicked(index, muted); });
     connect(strip.solo, &QPushButton::clicked, this,

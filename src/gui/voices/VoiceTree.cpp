@@ -6,9 +6,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -167,7 +170,14 @@ void OpenTreeAtVoice(QTreeWidget& tree, std::optional<int> voice) {
   if (item == nullptr) return;
   item->parent()->setExpanded(true);
   tree.setCurrentItem(item, kVoiceNameColumn, QItemSelectionModel::NoUpdate);
-  tree.scrollToItem(item, QAbstractItemView::PositionAtCenter);
+  // Again once the window is laid out: only then does the middle lie where it shows.
+  QTreeWidget* view = &tree;
+  const auto centre = [view] {
+    if (QTreeWidgetItem* current = view->currentItem())
+      view->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+  };
+  centre();
+  QTimer::singleShot(0, view, centre);
 }
 
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height) {
@@ -188,7 +198,11 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   controls.tree->setObjectName(QStringLiteral("VoiceTree"));
   SetUpVoiceTree(*controls.tree);
   controls.search->setObjectName(QStringLiteral("VoiceSearch"));
-  controls.search->setPlaceholderText(QStringLiteral("Search: name, program or MSB LSB program"));
+  controls.search->setPlaceholderText(QStringLiteral("name, program or MSB LSB program"));
+  // The hint reads in the colour of a disabled value, which shows on the edit background.
+  QPalette hint = controls.search->palette();
+  hint.setColor(QPalette::PlaceholderText, hint.color(QPalette::Disabled, QPalette::Text));
+  controls.search->setPalette(hint);
   controls.search->setClearButtonEnabled(true);
   controls.search->installEventFilter(new SearchKeysToTree(*controls.tree, controls.search));
   QTreeWidget* tree = controls.tree;
@@ -203,7 +217,12 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   auto* layout = new QVBoxLayout(&window);
   const QSize margin = DialogUnitsToPixels(window, kMarginUnits, kMarginUnits);
   layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
-  layout->addWidget(controls.search);
+  auto* searchRow = new QHBoxLayout;
+  auto* searchLabel = new QLabel(QStringLiteral("&Search"), &window);
+  searchLabel->setBuddy(controls.search);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(controls.search, 1);
+  layout->addLayout(searchRow);
   layout->addWidget(controls.tree, 1);
   layout->addLayout(buttons);
   window.resize(DialogUnitsToPixels(window, widthUnits, heightUnits));
