@@ -198,7 +198,7 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   controls.tree->setObjectName(QStringLiteral("VoiceTree"));
   SetUpVoiceTree(*controls.tree);
   controls.search->setObjectName(QStringLiteral("VoiceSearch"));
-  controls.search->setPlaceholderText(QStringLiteral("name, program or MSB LSB program"));
+  controls.search->setPlaceholderText(QStringLiteral("name or numbers"));
   // The hint reads in the colour of a disabled value, which shows on the edit background.
   QPalette hint = controls.search->palette();
   hint.setColor(QPalette::PlaceholderText, hint.color(QPalette::Disabled, QPalette::Text));
