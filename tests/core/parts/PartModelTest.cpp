@@ -275,51 +275,41 @@ TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
 
 TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
   namespace muting = part_muting;
-  constexpr int kNote = muting::kReceiveNoteAddress;
-  struct Step {
-    const char* name;
-    std::function<bool()> act;
-    Messages sent;
-    std::vector<int> muted;
-  };
   const auto allBut = [](int kept) {
-    Messages messages;
-    for (int part = 0; part < 16; ++part) {
-      if (part != kept) messages.push_back(PartChange(part, kNote, 0));
-    }
-    return messages;
-  };
-  const auto others = [](int kept) {
     std::vector<int> parts;
     for (int part = 0; part < 16; ++part) {
       if (part != kept) parts.push_back(part);
     }
     return parts;
   };
+  const auto switches = [](const std::vector<int>& parts, int value) {
+    Messages messages;
+    for (int part : parts) messages.push_back(PartChange(part, 0x35, value));
+    return messages;
+  };
+  Messages soloThree = switches(allBut(2), 0);
+  soloThree.insert(soloThree.begin() + 2, PartChange(2, 0x35, 1));
+  struct Step {
+    const char* name;
+    std::function<bool()> act;
+    Messages sent;
+    std::vector<int> muted;
+  };
   const Step steps[] = {
       {"mute part 3",
        [&] { return muting::SetMuted(Parts(), PartAt(2), true); },
-       {PartChange(2, kNote, 0)},
+       switches({2}, 0),
        {2}},
       {"mute it again", [&] { return muting::SetMuted(Parts(), PartAt(2), true); }, {}, {2}},
       {"solo part 3 plays it again", [&] { return muting::SetSoloed(Parts(), PartAt(2), true); },
-       [&] {
-         Messages m = allBut(2);
-         m.insert(m.begin() + 2, PartChange(2, kNote, 1));
-         return m;
-       }(),
-       others(2)},
+       soloThree, allBut(2)},
       {"solo another part swaps the two",
        [&] { return muting::SetSoloed(Parts(), PartAt(9), true); },
-       {PartChange(2, kNote, 0), PartChange(9, kNote, 1)},
-       others(9)},
+       {PartChange(2, 0x35, 0), PartChange(9, 0x35, 1)},
+       allBut(9)},
       {"solo off plays every part",
        [&] { return muting::SetSoloed(Parts(), PartAt(9), false); },
-       [&] {
-         Messages m;
-         for (int part : others(9)) m.push_back(PartChange(part, kNote, 1));
-         return m;
-       }(),
+       switches(allBut(9), 1),
        {}},
       {"a part past the table",
        [&] { return !muting::SetMuted(Parts(), PartAt(16), true); },
@@ -337,7 +327,7 @@ TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
     }
     EXPECT_EQ(muted, step.muted);
     EXPECT_EQ(muting::AnyMuted(Parts()), !step.muted.empty());
-    EXPECT_EQ(muting::IsSoloed(Parts(), PartAt(9)), step.muted == others(9));
+    EXPECT_EQ(muting::IsSoloed(Parts(), PartAt(9)), step.muted == allBut(9));
   }
 
   // A save without the mutes records every part playing and leaves them muted.
@@ -348,7 +338,7 @@ TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
   std::optional<std::vector<std::uint8_t>> unmuted;
   muting::WithMutesLifted(Parts(), [&] { unmuted = record(); });
   ASSERT_TRUE(muted && unmuted);
-  const Message change = PartChange(4, kNote, 0);
+  const Message change = PartChange(4, 0x35, 0);
   EXPECT_NE(std::search(muted->begin(), muted->end(), change.begin(), change.end()), muted->end());
   EXPECT_EQ(std::search(unmuted->begin(), unmuted->end(), change.begin(), change.end()),
             unmuted->end());
