@@ -21,9 +21,10 @@ class XgModel;
 
 // All the multi parts side by side, like a mixing desk: one strip a part
 // with its number, receive channel, voice, Mute and Solo, a Volume fader,
-// Pan, the three effect sends and the part mode. It shows the model's parts and keeps no
-// values: every edit goes out through the Part editor's setters as a step
-// of the edit history, and every notice redraws the strip it touches.
+// Pan, the three effect sends and the part mode. It shows the model's parts
+// and keeps no values: every edit goes out through the Part editor's setters
+// as a step of the edit history, and every notice redraws the strip it
+// touches.
 class MixerWindow final : public EditorDialog {
   Q_OBJECT
 
