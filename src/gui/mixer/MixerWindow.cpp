@@ -107,9 +107,9 @@ void MixerWindow::Build() {
     strip.mute = mutingButton(QStringLiteral("Mute"), kMutedLook);
     strip.solo = mutingButton(QStringLiteral("Solo"), kSoloedLook);
     connect(strip.mute, &QPushButton::clicked, this,
-            [this, index](bool muted) { OnMuteClicked(index, muted); });
+            [this, index](bool on) { OnMutingClicked(index, Muting::Mute, on); });
     connect(strip.solo, &QPushButton::clicked, this,
-            [this, index](bool soloed) { OnSoloClicked(index, soloed); });
+            [this, index](bool on) { OnMutingClicked(index, Muting::Solo, on); });
     auto* muting = new QHBoxLayout;
     muting->setSpacing(0);
     muting->addWidget(strip.mute);
@@ -315,24 +315,18 @@ void MixerWindow::OnModeChosen(int index, int mode) {
   }
 }
 
-void MixerWindow::OnMuteClicked(int index, bool muted) {
+void MixerWindow::OnMutingClicked(int index, Muting button, bool on) {
   const PartIndex part = PartIndex::FromIndex(index);
-  const QString what = muted ? QStringLiteral("Mute") : QStringLiteral("Unmute");
-  if (RecordEdit(StepName(part, what), replay::Values{},
-                 [&] { return part_muting::SetMuted(model_.Parts(), part, muted); })) {
+  const bool solo = button == Muting::Solo;
+  const QString what = solo ? (on ? QStringLiteral("Solo") : QStringLiteral("Solo Off"))
+                            : (on ? QStringLiteral("Mute") : QStringLiteral("Unmute"));
+  if (RecordEdit(StepName(part, what), replay::Values{}, [&] {
+        return solo ? part_muting::SetSoloed(model_.Parts(), part, on)
+                    : part_muting::SetMuted(model_.Parts(), part, on);
+      })) {
     Host().MarkModified();
   }
-  // A refused send leaves the part as it was, and the button shows that.
-  ShowMuting();
-}
-
-void MixerWindow::OnSoloClicked(int index, bool soloed) {
-  const PartIndex part = PartIndex::FromIndex(index);
-  const QString what = soloed ? QStringLiteral("Solo") : QStringLiteral("Solo Off");
-  if (RecordEdit(StepName(part, what), replay::Values{},
-                 [&] { return part_muting::SetSoloed(model_.Parts(), part, soloed); })) {
-    Host().MarkModified();
-  }
+  // A refused send leaves the parts as they were, and the buttons show that.
   ShowMuting();
 }
 

@@ -77,8 +77,8 @@ class MixerWindow final : public EditorDialog {
   void OnFaderMoved(int index, int value);
   void OnVoiceClicked(int index);
   void OnModeChosen(int index, int mode);
-  void OnMuteClicked(int index, bool muted);
-  void OnSoloClicked(int index, bool soloed);
+  enum class Muting { Mute, Solo };
+  void OnMutingClicked(int index, Muting button, bool on);
 
   XgModel& model_;
   std::vector<Strip> strips_;
