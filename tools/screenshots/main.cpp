@@ -9,7 +9,11 @@
 
 #include "PlatformMidi.h"
 #include "editors/CPartDlg.h"
+#include "editors/CPartRunDlg.h"
 #include "model/XgModel.h"
+#include "parts/PartMuting.h"
+#include "piano/KeyboardPiano.h"
+#include "piano/PianoKeyboardWindow.h"
 #include "platform/QuietPlatform.h"
 #include "platform/SettingsStore.h"
 #include "shell/ColorScheme.h"
@@ -80,6 +84,8 @@ int main(int argc, char** argv) {
     parts.SetPartValue(index, 0x0E, 64 + (part % 2 == 0 ? -1 : 1) * (part * 8 + 4));
     parts.SetPartValue(index, 0x13, 20 + part * 9);
   }
+  // A muted part beside the others, to show the strip's buttons.
+  ravlo::part_muting::SetMuted(parts, ravlo::PartIndex::FromIndex(2), true);
   for (const auto& [slot, name] : windows) {
     bar.OpenEditor(slot);
     ravlo::EditorDialog* editor = bar.Editor(slot);
@@ -89,10 +95,54 @@ int main(int argc, char** argv) {
     }
     saved = Save(*editor, directory, QString::fromUtf8(name)) && saved;
   }
-  ravlo::CElementDlg element(ravlo::ElementPage::Amplitude, prompts);
-  element.Fill(*bar.Model().UserVoices().GetUserVoice(0, ravlo::UserBank::Bank)->Element(0));
-  element.show();
-  saved = Save(element, directory, QStringLiteral("element-amplitude")) && saved;
+  // The part's pictures, with offsets that move them away from the typical voice.
+  const ravlo::PartIndex first = ravlo::PartIndex::FromIndex(0);
+  for (const auto& [address, value] : {std::pair{0x18, 12},
+                                       {0x19, 30},
+                                       {0x1A, -8},
+                                       {0x1B, 20},
+                                       {0x1C, 16},
+                                       {0x69, -40},
+                                       {0x6A, 8},
+                                       {0x6B, 24},
+                                       {0x6C, -8}}) {
+    parts.SetPartValue(first, address, value);
+  }
+  const std::pair<ravlo::PartRunKind, const char*> partDialogs[] = {
+      {ravlo::PartRunKind::ToneControl, "tone-control"},
+      {ravlo::PartRunKind::PitchEnvelope, "pitch-envelope"}};
+  for (const auto& [kind, name] : partDialogs) {
+    ravlo::CPartRunDlg dialog(bar.Model(), first, kind, 0);
+    dialog.show();
+    saved = Save(dialog, directory, QString::fromUtf8(name)) && saved;
+  }
+  // An element whose envelopes have somewhere to go.
+  ravlo::UserVoiceElement shown =
+      *bar.Model().UserVoices().GetUserVoice(0, ravlo::UserBank::Bank)->Element(0);
+  const std::pair<std::size_t, std::uint8_t> bytes[] = {
+      {19, 1},  {24, 40},  {25, 30}, {26, 20}, {27, 30}, {28, 40},  {29, 90},  {30, 58}, {31, 64},
+      {32, 50}, {48, 50},  {49, 28}, {50, 20}, {51, 36}, {52, 20},  {53, 127}, {54, 80}, {55, 70},
+      {56, 30}, {71, 100}, {72, 70}, {73, 40}, {74, 60}, {75, 100}, {76, 72}};
+  for (const auto& [at, value] : bytes) shown[at] = value;
+  const std::pair<ravlo::ElementPage, const char*> elementDialogs[] = {
+      {ravlo::ElementPage::Amplitude, "element-amplitude"},
+      {ravlo::ElementPage::Pitch, "element-pitch"},
+      {ravlo::ElementPage::Filter, "element-filter"}};
+  for (const auto& [page, name] : elementDialogs) {
+    ravlo::CElementDlg element(page, prompts);
+    element.Fill(shown);
+    element.show();
+    saved = Save(element, directory, QString::fromUtf8(name)) && saved;
+  }
+  // The keyboard on screen with a bass note and a chord held.
+  bar.PianoCommand(true);
+  for (int note : {48, 64, 67, 71}) bar.Piano().PressNote(note, 100);
+  if (ravlo::PianoKeyboardWindow* keyboard = bar.Keyboard()) {
+    keyboard->resize(900, 170);
+    saved = Save(*keyboard, directory, QStringLiteral("keyboard")) && saved;
+  }
+  for (int note : {48, 64, 67, 71}) bar.Piano().ReleaseNote(note);
+  bar.PianoCommand(false);
   bar.CloseAll();
   return saved ? 0 : 1;
 }

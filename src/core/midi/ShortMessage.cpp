@@ -1,5 +1,7 @@
 #include "midi/ShortMessage.h"
 
+#include "parameters/ParameterDisplay.h"
+
 namespace ravlo {
 
 ShortMessage::ShortMessage(std::uint32_t packed)
@@ -31,15 +33,22 @@ std::string ShortMessage::Describe() const {
   if (size_ == 0) return {};
   const std::uint8_t status = bytes_[0];
   if (status >= 0xF0) return "System";
-  static constexpr const char* kKinds[] = {"Note Off",       "Note On",          "Poly Pressure",
-                                           "Control Change", "Program Change",   "Channel Pressure",
+  static constexpr const char* kKinds[] = {"Note Off",       "Note On",        "Poly Pressure",
+                                           "Control Change", "Program Change", "Channel Pressure",
                                            "Pitch Bend"};
   std::string text = kKinds[(status >> 4) - 8];
   text += "\tch ";
   text += std::to_string((status & 0x0F) + 1);
+  // Note messages name their note beside its number, as a keyboard reads it.
+  const bool note = status < 0xB0;
   for (std::size_t i = 1; i < size_; ++i) {
     text += '\t';
     text += std::to_string(bytes_[i]);
+    if (note && i == 1) {
+      text += " (";
+      text += NoteName(bytes_[i]);
+      text += ')';
+    }
   }
   return text;
 }

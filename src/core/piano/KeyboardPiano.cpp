@@ -97,6 +97,8 @@ bool KeyboardPiano::HandleCursorKey(const PianoKey& key) {
           SendControlChange(kResetAllControllersController, 0)) {
         SendControlChange(kSustainController, 0);
       }
+      sounding_.reset();
+      TellKeys();
       break;
     case CursorKey::Left:
       ChangeModulation(-kModulationStep);
@@ -123,6 +125,7 @@ bool KeyboardPiano::HandleFunctionKey(const PianoKey& key) {
     key_ = key.function - 1;
   } else if (key.function >= 2 && key.function <= 9) {
     octave_ = key.function - 2;
+    TellKeys();
   }
   return true;
 }
@@ -272,7 +275,7 @@ void KeyboardPiano::PlayNoteKey(int offset, const PianoKey& key) {
   if (key.capsLock) {
     PlayChord(!key.released);
   } else {
-    device_.SendNoteOn(note_, sendVelocity_, channel_);
+    SendNote(note_, sendVelocity_);
   }
 }
 
@@ -310,7 +313,7 @@ bool KeyboardPiano::SendChordNote(int note, int velocity, bool press) {
   // High octaves with the top keys reach past the last MIDI note: such chord
   // notes are left out rather than folded onto another note.
   if (!IsDataByte(note)) return true;
-  if (!device_.SendNoteOn(note, velocity, channel_)) return false;
+  if (!SendNote(note, velocity)) return false;
   if (press && arpeggio_ && arpeggioDelay_ > 0) pauser_.Pause(arpeggioDelay_);
   return true;
 }
@@ -318,6 +321,7 @@ bool KeyboardPiano::SendChordNote(int note, int velocity, bool press) {
 void KeyboardPiano::ChangeChannel(int delta) {
   channel_ = std::clamp(channel_ + delta, 0, kMaxChannel);
   if (listener_ != nullptr) listener_->PianoChannelChanged(channel_);
+  TellKeys();
 }
 
 void KeyboardPiano::ChangeModulation(int delta) {
@@ -359,6 +363,7 @@ bool KeyboardPiano::SetChannel(int channel, int modulation) {
   if (channel == channel_) return true;
   channel_ = std::min(channel, kMaxChannel);
   modulation_ = modulation;
+  TellKeys();
   return true;
 }
 
@@ -372,6 +377,40 @@ void KeyboardPiano::Reset() {
   pitchBend_ = kCentrePitchBend;
   channel_ = 0;
   modulation_ = 0;
+  TellKeys();
+}
+
+bool KeyboardPiano::PressNote(int note, int velocity) {
+  if (!IsDataByte(note) || velocity < 1 || velocity > kMaxData) return false;
+  return SendNote(note, velocity);
+}
+
+bool KeyboardPiano::ReleaseNote(int note) {
+  return IsDataByte(note) && SendNote(note, 0);
+}
+
+bool KeyboardPiano::SetOctave(int octave) {
+  if (octave < 0 || octave > kMaxOctave) return false;
+  octave_ = octave;
+  TellKeys();
+  return true;
+}
+
+bool KeyboardPiano::ChooseChannel(int channel) {
+  if (channel < 0 || channel > kMaxChannel) return false;
+  if (channel != channel_) ChangeChannel(channel - channel_);
+  return true;
+}
+
+bool KeyboardPiano::SendNote(int note, int velocity) {
+  if (!device_.SendNoteOn(note, velocity, channel_)) return false;
+  if (IsDataByte(note)) sounding_[static_cast<std::size_t>(note)] = velocity > 0;
+  TellKeys();
+  return true;
+}
+
+void KeyboardPiano::TellKeys() {
+  if (listener_ != nullptr) listener_->PianoKeysChanged();
 }
 
 bool KeyboardPiano::SendControlChange(int controller, int value) {

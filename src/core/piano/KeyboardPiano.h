@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 
 #include "piano/PianoKey.h"
@@ -28,6 +29,8 @@ class KeyboardPiano {
   static constexpr int kVelocityStep = 4;
   static constexpr int kModulationStep = 8;
   static constexpr int kPitchBendStep = 8;
+  static constexpr int kNoteCount = 128;
+  static constexpr int kMaxOctave = 7;
 
   // The pauser spaces arpeggiated chord notes on the caller's thread.
   KeyboardPiano(MidiOutDevice& device, Pauser& pauser);
@@ -50,6 +53,19 @@ class KeyboardPiano {
   bool SetModulation(int value);
   // After the main bar's Reset: pitch bend centred, channel 0, modulation 0.
   void Reset();
+
+  // The on-screen keyboard: a key pressed with its velocity (1..127) and
+  // released, on the piano's channel, as Note Ons like the computer keys
+  // send; false for a note or velocity out of range or a failed send.
+  bool PressNote(int note, int velocity);
+  bool ReleaseNote(int note);
+  // The octave (0..7) and channel (0..15) chosen there; the channel is told
+  // to the listener as the keypad's is.
+  bool SetOctave(int octave);
+  bool ChooseChannel(int channel);
+  // The notes the piano has sent a Note On for and no release yet (the step
+  // player's notes aside); the panic key clears them.
+  bool IsSounding(int note) const { return note >= 0 && note < kNoteCount && sounding_[note]; }
   // Stops the step player (program end).
   void Stop();
 
@@ -103,6 +119,9 @@ class KeyboardPiano {
   void StartRecording();
   void TogglePlaying();
 
+  // Sends a Note On (velocity 0: a release) and keeps what sounds.
+  bool SendNote(int note, int velocity);
+  void TellKeys();
   bool SendControlChange(int controller, int value);
   bool SendPitchBend();
 
@@ -131,6 +150,8 @@ class KeyboardPiano {
   int stepIndex_ = 0;
   bool playing_ = false;
   bool recording_ = false;
+
+  std::bitset<kNoteCount> sounding_;
 
   // The A key is held: Control+A+keypad digits type the arpeggio delay.
   bool arpeggioKeyDown_ = false;

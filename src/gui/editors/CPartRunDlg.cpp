@@ -11,9 +11,12 @@
 #include "editors/PartDialogHooks.h"
 #include "model/XgModel.h"
 #include "parts/PartParameterTable.h"
+#include "shapes/PartShapes.h"
 #include "widgets/Buttons.h"
+#include "widgets/CurveView.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
+#include "widgets/ShapePictures.h"
 
 namespace ravlo {
 
@@ -23,6 +26,34 @@ constexpr int kRowsPerColumn = 6;
 
 QString SwitchCaption(bool pressed) {
   return pressed ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+// The loudest resonance peak stays inside the filter's picture.
+constexpr double kHighestDecibels = 18.0;
+constexpr double kLevelTop = 1.05;
+constexpr double kPitchSteps = 64.0;
+
+void DrawPicture(CurveView& view, PartPicture picture, const std::vector<int>& values) {
+  const auto value = [&values](std::size_t i) { return i < values.size() ? values[i] : 0; };
+  switch (picture) {
+    case PartPicture::FilterResponse:
+      ShowFrequencyResponse(view, part_shapes::FilterResponse(value(0), value(1)),
+                            part_shapes::kFloorDecibels, kHighestDecibels);
+      break;
+    case PartPicture::AmplitudeEnvelope: {
+      // The voice as it is, faint, under the voice the offsets make of it.
+      const EnvelopeShape typical = part_shapes::AmplitudeEnvelope(0, 0, 0);
+      ShowEnvelope(view, part_shapes::AmplitudeEnvelope(value(0), value(1), value(2)),
+                   {0.0, kLevelTop, false}, &typical);
+      break;
+    }
+    case PartPicture::PitchEnvelope:
+      ShowEnvelope(view, part_shapes::PitchEnvelope(value(0), value(1), value(2), value(3)),
+                   {-kPitchSteps, kPitchSteps, false});
+      break;
+    case PartPicture::None:
+      break;
+  }
 }
 
 }  // namespace
@@ -66,11 +97,13 @@ void CPartRunDlg::Build() {
     const int columns = (count + kRowsPerColumn - 1) / kRowsPerColumn;
     const int rows = (count + columns - 1) / columns;
 
+    GroupPicture picture{group.picture, nullptr, {}};
     int index = 0;
     for (std::uint8_t offset : group.offsets) {
       const int address = base_ + offset;
       const PartParameter* entry = model_.Parts().Parameter(address);
       if (entry == nullptr) continue;
+      picture.addresses.push_back(address);
       const ParameterDescriptor& parameter = entry->parameter;
       const int row = index % rows;
       const int column = (index / rows) * 2;
@@ -94,6 +127,11 @@ void CPartRunDlg::Build() {
       grid->addWidget(widget, row, column + 1);
       controls_.push_back(control);
     }
+    if (group.picture != PartPicture::None) {
+      picture.view = new CurveView(section);
+      grid->addWidget(picture.view, 0, columns * 2, rows, 1);
+      pictures_.push_back(std::move(picture));
+    }
     sections->addWidget(section, 0, Qt::AlignTop);
   }
 
@@ -113,6 +151,28 @@ void CPartRunDlg::Build() {
     control.edit->SetGetter([this, control] { return ShownValue(control); });
     control.edit->SetSetter([this, control](int value) { return SendField(control, value); });
     connect(control.edit, &EditSpinPair::Beeped, this, [this, control] { OnRefused(control); });
+    connect(control.edit->Edit(), &QLineEdit::textChanged, this, &CPartRunDlg::ShowPictures);
+  }
+  ShowPictures();
+}
+
+CurveView* CPartRunDlg::Picture(PartPicture picture) const {
+  for (const GroupPicture& shown : pictures_) {
+    if (shown.picture == picture) return shown.view;
+  }
+  return nullptr;
+}
+
+void CPartRunDlg::ShowPictures() {
+  for (const GroupPicture& picture : pictures_) {
+    std::vector<int> values;
+    for (int address : picture.addresses) {
+      for (const FieldControl& control : controls_) {
+        if (control.address != address || control.edit == nullptr) continue;
+        values.push_back(control.edit->TypedValue().value_or(ShownValue(control)));
+      }
+    }
+    DrawPicture(*picture.view, picture.picture, values);
   }
 }
 

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace ravlo {
 
+class CurveView;
 class EditSpinPair;
 struct ParameterDescriptor;
 class XgModel;
@@ -20,7 +21,9 @@ class XgModel;
 // A modal dialog over one or more runs of a part record whose changes go to
 // the synthesizer (and into the model) as soon as a field takes them. Its
 // fields come from a layout of part addresses, each field shown as the part
-// parameter table says; Cancel sends back the bytes from before.
+// parameter table says; Cancel sends back the bytes from before. A group
+// with a picture (the filter, the envelopes) draws it beside its fields and
+// redraws it as a number is typed or shown.
 class CPartRunDlg final : public QDialog {
   Q_OBJECT
 
@@ -38,6 +41,8 @@ class CPartRunDlg final : public QDialog {
 
   // The shown number of a field (by its object name); nothing for an unknown name.
   std::optional<int> DisplayValue(const QString& name) const;
+  // The picture of a layout's group; null where the dialog draws none.
+  CurveView* Picture(PartPicture picture) const;
 
   // Cancel after changes: sends the bytes kept at opening back, run by run.
   // False when a send failed.
@@ -57,6 +62,11 @@ class CPartRunDlg final : public QDialog {
     int address;
     std::vector<std::uint8_t> bytes;  // empty: not kept
   };
+  struct GroupPicture {
+    PartPicture picture;
+    CurveView* view;
+    std::vector<int> addresses;  // the group's fields, in its order
+  };
 
   void Build();
   void Keep();
@@ -65,6 +75,8 @@ class CPartRunDlg final : public QDialog {
   void OnRefused(const FieldControl& control);
   void OnSwitchClicked(const FieldControl& control, bool pressed);
   void ShowSwitch(const FieldControl& control);
+  // The pictures from the fields' values, a number being typed included.
+  void ShowPictures();
 
   XgModel& model_;
   PartIndex part_;
@@ -75,6 +87,7 @@ class CPartRunDlg final : public QDialog {
   bool refused_ = false;
   std::vector<FieldControl> controls_;
   std::vector<KeptSpan> kept_;
+  std::vector<GroupPicture> pictures_;
   PartMessageShower shower_;
 };
 

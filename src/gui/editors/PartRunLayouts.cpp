@@ -22,8 +22,9 @@ constexpr std::array<std::uint8_t, 2> kFilter = {0x18, 0x19};
 constexpr std::array<std::uint8_t, 3> kAmplitudeEnvelope = {0x1A, 0x1B, 0x1C};
 constexpr std::array kToneControlGroups = {
     PartRunGroup{"Vibrato", kVibrato},
-    PartRunGroup{"Filter", kFilter},
-    PartRunGroup{"Amplitude Envelope Generator", kAmplitudeEnvelope},
+    PartRunGroup{"Filter", kFilter, PartPicture::FilterResponse},
+    PartRunGroup{"Amplitude Envelope Generator", kAmplitudeEnvelope,
+                 PartPicture::AmplitudeEnvelope},
 };
 
 constexpr std::array<std::uint8_t, 3> kControlChanges = {0, 1, 2};
@@ -48,7 +49,8 @@ constexpr std::array<std::uint8_t, 12> kScaleTuning = {0x41, 0x42, 0x43, 0x44, 0
 constexpr std::array kScaleTuningGroups = {PartRunGroup{"", kScaleTuning}};
 
 constexpr std::array<std::uint8_t, 4> kPitchEnvelope = {0x69, 0x6A, 0x6B, 0x6C};
-constexpr std::array kPitchEnvelopeGroups = {PartRunGroup{"", kPitchEnvelope}};
+constexpr std::array kPitchEnvelopeGroups = {
+    PartRunGroup{"", kPitchEnvelope, PartPicture::PitchEnvelope}};
 
 // Absolute addresses, past the first level's record.
 constexpr std::array<std::uint8_t, 4> kPartEq = {part_eq::kBassGain, part_eq::kBassFrequency,

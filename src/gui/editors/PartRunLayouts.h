@@ -26,11 +26,20 @@ enum class PartRunKind {
 
 inline constexpr std::size_t kPartRunKindCount = static_cast<std::size_t>(PartRunKind::kCount);
 
+// What a group draws beside its fields, from their values in the group's order.
+enum class PartPicture {
+  None,
+  FilterResponse,     // cutoff, resonance
+  AmplitudeEnvelope,  // attack, decay, release
+  PitchEnvelope,      // initial level, attack time, release level, release time
+};
+
 // The fields of one group box (an empty title: no box), in the order shown,
-// as offsets from the run's base address.
+// as offsets from the run's base address, and the picture beside them.
 struct PartRunGroup {
   std::string_view title;
   std::span<const std::uint8_t> offsets;
+  PartPicture picture = PartPicture::None;
 };
 
 struct PartRunLayout {

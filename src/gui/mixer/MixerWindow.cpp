@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "model/XgModel.h"
+#include "parts/PartMuting.h"
 #include "parts/PartParameterTable.h"
 #include "parts/PartRecord.h"
 #include "sound/SoundView.h"
@@ -39,9 +40,11 @@ constexpr int kVoiceWidth = 84;
 constexpr int kMeterFloorDb = 60;
 constexpr int kMeterFallDb = 3;
 constexpr int kSoundLookMs = 50;
+const QString kMutedLook = QStringLiteral("background-color: #b03030; color: white;");
+const QString kSoloedLook = QStringLiteral("background-color: #d0a000; color: black;");
 
 // The grid's rows: a strip reads from top to bottom.
-enum Row { kNumberRow, kChannelRow, kVoiceRow, kFaderRow, kFirstFieldRow };
+enum Row { kNumberRow, kChannelRow, kVoiceRow, kMutingRow, kFaderRow, kFirstFieldRow };
 
 }  // namespace
 
@@ -67,6 +70,7 @@ void MixerWindow::Build() {
   rowName(QStringLiteral("Part"), QStringLiteral("Part"), kNumberRow);
   rowName(QStringLiteral("Ch"), QStringLiteral("Receive channel"), kChannelRow);
   rowName(QStringLiteral("Voice"), QStringLiteral("Voice"), kVoiceRow);
+  rowName(QStringLiteral("M/S"), QStringLiteral("Mute and Solo"), kMutingRow);
   for (std::size_t f = 0; f < kFieldAddresses.size(); ++f) {
     const QString name = ToQString(PartParameterAt(kFieldAddresses[f]).label);
     rowName(name.left(3), name, kFirstFieldRow + static_cast<int>(f));
@@ -104,6 +108,29 @@ void MixerWindow::Build() {
     strip.voice->setMaximumWidth(kVoiceWidth);
     connect(strip.voice, &QPushButton::clicked, this, [this, index] { OnVoiceClicked(index); });
     grid->addWidget(strip.voice, kVoiceRow, column);
+
+    // Checked while the part is muted or soloed, in a colour a glance finds;
+    // a click sends, and the model's answer sets the buttons.
+    const auto mutingButton = [this, &suffix](const QString& text, const QString& checked) {
+      auto* button = new QPushButton(text, this);
+      button->setObjectName(text + suffix);
+      button->setCheckable(true);
+      button->setStyleSheet(QStringLiteral("QPushButton:checked { %1 }").arg(checked));
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setMaximumWidth(kVoiceWidth / 2);
+      return button;
+    };
+    strip.mute = mutingButton(QStringLiteral("Mute"), kMutedLook);
+    strip.solo = mutingButton(QStringLiteral("Solo"), kSoloedLook);
+    connect(strip.mute, &QPushButton::clicked, this,
+            [this, index](bool on) { OnMutingClicked(index, Muting::Mute, on); });
+    connect(strip.solo, &QPushButton::clicked, this,
+            [this, index](bool on) { OnMutingClicked(index, Muting::Solo, on); });
+    auto* muting = new QHBoxLayout;
+    muting->setSpacing(0);
+    muting->addWidget(strip.mute);
+    muting->addWidget(strip.solo);
+    grid->addLayout(muting, kMutingRow, column);
 
     const ParameterDescriptor& volume = PartParameterAt(kVolume);
     strip.fader = new QSlider(Qt::Vertical, this);
@@ -205,6 +232,14 @@ QLabel* MixerWindow::ChannelLabel(int part) const {
                                           : nullptr;
 }
 
+QPushButton* MixerWindow::MuteButton(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].mute : nullptr;
+}
+
+QPushButton* MixerWindow::SoloButton(int part) const {
+  return part >= 0 && part < StripCount() ? strips_[static_cast<std::size_t>(part)].solo : nullptr;
+}
+
 // --- Showing -------------------------------------------------------------------
 
 void MixerWindow::ShowStrip(int index) {
@@ -250,6 +285,17 @@ void MixerWindow::ShowAll() {
   if (!model_.IsInitialised()) return;
   for (QWidget* name : eqNames_) name->setVisible(model_.Instrument() == InstrumentModel::Extended);
   for (int index = 0; index < StripCount(); ++index) ShowStrip(index);
+  ShowMuting();
+}
+
+void MixerWindow::ShowMuting() {
+  const PartModel& parts = model_.Parts();
+  for (int index = 0; index < StripCount(); ++index) {
+    const Strip& strip = strips_[static_cast<std::size_t>(index)];
+    const PartIndex part = PartIndex::FromIndex(index);
+    strip.mute->setChecked(part_muting::IsMuted(parts, part));
+    strip.solo->setChecked(part_muting::IsSoloed(parts, part));
+  }
 }
 
 void MixerWindow::WindowStart() {
@@ -261,6 +307,7 @@ void MixerWindow::WindowStart() {
 void MixerWindow::ShowChange(const ModelChange& change) {
   if (change.block == ModelBlock::Part && change.index >= 0 && change.index < StripCount()) {
     ShowStrip(change.index);
+    ShowMuting();
   } else if (change.block == ModelBlock::Part || change.block == ModelBlock::UserVoice ||
              change.block == ModelBlock::Drum) {
     // A whole part block, or the names of user voices and drum kits.
@@ -358,6 +405,21 @@ void MixerWindow::OnModeChosen(int index, int mode) {
   } else {
     ShowStrip(index);
   }
+}
+
+void MixerWindow::OnMutingClicked(int index, Muting button, bool on) {
+  const PartIndex part = PartIndex::FromIndex(index);
+  const bool solo = button == Muting::Solo;
+  const QString what = solo ? (on ? QStringLiteral("Solo") : QStringLiteral("Solo Off"))
+                            : (on ? QStringLiteral("Mute") : QStringLiteral("Unmute"));
+  if (RecordEdit(StepName(part, what), replay::Values{}, [&] {
+        return solo ? part_muting::SetSoloed(model_.Parts(), part, on)
+                    : part_muting::SetMuted(model_.Parts(), part, on);
+      })) {
+    Host().MarkModified();
+  }
+  // A refused send leaves the parts as they were, and the buttons show that.
+  ShowMuting();
 }
 
 }  // namespace ravlo

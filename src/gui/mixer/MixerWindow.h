@@ -24,10 +24,11 @@ class SoundView;
 class XgModel;
 
 // All the multi parts side by side, like a mixing desk: one strip a part
-// with its number, receive channel, voice, a Volume fader, Pan, the three
-// effect sends and the part mode. It shows the model's parts and keeps no
-// values: every edit goes out through the Part editor's setters as a step
-// of the edit history, and every notice redraws the strip it touches.
+// with its number, receive channel, voice, Mute and Solo, a Volume fader,
+// Pan, the three effect sends and the part mode. It shows the model's parts
+// and keeps no values: every edit goes out through the Part editor's setters
+// as a step of the edit history, and every notice redraws the strip it
+// touches.
 class MixerWindow final : public EditorDialog {
   Q_OBJECT
 
@@ -56,6 +57,8 @@ class MixerWindow final : public EditorDialog {
   QPushButton* VoiceButton(int part) const;
   QLabel* ChannelLabel(int part) const;
   QProgressBar* Meter(int part) const;
+  QPushButton* MuteButton(int part) const;
+  QPushButton* SoloButton(int part) const;
 
  protected:
   void WindowStart() override;
@@ -67,6 +70,8 @@ class MixerWindow final : public EditorDialog {
   struct Strip {
     QLabel* channel = nullptr;
     QPushButton* voice = nullptr;
+    QPushButton* mute = nullptr;
+    QPushButton* solo = nullptr;
     QSlider* fader = nullptr;
     std::array<EditSpinPair*, kFieldAddresses.size()> fields{};
     QComboBox* mode = nullptr;
@@ -79,6 +84,8 @@ class MixerWindow final : public EditorDialog {
   EditSpinPair* MakeField(PartIndex part, int address);
   void ShowStrip(int index);
   void ShowAll();
+  // Mute and Solo of every strip: a solo depends on all the parts.
+  void ShowMuting();
   // "Part 3 Volume": what the Edit menu calls an edit of the strip.
   static QString StepName(PartIndex part, const QString& what);
   bool SendValue(PartIndex part, int address, int shown, StepJoin join);
@@ -88,6 +95,8 @@ class MixerWindow final : public EditorDialog {
   // The meters and the heard presets, a few times a second.
   void ShowSound();
   QString VoiceTip(int index) const;
+  enum class Muting { Mute, Solo };
+  void OnMutingClicked(int index, Muting button, bool on);
 
   XgModel& model_;
   std::vector<Strip> strips_;

@@ -36,6 +36,7 @@
 #include "piano/LockKeys.h"
 #include "piano/PianoIndicator.h"
 #include "piano/PianoKeyFilter.h"
+#include "piano/PianoKeyboardWindow.h"
 #include "platform/UserPrompts.h"
 #include "receive/InstrumentProbe.h"
 #include "receive/ReceiveReport.h"
@@ -188,16 +189,18 @@ void MainBar::BuildEditors() {
     if (!file_->ChooseSaveName(CUserVoiceDlg::kSaveTitle, "")) return std::nullopt;
     return file_->CurrentPath();
   });
-  part_->SetVoiceChooser([this]() -> std::optional<int> {
-    CPartVoiceDlg browser(part_.get());
+  // The browser opens at the voice the part has in use.
+  const auto chooseVoice = [this](QWidget* parent, PartIndex part) -> std::optional<int> {
+    CPartVoiceDlg browser(parent);
     browser.SetSound(services_.sound);
-    return browser.Choose();
+    const int inUse = model_->Parts().PartVoiceName(part).index;
+    return browser.Choose(inUse >= 0 ? std::optional<int>(inUse) : std::nullopt);
+  };
+  part_->SetVoiceChooser([this, chooseVoice] {
+    return chooseVoice(part_.get(), PartIndex::FromIndex(part_->ShownPart()));
   });
-  mixer_->SetVoiceChooser([this](PartIndex) -> std::optional<int> {
-    CPartVoiceDlg browser(mixer_.get());
-    browser.SetSound(services_.sound);
-    return browser.Choose();
-  });
+  mixer_->SetVoiceChooser(
+      [this, chooseVoice](PartIndex part) { return chooseVoice(mixer_.get(), part); });
   part_->SetSound(services_.sound);
   mixer_->SetSound(services_.sound);
   channelVoice_->SetSound(services_.sound);
@@ -385,6 +388,7 @@ void MainBar::Shutdown() {
   }
   // The step player must not outlive the port it plays on.
   pianoFilter_->Remove();
+  if (keyboard_) keyboard_->hide();
   piano_->Stop();
   if (services_.sound != nullptr) services_.sound->Stop();
   device_->Close();
@@ -662,6 +666,25 @@ void MainBar::PianoCommand(bool on) {
   const bool installed = pianoFilter_->IsInstalled();
   pianoAction_->setChecked(installed);
   pianoIndicatorBlink_->SetOn(installed);
+  // The keys on screen come and go with the piano.
+  if (installed) {
+    if (!keyboard_) {
+      keyboard_ = std::make_unique<PianoKeyboardWindow>(*piano_);
+      dropFilter_->Watch(keyboard_.get());
+      // First under the main bar; the keys play wherever the focus is.
+      keyboard_->setAttribute(Qt::WA_ShowWithoutActivating);
+      keyboard_->move(frameGeometry().bottomLeft() + QPoint(0, 8));
+    }
+    keyboard_->Refresh();
+    keyboard_->show();
+    keyboard_->raise();
+  } else if (keyboard_) {
+    keyboard_->hide();
+  }
+}
+
+void MainBar::PianoKeysChanged() {
+  if (keyboard_) keyboard_->Refresh();
 }
 
 MainBar::PianoPause::PianoPause(MainBar& bar) : bar_(bar), wasOn_(bar.PianoOn()) {

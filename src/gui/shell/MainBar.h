@@ -42,6 +42,7 @@ class CVariationDlg;
 class KeyboardPiano;
 class MixerWindow;
 class PianoIndicator;
+class PianoKeyboardWindow;
 class PianoKeyFilter;
 class EditHistory;
 class EditorDialog;
@@ -89,6 +90,10 @@ class MainBar final : public QMainWindow,
 
  public:
   static inline const QString kApplicationTitle = QStringLiteral("Ravlo");
+  // Asked by Save and Save As while some part is muted.
+  static inline const QString kSaveMutedQuestion = QStringLiteral(
+      "Some parts are muted. Save them muted?\n\nNo saves every part playing; "
+      "the synthesizer keeps them muted.");
 
   explicit MainBar(const ShellServices& services, QWidget* parent = nullptr);
   ~MainBar() override;
@@ -144,6 +149,8 @@ class MainBar final : public QMainWindow,
   void PianoCommand(bool on);
   KeyboardPiano& Piano() { return *piano_; }
   bool PianoOn() const;
+  // The keyboard on screen; none before the piano was first turned on.
+  PianoKeyboardWindow* Keyboard() { return keyboard_.get(); }
   void AboutCommand();
   void HelpContentsCommand();
   void MonitorCommand();
@@ -216,6 +223,7 @@ class MainBar final : public QMainWindow,
   // --- PianoListener ----------------------------------------------------------
   void PianoChannelChanged(int channel) override;
   void PianoModulationChanged(int value) override;
+  void PianoKeysChanged() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -316,6 +324,7 @@ class MainBar final : public QMainWindow,
   std::unique_ptr<MonitorWindow> monitor_;
   std::unique_ptr<KeyboardPiano> piano_;
   std::unique_ptr<PianoKeyFilter> pianoFilter_;
+  std::unique_ptr<PianoKeyboardWindow> keyboard_;
   std::unique_ptr<FileOpenQueue> openQueue_;
   std::unique_ptr<FileDropFilter> dropFilter_;
   QMenu* recentMenu_ = nullptr;

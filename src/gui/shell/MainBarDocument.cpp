@@ -18,6 +18,7 @@
 #include "intake/SysexIntake.h"
 #include "midi/MidiInDevice.h"
 #include "model/XgModel.h"
+#include "parts/PartMuting.h"
 #include "piano/KeyboardPiano.h"
 #include "platform/UserPrompts.h"
 #include "receive/SynthReceiver.h"
@@ -94,10 +95,23 @@ void MainBar::SendCommand() {
 
 bool MainBar::RecordAndWrite(const QString& path) {
   CommitOpenEditors();
+  // Mutes are the musician's listening aid: the song may go out without them.
+  bool keepMutes = true;
+  if (part_muting::AnyMuted(model_->Parts())) {
+    const Answer answer = services_.prompts.AskYesNoCancel(kSaveMutedQuestion.toStdString());
+    if (answer == Answer::Cancel) return false;
+    keepMutes = answer == Answer::Yes;
+  }
   const std::optional<SendChoices> choices = ChooseSend(0, true);
   if (!choices) return false;
   const WaitCursor wait;
-  const auto recorded = RecordSendPass(*model_, *choices, *progress_);
+  std::optional<std::vector<std::uint8_t>> recorded;
+  const auto record = [&] { recorded = RecordSendPass(*model_, *choices, *progress_); };
+  if (keepMutes) {
+    record();
+  } else {
+    part_muting::WithMutesLifted(model_->Parts(), record);
+  }
   if (!recorded) return false;
   return file_->Write(path.toStdString(), *recorded);
 }

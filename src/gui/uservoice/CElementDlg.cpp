@@ -13,8 +13,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "shapes/ElementShapes.h"
+#include "widgets/CurveView.h"
 #include "widgets/EditSpinPair.h"
 #include "widgets/QtText.h"
+#include "widgets/ShapePictures.h"
 
 namespace ravlo {
 
@@ -22,6 +25,15 @@ namespace {
 
 // Long dialogs flow their numeric fields into several columns.
 constexpr int kRowsPerColumn = 8;
+
+constexpr double kLevelTop = 1.05;
+constexpr double kSemitonesStep = 12.0;
+constexpr double kFilterSteps = 64.0;
+
+bool HasEnvelope(ElementPage page) {
+  return page == ElementPage::Pitch || page == ElementPage::Filter ||
+         page == ElementPage::Amplitude;
+}
 
 }  // namespace
 
@@ -48,6 +60,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
           prompts_.ShowMessage(IntegerRangeText(field.minimum, field.maximum).toStdString(),
                                MessageIcon::Warning);
         });
+        connect(control.spin->Edit(), &QLineEdit::textChanged, this, &CElementDlg::ShowPicture);
         auto* label = new QLabel(ToQString(field.label), this);
         label->setBuddy(control.spin->Edit());
         const int column = (numberIndex / kRowsPerColumn) * 2;
@@ -68,6 +81,7 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
           control.group->addButton(radio, static_cast<int>(i));
           column->addWidget(radio);
         }
+        connect(control.group, &QButtonGroup::idClicked, this, &CElementDlg::ShowPicture);
         column->addStretch();
         others->addWidget(box);
         break;
@@ -113,12 +127,23 @@ CElementDlg::CElementDlg(ElementPage page, UserPrompts& prompts, QWidget* parent
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  if (numberIndex > 0) layout->addLayout(numbers);
+  if (HasEnvelope(page_)) {
+    picture_ = new CurveView(this);
+    picture_->setObjectName(QStringLiteral("Envelope"));
+    picture_->setMinimumWidth(picture_->sizeHint().width());
+    auto* beside = new QHBoxLayout;
+    beside->addLayout(numbers);
+    beside->addWidget(picture_, 1);
+    layout->addLayout(beside);
+  } else if (numberIndex > 0) {
+    layout->addLayout(numbers);
+  }
   layout->addLayout(others);
   layout->addWidget(buttons);
 }
 
 void CElementDlg::Fill(const UserVoiceElement& element) {
+  filled_ = element;
   for (Control& control : controls_) {
     const int value = ReadField(*control.field, element);
     control.filled = value;
@@ -146,15 +171,45 @@ void CElementDlg::Fill(const UserVoiceElement& element) {
       }
     }
   }
+  ShowPicture();
+}
+
+void CElementDlg::ShowPicture() {
+  if (picture_ == nullptr) return;
+  UserVoiceElement element = filled_;
+  WriteValues(element, true);
+  switch (page_) {
+    case ElementPage::Pitch: {
+      const EnvelopeShape pitch = element_shapes::Pitch(element);
+      ShowEnvelope(*picture_, pitch, CentredLevels(pitch, kSemitonesStep));
+      break;
+    }
+    case ElementPage::Filter:
+      ShowEnvelope(*picture_, element_shapes::Filter(element),
+                   {-kFilterSteps, kFilterSteps, false});
+      break;
+    case ElementPage::Amplitude:
+      ShowEnvelope(*picture_, element_shapes::Amplitude(element), {0.0, kLevelTop, false});
+      break;
+    default:
+      break;
+  }
 }
 
 void CElementDlg::WriteBack(UserVoiceElement& element) const {
+  WriteValues(element, false);
+}
+
+void CElementDlg::WriteValues(UserVoiceElement& element, bool typed) const {
   for (const Control& control : controls_) {
     const ElementField& field = *control.field;
     switch (field.kind) {
       case FieldKind::Number:
       case FieldKind::Pair:
-        WriteField(field, control.spin->Value(), element);
+        WriteField(field,
+                   typed ? control.spin->TypedValue().value_or(control.spin->Value())
+                         : control.spin->Value(),
+                   element);
         break;
       case FieldKind::Choice:
         if (control.group->checkedId() >= 0) WriteField(field, control.group->checkedId(), element);

@@ -3,20 +3,23 @@
 #include <QColor>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "model/XgModel.h"
+#include "voices/VoiceCatalogue.h"
 #include "voices/VoiceTree.h"
 
 namespace ravlo {
 
 namespace {
 
-// Template size in dialog units.
-constexpr int kWidthUnits = 135;
+// Template size in dialog units, widened for the bank and program columns.
+constexpr int kWidthUnits = 195;
 constexpr int kHeightUnits = 180;
 
 // The window's own large icon: a beamed pair of notes over a keyboard strip.
@@ -45,10 +48,11 @@ QIcon BrowserIcon(const QPalette& palette) {
 
 }  // namespace
 
-CChannelVoiceDlg::CChannelVoiceDlg(XgModel& /*model*/, EditorHost& host, QWidget* parent)
-    : EditorDialog(host, EditorSlot::ChannelVoice, "Channel Voice", parent) {
+CChannelVoiceDlg::CChannelVoiceDlg(XgModel& model, EditorHost& host, QWidget* parent)
+    : EditorDialog(host, EditorSlot::ChannelVoice, "Channel Voice", parent), model_(model) {
   setObjectName("ChannelVoiceDlg");
   const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  search_ = controls.search;
   tree_ = controls.tree;
   ok_ = controls.ok;
   cancel_ = controls.cancel;
@@ -57,13 +61,29 @@ CChannelVoiceDlg::CChannelVoiceDlg(XgModel& /*model*/, EditorHost& host, QWidget
   connect(ok_, &QPushButton::clicked, this, &CChannelVoiceDlg::OkPressed);
   connect(cancel_, &QPushButton::clicked, this, &CChannelVoiceDlg::CloseWindow);
   connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CChannelVoiceDlg::ItemDoubleClicked);
+  Follow(model);
+}
+
+std::optional<int> CChannelVoiceDlg::VoiceInUse() {
+  if (!model_.IsInitialised()) return std::nullopt;
+  const ChannelVoice voice = model_.Channels().Voice(Host().ControllersChannel());
+  const int index = FindVoice(voice.program, voice.bankMsb, voice.bankLsb, model_).index;
+  return index >= 0 ? std::optional<int>(index) : std::nullopt;
 }
 
 void CChannelVoiceDlg::WindowStart() {
   // Rebuilt on every opening; a fill that stops short still leaves a usable window.
+  search_->clear();
   tree_->clear();
   FillVoiceTree(tree_);
+  OpenTreeAtVoice(*tree_, VoiceInUse());
+  search_->setFocus();
   setWindowIcon(BrowserIcon(palette()));
+}
+
+void CChannelVoiceDlg::ShowChange(const ModelChange& change) {
+  if (change.Concerns(ModelBlock::Channel, Host().ControllersChannel().Index()))
+    MarkVoiceInUse(*tree_, VoiceInUse());
 }
 
 bool CChannelVoiceDlg::ApplySelection() {

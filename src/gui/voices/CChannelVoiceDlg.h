@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include "shell/EditorDialog.h"
 
 class QCheckBox;
 class QKeyEvent;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -20,7 +23,7 @@ class CChannelVoiceDlg final : public EditorDialog {
   Q_OBJECT
 
  public:
-  // The catalogue is fixed data; the model is taken for the editors' common shape only.
+  // The model tells which voice the shown channel has in use.
   CChannelVoiceDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
   // Hands the selected voice to the main bar; false (nothing done) when a category or nothing
@@ -30,17 +33,23 @@ class CChannelVoiceDlg final : public EditorDialog {
   QTreeWidget& Tree() { return *tree_; }
   // Where the sound can be heard, the Audition box plays the voices chosen.
   void SetSound(SoundView* sound);
+  QLineEdit& Search() { return *search_; }
 
  protected:
+  // The tree opens at the voice the Controllers window's channel has in use.
   void WindowStart() override;
-  // The catalogue does not change with the model.
+  // A voice that went out on that channel reads in bold.
+  void ShowChange(const ModelChange& change) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void EnterPressed();
   void OkPressed();
   void ItemDoubleClicked(QTreeWidgetItem* item, int column);
+  std::optional<int> VoiceInUse();
 
+  XgModel& model_;
+  QLineEdit* search_ = nullptr;
   QTreeWidget* tree_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -1,6 +1,7 @@
 #include "voices/CPartVoiceDlg.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -11,8 +12,8 @@ namespace ravlo {
 
 namespace {
 
-// Template size in dialog units.
-constexpr int kWidthUnits = 130;
+// Template size in dialog units, widened for the bank and program columns.
+constexpr int kWidthUnits = 190;
 constexpr int kHeightUnits = 183;
 
 // What the dialog ends with when its tree could not be filled.
@@ -25,6 +26,7 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Part Voice");
   setModal(true);
   const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  search_ = controls.search;
   tree_ = controls.tree;
   ok_ = controls.ok;
   cancel_ = controls.cancel;
@@ -36,17 +38,20 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
 }
 
 bool CPartVoiceDlg::WindowStart() {
+  search_->clear();
   tree_->clear();
   return FillVoiceTree(tree_);
 }
 
-std::optional<int> CPartVoiceDlg::Choose() {
+std::optional<int> CPartVoiceDlg::Choose(std::optional<int> inUse) {
   chosen_ = false;
   chosenIndex_ = -1;
   if (!WindowStart()) {
     done(kFillFailedResult);
     return std::nullopt;
   }
+  OpenTreeAtVoice(*tree_, inUse);
+  search_->setFocus();
   if (RunModally(*this) != QDialog::Accepted || !chosen_) return std::nullopt;
   return chosenIndex_;
 }

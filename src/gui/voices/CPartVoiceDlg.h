@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QKeyEvent;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -20,11 +21,11 @@ class CPartVoiceDlg final : public QDialog {
  public:
   explicit CPartVoiceDlg(QWidget* parent = nullptr);
 
-  // Fills the tree and runs the dialog modally. The chosen catalogue index after OK on a voice
-  // (or a double click on one); nothing after Cancel or Escape, after OK with a category or
-  // nothing selected, or when the tree could not be filled (the dialog then ends at once with
-  // the result -1).
-  std::optional<int> Choose();
+  // Fills the tree, opens it at the part's voice in use (a catalogue index, or none) and runs
+  // the dialog modally. The chosen catalogue index after OK on a voice (or a double click on
+  // one); nothing after Cancel or Escape, after OK with a category or nothing selected, or when
+  // the tree could not be filled (the dialog then ends at once with the result -1).
+  std::optional<int> Choose(std::optional<int> inUse = std::nullopt);
 
   // Rebuilds the tree; false when it could not be filled.
   bool WindowStart();
@@ -34,6 +35,7 @@ class CPartVoiceDlg final : public QDialog {
   QTreeWidget& Tree() { return *tree_; }
   // Where the sound can be heard, the Audition box plays the voices chosen.
   void SetSound(SoundView* sound);
+  QLineEdit& Search() { return *search_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -44,6 +46,7 @@ class CPartVoiceDlg final : public QDialog {
   void OkPressed();
   void ItemDoubleClicked(QTreeWidgetItem* item, int column);
 
+  QLineEdit* search_ = nullptr;
   QTreeWidget* tree_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

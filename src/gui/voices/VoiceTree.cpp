@@ -1,11 +1,18 @@
 #include "voices/VoiceTree.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -14,14 +21,61 @@
 
 #include "sound/SoundView.h"
 #include "voices/VoiceCatalogue.h"
+#include "voices/VoiceSearch.h"
 #include "widgets/Buttons.h"
 #include "widgets/QtText.h"
 
 namespace ravlo {
 
+namespace {
+
+// The arrow and page keys in the search box move in the tree below it, so
+// that a voice found can be reached without leaving the box.
+class SearchKeysToTree final : public QObject {
+ public:
+  SearchKeysToTree(QTreeWidget& tree, QObject* parent) : QObject(parent), tree_(tree) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+          QCoreApplication::sendEvent(&tree_, event);
+          return true;
+        default:
+          break;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QTreeWidget& tree_;
+};
+
+QTreeWidgetItem* VoiceItem(const QTreeWidget& tree, int voice) {
+  for (int c = 0; c < tree.topLevelItemCount(); ++c) {
+    QTreeWidgetItem* category = tree.topLevelItem(c);
+    for (int v = 0; v < category->childCount(); ++v) {
+      if (VoiceOfItem(category->child(v)) == voice) return category->child(v);
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void SetUpVoiceTree(QTreeWidget& tree) {
-  tree.setColumnCount(1);
-  tree.setHeaderHidden(true);
+  tree.setColumnCount(4);
+  tree.setHeaderLabels({QStringLiteral("Voice"), QStringLiteral("MSB"), QStringLiteral("LSB"),
+                        QStringLiteral("Program")});
+  tree.header()->setStretchLastSection(false);
+  tree.header()->setSectionResizeMode(kVoiceNameColumn, QHeaderView::Stretch);
+  for (int column : {kBankMsbColumn, kBankLsbColumn, kProgramColumn})
+    tree.header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   tree.setRootIsDecorated(true);
   tree.setItemsExpandable(true);
   tree.setExpandsOnDoubleClick(true);
@@ -42,10 +96,14 @@ bool FillVoiceTree(QTreeWidget* tree) {
     auto* categoryItem = new QTreeWidgetItem(QStringList{ToQString(category.name)});
     categoryItem->setData(0, Qt::UserRole, kVoiceTreeCategoryItemData);
     for (int index : category.voices) {
+      const VoiceRecord& voice = kVoiceRecords[static_cast<std::size_t>(index)];
       auto* voiceItem = new QTreeWidgetItem(
           categoryItem,
-          QStringList{ToQString(kVoiceRecords[static_cast<std::size_t>(index)].Name())});
+          QStringList{ToQString(voice.Name()), QString::number(voice.bankMsb),
+                      QString::number(voice.bankLsb), QString::number(voice.program)});
       voiceItem->setData(0, Qt::UserRole, index);
+      for (int column : {kBankMsbColumn, kBankLsbColumn, kProgramColumn})
+        voiceItem->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
     topLevel.append(categoryItem);
   }
@@ -66,6 +124,64 @@ QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree) {
   return selected.isEmpty() ? nullptr : selected.first();
 }
 
+void FilterVoiceTree(QTreeWidget& tree, const QString& query) {
+  const std::string typed = query.toStdString();
+  const bool filtering = !query.trimmed().isEmpty();
+  QTreeWidgetItem* first = nullptr;
+  for (int c = 0; c < tree.topLevelItemCount(); ++c) {
+    QTreeWidgetItem* category = tree.topLevelItem(c);
+    bool any = false;
+    for (int v = 0; v < category->childCount(); ++v) {
+      QTreeWidgetItem* item = category->child(v);
+      const std::optional<int> voice = VoiceOfItem(item);
+      const bool found =
+          voice && VoiceMatches(kVoiceRecords[static_cast<std::size_t>(*voice)], typed);
+      item->setHidden(!found);
+      if (found && first == nullptr) first = item;
+      any = any || found;
+    }
+    category->setHidden(filtering && !any);
+    if (filtering && any) category->setExpanded(true);
+  }
+  QTreeWidgetItem* selected = SelectedVoiceTreeItem(tree);
+  if (filtering && first != nullptr) {
+    tree.setCurrentItem(first);
+    tree.scrollToItem(first);
+  } else if (selected != nullptr && selected->isHidden()) {
+    tree.clearSelection();
+  }
+}
+
+void MarkVoiceInUse(QTreeWidget& tree, std::optional<int> voice) {
+  for (int c = 0; c < tree.topLevelItemCount(); ++c) {
+    QTreeWidgetItem* category = tree.topLevelItem(c);
+    for (int v = 0; v < category->childCount(); ++v) {
+      QTreeWidgetItem* item = category->child(v);
+      const bool inUse = voice && VoiceOfItem(item) == voice;
+      if (item->font(kVoiceNameColumn).bold() == inUse) continue;
+      QFont font = item->font(kVoiceNameColumn);
+      font.setBold(inUse);
+      item->setFont(kVoiceNameColumn, font);
+    }
+  }
+}
+
+void OpenTreeAtVoice(QTreeWidget& tree, std::optional<int> voice) {
+  MarkVoiceInUse(tree, voice);
+  QTreeWidgetItem* item = voice ? VoiceItem(tree, *voice) : nullptr;
+  if (item == nullptr) return;
+  item->parent()->setExpanded(true);
+  tree.setCurrentItem(item, kVoiceNameColumn, QItemSelectionModel::NoUpdate);
+  // Again once the window is laid out: only then does the middle lie where it shows.
+  QTreeWidget* view = &tree;
+  const auto centre = [view] {
+    if (QTreeWidgetItem* current = view->currentItem())
+      view->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+  };
+  centre();
+  QTimer::singleShot(0, view, centre);
+}
+
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height) {
   const QFontMetrics metrics = widget.fontMetrics();
   return QSize(width * metrics.averageCharWidth() / 4, height * metrics.height() / 8);
@@ -79,14 +195,25 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
     made->setMinimumWidth(DialogUnitsToPixels(window, kButtonWidthUnits, 0).width());
     return made;
   };
-  VoiceBrowserControls controls{new QTreeWidget(&window), button(QStringLiteral("OK")),
-                                button(QStringLiteral("Cancel")),
+  VoiceBrowserControls controls{new QLineEdit(&window), new QTreeWidget(&window),
+                                button(QStringLiteral("OK")), button(QStringLiteral("Cancel")),
                                 new QCheckBox(QStringLiteral("&Audition"), &window)};
   controls.audition->setObjectName(QStringLiteral("Audition"));
   controls.audition->setToolTip(QStringLiteral("Play a short note of each voice chosen"));
   controls.audition->hide();
   controls.tree->setObjectName(QStringLiteral("VoiceTree"));
   SetUpVoiceTree(*controls.tree);
+  controls.search->setObjectName(QStringLiteral("VoiceSearch"));
+  controls.search->setPlaceholderText(QStringLiteral("name or numbers"));
+  // The hint reads in the colour of a disabled value, which shows on the edit background.
+  QPalette hint = controls.search->palette();
+  hint.setColor(QPalette::PlaceholderText, hint.color(QPalette::Disabled, QPalette::Text));
+  controls.search->setPalette(hint);
+  controls.search->setClearButtonEnabled(true);
+  controls.search->installEventFilter(new SearchKeysToTree(*controls.tree, controls.search));
+  QTreeWidget* tree = controls.tree;
+  QObject::connect(controls.search, &QLineEdit::textChanged, tree,
+                   [tree](const QString& query) { FilterVoiceTree(*tree, query); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(controls.audition);
@@ -97,6 +224,12 @@ VoiceBrowserControls BuildVoiceBrowser(QWidget& window, int widthUnits, int heig
   auto* layout = new QVBoxLayout(&window);
   const QSize margin = DialogUnitsToPixels(window, kMarginUnits, kMarginUnits);
   layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
+  auto* searchRow = new QHBoxLayout;
+  auto* searchLabel = new QLabel(QStringLiteral("&Search"), &window);
+  searchLabel->setBuddy(controls.search);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(controls.search, 1);
+  layout->addLayout(searchRow);
   layout->addWidget(controls.tree, 1);
   layout->addLayout(buttons);
   window.resize(DialogUnitsToPixels(window, widthUnits, heightUnits));

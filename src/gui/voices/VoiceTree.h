@@ -4,7 +4,9 @@
 #include <optional>
 
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
+class QString;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -16,10 +18,14 @@ class SoundView;
 // The two voice browsers share one tree: the categories at the top level in their fixed order,
 // each holding its voices in the catalogue's alphabetical order. A voice item has no children and
 // carries its catalogue index as item data (Qt::UserRole); a category carries one past the last
-// index, so its data can never be taken for a voice.
+// index, so its data can never be taken for a voice. Beside its name a voice shows its bank MSB,
+// bank LSB and program number.
 
-// Gives the tree the browsers' look: no header, expand buttons and lines at the root, one item
-// selected at a time, no sorting by the tree itself.
+// The tree's columns.
+enum VoiceTreeColumn { kVoiceNameColumn, kBankMsbColumn, kBankLsbColumn, kProgramColumn };
+
+// Gives the tree the browsers' look: a header over the columns, expand buttons and lines at the
+// root, one item selected at a time, no sorting by the tree itself.
 void SetUpVoiceTree(QTreeWidget& tree);
 
 // Appends the categories and all voices to an empty tree; false without a tree.
@@ -31,13 +37,27 @@ std::optional<int> VoiceOfItem(const QTreeWidgetItem* item);
 // The one selected item, or null.
 QTreeWidgetItem* SelectedVoiceTreeItem(const QTreeWidget& tree);
 
+// Shows only the voices the search finds, with their categories open; an empty query shows every
+// voice again. The first voice found is selected, so that Enter takes it; a selection that is
+// hidden is cleared.
+void FilterVoiceTree(QTreeWidget& tree, const QString& query);
+
+// The voice in use (a catalogue index, or none) reads in bold.
+void MarkVoiceInUse(QTreeWidget& tree, std::optional<int> voice);
+// Opens the tree at the voice in use: marked, its category open, scrolled into view and the
+// keyboard's place, but not selected (OK with nothing selected chooses nothing).
+void OpenTreeAtVoice(QTreeWidget& tree, std::optional<int> voice);
+
 // Window sizes are given in dialog units (a quarter of an average character wide, an eighth of
 // a line high), so the browsers keep their proportions with any font.
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height);
 
-// A browser window's controls: the tree filling it and OK and Cancel centred
-// below, with the Audition box on their left (hidden until there is sound).
+// A browser window's controls: the search box above the tree filling it, OK
+// and Cancel centred below, with the Audition box on their left (hidden until
+// there is sound). Typing in the search box filters the tree; the arrow keys
+// there move in the tree.
 struct VoiceBrowserControls {
+  QLineEdit* search;
   QTreeWidget* tree;
   QPushButton* ok;
   QPushButton* cancel;

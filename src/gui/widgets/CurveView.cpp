@@ -48,6 +48,16 @@ void CurveView::SetGuides(std::vector<double> levels) {
   update();
 }
 
+void CurveView::SetUprights(std::vector<double> places) {
+  uprights_ = std::move(places);
+  update();
+}
+
+void CurveView::SetReference(Curve points) {
+  reference_ = std::move(points);
+  update();
+}
+
 QRectF CurveView::PlotArea() const {
   return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
 }
@@ -73,14 +83,21 @@ void CurveView::paintEvent(QPaintEvent*) {
     const QPointF left = Place({xAxis_.minimum, level});
     painter.drawLine(left, QPointF(PlotArea().right(), left.y()));
   }
-  if (!points_.empty()) {
-    QPainterPath path(Place(points_.front()));
-    for (const CurvePoint& point : points_) path.lineTo(Place(point));
-    painter.setPen(QPen(isEnabled() ? colours.color(QPalette::Highlight)
-                                    : colours.color(QPalette::Disabled, QPalette::Text),
-                        2.0));
-    painter.drawPath(path);
+  for (double place : uprights_) {
+    const QPointF bottom = Place({place, yAxis_.minimum});
+    painter.drawLine(bottom, QPointF(bottom.x(), PlotArea().top()));
   }
+  const auto drawCurve = [this, &painter](const Curve& curve, const QPen& pen) {
+    if (curve.empty()) return;
+    QPainterPath path(Place(curve.front()));
+    for (const CurvePoint& point : curve) path.lineTo(Place(point));
+    painter.setPen(pen);
+    painter.drawPath(path);
+  };
+  drawCurve(reference_, QPen(colours.color(QPalette::Mid), 1.5));
+  drawCurve(points_, QPen(isEnabled() ? colours.color(QPalette::Highlight)
+                                      : colours.color(QPalette::Disabled, QPalette::Text),
+                          2.0));
   painter.setBrush(colours.color(QPalette::Text));
   painter.setPen(Qt::NoPen);
   for (const CurvePoint& marker : markers_) painter.drawEllipse(Place(marker), 3.0, 3.0);

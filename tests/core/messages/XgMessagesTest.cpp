@@ -115,6 +115,8 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
   EXPECT_EQ(ShortMessage(PackControlChange(ChannelAt(2), 93, 64)).Describe(),
             "Control Change\tch 3\t93\t64");
   EXPECT_EQ(ShortMessage(PackProgramChange(ChannelAt(0), 1)).Describe(), "Program Change\tch 1\t0");
+  EXPECT_EQ(ShortMessage(0x90 | (60 << 8) | (100 << 16)).Describe(), "Note On\tch 1\t60 (C3)\t100");
+  EXPECT_EQ(ShortMessage(0x8F | (1 << 8)).Describe(), "Note Off\tch 16\t1 (C#-2)\t0");
 }
 
 TEST(BulkByteCount, RefusesMessagesTooShortToCarryOne) {

@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "messages/XgMessages.h"
 #include "parts/PartModel.h"
+#include "parts/PartMuting.h"
 #include "parts/PartTemplates.h"
+#include "sendpass/SendChoices.h"
+#include "sendpass/SendPass.h"
 #include "support/ModelFixture.h"
+#include "support/RecordingProgress.h"
 
 namespace ravlo {
 namespace {
@@ -307,6 +314,78 @@ TEST_F(PartModelTest, AModeChangeBringsItsVoiceAndTheSynthesizerHearsIt) {
   EXPECT_EQ(Pieces(), (Messages{PartChange(9, 0x06, 1), PartChange(9, 0x07, 3)}));
   EXPECT_EQ(At(9, {0x01, 0x03, 0x07}), (Values{127, 0, 3}));
   EXPECT_FALSE(Parts().SetPartMode(PartAt(16), Mode{1, 1, 0}));
+}
+
+TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
+  namespace muting = part_muting;
+  const auto allBut = [](int kept) {
+    std::vector<int> parts;
+    for (int part = 0; part < 16; ++part) {
+      if (part != kept) parts.push_back(part);
+    }
+    return parts;
+  };
+  const auto switches = [](const std::vector<int>& parts, int value) {
+    Messages messages;
+    for (int part : parts) messages.push_back(PartChange(part, 0x35, value));
+    return messages;
+  };
+  Messages soloThree = switches(allBut(2), 0);
+  soloThree.insert(soloThree.begin() + 2, PartChange(2, 0x35, 1));
+  struct Step {
+    const char* name;
+    std::function<bool()> act;
+    Messages sent;
+    std::vector<int> muted;
+  };
+  const Step steps[] = {
+      {"mute part 3",
+       [&] { return muting::SetMuted(Parts(), PartAt(2), true); },
+       switches({2}, 0),
+       {2}},
+      {"mute it again", [&] { return muting::SetMuted(Parts(), PartAt(2), true); }, {}, {2}},
+      {"solo part 3 plays it again", [&] { return muting::SetSoloed(Parts(), PartAt(2), true); },
+       soloThree, allBut(2)},
+      {"solo another part swaps the two",
+       [&] { return muting::SetSoloed(Parts(), PartAt(9), true); },
+       {PartChange(2, 0x35, 0), PartChange(9, 0x35, 1)},
+       allBut(9)},
+      {"solo off plays every part",
+       [&] { return muting::SetSoloed(Parts(), PartAt(9), false); },
+       switches(allBut(9), 1),
+       {}},
+      {"a part past the table",
+       [&] { return !muting::SetMuted(Parts(), PartAt(16), true); },
+       {},
+       {}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    ClearSent();
+    EXPECT_TRUE(step.act());
+    EXPECT_EQ(Pieces(), step.sent);
+    std::vector<int> muted;
+    for (int part = 0; part < 16; ++part) {
+      if (muting::IsMuted(Parts(), PartAt(part))) muted.push_back(part);
+    }
+    EXPECT_EQ(muted, step.muted);
+    EXPECT_EQ(muting::AnyMuted(Parts()), !step.muted.empty());
+    EXPECT_EQ(muting::IsSoloed(Parts(), PartAt(9)), step.muted == allBut(9));
+  }
+
+  // A save without the mutes records every part playing and leaves them muted.
+  ASSERT_TRUE(muting::SetMuted(Parts(), PartAt(4), true));
+  test::RecordingProgress progress;
+  const auto record = [&] { return RecordSendPass(model, SendChoices{}, progress); };
+  const auto muted = record();
+  std::optional<std::vector<std::uint8_t>> unmuted;
+  muting::WithMutesLifted(Parts(), [&] { unmuted = record(); });
+  ASSERT_TRUE(muted && unmuted);
+  const Message change = PartChange(4, 0x35, 0);
+  EXPECT_NE(std::search(muted->begin(), muted->end(), change.begin(), change.end()), muted->end());
+  EXPECT_EQ(std::search(unmuted->begin(), unmuted->end(), change.begin(), change.end()),
+            unmuted->end());
+  EXPECT_TRUE(muting::IsMuted(Parts(), PartAt(4)));
 }
 
 TEST_F(PartModelTest, BulkPassSendsBothHalvesOfEveryPart) {

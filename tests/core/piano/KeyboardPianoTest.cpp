@@ -1,4 +1,6 @@
+#include <functional>
 #include <tuple>
+#include <vector>
 
 #include "PianoRig.h"
 #include "support/Bytes.h"
@@ -152,6 +154,40 @@ TEST_F(KeyboardPianoTest, ChannelStaysInRangeFromTheKeypadAndOtherWindows) {
   EXPECT_TRUE(Press(Caps(Ch('Z'))));
   EXPECT_EQ(prompts.messages.size(), 1u);
   EXPECT_TRUE(Shorts().empty());
+}
+
+TEST_F(KeyboardPianoTest, OnScreenKeysPlayOnThePianosChannelAndWhatSoundsIsKnown) {
+  EXPECT_TRUE(piano.ChooseChannel(2) && piano.SetOctave(5));
+  EXPECT_EQ(channels, std::vector<int>{2}) << "told as the keypad's channel is";
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+    std::vector<int> sounding;
+  };
+  const Step steps[] = {
+      {"a computer key", [&] { Press(Ch('Z')); }, {60}},
+      {"a chord", [&] { Press(Caps(Ch('X'))); }, {60, 62, 66, 69}},
+      {"a click", [&] { piano.PressNote(30, 1); }, {30, 60, 62, 66, 69}},
+      {"key released", [&] { Release(Ch('Z')); }, {30, 62, 66, 69}},
+      {"click released", [&] { piano.ReleaseNote(30); }, {62, 66, 69}},
+      {"panic", [&] { Tap(Cur(CursorKey::Home)); }, {}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    const int told = keysTold;
+    step.act();
+    EXPECT_GT(keysTold, told);
+    std::vector<int> sounding;
+    for (int note = -1; note <= 128; ++note) {
+      if (piano.IsSounding(note)) sounding.push_back(note);
+    }
+    EXPECT_EQ(sounding, step.sounding);
+  }
+  EXPECT_EQ(Shorts()[4], NoteOn(30, 1, 2));
+  EXPECT_EQ(Shorts()[6], NoteOn(30, 0, 2));
+  EXPECT_FALSE(piano.PressNote(128, 1) || piano.PressNote(10, 0) || piano.PressNote(10, 128) ||
+               piano.ReleaseNote(-1) || piano.SetOctave(8) || piano.ChooseChannel(16));
+  EXPECT_EQ(std::tuple(piano.Octave(), piano.Channel()), std::tuple(5, 2));
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ struct PianoRig : PianoListener {
   }
   void PianoChannelChanged(int channel) override { channels.push_back(channel); }
   void PianoModulationChanged(int) override {}
+  void PianoKeysChanged() override { ++keysTold; }
 
   Messages Shorts() const { return backend.ShortBytes(); }
   void ClearSent() {
@@ -75,6 +76,7 @@ struct PianoRig : PianoListener {
   RecordingPauser pauser;
   KeyboardPiano piano{device, pauser};
   std::vector<int> channels;
+  int keysTold = 0;
 };
 
 }  // namespace ravlo::test

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "voices/VoiceCatalogue.h"
+#include "voices/VoiceSearch.h"
 
 namespace ravlo {
 namespace {
@@ -216,6 +217,37 @@ TEST(VoiceTreeTest, CategoriesHoldEveryVoiceOnceSortedByNameIgnoringCase) {
   EXPECT_LT(std::find(piano.begin(), piano.end(), "Dream"),
             std::find(piano.begin(), piano.end(), "DX Hard"));
   EXPECT_NE(std::find(piano.begin(), piano.end(), "DX Hard"), piano.end());
+}
+
+TEST(VoiceSearchTest, FindsByNameCategoryOrNumbersInColumnOrder) {
+  struct Case {
+    const char* query;
+    std::vector<std::string> found;  // every voice found, in table order
+  };
+  const Case cases[] = {
+      {"grandpno", {"GrandPno"}},
+      {"  SFX kit ", {"SFX Kit1", "SFX Kit2"}},
+      {"127 0 1", {"StndKit1"}},
+      {"64/0/2", {"CutngNz2"}},
+      {"0 1 2", {"BritPnoK"}},
+      {"129", {}},
+      {"1 2 3 4", {}},
+      {"drums",
+       {"StndKit1", "StndKit2", "Room", "Rock", "Electro", "Analog", "Jazz", "Brush", "Classic"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.query);
+    std::vector<std::string> found;
+    for (const VoiceRecord& voice : kVoiceRecords) {
+      if (VoiceMatches(voice, c.query)) found.emplace_back(voice.Name());
+    }
+    EXPECT_EQ(found, c.found);
+  }
+  // One number is a program number; nothing typed finds everything.
+  for (const VoiceRecord& voice : kVoiceRecords) {
+    EXPECT_EQ(VoiceMatches(voice, "1"), voice.program == 1) << voice.Name();
+    EXPECT_TRUE(VoiceMatches(voice, " "));
+  }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "editors/PartRunLayouts.h"
 #include "midi/MidiResult.h"
 #include "parts/PartParameterTable.h"
+#include "shapes/PartShapes.h"
+#include "widgets/CurveView.h"
 
 namespace ravlo {
 namespace {
@@ -140,6 +142,28 @@ TEST_F(PartSubDialogTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodV
   EXPECT_EQ(prompts, std::vector<QString>(2, "Please enter an integer between -64 and 63."));
   EXPECT_EQ(rig.Pieces(), Sent{PartChange(0, 0x15, 0x4A)});
   EXPECT_EQ(host.modified, 1);
+}
+
+TEST_F(PartSubDialogTest, ToneControlsPicturesFollowItsFieldsAsTheyAreTyped) {
+  answer = [](QDialog& d) {
+    auto& dialog = dynamic_cast<CPartRunDlg&>(d);
+    CurveView* envelope = dialog.Picture(PartPicture::AmplitudeEnvelope);
+    CurveView* filter = dialog.Picture(PartPicture::FilterResponse);
+    EXPECT_TRUE(envelope != nullptr && filter != nullptr);
+    EXPECT_EQ(dialog.Picture(PartPicture::PitchEnvelope), nullptr);
+    if (envelope == nullptr || filter == nullptr) return Ok(d);
+    EXPECT_EQ(envelope->Points(), part_shapes::AmplitudeEnvelope(0, 0, 0).points);
+    TypeIn(d, "Attack", "16");
+    Child<EditSpinPair>(d, "Release")->Edit()->setText("-16");  // not taken yet
+    EXPECT_EQ(envelope->Points(), part_shapes::AmplitudeEnvelope(16, 0, -16).points);
+    EXPECT_EQ(envelope->Reference(), part_shapes::AmplitudeEnvelope(0, 0, 0).points);
+    TypeIn(d, "Resonance", "30");
+    EXPECT_EQ(filter->Points(), part_shapes::FilterResponse(0, 30));
+    return Ok(d);
+  };
+  Press("Tone");
+  EXPECT_EQ(rig.Pieces(), (Sent{PartChange(0, 0x1A, 0x50), PartChange(0, 0x19, 0x5E),
+                                PartChange(0, 0x1C, 0x30)}));
 }
 
 TEST_F(PartSubDialogTest, TheControlButtonsPickTheirRuns) {

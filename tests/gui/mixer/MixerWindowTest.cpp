@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,12 +9,15 @@
 #include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
 
+#include "editors/CPartReceiveDlg.h"
 #include "editors/CPartRunDlg.h"
+#include "files/FileIo.h"
 #include "history/EditHistory.h"
 #include "midi/MidiResult.h"
 #include "mixer/MixerWindow.h"
@@ -283,6 +287,36 @@ TEST_F(MixerInMainBarTest, AnUndoneMixerEditMovesTheFaderBackAndTheMixerKeepsIts
   EXPECT_EQ(Mixer().pos().y(), moved);
   Bar().close();
   EXPECT_TRUE(settings.strings.count("MixerPos"));
+}
+
+TEST_F(MixerInMainBarTest, MuteAndSoloAreStepsOfTheNoteSwitchAndASaveAsksAboutThem) {
+  Start();
+  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  Mixer().MuteButton(1)->click();
+  EXPECT_EQ(backend.pieces.back(), PartChange(1, 0x35, 0));
+  Mixer().SoloButton(4)->click();
+  EXPECT_TRUE(Mixer().SoloButton(4)->isChecked() && Mixer().MuteButton(15)->isChecked());
+  EXPECT_EQ(Bar().History().UndoName(), "Part 5 Solo");
+  ASSERT_TRUE(Bar().UndoCommand());
+  EXPECT_FALSE(Mixer().SoloButton(4)->isChecked() || Mixer().MuteButton(15)->isChecked());
+  EXPECT_TRUE(Mixer().MuteButton(1)->isChecked());
+  CPartReceiveDlg receive(Bar().Model(), PartIndex::FromIndex(1));
+  EXPECT_FALSE(receive.findChild<QCheckBox*>("Note")->isChecked());
+
+  // No saves every part playing; the part stays muted. Cancel saves nothing.
+  const std::string path = directory.File("mix.syx");
+  prompts.answers = {Answer::No, Answer::Cancel};
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+  ASSERT_TRUE(Bar().SaveAsCommand());
+  EXPECT_EQ(prompts.questions.back(), MainBar::kSaveMutedQuestion.toStdString());
+  std::vector<std::uint8_t> saved;
+  ASSERT_TRUE(ReadWholeFile(path, saved).ok);
+  const std::vector<std::uint8_t> mute = PartChange(1, 0x35, 0);
+  EXPECT_EQ(std::search(saved.begin(), saved.end(), mute.begin(), mute.end()), saved.end());
+  EXPECT_TRUE(Mixer().MuteButton(1)->isChecked());
+  Bar().MarkModified();
+  EXPECT_FALSE(Bar().SaveCommand());
+  EXPECT_TRUE(prompts.answers.empty()) << "asked again, and cancelled";
 }
 
 }  // namespace

@@ -2,14 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <cmath>
 #include <vector>
 
 #include "core/piano/PianoRig.h"
 #include "piano/PianoKeyFilter.h"
+#include "piano/PianoKeyboardView.h"
+#include "piano/PianoKeyboardWindow.h"
 #include "support/Bytes.h"
 
 namespace ravlo::test {
@@ -123,6 +127,41 @@ TEST_F(PianoKeyFilterTest, ThePianosKeysWinOverWindowShortcuts) {
   QTest::keyClick(&window, Qt::Key_Z);
   EXPECT_EQ(triggered.count(), 1);
   EXPECT_EQ(Shorts(), (Messages{NoteOn(48, 100), NoteOn(48, 0)}));
+}
+
+TEST_F(PianoKeyFilterTest, TheKeysOnScreenPlayByTheHeightOfTheClickAndLightWhatSounds) {
+  PianoKeyboardWindow keyboard(piano);
+  PianoKeyboardView& keys = keyboard.Keys();
+  keys.resize(720, 120);
+  emit keyboard.ChannelList().activated(3);
+  EXPECT_EQ(piano.Channel(), 3);
+  struct Case {
+    const char* name;
+    int note;
+    double height;  // from the far end of the key
+  };
+  const Case cases[] = {
+      {"C2 far", 48, 0.05}, {"C2 near", 48, 0.95}, {"C#2 half", 49, 0.5}, {"top C", 108, 1.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QRectF key = keys.KeyRect(c.note);
+    const QPoint at(static_cast<int>(key.center().x()),
+                    static_cast<int>(key.top() + c.height * (key.height() - 1)));
+    const int velocity =
+        1 + static_cast<int>(std::lround((at.y() - key.top()) / key.height() * 126));
+    ClearSent();
+    QTest::mousePress(&keys, Qt::LeftButton, {}, at);
+    EXPECT_TRUE(keys.IsLit(c.note));
+    QTest::mouseRelease(&keys, Qt::LeftButton, {}, at);
+    EXPECT_EQ(Shorts(), (Messages{NoteOn(c.note, velocity, 3), NoteOn(c.note, 0, 3)}));
+    EXPECT_FALSE(keys.IsLit(c.note));
+  }
+  // The computer keys light theirs; another octave moves the keys on screen.
+  Press(Qt::Key_Z, {}, "z");
+  EXPECT_TRUE(keys.IsLit(48));
+  emit keyboard.OctaveList().activated(6);
+  EXPECT_EQ(keys.FirstNote(), 72);
+  EXPECT_FALSE(keys.NoteAt(keys.KeyRect(128).center()).has_value()) << "past the last note";
 }
 
 TEST(PianoKeyFilterTranslationTest, QtKeysBecomeThePianosKeys) {

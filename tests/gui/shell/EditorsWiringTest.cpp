@@ -18,6 +18,8 @@
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "piano/KeyboardPiano.h"
+#include "piano/PianoKeyboardView.h"
+#include "piano/PianoKeyboardWindow.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
 #include "support/TypedIndices.h"
@@ -128,8 +130,17 @@ TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
   QApplication::sendEvent(&Bar(), &press);
   ASSERT_FALSE(backend.ShortBytes().empty());
   EXPECT_EQ(backend.ShortBytes().back(), Bytes({0x90, 48, 100}));
+  // The keys on screen came with it, lit as they sound, and follow the octave keys.
+  PianoKeyboardWindow* keyboard = Bar().Keyboard();
+  ASSERT_NE(keyboard, nullptr);
+  EXPECT_TRUE(keyboard->isVisible());
+  EXPECT_TRUE(keyboard->Keys().IsLit(48));
+  QKeyEvent octave(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+  QApplication::sendEvent(&Bar(), &octave);
+  EXPECT_EQ(keyboard->OctaveList().currentText(), "C1");
 
   Bar().PianoCommand(false);
+  EXPECT_FALSE(keyboard->isVisible());
   backend.ClearSent();
   QApplication::sendEvent(&Bar(), &press);
   EXPECT_TRUE(backend.ShortBytes().empty());

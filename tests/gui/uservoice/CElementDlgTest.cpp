@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QRadioButton>
 
+#include "shapes/ElementShapes.h"
 #include "support/RecordingPrompts.h"
 #include "uservoice/CElementDlg.h"
+#include "widgets/CurveView.h"
+#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 namespace {
@@ -65,6 +69,18 @@ TEST_F(ElementDlgTest, ChoicesShowAndStoreTheirIndex) {
     EXPECT_FALSE(dialog.findChild<QRadioButton*>(QString("PitchScaling%1").arg(i))->isChecked());
   dialog.WriteBack(element);
   EXPECT_EQ(element[17], 9);
+}
+
+TEST_F(ElementDlgTest, TheEnvelopeIsDrawnBesideItsFieldsAsTheyAreTyped) {
+  UserVoiceElement element = MidRangeElement();
+  CElementDlg dialog(ElementPage::Amplitude, prompts);
+  dialog.Fill(element);
+  ASSERT_NE(dialog.Picture(), nullptr);
+  EXPECT_EQ(dialog.Picture()->Points(), element_shapes::Amplitude(element).points);
+  dialog.findChild<EditSpinPair*>("Decay1Level")->Edit()->setText("127");
+  element[75] = 127;
+  EXPECT_EQ(dialog.Picture()->Points(), element_shapes::Amplitude(element).points);
+  EXPECT_EQ(CElementDlg(ElementPage::Lfo, prompts).Picture(), nullptr);
 }
 
 }  // namespace

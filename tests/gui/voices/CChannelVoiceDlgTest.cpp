@@ -29,6 +29,8 @@ TEST_F(ChannelVoiceDlgTest, EnterOrDoubleClickTogglesACategoryOrAppliesAVoiceAnd
   EXPECT_EQ(dlg.windowTitle(), "Channel Voice");
   EXPECT_FALSE(dlg.isModal());
   for (QPushButton* button : dlg.findChildren<QPushButton*>()) EXPECT_FALSE(button->autoDefault());
+  EXPECT_TRUE(dlg.Tree().topLevelItem(0)->isExpanded()) << "open at channel 1's GrandPno";
+  dlg.Tree().collapseAll();
   EnterOn("Piano");
   EXPECT_TRUE(dlg.Tree().topLevelItem(0)->isExpanded());
   EnterOn("Piano");
@@ -62,6 +64,17 @@ TEST_F(ChannelVoiceDlgTest, OkAppliesAVoiceNotACategoryAndClosesLikeCancelEscape
   }
   EXPECT_EQ(host.channelVoices, (std::vector<int>{FindVoice(32, 63, 0, rig.model).index}));
   EXPECT_EQ(host.closed, (std::vector<EditorSlot>(5, EditorSlot::ChannelVoice)));
+}
+
+TEST_F(ChannelVoiceDlgTest, OpensAtTheVoiceOfTheControllersChannel) {
+  host.controllersChannel = MidiChannel::FromIndex(2);
+  ASSERT_TRUE(rig.model.Channels().SetChannelVoice(host.controllersChannel, ChannelVoice{0, 2, 1}));
+  ASSERT_TRUE(dlg.OpenWindow());
+  ASSERT_NE(dlg.Tree().currentItem(), nullptr);
+  EXPECT_EQ(dlg.Tree().currentItem()->text(0), "BritPnoK");
+  EXPECT_TRUE(dlg.Tree().currentItem()->font(0).bold());
+  ASSERT_TRUE(rig.model.Channels().SetChannelVoice(host.controllersChannel, ChannelVoice{0, 1, 0}));
+  EXPECT_FALSE(dlg.Tree().currentItem()->font(0).bold()) << "the voice in use follows the model";
 }
 
 }  // namespace

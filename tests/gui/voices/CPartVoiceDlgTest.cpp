@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 #include "support/FakeSoundView.h"
@@ -80,6 +82,26 @@ TEST_F(PartVoiceDlgTest, DoubleClickOpensACategoryAndChoosesAVoiceAtOnce) {
     DoubleClickTreeItem(dlg.Tree(), "SFX Kit1");
   });
   EXPECT_EQ(choice, 7);
+}
+
+TEST_F(PartVoiceDlgTest, OpensAtTheVoiceInUseAndTheSearchBoxFindsAsOneTypes) {
+  QTimer::singleShot(0, &dlg, [this] {
+    const QTreeWidgetItem* current = dlg.Tree().currentItem();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->text(0), "Gunshot");
+    EXPECT_EQ((QStringList{current->text(1), current->text(2), current->text(3)}),
+              (QStringList{"0", "0", "128"}));
+    EXPECT_TRUE(current->font(0).bold() && current->parent()->isExpanded());
+    EXPECT_TRUE(dlg.Tree().selectedItems().isEmpty()) << "OK still chooses nothing";
+    QTest::keyClicks(&dlg.Search(), "cuttng");
+    QStringList shown;
+    for (QTreeWidgetItemIterator it(&dlg.Tree(), QTreeWidgetItemIterator::NotHidden); *it; ++it)
+      shown << (*it)->text(0);
+    EXPECT_EQ(shown, (QStringList{"Special FX Voice", "CuttngNz"}));
+    QTest::keyClick(&dlg.Search(), Qt::Key_Return);
+  });
+  QTimer::singleShot(3000, &dlg, [this] { dlg.reject(); });
+  EXPECT_EQ(dlg.Choose(522), 6) << "the one voice found, taken by Enter";
 }
 
 }  // namespace
