@@ -23,6 +23,7 @@ constexpr const char* kKeepExtensions = "KeepExtensions";
 constexpr const char* kMidiInPort = "MIDIInPort";
 constexpr const char* kMidiInPortName = "MIDIInPortName";
 constexpr const char* kReceiveTimeout = "ReceiveTimeout";
+constexpr const char* kMidiFileNote = "MidiFileNote";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -53,6 +54,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.midiInPortName = store.ReadString(kMidiInPortName).value_or("");
   settings.receiveTimeout = std::clamp(store.ReadInt(kReceiveTimeout, settings.receiveTimeout),
                                        kMinReceiveTimeout, kMaxReceiveTimeout);
+  settings.midiFileNote = ReadSwitch(store, kMidiFileNote, true);
   return settings;
 }
 
@@ -72,6 +74,7 @@ void AppSettings::Write(SettingsStore& store) const {
   store.WriteInt(kMidiInPort, midiInPort);
   store.WriteString(kMidiInPortName, midiInPortName);
   store.WriteInt(kReceiveTimeout, receiveTimeout);
+  WriteSwitch(store, kMidiFileNote, midiFileNote);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

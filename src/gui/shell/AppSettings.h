@@ -33,18 +33,20 @@ struct AppSettings {
   bool openWindowsOnFileOpen = true;
   bool autoSendResetOnFileOpen = true;
   bool keepExtensions = false;
+  // File > Open of a MIDI file says where the rest of the song comes in.
+  bool midiFileNote = true;
   std::optional<std::string> windowPos;
   std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout.
+  // MIDIInPort, ReceiveTimeout, MidiFileNote.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout, MixerPos once the mixer has been open (WindowPos is written last,
-  // on its own, once the windows are gone).
+  // MIDIInPort, ReceiveTimeout, MixerPos once the mixer has been open, MidiFileNote (WindowPos is
+  // written last, on its own, once the windows are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };
