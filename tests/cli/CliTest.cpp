@@ -139,6 +139,14 @@ TEST_F(CliTest, ShowNamesAnotherEffectTypeAndItsValuesInTheirUnits) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"variation: Type = 128 (Hall 1)",
                                                       "variation: Rev_Time = 69 (30.0 s)"}));
+  // A type the tables lack: each value that came, raw.
+  const CliRun unknown =
+      Cli({"show", "--load",
+           Put("unknown.syx", test::Join(test::EffectChange(0x40, {0x5E, 0x00}),
+                                         test::EffectChange(0x44, {0x0D, 0x03})))});
+  EXPECT_EQ(Lines(unknown.out),
+            (std::vector<std::string>{"variation: Type = 12032 (Unknown (5E 00))",
+                                      "variation: Parameter 2 = 1667 (1667)"}));
 }
 
 TEST_F(CliTest, TheExtendedModelHoldsShowsStatesAndReadsBackTheLaterBlocks) {

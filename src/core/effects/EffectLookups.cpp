@@ -14,6 +14,27 @@ std::optional<std::size_t> FindByteRowType(const Records& records, uint8_t msb, 
   return std::nullopt;
 }
 
+// The names of an unknown type's parameters, by number from 1.
+constexpr std::array<std::string_view, kVariationParamCount> kRawParameterLabels = {
+    "Parameter 1",  "Parameter 2",  "Parameter 3",  "Parameter 4",  "Parameter 5",  "Parameter 6",
+    "Parameter 7",  "Parameter 8",  "Parameter 9",  "Parameter 10", "Parameter 11", "Parameter 12",
+    "Parameter 13", "Parameter 14", "Parameter 15", "Parameter 16"};
+
+// The parameter number 1..16 a Reverb or Chorus slot holds; 0 for the type
+// number, Return, Pan and the send to Reverb.
+std::size_t SlotParamNumber(EffectKind kind, std::size_t slot) {
+  const std::size_t tail = kind == EffectKind::Reverb
+                               ? static_cast<std::size_t>(ReverbSlot::Param11)
+                               : static_cast<std::size_t>(ChorusSlot::Param11);
+  if (slot >= kFirstEffectParamSlot && slot < kFirstEffectParamSlot + kVariationTwoByteParamCount) {
+    return slot - kFirstEffectParamSlot + 1;
+  }
+  if (slot >= tail && slot < EffectRowLength(kind)) {
+    return slot - tail + kVariationTwoByteParamCount + 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::size_t EffectTypeCount(EffectKind kind) {
@@ -187,6 +208,30 @@ ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int3
       parameter.maximum = wider.range.maximum;
     }
   }
+  return parameter;
+}
+
+ParameterDescriptor UnknownTypeParameter(EffectKind kind, std::size_t slotOrParam) {
+  ParameterDescriptor parameter;
+  std::size_t number = 0;
+  if (kind == EffectKind::Variation) {
+    if (slotOrParam >= kVariationParamCount) return parameter;
+    parameter = VariationParameter(kVariationTypeCount, slotOrParam, -1);
+    number = slotOrParam + 1;
+    parameter.maximum = slotOrParam < kVariationTwoByteParamCount ? 0x3FFF : 0x7F;
+    parameter.reviewName = kRawParameterLabels[number - 1];
+  } else {
+    const std::span<const EffectSlot> slots = EffectSlots(kind);
+    if (slotOrParam >= slots.size()) return parameter;
+    parameter = slots[slotOrParam].parameter;
+    number = SlotParamNumber(kind, slotOrParam);
+    if (number == 0) return parameter;
+    parameter.maximum = 0x7F;
+  }
+  parameter.minimum = 0;
+  parameter.label = kRawParameterLabels[number - 1];
+  parameter.unit = Unit::Number;
+  parameter.choices = {};
   return parameter;
 }
 

@@ -67,6 +67,13 @@ std::optional<ParamRange> VariationParamRange(std::size_t descriptor);
 ParameterDescriptor VariationParameter(std::size_t type, std::size_t param, int32_t ampType,
                                        InstrumentModel instrument = InstrumentModel::Basic);
 
+// A parameter of a type the tables do not hold, as its raw value: "Parameter 3", the whole range
+// the wire carries (0..16383 for Variation Params 1..10, else 0..127) and no unit, since nobody
+// here knows what it means. `slotOrParam` is a Reverb or Chorus row slot or a Variation parameter
+// index 0..15; the Reverb and Chorus slots that are none of Params 1..16 (Return, Pan, the send)
+// keep their own descriptor, and the review keeps its names by address.
+ParameterDescriptor UnknownTypeParameter(EffectKind kind, std::size_t slotOrParam);
+
 // "Type_Off", "StackType", "ComboType", "TubeType" for 0..3.
 std::optional<std::string_view> AmpTypeLabel(int32_t ampType);
 

@@ -166,17 +166,32 @@ VariationSettings EffectModel::CurrentVariationSettings() const {
       .value_or(kVariationSettingsDefaults);
 }
 
+bool EffectModel::UnknownValueCame(EffectKind kind, std::size_t slotOrParam) const {
+  if (!IsKnownKind(kind) || IsKnownType(kind) || slotOrParam >= kMaxEffectRowLength) return false;
+  return unknown_[Index(kind)].received[slotOrParam];
+}
+
 ParameterDescriptor EffectModel::CurrentVariationParameter(std::size_t param) const {
+  if (!IsKnownType(EffectKind::Variation))
+    return UnknownTypeParameter(EffectKind::Variation, param);
   const EffectRow row = CurrentRow(EffectKind::Variation);
   const std::int32_t ampType = row.Size() > 1 ? row.Values()[1] : -1;
   return VariationParameter(static_cast<std::size_t>(Type(EffectKind::Variation)), param, ampType,
                             model_.Instrument());
 }
 
+ParameterDescriptor EffectModel::CurrentSlotParameter(EffectKind kind, std::size_t slot) const {
+  if (!IsKnownType(kind)) return UnknownTypeParameter(kind, slot);
+  const std::span<const EffectSlot> slots = EffectSlots(kind);
+  return slot < slots.size() ? slots[slot].parameter : ParameterDescriptor{};
+}
+
 bool EffectModel::SlotInUse(EffectKind kind, std::size_t slot) const {
   const std::span<const EffectSlot> slots = EffectSlots(kind);
+  if (slot >= slots.size()) return false;
+  if (!IsKnownType(kind)) return slot >= kFirstEffectParamSlot;
   // Type 0 of each block is "No Effect".
-  if (!IsKnownType(kind) || Type(kind) == 0 || slot >= slots.size()) return false;
+  if (Type(kind) == 0) return false;
   const std::size_t gate = slots[slot].gateSlot;
   return gate == kNoGate || IsDataByte(CurrentRow(kind)[gate]);
 }
@@ -454,7 +469,22 @@ bool EffectModel::ChangeToListedType(EffectKind kind, int index) {
 }
 
 bool EffectModel::RestoreTypeDefaults(EffectKind kind) {
-  if (!IsKnownType(kind)) return false;
+  if (!IsKnownKind(kind)) return false;
+  if (!IsKnownType(kind)) {
+    UnknownType& unknown = unknown_[Index(kind)];
+    const UnknownValues edited = unknown;
+    static_cast<UnknownValues&>(unknown) = unknown.arrived;
+    // Every setting goes out: one edited back to its default must be heard.
+    if (!SendUnknownType(kind, kEditorBlockPauseMs, Settings::All)) {
+      static_cast<UnknownValues&>(unknown) = edited;
+      return false;
+    }
+    if (kind == EffectKind::Variation) {
+      Spread(unknown.settings[kConnectionIndex], unknown.settings[kPartIndex]);
+    }
+    model_.PublishWhole(EffectBlock(kind));
+    return true;
+  }
   const auto type = static_cast<std::size_t>(Type(kind));
   const auto defaults = DefaultEffectRow(kind, type);
   if (!defaults) return false;
@@ -593,7 +623,7 @@ bool EffectModel::SendVariationChanges(std::size_t type, unsigned pauseMs) {
   return true;
 }
 
-bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
+bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs, Settings settings) {
   const UnknownType& unknown = unknown_[Index(kind)];
   const std::size_t length = EffectRowLength(kind);
   const std::size_t first = kind == EffectKind::Variation ? 0 : kFirstEffectParamSlot;
@@ -620,7 +650,9 @@ bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
   }
   if (kind != EffectKind::Variation) return true;
   for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
-    if (unknown.settings[s] == kVariationSettingsDefaults[s]) continue;
+    if (settings == Settings::OffDefault && unknown.settings[s] == kVariationSettingsDefaults[s]) {
+      continue;
+    }
     if (!EmitVariationSetting(s, unknown.settings[s])) return false;
     emitter.Pause(pauseMs);
   }
@@ -629,7 +661,17 @@ bool EffectModel::SendUnknownType(EffectKind kind, unsigned pauseMs) {
 
 // --- Received parameter changes -------------------------------------------
 
+void EffectModel::KeepArrived() {
+  for (UnknownType& unknown : unknown_) unknown.arrived = unknown;
+}
+
 bool EffectModel::StoreEffectParameter(std::span<const std::uint8_t> message) {
+  const bool stored = StoreReceivedParameter(message);
+  if (stored) KeepArrived();
+  return stored;
+}
+
+bool EffectModel::StoreReceivedParameter(std::span<const std::uint8_t> message) {
   if (message.size() < kOneByteChangeSize) return false;
   if (!xg_block::IsEffect(message[kChangeAddressHigh], message[kChangeAddressMid])) return false;
   const std::uint8_t low = message[kChangeAddressLow];
@@ -693,6 +735,12 @@ bool EffectModel::StoreSlot(EffectKind kind, std::uint8_t addressLow, std::uint8
 // --- Received bulk dumps ---------------------------------------------------
 
 bool EffectModel::StoreEffectBulk(std::span<const std::uint8_t> message) {
+  const bool stored = StoreReceivedBulk(message);
+  if (stored) KeepArrived();
+  return stored;
+}
+
+bool EffectModel::StoreReceivedBulk(std::span<const std::uint8_t> message) {
   const auto count = BulkByteCount(message);
   if (!count || message.size() != *count + kBulkOverhead) return false;
   if (!xg_block::IsEffect(message[kBulkAddressHigh], message[kBulkAddressMid])) return false;

@@ -61,12 +61,20 @@ class EffectModel : private EffectRows {
   // unknown type (0 where nothing came).
   EffectRow CurrentRow(EffectKind kind) const;
   VariationSettings CurrentVariationSettings() const;
+  // Whether a value of the unknown type the block runs came (or was edited
+  // since); false while the block runs a known type.
+  bool UnknownValueCame(EffectKind kind, std::size_t slotOrParam) const;
   // Variation parameter `param` (0..15) of the type the block runs, labelled
-  // by the amp type its Param 2 holds.
+  // by the amp type its Param 2 holds; "Parameter 3" and its raw value for a
+  // type the tables lack.
   ParameterDescriptor CurrentVariationParameter(std::size_t param) const;
+  // A Reverb or Chorus slot as the type the block runs reads it: the slot
+  // table's, or the raw "Parameter 3" of a type the tables lack.
+  ParameterDescriptor CurrentSlotParameter(EffectKind kind, std::size_t slot) const;
   // True when a Reverb or Chorus slot means something to the type the block
   // runs: a known type with parameters, and the slot's gate (where it has
-  // one) not holding the 255 of a parameter the type leaves out.
+  // one) not holding the 255 of a parameter the type leaves out. Every
+  // parameter slot of a type the tables lack may mean something.
   bool SlotInUse(EffectKind kind, std::size_t slot) const;
 
   // Reverb or Chorus: slot 2..19 / 2..20, one 9-byte change; a value above
@@ -100,7 +108,8 @@ class EffectModel : private EffectRows {
   bool ChangeToListedType(EffectKind kind, int index);
   // The editors' Default: the current type's default values (for Variation
   // also its default settings, insertion connection and no part), sent as the
-  // two dumps. False for an unknown type.
+  // two dumps. A type the tables lack has no defaults here: its values and
+  // settings go back to what was received for it, and out as they came.
   bool RestoreTypeDefaults(EffectKind kind);
 
   // The block as a bulk send writes it and the synthesizer answers requests
@@ -133,11 +142,15 @@ class EffectModel : private EffectRows {
  private:
   // What came for a type the tables do not hold: its type bytes, every value
   // by slot (Reverb, Chorus) or parameter (Variation), and which of them came.
-  struct UnknownType {
-    std::array<std::uint8_t, 2> number{};
+  struct UnknownValues {
     std::array<std::int32_t, kMaxEffectRowLength> values{};
     std::array<bool, kMaxEffectRowLength> received{};
     VariationSettings settings{};
+  };
+  struct UnknownType : UnknownValues {
+    std::array<std::uint8_t, 2> number{};
+    // As the file or the synthesizer gave them, for Default.
+    UnknownValues arrived{};
   };
 
   static std::size_t Index(EffectKind kind) { return static_cast<std::size_t>(kind); }
@@ -157,8 +170,12 @@ class EffectModel : private EffectRows {
                       unsigned pauseMs);
   bool SendSlotChanges(EffectKind kind, std::size_t type, unsigned pauseMs);
   bool SendVariationChanges(std::size_t type, unsigned pauseMs);
-  // An unknown type as it came: the type change, then each value that came.
-  bool SendUnknownType(EffectKind kind, unsigned pauseMs);
+  // An unknown type as it came: the type change, then each value that came
+  // and the settings (those off their defaults, or every one).
+  enum class Settings { OffDefault, All };
+  bool SendUnknownType(EffectKind kind, unsigned pauseMs, Settings settings = Settings::OffDefault);
+  // What arrived for the unknown types is kept at the end of every intake.
+  void KeepArrived();
 
   // Stores one value of the current type (or of the unknown one) and tells.
   void StoreValue(EffectKind kind, std::size_t slotOrParam, int32_t value);
@@ -167,6 +184,8 @@ class EffectModel : private EffectRows {
   // Connection and part into every type's settings, the unknown one's too.
   void Spread(std::uint8_t connection, std::uint8_t part);
 
+  bool StoreReceivedParameter(std::span<const std::uint8_t> message);
+  bool StoreReceivedBulk(std::span<const std::uint8_t> message);
   bool StoreTypeChange(EffectKind kind, std::uint8_t msb, std::uint8_t lsb);
   bool StoreSlot(EffectKind kind, std::uint8_t addressLow, std::uint8_t value);
 

@@ -40,6 +40,15 @@ const std::vector<FileFilter>& SysexFile::Filters() {
   return filters;
 }
 
+const std::vector<FileFilter>& SysexFile::OpenFilters() {
+  static const std::vector<FileFilter> filters = [] {
+    std::vector<FileFilter> all = Filters();
+    all.push_back({"All Supported Files (*.syx *.mid *.q3v)", "*.syx *.mid *.q3v"});
+    return all;
+  }();
+  return filters;
+}
+
 const std::vector<FileFilter>& SysexFile::SongFilters() {
   static const std::vector<FileFilter> filters{
       {"MIDI Songs (*.mid *.midi *.kar)", "*.mid *.midi *.kar"},
@@ -55,7 +64,7 @@ void SysexFile::TakePath(const std::string& path) {
 
 bool SysexFile::Open() {
   const FileChoice choice = prompts_.ChooseFileToOpen({.title = kOpenFileTitle,
-                                                       .filters = Filters(),
+                                                       .filters = OpenFilters(),
                                                        .initialDirectory = directory_,
                                                        .filter = filter_});
   if (choice.status == FileChoice::Status::Failed) prompts_.ShowMessage(kErrorGettingFileName);

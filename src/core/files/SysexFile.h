@@ -37,6 +37,8 @@ class SysexFile {
   SysexFile& operator=(const SysexFile&) = delete;
 
   static const std::vector<FileFilter>& Filters();
+  // The Open dialog's: the list above, then every kind it reads at once.
+  static const std::vector<FileFilter>& OpenFilters();
   // The Import Song Setup dialog's: MIDI songs, then any file.
   static const std::vector<FileFilter>& SongFilters();
 

@@ -43,6 +43,28 @@ std::optional<int> Used(std::int32_t value) {
   return value;
 }
 
+// A type the tables lack: each value that came, raw, and the Variation
+// settings off their defaults.
+void ListUnknownType(Lister& lister, EffectKind kind, const char* where,
+                     const EffectModel& effects) {
+  const EffectRow row = effects.CurrentRow(kind);
+  const bool variation = kind == EffectKind::Variation;
+  for (std::size_t i = variation ? 0 : kFirstEffectParamSlot; i < row.Size(); ++i) {
+    if (!effects.UnknownValueCame(kind, i)) continue;
+    const ParameterDescriptor parameter =
+        variation ? effects.CurrentVariationParameter(i) : effects.CurrentSlotParameter(kind, i);
+    const std::string_view label = parameter.label.empty() ? parameter.reviewName : parameter.label;
+    lister.Add({where, std::string(label), row[i], std::to_string(row[i])});
+  }
+  if (!variation) return;
+  const VariationSettings settings = effects.CurrentVariationSettings();
+  for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
+    const ParameterDescriptor& parameter = kVariationSettings[s].parameter;
+    lister.Compare(where, parameter, parameter.Shown(settings[s]),
+                   parameter.Shown(kVariationSettingsDefaults[s]));
+  }
+}
+
 void ListEffect(Lister& lister, EffectKind kind, const char* where, const XgModel& model,
                 const XgModel& defaults) {
   const EffectModel& effects = model.Effects();
@@ -50,7 +72,10 @@ void ListEffect(Lister& lister, EffectKind kind, const char* where, const XgMode
   if (number != defaults.Effects().TypeNumber(kind)) {
     lister.Add({where, "Type", number[0] * 128 + number[1], effects.TypeDisplayName(kind)});
   }
-  if (!effects.IsKnownType(kind)) return;
+  if (!effects.IsKnownType(kind)) {
+    ListUnknownType(lister, kind, where, effects);
+    return;
+  }
   const auto type = static_cast<std::size_t>(effects.Type(kind));
   const auto row = effects.GetEffectRow(kind, type);
   const auto defaultRow = defaults.Effects().GetEffectRow(kind, type);

@@ -304,8 +304,9 @@ void CPartDlg::OpenSubDialog(const SubDialogButton& button) {
 void CPartDlg::OpenRun(PartRunKind kind, int base) {
   CPartRunDlg dialog(model_, part_, kind, base, this);
   dialog.SetMessageShower(messageShower_);
-  // Its fields go out as they are edited: what OK keeps is one step.
-  RecordEdit(StepName(dialog.windowTitle()), replay::Values{}, [&] {
+  // Its fields go out as they are edited: what OK keeps is one step, named
+  // as the dialog's title names it ("Part 3 Pitch Envelope").
+  RecordEdit(dialog.windowTitle(), replay::Values{}, [&] {
     if (RunModal(dialog) == QDialog::Accepted) {
       if (dialog.Changed()) Host().MarkModified();
     } else if (dialog.Changed()) {
@@ -320,7 +321,7 @@ void CPartDlg::OpenReceive() {
   CPartReceiveDlg dialog(model_, part_, this);
   const replay::PartRun run{part_, CPartReceiveDlg::kFirstAddress,
                             static_cast<int>(CPartReceiveDlg::kBoxCount)};
-  RecordEdit(StepName(dialog.windowTitle()), run, [&] {
+  RecordEdit(dialog.windowTitle(), run, [&] {
     RunModal(dialog);
     return dialog.Stored();
   });
@@ -330,7 +331,7 @@ void CPartDlg::OpenReceive() {
 void CPartDlg::OpenMode() {
   CPartModeDlg dialog(model_, part_, this);
   bool accepted = false;
-  RecordEdit(StepName(dialog.windowTitle()), replay::PartMode{part_}, [&] {
+  RecordEdit(dialog.windowTitle(), replay::PartMode{part_}, [&] {
     accepted = RunModal(dialog) == QDialog::Accepted;
     return accepted;
   });

@@ -38,7 +38,7 @@ const ParameterDescriptor& GroupParameter(const XgModel& model, std::size_t grou
 CPartModeDlg::CPartModeDlg(XgModel& model, PartIndex part, QWidget* parent)
     : QDialog(parent), model_(model), part_(part) {
   setModal(true);
-  setWindowTitle(QStringLiteral("Mode"));
+  setWindowTitle(QStringLiteral("Part %1 Mode").arg(part_.Number()));
   kept_.fill(kNoParameter);
   model_.Parts().GetPartBytes(part_, PartModel::kModeFirstAddress, kept_);
 

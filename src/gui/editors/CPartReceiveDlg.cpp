@@ -31,7 +31,7 @@ const ParameterDescriptor& BoxParameter(std::size_t box) {
 CPartReceiveDlg::CPartReceiveDlg(XgModel& model, PartIndex part, QWidget* parent)
     : QDialog(parent), model_(model), part_(part) {
   setModal(true);
-  setWindowTitle(QStringLiteral("Receive"));
+  setWindowTitle(QStringLiteral("Part %1 Receive").arg(part_.Number()));
   bytes_.fill(kNoParameter);
   model_.Parts().GetPartBytes(part_, kFirstAddress, bytes_);
 

@@ -68,7 +68,9 @@ CPartRunDlg::CPartRunDlg(XgModel& model, PartIndex part, PartRunKind kind, int b
       drum_(model.Parts().IsDrumPart(part)),
       shower_([this](const QString& text) { ShowPartPrompt(this, text); }) {
   setModal(true);
-  setWindowTitle(ToQString(layout_.title));
+  setWindowTitle(QStringLiteral("Part %1 %2")
+                     .arg(part_.Number())
+                     .arg(ToQString(PartRunTitle(layout_, base_))));
   Keep();
   Build();
 }

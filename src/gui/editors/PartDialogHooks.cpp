@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/ModalRunner.h"
+#include "widgets/WholeTitle.h"
 
 namespace ravlo {
 
@@ -29,6 +30,8 @@ void FinishPartDialog(QDialog& dialog, QLayout* controls) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->addLayout(controls);
   layout->addWidget(buttons);
+  // The titles name the part, and some dialogs are small.
+  KeepTitleWhole(dialog);
 }
 
 }  // namespace ravlo

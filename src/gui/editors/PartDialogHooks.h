@@ -16,7 +16,8 @@ using PartMessageShower = std::function<void(const QString& text)>;
 void ShowPartPrompt(QWidget* owner, const QString& text);
 
 // Lays out a part sub-dialog: its controls, then "OK" (named "Ok", the
-// default) and "Cancel" wired to the dialog's accept and reject.
+// default) and "Cancel" wired to the dialog's accept and reject, at least
+// as wide as its title.
 void FinishPartDialog(QDialog& dialog, QLayout* controls);
 
 }  // namespace ravlo

@@ -69,12 +69,28 @@ constexpr std::array<PartRunLayout, kPartRunKindCount> kLayouts = {{
 }};
 static_assert(kLayouts.size() == kPartRunKindCount);
 
+// The runs that one layout serves, by the base their button gives.
+constexpr std::pair<int, std::string_view> kRunTitles[] = {
+    {0x1D, "Modulation Wheel Control"},   {0x23, "Pitch Bend Control"},
+    {0x4D, "Channel Aftertouch Control"}, {0x53, "Poly Aftertouch Control"},
+    {0x59, "Assignable Controller 1"},    {0x60, "Assignable Controller 2"},
+};
+
 }  // namespace
 
 const PartRunLayout& GetPartRunLayout(PartRunKind kind) {
   const auto index = static_cast<std::size_t>(kind);
   // An unknown kind falls back to the first layout rather than reading past the table.
   return kLayouts[index < kLayouts.size() ? index : 0];
+}
+
+std::string_view PartRunTitle(const PartRunLayout& layout, int base) {
+  if (layout.baseFromButton) {
+    for (const auto& [runBase, title] : kRunTitles) {
+      if (runBase == base) return title;
+    }
+  }
+  return layout.title;
 }
 
 std::vector<PartRunSpan> PartRunSpans(const PartRunLayout& layout, int base) {

@@ -51,6 +51,11 @@ struct PartRunLayout {
 
 const PartRunLayout& GetPartRunLayout(PartRunKind kind);
 
+// What the dialog is about, for its title after the part: the layout's title,
+// or for a layout that serves several runs the one its button opened
+// ("Pitch Bend Control", "Assignable Controller 2").
+std::string_view PartRunTitle(const PartRunLayout& layout, int base);
+
 // A stretch of the record the dialog keeps at opening and, on Cancel, sends back.
 struct PartRunSpan {
   int address;

@@ -39,11 +39,9 @@ CVariationDlg::CVariationDlg(XgModel& model, EditorHost& host, QWidget* parent)
 }
 
 void CVariationDlg::BuildWindow() {
-  auto* outer = new QVBoxLayout(this);
-  auto* grid = new QGridLayout;
+  auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(2);
-  outer->addLayout(grid);
 
   typeList_ = MakeEffectTypeList(EffectKind::Variation, this);
   grid->addWidget(typeList_, 0, 0);
@@ -71,9 +69,7 @@ void CVariationDlg::BuildWindow() {
     paramLabels_[p] = label;
   }
 
-  auto* bottom = new QHBoxLayout;
-  outer->addLayout(bottom);
-
+  // The connection under the type, the settings in the parameters' columns.
   auto* connection = new QGroupBox(this);
   auto* connectionLayout = new QHBoxLayout(connection);
   systemButton_ = new QRadioButton(tr("&System"), connection);
@@ -91,29 +87,27 @@ void CVariationDlg::BuildWindow() {
   connectionLayout->addWidget(partBox_);
   connect(systemButton_, &QRadioButton::clicked, this, [this] { SwitchConnection(true); });
   connect(partButton_, &QRadioButton::clicked, this, [this] { SwitchConnection(false); });
-  bottom->addWidget(connection);
+  grid->addWidget(connection, 4, 0, 2, 1);
 
-  auto* settingsGrid = new QGridLayout;
-  settingsGrid->setHorizontalSpacing(6);
-  settingsGrid->setVerticalSpacing(2);
   for (std::size_t s = 0; s < kVariationSettingCount; ++s) {
     const ParameterDescriptor& info = kVariationSettings[s].parameter;
     if (info.label.empty()) continue;
     const auto setting = static_cast<VariationSetting>(s);
-    const int column = static_cast<int>(settingBoxes_.size());
+    const int column = 1 + static_cast<int>(settingBoxes_.size());
     auto* box = new EditSpinPair(this);
     box->Describe(info);
     box->SetGetter([this, setting] { return Setting(setting); });
     box->SetSetter([this, setting](int value) { return SendSetting(setting, value); });
     auto* label = new QLabel(ToQString(info.label), this);
     label->setObjectName(box->objectName() + "Label");
-    settingsGrid->addWidget(box, 0, column);
-    settingsGrid->addWidget(label, 1, column, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(box, 4, column);
+    grid->addWidget(label, 5, column, Qt::AlignLeft | Qt::AlignTop);
     shownSettings_.push_back(setting);
     settingBoxes_.push_back(box);
     settingLabels_.push_back(label);
   }
-  bottom->addLayout(settingsGrid);
+  // Room the window has to spare goes to the right of the fields.
+  grid->setColumnStretch(grid->columnCount(), 1);
 }
 
 int CVariationDlg::CurrentType() const {
@@ -136,21 +130,21 @@ void CVariationDlg::ApplyLayout() {
   const EffectModel& effects = model_.Effects();
   const auto type = static_cast<std::size_t>(CurrentType());
   const bool known = effects.IsKnownType(EffectKind::Variation);
-  // "No Effect" and "Through" have nothing to set; a type the tables lack has
-  // parameters nobody here knows, but its settings still count.
-  const bool settable = !known || VariationHasParams(type);
-  const bool hasParams = known && VariationHasParams(type);
+  // "No Effect" and "Through" have nothing to set; a type the tables lack
+  // shows its parameters raw, as "Parameter 1"..
+  const bool hasParams = !known || VariationHasParams(type);
   const bool system = SystemConnection();
   default_->setEnabled(hasParams);
-  systemButton_->setEnabled(settable);
-  partButton_->setEnabled(settable);
+  systemButton_->setEnabled(hasParams);
+  partButton_->setEnabled(hasParams);
   systemButton_->setChecked(system);
   partButton_->setChecked(!system);
-  partBox_->setEnabled(settable && !system);
+  partBox_->setEnabled(hasParams && !system);
 
   for (std::size_t p = 0; p < kVariationParamCount; ++p) {
     const ParameterDescriptor parameter = effects.CurrentVariationParameter(p);
-    const bool used = hasParams && !parameter.label.empty() && !(system && p == kDryWetParam);
+    const bool dryWetUnused = known && system && p == kDryWetParam;
+    const bool used = hasParams && !parameter.label.empty() && !dryWetUnused;
     if (!parameter.label.empty()) {
       paramBoxes_[p]->SetRange(parameter.minimum, parameter.maximum);
       paramBoxes_[p]->SetUnit(parameter);
@@ -161,7 +155,7 @@ void CVariationDlg::ApplyLayout() {
   for (std::size_t i = 0; i < settingBoxes_.size(); ++i) {
     const VariationSettingInfo& info = SettingInfo(shownSettings_[i]);
     const bool shown = !info.systemOnly || system;
-    settingBoxes_[i]->setEnabled(settable && shown);
+    settingBoxes_[i]->setEnabled(hasParams && shown);
     settingLabels_[i]->setText(shown ? ToQString(info.parameter.label) : QString());
   }
 }

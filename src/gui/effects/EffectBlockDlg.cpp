@@ -57,7 +57,10 @@ void EffectBlockDlg::BuildWindow() {
     grid->addWidget(box, row, column);
     grid->addWidget(label, row + 1, column, Qt::AlignLeft | Qt::AlignTop);
     boxes_.push_back(box);
+    labels_.push_back(label);
   }
+  // Room the window has to spare goes to the right of the fields.
+  grid->setColumnStretch(grid->columnCount(), 1);
 }
 
 int EffectBlockDlg::CurrentType() const {
@@ -72,8 +75,13 @@ void EffectBlockDlg::ShowAll() {
   const EffectModel& effects = model_.Effects();
   ShowEffectType(*typeList_, effects, kind_);
   SetSelectionCaption(QString::fromStdString(effects.TypeDisplayName(kind_)));
-  default_->setEnabled(effects.IsKnownType(kind_) && CurrentType() != 0);
+  // Type 0 is "No Effect"; a type the tables lack has what was received.
+  default_->setEnabled(!effects.IsKnownType(kind_) || CurrentType() != 0);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    const ParameterDescriptor parameter = effects.CurrentSlotParameter(kind_, slots_[i]);
+    boxes_[i]->SetRange(parameter.minimum, parameter.maximum);
+    boxes_[i]->SetUnit(parameter);
+    labels_[i]->setText(ToQString(parameter.label));
     boxes_[i]->setEnabled(effects.SlotInUse(kind_, slots_[i]));
     boxes_[i]->Refresh();
   }
@@ -88,7 +96,7 @@ void EffectBlockDlg::ShowChange(const ModelChange& change) {
 }
 
 bool EffectBlockDlg::SendField(std::size_t slot, int value) {
-  const QString label = ToQString(EffectSlots(kind_)[slot].parameter.label);
+  const QString label = ToQString(model_.Effects().CurrentSlotParameter(kind_, slot).label);
   const bool sent = RecordEdit(StepName(label), replay::Values{}, [&] {
     return model_.Effects().SetEffectParameter(kind_, static_cast<int>(slot), value);
   });

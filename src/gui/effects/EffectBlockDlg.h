@@ -7,6 +7,7 @@
 #include "shell/EditorDialog.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace ravlo {
@@ -19,7 +20,9 @@ class XgModel;
 // block's slot table. The fields show the type the model runs; every
 // accepted edit goes out at once, a type change or Default sends the whole
 // block. A field whose gate slot holds 255 (the type does not use it) is
-// disabled, as is everything while the block runs a type the tables lack.
+// disabled. While the block runs a type the tables lack, its parameter
+// fields read "Parameter 1".. with their raw values, and Default brings back
+// what was received for it.
 class EffectBlockDlg : public EditorDialog {
   Q_OBJECT
 
@@ -51,6 +54,7 @@ class EffectBlockDlg : public EditorDialog {
   QComboBox* typeList_ = nullptr;
   QPushButton* default_ = nullptr;
   std::vector<EditSpinPair*> boxes_;
+  std::vector<QLabel*> labels_;
 };
 
 }  // namespace ravlo

@@ -12,6 +12,8 @@ namespace ravlo {
 QComboBox* MakeEffectTypeList(EffectKind kind, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->setObjectName(QStringLiteral("TypeList"));
+  // A type the tables lack ("Unknown (5E 00)") is added later and shows whole.
+  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   const std::size_t count = EffectTypeCount(kind);
   for (std::size_t type = 0; type < count; ++type) {
     list->addItem(ToQString(EffectTypeName(kind, type)));

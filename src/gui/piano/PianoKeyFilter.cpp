@@ -1,7 +1,12 @@
 #include "piano/PianoKeyFilter.h"
 
-#include <QCoreApplication>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "piano/KeyboardPiano.h"
 #include "piano/PianoTables.h"
@@ -202,6 +207,28 @@ bool PianoKeyFilter::ClaimsShortcut(const PianoKey& key) {
   }
 }
 
+namespace {
+
+bool TakesTyping(const QWidget* widget) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(widget)) return !line->isReadOnly();
+  if (const auto* text = qobject_cast<const QTextEdit*>(widget)) return !text->isReadOnly();
+  if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget)) return !plain->isReadOnly();
+  if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->isEditable();
+  return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
+}
+
+}  // namespace
+
+bool PianoKeyFilter::KeysGoElsewhere(const QWidget& receiver) const {
+  // A menu open is as much a question to the musician as a dialog.
+  if (QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr) {
+    return true;
+  }
+  if (!playsOver_ || playsOver_(*receiver.window())) return false;
+  return TakesTyping(QApplication::focusWidget());
+}
+
 bool PianoKeyFilter::IsPropagation(QObject* watched, const QKeyEvent& event) const {
   if (&event != lastEvent_ || event.type() != lastType_ || event.key() != lastKey_ ||
       event.timestamp() != lastTimestamp_ || lastReceiver_.isNull()) {
@@ -222,6 +249,7 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   // A key reaches the window object first and then its focus widget: take it
   // once, at the widget.
   if (handling_ || !watched->isWidgetType()) return false;
+  if (KeysGoElsewhere(*static_cast<QWidget*>(watched))) return false;
   auto* keyEvent = static_cast<QKeyEvent*>(event);
   if (IsPropagation(watched, *keyEvent)) {
     lastReceiver_ = watched;

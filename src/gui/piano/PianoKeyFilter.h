@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 #include "piano/LockKeys.h"
 #include "piano/PianoKey.h"
@@ -17,7 +18,9 @@ class KeyboardPiano;
 // through here first: an application-wide event filter that turns the key
 // into the piano's own key event and swallows it when the piano takes it.
 // Alt combinations, Tab and everything the piano does not play reach the
-// windows as usual.
+// windows as usual, and so does every key while a modal dialog or a menu is up or a
+// box that takes typing has the focus in a window the piano does not play
+// over (the shell names those it does: its own bar and editors).
 class PianoKeyFilter final : public QObject {
   Q_OBJECT
 
@@ -35,6 +38,10 @@ class PianoKeyFilter final : public QObject {
 
   LockKeys& Locks() { return locks_; }
 
+  // Whether the piano plays over `window`, whatever has the focus in it.
+  using PlaysOver = std::function<bool(const QWidget& window)>;
+  void SetPlaysOver(PlaysOver playsOver) { playsOver_ = std::move(playsOver); }
+
   // The piano's view of a Qt key event (lock states not filled in).
   static PianoKey ToPianoKey(const QKeyEvent& event);
 
@@ -44,12 +51,15 @@ class PianoKeyFilter final : public QObject {
  private:
   // Keys that no shortcut of a window may steal while the piano is on.
   static bool ClaimsShortcut(const PianoKey& key);
+  // A modal dialog, or a box being typed in where the piano does not play.
+  bool KeysGoElsewhere(const QWidget& receiver) const;
   // A key no widget accepts is offered to its parents, passing here again:
   // true when this is such a second call for the event last handled.
   bool IsPropagation(QObject* watched, const QKeyEvent& event) const;
 
   KeyboardPiano& piano_;
   LockKeys locks_;
+  PlaysOver playsOver_;
   bool installed_ = false;
   // A message box shown while a key is handled (a MIDI error) gets its keys.
   bool handling_ = false;

@@ -24,6 +24,7 @@ constexpr const char* kMidiInPort = "MIDIInPort";
 constexpr const char* kMidiInPortName = "MIDIInPortName";
 constexpr const char* kReceiveTimeout = "ReceiveTimeout";
 constexpr const char* kInstrumentModel = "InstrumentModel";
+constexpr const char* kMidiFileNote = "MidiFileNote";
 
 bool ReadSwitch(SettingsStore& store, const char* key, bool on) {
   return store.ReadInt(key, on ? 1 : 0) >= 1;
@@ -57,6 +58,7 @@ AppSettings AppSettings::Read(SettingsStore& store) {
   settings.sound = SoundSettings::Read(store);
   settings.instrument = InstrumentModelFromName(store.ReadString(kInstrumentModel).value_or(""))
                             .value_or(InstrumentModel::Basic);
+  settings.midiFileNote = ReadSwitch(store, kMidiFileNote, true);
   return settings;
 }
 
@@ -78,6 +80,7 @@ void AppSettings::Write(SettingsStore& store) const {
   store.WriteInt(kReceiveTimeout, receiveTimeout);
   sound.Write(store);
   store.WriteString(kInstrumentModel, InstrumentModelName(instrument));
+  WriteSwitch(store, kMidiFileNote, midiFileNote);
 }
 
 void AppSettings::WriteWindowPos(SettingsStore& store, const std::string& text) {

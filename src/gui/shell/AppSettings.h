@@ -37,6 +37,8 @@ struct AppSettings {
   bool autoSendResetOnFileOpen = true;
   bool keepExtensions = false;
   InstrumentModel instrument = InstrumentModel::Basic;
+  // File > Open of a MIDI file says where the rest of the song comes in.
+  bool midiFileNote = true;
   std::optional<std::string> windowPos;
   std::optional<std::string> mixerPos;  // the mixer's placement, as WindowPos
   RecentFiles recentFiles;
@@ -44,12 +46,12 @@ struct AppSettings {
 
   // UnitNumber, WindowPos, MixerPos, SendReset, "Reset A/D Mixer", MIDIOutPort, Delay,
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout, InstrumentModel.
+  // MIDIInPort, ReceiveTimeout, InstrumentModel, MidiFileNote.
   static AppSettings Read(SettingsStore& store);
   // MIDIOutPort, UnitNumber, Delay, SendReset, "Reset A/D Mixer",
   // OpenWindowsOnFileOpen, WarnToSave, AutoSendResetOnFileOpen, KeepExtensions, RecentFiles,
-  // MIDIInPort, ReceiveTimeout, InstrumentModel, MixerPos once the mixer has been open (WindowPos
-  // is written last, on its own, once the windows are gone).
+  // MIDIInPort, ReceiveTimeout, InstrumentModel, MixerPos once the mixer has been open,
+  // MidiFileNote (WindowPos is written last, on its own, once the windows are gone).
   void Write(SettingsStore& store) const;
   static void WriteWindowPos(SettingsStore& store, const std::string& text);
 };

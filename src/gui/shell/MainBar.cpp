@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 #include "MonitorSound.h"
 #include "MonitorBackend.h"
@@ -225,6 +226,14 @@ void MainBar::BuildEditors() {
   piano_ = std::make_unique<KeyboardPiano>(*device_, services_.pauser);
   piano_->SetListener(this);
   pianoFilter_ = std::make_unique<PianoKeyFilter>(*piano_);
+  // It plays over the bar and the editors, their number boxes included.
+  pianoFilter_->SetPlaysOver(
+      [this](const QWidget& window) { return &window == this || IsEditorWindow(&window); });
+}
+
+bool MainBar::IsEditorWindow(const QWidget* window) const {
+  return std::any_of(editors_.begin(), editors_.end(),
+                     [window](const EditorDialog* editor) { return editor == window; });
 }
 
 void MainBar::BuildWindow() {
@@ -288,19 +297,26 @@ void MainBar::BuildMenus() {
     options->addAction(QStringLiteral("&Sound"), this, &MainBar::SoundCommand);
   }
 
-  QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-  window->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
+  // "Revie&w" has W; the menu gives way.
+  windowMenu_ = menuBar()->addMenu(QStringLiteral("W&indow"));
+  windowMenu_->setObjectName(QStringLiteral("WindowMenu"));
+  windowMenu_->addAction(QStringLiteral("&Activate All"), this, &MainBar::ActivateAll);
   for (int slot = 1; slot < kEditorSlotCount; ++slot) {
     const auto editorSlot = static_cast<EditorSlot>(slot);
-    QString text = ToQString(kSlots[static_cast<std::size_t>(slot)].activate);
+    const SlotInfo& info = kSlots[static_cast<std::size_t>(slot)];
+    QString text = ToQString(info.activate);
     // Its key is the ProgramKeysFilter's, in every window.
     if (editorSlot == EditorSlot::Mixer) {
       text += '\t' + QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText);
     }
-    activateActions_[static_cast<std::size_t>(slot)] =
-        window->addAction(text, this, [this, editorSlot] { ActivateEditor(editorSlot); });
+    QAction* entry =
+        windowMenu_->addAction(text, this, [this, editorSlot] { ActivateEditor(editorSlot); });
+    entry->setObjectName(ToQString(info.objectName) + QStringLiteral("Entry"));
+    entry->setCheckable(true);
+    windowActions_[static_cast<std::size_t>(slot)] = entry;
   }
-  window->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
+  windowMenu_->addAction(QStringLiteral("&Close All"), this, &MainBar::CloseAll);
+  connect(windowMenu_, &QMenu::aboutToShow, this, &MainBar::ShowOpenWindows);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->addAction(QStringLiteral("&Help Contents"), this, &MainBar::HelpContentsCommand);
@@ -312,7 +328,7 @@ void MainBar::UpdateTitle() {
   if (!fileName_.isEmpty()) title += QStringLiteral(" -- ") + fileName_;
   if (modified_) title += '*';
   setWindowTitle(title);
-  if (saveAction_ != nullptr) saveAction_->setEnabled(SaveEnabled());
+  if (saveAction_ != nullptr) ShowSaveState();
 }
 
 bool MainBar::SaveEnabled() const {
@@ -459,7 +475,7 @@ void MainBar::ShowInstrument() {
     const auto editorSlot = static_cast<EditorSlot>(slot);
     if (!ServesExtendedModel(editorSlot)) continue;
     if (QPushButton* button = Button(editorSlot)) button->setVisible(extended);
-    if (QAction* action = activateActions_[static_cast<std::size_t>(slot)]) {
+    if (QAction* action = windowActions_[static_cast<std::size_t>(slot)]) {
       action->setVisible(extended);
     }
     if (!extended) Editor(editorSlot)->CloseWindow();
@@ -491,39 +507,48 @@ std::optional<InstrumentModel> MainBar::AskInstrument() {
 }
 
 bool MainBar::OpenEditor(EditorSlot slot) {
+  return OpenEditorPlaced(slot, Placing::Beside);
+}
+
+bool MainBar::OpenEditorPlaced(EditorSlot slot, Placing placing) {
   EditorDialog* editor = Editor(slot);
   if (editor == nullptr || !Available(slot)) return false;
   if (editor->IsOpen()) {
-    editor->raise();
-    editor->activateWindow();
+    WindowPlacement::BringForward(*editor);
     return true;
   }
-  if (!editor->OpenWindow([this, editor, slot] { PlaceEditor(*editor, slot); })) return false;
-  if (QPushButton* button = Button(slot)) button->setEnabled(false);
-  return true;
+  return editor->OpenWindow([this, editor, slot, placing] { PlaceEditor(*editor, slot, placing); });
 }
 
-void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot) {
+void MainBar::PlaceEditor(EditorDialog& editor, EditorSlot slot, Placing placing) {
   if (slot == EditorSlot::Mixer && mixerPlacement_) {
     WindowPlacement::Apply(editor, *mixerPlacement_);
     PutOnTop(slot);
     return;
   }
   editor.adjustSize();
+  // A window shown for the first time has no frame yet; the window manager
+  // will give it the main bar's, where it was moved to.
+  const QMargins barFrame = WindowPlacement::FrameMargins(*this);
+  const auto frameOf = [&barFrame](const QWidget& window) {
+    if (window.frameGeometry() != window.geometry()) return window.frameGeometry();
+    return QRect(window.geometry().topLeft(), window.size().grownBy(barFrame));
+  };
   WindowPlacement::Surroundings around;
   around.mainBar = frameGeometry();
   around.available = screen() != nullptr ? screen()->availableGeometry() : QRect();
   for (const EditorSlot open : stacking_) {
-    if (open != slot) around.open.push_back(Editor(open)->frameGeometry());
+    if (open != slot) around.open.push_back(frameOf(*Editor(open)));
   }
-  // A window shown for the first time has no frame yet; the window manager
-  // will give it the main bar's.
-  const QMargins barFrame = WindowPlacement::FrameMargins(*this);
-  const QMargins frame = editor.frameGeometry() != editor.geometry()
-                             ? WindowPlacement::FrameMargins(editor)
-                             : barFrame;
+  // The mixer's strips are all controls: no editor covers them where there is room.
+  std::optional<QRect> keepClear;
+  if (mixer_->IsOpen() && slot != EditorSlot::Mixer) keepClear = frameOf(*mixer_);
   around.titleBar = std::max(barFrame.top(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
-  editor.move(WindowPlacement::PlaceEditor(slot, editor.size().grownBy(frame), around));
+  const QSize size = frameOf(editor).size();
+  std::optional<QPoint> at;
+  if (placing == Placing::Tiled) at = WindowPlacement::TileEditor(size, around);
+  // The frame goes where asked: the window itself lies inside it.
+  editor.move(at.value_or(WindowPlacement::PlaceEditor(slot, size, around, keepClear)));
   PutOnTop(slot);
 }
 
@@ -533,13 +558,33 @@ void MainBar::PutOnTop(EditorSlot slot) {
 }
 
 void MainBar::ActivateEditor(EditorSlot slot) {
-  EditorDialog* editor = Editor(slot);
-  if (editor == nullptr) return;
-  if (editor->IsOpen()) {
-    editor->raise();
-    editor->activateWindow();
-  } else {
-    OpenEditor(slot);
+  OpenEditor(slot);
+}
+
+void MainBar::ShowOpenWindows() {
+  for (int slot = 1; slot < kEditorSlotCount; ++slot) {
+    const EditorDialog* editor = Editor(static_cast<EditorSlot>(slot));
+    windowActions_[static_cast<std::size_t>(slot)]->setChecked(editor != nullptr &&
+                                                               editor->IsOpen());
+  }
+  for (QAction* entry : otherWindowActions_) delete entry;
+  otherWindowActions_.clear();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = window->windowType();
+    if (window == this || !window->isVisible() || window->isModal() || IsEditorWindow(window) ||
+        (type != Qt::Window && type != Qt::Dialog)) {
+      continue;
+    }
+    if (otherWindowActions_.empty()) otherWindowActions_.push_back(windowMenu_->addSeparator());
+    QString title = window->windowTitle();
+    QAction* entry = windowMenu_->addAction(title.replace('&', QStringLiteral("&&")));
+    entry->setCheckable(true);
+    entry->setChecked(true);
+    const QPointer<QWidget> shown(window);
+    connect(entry, &QAction::triggered, this, [shown] {
+      if (shown) WindowPlacement::BringForward(*shown);
+    });
+    otherWindowActions_.push_back(entry);
   }
 }
 
@@ -560,7 +605,6 @@ void MainBar::CloseAll() {
 void MainBar::EditorClosed(EditorSlot slot) {
   if (slot == EditorSlot::Mixer) mixerPlacement_ = WindowPlacement::Read(*mixer_);
   std::erase(stacking_, slot);
-  if (QPushButton* button = Button(slot)) button->setEnabled(true);
 }
 
 bool MainBar::ActivateNext(QWidget* window) {
@@ -573,8 +617,7 @@ bool MainBar::ActivateNext(QWidget* window) {
     const int slot = (from + step) % kEditorSlotCount;
     QWidget* next = slot == 0 ? static_cast<QWidget*>(this) : Editor(static_cast<EditorSlot>(slot));
     if (next == nullptr || !next->isVisible()) continue;
-    next->raise();
-    next->activateWindow();
+    WindowPlacement::BringForward(*next);
     return true;
   }
   return false;
@@ -602,6 +645,14 @@ void MainBar::DevicesCommand() {
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;
+  // A new port with Send Reset on resets the synthesizer there: the question
+  // comes before anything changes, so that Cancel keeps the old port in use
+  // and the synthesizer and Ravlo holding the same.
+  const bool resetsThere = chosen->port != selectedPort_ && chosen->sendReset;
+  if (resetsThere) {
+    CommitOpenEditors();
+    if (!SavePrompt(false, kSaveBeforePortReset)) return;
+  }
   if (chosen->unitNumber != model_->Unit().Value())
     model_->SetUnitNumber(UnitNumber::FromValue(chosen->unitNumber));
   settings_.sendReset = chosen->sendReset;
@@ -628,7 +679,7 @@ void MainBar::DevicesCommand() {
     services_.prompts.ShowMessage(kCannotOpenPort, MessageIcon::Stop);
     return;
   }
-  if (settings_.sendReset) ResetCommand();
+  if (resetsThere) SendResetAndClear();
 }
 
 void MainBar::GeneralCommand() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "intake/IntakeHost.h"
 #include "model/ModelEvents.h"
@@ -23,7 +25,9 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QPushButton;
+class QShortcut;
 
 namespace ravlo {
 
@@ -94,6 +98,11 @@ class MainBar final : public QMainWindow,
   static inline const QString kSaveMutedQuestion = QStringLiteral(
       "Some parts are muted. Save them muted?\n\nNo saves every part playing; "
       "the synthesizer keeps them muted.");
+  static constexpr std::string_view kSaveChangesFirst = "Save Changes First?";
+  // Asked before another port is opened and reset.
+  static constexpr std::string_view kSaveBeforePortReset =
+      "The synthesizer on the new port gets the XG reset (Send Reset when opening new device), "
+      "and Ravlo goes back to the XG defaults with it.\nSave Changes First?";
 
   explicit MainBar(const ShellServices& services, QWidget* parent = nullptr);
   ~MainBar() override;
@@ -116,6 +125,9 @@ class MainBar final : public QMainWindow,
   void ReceiveCommand();
   bool SaveCommand();
   bool SaveAsCommand();
+  // Control+S: Save, or Save As while the document has no .syx file to go
+  // back into (nothing opened yet, a MIDI file, a read-back).
+  void SaveKeyCommand();
   void ExitCommand();
   void ListPatchesCommand();
   void ConvertVoiceBankCommand();
@@ -158,6 +170,8 @@ class MainBar final : public QMainWindow,
   void SoundCommand();
 
   // --- Window table ---------------------------------------------------------
+  // Opens the editor beside the main bar, or brings it forward (restored if
+  // minimised) when it is open: its button always works.
   bool OpenEditor(EditorSlot slot);
   // The Window menu's Activate entries: activate when open, else open.
   void ActivateEditor(EditorSlot slot);
@@ -167,6 +181,7 @@ class MainBar final : public QMainWindow,
   // open one; false for another window or when none is open.
   bool ActivateNext(QWidget* window);
   EditorDialog* Editor(EditorSlot slot) const;
+  bool IsEditorWindow(const QWidget* window) const;
   QPushButton* Button(EditorSlot slot) const;
   // True for the editors of the Extended model's blocks.
   static bool ServesExtendedModel(EditorSlot slot);
@@ -245,11 +260,17 @@ class MainBar final : public QMainWindow,
   // The image was replaced (a file, New, a reset): no step leads back.
   void ForgetHistory();
   void BuildFileMenu();
+  // Save is offered only when there is something to save and a place for it.
+  void ShowSaveState();
   void UpdateTitle();
   // The Send dialog, or what a test answers for it.
   std::optional<SendChoices> ChooseSend(unsigned delayMs, bool savingMode);
-  // The "Save Changes First?" question: false when cancelled.
-  bool SavePrompt(bool clearModified);
+  // The "Save Changes First?" question, or `question` where the musician
+  // must be told why it is asked: false when cancelled.
+  bool SavePrompt(bool clearModified, std::string_view question = kSaveChangesFirst);
+  // The XG reset, then the document back to the defaults; false when the
+  // reset did not go.
+  bool SendResetAndClear();
   // Back to the defaults after a reset went out (Reset, auto reset).
   void ResetDocument();
   // Every open editor takes what is being typed in it, as before any command
@@ -258,12 +279,21 @@ class MainBar final : public QMainWindow,
   // After the model's contents were replaced: the editors show their first
   // channel and part again (the values they show follow the model).
   void ShowEditorsFromTheStart();
+  // The editors of the blocks a load brought, opened (where so set) in the
+  // free area of the screen so that each shows its controls.
   void RefreshAfterLoad();
+  // After a load, the modified mark says whether what Ravlo holds is in no
+  // .syx file as it is: set after an import, a read-back or a MIDI file.
+  void MarkLoaded(bool inItsFile);
+  // File > Open of a MIDI file takes only its sysex: says once where the
+  // rest of the song comes in, without stopping the musician.
+  void NoteMidiFileOpened();
   // File Open around its reading: the save question, then `read` chooses
   // and reads the file, then the editors and the title follow what it held.
-  // A file opened as File Open opens it heads the recent list.
-  enum class Recent { Remember, Skip };
-  void LoadDocument(const std::function<bool()>& read, Recent recent = Recent::Remember);
+  // A file opened as File Open opens it heads the recent list; a song
+  // imported does not.
+  enum class Loading { File, Song };
+  void LoadDocument(const std::function<bool()>& read, Loading loading = Loading::File);
   void OpenQueued(const QString& path, FileOpenQueue::Way way);
   // Asks where the four files of the bank at `bankPath` go, then writes them.
   void ConvertVoiceBankAskingWhere(const std::string& bankPath);
@@ -272,7 +302,14 @@ class MainBar final : public QMainWindow,
   void RefreshRecentMenu();
   bool RecordAndWrite(const QString& path);
   void SetFile(const QString& path);
-  void PlaceEditor(EditorDialog& editor, EditorSlot slot);
+  // Beside the main bar by the window table, or tiled with the other windows
+  // a load opens.
+  enum class Placing { Beside, Tiled };
+  bool OpenEditorPlaced(EditorSlot slot, Placing placing);
+  void PlaceEditor(EditorDialog& editor, EditorSlot slot, Placing placing);
+  // The Window menu ticks the open windows and lists the program's other
+  // open windows (the monitor, the help) after them.
+  void ShowOpenWindows();
   void PutOnTop(EditorSlot slot);
   bool OpenPortAtStart();
   // The sound plays while it is on and the output is "Ravlo Monitor"; what
@@ -332,10 +369,14 @@ class MainBar final : public QMainWindow,
   QAction* pianoAction_ = nullptr;
   std::array<EditorDialog*, kEditorSlotCount> editors_{};
   std::array<QPushButton*, kEditorSlotCount> buttons_{};
-  std::array<QAction*, kEditorSlotCount> activateActions_{};
   // The open editors, bottom to top as far as the program knows.
   std::vector<EditorSlot> stacking_;
   QAction* saveAction_ = nullptr;
+  QShortcut* saveKeyWhileGreyed_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
+  std::array<QAction*, kEditorSlotCount> windowActions_{};
+  std::vector<QAction*> otherWindowActions_;
+  QPointer<QMessageBox> midiOpenNote_;
   std::unique_ptr<EditHistory> history_;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;

@@ -61,9 +61,9 @@ std::optional<SendChoices> MainBar::ChooseSend(unsigned delayMs, bool savingMode
                        savingMode && model_->UserVoices().HasChangedVoices(), model_->IsExtended());
 }
 
-bool MainBar::SavePrompt(bool clearModified) {
+bool MainBar::SavePrompt(bool clearModified, std::string_view question) {
   if (modified_ && settings_.warnToSave) {
-    switch (services_.prompts.AskYesNoCancel("Save Changes First?")) {
+    switch (services_.prompts.AskYesNoCancel(question)) {
       case Answer::Cancel:
         return false;
       case Answer::Yes:
@@ -135,6 +135,14 @@ bool MainBar::SaveAsCommand() {
   return true;
 }
 
+void MainBar::SaveKeyCommand() {
+  if (SaveEnabled()) {
+    SaveCommand();
+  } else if (filePath_.isEmpty() || !savable_) {
+    SaveAsCommand();
+  }
+}
+
 bool MainBar::SaveCommand() {
   if (!SaveEnabled()) return false;
   if (!RecordAndWrite(filePath_)) return false;
@@ -178,6 +186,10 @@ void MainBar::ResetDocument() {
 bool MainBar::ResetCommand() {
   CommitOpenEditors();
   if (!SavePrompt(true)) return false;
+  return SendResetAndClear();
+}
+
+bool MainBar::SendResetAndClear() {
   const WaitCursor wait;
   if (!model_->SendReset()) return false;
   ResetDocument();
@@ -195,10 +207,10 @@ void MainBar::OpenCommand() {
 
 void MainBar::ImportSongCommand() {
   // The recent list opens its files as File Open does, so a song is not listed.
-  LoadDocument([this] { return file_->ImportSong(); }, Recent::Skip);
+  LoadDocument([this] { return file_->ImportSong(); }, Loading::Song);
 }
 
-void MainBar::LoadDocument(const std::function<bool()>& read, Recent recent) {
+void MainBar::LoadDocument(const std::function<bool()>& read, Loading loading) {
   CommitOpenEditors();
   if (!SavePrompt(true)) return;
   const WaitCursor wait;
@@ -211,7 +223,7 @@ void MainBar::LoadDocument(const std::function<bool()>& read, Recent recent) {
   // Even a file that failed part way may have changed what the steps knew.
   if (opened || marks_.Any()) ForgetHistory();
   if (!opened) return;
-  if (recent == Recent::Remember) Remember(file_->CurrentPath());
+  if (loading == Loading::File) Remember(file_->CurrentPath());
   const bool userVoice = marks_.IsRaised(RefreshMark::UserVoice);
   const bool anyBlock = marks_.Any();
   RefreshAfterLoad();
@@ -219,8 +231,18 @@ void MainBar::LoadDocument(const std::function<bool()>& read, Recent recent) {
     review_->ClearText();
     SetFile(QString::fromStdString(file_->CurrentPath()));
     savable_ = file_->PlainSysex();
-    UpdateTitle();
+    // A song's setup is no file's content as it is, whatever the file holds.
+    MarkLoaded(savable_ && loading == Loading::File);
   }
+  if (loading == Loading::File && file_->LastKind() == SysexFile::Kind::MidiFile) {
+    NoteMidiFileOpened();
+  }
+}
+
+void MainBar::MarkLoaded(bool inItsFile) {
+  modified_ = !inItsFile;
+  ForgetHistory();
+  UpdateTitle();
 }
 
 void MainBar::ReceiveCommand() {
@@ -245,13 +267,11 @@ void MainBar::ReceiveCommand() {
   }
   if (report.AnythingReceived()) {
     // The image is the synthesizer's now: no file holds it, and no step leads back.
-    modified_ = true;
     savable_ = true;
     SetFile(QString());
-    ForgetHistory();
     RefreshAfterLoad();
     review_->ClearText();
-    UpdateTitle();
+    MarkLoaded(false);
   }
   services_.prompts.ShowMessage(
       report.Summary(), report.Complete() ? MessageIcon::Information : MessageIcon::Warning);
@@ -273,7 +293,7 @@ void MainBar::RefreshAfterLoad() {
   for (const auto& [mark, slot] : kOrder) {
     if (!marks_.IsRaised(mark)) continue;
     if (settings_.openWindowsOnFileOpen && Editor(slot) != nullptr && !Editor(slot)->IsOpen()) {
-      OpenEditor(slot);
+      OpenEditorPlaced(slot, Placing::Tiled);
     }
     // The windows already show what the file brought; these choose what
     // they show.

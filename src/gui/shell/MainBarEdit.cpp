@@ -8,6 +8,7 @@
 #include "model/XgModel.h"
 #include "shell/EditorDialog.h"
 #include "shell/MainBar.h"
+#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 
@@ -28,7 +29,9 @@ QString StepText(const QString& verb, std::string_view step, const QString& keys
 void MainBar::BuildEditMenu() {
   history_ = std::make_unique<EditHistory>(*model_);
   history_->SetListener([this] { ShowHistory(); });
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  // "Voic&e" has E; the menu gives way.
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("Edi&t"));
+  edit->setObjectName(QStringLiteral("EditMenu"));
   undoAction_ = edit->addAction(QStringLiteral("&Undo"), this, &MainBar::UndoCommand);
   undoAction_->setObjectName(QStringLiteral("UndoAction"));
   redoAction_ = edit->addAction(QStringLiteral("&Redo"), this, &MainBar::RedoCommand);
@@ -73,6 +76,19 @@ bool MainBar::AfterHistoryMove(bool moved) {
 
 bool MainBar::RecordEdit(const std::string& name, const StepReplay& replay,
                          const std::function<bool()>& edit, StepJoin join) {
+  // The notches of one turn of the wheel over a field are one step.
+  if (join == StepJoin::Separate) {
+    switch (EditSpinPair::Turning()) {
+      case EditSpinPair::WheelTurn::Starts:
+        join = StepJoin::Opens;
+        break;
+      case EditSpinPair::WheelTurn::GoesOn:
+        join = StepJoin::WithSameName;
+        break;
+      case EditSpinPair::WheelTurn::None:
+        break;
+    }
+  }
   return history_->Record(name, replay, edit, join);
 }
 

@@ -2,9 +2,12 @@
 // files reach the program besides the Open dialog: the command line, a second
 // start, a drop on a window, and the voice bank conversion.
 #include <QAction>
+#include <QCheckBox>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
 
 #include "files/FileIo.h"
 #include "files/SysexFile.h"
@@ -19,6 +22,9 @@ namespace {
 constexpr const char* kConvertTitle = "Convert QS300 Voice Bank";
 constexpr const char* kConvertToTitle =
     "Convert QS300 Voice Bank: Name the Four .syx Files (a digit is added to each)";
+constexpr const char* kMidiFileNote =
+    "File > Open takes only the system-exclusive messages of a MIDI file. The song's voices, "
+    "levels and controllers for each channel come in with File > Import Song Setup.";
 
 }  // namespace
 
@@ -39,9 +45,12 @@ void MainBar::BuildFileMenu() {
       fileMenu->addAction(QStringLiteral("&Receive from Synthesizer"),
                           QKeySequence(Qt::CTRL | Qt::Key_R), this, &MainBar::ReceiveCommand);
   receive->setObjectName(QStringLiteral("ReceiveAction"));
-  saveAction_ = fileMenu->addAction(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                                    this, [this] { SaveCommand(); });
+  const QKeySequence saveKey(Qt::CTRL | Qt::Key_S);
+  saveAction_ =
+      fileMenu->addAction(QStringLiteral("&Save"), saveKey, this, [this] { SaveCommand(); });
   saveAction_->setObjectName(QStringLiteral("SaveAction"));
+  // While Save is greyed its key still works: without a .syx name it saves as.
+  saveKeyWhileGreyed_ = new QShortcut(saveKey, this, this, &MainBar::SaveKeyCommand);
   fileMenu->addAction(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                       this, [this] { SaveAsCommand(); });
   fileMenu->addSeparator();
@@ -55,10 +64,10 @@ void MainBar::BuildFileMenu() {
   // it. The recent files are listed anew each time, never while one of
   // their entries is being chosen.
   connect(fileMenu, &QMenu::aboutToShow, this, [this] {
-    saveAction_->setEnabled(SaveEnabled());
+    ShowSaveState();
     RefreshRecentMenu();
   });
-  saveAction_->setEnabled(SaveEnabled());
+  ShowSaveState();
 }
 
 // --- Recent files ---------------------------------------------------------------
@@ -89,6 +98,28 @@ void MainBar::OpenRecentCommand(const std::string& path) {
     return;
   }
   LoadDocument([this, &path] { return file_->Read(path); });
+}
+
+void MainBar::ShowSaveState() {
+  // One of the two has the key at a time.
+  saveAction_->setEnabled(SaveEnabled());
+  saveKeyWhileGreyed_->setEnabled(!SaveEnabled());
+}
+
+void MainBar::NoteMidiFileOpened() {
+  if (!settings_.midiFileNote || midiOpenNote_) return;
+  // Not modal: the musician opens song after song without answering it.
+  auto* note = new QMessageBox(QMessageBox::Information, kApplicationTitle,
+                               QString::fromLatin1(kMidiFileNote), QMessageBox::Ok, this);
+  note->setObjectName(QStringLiteral("MidiFileNote"));
+  note->setWindowModality(Qt::NonModal);
+  note->setAttribute(Qt::WA_DeleteOnClose);
+  note->setCheckBox(new QCheckBox(QStringLiteral("Do not show this again"), note));
+  connect(note, &QMessageBox::finished, this, [this, note] {
+    if (note->checkBox()->isChecked()) settings_.midiFileNote = false;
+  });
+  midiOpenNote_ = note;
+  note->show();
 }
 
 // --- Files from outside -------------------------------------------------------------

@@ -8,7 +8,8 @@ class QTextEdit;
 
 namespace ravlo {
 
-// "Review": what a save would write, as text, one line per message.
+// "Review": what a save would write, as text, one line per message, its
+// columns lined up.
 class ReviewWindow final : public EditorDialog {
   Q_OBJECT
 
@@ -25,6 +26,11 @@ class ReviewWindow final : public EditorDialog {
   void WindowStart() override {}
 
  private:
+  // The tab stops the review's columns expect, each moved right as far as
+  // the widest entry of the column before it needs: every column then starts
+  // at the same place on every line.
+  void SetColumns(const QString& text);
+
   QTextEdit* text_;
 };
 

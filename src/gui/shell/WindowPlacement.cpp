@@ -84,14 +84,54 @@ bool HandlesStayInSight(const QRect& added, const WindowPlacement::Surroundings&
   return true;
 }
 
+// The top-left corners where a window of `size` touches an edge of the area
+// or of one of `taken`: where a free place, if there is one, begins.
+std::vector<QPoint> Corners(const QSize& size, const QRect& area, const std::vector<QRect>& taken) {
+  std::vector<int> xs{area.x(), area.x() + area.width() - size.width()};
+  std::vector<int> ys{area.y(), area.y() + area.height() - size.height()};
+  for (const QRect& r : taken) {
+    xs.insert(xs.end(), {r.x() + r.width(), r.x() - size.width()});
+    ys.insert(ys.end(), {r.y() + r.height(), r.y() - size.height()});
+  }
+  std::vector<QPoint> corners;
+  for (const int y : ys) {
+    for (const int x : xs) corners.emplace_back(x, y);
+  }
+  return corners;
+}
+
 }  // namespace
 
-QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QSize& size,
-                                    const Surroundings& around) {
+std::optional<QPoint> WindowPlacement::TileEditor(const QSize& size, const Surroundings& around) {
+  std::vector<QRect> taken = around.open;
+  taken.push_back(around.mainBar);
+  std::vector<QPoint> corners = Corners(size, around.available, taken);
+  std::sort(corners.begin(), corners.end(), [](const QPoint& a, const QPoint& b) {
+    return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+  });
+  for (const QPoint& at : corners) {
+    const QRect frame(at, size);
+    const bool free = std::none_of(taken.begin(), taken.end(),
+                                   [&](const QRect& r) { return frame.intersects(r); });
+    if (free && around.available.contains(frame)) return at;
+  }
+  return std::nullopt;
+}
+
+void WindowPlacement::BringForward(QWidget& window) {
+  window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around,
+                                    const std::optional<QRect>& keepClear) {
   const QRect& m = around.mainBar;
   const QRect& area = around.available;
   const auto allowed = [&](const QRect& frame) {
-    return !frame.intersects(m) && HandlesStayInSight(frame, around);
+    return !frame.intersects(m) && !(keepClear && frame.intersects(*keepClear)) &&
+           HandlesStayInSight(frame, around);
   };
   const QPoint table = TablePosition(slot, m, size);
   if (const QPoint at = ClampIntoArea(table, size, area); allowed(QRect(at, size))) return at;
@@ -140,6 +180,8 @@ QPoint WindowPlacement::PlaceEditor(EditorSlot slot, const QSize& size,
       bestCover = cover;
     }
   }
+  // Over the kept window only when there is no other place.
+  if (!best && keepClear) return PlaceEditor(slot, size, around);
   // With no room left the main bar at least stays uncovered.
   return best.value_or(clearOfMainBar.value_or(ClampIntoArea(table, size, area)));
 }

@@ -29,7 +29,18 @@ class WindowPlacement {
   // covers the main bar or hides the start of an open window's title bar;
   // then, of the places below or above the main bar, beside the open windows
   // or cascading by a title bar, the one that covers least of them.
-  static QPoint PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around);
+  // `keepClear` is an open window the new one keeps off wherever there is
+  // room (the mixer, whose strips are all controls).
+  static QPoint PlaceEditor(EditorSlot slot, const QSize& size, const Surroundings& around,
+                            const std::optional<QRect>& keepClear = std::nullopt);
+  // Where a window that a file open, an import or a read-back opens goes, so
+  // that all of them show their controls: the first place, from the top of
+  // the area down and from the left across, where it covers neither the main
+  // bar nor any open window; none when no such place is left.
+  static std::optional<QPoint> TileEditor(const QSize& size, const Surroundings& around);
+  // Shows a window of the program in front again, restored if it was
+  // minimised, and gives it the keyboard.
+  static void BringForward(QWidget& window);
   static QPoint ClampIntoArea(QPoint topLeft, const QSize& size, const QRect& area);
   // The frame around the window's geometry, as far as it is known yet.
   static QMargins FrameMargins(const QWidget& window);

@@ -273,7 +273,15 @@ void EditSpinPair::wheelEvent(QWheelEvent* event) {
   const int notches = wheelRest_ / kNotch;
   wheelRest_ -= notches * kNotch;
   heldSince_.reset();
-  for (int notch = 0; notch < std::abs(notches); ++notch) Step(notches > 0 ? +1 : -1);
+  for (int notch = 0; notch < std::abs(notches); ++notch) {
+    const qint64 now = clock_();
+    const bool goesOn = wheelField_ == this && now - wheelAt_ < kWheelTurnPauseMs;
+    turning_ = goesOn ? WheelTurn::GoesOn : WheelTurn::Starts;
+    Step(notches > 0 ? +1 : -1);
+    turning_ = WheelTurn::None;
+    wheelField_ = this;
+    wheelAt_ = now;
+  }
   event->accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -87,6 +88,14 @@ class EditSpinPair final : public QWidget {
   // for a typed value.
   bool Stepping() const { return stepping_; }
 
+  // While the setter runs for a notch of the mouse wheel: whether the notch
+  // goes on turning the field the one before it turned less than a second
+  // ago (so that the edit history makes one step of the turn), or starts a
+  // turn. None outside a wheel notch.
+  enum class WheelTurn { None, Starts, GoesOn };
+  static WheelTurn Turning() { return turning_; }
+  static constexpr qint64 kWheelTurnPauseMs = 1000;
+
  signals:
   // A new value went out through the setter and was taken.
   void ValueCommitted(int value);
@@ -125,6 +134,11 @@ class EditSpinPair final : public QWidget {
   Ends ends_ = Ends::Clamp;
   Clock clock_;
   std::optional<qint64> heldSince_;
+
+  // The field the last wheel notch turned, when, and the notch under way.
+  static inline QPointer<EditSpinPair> wheelField_;
+  static inline qint64 wheelAt_ = 0;
+  static inline WheelTurn turning_ = WheelTurn::None;
 };
 
 // "Please enter an integer between %1 and %2." with the range filled in.

@@ -172,7 +172,14 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
               (Messages{EffectChange(0x40, {0x5E, 0x00}), EffectChange(0x44, {0x01, 0x02}),
                         EffectChange(0x72, {0x33}), EffectChange(0x56, {0x50})}));
   }
-  EXPECT_FALSE(effects().RestoreTypeDefaults(EffectKind::Variation));
+  // Default brings back what came and sends it so, every setting with it.
+  ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 2, 7));
+  ClearSent();
+  ASSERT_TRUE(effects().RestoreTypeDefaults(EffectKind::Variation));
+  EXPECT_EQ(effects().CurrentRow(EffectKind::Variation)[1], 130);
+  ASSERT_EQ(Pieces().size(), 3u + kVariationSettingCount);
+  EXPECT_EQ(Pieces()[1], EffectChange(0x44, {0x01, 0x02}));
+  EXPECT_EQ(Pieces()[3], EffectChange(0x56, {0x50}));
 
   // Came whole, it goes back whole: the dumps as they were received.
   ASSERT_TRUE(StoreBulk(0x00, Bytes({0x7E, 0x01, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,

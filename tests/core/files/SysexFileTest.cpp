@@ -54,9 +54,10 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
     EXPECT_FALSE(other.Open());
     EXPECT_TRUE(prompts.messages.empty()) << "a cancel says nothing";
     const FileDialogRequest& request = prompts.fileRequests.at(0);
-    ASSERT_EQ(request.filters.size(), 4u);
+    ASSERT_EQ(request.filters.size(), 5u);
     EXPECT_EQ(request.filters[0].label, "XG Sysex Files(*.syx)");
     EXPECT_EQ(request.filters[3].pattern, "*.*");
+    EXPECT_EQ(request.filters[4].pattern, "*.syx *.mid *.q3v") << "every kind it reads";
     EXPECT_EQ(request.initialDirectory, "/remembered");
     prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
     ASSERT_TRUE(other.Open());

@@ -173,6 +173,10 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
   ASSERT_TRUE(model.Effects().SetEffectParameter(EffectKind::Variation, 2, 2));
   EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x44, 0x00, 0x03, 0xF7})),
             "Variatn\tComboType\t3\t( 00 )( 03 )h");
+  // A type the tables lack: its parameters by number.
+  ASSERT_TRUE(model.Effects().StoreEffectParameter(EffectChange(0x40, {0x5E, 0x00})));
+  EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x44, 0x0D, 0x03, 0xF7})),
+            "Variatn\tParameter 2\t1667\t( 0D )( 03 )h");
 }
 
 TEST_F(ReviewTextTest, ReadBackRequestsNameTheirKindAndAddress) {

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <set>
 
@@ -40,6 +41,29 @@ class PartSubDialogTest : public test::PartEditorFixture {
     return Child<T>(dialog, name)->isEnabled();
   }
 };
+
+// Each title names the part and what the dialog is about, and shows whole:
+// the dialog leaves room for it beside the title bar's icon and buttons.
+TEST_F(PartSubDialogTest, TitlesNameThePartAndShowWhole) {
+  const std::pair<const char*, const char*> titles[] = {
+      {"Mode", "Part 1 Mode"},
+      {"Ctrl", "Part 1 Part Control"},
+      {"Mod", "Part 1 Modulation Wheel Control"},
+      {"Bend", "Part 1 Pitch Bend Control"},
+      {"CAT", "Part 1 Channel Aftertouch Control"},
+      {"PAT", "Part 1 Poly Aftertouch Control"},
+      {"AC2", "Part 1 Assignable Controller 2"},
+      {"Rcv", "Part 1 Receive"},
+      {"Pitch", "Part 1 Pitch Envelope"}};
+  for (const auto& [button, title] : titles) {
+    Run(button, kCancel, [title = QString(title)](QDialog& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), title);
+      const int bar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+      EXPECT_GE(dialog.minimumWidth(), dialog.fontMetrics().horizontalAdvance(title) + 4 * bar)
+          << title.toStdString();
+    });
+  }
+}
 
 TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
   const std::pair<PartRunKind, int> kinds[] = {

@@ -114,13 +114,14 @@ TEST_F(ReverbDlgTest, ClosingKeepsEditsAndWhatAFileBringsShowsAtOnceWithoutSendi
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
   EXPECT_TRUE(rig.Sent().empty());
 
-  // A type the tables lack is shown as it came, with nothing to edit.
+  // A type the tables lack shows its parameters by number, raw.
   ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x7E, 0x01, 0xF7})));
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Unknown (7E 01)");
   EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (7E 01)");
-  EXPECT_FALSE(Box("Time")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>("Default")->isEnabled());
+  EXPECT_EQ(Label("Time") + " " + Shown("Time"), "Parameter 1 0");
+  EXPECT_EQ(Label("Pan"), "Pan");
+  EXPECT_TRUE(Find<QPushButton>("Default")->isEnabled());
   ChooseType(1);  // a known type replaces it
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
   EXPECT_EQ(Find<QComboBox>("TypeList")->count(), 12);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLayout>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -151,17 +152,34 @@ TEST_F(VariationDlgTest, ATypeChangeKeepsTheEditsAndTheConnectionAndDefaultReset
   EXPECT_EQ(dlg.windowTitle(), "Variation -- Delay LCR");
   EXPECT_EQ(dlg.ShownPart(), 128);
   EXPECT_EQ(rig.Sent().size(), kDumpsSize);
+  // The settings stand in the parameters' columns.
+  dlg.layout()->activate();
+  for (const auto& [setting, param] : {std::pair{"Return", 1}, {"ModDepth", 5}, {"Ac1Depth", 8}}) {
+    EXPECT_EQ(Box(setting)->x(), Box(Param(param))->x()) << setting;
+  }
 }
 
-TEST_F(VariationDlgTest, ATypeTheTablesLackIsShownWithItsBytesAndKeptAsItCame) {
+TEST_F(VariationDlgTest, ATypeTheTablesLackShowsItsRawParametersWholeAndDefaultBringsThemBack) {
   // A real song's type 5E 00 with a value for Param 1.
   ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x40, {0x5E, 0x00})));
   ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x42, {0x00, 0x21})));
   EXPECT_EQ(dlg.windowTitle(), "Variation -- Unknown (5E 00)");
-  EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (5E 00)");
-  // Kept, but shown no more than any disabled field.
-  EXPECT_EQ(Shown(Param(1)), "off ");
-  EXPECT_FALSE(Find<QPushButton>("Default")->isEnabled());
+  auto* types = Find<QComboBox>("TypeList");
+  EXPECT_EQ(types->currentText(), "Unknown (5E 00)");
+  EXPECT_GT(types->sizeHint().width(), types->fontMetrics().horizontalAdvance("Unknown (5E 00)"))
+      << "the type text whole";
+  QStringList shown;
+  for (int p : {1, 2, 11}) shown << Label(Param(p)) + " " + Shown(Param(p));
+  EXPECT_EQ(shown, (QStringList{"Parameter 1 33", "Parameter 2 0", "Parameter 11 0"}));
+  EXPECT_EQ(Box(Param(1))->UnitText(), "") << "a raw value has no unit";
+  Type(Param(2), "1667");
+  EXPECT_EQ(rig.Sent(), EffectChange(0x44, {0x0D, 0x03}));
+  rig.ClearSent();
+  Find<QPushButton>("Default")->click();
+  EXPECT_EQ(Text(Param(2)), "0");
+  ASSERT_GE(rig.Pieces().size(), 2u);
+  EXPECT_EQ(rig.Pieces()[0], EffectChange(0x40, {0x5E, 0x00}));
+  EXPECT_EQ(rig.Pieces()[1], EffectChange(0x42, {0x00, 0x21})) << "what came, as it came";
   // Its return still counts, as on the instrument.
   Click("System");
   Type("Return", "20");

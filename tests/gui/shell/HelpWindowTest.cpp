@@ -6,7 +6,9 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <set>
 
 #include "shell/DevicesDialog.h"
 #include "shell/HelpWindow.h"
@@ -34,6 +36,20 @@ TEST_F(HelpWindowTest, HelpContentsShowsThePage) {
   const auto lightness = [&](QPalette::ColorRole role) { return palette.color(role).lightness(); };
   EXPECT_GE(lightness(QPalette::Link) - lightness(QPalette::Base), 150);
   EXPECT_GE(lightness(QPalette::LinkVisited) - lightness(QPalette::Base), 150);
+}
+
+TEST_F(HelpWindowTest, EachHeadingOnceAndTheEditorsAndThePianoHaveTheirs) {
+  Start();
+  Bar().HelpContentsCommand();
+  std::set<QString> headings;
+  for (QTextBlock block = Browser().document()->begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().headingLevel() == 0) continue;
+    EXPECT_TRUE(headings.insert(block.text()).second) << block.text().toStdString();
+  }
+  for (const char* section : {"The Part window", "The Drum Sets window", "The User Voice window",
+                              "The piano: playing from the computer keyboard"}) {
+    EXPECT_EQ(headings.count(section), 1u) << section;
+  }
 }
 
 TEST_F(HelpWindowTest, F1OnTheUnitBoxShowsItsTopic) {

@@ -5,10 +5,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
@@ -340,6 +343,68 @@ TEST_F(MainBarFilesTest, ImportSongSetupShowsWhatTheSongPlaysAtItsStart) {
   EXPECT_NE(prompts.messages[0].find("cannot be imported as a song"), std::string::npos);
   EXPECT_EQ(first[0x0B], 70);
   EXPECT_EQ(Bar().FilePath().toStdString(), song);
+}
+
+// The star says whether what Ravlo holds is in no .syx file as it is: on
+// after an import or a MIDI file, off after a .syx file, whatever the file
+// held (here a drum setup reset, an edit of its own).
+TEST_F(MainBarFilesTest, TheModifiedMarkFollowsOneRuleAfterEveryLoad) {
+  settings.ints["WarnToSave"] = 0;
+  Start();
+  const auto sysex = test::Join(test::SystemChange(0x7D, {0x00}), test::PartChange(0, 0x0B, 0x50));
+  std::vector<std::uint8_t> track;
+  for (std::size_t at = 0; at < sysex.size(); at += 9) {
+    track.insert(track.end(), {0x00, 0xF0, 0x08});
+    track.insert(track.end(), sysex.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                 sysex.begin() + static_cast<std::ptrdiff_t>(at) + 9);
+  }
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  const std::string syx = directory.Put("song.syx", sysex);
+  const std::string mid = directory.Put("song.mid", test::MidiFile(track));
+  QAction* import = Bar().findChild<QAction*>(QStringLiteral("ImportSongAction"));
+  const struct {
+    const char* what;
+    std::function<void()> load;
+    bool modified;
+  } loads[] = {{"a .syx file", [&] { OpenWithDialog(syx); }, false},
+               {"a MIDI file", [&] { OpenWithDialog(mid); }, true},
+               {"the .syx file again", [&] { OpenWithDialog(syx); }, false},
+               {"an imported song",
+                [&] {
+                  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {mid}});
+                  import->trigger();
+                },
+                true}};
+  for (const auto& load : loads) {
+    SCOPED_TRACE(load.what);
+    load.load();
+    EXPECT_EQ(PartValue(0), 0x50);
+    EXPECT_EQ(Bar().Modified(), load.modified);
+    EXPECT_EQ(Bar().windowTitle().endsWith('*'), load.modified);
+  }
+}
+
+// File > Open of a MIDI file says, without holding the musician up, where the
+// rest of the song comes in, until told not to.
+TEST_F(MainBarFilesTest, OpeningAMidiFileSaysWhereItsChannelsVoicesComeIn) {
+  Start();
+  const std::string mid = directory.Put(
+      "song.mid", test::MidiFile(Bytes({0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0B, 0x50,
+                                        0xF7, 0x00, 0xFF, 0x2F, 0x00})));
+  const auto note = [&] { return Bar().findChild<QMessageBox*>("MidiFileNote"); };
+  OpenWithDialog(mid);
+  ASSERT_NE(note(), nullptr);
+  EXPECT_TRUE(note()->isVisible());
+  EXPECT_FALSE(note()->isModal());
+  EXPECT_TRUE(note()->text().contains("File > Import Song Setup"));
+  note()->checkBox()->setChecked(true);
+  note()->button(QMessageBox::Ok)->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return note() == nullptr; }, 1000));
+  prompts.answers = {Answer::No};
+  OpenWithDialog(mid);
+  EXPECT_EQ(note(), nullptr) << "not again once told so";
+  bar.reset();
+  EXPECT_EQ(settings.ints["MidiFileNote"], 0);
 }
 
 }  // namespace

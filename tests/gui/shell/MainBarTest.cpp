@@ -5,12 +5,18 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "MidiBackendChain.h"
 #include "MonitorBackend.h"
@@ -19,11 +25,13 @@
 #include "files/SysexFile.h"
 #include "model/XgModel.h"
 #include "shell/EditorDialog.h"
+#include "shell/HelpWindow.h"
 #include "shell/MainBar.h"
 #include "shell/ReviewWindow.h"
 #include "shell/WindowPlacement.h"
 #include "support/Bytes.h"
 #include "support/MainBarRig.h"
+#include "support/ModalAnswerer.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchDirectory.h"
 #include "widgets/EditSpinPair.h"
@@ -118,6 +126,12 @@ TEST_F(MainBarTest, SaveIsOfferedOnlyForAnEditedSavableFile) {
   OpenFile(Put("song.mid", midi));
   Edit();
   EXPECT_FALSE(Bar().SaveEnabled()) << "a MIDI file must be saved with Save As";
+  Bar().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Bar()));
+  const std::size_t asked = prompts.fileRequests.size();
+  QTest::keyClick(&Bar(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(prompts.fileRequests.size(), asked + 1) << "so Control+S runs it";
+  EXPECT_EQ(prompts.fileRequests.back().title, "Save As");
   prompts.answers = {Answer::No};
   Bar().ResetCommand();
   EXPECT_EQ(Bar().windowTitle(), "Ravlo");
@@ -226,15 +240,26 @@ TEST_F(MainBarTest, AChangedUnitIdGoesIntoTheNextMessageWithoutAReset) {
   EXPECT_EQ(backend.Stream()[2], 0x15);
 }
 
-TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThere) {
+TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThereUnlessTheSaveQuestionIsCancelled) {
   settings.ints["SendReset"] = 1;
   Start();
+  Edit();
   backend.ClearSent();
   devicesChoice = DevicesDialog::Choice{1, 0, true};
+  prompts.answers = {Answer::Cancel};
+  Bar().DevicesCommand();
+  EXPECT_EQ(prompts.questions.back(), MainBar::kSaveBeforePortReset) << "it says why it asks";
+  EXPECT_EQ(Bar().SelectedPort(), 0) << "Cancel: the old port as if nothing happened";
+  EXPECT_EQ(backend.opens, 1);
+  EXPECT_TRUE(backend.Stream().empty());
+  EXPECT_TRUE(Bar().Modified());
+
+  prompts.answers = {Answer::No};
   Bar().DevicesCommand();
   EXPECT_EQ(backend.openIndex, 1);
   EXPECT_EQ(backend.Stream().size(), 9u);
   EXPECT_EQ(Bar().SelectedPort(), 1);
+  EXPECT_FALSE(Bar().Modified());
 }
 
 TEST_F(MainBarTest, AnInputChosenInDevicesIsOpenedAndRememberedByName) {
@@ -340,9 +365,12 @@ TEST_F(MainBarTest, ControlTabGoesToTheNextOpenWindowInSlotOrder) {
   Bar().OpenEditor(EditorSlot::SystemControl);
   EXPECT_TRUE(Bar().ActivateNext(&Bar()));
   EXPECT_TRUE(Bar().ActivateNext(Bar().Editor(EditorSlot::DrumSets))) << "wraps to the main bar";
-  EXPECT_FALSE(Bar().Button(EditorSlot::DrumSets)->isEnabled()) << "open windows grey their button";
-  Bar().Editor(EditorSlot::DrumSets)->CloseWindow();
-  EXPECT_TRUE(Bar().Button(EditorSlot::DrumSets)->isEnabled());
+  // The button of an open window, even a minimised one, brings it back.
+  EditorDialog& drums = *Bar().Editor(EditorSlot::DrumSets);
+  drums.setWindowState(Qt::WindowMinimized);
+  Bar().Button(EditorSlot::DrumSets)->click();
+  EXPECT_FALSE(drums.isMinimized());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&drums));
 }
 
 TEST_F(MainBarTest, TheMainBarStartsWhereItWasLeftFrameIncluded) {
@@ -440,6 +468,127 @@ TEST_F(MainBarTest, ReviewWindowOpensWithItsButtonAndClosesBackIntoItsSlot) {
   EXPECT_FALSE(Bar().Review().IsOpen());
   Bar().ActivateAll();
   EXPECT_TRUE(Bar().Review().IsOpen());
+}
+
+// Each Alt key of the main bar does one thing: the buttons keep theirs
+// ("Voic&e", "Revie&w") and the menus that shared them give way.
+TEST_F(MainBarTest, EveryAltKeyOfTheMainBarOpensOneThing) {
+  Start();
+  Bar().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Bar()));
+  std::map<QChar, QString> owners;
+  QList<QAction*> menus = Bar().menuBar()->actions();
+  for (const QAction* menu : menus)
+    owners.emplace(menu->text().section('&', 1).front().toLower(), menu->text());
+  for (const QPushButton* button : Bar().findChildren<QPushButton*>()) {
+    const QChar key = button->text().section('&', 1).front().toLower();
+    EXPECT_TRUE(owners.emplace(key, button->text()).second)
+        << button->text().toStdString() << " and " << owners[key].toStdString();
+  }
+  EXPECT_EQ(owners.size(), menus.size() + Bar().findChildren<QPushButton*>().size());
+  for (const auto& [key, menu] : {std::pair{Qt::Key_T, "EditMenu"}, {Qt::Key_I, "WindowMenu"}}) {
+    QTest::keyClick(&Bar(), key, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(popup != nullptr ? popup->objectName() : QString(), menu);
+    if (popup != nullptr) popup->close();
+  }
+  QTest::keyClick(&Bar(), Qt::Key_E, Qt::AltModifier);
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return Bar().Editor(EditorSlot::ChannelVoice)->IsOpen(); }, 1000));
+}
+
+// The piano plays over the main bar and the editors, their number boxes
+// included; a modal dialog, and a box of another window, keep their keys.
+TEST_F(MainBarTest, ThePianoLeavesTheKeysToDialogsAndToOtherWindowsBoxes) {
+  Start();
+  Bar().PianoCommand(true);
+  const auto sentBy = [&](QWidget* widget) {
+    backend.ClearSent();
+    QTest::keyClick(widget, Qt::Key_Z);
+    return backend.ShortBytes().size();
+  };
+  Bar().OpenEditor(EditorSlot::SystemControl);
+  EXPECT_EQ(sentBy(Bar().Editor(EditorSlot::SystemControl)->findChild<QLineEdit*>()), 2u)
+      << "Note On and its release";
+  QWidget other;
+  auto* box = new QLineEdit(&other);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  box->setFocus();
+  EXPECT_EQ(sentBy(box), 0u);
+  EXPECT_EQ(box->text(), "z");
+  std::size_t sentInDialog = 1;
+  test::ModalAnswerer answerer([&](QWidget& dialog) {
+    sentInDialog = sentBy(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog);
+    static_cast<QDialog&>(dialog).reject();
+  });
+  Bar().GeneralCommand();
+  EXPECT_EQ(sentInDialog, 0u) << "General Options has the keys";
+}
+
+// A file that touches several blocks opens their windows side by side in the
+// free part of the screen, each wholly in sight and clear of the main bar.
+TEST_F(MainBarTest, TheWindowsAFileOpensAllShowTheirControls) {
+  Start();
+  const QRect area = Bar().screen()->availableGeometry();
+  Bar().move(area.topLeft());
+  OpenFile(Put("effects.syx", test::Join(test::SystemChange(0x04, {0x50}),
+                                         test::EffectChange(0x20, {0x41, 0x00}))));
+  std::vector<QRect> frames{Bar().frameGeometry()};
+  for (const EditorSlot slot : {EditorSlot::SystemControl, EditorSlot::Chorus}) {
+    ASSERT_TRUE(Bar().Editor(slot)->IsOpen());
+    frames.push_back(Bar().Editor(slot)->frameGeometry());
+  }
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    EXPECT_TRUE(area.contains(frames[i])) << i;
+    for (std::size_t j = i + 1; j < frames.size(); ++j) {
+      EXPECT_FALSE(frames[i].intersects(frames[j])) << i << " and " << j;
+    }
+  }
+}
+
+TEST_F(MainBarTest, TheWindowMenuTicksTheOpenWindowsAndBringsTheChosenForward) {
+  Start();
+  Bar().OpenEditor(EditorSlot::Reverb);
+  Bar().OpenEditor(EditorSlot::Part);
+  Bar().HelpContentsCommand();
+  QMenu& menu = *Bar().findChild<QMenu*>("WindowMenu");
+  emit menu.aboutToShow();
+  QStringList ticked;
+  for (const QAction* entry : menu.actions()) {
+    if (entry->isChecked()) ticked << entry->text();
+  }
+  EXPECT_EQ(ticked, (QStringList{"Activate Rever&b", "Activate &Part", "Ravlo Help"}));
+  EditorDialog& reverb = *Bar().Editor(EditorSlot::Reverb);
+  reverb.setWindowState(Qt::WindowMinimized);
+  Bar().findChild<QAction*>("ReverbEntry")->trigger();
+  EXPECT_FALSE(reverb.isMinimized());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&reverb));
+  menu.actions().back()->trigger();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&Bar().Help()));
+}
+
+// However wide an entry, every column of the review starts at the same place
+// on every line.
+TEST_F(MainBarTest, TheReviewsColumnsLineUp) {
+  Start();
+  for (CategoryChoice* bulk : {&sendChoices->reverb, &sendChoices->part, &sendChoices->drum1}) {
+    bulk->nonDefaultOnly = false;
+  }
+  Bar().ReviewCommand();
+  auto* text = Bar().Review().findChild<QTextEdit*>("ReviewText");
+  std::map<int, std::set<int>> starts;
+  for (QTextBlock line = text->document()->begin(); line.isValid(); line = line.next()) {
+    int column = 0;
+    for (int at = line.text().indexOf('\t'); at >= 0; at = line.text().indexOf('\t', at + 1)) {
+      QTextCursor cursor(line);
+      cursor.setPosition(line.position() + at + 1);
+      starts[++column].insert(text->cursorRect(cursor).x());
+    }
+  }
+  ASSERT_GE(starts.size(), 3u);
+  for (const auto& [column, xs] : starts) EXPECT_EQ(xs.size(), 1u) << "column " << column;
 }
 
 }  // namespace

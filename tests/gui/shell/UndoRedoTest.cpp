@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "editors/CControllersDlg.h"
 #include "editors/CDrumSetsDlg.h"
@@ -93,6 +94,34 @@ TEST_F(UndoRedoTest, ATypedValueCommitsThenComesBackInItsOwnField) {
   Undo(system);
   Redo(system, true);
   EXPECT_EQ(Bar().Model().System().Value(SystemParameter::Volume), 90);
+}
+
+// The notches of one turn of the wheel over a field are one step; another
+// field, or a pause of a second, starts another.
+TEST_F(UndoRedoTest, OneTurnOfTheWheelOverAFieldIsOneStep) {
+  auto& system = Open<CSystemControlDlg>(EditorSlot::SystemControl);
+  EditSpinPair& volume = Child(system, "Volume");
+  EditSpinPair& transpose = Child(system, "Transpose");
+  qint64 now = 0;
+  for (EditSpinPair* field : {&volume, &transpose}) field->SetClock([&now] { return now; });
+  const auto notch = [&now](EditSpinPair& field, qint64 after) {
+    now += after;
+    QWheelEvent wheel(QPointF(2, 2), field.mapToGlobal(QPointF(2, 2)), QPoint(),
+                      QPoint(0, -QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&field, &wheel);
+  };
+  for (const qint64 after : {0, 300, 900}) notch(volume, after);
+  notch(transpose, 300);
+  notch(transpose, EditSpinPair::kWheelTurnPauseMs);
+  EXPECT_EQ(Bar().History().StepCount(), 3u);
+  const SystemModel& model = Bar().Model().System();
+  EXPECT_EQ(model.Value(SystemParameter::Volume), 124);
+  Undo(system);
+  Undo(system);
+  EXPECT_EQ(model.Value(SystemParameter::Transpose), 0);
+  Undo(system);
+  EXPECT_EQ(model.Value(SystemParameter::Volume), 127) << "three notches, one undo";
 }
 
 TEST_F(UndoRedoTest, ASubDialogsOkIsOneStepOfThePartWindow) {

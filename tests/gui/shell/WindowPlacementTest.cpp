@@ -76,6 +76,32 @@ TEST(WindowPlacement, WithNoRoomLeftTheMainBarStillStaysUncovered) {
             QPoint(0, 80));
 }
 
+TEST(WindowPlacement, AnEditorKeepsOffTheMixerWhereThereIsRoom) {
+  const QRect bar(600, 500, 400, 80);
+  const QRect mixer(0, 0, 1920, 480);
+  const QRect controllers(WindowPlacement::PlaceEditor(EditorSlot::Controllers, QSize(300, 200),
+                                                       Around(bar, {mixer}), mixer),
+                          QSize(300, 200));
+  EXPECT_FALSE(controllers.intersects(mixer)) << testing::PrintToString(controllers);
+  EXPECT_FALSE(controllers.intersects(bar));
+}
+
+TEST(WindowPlacement, WindowsALoadOpensAreTiledInTheFreeArea) {
+  WindowPlacement::Surroundings around = Around(QRect(0, 0, 400, 80));
+  const QSize size(700, 300);
+  for (int window = 0; window < 6; ++window) {
+    const std::optional<QPoint> at = WindowPlacement::TileEditor(size, around);
+    ASSERT_TRUE(at) << window;
+    const QRect frame(*at, size);
+    EXPECT_TRUE(kScreen.contains(frame));
+    EXPECT_FALSE(frame.intersects(around.mainBar));
+    for (const QRect& open : around.open) EXPECT_FALSE(frame.intersects(open)) << window;
+    around.open.push_back(frame);
+  }
+  EXPECT_EQ(around.open.front().topLeft(), QPoint(400, 0)) << "the first beside the bar";
+  EXPECT_FALSE(WindowPlacement::TileEditor(size, around)) << "no free place left";
+}
+
 TEST(WindowPlacement, TheSavedPlacementIsTenNumbers) {
   const WindowPlacement::Saved saved{1, QRect(QPoint(10, 20), QPoint(109, 69))};
   const QString text = WindowPlacement::Format(saved);
