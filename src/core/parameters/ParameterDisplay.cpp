@@ -83,6 +83,27 @@ int AmplitudePercent(int shown) {
   return static_cast<int>(std::lround(percent));
 }
 
+// True for a stored value the parameter's wire form can carry (255, the
+// mark of a parameter a type leaves out, is none).
+bool FitsWireForm(const ParameterDescriptor& p, int stored) {
+  int largest = 0x7F;
+  switch (p.form) {
+    case WireForm::Byte:
+    case WireForm::ControlChange:
+      break;
+    case WireForm::NibblePair:
+      largest = 0xFF;
+      break;
+    case WireForm::FourNibbles:
+      largest = 0xFFFF;
+      break;
+    case WireForm::SevenBitPair:
+      largest = 0x3FFF;
+      break;
+  }
+  return stored >= 0 && stored <= largest;
+}
+
 }  // namespace
 
 std::string NoteName(int note) {
@@ -94,13 +115,11 @@ std::string NoteName(int note) {
 
 std::string UnitText(const ParameterDescriptor& p, int shown) {
   // A value a file brought from outside the range still reads in the unit,
-  // as long as it is a data byte the unit covers; a switch, words and Off
-  // read only the values of the range.
-  const int stored = p.Stored(shown);
-  const bool dataByte = p.form == WireForm::Byte && stored >= 0 && stored <= 0x7F;
+  // as long as its wire form can carry it; a switch, words and Off read only
+  // the values of the range.
   const bool rangeOnly =
       p.unit == Unit::OnOff || p.unit == Unit::PartOrOff || !p.choices.empty();
-  if (!p.InRange(shown) && (!dataByte || rangeOnly)) return {};
+  if (!p.InRange(shown) && (!FitsWireForm(p, p.Stored(shown)) || rangeOnly)) return {};
   if (!p.choices.empty()) {
     const auto index = static_cast<std::size_t>(shown - p.minimum);
     return index < p.choices.size() ? std::string(p.choices[index]) : std::string();

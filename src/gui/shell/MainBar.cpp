@@ -82,7 +82,7 @@ constexpr std::array<SlotInfo, kEditorSlotCount> kSlots{{
     {"&User", "User", "Activate &User Voice"},
     {nullptr, "Mixer", "&Mixer"},
     {nullptr, "Review", "Activate Revie&w"},
-    {"&Insert", "Insertion", "Activate &Insertion"},
+    {"Ins F&X", "Insertion", "Activate &Insertion"},
     {"E&Q", "MultiEq", "Activate Multi E&Q"},
     {"Disp&lay", "DisplayText", "Activate Disp&lay Text"},
 }};

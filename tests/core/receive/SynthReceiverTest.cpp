@@ -111,7 +111,7 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   const ReceiveReport report = receiver.Receive();
   ASSERT_TRUE(report.Complete()) << report.Summary();
   EXPECT_EQ(report.Summary(),
-            "System, effects, 4 insertion effects, multi EQ, 16 parts, 2 drum setups received.");
+            "System, effects, 4 insertion effects, multi EQ, 16 parts, 4 drum setups received.");
   EXPECT_EQ(model.Insertions().TypeName(2), "Delay LCR");
   EXPECT_EQ(model.Insertions().Part(2), 3);
   EXPECT_EQ(model.MultiEq().Value(0x09), 0x4A);

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "drums/DrumSetups.h"
 #include "shell/AboutDialog.h"
 #include "shell/AppSettings.h"
 #include "shell/DelayCalculatorDialog.h"
@@ -102,7 +103,7 @@ TEST(SendDialogWindow, TheOptionalBoxesAreThereOnlyWhenTheyCarrySomething) {
   for (const auto& box : boxes) {
     SCOPED_TRACE(box.name);
     EXPECT_EQ(SendDialog(0, true, prompts).findChild<QCheckBox*>(box.name), nullptr);
-    SendDialog dialog(0, true, prompts, nullptr, box.extensions, box.userVoices);
+    SendDialog dialog(0, true, prompts, nullptr, box.extensions, kDrumSetupCount, box.userVoices);
     auto* check = dialog.findChild<QCheckBox*>(box.name);
     ASSERT_NE(check, nullptr);
     EXPECT_TRUE(dialog.Choices().*box.choice);

@@ -8,7 +8,11 @@
 #include "shell/ColorScheme.h"
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Offscreen, on the screen of a common laptop, so that the windows that
+  // open side by side can.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" RAVLO_OFFSCREEN_SCREEN, 1);
+  }
   // Settings written by a test must never reach the musician's own.
   QStandardPaths::setTestModeEnabled(true);
   QApplication application(argc, argv);
