@@ -10,6 +10,7 @@
 
 #include "piano/KeyboardPiano.h"
 #include "piano/PianoTables.h"
+#include "shell/ProgramKeysFilter.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -251,6 +252,12 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (handling_ || !watched->isWidgetType()) return false;
   if (KeysGoElsewhere(*static_cast<QWidget*>(watched))) return false;
   auto* keyEvent = static_cast<QKeyEvent*>(event);
+  // The program's own keys (undo, redo, the mixer) keep working while the
+  // piano plays: Control+M is no note.
+  if (ProgramKeysFilter::IsUndoKey(*keyEvent) || ProgramKeysFilter::IsRedoKey(*keyEvent) ||
+      ProgramKeysFilter::IsMixerKey(*keyEvent)) {
+    return false;
+  }
   if (IsPropagation(watched, *keyEvent)) {
     lastReceiver_ = watched;
     return false;
