@@ -19,6 +19,9 @@ EditorDialog::EditorDialog(EditorHost& host, EditorSlot slot, const QString& kin
 
 EditorDialog::~EditorDialog() {
   if (followed_ != nullptr) followed_->Unsubscribe(*this);
+  // The window proper is gone; hiding the dialog still takes the focus out
+  // of a box, whose setter and getter reach into that window.
+  for (EditSpinPair* field : findChildren<EditSpinPair*>()) field->Detach();
 }
 
 void EditorDialog::Follow(XgModel& model) {

@@ -140,6 +140,12 @@ void EditSpinPair::SetGetter(Getter getter) {
   Refresh();
 }
 
+void EditSpinPair::Detach() {
+  setter_ = nullptr;
+  getter_ = nullptr;
+  blockSignals(true);
+}
+
 void EditSpinPair::Refresh() {
   if (!edit_->isModified()) ShowValue();
 }

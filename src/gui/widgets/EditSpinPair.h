@@ -67,6 +67,9 @@ class EditSpinPair final : public QWidget {
   void Refresh();
   // Tests hold the arrows on a clock of their own.
   void SetClock(Clock clock) { clock_ = std::move(clock); }
+  // Lets go of the window's setter and getter, and tells nobody of a value
+  // any more: a window going away may still move the focus out of the box.
+  void Detach();
 
   // The shown value (nothing is sent); for fields without a getter, which
   // keep it themselves.
