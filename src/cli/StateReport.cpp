@@ -1,6 +1,5 @@
 #include "StateReport.h"
 
-#include <cstdio>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -11,21 +10,25 @@ namespace ravlo {
 
 namespace {
 
-void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
-  char text[4];
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    std::snprintf(text, sizeof text, i == 0 ? "%02X" : " %02X", bytes[i]);
-    out += text;
+// Two upper-case digits per byte, a space between; written by hand, as the
+// report of a large file is thousands of bytes long.
+template <typename Value>
+void AppendHexBytes(std::string& out, std::span<const Value> values) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const auto byte = static_cast<unsigned>(values[i]) & 0xFF;
+    if (i != 0) out += ' ';
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0x0F];
   }
 }
 
+void AppendHex(std::string& out, std::span<const std::uint8_t> bytes) {
+  AppendHexBytes(out, bytes);
+}
+
 void AppendHexValues(std::string& out, std::span<const std::int32_t> values) {
-  char text[16];
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    std::snprintf(text, sizeof text, i == 0 ? "%02X" : " %02X",
-                  static_cast<unsigned>(values[i] & 0xFF));
-    out += text;
-  }
+  AppendHexBytes(out, values);
 }
 
 // "name number" (GCC 12 warns wrongly about literal + std::to_string).

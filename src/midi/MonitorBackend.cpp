@@ -20,20 +20,24 @@ MidiResult MonitorBackend::Open(int index) {
 
 MidiResult MonitorBackend::QueueLong(SendBuffer& buffer) {
   std::function<void()> listener;
-  std::vector<XgMessage> answers;
-  bool recorded = false;
+  // One reference for the sink to hold: it then fits in the function
+  // object itself, which allocates nothing for every message sent.
+  struct Taken {
+    std::vector<XgMessage> answers;
+    bool recorded = false;
+  } taken;
   {
     std::lock_guard lock(mutex_);
     if (!open_) return kMidiInvalidHandle;
     assembler_.Feed({buffer.data.data(), buffer.bufferLength},
-                    [&](std::span<const std::uint8_t> message) {
-                      Take(message, answers);
-                      recorded = true;
+                    [this, &taken](std::span<const std::uint8_t> message) {
+                      Take(message, taken.answers);
+                      taken.recorded = true;
                     });
     listener = listener_;
   }
   buffer.MarkDone();
-  if (recorded) Deliver(answers, listener);
+  if (taken.recorded) Deliver(taken.answers, listener);
   return kMidiOk;
 }
 
@@ -53,11 +57,25 @@ MidiResult MonitorBackend::SendShort(std::uint32_t packed) {
 }
 
 void MonitorBackend::Take(std::span<const std::uint8_t> bytes, std::vector<XgMessage>& answers) {
+  if (!playing_ && !VirtualSynth::AsksForAnswer(bytes)) {
+    Record(bytes, Direction::Sent);
+    ++unheard_;
+    return;
+  }
+  CatchUp();
   Record(bytes, Direction::Sent);
   if (const std::optional<XgMessage> answer = synth_.Receive(bytes)) {
     Record(answer->Bytes(), Direction::Answered);
     answers.push_back(*answer);
   }
+}
+
+void MonitorBackend::CatchUp() {
+  for (auto message = messages_.end() - static_cast<std::ptrdiff_t>(unheard_);
+       message != messages_.end(); ++message) {
+    synth_.Receive(message->bytes);
+  }
+  unheard_ = 0;
 }
 
 void MonitorBackend::Deliver(const std::vector<XgMessage>& answers,
@@ -83,8 +101,20 @@ std::string MonitorBackend::ErrorText(MidiResult code) {
 }
 
 void MonitorBackend::Record(std::span<const std::uint8_t> bytes, Direction direction) {
-  if (messages_.size() == kCapacity) messages_.pop_front();
-  messages_.push_back({std::chrono::system_clock::now(), {bytes.begin(), bytes.end()}, direction});
+  MonitoredMessage entry;
+  if (messages_.size() == kCapacity) {
+    if (unheard_ == messages_.size()) {
+      synth_.Receive(messages_.front().bytes);
+      --unheard_;
+    }
+    // The oldest one's storage serves again: no allocation once the window is full.
+    entry = std::move(messages_.front());
+    messages_.pop_front();
+  }
+  entry.time = std::chrono::system_clock::now();
+  entry.bytes.assign(bytes.begin(), bytes.end());
+  entry.direction = direction;
+  messages_.push_back(std::move(entry));
   ++totalReceived_;
 }
 
@@ -100,12 +130,15 @@ std::uint64_t MonitorBackend::TotalReceived() const {
 
 void MonitorBackend::Clear() {
   std::lock_guard lock(mutex_);
+  CatchUp();
   messages_.clear();
   totalReceived_ = 0;
 }
 
 void MonitorBackend::AttachSound(SoundEngine* engine) {
   std::lock_guard lock(mutex_);
+  CatchUp();
+  playing_ = engine != nullptr;
   synth_.AttachSound(engine);
 }
 
@@ -116,6 +149,7 @@ std::optional<HeardPreset> MonitorBackend::Heard(PartIndex part) const {
 
 void MonitorBackend::SetInstrument(InstrumentModel instrument) {
   const std::lock_guard lock(mutex_);
+  CatchUp();
   synth_.SetInstrument(instrument);
 }
 

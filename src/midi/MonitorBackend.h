@@ -29,7 +29,10 @@ struct MonitoredMessage {
 // sees what would have been sent, and every tool works offline. Behind it a
 // virtual XG synthesizer keeps an image of what it was sent and answers dump
 // and parameter requests on the pair's input, so that reading back works
-// without hardware too; the answers are kept beside what was sent.
+// without hardware too; the answers are kept beside what was sent. While
+// nothing plays it, the synthesizer hears what was sent only when it must
+// (a request, the sound, a message about to leave the window): most of it
+// is never asked about, and hearing it at once slowed reading a file down.
 class MonitorBackend final : public MidiBackend {
  public:
   static constexpr std::string_view kPortName = "Ravlo Monitor";
@@ -66,6 +69,8 @@ class MonitorBackend final : public MidiBackend {
  private:
   using Direction = MonitoredMessage::Direction;
   void Record(std::span<const std::uint8_t> bytes, Direction direction);
+  // Lets the synthesizer hear the messages it has not heard yet.
+  void CatchUp();
   // Records a message sent and lets the synthesizer take it; its answer, if
   // any, is recorded and kept for delivery once the lock is let go.
   void Take(std::span<const std::uint8_t> bytes, std::vector<XgMessage>& answers);
@@ -77,6 +82,9 @@ class MonitorBackend final : public MidiBackend {
   std::uint64_t totalReceived_ = 0;
   std::function<void()> listener_;
   bool open_ = false;
+  // The newest messages kept, all sent ones, that the synthesizer has not heard.
+  std::size_t unheard_ = 0;
+  bool playing_ = false;
   VirtualSynth synth_;
   MonitorInput input_;
 };

@@ -1,10 +1,9 @@
 #include "AudioOutput.h"
 
-#include <fluidsynth.h>
-
 #include <optional>
 
 #include "FluidEngine.h"
+#include "FluidLibrary.h"
 #include "QuietStandardError.h"
 
 #ifdef RAVLO_HAVE_JACK
@@ -63,27 +62,27 @@ std::unique_ptr<AudioOutput> AudioOutput::TryDriver(FluidEngine& engine,
                                                     const std::string& driver) {
   // JACK's library would start a server of its own where none runs.
   if (driver == "jack" && !RunningJackRate()) return nullptr;
-  fluid_settings_t* settings = new_fluid_settings();
+  fluid_settings_t* settings = Fluid().new_fluid_settings();
   if (settings == nullptr) return nullptr;
-  fluid_settings_setstr(settings, "audio.driver", driver.c_str());
-  fluid_settings_setnum(settings, "synth.sample-rate", engine.SampleRate());
-  fluid_settings_setint(settings, "audio.period-size", options.periodFrames);
-  fluid_settings_setint(settings, "audio.periods", kPeriods);
-  fluid_settings_setstr(settings, "audio.jack.id", kJackClientName);
-  fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+  Fluid().fluid_settings_setstr(settings, "audio.driver", driver.c_str());
+  Fluid().fluid_settings_setnum(settings, "synth.sample-rate", engine.SampleRate());
+  Fluid().fluid_settings_setint(settings, "audio.period-size", options.periodFrames);
+  Fluid().fluid_settings_setint(settings, "audio.periods", kPeriods);
+  Fluid().fluid_settings_setstr(settings, "audio.jack.id", kJackClientName);
+  Fluid().fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
   if (!options.device.empty()) {
-    fluid_settings_setstr(settings, "audio.alsa.device", options.device.c_str());
-    fluid_settings_setstr(settings, "audio.pulseaudio.device", options.device.c_str());
+    Fluid().fluid_settings_setstr(settings, "audio.alsa.device", options.device.c_str());
+    Fluid().fluid_settings_setstr(settings, "audio.pulseaudio.device", options.device.c_str());
   }
   fluid_audio_driver_t* opened = nullptr;
   {
     // A missing sound system makes its library talk; that it is missing is
     // all the caller needs.
     const QuietStandardError quiet;
-    opened = new_fluid_audio_driver2(settings, Process, &engine);
+    opened = Fluid().new_fluid_audio_driver2(settings, Process, &engine);
   }
   if (opened == nullptr) {
-    delete_fluid_settings(settings);
+    Fluid().delete_fluid_settings(settings);
     return nullptr;
   }
   return std::unique_ptr<AudioOutput>(new AudioOutput(settings, opened, driver));
@@ -93,8 +92,8 @@ AudioOutput::AudioOutput(fluid_settings_t* settings, fluid_audio_driver_t* drive
     : settings_(settings), fluidDriver_(driver), driver_(std::move(name)) {}
 
 AudioOutput::~AudioOutput() {
-  delete_fluid_audio_driver(fluidDriver_);
-  delete_fluid_settings(settings_);
+  Fluid().delete_fluid_audio_driver(fluidDriver_);
+  Fluid().delete_fluid_settings(settings_);
 }
 
 }  // namespace ravlo

@@ -1,9 +1,9 @@
 #include "FluidEngine.h"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include "FluidLibrary.h"
 
 namespace ravlo {
 
@@ -108,31 +108,32 @@ int MidiValue(double value) {
 
 std::unique_ptr<FluidEngine> FluidEngine::Create(const std::string& path, int sampleRate,
                                                  std::string& error) {
+  if (FluidLibrary::Open(error) == nullptr) return nullptr;
   // The engine's complaints would reach standard error unasked; the caller
   // reports what matters.
-  fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
-  fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-  fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
-  fluid_settings_t* settings = new_fluid_settings();
+  Fluid().fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
+  Fluid().fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+  Fluid().fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+  fluid_settings_t* settings = Fluid().new_fluid_settings();
   if (settings == nullptr) {
     error = "the sound engine could not start";
     return nullptr;
   }
-  fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
-  fluid_settings_setint(settings, "synth.midi-channels", kMidiChannels);
-  fluid_settings_setint(settings, "synth.audio-channels", kChannelCount);
-  fluid_settings_setint(settings, "synth.audio-groups", kChannelCount);
-  fluid_settings_setint(settings, "synth.effects-groups", 1);
-  fluid_synth_t* synth = new_fluid_synth(settings);
+  Fluid().fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+  Fluid().fluid_settings_setint(settings, "synth.midi-channels", kMidiChannels);
+  Fluid().fluid_settings_setint(settings, "synth.audio-channels", kChannelCount);
+  Fluid().fluid_settings_setint(settings, "synth.audio-groups", kChannelCount);
+  Fluid().fluid_settings_setint(settings, "synth.effects-groups", 1);
+  fluid_synth_t* synth = Fluid().new_fluid_synth(settings);
   if (synth == nullptr) {
-    delete_fluid_settings(settings);
+    Fluid().delete_fluid_settings(settings);
     error = "the sound engine could not start";
     return nullptr;
   }
-  const int soundFont = fluid_synth_sfload(synth, path.c_str(), 1);
+  const int soundFont = Fluid().fluid_synth_sfload(synth, path.c_str(), 1);
   if (soundFont == FLUID_FAILED) {
-    delete_fluid_synth(synth);
-    delete_fluid_settings(settings);
+    Fluid().delete_fluid_synth(synth);
+    Fluid().delete_fluid_settings(settings);
     error = path + ": not a SoundFont that can be loaded";
     return nullptr;
   }
@@ -146,7 +147,7 @@ FluidEngine::FluidEngine(fluid_settings_t* settings, fluid_synth_t* synth, int s
       soundFont_(soundFont),
       sampleRate_(sampleRate),
       buffers_(kBufferCount, std::vector<float>(kPieceFrames)),
-      voices_(static_cast<std::size_t>(fluid_synth_get_polyphony(synth))) {
+      voices_(static_cast<std::size_t>(Fluid().fluid_synth_get_polyphony(synth))) {
   for (int channel = 0; channel < kChannelCount; ++channel) {
     KeepSendsToGenerators(channel);
     Place(channels_[static_cast<std::size_t>(channel)]);
@@ -156,15 +157,15 @@ FluidEngine::FluidEngine(fluid_settings_t* settings, fluid_synth_t* synth, int s
 }
 
 FluidEngine::~FluidEngine() {
-  delete_fluid_synth(synth_);
-  delete_fluid_settings(settings_);
+  Fluid().delete_fluid_synth(synth_);
+  Fluid().delete_fluid_settings(settings_);
 }
 
 void FluidEngine::KeepSendsToGenerators(int channel) {
   // The sends are the channels' generators; the effect controllers, which
   // would add to them, stay at nothing.
-  fluid_synth_cc(synth_, channel, kReverbDepth, 0);
-  fluid_synth_cc(synth_, channel, kChorusDepth, 0);
+  Fluid().fluid_synth_cc(synth_, channel, kReverbDepth, 0);
+  Fluid().fluid_synth_cc(synth_, channel, kChorusDepth, 0);
 }
 
 void FluidEngine::Place(Placement& placement) {
@@ -180,18 +181,19 @@ void FluidEngine::Place(Placement& placement) {
 
 std::optional<std::string> FluidEngine::PresetName(SoundPreset preset) const {
   std::lock_guard lock(mutex_);
-  fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth_, soundFont_);
+  fluid_sfont_t* font = Fluid().fluid_synth_get_sfont_by_id(synth_, soundFont_);
   fluid_preset_t* found =
-      font != nullptr ? fluid_sfont_get_preset(font, preset.bank, preset.program) : nullptr;
+      font != nullptr ? Fluid().fluid_sfont_get_preset(font, preset.bank, preset.program) : nullptr;
   if (found == nullptr) return std::nullopt;
-  return std::string(fluid_preset_get_name(found));
+  return std::string(Fluid().fluid_preset_get_name(found));
 }
 
 void FluidEngine::SelectPreset(int channel, SoundPreset preset, bool drums) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  fluid_synth_set_channel_type(synth_, channel, drums ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
-  fluid_synth_program_select(synth_, channel, soundFont_, preset.bank, preset.program);
+  Fluid().fluid_synth_set_channel_type(synth_, channel,
+                                       drums ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
+  Fluid().fluid_synth_program_select(synth_, channel, soundFont_, preset.bank, preset.program);
 }
 
 void FluidEngine::SetChannel(int channel, ChannelSetting setting, double value) {
@@ -210,20 +212,21 @@ void FluidEngine::SetChannel(int channel, ChannelSetting setting, double value) 
     case ChannelSetting::ReverbSend:
     case ChannelSetting::ChorusSend:
       // Thousandths of the sound.
-      fluid_synth_set_gen(synth_, channel, Generator(setting), static_cast<float>(value * 1000));
+      Fluid().fluid_synth_set_gen(synth_, channel, Generator(setting),
+                                  static_cast<float>(value * 1000));
       return;
     case ChannelSetting::BendRange:
       bendTurned_[static_cast<std::size_t>(channel)] = value < 0;
-      fluid_synth_pitch_wheel_sens(synth_, channel, MidiValue(std::fabs(value)));
+      Fluid().fluid_synth_pitch_wheel_sens(synth_, channel, MidiValue(std::fabs(value)));
       return;
     default:
       break;
   }
   if (const int controller = ControllerOf(setting); controller >= 0) {
     const double scaled = setting == ChannelSetting::Portamento ? value * 127 : value;
-    fluid_synth_cc(synth_, channel, controller, MidiValue(scaled));
+    Fluid().fluid_synth_cc(synth_, channel, controller, MidiValue(scaled));
   } else if (const int generator = Generator(setting); generator >= 0) {
-    fluid_synth_set_gen(synth_, channel, generator, static_cast<float>(value));
+    Fluid().fluid_synth_set_gen(synth_, channel, generator, static_cast<float>(value));
   }
 }
 
@@ -234,13 +237,13 @@ void FluidEngine::SetGlobal(GlobalSetting setting, double value) {
       masterGain_ = value;
       break;
     case GlobalSetting::ReverbTime:
-      fluid_synth_set_reverb_group_roomsize(synth_, -1, RoomSizeFor(value));
+      Fluid().fluid_synth_set_reverb_group_roomsize(synth_, -1, RoomSizeFor(value));
       break;
     case GlobalSetting::ReverbDamping:
-      fluid_synth_set_reverb_group_damp(synth_, -1, std::clamp(value, 0.0, 1.0));
+      Fluid().fluid_synth_set_reverb_group_damp(synth_, -1, std::clamp(value, 0.0, 1.0));
       break;
     case GlobalSetting::ReverbWidth:
-      fluid_synth_set_reverb_group_width(synth_, -1, std::clamp(value, 0.0, 1.0));
+      Fluid().fluid_synth_set_reverb_group_width(synth_, -1, std::clamp(value, 0.0, 1.0));
       break;
     case GlobalSetting::ReverbReturn:
       reverb_.gain = value;
@@ -251,13 +254,14 @@ void FluidEngine::SetGlobal(GlobalSetting setting, double value) {
       Place(reverb_);
       break;
     case GlobalSetting::ChorusVoices:
-      fluid_synth_set_chorus_group_nr(synth_, -1, std::clamp(static_cast<int>(value), 1, 99));
+      Fluid().fluid_synth_set_chorus_group_nr(synth_, -1,
+                                              std::clamp(static_cast<int>(value), 1, 99));
       break;
     case GlobalSetting::ChorusRate:
-      fluid_synth_set_chorus_group_speed(synth_, -1, std::clamp(value, 0.1, 5.0));
+      Fluid().fluid_synth_set_chorus_group_speed(synth_, -1, std::clamp(value, 0.1, 5.0));
       break;
     case GlobalSetting::ChorusDepth:
-      fluid_synth_set_chorus_group_depth(synth_, -1, std::clamp(value, 0.0, 256.0));
+      Fluid().fluid_synth_set_chorus_group_depth(synth_, -1, std::clamp(value, 0.0, 256.0));
       break;
     case GlobalSetting::ChorusReturn:
       chorus_.gain = value;
@@ -275,31 +279,32 @@ void FluidEngine::SetGlobal(GlobalSetting setting, double value) {
 void FluidEngine::NoteOn(int channel, int key, int velocity, const NoteShape& shape) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  if (fluid_synth_noteon(synth_, channel, key, velocity) != FLUID_OK) return;
+  if (Fluid().fluid_synth_noteon(synth_, channel, key, velocity) != FLUID_OK) return;
   if (!shape.IsPlain()) ShapeVoices(channel, key, shape);
 }
 
 void FluidEngine::ShapeVoices(int channel, int key, const NoteShape& shape) {
   // The voices the note just started are the newest of its key; they sound
   // from the next piece on, by which time they are shaped.
-  fluid_synth_get_voicelist(synth_, voices_.data(), static_cast<int>(voices_.size()), -1);
+  Fluid().fluid_synth_get_voicelist(synth_, voices_.data(), static_cast<int>(voices_.size()), -1);
   unsigned int newest = 0;
   for (fluid_voice_t* voice : voices_) {
     if (voice == nullptr) break;
-    if (fluid_voice_get_channel(voice) == channel && fluid_voice_get_key(voice) == key) {
-      newest = std::max(newest, fluid_voice_get_id(voice));
+    if (Fluid().fluid_voice_get_channel(voice) == channel &&
+        Fluid().fluid_voice_get_key(voice) == key) {
+      newest = std::max(newest, Fluid().fluid_voice_get_id(voice));
     }
   }
   for (fluid_voice_t* voice : voices_) {
     if (voice == nullptr) break;
-    if (fluid_voice_get_channel(voice) != channel || fluid_voice_get_key(voice) != key ||
-        fluid_voice_get_id(voice) != newest) {
+    if (Fluid().fluid_voice_get_channel(voice) != channel ||
+        Fluid().fluid_voice_get_key(voice) != key || Fluid().fluid_voice_get_id(voice) != newest) {
       continue;
     }
     const auto shift = [voice](int generator, double amount) {
       if (amount == 0) return;
-      fluid_voice_gen_incr(voice, generator, static_cast<float>(amount));
-      fluid_voice_update_param(voice, generator);
+      Fluid().fluid_voice_gen_incr(voice, generator, static_cast<float>(amount));
+      Fluid().fluid_voice_update_param(voice, generator);
     };
     shift(GEN_PAN, shape.pan * kPanUnitsPerPlace);
     shift(GEN_ATTENUATION, shape.attenuation * 10);  // centibels
@@ -311,13 +316,13 @@ void FluidEngine::ShapeVoices(int channel, int key, const NoteShape& shape) {
 void FluidEngine::NoteOff(int channel, int key) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  fluid_synth_noteoff(synth_, channel, key);
+  Fluid().fluid_synth_noteoff(synth_, channel, key);
 }
 
 void FluidEngine::Controller(int channel, int controller, int value) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  fluid_synth_cc(synth_, channel, controller & 0x7F, value & 0x7F);
+  Fluid().fluid_synth_cc(synth_, channel, controller & 0x7F, value & 0x7F);
   if (controller == kResetAllControllers) KeepSendsToGenerators(channel);
 }
 
@@ -325,29 +330,30 @@ void FluidEngine::PitchBend(int channel, int value) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
   const int bend = std::clamp(value, 0, 16383);
-  fluid_synth_pitch_bend(synth_, channel,
-                         bendTurned_[static_cast<std::size_t>(channel)] ? 16383 - bend : bend);
+  Fluid().fluid_synth_pitch_bend(
+      synth_, channel, bendTurned_[static_cast<std::size_t>(channel)] ? 16383 - bend : bend);
 }
 
 void FluidEngine::ChannelPressure(int channel, int value) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  fluid_synth_channel_pressure(synth_, channel, value & 0x7F);
+  Fluid().fluid_synth_channel_pressure(synth_, channel, value & 0x7F);
 }
 
 void FluidEngine::KeyPressure(int channel, int key, int value) {
   if (!IsChannel(channel)) return;
   std::lock_guard lock(mutex_);
-  fluid_synth_key_pressure(synth_, channel, key & 0x7F, value & 0x7F);
+  Fluid().fluid_synth_key_pressure(synth_, channel, key & 0x7F, value & 0x7F);
 }
 
 void FluidEngine::Audition(SoundPreset preset, bool drums, int key, double seconds) {
   std::lock_guard lock(mutex_);
-  if (auditionKey_ >= 0) fluid_synth_noteoff(synth_, kAuditionChannel, auditionKey_);
-  fluid_synth_set_channel_type(synth_, kAuditionChannel,
-                               drums ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
-  fluid_synth_program_select(synth_, kAuditionChannel, soundFont_, preset.bank, preset.program);
-  fluid_synth_noteon(synth_, kAuditionChannel, key, 100);
+  if (auditionKey_ >= 0) Fluid().fluid_synth_noteoff(synth_, kAuditionChannel, auditionKey_);
+  Fluid().fluid_synth_set_channel_type(synth_, kAuditionChannel,
+                                       drums ? CHANNEL_TYPE_DRUM : CHANNEL_TYPE_MELODIC);
+  Fluid().fluid_synth_program_select(synth_, kAuditionChannel, soundFont_, preset.bank,
+                                     preset.program);
+  Fluid().fluid_synth_noteon(synth_, kAuditionChannel, key, 100);
   auditionKey_ = key;
   auditionFramesLeft_ = std::lround(seconds * sampleRate_);
 }
@@ -371,7 +377,7 @@ void FluidEngine::RenderPiece(float* left, float* right, int frames) {
   if (auditionKey_ >= 0) {
     auditionFramesLeft_ -= frames;
     if (auditionFramesLeft_ <= 0) {
-      fluid_synth_noteoff(synth_, kAuditionChannel, auditionKey_);
+      Fluid().fluid_synth_noteoff(synth_, kAuditionChannel, auditionKey_);
       auditionKey_ = -1;
     }
   }
@@ -381,8 +387,8 @@ void FluidEngine::RenderPiece(float* left, float* right, int frames) {
     std::fill(buffer, buffer + frames, 0.0f);
     pointers[static_cast<std::size_t>(i)] = buffer;
   }
-  fluid_synth_process(synth_, frames, 4, pointers.data() + kReverbPair, kReverbPair,
-                      pointers.data());
+  Fluid().fluid_synth_process(synth_, frames, 4, pointers.data() + kReverbPair, kReverbPair,
+                              pointers.data());
   std::fill(left, left + frames, 0.0f);
   std::fill(right, right + frames, 0.0f);
   for (int channel = 0; channel < kChannelCount; ++channel) {

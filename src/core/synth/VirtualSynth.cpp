@@ -145,6 +145,11 @@ std::optional<XgMessage> VirtualSynth::Receive(std::span<const std::uint8_t> mes
   return std::nullopt;
 }
 
+bool VirtualSynth::AsksForAnswer(std::span<const std::uint8_t> message) {
+  return !message.empty() && message[0] == kSysexStart &&
+         (IsIdentityRequest(message) || ParseXgRequest(message).has_value());
+}
+
 DeviceIdentity VirtualSynth::Identity(InstrumentModel instrument) {
   // The XG instruments' maker and family; the member code says which of the
   // two models this one stands for, and names no instrument.

@@ -47,6 +47,8 @@ class VirtualSynth final : private ModelEvents, private IntakeHost {
   // One whole message it was sent (sysex or a channel message); the answer,
   // when it is a request the image can answer.
   std::optional<XgMessage> Receive(std::span<const std::uint8_t> message);
+  // Whether Receive may answer `message`: a request, not a change.
+  static bool AsksForAnswer(std::span<const std::uint8_t> message);
   // A file's bytes taken in as File Open takes them, without a reset first,
   // so that several files merge.
   IntakeResult TakeIn(std::span<std::uint8_t> image);

@@ -40,6 +40,20 @@ TEST(SysexAssembler, DropsStrayBytesAndRestartsOnANewStart) {
   EXPECT_EQ(out[0], test::Bytes({0xF0, 0x02, 0xF7}));
 }
 
+TEST(SysexAssembler, DropsAMessageLongerThanTheBoundWhole) {
+  for (const std::size_t length : {SysexAssembler::kMaxMessage, SysexAssembler::kMaxMessage + 1}) {
+    SCOPED_TRACE(length);
+    std::vector<std::uint8_t> data(length - 2, 0x11);
+    SysexAssembler assembler;
+    // In two pieces, the end with the next message.
+    const Messages out = FeedAll(
+        assembler, {test::Bytes({0xF0}), data, test::Bytes({0xF7, 0x22, 0xF0, 0x01, 0xF7})});
+    ASSERT_EQ(out.size(), length <= SysexAssembler::kMaxMessage ? 2u : 1u);
+    EXPECT_EQ(out.front().size(), length <= SysexAssembler::kMaxMessage ? length : 3u);
+    EXPECT_EQ(out.back(), test::Bytes({0xF0, 0x01, 0xF7}));
+  }
+}
+
 TEST(SysexAssembler, ResetForgetsAHalfMessage) {
   SysexAssembler assembler;
   EXPECT_TRUE(FeedAll(assembler, {test::Bytes({0xF0, 0x01})}).empty());
