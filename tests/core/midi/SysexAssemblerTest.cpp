@@ -20,7 +20,7 @@ Messages FeedAll(SysexAssembler& assembler, const std::vector<std::vector<std::u
   return out;
 }
 
-TEST(SysexAssembler, JoinsPiecesAndSplitsBlocks) {
+TEST(SysexAssembler, JoinsPiecesSplitsBlocksAndDropsStrayBytes) {
   SysexAssembler assembler;
   const Messages out = FeedAll(assembler, {test::Bytes({0xF0, 0x43, 0x10}),
                                            test::Bytes({0x4C, 0xF7, 0xF0, 0x7E, 0xF7, 0xF0, 0x01}),
@@ -30,18 +30,14 @@ TEST(SysexAssembler, JoinsPiecesAndSplitsBlocks) {
   EXPECT_EQ(out[1], test::Bytes({0xF0, 0x7E, 0xF7}));
   EXPECT_EQ(out[2], test::Bytes({0xF0, 0x01, 0x02, 0xF7}));
   EXPECT_FALSE(assembler.InMessage());
-}
 
-TEST(SysexAssembler, DropsStrayBytesAndRestartsOnANewStart) {
-  SysexAssembler assembler;
-  const Messages out =
+  // Stray bytes are dropped and a new start restarts the message.
+  const Messages restarted =
       FeedAll(assembler, {test::Bytes({0x12, 0xF7, 0xF0, 0x01, 0xF0, 0x02, 0xF7, 0x33})});
-  ASSERT_EQ(out.size(), 1u);
-  EXPECT_EQ(out[0], test::Bytes({0xF0, 0x02, 0xF7}));
-}
+  ASSERT_EQ(restarted.size(), 1u);
+  EXPECT_EQ(restarted[0], test::Bytes({0xF0, 0x02, 0xF7}));
 
-TEST(SysexAssembler, ResetForgetsAHalfMessage) {
-  SysexAssembler assembler;
+  // A reset forgets a half message.
   EXPECT_TRUE(FeedAll(assembler, {test::Bytes({0xF0, 0x01})}).empty());
   EXPECT_TRUE(assembler.InMessage());
   assembler.Reset();

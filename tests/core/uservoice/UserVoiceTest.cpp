@@ -27,7 +27,7 @@ TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
   EXPECT_FALSE(copy.ParseDump({}));
 }
 
-TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanks) {
+TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanksAndByteElevenSwitchesElements) {
   UserVoice voice;
   voice.SetName("Twelve chars");
   EXPECT_EQ(voice.DisplayName(), "Twelve cha");
@@ -39,15 +39,13 @@ TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanks) {
   voice.SetCommon(common);
   EXPECT_EQ(voice.DisplayName().substr(0, 4), "X  Y");
   EXPECT_EQ(voice.Common()[1], 0x80) << "the stored byte is kept";
-}
 
-TEST(UserVoice, ElementSwitchesLiveInCommonByteEleven) {
-  UserVoice voice;
+  // The element switches live in common byte 11.
   voice.SetElementOn(2, true);
   voice.SetElementOn(2, false);
   voice.SetElementOn(0, true);
   EXPECT_EQ(voice.Common()[11], 1);
-  UserVoiceCommon common{};
+  common = {};
   common[11] = 0xFA;  // stray high bits are not element switches
   voice.SetCommon(common);
   EXPECT_EQ(voice.ElementsOn(), 2);
