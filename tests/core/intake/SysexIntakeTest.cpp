@@ -315,7 +315,7 @@ TEST_F(RealMidiFilesTest, AnXgSongTakesItsSystemOnAndNothingElse) {
   EXPECT_EQ(events.resetRequests, 1);
 }
 
-TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOut) {
+TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOutAndBrokenFilesScannedSafely) {
   auto gs = TestFile("test-sysex-gs-40-1x-15-drum-part-change.mid");
   const IntakeResult roland = intake.TakeIn(gs);
   EXPECT_EQ(roland.counts.unrecognisedMessages, 3u) << "another maker's messages are not taken";
@@ -325,9 +325,7 @@ TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOut) {
   const IntakeResult tuning = intake.TakeIn(universal);
   EXPECT_GT(tuning.counts.recognisedMessages, 0u);
   EXPECT_EQ(tuning.counts.unrecognisedMessages, 0u);
-}
-
-TEST_F(RealMidiFilesTest, BrokenAndForeignFilesAreScannedSafely) {
+  // Broken and foreign files are scanned safely.
   for (const char* name : {"test-corrupt-file-missing-byte.mid", "test-not-a-midi-file.mid"}) {
     auto image = TestFile(name);
     const IntakeResult result = intake.TakeIn(image);

@@ -8,7 +8,7 @@ namespace {
 
 using test::Unit;
 
-TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
+TEST(UserVoice, DumpsRoundTripNamesArePaddedAndByteElevenSwitchesTheElements) {
   UserVoice source(1);
   source.SetName("Bright Pad");
   UserVoiceElement element = DefaultUserVoiceElement();
@@ -25,9 +25,8 @@ TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
   EXPECT_EQ(copy.VoiceNumber(), 9);
   EXPECT_EQ(copy.DisplayName(), "Bright Pad");
   EXPECT_FALSE(copy.ParseDump({}));
-}
 
-TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanksAndByteElevenSwitchesElements) {
+  // Names are cut, padded and show high bytes as blanks; byte 11 switches the elements.
   UserVoice voice;
   voice.SetName("Twelve chars");
   EXPECT_EQ(voice.DisplayName(), "Twelve cha");
