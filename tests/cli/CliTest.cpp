@@ -11,6 +11,7 @@
 #include "OutputFullReport.h"
 #include "files/FileIo.h"
 #include "support/Bytes.h"
+#include "support/ScratchDirectory.h"
 
 namespace ravlo {
 namespace {
@@ -45,32 +46,36 @@ std::string LineStarting(const std::string& text, const std::string& start) {
   return {};
 }
 
-class CliTest : public ::testing::Test {
- protected:
-  CliTest() : directory(fs::temp_directory_path() / ("ravlo-cli-" + std::to_string(::getpid()))) {
-    fs::create_directories(directory);
-  }
-  ~CliTest() override { fs::remove_all(directory); }
-
+struct CliTest : ::testing::Test {
   std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const std::string path = (directory / name).string();
-    EXPECT_TRUE(WriteWholeFile(path, bytes).ok);
-    return path;
+    return dir.Put(name, bytes);
   }
-
-  fs::path directory;
+  const test::ScratchDirectory dir{"ravlo-cli"};
+  const fs::path& directory = dir.Path();
 };
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
-  EXPECT_EQ(Cli({}).status, 2);
-  EXPECT_EQ(Cli({"bogus"}).status, 2);
-  EXPECT_EQ(Cli({"state", "--frobnicate"}).status, 2);
-  EXPECT_EQ(Cli({"state", "--unit", "16"}).status, 2);
-  EXPECT_EQ(Cli({"save", "--categories", "system,bogus", "-o", "x"}).status, 2);
-  EXPECT_EQ(Cli({"save"}).status, 2) << "save needs -o";
-  EXPECT_EQ(Cli({"scan"}).status, 2);
-  EXPECT_EQ(Cli({"state", "--model", "large"}).status, 2);
-  EXPECT_EQ(Cli({"identify", "--load", "a.syx"}).status, 2);
+  const std::vector<std::vector<std::string>> usageErrors = {
+      {},
+      {"bogus"},
+      {"state", "--frobnicate"},
+      {"state", "--unit", "16"},
+      {"save", "--categories", "system,bogus", "-o", "x"},
+      {"save"},  // save needs -o
+      {"scan"},
+      {"state", "--model", "large"},
+      {"identify", "--load", "a.syx"},
+      {"receive"},  // no output file
+      {"receive", "-o", "x.syx", "--timeout", "0"},
+      {"receive", "-o", "x.syx", "--in-port", "-3"},
+      {"receive", "-o", "x.syx", "--load", "a.syx"},
+      {"serve", "--name", ""},
+      {"serve", "--song", "song.mid"},  // a song is the editor's
+  };
+  for (const auto& args : usageErrors) {
+    SCOPED_TRACE(args.empty() ? "" : args[0] + " " + std::to_string(args.size()));
+    EXPECT_EQ(Cli(args).status, 2);
+  }
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("convert-q3v"), std::string::npos);
@@ -122,13 +127,10 @@ TEST_F(CliTest, ShowListsWhatDiffersFromTheDefaultsInBlockOrder) {
                                 // The channel follows the one part that plays on it.
                                 "channel 3: Pan = 1 (L63)",
                             }));
-}
-
-TEST_F(CliTest, ShowPrintsNothingForDefaults) {
-  const std::string path = Put("defaults.syx", test::PartChange(0, 0x0B, 0x64));
-  const CliRun run = Cli({"show", "--load", path});
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "");
+  const CliRun defaults =
+      Cli({"show", "--load", Put("defaults.syx", test::PartChange(0, 0x0B, 0x64))});
+  EXPECT_EQ(defaults.status, 0) << defaults.err;
+  EXPECT_EQ(defaults.out, "");
 }
 
 TEST_F(CliTest, ShowNamesAnotherEffectTypeAndItsValuesInTheirUnits) {
@@ -191,12 +193,6 @@ TEST_F(CliTest, ReceiveFromTheMonitorWritesWhatSaveBulkWritesOfTheDefaults) {
 }
 
 TEST_F(CliTest, ReceiveAndServeRefuseWhatTheyCannotUse) {
-  EXPECT_EQ(Cli({"receive"}).status, 2) << "no output file";
-  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--timeout", "0"}).status, 2);
-  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--in-port", "-3"}).status, 2);
-  EXPECT_EQ(Cli({"receive", "-o", "x.syx", "--load", "a.syx"}).status, 2);
-  EXPECT_EQ(Cli({"serve", "--name", ""}).status, 2);
-  EXPECT_EQ(Cli({"serve", "--song", "song.mid"}).status, 2) << "a song is the editor's";
   const CliRun noPort = Cli({"receive", "-o", (directory / "x.syx").string(), "--in-port", "999"});
   EXPECT_EQ(noPort.status, 1);
   EXPECT_NE(noPort.err.find("cannot open MIDI input port 999"), std::string::npos);
@@ -223,17 +219,14 @@ TEST_F(CliTest, StatePrintsEveryItemOfTheModel) {
             "channel 4: 00 01 00 | 50 7F 40 00 28 00 00 40 40 40 40")
       << "the channel tables follow the parts after a load";
   EXPECT_NE(LineStarting(run.out, "drum 2 91:"), "");
-}
 
-TEST_F(CliTest, SeveralFilesMergeWithOneResetBeforeTheFirst) {
-  const std::string first =
-      Put("a.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+  // Several files merge with one reset before the first.
   const std::string second =
       Put("b.syx", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x06, 0x41, 0xF7}));
-  const CliRun run = Cli({"state", "--load", first, "--load", second});
-  ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(LineStarting(run.out, "system:"), "system: 00 04 00 00 7F 00 41");
-  EXPECT_EQ(LineStarting(run.out, "part 4:").substr(41, 2), "50");
+  const CliRun merged = Cli({"state", "--load", path, "--load", second});
+  ASSERT_EQ(merged.status, 0);
+  EXPECT_EQ(LineStarting(merged.out, "system:"), "system: 00 04 00 00 7F 00 41");
+  EXPECT_EQ(LineStarting(merged.out, "part 4:").substr(41, 2), "50");
 }
 
 TEST_F(CliTest, SaveWritesWhatOpensToTheSameState) {
@@ -369,12 +362,6 @@ TEST_F(CliTest, SongsAndExtensionsOnTheCommandLine) {
   EXPECT_NE(corrupt.err.find("cannot be imported as a song"), std::string::npos) << corrupt.err;
   EXPECT_FALSE(fs::exists(directory / "out.syx"));
 }
-
-}  // namespace
-}  // namespace ravlo
-
-namespace ravlo {
-namespace {
 
 TEST_F(CliTest, RenderWritesAWaveOfTheSongOrNothingAtAll) {
   const std::string wav = (directory / "song.wav").string();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -15,9 +16,11 @@
 #include "midi/MidiOutDevice.h"
 #include "piano/KeyboardPiano.h"
 #include "shell/MainBar.h"
+#include "support/Bytes.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingPauser.h"
 #include "support/RecordingPrompts.h"
+#include "support/ScratchDirectory.h"
 
 namespace ravlo {
 namespace {
@@ -54,25 +57,13 @@ TEST(MainBarOverJack, ResetAndOpeningAFileArriveAtTheSynthesizer) {
   ASSERT_TRUE(bar.ResetCommand());
   EXPECT_EQ(capture.WaitFor(9, std::chrono::seconds(10)), std::vector<Message>{kSystemOn});
 
-  const auto directory =
-      std::filesystem::temp_directory_path() / ("ravlo-e2e-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(directory);
+  const test::ScratchDirectory directory("ravlo-e2e");
   const Message volume{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7};
-  const Message voiceDump = [] {
-    Message dump(392, 0x00);
-    dump[0] = 0xF0;
-    dump[1] = 0x43;
-    dump[3] = 0x4B;
-    dump[4] = 0x02;
-    dump[5] = 0x7D;
-    dump[6] = 0x11;
-    dump[391] = 0xF7;
-    return dump;
-  }();
-  Message file = volume;
-  file.insert(file.end(), voiceDump.begin(), voiceDump.end());
-  const std::string path = (directory / "song.syx").string();
-  ASSERT_TRUE(WriteWholeFile(path, file).ok);
+  Message voiceDump(392, 0x00);  // a voice dump of zeros, header and end as they go
+  const Message header{0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D, 0x11};
+  std::copy(header.begin(), header.end(), voiceDump.begin());
+  voiceDump.back() = 0xF7;
+  const std::string path = directory.Put("song.syx", test::Join(volume, voiceDump));
 
   capture.Clear();
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
@@ -82,7 +73,6 @@ TEST(MainBarOverJack, ResetAndOpeningAFileArriveAtTheSynthesizer) {
   EXPECT_EQ(capture.WaitFor(9 + 9 + 392, std::chrono::seconds(10)), expected);
   EXPECT_TRUE(prompts.questions.empty());
   bar.close();
-  std::filesystem::remove_all(directory);
 }
 
 // The output of a command run under the private server.

@@ -8,7 +8,7 @@
 namespace ravlo {
 namespace {
 
-TEST(KitMaskForVoice, EveryRowOfTheMaskTableAndBadPrograms) {
+TEST(DrumKits, EveryRowOfTheMaskTableAndTheAlternateAbsentAndSfxNoteNames) {
   const std::vector<std::tuple<int, int, int>> cases = {
       {127, 0, 1},   {127, 1, 2},    {127, 8, 4},    {127, 16, 8},    {127, 24, 16},
       {127, 25, 32}, {127, 32, 64},  {127, 40, 128}, {127, 48, 256},  {127, 2, 0},
@@ -17,9 +17,8 @@ TEST(KitMaskForVoice, EveryRowOfTheMaskTableAndBadPrograms) {
   for (const auto& [msb, program, mask] : cases) {
     EXPECT_EQ(KitMaskForVoice(msb, program), mask) << msb << "/" << program;
   }
-}
 
-TEST(DrumNoteName, AlternateAbsentAndSfxNotes) {
+  // Note names: alternate, absent and SFX notes.
   EXPECT_EQ(DrumNoteName(32, 39, {}), "Hand Clap") << "a note the Analog kit takes unchanged";
   EXPECT_EQ(DrumNoteGroupDefaults(32, 36)->level, 0x7F);
   EXPECT_EQ(FindDrumNoteName(kStandardKitMask, 0x0600, 85).kind, DrumNoteNameKind::Absent);

@@ -54,9 +54,7 @@ TEST(EffectLookups, RangesDescriptorsAndLabels) {
     EXPECT_FALSE(FieldRange(EffectKind::Chorus, slot).has_value()) << slot;
   }
   EXPECT_FALSE(FieldRange(EffectKind::Variation, 2).has_value());
-  EXPECT_FALSE(VariationHasParams(0));
-  EXPECT_FALSE(VariationHasParams(45));
-  EXPECT_FALSE(VariationHasParams(46));
+  for (std::size_t type : {0u, 45u, 46u}) EXPECT_FALSE(VariationHasParams(type)) << type;
   EXPECT_TRUE(VariationHasParams(44));
   EXPECT_EQ(VariationParamDescriptor(46, 0), 0u);
   EXPECT_EQ(VariationParamDescriptor(20, 16), 0u);
@@ -69,12 +67,11 @@ TEST(EffectLookups, RangesDescriptorsAndLabels) {
   // "Amp Type" shows the amp type its current value selects.
   const std::size_t amp = VariationParamDescriptor(39, 1);  // "Amp Simulator", parameter 2
   ASSERT_EQ(amp, kAmpTypeDescriptor);
-  EXPECT_EQ(VariationParamLabel(amp, 0), "Type_Off");
-  EXPECT_EQ(VariationParamLabel(amp, 1), "StackType");
-  EXPECT_EQ(VariationParamLabel(amp, 2), "ComboType");
-  EXPECT_EQ(VariationParamLabel(amp, 3), "TubeType");
-  EXPECT_EQ(VariationParamLabel(amp, 4), "Amp Type");
-  EXPECT_EQ(VariationParamLabel(amp, -1), "Amp Type");
+  const char* ampLabels[] = {"Amp Type",  "Type_Off", "StackType",
+                             "ComboType", "TubeType", "Amp Type"};
+  for (int value = -1; value <= 4; ++value) {
+    EXPECT_EQ(VariationParamLabel(amp, value), ampLabels[value + 1]) << value;
+  }
   EXPECT_EQ(VariationParamLabel(43, 2), "Drive");  // the value matters only for "Amp Type"
 }
 

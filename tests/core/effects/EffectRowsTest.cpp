@@ -19,7 +19,7 @@ void ExpectAllDefaults(const EffectRows& rows) {
   }
 }
 
-TEST(EffectRows, EachTypeKeepsItsOwnEditsUntilReset) {
+TEST(EffectRows, EachTypeKeepsItsOwnEditsAndSettingsUntilReset) {
   EffectRows rows;
   ExpectAllDefaults(rows);
   // Reverb and Chorus rows never take a type number; Variation rows take every value.
@@ -46,6 +46,21 @@ TEST(EffectRows, EachTypeKeepsItsOwnEditsUntilReset) {
   rows.SpreadConnectionAndPart(1, 0);
   rows.ResetAll();
   ExpectAllDefaults(rows);
+
+  // Variation settings are per type, but for the connection and part, which spread.
+  const VariationSettings edited{100, 10, 20, 30, 1, 3, 1, 2, 3, 4, 5};
+  ASSERT_TRUE(rows.PutVariationSettings(20, edited));
+  EXPECT_EQ(rows.GetVariationSettings(20), edited);
+  rows.SpreadConnectionAndPart(kVariationConnectionSystem, 5);
+  for (std::size_t type = 0; type < kVariationTypeCount; ++type) {
+    const VariationSettings settings = *rows.GetVariationSettings(type);
+    EXPECT_EQ(settings[4], 1) << type;
+    EXPECT_EQ(settings[5], 5) << type;
+  }
+  EXPECT_EQ((*rows.GetVariationSettings(20))[0], 100);  // the rest stays per type
+  EXPECT_EQ((*rows.GetVariationSettings(21))[0], 64);
+  ASSERT_TRUE(rows.ResetVariationSettings(20));
+  EXPECT_EQ(rows.GetVariationSettings(20), kVariationSettingsDefaults);
 }
 
 TEST(EffectRows, BadArgumentsAreRefusedAndChangeNothing) {
@@ -67,23 +82,6 @@ TEST(EffectRows, BadArgumentsAreRefusedAndChangeNothing) {
   EXPECT_FALSE(rows.ResetVariationSettings(46));
   EXPECT_EQ(rows.GetVariationSettings(0), kVariationSettingsDefaults);
   EXPECT_EQ(EffectRow(kMaxEffectRowLength + 1).Size(), 0u);
-}
-
-TEST(EffectRows, VariationSettingsPerTypeWithConnectionAndPartSpread) {
-  EffectRows rows;
-  const VariationSettings edited{100, 10, 20, 30, 1, 3, 1, 2, 3, 4, 5};
-  ASSERT_TRUE(rows.PutVariationSettings(20, edited));
-  EXPECT_EQ(rows.GetVariationSettings(20), edited);
-  rows.SpreadConnectionAndPart(kVariationConnectionSystem, 5);
-  for (std::size_t type = 0; type < kVariationTypeCount; ++type) {
-    const VariationSettings settings = *rows.GetVariationSettings(type);
-    EXPECT_EQ(settings[4], 1) << type;
-    EXPECT_EQ(settings[5], 5) << type;
-  }
-  EXPECT_EQ((*rows.GetVariationSettings(20))[0], 100);  // the rest stays per type
-  EXPECT_EQ((*rows.GetVariationSettings(21))[0], 64);
-  ASSERT_TRUE(rows.ResetVariationSettings(20));
-  EXPECT_EQ(rows.GetVariationSettings(20), kVariationSettingsDefaults);
 }
 
 }  // namespace

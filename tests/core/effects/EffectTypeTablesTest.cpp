@@ -28,7 +28,7 @@ void ExpectByteRowsFit(const Records& records, const Slots& slots, std::size_t t
   EXPECT_EQ(numbers.size(), typeCount) << "type numbers are unique within the block";
 }
 
-TEST(EffectTypeTables, ReverbAndChorusTypesAreUniqueAndTheirDefaultsFitTheSlotRanges) {
+TEST(EffectTypeTables, TypesAreUniqueDefaultsFitTheirRangesAndVariationLayoutsAgree) {
   ExpectByteRowsFit(kReverbTypes, kReverbSlots, 12);
   ExpectByteRowsFit(kChorusTypes, kChorusSlots, 12);
   // Review names are unique within a block, the type slots have no field, and a
@@ -42,9 +42,8 @@ TEST(EffectTypeTables, ReverbAndChorusTypesAreUniqueAndTheirDefaultsFitTheSlotRa
     }
     EXPECT_FALSE(slots[0].HasField() || slots[1].HasField());
   }
-}
 
-TEST(EffectTypeTables, VariationTypesLayoutsAndDescriptorsAgree) {
+  // The Variation types, their layouts and descriptors agree.
   std::set<std::pair<int, int>> numbers;
   std::set<std::size_t> layouts;
   for (const VariationTypeRecord& record : kVariationTypes) {

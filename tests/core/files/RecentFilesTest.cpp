@@ -10,7 +10,7 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-TEST(RecentFiles, TheLatestComesFirstAndAPathIsListedOnce) {
+TEST(RecentFiles, TheLatestComesFirstAPathIsListedOnceAndRemovedAlone) {
   RecentFiles recent;
   recent.Add("/a.syx");
   recent.Add("/b.mid");
@@ -20,6 +20,9 @@ TEST(RecentFiles, TheLatestComesFirstAndAPathIsListedOnce) {
   EXPECT_EQ(recent.Paths(), (Paths{"/a.syx", "/c.syx", "/b.mid"})) << "moved up, not repeated";
   recent.Add("");
   EXPECT_EQ(recent.Paths().size(), 3u) << "no empty entry";
+  EXPECT_TRUE(recent.Remove("/a.syx"));
+  EXPECT_FALSE(recent.Remove("/a.syx"));
+  EXPECT_EQ(recent.Paths(), (Paths{"/c.syx", "/b.mid"})) << "only that path is removed";
 }
 
 TEST(RecentFiles, EightAreKeptAndTheOldestFallsOff) {
@@ -32,15 +35,6 @@ TEST(RecentFiles, EightAreKeptAndTheOldestFallsOff) {
   recent.Add("/song5.syx");
   EXPECT_EQ(recent.Paths().size(), 8u) << "a listed file moving up pushes none off";
   EXPECT_EQ(recent.Paths().back(), "/song2.syx");
-}
-
-TEST(RecentFiles, RemovingTakesOnlyThatPath) {
-  RecentFiles recent;
-  recent.Add("/a.syx");
-  recent.Add("/b.syx");
-  EXPECT_TRUE(recent.Remove("/a.syx"));
-  EXPECT_FALSE(recent.Remove("/a.syx"));
-  EXPECT_EQ(recent.Paths(), Paths{"/b.syx"});
 }
 
 TEST(RecentFiles, TheTextKeepsTheOrderAndDropsWhatCannotBeListed) {

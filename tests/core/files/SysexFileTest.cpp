@@ -148,7 +148,7 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
 }
 
-TEST_F(SysexFileTest, TheOpenDialogIsTitledAndShowsTheFilterUsedLast) {
+TEST_F(SysexFileTest, TheOpenDialogShowsTheFilterUsedLastAndSaveAsTheDocumentsName) {
   const std::string path = Put("song.mid", test::MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00})));
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}, "XG MIDI Files(*.mid)"});
   ASSERT_TRUE(file.Open());
@@ -163,9 +163,8 @@ TEST_F(SysexFileTest, TheOpenDialogIsTitledAndShowsTheFilterUsedLast) {
   EXPECT_EQ(prompts.fileRequests[1].filter, "XG MIDI Files(*.mid)");
   EXPECT_EQ(prompts.fileRequests[2].filter, "XG MIDI Files(*.mid)") << "a cancel changes nothing";
   EXPECT_EQ(prompts.fileRequests[3].filter, "XG MIDI Files(*.mid)");
-}
 
-TEST_F(SysexFileTest, SaveAsOffersTheDocumentsNameAsSysex) {
+  // Save As offers the document's name as sysex.
   EXPECT_EQ(SysexFile::SuggestedSaveName(""), "Untitled.syx");
   EXPECT_EQ(SysexFile::SuggestedSaveName("/songs/intro.syx"), "intro.syx");
   EXPECT_EQ(SysexFile::SuggestedSaveName("/songs/intro.mid"), "intro.syx");

@@ -188,7 +188,7 @@ TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
       });
 }
 
-TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumps) {
+TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumpsAndTheConnectionWithItsPart) {
   RoundTrip(
       replay::EffectBlock{EffectKind::Reverb},
       [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 4); },
@@ -207,9 +207,8 @@ TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumps) {
   ASSERT_TRUE(history.Undo());
   EXPECT_EQ(Take(rig), dumpsBefore);
   EXPECT_EQ(ImageOf(rig.model), before);
-}
 
-TEST_F(EditHistoryTest, VariationConnectionSendsWhatMakesItCount) {
+  // The Variation connection sends what makes it count.
   RoundTrip(
       replay::VariationConnection{ChannelAt(2)},
       [](XgModel& m) { return m.Effects().SwitchVariationConnection(true, ChannelAt(2)); },

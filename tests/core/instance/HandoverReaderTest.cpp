@@ -19,7 +19,7 @@ HandoverReader Read(const std::string& bytes, std::size_t piece = 7) {
   return reader;
 }
 
-TEST(HandoverReader, PathsComeBackWholeFromTheirLinesInAnyPieces) {
+TEST(HandoverReader, PathsComeBackWholeInAnyPiecesAndABrokenBoundOpensNothing) {
   const std::vector<std::string> files{"/songs/two words%20 ü\nline.syx", "plain.syx",
                                        std::string("nul\0byte", 8)};
   const std::string handover = BuildHandover(files);
@@ -32,9 +32,8 @@ TEST(HandoverReader, PathsComeBackWholeFromTheirLinesInAnyPieces) {
   EXPECT_EQ(Read("open a%2\r\nhello\nactivate \r\nopen late\n").Files(),
             std::vector<std::string>{"a%2"})
       << "a stray percent stays; unknown lines and what follows the end are passed over";
-}
 
-TEST(HandoverReader, AConnectionBreakingABoundOpensNothing) {
+  // A connection breaking a bound opens nothing.
   const std::string line(HandoverReader::kMaxLineBytes, 'x');
   std::string manyLines;
   for (std::size_t i = 0; i <= HandoverReader::kMaxLines; ++i) manyLines += "x\n";

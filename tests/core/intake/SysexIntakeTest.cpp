@@ -233,15 +233,6 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
       intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
 }
 
-TEST_F(SysexIntakeTest, PartDetuneNeedsBothBytes) {
-  EXPECT_TRUE(
-      intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0x0F, 0xF7})));
-  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x09], 0x07);
-  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x0A], 0x0F);
-  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0xF7})));
-  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x6F, 0x07, 0xF7})));
-}
-
 TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
   std::vector<std::uint8_t> params(16, 0x21);
   ASSERT_TRUE(
@@ -255,16 +246,28 @@ TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
       BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
   EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x02, 0x05, 0xF7})));
   EXPECT_EQ(model.Drums().Note(0, NoteAt(36))->Parameter(0x02), 0x05);
-  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0C, 0x02, 0x05, 0xF7})));
-  EXPECT_FALSE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x10, 0x05, 0xF7})));
+  // Part detune needs both its bytes.
+  EXPECT_TRUE(
+      intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0x0F, 0xF7})));
+  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x09], 0x07);
+  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x0A], 0x0F);
 }
 
 TEST_F(SysexIntakeTest, ForeignAndMalformedMessagesAreRejectedWithoutSending) {
-  for (const Image& bad : {Bytes({0xF0, 0x41, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
-                           Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
-                           Bytes({0xF0, 0x43, 0x10, 0x4D, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
-                           Bytes({0xF0, 0x43, 0x10, 0x4C, 0x05, 0x00, 0x04, 0x7F, 0xF7}),
-                           Bytes({0xF0, 0x43, 0x10, 0x4C, 0xF7}), Bytes({0xF0, 0x7E, 0xF7})}) {
+  const Image rejected[] = {
+      Bytes({0xF0, 0x41, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+      Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+      Bytes({0xF0, 0x43, 0x10, 0x4D, 0x00, 0x00, 0x04, 0x7F, 0xF7}),
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x05, 0x00, 0x04, 0x7F, 0xF7}),
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0xF7}),
+      Bytes({0xF0, 0x7E, 0xF7}),
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x09, 0x07, 0xF7}),  // detune without its second
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x6F, 0x07, 0xF7}),
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x0C, 0x02, 0x05, 0xF7}),  // drum note 12
+      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x10, 0x05, 0xF7}),  // drum parameter 10
+  };
+  for (const Image& bad : rejected) {
+    SCOPED_TRACE(testing::PrintToString(bad));
     EXPECT_FALSE(intake.ApplyMessage(bad));
   }
   EXPECT_TRUE(Sent().empty());
@@ -295,24 +298,13 @@ TEST_F(SysexIntakeTest, MidiFilesAreScannedForTheirEvents) {
   EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x50);
 }
 
-}  // namespace
-}  // namespace ravlo
-
-namespace ravlo {
-namespace {
-
 std::vector<std::uint8_t> TestFile(const std::string& name) {
   std::vector<std::uint8_t> image;
   EXPECT_TRUE(ReadWholeFile(std::string(RAVLO_TESTDATA_DIR) + "/midi/" + name, image).ok) << name;
   return image;
 }
 
-class RealMidiFilesTest : public test::ModelFixture {
- protected:
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
-  SysexIntake intake{model, prompts, progress, host};
-};
+using RealMidiFilesTest = SysexIntakeTest;
 
 TEST_F(RealMidiFilesTest, AnXgSongTakesItsSystemOnAndNothingElse) {
   auto image = TestFile("test-all-xg-sounds.mid");
@@ -323,7 +315,7 @@ TEST_F(RealMidiFilesTest, AnXgSongTakesItsSystemOnAndNothingElse) {
   EXPECT_EQ(events.resetRequests, 1);
 }
 
-TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOut) {
+TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOutAndBrokenFilesScannedSafely) {
   auto gs = TestFile("test-sysex-gs-40-1x-15-drum-part-change.mid");
   const IntakeResult roland = intake.TakeIn(gs);
   EXPECT_EQ(roland.counts.unrecognisedMessages, 3u) << "another maker's messages are not taken";
@@ -333,9 +325,7 @@ TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOut) {
   const IntakeResult tuning = intake.TakeIn(universal);
   EXPECT_GT(tuning.counts.recognisedMessages, 0u);
   EXPECT_EQ(tuning.counts.unrecognisedMessages, 0u);
-}
-
-TEST_F(RealMidiFilesTest, BrokenAndForeignFilesAreScannedSafely) {
+  // Broken and foreign files are scanned safely.
   for (const char* name : {"test-corrupt-file-missing-byte.mid", "test-not-a-midi-file.mid"}) {
     auto image = TestFile(name);
     const IntakeResult result = intake.TakeIn(image);

@@ -22,7 +22,7 @@ Messages ScanAll(SysexScanner scanner) {
   return messages;
 }
 
-TEST(SysexScanner, PlainScanDropsTextBetweenMessagesAndStopsAtAShortOne) {
+TEST(SysexScanner, PlainScanDropsTextAndUnendedStartsAndStopsAtAShortMessage) {
   const std::string text = "hello";
   std::vector<std::uint8_t> image(text.begin(), text.end());
   for (int b : {0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, int{'x'}, 0xF0, 0x7E, 0xF7,
@@ -33,9 +33,7 @@ TEST(SysexScanner, PlainScanDropsTextBetweenMessagesAndStopsAtAShortOne) {
   ASSERT_EQ(messages.size(), 2u) << "F0 F7 ends the scan; what follows is not looked at";
   EXPECT_EQ(messages[0], Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
   EXPECT_EQ(messages[1], Bytes({0xF0, 0x7E, 0xF7}));
-}
-
-TEST(SysexScanner, AStartWithoutAnEndIsNotAMessage) {
+  // A start without an end is not a message.
   EXPECT_EQ(ScanAll(SysexScanner::Plain(Bytes({0xF0, 0x7E, 0xF7, 0xF0, 0x43, 0x10}))).size(), 1u);
   EXPECT_TRUE(ScanAll(SysexScanner::Plain({})).empty());
   const auto offsets = SysexScanner::Plain(Bytes({0x00, 0xF0, 0x7E, 0xF7})).Next();
@@ -44,16 +42,15 @@ TEST(SysexScanner, AStartWithoutAnEndIsNotAMessage) {
   EXPECT_EQ(offsets->length, 3u);
 }
 
-TEST(SysexScanner, MidiModeTurnsAnEventIntoAPlainMessage) {
+TEST(SysexScanner, MidiModeTurnsAnEventOfAnyLengthIntoAPlainMessage) {
   auto file = MidiFile(Bytes(
       {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7, 0x00, 0xFF, 0x2F, 0x00}));
   ASSERT_TRUE(SysexScanner::IsMidiFile(file));
   const Messages messages = ScanAll(SysexScanner::MidiFile(file));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
-}
 
-TEST(SysexScanner, MidiModeReadsMultiByteLengths) {
+  // Lengths of several bytes.
   std::vector<std::uint8_t> track{0x00, 0xF0, 0x81, 0x05};
   for (int i = 0; i < 132; ++i) track.push_back(0x11);
   track.push_back(0xF7);  // the 133rd data byte

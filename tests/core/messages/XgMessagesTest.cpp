@@ -12,11 +12,9 @@
 namespace ravlo {
 namespace {
 
-using test::ChannelAt;
-
-using test::Unit;
-
 using test::Bytes;
+using test::ChannelAt;
+using test::Unit;
 
 std::vector<std::uint8_t> Of(const XgMessage& message) {
   return {message.Bytes().begin(), message.Bytes().end()};
@@ -77,6 +75,9 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
 
   std::vector<std::uint8_t> tooLong(382, 0);
   EXPECT_TRUE(BuildBulkDump(Unit(0), kXgModelId, {}, tooLong).Empty());
+  // The count is read back only from a message long enough to carry one.
+  EXPECT_FALSE(BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x02})));
+  EXPECT_EQ(*BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D})), 381u);
 }
 
 TEST(CommandMessages, CarryTheDeviceByteOfTheUnit) {
@@ -119,12 +120,7 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
   EXPECT_EQ(ShortMessage(0x8F | (1 << 8)).Describe(), "Note Off\tch 16\t1 (C#-2)\t0");
 }
 
-TEST(BulkByteCount, RefusesMessagesTooShortToCarryOne) {
-  EXPECT_FALSE(BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x02})));
-  EXPECT_EQ(*BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D})), 381u);
-}
-
-TEST(Requests, DumpAndParameterRequestsCarryTheirKindAndUnitInTheDeviceByte) {
+TEST(Requests, CarryTheirKindAndUnitInTheDeviceByteAndParseBack) {
   EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(0), {0x00, 0x00, 0x00})),
             Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}));
   EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(3), {0x08, 0x0F, 0x30})),
@@ -134,9 +130,8 @@ TEST(Requests, DumpAndParameterRequestsCarryTheirKindAndUnitInTheDeviceByte) {
   EXPECT_EQ(Of(BuildParameterRequest(Unit(0), {0x82, 0x81, 0xFF})),
             Bytes({0xF0, 0x43, 0x30, 0x4C, 0x02, 0x01, 0x7F, 0xF7}))
       << "an address byte never leaves as a status byte";
-}
 
-TEST(Requests, ParseBackWhatWasBuilt) {
+  // What was built parses back; other messages are no requests.
   const XgMessage dump = BuildBulkDumpRequest(Unit(5), {0x30, 0x24, 0x00});
   const auto parsed = ParseXgRequest(dump.Bytes());
   ASSERT_TRUE(parsed);
@@ -149,16 +144,13 @@ TEST(Requests, ParseBackWhatWasBuilt) {
   ASSERT_TRUE(parameter);
   EXPECT_EQ(parameter->kind, XgRequest::Kind::Parameter);
   EXPECT_EQ(parameter->unit, Unit(2));
-}
-
-TEST(Requests, OtherMessagesAreNoRequests) {
   const auto change = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7});
-  const auto dump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7});
+  const auto aDump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7});
   const auto longer = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7});
   const auto unended = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00});
   const auto roland = Bytes({0xF0, 0x41, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7});
   const auto status = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x90, 0x00, 0xF7});
-  for (const auto& message : {change, dump, longer, unended, roland, status}) {
+  for (const auto& message : {change, aDump, longer, unended, roland, status}) {
     EXPECT_FALSE(ParseXgRequest(message));
   }
   const auto qs300 = Bytes({0xF0, 0x43, 0x20, 0x4B, 0x11, 0x00, 0x00, 0xF7});

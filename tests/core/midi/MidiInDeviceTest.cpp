@@ -13,7 +13,7 @@ namespace {
 
 using test::Bytes;
 
-TEST(MidiInDevice, MessagesOfTheOpenPortWaitInTheQueueInOrder) {
+TEST(MidiInDevice, MessagesOfTheOpenPortWaitInOrderUntilItCloses) {
   test::FakeMidiInBackend backend;
   test::RecordingPrompts prompts;
   MidiInDevice device(backend, prompts);
@@ -28,26 +28,17 @@ TEST(MidiInDevice, MessagesOfTheOpenPortWaitInTheQueueInOrder) {
   EXPECT_EQ(device.Queue().Take(), Bytes({0xF0, 0x01, 0xF7}));
   EXPECT_EQ(device.Queue().Take(), Bytes({0xF0, 0x02, 0xF7}));
   EXPECT_FALSE(device.Queue().Take());
-}
 
-TEST(MidiInDevice, ReopeningTheSamePortKeepsItAndMinusOneClosesIt) {
-  test::FakeMidiInBackend backend;
-  test::RecordingPrompts prompts;
-  MidiInDevice device(backend, prompts);
-  ASSERT_TRUE(device.Open(0));
+  // Reopening the same port keeps it; -1 closes it.
   backend.Deliver(Bytes({0xF0, 0x01, 0xF7}));
-  ASSERT_TRUE(device.Open(0));
+  ASSERT_TRUE(device.Open(1));
   EXPECT_EQ(backend.opens, 1);
   ASSERT_TRUE(device.Open(-1));
   EXPECT_FALSE(device.IsOpen());
   EXPECT_EQ(backend.closes, 1);
   EXPECT_FALSE(device.Queue().Take()) << "what the closed port left is dropped";
-}
 
-TEST(MidiInDevice, APortThatWillNotOpenIsReportedAndNoneIsOpen) {
-  test::FakeMidiInBackend backend;
-  test::RecordingPrompts prompts;
-  MidiInDevice device(backend, prompts);
+  // A port that will not open is reported and none is open.
   ASSERT_TRUE(device.Open(0));
   backend.openResult = kMidiAllocated;
   EXPECT_FALSE(device.Open(1));

@@ -17,15 +17,12 @@ class MidiOutDeviceTest : public ::testing::Test {
   MidiOutDevice device{backend, prompts};
 };
 
-TEST_F(MidiOutDeviceTest, OpenRefusesIndicesBeyondTheLastPortSilently) {
+TEST_F(MidiOutDeviceTest, OpenRefusesIndicesBeyondTheLastPortSilentlyAndOpensAnIndexOnce) {
   EXPECT_FALSE(device.Open(2));
   EXPECT_FALSE(device.Open(100));
   EXPECT_EQ(backend.opens, 0);
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(device.CurrentIndex(), -1);
-}
-
-TEST_F(MidiOutDeviceTest, OpeningTheOpenIndexAgainDoesNotReopen) {
   ASSERT_TRUE(device.Open(1));
   EXPECT_TRUE(device.Open(1));
   EXPECT_EQ(backend.opens, 1);
@@ -92,29 +89,18 @@ TEST_F(MidiOutDeviceTest, AnotherPortStartsWithTheWholePoolFree) {
   backend.holdQueued = true;
   std::vector<std::uint8_t> huge(512 * 40, 0x22);
   EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
+  EXPECT_EQ(backend.pieces.size(), 32u) << "the pieces already queued are kept";
   ASSERT_TRUE(device.Open(1));
   backend.ClearSent();
   EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
   EXPECT_EQ(backend.pieces.size(), 32u);
 }
 
-TEST_F(MidiOutDeviceTest, ABlockThatRunsOutOfBuffersKeepsThePiecesAlreadyQueued) {
-  ASSERT_TRUE(device.Open(0));
-  backend.holdQueued = true;
-  std::vector<std::uint8_t> huge(512 * 40, 0x11);
-  EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
-  EXPECT_EQ(backend.pieces.size(), 32u);
-}
-
-TEST_F(MidiOutDeviceTest, EmptyBlocksAnswerByPortState) {
+TEST_F(MidiOutDeviceTest, EmptyBlocksAnswerByPortStateAndRefusedPiecesDoNotUseUpThePool) {
   EXPECT_EQ(device.SendLong({}), kMidiInvalidHandle) << "the port test comes first";
   ASSERT_TRUE(device.Open(0));
   EXPECT_EQ(device.SendLong({}), kMidiOk);
   EXPECT_TRUE(backend.pieces.empty());
-}
-
-TEST_F(MidiOutDeviceTest, PiecesThePlatformRefusedDoNotUseUpThePool) {
-  ASSERT_TRUE(device.Open(0));
   backend.sendResult = kMidiError;
   for (int i = 0; i < 40; ++i) EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiError);
   backend.sendResult = kMidiOk;
@@ -143,9 +129,7 @@ TEST_F(MidiOutDeviceTest, PortsLeaveOutUnreadableNamesAndKeepTheirIndices) {
   EXPECT_EQ(ports[1].index, 2);
   EXPECT_EQ(ports[1].name, "Three");
   EXPECT_EQ(prompts.messages.size(), 1u);
-}
-
-TEST_F(MidiOutDeviceTest, TheDeviceCountIsTakenOnceAtConstruction) {
+  // The device count is taken once at construction.
   EXPECT_EQ(device.DeviceCount(), 2);
   test::FakeMidiBackend none(std::vector<std::string>{});
   MidiOutDevice empty(none, prompts);

@@ -27,107 +27,89 @@ ParameterDescriptor Variation(VariationType type, std::size_t param) {
   return VariationParameter(static_cast<std::size_t>(type), param, 0);
 }
 
-TEST(ParameterDisplay, PartPanReadsRandomLeftCentreRight) {
-  const ParameterDescriptor& pan = Part(0x0E);
-  EXPECT_EQ(UnitText(pan, 0), "Random");
-  EXPECT_EQ(UnitText(pan, 1), "L63");
-  EXPECT_EQ(UnitText(pan, 63), "L1");
-  EXPECT_EQ(UnitText(pan, 64), "C");
-  EXPECT_EQ(UnitText(pan, 127), "R63");
+const ParameterDescriptor& ControllerPan() {
+  return kControllerSlots[static_cast<std::size_t>(ControllerSlot::Pan)].parameter;
 }
 
-TEST(ParameterDisplay, PanWithoutRandomStartsAtTheFarLeft) {
-  const ParameterDescriptor& pan =
-      kControllerSlots[static_cast<std::size_t>(ControllerSlot::Pan)].parameter;
-  EXPECT_EQ(UnitText(pan, 0), "L64");
-  EXPECT_EQ(UnitText(pan, 65), "R1");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Pan), 1), "L63");
-}
-
-TEST(ParameterDisplay, NoteLimitsAreNoteNamesWithMiddleCAsC3) {
-  EXPECT_EQ(UnitText(Part(0x0F), 0), "C-2");
-  EXPECT_EQ(UnitText(Part(0x0F), 60), "C3");
-  EXPECT_EQ(UnitText(Part(0x10), 61), "C#3");
-  EXPECT_EQ(UnitText(Part(0x10), 127), "G8");
-}
-
-TEST(ParameterDisplay, TranspositionAndTuning) {
-  EXPECT_EQ(UnitText(Part(0x08), -12), "-12 semitones");
-  EXPECT_EQ(UnitText(Part(0x08), 1), "+1 semitone");
-  EXPECT_EQ(UnitText(Part(0x08), 0), "0 semitones");
-  EXPECT_EQ(UnitText(SystemParameterInfo(SystemParameter::Transpose), 24), "+24 semitones");
-  EXPECT_EQ(UnitText(SystemParameterInfo(SystemParameter::Tune), -1024), "-102.4 cents");
-  EXPECT_EQ(UnitText(SystemParameterInfo(SystemParameter::Tune), 1023), "+102.3 cents");
-  EXPECT_EQ(UnitText(Part(0x09), -128), "-12.8 Hz");
-  EXPECT_EQ(UnitText(Part(0x41), -5), "-5 cents");
-  EXPECT_EQ(UnitText(kDrumParameters[0], 2), "+2 semitones");
-  EXPECT_EQ(UnitText(kDrumParameters[1], -1), "-1 cent");
-}
-
-TEST(ParameterDisplay, SwitchesAndChoicesReadAsWords) {
-  EXPECT_EQ(UnitText(Part(0x30), 0), "Off");
-  EXPECT_EQ(UnitText(Part(0x30), 1), "On");
-  EXPECT_EQ(UnitText(Part(0x07), 2), "Drum 1");
-  EXPECT_EQ(UnitText(kDrumParameters[8], 1), "Multi");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param15), 1), "Stereo");
-  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 0), 2), "Random");
-}
-
-TEST(ParameterDisplay, ReverbTimeAndDelaysFromTheirTables) {
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 0), "0.3 s");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 18), "2.1 s");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 69), "30.0 s");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param3), 28), "44.2 ms");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param4), 127), "50.0 ms");
-  EXPECT_EQ(UnitText(Variation(VariationType::Karaoke1, 0), 127), "400.0 ms");
-}
-
-TEST(ParameterDisplay, FrequenciesInHertz) {
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param1), 6), "0.25 Hz");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param1), 127), "39.7 Hz");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param4), 0), "Thru");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param4), 13), "90 Hz");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param5), 60), "Thru");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param5), 46), "4.0 kHz");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param6), 8), "50 Hz");
-}
-
-TEST(ParameterDisplay, GainsRatiosAndDryWet) {
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param7), 52), "-12 dB");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param7), 64), "0 dB");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param9), 76), "+12 dB");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param10), 1), "D63>W");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param10), 64), "D=W");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param10), 127), "D<W63");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param13), 74), "E<R10");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param15), 1), "-63");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::Param14), 4), "-180 deg");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Return), 0), "-\u221E dB");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Return), 64), "0.0 dB");
-  EXPECT_EQ(UnitText(Chorus(ChorusSlot::SendToReverb), 127), "+6.0 dB");
-  EXPECT_EQ(UnitText(kVariationSettings[0].parameter, 32), "-6.0 dB");
-}
-
-TEST(ParameterDisplay, VariationParametersFollowTheirType) {
-  EXPECT_EQ(UnitText(Variation(VariationType::DelayLcr, 0), 3330), "333.0 ms");
-  EXPECT_EQ(UnitText(Variation(VariationType::DelayLcr, 0), 7150), "715.0 ms");
-  EXPECT_EQ(UnitText(Variation(VariationType::Hall1, 0), 18), "2.1 s");
-  EXPECT_EQ(UnitText(Variation(VariationType::PitchChange, 0), 40), "-24 semitones");
-  EXPECT_EQ(UnitText(Variation(VariationType::PitchChange, 2), 114), "+50 cents");
-  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 1), 44), "7.0 m");
-  EXPECT_EQ(UnitText(Variation(VariationType::AmpSimulator, 1), 3), "Tube");
-}
-
-TEST(ParameterDisplay, PlainNumbersAndValuesOutsideTheRangeHaveNoUnit) {
-  EXPECT_EQ(UnitText(Part(0x0B), 100), "");
+// Pans, note names (middle C as C3), transposition and tuning, switches and
+// choices, times and delays from their tables, frequencies, gains, ratios and
+// dry/wet, the Variation parameters by their type, and no unit for plain
+// numbers or values outside the range.
+TEST(ParameterDisplay, EachUnitReadsAsItsText) {
+  const struct {
+    ParameterDescriptor parameter;
+    std::vector<std::pair<int, const char*>> readings;
+  } cases[] = {
+      {Part(0x0E), {{0, "Random"}, {1, "L63"}, {63, "L1"}, {64, "C"}, {127, "R63"}}},
+      {ControllerPan(), {{0, "L64"}, {65, "R1"}}},
+      {Reverb(ReverbSlot::Pan), {{1, "L63"}}},
+      {Part(0x0F), {{0, "C-2"}, {60, "C3"}}},
+      {Part(0x10), {{61, "C#3"}, {127, "G8"}}},
+      // A value a file brought from outside the range reads in its unit all the same.
+      {Part(0x08),
+       {{-12, "-12 semitones"}, {1, "+1 semitone"}, {0, "0 semitones"}, {-30, "-30 semitones"}}},
+      {SystemParameterInfo(SystemParameter::Transpose), {{24, "+24 semitones"}}},
+      {SystemParameterInfo(SystemParameter::Tune),
+       {{-1024, "-102.4 cents"}, {1023, "+102.3 cents"}}},
+      {Part(0x09), {{-128, "-12.8 Hz"}}},
+      {Part(0x41), {{-5, "-5 cents"}}},
+      {kDrumParameters[0], {{2, "+2 semitones"}}},
+      {kDrumParameters[1], {{-1, "-1 cent"}}},
+      {Part(0x30), {{0, "Off"}, {1, "On"}, {5, ""}}},  // a switch has its two values only
+      {Part(0x07), {{2, "Drum 1"}}},
+      {kDrumParameters[8], {{1, "Multi"}}},
+      {Chorus(ChorusSlot::Param15), {{1, "Stereo"}}},
+      {Variation(VariationType::EarlyReflect1, 0), {{2, "Random"}}},
+      {Reverb(ReverbSlot::Param1), {{0, "0.3 s"}, {18, "2.1 s"}, {69, "30.0 s"}}},
+      {Reverb(ReverbSlot::Param3), {{28, "44.2 ms"}}},
+      {Chorus(ChorusSlot::Param4), {{127, "50.0 ms"}}},
+      {Variation(VariationType::Karaoke1, 0), {{127, "400.0 ms"}}},
+      {Chorus(ChorusSlot::Param1), {{6, "0.25 Hz"}, {127, "39.7 Hz"}}},
+      {Reverb(ReverbSlot::Param4), {{0, "Thru"}, {13, "90 Hz"}}},
+      {Reverb(ReverbSlot::Param5), {{60, "Thru"}, {46, "4.0 kHz"}}},
+      {Chorus(ChorusSlot::Param6), {{8, "50 Hz"}}},
+      {Chorus(ChorusSlot::Param7), {{52, "-12 dB"}, {64, "0 dB"}}},
+      {Chorus(ChorusSlot::Param9), {{76, "+12 dB"}}},
+      {Reverb(ReverbSlot::Param10), {{1, "D63>W"}, {64, "D=W"}, {127, "D<W63"}}},
+      {Reverb(ReverbSlot::Param13), {{74, "E<R10"}}},
+      {Reverb(ReverbSlot::Param15), {{1, "-63"}}},
+      {Chorus(ChorusSlot::Param14), {{4, "-180 deg"}}},
+      {Reverb(ReverbSlot::Return), {{0, "-\u221E dB"}, {64, "0.0 dB"}}},
+      {Chorus(ChorusSlot::SendToReverb), {{127, "+6.0 dB"}}},
+      {kVariationSettings[0].parameter, {{32, "-6.0 dB"}}},
+      {Variation(VariationType::DelayLcr, 0), {{3330, "333.0 ms"}, {7150, "715.0 ms"}}},
+      {Variation(VariationType::Hall1, 0), {{18, "2.1 s"}}},
+      {Variation(VariationType::PitchChange, 0), {{40, "-24 semitones"}}},
+      {Variation(VariationType::PitchChange, 2), {{114, "+50 cents"}}},
+      {Variation(VariationType::EarlyReflect1, 1), {{44, "7.0 m"}}},
+      {Variation(VariationType::AmpSimulator, 1), {{3, "Tube"}}},
+      {Part(0x0B), {{100, ""}}},
+      // 255, the mark of a parameter a type leaves out, reads as nothing.
+      {Reverb(ReverbSlot::Param6), {{255, ""}}},
+      {Reverb(ReverbSlot::Param1), {{70, ""}}},
+      // A received value past the field's range still reads where its unit reaches.
+      {Variation(VariationType::EarlyReflect1, 3), {{100, "157.5 ms"}}},
+      {Variation(VariationType::EarlyReflect1, 1), {{45, ""}}},
+      // Part control depths: 150 cents a step, -100 % .. +100 % (XG data list, multi part).
+      {Part(0x1E), {{-64, "-9600 cents"}}},
+      {Part(0x62), {{63, "+9450 cents"}}},
+      {Part(0x1F), {{-64, "-100 %"}}},
+      {Part(0x5C), {{63, "+100 %"}}},
+      {Part(0x4F), {{10, "+16 %"}}},
+      {FindPartParameter(0x76, InstrumentModel::Extended)->parameter, {{0x0C, "80 Hz"}}},
+      // Variation part Off is the one past the parts.
+      {kVariationSettings[static_cast<std::size_t>(VariationSetting::Part)].parameter,
+       {{128, "Off"}, {3, ""}}},
+  };
+  for (const auto& c : cases) {
+    for (const auto& [value, text] : c.readings) {
+      SCOPED_TRACE(testing::Message() << c.parameter.reviewName << " " << value);
+      EXPECT_EQ(UnitText(c.parameter, value), text);
+    }
+  }
   EXPECT_EQ(ValueText(Part(0x0B), 100), "100");
   EXPECT_EQ(ValueText(Part(0x0E), 1), "L63");
-  // 255, the mark of a parameter a type leaves out, reads as nothing.
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param6), 255), "");
-  EXPECT_EQ(UnitText(Reverb(ReverbSlot::Param1), 70), "");
-  // A received value past the field's range still reads where its unit reaches.
-  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 3), 100), "157.5 ms");
-  EXPECT_EQ(UnitText(Variation(VariationType::EarlyReflect1, 1), 45), "");
+  EXPECT_EQ(FindPartParameter(0x76, InstrumentModel::Basic), nullptr);
 }
 
 TEST(ParameterDisplay, TheExtendedModelWidensThePublishedRanges) {
@@ -150,36 +132,6 @@ TEST(ParameterDisplay, TheExtendedModelWidensThePublishedRanges) {
     EXPECT_EQ(extended.minimum, c.minimum) << type;
     EXPECT_EQ(extended.maximum, c.maximum) << type;
   }
-}
-
-TEST(ParameterDisplay, PartControlDepthsReadInCentsAndPercent) {
-  // 150 cents a step, -100 % .. +100 % (XG data list, multi part).
-  const struct {
-    int address;
-    int shown;
-    const char* text;
-  } cases[] = {{0x1E, -64, "-9600 cents"},
-               {0x62, 63, "+9450 cents"},
-               {0x1F, -64, "-100 %"},
-               {0x5C, 63, "+100 %"},
-               {0x4F, 10, "+16 %"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.address);
-    EXPECT_EQ(UnitText(Part(c.address), c.shown), c.text);
-  }
-  // A value a file brought from outside the range reads in its unit all the same.
-  EXPECT_EQ(UnitText(Part(0x08), -30), "-30 semitones");
-  EXPECT_EQ(UnitText(Part(0x30), 5), "") << "a switch has its two values only";
-  const ParameterDescriptor& bass = FindPartParameter(0x76, InstrumentModel::Extended)->parameter;
-  EXPECT_EQ(UnitText(bass, 0x0C), "80 Hz");
-  EXPECT_EQ(FindPartParameter(0x76, InstrumentModel::Basic), nullptr);
-}
-
-TEST(ParameterDisplay, VariationPartOffIsTheOnePastTheParts) {
-  const ParameterDescriptor& part =
-      kVariationSettings[static_cast<std::size_t>(VariationSetting::Part)].parameter;
-  EXPECT_EQ(UnitText(part, 128), "Off");
-  EXPECT_EQ(UnitText(part, 3), "");
 }
 
 }  // namespace

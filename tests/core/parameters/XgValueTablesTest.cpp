@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "parameters/XgValueTables.h"
 
@@ -15,55 +17,28 @@ void ExpectRising(std::span<const double> table) {
 }
 
 // Length, rise and the printed ends of each published table.
-TEST(XgValueTables, LfoFrequencyIsTableOne) {
-  ASSERT_EQ(kLfoFrequencyHz.size(), 128u);
-  ExpectRising(kLfoFrequencyHz);
-  EXPECT_DOUBLE_EQ(kLfoFrequencyHz.front(), 0.0);
-  EXPECT_DOUBLE_EQ(kLfoFrequencyHz[64], 2.69);
-  EXPECT_DOUBLE_EQ(kLfoFrequencyHz.back(), 39.7);
-}
-
-TEST(XgValueTables, ModulationDelayIsTableTwo) {
-  ASSERT_EQ(kModulationDelayMs.size(), 128u);
-  ExpectRising(kModulationDelayMs);
-  EXPECT_DOUBLE_EQ(kModulationDelayMs.front(), 0.0);
-  EXPECT_DOUBLE_EQ(kModulationDelayMs[100], 10.0);
-  EXPECT_DOUBLE_EQ(kModulationDelayMs.back(), 50.0);
-}
-
-TEST(XgValueTables, EqFrequencyIsTableThree) {
-  ASSERT_EQ(kEqFrequencyHz.size(), 61u);
-  ExpectRising(kEqFrequencyHz);
-  EXPECT_DOUBLE_EQ(kEqFrequencyHz.front(), 20.0);
-  EXPECT_DOUBLE_EQ(kEqFrequencyHz[34], 1000.0);
-  EXPECT_DOUBLE_EQ(kEqFrequencyHz.back(), 20000.0);
-}
-
-TEST(XgValueTables, ReverbTimeIsTableFour) {
-  ASSERT_EQ(kReverbTimeSeconds.size(), 70u);
-  ExpectRising(kReverbTimeSeconds);
-  EXPECT_DOUBLE_EQ(kReverbTimeSeconds.front(), 0.3);
-  EXPECT_DOUBLE_EQ(kReverbTimeSeconds[47], 5.0);
-  EXPECT_DOUBLE_EQ(kReverbTimeSeconds.back(), 30.0);
-}
-
-TEST(XgValueTables, DelayTimesAreTablesFiveAndSeven) {
-  ASSERT_EQ(kDelayTime200Ms.size(), 128u);
-  ExpectRising(kDelayTime200Ms);
-  EXPECT_DOUBLE_EQ(kDelayTime200Ms.front(), 0.1);
-  EXPECT_DOUBLE_EQ(kDelayTime200Ms[63], 99.3);
-  EXPECT_DOUBLE_EQ(kDelayTime200Ms.back(), 200.0);
-  ASSERT_EQ(kDelayTime400Ms.size(), 128u);
-  ExpectRising(kDelayTime400Ms);
-  EXPECT_DOUBLE_EQ(kDelayTime400Ms.front(), 0.1);
-  EXPECT_DOUBLE_EQ(kDelayTime400Ms.back(), 400.0);
-}
-
-TEST(XgValueTables, RoomSizeIsTableSix) {
-  ASSERT_EQ(kRoomSizeMetres.size(), 45u);
-  ExpectRising(kRoomSizeMetres);
-  EXPECT_DOUBLE_EQ(kRoomSizeMetres.front(), 0.1);
-  EXPECT_DOUBLE_EQ(kRoomSizeMetres.back(), 7.0);
+TEST(XgValueTables, EachTableHasItsLengthRisesAndReadsAsPrinted) {
+  const struct {
+    const char* name;
+    std::span<const double> table;
+    std::size_t size;
+    std::vector<std::pair<std::size_t, double>> printed;
+  } tables[] = {
+      {"LFO frequency, table 1", kLfoFrequencyHz, 128, {{0, 0.0}, {64, 2.69}, {127, 39.7}}},
+      {"modulation delay, table 2", kModulationDelayMs, 128, {{0, 0.0}, {100, 10.0}, {127, 50.0}}},
+      {"EQ frequency, table 3", kEqFrequencyHz, 61, {{0, 20.0}, {34, 1000.0}, {60, 20000.0}}},
+      {"reverb time, table 4", kReverbTimeSeconds, 70, {{0, 0.3}, {47, 5.0}, {69, 30.0}}},
+      {"delay time 200, table 5", kDelayTime200Ms, 128, {{0, 0.1}, {63, 99.3}, {127, 200.0}}},
+      {"room size, table 6", kRoomSizeMetres, 45, {{0, 0.1}, {44, 7.0}}},
+      {"delay time 400, table 7", kDelayTime400Ms, 128, {{0, 0.1}, {127, 400.0}}},
+      {"reverb dimension, 11", kReverbDimensionMetres, 105, {{0, 0.5}, {37, 10.2}, {104, 30.2}}},
+  };
+  for (const auto& t : tables) {
+    SCOPED_TRACE(t.name);
+    ASSERT_EQ(t.table.size(), t.size);
+    ExpectRising(t.table);
+    for (const auto& [index, value] : t.printed) EXPECT_DOUBLE_EQ(t.table[index], value) << index;
+  }
 }
 
 TEST(XgValueTables, LevelsAreMinusInfinityAtZeroUnityAt64AndSixDecibelsAtTheTop) {
@@ -71,14 +46,6 @@ TEST(XgValueTables, LevelsAreMinusInfinityAtZeroUnityAt64AndSixDecibelsAtTheTop)
   EXPECT_DOUBLE_EQ(LevelDecibels(64), 0.0);
   EXPECT_NEAR(LevelDecibels(127), 6.0, 0.05);
   EXPECT_NEAR(LevelDecibels(32), -6.0, 0.03);
-}
-
-TEST(XgValueTables, ReverbDimensionIsTableEleven) {
-  ASSERT_EQ(kReverbDimensionMetres.size(), 105u);
-  ExpectRising(kReverbDimensionMetres);
-  EXPECT_DOUBLE_EQ(kReverbDimensionMetres.front(), 0.5);
-  EXPECT_DOUBLE_EQ(kReverbDimensionMetres[37], 10.2);
-  EXPECT_DOUBLE_EQ(kReverbDimensionMetres.back(), 30.2);
 }
 
 }  // namespace

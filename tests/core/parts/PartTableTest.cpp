@@ -26,12 +26,9 @@ constexpr PartTemplate kDrumPartBytes = {
     0x11, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x7F,
 };
 
-TEST(PartTemplates, TheParameterTableGivesThePublishedDefaults) {
+TEST(PartTemplates, AreThePublishedDefaultsAndDifferOnlyInModeBytesAndReserveBankChannel) {
   EXPECT_EQ(kNormalPartTemplate, kNormalPartBytes);
   EXPECT_EQ(kDrumPartTemplate, kDrumPartBytes);
-}
-
-TEST(PartTemplates, DifferOnlyInModeBytesAndReserveBankChannel) {
   int modeDependentCount = 0;
   for (int address = 0; address < 0x6F; ++address) {
     const bool modeDependent = IsModeDependentPartAddress(address);

@@ -8,7 +8,7 @@
 namespace ravlo {
 namespace {
 
-TEST(PianoTablesTest, NoteKeysAreDistinctPianoCharactersWithTheirOffsets) {
+TEST(PianoTablesTest, NoteKeysAreDistinctAndChordsHaveTheirDigitsAndRisingNotes) {
   std::set<char> characters;
   for (const NoteKey& key : kNoteKeys) {
     EXPECT_TRUE(characters.insert(key.character).second) << key.character;
@@ -17,9 +17,7 @@ TEST(PianoTablesTest, NoteKeysAreDistinctPianoCharactersWithTheirOffsets) {
     EXPECT_LE(key.offset, 31);
   }
   EXPECT_EQ(NoteKeyOffset('A'), -1);  // the arpeggio key
-}
-
-TEST(PianoTablesTest, ChordsHaveTheirOwnKeypadDigitsAndRisingNotes) {
+  // Chords have their own keypad digits and rising notes.
   for (std::size_t type = 0; type < kChordTypeCount; ++type) {
     const auto digit = static_cast<std::size_t>(kChordTable[type].keypadDigit);
     EXPECT_EQ(kKeypadBindings[digit].plain, KeypadAction::ChordType);

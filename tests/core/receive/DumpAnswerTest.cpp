@@ -27,55 +27,51 @@ Message With(std::size_t at, std::uint8_t value) {
   return message;
 }
 
-TEST(CheckAnswer, TheDumpAskedForIsTheAnswerWhateverItsValues) {
-  EXPECT_EQ(Check(kSystem), AnswerCheck::Answer);
-  const auto values = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x64, 0x00, 0x45};
-  const XgMessage other = BuildBulkDump(test::Unit(0), kXgModelId, {0, 0, 0}, values);
-  EXPECT_EQ(CheckAnswer(other.Bytes(), kSystem), AnswerCheck::Answer);
-}
-
-TEST(CheckAnswer, MessagesThatAreNoYamahaDumpAreUnrelated) {
-  EXPECT_EQ(Check(Bytes({0x90, 0x3C, 0x40})), AnswerCheck::Unrelated);
-  EXPECT_EQ(Check(Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0xF7})), AnswerCheck::Unrelated);
-  EXPECT_EQ(Check(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x50, 0xF7})),
-            AnswerCheck::Unrelated)
-      << "a parameter change";
-  EXPECT_EQ(Check({}), AnswerCheck::Unrelated);
-  EXPECT_EQ(Check(Bytes({0xF0, 0x43})), AnswerCheck::Unrelated);
-}
-
-TEST(CheckAnswer, AnotherUnitModelOrAddressIsToldApart) {
-  EXPECT_EQ(Check(With(2, 0x01)), AnswerCheck::OtherUnit);
-  EXPECT_EQ(Check(With(3, kQs300ModelId)), AnswerCheck::OtherModel);
-  EXPECT_EQ(Check(With(8, 0x01)), AnswerCheck::OtherAddress);
-  EXPECT_EQ(Check(Bytes({0xF0, 0x43, 0x05})), AnswerCheck::OtherUnit);
-}
-
-TEST(CheckAnswer, ACutOrGarbledDumpIsTruncated) {
+TEST(CheckAnswer, EachMessageIsToldApartByWhatIsWrongWithIt) {
   Message cut(kSystem.begin(), kSystem.end() - 3);
   cut.push_back(0xF7);
-  EXPECT_EQ(Check(cut), AnswerCheck::Truncated) << "fewer data than the count says";
-  EXPECT_EQ(Check(Message(kSystem.begin(), kSystem.end() - 1)), AnswerCheck::Truncated) << "no F7";
-  EXPECT_EQ(Check(Message(kSystem.begin(), kSystem.begin() + 8)), AnswerCheck::Truncated)
-      << "cut inside the address";
-  EXPECT_EQ(Check(Message(kSystem.begin(), kSystem.begin() + 4)), AnswerCheck::Truncated);
-  EXPECT_EQ(Check(With(12, 0x90)), AnswerCheck::Truncated) << "a status byte inside";
-}
-
-TEST(CheckAnswer, AnotherCountIsWrongEvenWithAGoodChecksum) {
   Message longer = kSystem;
   longer.insert(longer.end() - 2, 0x00);
-  EXPECT_EQ(Check(longer), AnswerCheck::WrongCount) << "more bytes than the count says";
-
+  const auto values = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x64, 0x00, 0x45};
   const auto six = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00};
-  const XgMessage shorter = BuildBulkDump(test::Unit(0), kXgModelId, {0, 0, 0}, six);
-  EXPECT_EQ(CheckAnswer(shorter.Bytes(), kSystem), AnswerCheck::WrongCount)
-      << "a whole dump, but not of the block's size";
-}
-
-TEST(CheckAnswer, ASumThatDoesNotAddUpIsABadChecksum) {
-  EXPECT_EQ(Check(With(16, 0x35)), AnswerCheck::BadChecksum);
-  EXPECT_EQ(Check(With(10, 0x05)), AnswerCheck::BadChecksum) << "a data byte changed on the way";
+  const auto dump = [](const std::vector<std::uint8_t>& data) {
+    const XgMessage message = BuildBulkDump(test::Unit(0), kXgModelId, {0, 0, 0}, data);
+    return Message(message.Bytes().begin(), message.Bytes().end());
+  };
+  const struct {
+    const char* name;
+    Message message;
+    AnswerCheck check;
+  } cases[] = {
+      {"the dump asked for", kSystem, AnswerCheck::Answer},
+      {"whatever its values", dump(values), AnswerCheck::Answer},
+      // Messages that are no dump of the maker are unrelated.
+      {"a note", Bytes({0x90, 0x3C, 0x40}), AnswerCheck::Unrelated},
+      {"another maker", Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0xF7}), AnswerCheck::Unrelated},
+      {"a parameter change", Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x50, 0xF7}),
+       AnswerCheck::Unrelated},
+      {"nothing", {}, AnswerCheck::Unrelated},
+      {"two bytes", Bytes({0xF0, 0x43}), AnswerCheck::Unrelated},
+      {"another unit", With(2, 0x01), AnswerCheck::OtherUnit},
+      {"another model", With(3, kQs300ModelId), AnswerCheck::OtherModel},
+      {"another address", With(8, 0x01), AnswerCheck::OtherAddress},
+      {"another unit, cut", Bytes({0xF0, 0x43, 0x05}), AnswerCheck::OtherUnit},
+      {"fewer data than the count says", cut, AnswerCheck::Truncated},
+      {"no F7", Message(kSystem.begin(), kSystem.end() - 1), AnswerCheck::Truncated},
+      {"cut inside the address", Message(kSystem.begin(), kSystem.begin() + 8),
+       AnswerCheck::Truncated},
+      {"cut after the model", Message(kSystem.begin(), kSystem.begin() + 4),
+       AnswerCheck::Truncated},
+      {"a status byte inside", With(12, 0x90), AnswerCheck::Truncated},
+      {"more bytes than the count says", longer, AnswerCheck::WrongCount},
+      {"a whole dump, but not of the block's size", dump(six), AnswerCheck::WrongCount},
+      {"a sum that does not add up", With(16, 0x35), AnswerCheck::BadChecksum},
+      {"a data byte changed on the way", With(10, 0x05), AnswerCheck::BadChecksum},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Check(c.message), c.check);
+  }
 }
 
 }  // namespace

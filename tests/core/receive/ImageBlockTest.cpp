@@ -15,7 +15,7 @@ using Kind = ImageBlock::Kind;
 
 class ImageBlockTest : public test::ModelFixture {};
 
-TEST_F(ImageBlockTest, TheBlocksComeInTheOrderOfTheSendPass) {
+TEST_F(ImageBlockTest, TheBlocksComeInTheOrderOfTheSendPassADrumSetupWithANoteEach) {
   const std::vector<ImageBlock> blocks = ImageBlocks(model);
   ASSERT_EQ(blocks.size(), 4u + 16u + 2u);
   EXPECT_EQ(blocks[0], (ImageBlock{Kind::System}));
@@ -27,6 +27,19 @@ TEST_F(ImageBlockTest, TheBlocksComeInTheOrderOfTheSendPass) {
   EXPECT_EQ(blocks[2].Name(), "Chorus");
   EXPECT_EQ(blocks[6].Name(), "Part 3");
   EXPECT_EQ(blocks[20].Name(), "Drum setup 1");
+
+  // A drum setup has a dump for each note of its kit.
+  const auto notes = [&](int setup) {
+    return ImageBlock{Kind::DrumSetup, setup}.Dumps(model).size();
+  };
+  EXPECT_EQ(notes(0), model.Drums().KitNotes(0).size());
+  const std::size_t standard = notes(1);
+  ASSERT_TRUE(model.Drums().SetKitVoice(1, {126, 0, 0}));  // an SFX kit has other notes
+  EXPECT_NE(notes(1), standard);
+  const std::vector<XgMessage> dumps = ImageBlock{Kind::DrumSetup, 1}.Dumps(model);
+  const DrumNote first = model.Drums().KitNotes(1).front();
+  EXPECT_EQ(dumps.front()[6], 0x31);
+  EXPECT_EQ(dumps.front()[7], first.MidiNote());
 }
 
 TEST_F(ImageBlockTest, TheDumpsOfAllBlocksAreAnAllBulkSaveWithoutItsReset) {
@@ -49,20 +62,6 @@ TEST_F(ImageBlockTest, TheDumpsOfAllBlocksAreAnAllBulkSaveWithoutItsReset) {
     }
   }
   EXPECT_EQ(dumps, *recorded);
-}
-
-TEST_F(ImageBlockTest, ADrumSetupHasADumpForEachNoteOfItsKit) {
-  const auto notes = [&](int setup) {
-    return ImageBlock{Kind::DrumSetup, setup}.Dumps(model).size();
-  };
-  EXPECT_EQ(notes(0), model.Drums().KitNotes(0).size());
-  const std::size_t standard = notes(1);
-  ASSERT_TRUE(model.Drums().SetKitVoice(1, {126, 0, 0}));  // an SFX kit has other notes
-  EXPECT_NE(notes(1), standard);
-  const std::vector<XgMessage> dumps = ImageBlock{Kind::DrumSetup, 1}.Dumps(model);
-  const DrumNote first = model.Drums().KitNotes(1).front();
-  EXPECT_EQ(dumps.front()[6], 0x31);
-  EXPECT_EQ(dumps.front()[7], first.MidiNote());
 }
 
 }  // namespace

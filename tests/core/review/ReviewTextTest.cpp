@@ -162,6 +162,9 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
       {{0xF0, 0x43, 0x10, 0x4C, 0x31, 0x24, 0x02, 0x64, 0xF7},
        "2 BassDrum H\tVolume_Level\t100\t( 64 )h"},
       {{0xF0, 0x43, 0x10, 0x4C, 0x30, 0x05, 0x10, 0x40, 0xF7}, "Extension\t30 05 10\t64\t( 40 )h"},
+      // Read-back requests name their kind and address.
+      {{0xF0, 0x43, 0x20, 0x4C, 0x08, 0x02, 0x30, 0xF7}, "Dump Request\t08 02 30"},
+      {{0xF0, 0x43, 0x35, 0x4C, 0x31, 0x24, 0x0B, 0xF7}, "Parameter Request\t31 24 0B"},
   };
   for (const auto& c : cases) {
     const ByteVector message = Bytes(c.message);
@@ -177,13 +180,6 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
   ASSERT_TRUE(model.Effects().StoreEffectParameter(EffectChange(0x40, {0x5E, 0x00})));
   EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x44, 0x0D, 0x03, 0xF7})),
             "Variatn\tParameter 2\t1667\t( 0D )( 03 )h");
-}
-
-TEST_F(ReviewTextTest, ReadBackRequestsNameTheirKindAndAddress) {
-  EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x20, 0x4C, 0x08, 0x02, 0x30, 0xF7})),
-            "Dump Request\t08 02 30");
-  EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x35, 0x4C, 0x31, 0x24, 0x0B, 0xF7})),
-            "Parameter Request\t31 24 0B");
 }
 
 TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {

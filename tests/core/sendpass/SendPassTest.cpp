@@ -58,13 +58,17 @@ TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
   EXPECT_EQ(progress.closed, 1);
 }
 
-TEST_F(SendPassTest, NonDefaultOnlyOfAnUntouchedModelIsJustTheReset) {
+TEST_F(SendPassTest, NonDefaultOnlyOfAnUntouchedModelIsJustTheResetAndASaveSendsNoControllers) {
   model.SetResetAdMixer(false);
   SendChoices choices;
   choices.delayMs = 20;
   RunSendPass(model, choices, progress);
   EXPECT_EQ(MessageLengths(Sent()), std::vector<std::size_t>{9});
   EXPECT_TRUE(backend.shorts.empty()) << "untouched channels send no controllers";
+  // A saving pass never sends controllers, even all of them.
+  choices.controllers = {true, false};
+  ASSERT_TRUE(RecordSendPass(model, choices, progress));
+  EXPECT_TRUE(backend.shorts.empty());
 }
 
 TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChannel) {
@@ -85,13 +89,6 @@ TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChan
   choices.part = {true, true};
   RunSendPass(model, choices, progress);
   EXPECT_EQ(backend.ShortBytes().size(), 16u * 11) << "a part send carries the voices";
-}
-
-TEST_F(SendPassTest, ASavingPassNeverSendsControllers) {
-  SendChoices choices;
-  choices.controllers = {true, false};
-  ASSERT_TRUE(RecordSendPass(model, choices, progress));
-  EXPECT_TRUE(backend.shorts.empty());
 }
 
 TEST_F(SendPassTest, ClearThenOnlyDrum2SendsSetupTwoAlone) {

@@ -58,7 +58,7 @@ TEST(ElementShapesTest, EnvelopesFollowTheirLevelsRatesAndDepth) {
   EXPECT_NEAR(Span(pitch, 0) / Span(pitch, 1), 127.0 / 63.0, 1e-9);
 }
 
-TEST(PartShapesTest, OffsetsScaleTheTypicalEnvelopesTimes) {
+TEST(PartShapesTest, OffsetsScaleTheEnvelopesAndCutoffAndResonanceShapeTheFilter) {
   const EnvelopeShape typical = part_shapes::AmplitudeEnvelope(0, 0, 0);
   const EnvelopeShape offset = part_shapes::AmplitudeEnvelope(16, -16, 32);
   for (const EnvelopeShape* shape : {&typical, &offset}) ExpectLevels(*shape, {0, 1, 0.5, 0.5, 0});
@@ -70,9 +70,8 @@ TEST(PartShapesTest, OffsetsScaleTheTypicalEnvelopesTimes) {
   const EnvelopeShape pitch = part_shapes::PitchEnvelope(-20, 0, 10, 16);
   ExpectLevels(pitch, {-20, 0, 0, 10});
   EXPECT_NEAR(Span(pitch, 2) / Span(pitch, 0), 2.0, 1e-9);
-}
 
-TEST(PartShapesTest, TheFilterResponseMovesWithCutoffAndPeaksWithResonance) {
+  // The filter response moves with the cutoff and peaks with the resonance.
   const auto peak = [](const Curve& points) {
     return *std::max_element(points.begin(), points.end(),
                              [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; });

@@ -78,16 +78,6 @@ TEST_F(SongIntakeTest, VoicesAndControllersGoThroughTheChannelSetters) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(SongIntakeTest, ABankSelectWaitsForAProgramChange) {
-  // A bank select alone changes nothing; a program change without one keeps
-  // the bank the part plays.
-  Import(Bytes({0x00, 0xB4, 0, 64, 0x00, 0xB5, 0, 8, 0x00, 0xC5, 3, 0x00, 0xC5, 4}));
-  EXPECT_EQ(Part(4)[0x01], 0);
-  EXPECT_EQ(model.Channels().Voice(ChannelAt(4)), ChannelTables::DefaultVoice(ChannelAt(4)));
-  EXPECT_EQ(model.Channels().Voice(ChannelAt(5)), (ChannelVoice{8, 5, 0}));
-  EXPECT_EQ(Part(5)[0x01], 8);
-}
-
 TEST_F(SongIntakeTest, RegisteredAndXgNonRegisteredParametersSetTheirPartParameters) {
   Import(Bytes({// Pitch bend sensitivity 12 on channel 1.
                 0x00, 0xB0, 101, 0, 0x00, 0xB0, 100, 0, 0x00, 0xB0, 6, 12, 0x00, 0xB0, 38, 0,
@@ -132,9 +122,16 @@ TEST_F(SongIntakeTest, WhatTheModelCannotHoldIsLeftOutAndSaid) {
   EXPECT_EQ(host.resets, 0) << "nothing changed, so the synthesizer is left alone";
 }
 
-TEST_F(SongIntakeTest, ResetAllControllersMonoAndPoly) {
-  Import(Bytes({0x00, 0xB6, 11,  30, 0x00, 0xB6, 1,   50, 0x00, 0xB6, 121, 0,
-                0x00, 0xB6, 126, 1,  0x00, 0xB7, 126, 1,  0x00, 0xB7, 127, 0}));
+TEST_F(SongIntakeTest, BankSelectsWaitForAProgramChangeAndResetAllControllersMonoAndPoly) {
+  // A bank select alone changes nothing; a program change without one keeps
+  // the bank the part plays.
+  Import(Bytes({0x00, 0xB4, 0,    64, 0x00, 0xB5, 0,    8, 0x00, 0xC5, 3,    0x00, 0xC5,
+                4,    0x00, 0xB6, 11, 30,   0x00, 0xB6, 1, 50,   0x00, 0xB6, 121,  0,
+                0x00, 0xB6, 126,  1,  0x00, 0xB7, 126,  1, 0x00, 0xB7, 127,  0}));
+  EXPECT_EQ(Part(4)[0x01], 0);
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(4)), ChannelTables::DefaultVoice(ChannelAt(4)));
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(5)), (ChannelVoice{8, 5, 0}));
+  EXPECT_EQ(Part(5)[0x01], 8);
   EXPECT_EQ(ChannelController(6, static_cast<int>(ControllerSlot::Expression)), 127);
   EXPECT_EQ(ChannelController(6, static_cast<int>(ControllerSlot::Modulation)), 0);
   EXPECT_EQ(Part(6)[0x05], 0) << "mono";

@@ -61,7 +61,7 @@ TEST(StandardMidiFileTest, RunningStatusDeltaTimesAndLongLengths) {
                                       "144 193 5 0", "149 193 7 0"}));
 }
 
-TEST(StandardMidiFileTest, FormatOneTracksMergeByTimeThenByTrack) {
+TEST(StandardMidiFileTest, FormatOneTracksMergeByTimeThenByTrackAndFormatTwoTracksFollow) {
   const Image first = Join(Bytes({0x00, 0xB0, 7, 100, 0x10, 0xB0, 10, 30}), kEndOfTrack);
   const Image second =
       Join(Bytes({0x00, 0xB1, 7, 50, 0x08, 0xB1, 10, 20, 0x08, 0xB1, 11, 9}), kEndOfTrack);
@@ -69,12 +69,10 @@ TEST(StandardMidiFileTest, FormatOneTracksMergeByTimeThenByTrack) {
   EXPECT_EQ(file.TrackCount(), 2);
   EXPECT_EQ(Listing(file), (std::vector<std::string>{"0 176 7 100", "0 177 7 50", "8 177 10 20",
                                                      "16 176 10 30", "16 177 11 9"}));
-}
-
-TEST(StandardMidiFileTest, FormatTwoTracksPlayOneAfterTheOther) {
-  const Image first = Bytes({0x00, 0xC0, 1, 0x20, 0xFF, 0x2F, 0x00});
-  const Image second = Join(Bytes({0x00, 0xC0, 2}), kEndOfTrack);
-  EXPECT_EQ(Listing(ReadOrFail(MidiFile(2, {first, second}))),
+  // Format two: the tracks play one after the other.
+  const Image one = Bytes({0x00, 0xC0, 1, 0x20, 0xFF, 0x2F, 0x00});
+  const Image two = Join(Bytes({0x00, 0xC0, 2}), kEndOfTrack);
+  EXPECT_EQ(Listing(ReadOrFail(MidiFile(2, {one, two}))),
             (std::vector<std::string>{"0 192 1 0", "32 192 2 0"}));
 }
 
@@ -101,9 +99,7 @@ TEST(StandardMidiFileTest, ForeignChunksAndBytesAfterTheEndAreSkipped) {
   file.insert(file.begin() + 14, junk.begin(), junk.end());
   file.push_back(0x2A);
   EXPECT_EQ(Listing(ReadOrFail(file)), std::vector<std::string>{"0 192 3 0"});
-}
-
-TEST(StandardMidiFileTest, ATrackWithoutEndOfTrackEndsWithItsChunk) {
+  // A track without its end-of-track event ends with its chunk.
   EXPECT_EQ(Listing(ReadOrFail(MidiFile(Bytes({0x00, 0xC0, 3})))),
             std::vector<std::string>{"0 192 3 0"});
 }

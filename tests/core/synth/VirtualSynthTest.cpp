@@ -29,13 +29,6 @@ Message ParameterOf(VirtualSynth& synth, XgAddress address, int unit = 0) {
   return Answer(synth, BuildParameterRequest(Unit(unit), address));
 }
 
-TEST(VirtualSynth, StartsFromTheXgDefaults) {
-  VirtualSynth synth;
-  EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}),
-            Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
-                   0x7F, 0x00, 0x40, 0x36, 0xF7}));
-}
-
 TEST(VirtualSynth, KeepsWhatItIsSentAndAnswersParameterRequestsFromIt) {
   VirtualSynth synth;
   EXPECT_FALSE(synth.Receive(test::PartChange(2, 0x0B, 0x50))) << "a change gets no answer";
@@ -60,8 +53,11 @@ TEST(VirtualSynth, AnswersTwoByteEffectParametersWhole) {
   EXPECT_EQ(ParameterOf(synth, {0x02, 0x01, 0x70}).size(), 9u);
 }
 
-TEST(VirtualSynth, SystemOnTakesTheImageBackToTheDefaults) {
+TEST(VirtualSynth, StartsFromTheXgDefaultsAndSystemOnTakesTheImageBackToThem) {
   VirtualSynth synth;
+  EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}),
+            Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
+                   0x7F, 0x00, 0x40, 0x36, 0xF7}));
   const Message defaults = DumpOf(synth, {0x08, 0x05, 0x00});
   synth.Receive(test::PartChange(5, 0x0B, 0x21));
   ASSERT_NE(DumpOf(synth, {0x08, 0x05, 0x00}), defaults);
@@ -94,13 +90,10 @@ TEST(VirtualSynth, AnswersForEveryDrumNoteInOrOutOfTheKit) {
   EXPECT_EQ(ParameterOf(synth, {0x30, 40, 0x0F}).size(), 9u);
 }
 
-TEST(VirtualSynth, WithoutAUnitItAnswersTheUnitAsked) {
-  VirtualSynth synth;
-  EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}, 7)[2], 0x07);
-  EXPECT_EQ(ParameterOf(synth, {0x00, 0x00, 0x04}, 7)[2], 0x17);
-}
-
-TEST(VirtualSynth, SetToAUnitItIgnoresTheOthers) {
+TEST(VirtualSynth, WithoutAUnitItAnswersTheUnitAskedAndSetToOneItIgnoresTheOthers) {
+  VirtualSynth any;
+  EXPECT_EQ(DumpOf(any, {0x00, 0x00, 0x00}, 7)[2], 0x07);
+  EXPECT_EQ(ParameterOf(any, {0x00, 0x00, 0x04}, 7)[2], 0x17);
   VirtualSynth synth(Unit(2));
   EXPECT_TRUE(DumpOf(synth, {0x00, 0x00, 0x00}, 0).empty());
   EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}, 2).size(), 18u);

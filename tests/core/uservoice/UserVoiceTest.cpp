@@ -8,7 +8,7 @@ namespace {
 
 using test::Unit;
 
-TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
+TEST(UserVoice, DumpsRoundTripNamesArePaddedAndByteElevenSwitchesTheElements) {
   UserVoice source(1);
   source.SetName("Bright Pad");
   UserVoiceElement element = DefaultUserVoiceElement();
@@ -25,9 +25,8 @@ TEST(UserVoice, DumpRoundTripCarriesEveryByteAndKeepsTheVoiceNumber) {
   EXPECT_EQ(copy.VoiceNumber(), 9);
   EXPECT_EQ(copy.DisplayName(), "Bright Pad");
   EXPECT_FALSE(copy.ParseDump({}));
-}
 
-TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanks) {
+  // Names are cut, padded and show high bytes as blanks; byte 11 switches the elements.
   UserVoice voice;
   voice.SetName("Twelve chars");
   EXPECT_EQ(voice.DisplayName(), "Twelve cha");
@@ -39,15 +38,13 @@ TEST(UserVoice, NamesAreCutPaddedAndShowHighBytesAsBlanks) {
   voice.SetCommon(common);
   EXPECT_EQ(voice.DisplayName().substr(0, 4), "X  Y");
   EXPECT_EQ(voice.Common()[1], 0x80) << "the stored byte is kept";
-}
 
-TEST(UserVoice, ElementSwitchesLiveInCommonByteEleven) {
-  UserVoice voice;
+  // The element switches live in common byte 11.
   voice.SetElementOn(2, true);
   voice.SetElementOn(2, false);
   voice.SetElementOn(0, true);
   EXPECT_EQ(voice.Common()[11], 1);
-  UserVoiceCommon common{};
+  common = {};
   common[11] = 0xFA;  // stray high bits are not element switches
   voice.SetCommon(common);
   EXPECT_EQ(voice.ElementsOn(), 2);

@@ -32,7 +32,7 @@ PartRecord MakePart(uint8_t channel, uint8_t msb, uint8_t lsb, uint8_t programBy
   return part;
 }
 
-TEST(VoiceCatalogueTableTest, SortedUniqueAndCounted) {
+TEST(VoiceCatalogueTableTest, VoicesAndBankTypesSortedUniqueCountedAndLookedUp) {
   ASSERT_EQ(kVoiceRecords.size(), 523u);
   for (std::size_t i = 1; i < kVoiceRecords.size(); ++i) {
     const VoiceRecord& a = kVoiceRecords[i - 1];
@@ -67,9 +67,8 @@ TEST(VoiceCatalogueTableTest, SortedUniqueAndCounted) {
   EXPECT_EQ(std::count_if(kVoiceRecords.begin(), kVoiceRecords.end(),
                           [](const VoiceRecord& r) { return r.Name().ends_with(' '); }),
             1);
-}
 
-TEST(BankTypeTableTest, SortedAndLookedUp) {
+  // The bank types: sorted and looked up.
   ASSERT_EQ(kBankTypeRecords.size(), 48u);
   for (std::size_t i = 1; i < kBankTypeRecords.size(); ++i) {
     const BankTypeRecord& a = kBankTypeRecords[i - 1];
