@@ -39,12 +39,11 @@ TEST(SingleInstance, ASecondStartAsksTheFirstToComeForwardAndEnds) {
   EXPECT_EQ(activated.count(), 1);
   QCoreApplication::processEvents();
   EXPECT_EQ(opened.count(), 0) << "no files, no open";
-}
 
-TEST(SingleInstance, AStartAfterTheFirstEndedIsAFirstStartAgain) {
+  // A start after the first ended is a first start again.
   {
-    SingleInstance first(UniquePath("-b"));
-    ASSERT_TRUE(first.Claim());
+    SingleInstance ended(UniquePath("-b"));
+    ASSERT_TRUE(ended.Claim());
   }
   SingleInstance again(UniquePath("-b"));
   EXPECT_TRUE(again.Claim());

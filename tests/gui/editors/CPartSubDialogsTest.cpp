@@ -92,16 +92,6 @@ TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
       }
     }
   }
-  // Part Control keeps and restores three runs; a drum part lacks the portamento run.
-  const std::vector<PartRunSpan> control =
-      PartRunSpans(GetPartRunLayout(PartRunKind::PartControl), 0);
-  ASSERT_EQ(control.size(), 3u);
-  EXPECT_EQ(std::tuple(control[0].address, control[0].count, control[0].drumless),
-            std::tuple(0x08, 9, false));
-  EXPECT_EQ(std::tuple(control[1].address, control[1].count, control[1].drumless),
-            std::tuple(0x67, 2, true));
-  EXPECT_EQ(std::tuple(control[2].address, control[2].count, control[2].drumless),
-            std::tuple(0x6D, 2, false));
 }
 
 TEST_F(PartSubDialogTest, PartControlCentresNoteShiftPairsDetuneAndSwitchesPortamento) {

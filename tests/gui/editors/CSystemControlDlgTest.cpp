@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "editors/CSystemControlDlg.h"
@@ -72,13 +71,10 @@ TEST_F(CSystemControlDlgTest, ValuesChangedElsewhereShowAtOnceButNotOverWhatIsBe
   EXPECT_EQ(dialog.TransposeField().Edit()->text(), "5");
 }
 
-TEST_F(CSystemControlDlgTest, BadTextUnchangedValuesAndFailedSendsChangeNothing) {
-  QSignalSpy beeped(&dialog.VolumeField(), &EditSpinPair::Beeped);
-  for (const char* bad : {"abc", "200"}) {
-    Type(dialog.VolumeField(), bad);
-    EXPECT_EQ(dialog.VolumeField().Edit()->text(), "127") << bad;
-  }
-  EXPECT_EQ(beeped.count(), 2);
+// The fields take their ranges from the parameters; the box's own refusals
+// are the EditSpinPair's.
+TEST_F(CSystemControlDlgTest, OutOfRangeUnchangedValuesAndFailedSendsChangeNothing) {
+  Type(dialog.VolumeField(), "128");
   Type(dialog.TransposeField(), "25");
   Type(dialog.TuneField(), "-1025");
   Type(dialog.VolumeField(), "127");

@@ -61,7 +61,7 @@ TEST_F(ExtendedWindowsTest, TheInsertionWindowFollowsTheTypeAndSendsEachField) {
   EXPECT_EQ(Find<QLabel>(dlg, "Param1Label")->text(), "Param 1");
 }
 
-TEST_F(ExtendedWindowsTest, TheMultiEqAndDisplayWindowsSendWhatIsTyped) {
+TEST_F(ExtendedWindowsTest, TheMultiEqDisplayAndReverbWindowsSendWhatIsTyped) {
   CMultiEqDlg eq(rig.model, host);
   eq.OpenWindow();
   EXPECT_EQ(Find<EditSpinPair>(eq, "Freq3")->UnitText(), "1.0 kHz");
@@ -86,17 +86,16 @@ TEST_F(ExtendedWindowsTest, TheMultiEqAndDisplayWindowsSendWhatIsTyped) {
   EXPECT_EQ(rig.model.DisplayText().Text(), "Song 1");
   ASSERT_TRUE(rig.model.DisplayText().StoreLetters(0, Bytes({'X'})));
   EXPECT_EQ(display.TextField().text(), "Xong 1");
-}
 
-TEST_F(ExtendedWindowsTest, TheReverbWindowOffersTheLaterTypes) {
-  CReverbDlg dlg(rig.model, host);
-  dlg.OpenWindow();
-  auto* types = Find<QComboBox>(dlg, "TypeList");
+  // The Reverb window offers the later types.
+  CReverbDlg reverb(rig.model, host);
+  reverb.OpenWindow();
+  auto* types = Find<QComboBox>(reverb, "TypeList");
   EXPECT_EQ(types->count(), 12 + 7);
   rig.ClearSent();
   types->setCurrentIndex(types->findText("Hall L"));
   EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x01, 0x07, 0xF7}));
-  EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall L");
+  EXPECT_EQ(reverb.windowTitle(), "Reverb -- Hall L");
 }
 
 TEST(ExtendedWindows, TheMainBarOffersThemOnlyWithTheExtendedModel) {

@@ -46,18 +46,14 @@ class CrossWindowTest : public ::testing::Test, public test::MainBarRig {
   }
 };
 
-TEST_F(CrossWindowTest, ThePartWindowsPartNumberMovesTheControllersChannel) {
+// The Part window's part moves the Controllers channel and back; a part's
+// volume edit shows at once in the Controllers window.
+TEST_F(CrossWindowTest, ThePartAndControllersWindowsShareAChannel) {
   Type(*Part().findChild<EditSpinPair*>("PartNumber"), 5);
   EXPECT_EQ(Controllers().ShownChannel(), 5);
   EXPECT_TRUE(backend.Stream().empty()) << "showing another part sends nothing";
-}
-
-TEST_F(CrossWindowTest, TheControllersChannelSelectsThePartOnIt) {
   Type(Controllers().ChannelField(), 7);
   EXPECT_EQ(Part().ShownPart(), 6);
-}
-
-TEST_F(CrossWindowTest, APartVolumeEditShowsAtOnceInTheControllersWindow) {
   Type(Controllers().ChannelField(), 4);
   Bar().Model().Parts().SetPartParameters(PartIndex::FromIndex(3), 0x0B,
                                           std::vector<std::uint8_t>{0x22});

@@ -58,23 +58,24 @@ class EditorsWiringTest : public ::testing::Test, public test::MainBarRig {
   fs::path directory;
 };
 
+// A reverb block opens the Reverb window, unless the option is off; the
+// editor follows the model all the same.
 TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) {
   std::vector<std::uint8_t> row(14, 0);
   row[0] = 2;  // "Room 1"
-  row[1] = 0;
   const XgMessage dump = BuildBulkDump(test::Unit(0), kXgModelId, {0x02, 0x01, 0x00}, row);
-  OpenFile({dump.Bytes().begin(), dump.Bytes().end()});
-  EXPECT_TRUE(Reverb().IsOpen());
-  EXPECT_EQ(Reverb().CurrentType(), 3);
-  EXPECT_EQ(Reverb().windowTitle(), "Reverb -- Room 1");
+  for (const bool option : {false, true}) {
+    SCOPED_TRACE(option);
+    Bar().CloseAll();
+    Bar().Settings().openWindowsOnFileOpen = option;
+    OpenFile({dump.Bytes().begin(), dump.Bytes().end()});
+    EXPECT_EQ(Reverb().IsOpen(), option);
+    EXPECT_EQ(Reverb().CurrentType(), 3);
+    if (option) {
+      EXPECT_EQ(Reverb().windowTitle(), "Reverb -- Room 1");
+    }
+  }
   EXPECT_FALSE(Bar().Editor(EditorSlot::Part)->IsOpen()) << "only the blocks the file held";
-}
-
-TEST_F(EditorsWiringTest, WithTheOptionOffALoadOpensNoWindow) {
-  Bar().Settings().openWindowsOnFileOpen = false;
-  OpenFile(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
-  EXPECT_FALSE(Reverb().IsOpen());
-  EXPECT_EQ(Reverb().CurrentType(), 3) << "the editor follows the model all the same";
 }
 
 TEST_F(EditorsWiringTest, ASendTakesTheTypeChosenInTheEffectEditor) {
@@ -122,6 +123,7 @@ TEST_F(EditorsWiringTest, AVoiceChosenInTheChannelBrowserGoesOutOnTheControllers
   EXPECT_TRUE(Bar().Modified());
 }
 
+// The piano plays on the Controllers window's channel while it is on.
 TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
   Bar().PianoCommand(true);
   EXPECT_TRUE(Bar().PianoOn());
@@ -144,9 +146,7 @@ TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
   backend.ClearSent();
   QApplication::sendEvent(&Bar(), &press);
   EXPECT_TRUE(backend.ShortBytes().empty());
-}
 
-TEST_F(EditorsWiringTest, TheControllersChannelMovesThePiano) {
   Bar().OpenEditor(EditorSlot::Controllers);
   auto& controllers = *static_cast<CControllersDlg*>(Bar().Editor(EditorSlot::Controllers));
   controllers.ChannelField().Edit()->setText("4");

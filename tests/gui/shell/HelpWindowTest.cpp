@@ -36,11 +36,7 @@ TEST_F(HelpWindowTest, HelpContentsShowsThePage) {
   const auto lightness = [&](QPalette::ColorRole role) { return palette.color(role).lightness(); };
   EXPECT_GE(lightness(QPalette::Link) - lightness(QPalette::Base), 150);
   EXPECT_GE(lightness(QPalette::LinkVisited) - lightness(QPalette::Base), 150);
-}
-
-TEST_F(HelpWindowTest, EachHeadingOnceAndTheEditorsAndThePianoHaveTheirs) {
-  Start();
-  Bar().HelpContentsCommand();
+  // Each heading once, and the editors and the piano have theirs.
   std::set<QString> headings;
   for (QTextBlock block = Browser().document()->begin(); block.isValid(); block = block.next()) {
     if (block.blockFormat().headingLevel() == 0) continue;
@@ -52,20 +48,14 @@ TEST_F(HelpWindowTest, EachHeadingOnceAndTheEditorsAndThePianoHaveTheirs) {
   }
 }
 
-TEST_F(HelpWindowTest, F1OnTheUnitBoxShowsItsTopic) {
+TEST_F(HelpWindowTest, F1OnAControlOfTheDevicesDialogShowsItsTopic) {
   Start();
-  const std::vector<MidiPort> ports{{0, "Synth"}};
-  DevicesDialog dialog(ports, {}, {0, 0, true}, prompts, Bar().Help(), &Bar());
+  DevicesDialog dialog({{0, "Synth"}}, {{0, "Synth Out"}}, {0, 0, true}, prompts, Bar().Help(),
+                       &Bar());
   QTest::keyClick(dialog.findChild<EditSpinPair*>("UnitId")->Edit(), Qt::Key_F1);
   EXPECT_TRUE(Bar().Help().isVisible());
   EXPECT_EQ(Bar().Help().CurrentAnchor(), "topic-78250114");
   EXPECT_TRUE(Browser().toPlainText().contains("Unit ID"));
-}
-
-TEST_F(HelpWindowTest, F1OnTheInputListShowsItsTopic) {
-  Start();
-  DevicesDialog dialog({{0, "Synth"}}, {{0, "Synth Out"}}, {0, 0, true}, prompts, Bar().Help(),
-                       &Bar());
   QTest::keyClick(dialog.findChild<QListWidget*>("InputPorts"), Qt::Key_F1);
   EXPECT_EQ(Bar().Help().CurrentAnchor(), "topic-65667202");
   EXPECT_TRUE(Browser().toPlainText().contains("Channel controllers cannot be read"));

@@ -11,7 +11,7 @@
 namespace ravlo {
 namespace {
 
-TEST(MonitorWindowTest, ListsWhatTheMonitorPortReceivedWithItsMeaning) {
+TEST(MonitorWindowTest, ListsWhatTheMonitorPortSentAndReceivedWithItsMeaning) {
   test::BasicModelRig<MonitorBackend> rig;
   MonitorBackend& monitor = rig.backend;
   XgModel& model = rig.model;
@@ -30,18 +30,15 @@ TEST(MonitorWindowTest, ListsWhatTheMonitorPortReceivedWithItsMeaning) {
   window.findChild<QPushButton*>("Clear")->click();
   EXPECT_TRUE(window.Text().isEmpty());
   EXPECT_TRUE(monitor.Messages().empty());
-}
 
-TEST(MonitorWindowTest, ShowsWhatWasSentAndWhatTheMonitorAnswered) {
-  test::BasicModelRig<MonitorBackend> rig;
-  MonitorWindow window(rig.backend, rig.model);
-  ASSERT_TRUE(rig.model.Emit(BuildBulkDumpRequest(UnitNumber::FromValue(0), {0, 0, 0}).Bytes()));
+  // A request sent, and what the monitor answered.
+  ASSERT_TRUE(model.Emit(BuildBulkDumpRequest(UnitNumber::FromValue(0), {0, 0, 0}).Bytes()));
   window.Refresh();
-  const QString text = window.Text();
-  EXPECT_TRUE(text.contains("-> F0 43 20 4C 00 00 00 F7  Dump Request 00 00 00"))
-      << text.toStdString();
-  EXPECT_TRUE(text.contains("<- F0 43 00 4C 00 07 00 00 00 00 04 00 00 7F 00 40 36 F7  "))
-      << text.toStdString();
+  const QString asked = window.Text();
+  EXPECT_TRUE(asked.contains("-> F0 43 20 4C 00 00 00 F7  Dump Request 00 00 00"))
+      << asked.toStdString();
+  EXPECT_TRUE(asked.contains("<- F0 43 00 4C 00 07 00 00 00 00 04 00 00 7F 00 40 36 F7  "))
+      << asked.toStdString();
 }
 
 }  // namespace

@@ -30,29 +30,43 @@
 namespace ravlo {
 namespace {
 
-TEST(DelayCalculator, ComputesTenthsOfAMillisecond) {
-  EXPECT_DOUBLE_EQ(DelayCalculatorDialog::DelayTenths(120, 100), 5000);
-  EXPECT_NEAR(DelayCalculatorDialog::DelayTenths(90, 50), 3333.33, 0.01);
-  test::RecordingPrompts prompts;
-  DelayCalculatorDialog dialog(prompts);
-  dialog.findChild<QLineEdit*>("Tempo")->setText("90");
-  dialog.findChild<QLineEdit*>("PerCent")->setText("50");
-  ASSERT_TRUE(dialog.Recalculate());
-  EXPECT_EQ(dialog.findChild<QLineEdit*>("Delay")->text(), "3333.33");
-  dialog.findChild<QLineEdit*>("Tempo")->setText("1001");
-  EXPECT_FALSE(dialog.Recalculate());
-  EXPECT_EQ(prompts.messages.back(), "Please enter a number between 1 and 1000.");
+// A mouse click on OK with a box out of its range: the range message, and the
+// dialog stays with the focus in the box; a good value then goes through.
+void ClickOkWithAValueOutOfRange(QDialog& dialog, QPushButton& ok, EditSpinPair& field,
+                                 const QString& bad, const QString& good,
+                                 const test::RecordingPrompts& prompts,
+                                 const std::string& message) {
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  field.Edit()->setFocus();
+  field.Edit()->setText(bad);
+  QTest::mouseClick(&ok, Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages.back(), message);
+  EXPECT_EQ(dialog.focusWidget(), field.Edit());
+  field.Edit()->setText(good);
+  QTest::mouseClick(&ok, Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(field.Value(), good.toInt());
 }
 
-TEST(DelayCalculator, ABadTempoIsReportedOnceAndKeepsTheFocus) {
+// Tenths of a millisecond; a bad tempo is reported once and keeps the focus.
+TEST(DelayCalculator, ComputesTheDelayAndReportsABadTempoOnce) {
+  EXPECT_DOUBLE_EQ(DelayCalculatorDialog::DelayTenths(120, 100), 5000);
   QtPrompts prompts;
   DelayCalculatorDialog dialog(prompts);
   prompts.SetOwner(&dialog);
+  auto* tempo = dialog.findChild<QLineEdit*>("Tempo");
+  tempo->setText("90");
+  dialog.findChild<QLineEdit*>("PerCent")->setText("50");
+  ASSERT_TRUE(dialog.Recalculate());
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("Delay")->text(), "3333.33");
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-  auto* tempo = dialog.findChild<QLineEdit*>("Tempo");
   tempo->setFocus();
-  tempo->setText("0");
+  tempo->setText("1001");
   test::ModalAnswerer answerer(test::ModalAnswerer::Press(QMessageBox::Ok));
   QTest::keyClick(tempo, Qt::Key_Tab);
   QTest::qWait(100);  // the window comes back from the message box
@@ -75,7 +89,7 @@ TEST(About, ShowsMemoryInMegabytes) {
       QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(package->text()).hasMatch());
 }
 
-TEST(GeneralOptions, FillsAndStoresTheSwitches) {
+TEST(GeneralOptions, FillsAndStoresTheSwitchesAndKeepsTheReceiveTimeoutInItsRange) {
   AppSettings settings;
   test::RecordingPrompts prompts;
   GeneralOptionsDialog dialog(settings, prompts);
@@ -85,11 +99,17 @@ TEST(GeneralOptions, FillsAndStoresTheSwitches) {
   dialog.findChild<QCheckBox*>("WarnToSave")->setChecked(false);
   dialog.findChild<QCheckBox*>("ResetAdMixer")->setChecked(true);
   keep->setChecked(true);
+  auto& timeout = *dialog.findChild<EditSpinPair*>("ReceiveTimeout");
+  EXPECT_EQ(timeout.Value(), 300);
+  ClickOkWithAValueOutOfRange(
+      dialog, *dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), timeout, "5",
+      "750", prompts, "Please enter an integer between 10 and 10000.");
   dialog.Store(settings);
   EXPECT_FALSE(settings.warnToSave);
   EXPECT_TRUE(settings.resetAdMixer);
   EXPECT_TRUE(settings.openWindowsOnFileOpen);
   EXPECT_TRUE(settings.keepExtensions);
+  EXPECT_EQ(settings.receiveTimeout, 750);
 }
 
 TEST(SendDialogWindow, TheOptionalBoxesAreThereOnlyWhenTheyCarrySomething) {
@@ -114,8 +134,16 @@ TEST(SendDialogWindow, TheOptionalBoxesAreThereOnlyWhenTheyCarrySomething) {
   }
 }
 
+// All on at first but for the controllers when saving; each column clears.
 TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {
   test::RecordingPrompts prompts;
+  SendDialog saving(35, true, prompts);
+  auto* controllers = saving.findChild<QCheckBox*>("Controllers");
+  EXPECT_FALSE(controllers->isEnabled());
+  EXPECT_FALSE(controllers->isChecked());
+  EXPECT_FALSE(saving.findChild<QCheckBox*>("ControllersNonDefault")->isEnabled());
+  EXPECT_EQ(saving.Choices().delayMs, 0u) << "a save goes at no delay";
+  EXPECT_TRUE(saving.Choices().savingMode);
   SendDialog dialog(35, false, prompts);
   SendChoices choices = dialog.Choices();
   EXPECT_TRUE(choices.reset && choices.controllers.send && choices.drum2.nonDefaultOnly);
@@ -128,48 +156,6 @@ TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {
   EXPECT_FALSE(choices.system.send);
   EXPECT_TRUE(choices.drum2.send);
   EXPECT_FALSE(choices.drum2.nonDefaultOnly);
-}
-
-TEST(SendDialogWindow, SavingModeDisablesControllersAndStartsAtNoDelay) {
-  test::RecordingPrompts prompts;
-  SendDialog dialog(35, true, prompts);
-  auto* controllers = dialog.findChild<QCheckBox*>("Controllers");
-  EXPECT_FALSE(controllers->isEnabled());
-  EXPECT_FALSE(controllers->isChecked());
-  EXPECT_FALSE(dialog.findChild<QCheckBox*>("ControllersNonDefault")->isEnabled());
-  EXPECT_EQ(dialog.Choices().delayMs, 0u);
-  EXPECT_TRUE(dialog.Choices().savingMode);
-}
-
-TEST(SendDialogWindow, ADelayAboveOneSecondIsRefusedOnOk) {
-  test::RecordingPrompts prompts;
-  SendDialog dialog(20, false, prompts);
-  dialog.findChild<EditSpinPair*>("Delay")->Edit()->setText("1001");
-  dialog.accept();
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  EXPECT_EQ(prompts.messages.back(), "Please enter an integer between 0 and 1000.");
-}
-
-// A mouse click on OK with a box out of its range: the range message, and the
-// dialog stays with the focus in the box; a good value then goes through.
-void ClickOkWithAValueOutOfRange(QDialog& dialog, QPushButton& ok, EditSpinPair& field,
-                                 const QString& bad, const QString& good,
-                                 const test::RecordingPrompts& prompts,
-                                 const std::string& message) {
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-  field.Edit()->setFocus();
-  field.Edit()->setText(bad);
-  QTest::mouseClick(&ok, Qt::LeftButton);
-  EXPECT_TRUE(dialog.isVisible());
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages.back(), message);
-  EXPECT_EQ(dialog.focusWidget(), field.Edit());
-  field.Edit()->setText(good);
-  QTest::mouseClick(&ok, Qt::LeftButton);
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(field.Value(), good.toInt());
 }
 
 TEST(SendDialogWindow, OkClickedWithADelayOutOfRangeTellsTheRangeAndStays) {
@@ -192,34 +178,21 @@ TEST(DevicesDialogWindow, OkClickedWithAUnitOutOfRangeTellsTheRangeAndStays) {
   EXPECT_EQ(dialog.Chosen().unitNumber, 5);
 }
 
+// The outputs, and the inputs after "(none)", with the remembered ones selected.
 TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
   test::RecordingPrompts prompts;
   HelpWindow help;
-  const std::vector<MidiPort> ports{{0, "Synth"}, {2, "Ravlo Monitor"}};
-  DevicesDialog dialog(ports, {}, {2, 3, true}, prompts, help);
-  auto* list = dialog.findChild<QListWidget*>("Ports");
-  ASSERT_EQ(list->count(), 2);
-  EXPECT_EQ(list->item(1)->text(), "Ravlo Monitor");
+  const std::vector<MidiPort> inputs{{0, "Synth Out"}, {3, "Ravlo Monitor"}};
+  DevicesDialog dialog({{0, "Synth"}, {2, "Ravlo Monitor"}}, inputs, {2, 3, true, 3}, prompts,
+                       help);
+  EXPECT_EQ(dialog.windowTitle(), "MIDI Output Port");
+  auto* ports = dialog.findChild<QListWidget*>("Ports");
+  ASSERT_EQ(ports->count(), 2);
+  EXPECT_EQ(ports->item(1)->text(), "Ravlo Monitor");
   EXPECT_EQ(dialog.Chosen().port, 2) << "the remembered port is selected";
-  list->setCurrentRow(0);
+  ports->setCurrentRow(0);
   EXPECT_EQ(dialog.Chosen().port, 0);
   EXPECT_EQ(dialog.Chosen().unitNumber, 3);
-  dialog.findChild<EditSpinPair*>("UnitId")->Edit()->setText("16");
-  dialog.accept();
-  EXPECT_EQ(prompts.messages.back(), "Please enter an integer between 0 and 15.");
-}
-
-TEST(DevicesDialogWindow, HelpTopicsAreControlTimes65536PlusTheDialog) {
-  EXPECT_EQ(DevicesDialog::HelpTopic(DevicesDialog::kPortListId), 1001u * 65536 + 130);
-  EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(1349)), "topic-88408194");
-}
-
-TEST(DevicesDialogWindow, ListsTheInputsAfterNoneAndReturnsTheInputChosen) {
-  test::RecordingPrompts prompts;
-  HelpWindow help;
-  const std::vector<MidiPort> inputs{{0, "Synth Out"}, {3, "Ravlo Monitor"}};
-  DevicesDialog dialog({{0, "Synth"}}, inputs, {0, 0, true, 3}, prompts, help);
-  EXPECT_EQ(dialog.windowTitle(), "MIDI Output Port");
   auto* list = dialog.findChild<QListWidget*>("InputPorts");
   ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(list->item(0)->text(), "(none)");
@@ -233,21 +206,11 @@ TEST(DevicesDialogWindow, ListsTheInputsAfterNoneAndReturnsTheInputChosen) {
 
   DevicesDialog none({{0, "Synth"}}, inputs, {0, 0, true, -1}, prompts, help);
   EXPECT_EQ(none.findChild<QListWidget*>("InputPorts")->currentRow(), 0);
+  // Help topics are the control's number times 65536 plus the dialog's.
+  EXPECT_EQ(DevicesDialog::HelpTopic(DevicesDialog::kPortListId), 1001u * 65536 + 130);
+  EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(1349)), "topic-88408194");
   EXPECT_EQ(HelpWindow::TopicAnchor(DevicesDialog::HelpTopic(DevicesDialog::kInPortListId)),
             "topic-65667202");
-}
-
-TEST(GeneralOptions, KeepsTheReceiveTimeoutInItsRange) {
-  AppSettings settings;
-  test::RecordingPrompts prompts;
-  GeneralOptionsDialog dialog(settings, prompts);
-  auto& timeout = *dialog.findChild<EditSpinPair*>("ReceiveTimeout");
-  EXPECT_EQ(timeout.Value(), 300);
-  ClickOkWithAValueOutOfRange(
-      dialog, *dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), timeout, "5",
-      "750", prompts, "Please enter an integer between 10 and 10000.");
-  dialog.Store(settings);
-  EXPECT_EQ(settings.receiveTimeout, 750);
 }
 
 TEST(SoundOptions, ShowsTheSettingsAndKeepsWhatIsChosen) {
@@ -274,9 +237,12 @@ TEST(SoundOptions, ShowsTheSettingsAndKeepsWhatIsChosen) {
   EXPECT_EQ(prompts.fileRequests.back().title, "SoundFont");
 }
 
-TEST(ProcessingProgressWindow, ACancellableRunHasACancelButtonThatIsHeard) {
+TEST(ProcessingProgressWindow, ShowsTheItemAndACancellableRunHasACancelButtonThatIsHeard) {
   ProcessingProgress progress;
+  EXPECT_EQ(progress.Item(), "---");
   progress.Show();
+  progress.SetItem("Drum 2");
+  EXPECT_EQ(progress.Item(), "Drum 2");
   EXPECT_FALSE(progress.CancelButton()->isVisible()) << "a send cannot be cancelled";
   EXPECT_FALSE(progress.CancelRequested());
   progress.Close();
@@ -297,16 +263,6 @@ TEST(ProcessingProgressWindow, ACancellableRunHasACancelButtonThatIsHeard) {
   EXPECT_TRUE(progress.CancelRequested()) << "Escape cancels";
   EXPECT_TRUE(progress.isVisible()) << "and the window stays until the run ends";
   progress.Close();
-}
-
-TEST(ProcessingProgressWindow, ShowsTheItem) {
-  ProcessingProgress progress;
-  EXPECT_EQ(progress.Item(), "---");
-  progress.Show();
-  progress.SetItem("Drum 2");
-  EXPECT_EQ(progress.Item(), "Drum 2");
-  progress.Close();
-  EXPECT_FALSE(progress.isVisible());
 }
 
 }  // namespace

@@ -170,12 +170,10 @@ TEST_F(UndoRedoTest, DrumControllerAndEffectEditsComeBackInTheirWindows) {
   Undo(reverb);
   EXPECT_EQ(Taken().size(), 2u) << "the block's two dumps";
   EXPECT_EQ(types.currentIndex(), type);
-}
 
-TEST_F(UndoRedoTest, VariationConnectionAndParametersComeBackInTheirWindow) {
   auto& variation = Open<EditorDialog>(EditorSlot::Variation);
   EditSpinPair& first = Child(variation, "Param1");
-  const QString before = first.Edit()->text();
+  const QString param1 = first.Edit()->text();
   Type(first, "1000");
   Child<QRadioButton>(variation, "System").click();
   EXPECT_EQ(UndoText(), "&Undo Variation Connection");
@@ -187,7 +185,7 @@ TEST_F(UndoRedoTest, VariationConnectionAndParametersComeBackInTheirWindow) {
   EXPECT_TRUE(Child<QRadioButton>(variation, "Part").isChecked());
   Undo(variation);
   EXPECT_EQ(Taken().size(), 1u);
-  EXPECT_EQ(first.Edit()->text(), before);
+  EXPECT_EQ(first.Edit()->text(), param1);
 }
 
 TEST_F(UndoRedoTest, AUserVoiceNameTypedIsOneStepAndStaysInTheModel) {
