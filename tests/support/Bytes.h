@@ -25,6 +25,9 @@ std::vector<std::uint8_t> Join(const Pieces&... pieces) {
   return joined;
 }
 
+// The end-of-track meta event after no delta time.
+inline const std::vector<std::uint8_t> kEndOfTrack{0x00, 0xFF, 0x2F, 0x00};
+
 // A standard MIDI file of format 0 around its one track.
 std::vector<std::uint8_t> MidiFile(const std::vector<std::uint8_t>& track);
 // A standard MIDI file of the format with these tracks, each in its chunk.

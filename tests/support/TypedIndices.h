@@ -14,7 +14,7 @@ inline MidiChannel ChannelAt(int index) {
 inline DrumNote NoteAt(int midiNote) {
   return DrumNote::FromMidiNote(midiNote);
 }
-inline UnitNumber Unit(int value) {
+inline UnitNumber UnitAt(int value) {
   return UnitNumber::FromValue(value);
 }
 

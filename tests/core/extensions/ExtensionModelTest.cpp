@@ -18,7 +18,7 @@ namespace {
 
 using test::Bytes;
 using test::Join;
-using test::Unit;
+using test::UnitAt;
 using Image = std::vector<std::uint8_t>;
 
 Image Change(int high, int mid, int low, std::initializer_list<int> data) {
@@ -29,7 +29,7 @@ Image Change(int high, int mid, int low, std::initializer_list<int> data) {
 }
 
 Image Dump(XgAddress address, const Image& data) {
-  const XgMessage dump = BuildBulkDump(Unit(0), kXgModelId, address, data);
+  const XgMessage dump = BuildBulkDump(UnitAt(0), kXgModelId, address, data);
   return {dump.Bytes().begin(), dump.Bytes().end()};
 }
 

@@ -13,12 +13,10 @@ namespace ravlo {
 namespace {
 
 using test::Join;
-using test::Unit;
-
-using Bytes = std::vector<std::uint8_t>;
+using test::UnitAt;
 
 // A voice dump whose element 1 has wave `wave1` and element 4 wave `wave4`.
-Bytes Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
+std::vector<std::uint8_t> Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
   UserVoice voice(0);
   voice.SetName(name);
   for (int slot = 0; slot < 4; ++slot) voice.SetElementOn(slot, (switches >> slot) & 1);
@@ -28,8 +26,8 @@ Bytes Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
     element[1] = static_cast<std::uint8_t>(wave & 0x7F);
     voice.SetElement(slot, element);
   }
-  const auto dump = voice.BuildDump(Unit(0), 0);
-  return Bytes(dump.begin(), dump.end());
+  const auto dump = voice.BuildDump(UnitAt(0), 0);
+  return std::vector<std::uint8_t>(dump.begin(), dump.end());
 }
 
 class PatchList : public ::testing::Test {
@@ -44,28 +42,30 @@ TEST_F(PatchList, EachVoiceDumpGivesANumberedLine) {
   oneElement[4] = 0x01;  // a count of 141: common and element 1 only
   oneElement[5] = 0x0D;
   // An 18-byte system bulk dump and loose text take no number.
-  const Bytes systemBulk{0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF7};
+  const std::vector<std::uint8_t> systemBulk{0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0, 0, 0,
+                                             0,    0,    0,    0,    0,    0,    0, 0, 0xF7};
   UserVoice voice(0);
-  EXPECT_EQ(ListVoiceDumps(Join(Dump("Pa\td\nX", 0b1001, 300), systemBulk, Bytes{'t', 'x'},
-                                Dump("Lead", 0b0111, 5, 16383), broken, oneElement),
-                           voice),
+  EXPECT_EQ(ListVoiceDumps(
+                Join(Dump("Pa\td\nX", 0b1001, 300), systemBulk, std::vector<std::uint8_t>{'t', 'x'},
+                     Dump("Lead", 0b0111, 5, 16383), broken, oneElement),
+                voice),
             "1\tPa d X    \t2\t300\t0\t0\t137\n"
             "2\tLead      \t3\t5\t0\t0\t16383\n"
             "3\t\n"
             "4\tShort     \t1\t77\t0\t0\t16383\n")
       << "control characters show blank; a short dump keeps earlier slots";
-  EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(Unit(0), 3), voice), "1\t\t0\t0\t0\t0\t0\n");
+  EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(UnitAt(0), 3), voice), "1\t\t0\t0\t0\t0\t0\n");
 }
 
 TEST_F(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
   EXPECT_EQ(PatchListHeader("/x/a.syx"),
             std::string(70, '=') + "\n\t/x/a.syx\n" + std::string(70, '=') +
                 "\n#\tPatch Name\t#Elm\tElm1\tElm2\tElm3\tElm4\n" + std::string(70, '-') + "\n");
-  const auto write = [&](const char* name, const Bytes& bytes) {
+  const auto write = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
     EXPECT_TRUE(WriteWholeFile(dir.File(name), bytes).ok);
     return dir.File(name);
   };
-  Bytes bank;
+  std::vector<std::uint8_t> bank;
   std::string expected;
   for (int j = 0; j < 32; ++j) {
     const std::string name = std::string("V").append(std::to_string(j));

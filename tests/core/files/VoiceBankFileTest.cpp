@@ -13,7 +13,7 @@
 namespace ravlo {
 namespace {
 
-using test::Unit;
+using test::UnitAt;
 
 namespace fs = std::filesystem;
 using Image = std::vector<std::uint8_t>;
@@ -71,7 +71,7 @@ TEST_F(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlot
 TEST_F(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
   Image image = EmptyBank();
   image[0x0880 + 61 * 70] = 'Q';  // file 2, voice number 6
-  const auto images = BuildVoiceBankImages(image, Unit(3));
+  const auto images = BuildVoiceBankImages(image, UnitAt(3));
   ASSERT_TRUE(images);
   for (const Image& out : *images) {
     ASSERT_EQ(out.size(), 12544u);
@@ -84,9 +84,9 @@ TEST_F(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
     }
   }
   EXPECT_EQ((*images)[2][392 * 6 + 9], 'Q');
-  EXPECT_FALSE(BuildVoiceBankImages(Image(kVoiceBankFileSize - 1), Unit(0)));
+  EXPECT_FALSE(BuildVoiceBankImages(Image(kVoiceBankFileSize - 1), UnitAt(0)));
   // Any content of the right size converts: owners of 128 and above own nothing.
-  EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), Unit(0)));
+  EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), UnitAt(0)));
 }
 
 TEST_F(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers) {
@@ -96,9 +96,9 @@ TEST_F(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOther
 
   fs::create_directories(dir.Path() / "bank1.syx" / "inside");  // cannot be replaced by a file
   const std::string bank = dir.File("bank.q3v");
-  EXPECT_FALSE(ConvertVoiceBank(Image(100), bank, Unit(0)).built);
+  EXPECT_FALSE(ConvertVoiceBank(Image(100), bank, UnitAt(0)).built);
   EXPECT_FALSE(fs::exists(dir.Path() / "bank0.syx"));
-  const VoiceBankConversion conversion = ConvertVoiceBank(EmptyBank(), bank, Unit(0));
+  const VoiceBankConversion conversion = ConvertVoiceBank(EmptyBank(), bank, UnitAt(0));
   EXPECT_EQ(conversion.errors.size(), 1u);
   EXPECT_EQ(conversion.written, (std::array<bool, 4>{true, false, true, true}));
   EXPECT_EQ(fs::file_size(dir.Path() / "bank3.syx"), 12544u);

@@ -18,7 +18,7 @@ using test::Join;
 using test::NoteAt;
 using test::PartAt;
 using test::PartChange;
-using test::Unit;
+using test::UnitAt;
 using Image = std::vector<std::uint8_t>;
 
 class SysexIntakeTest : public test::ModelFixture {
@@ -193,9 +193,9 @@ TEST_F(SysexIntakeTest, NothingIsStoredWhereItDoesNotBelong) {
   // gap of the part record holds no parameter to save.
   const Image eightBits = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x00, 0x0B, 0x85, 0xF7});
   const XgMessage partDump =
-      BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x05}, std::vector<std::uint8_t>(8, 0x33));
+      BuildBulkDump(UnitAt(0), kXgModelId, {0x08, 0x00, 0x05}, std::vector<std::uint8_t>(8, 0x33));
   const XgMessage drumDump =
-      BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x04}, std::vector<std::uint8_t>(16, 0x33));
+      BuildBulkDump(UnitAt(0), kXgModelId, {0x30, 40, 0x04}, std::vector<std::uint8_t>(16, 0x33));
   const Image gap = PartChange(0, 0x2A, 0x10);
   prompts.answers = {Answer::No};
   const IntakeResult result = Load(Join(eightBits, partDump.Bytes(), drumDump.Bytes(), gap));
@@ -214,7 +214,7 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
   // parameter are stored as 0xFF whatever the dump says.
   std::vector<std::uint8_t> data(41, 0x33);
   data[0x07] = 2;  // drum setup 1
-  const XgMessage dump = BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x00}, data);
+  const XgMessage dump = BuildBulkDump(UnitAt(0), kXgModelId, {0x08, 0x00, 0x00}, data);
   ASSERT_TRUE(intake.ApplyMessage(dump.Bytes()));
   const PartRecord& record = *model.Parts().Record(PartAt(0));
   EXPECT_EQ(record[0x05], 0xFF);
@@ -224,26 +224,26 @@ TEST_F(SysexIntakeTest, PartDumpsStoreByTheirTemplate) {
   EXPECT_EQ(record[0x30], 0x01) << "the second half is untouched";
 
   std::vector<std::uint8_t> second(63, 0x44);
-  ASSERT_TRUE(
-      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x00, 0x30}, second).Bytes()));
+  ASSERT_TRUE(intake.ApplyMessage(
+      BuildBulkDump(UnitAt(0), kXgModelId, {0x08, 0x00, 0x30}, second).Bytes()));
   EXPECT_EQ(record[0x34], 0xFF) << "chosen by the mode already in the record";
   EXPECT_EQ(record[0x30], 0x44);
   EXPECT_EQ(record[0x6E], 0x44);
   EXPECT_FALSE(
-      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
+      intake.ApplyMessage(BuildBulkDump(UnitAt(0), kXgModelId, {0x08, 0x10, 0x00}, data).Bytes()));
 }
 
 TEST_F(SysexIntakeTest, DrumDumpsAndParameters) {
   std::vector<std::uint8_t> params(16, 0x21);
   ASSERT_TRUE(
-      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
+      intake.ApplyMessage(BuildBulkDump(UnitAt(0), kXgModelId, {0x31, 40, 0x00}, params).Bytes()));
   EXPECT_EQ(model.Drums().Note(1, NoteAt(40))->Parameters()[0x0F], 0x21);
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Drum));
   EXPECT_FALSE(
-      intake.ApplyMessage(BuildBulkDump(Unit(0), kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
+      intake.ApplyMessage(BuildBulkDump(UnitAt(0), kXgModelId, {0x31, 92, 0x00}, params).Bytes()))
       << "note 92 is beyond the setup";
   EXPECT_FALSE(intake.ApplyMessage(
-      BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
+      BuildBulkDump(UnitAt(0), kXgModelId, {0x30, 40, 0x00}, std::span(params).first(15)).Bytes()));
   EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x02, 0x05, 0xF7})));
   EXPECT_EQ(model.Drums().Note(0, NoteAt(36))->Parameter(0x02), 0x05);
   // Part detune needs both its bytes.
@@ -274,9 +274,9 @@ TEST_F(SysexIntakeTest, ForeignAndMalformedMessagesAreRejectedWithoutSending) {
 }
 
 TEST_F(SysexIntakeTest, AdAndMixerMessagesArePassedOn) {
-  const XgMessage mixer = BuildMixerBulk(Unit(0));
+  const XgMessage mixer = BuildMixerBulk(UnitAt(0));
   EXPECT_TRUE(intake.ApplyMessage(mixer.Bytes()));
-  EXPECT_TRUE(intake.ApplyMessage(BuildAdSystemMessage1(Unit(0)).Bytes()));
+  EXPECT_TRUE(intake.ApplyMessage(BuildAdSystemMessage1(UnitAt(0)).Bytes()));
   EXPECT_TRUE(intake.ApplyMessage(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x10, 0x01, 0x02, 0x40, 0xF7})));
   EXPECT_EQ(Sent().size(), 23u + 9u + 9u);
 }

@@ -14,7 +14,7 @@ namespace {
 
 using test::Bytes;
 using test::ChannelAt;
-using test::Unit;
+using test::UnitAt;
 
 std::vector<std::uint8_t> Of(const XgMessage& message) {
   return {message.Bytes().begin(), message.Bytes().end()};
@@ -34,30 +34,30 @@ TEST(BulkChecksum, MakesCountAddressDataAndChecksumAMultipleOf128) {
 
 TEST(BuildParameterChange, TakesOneTwoOrFourDataBytesAndTheUnitNumber) {
   const auto one = Bytes({0x50});
-  EXPECT_EQ(Of(BuildParameterChange(Unit(0), {0x08, 0x03, 0x0B}, one)),
+  EXPECT_EQ(Of(BuildParameterChange(UnitAt(0), {0x08, 0x03, 0x0B}, one)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
   const auto two = Bytes({0x08, 0x00});
-  EXPECT_EQ(Of(BuildParameterChange(Unit(5), {0x08, 0x00, 0x09}, two)),
+  EXPECT_EQ(Of(BuildParameterChange(UnitAt(5), {0x08, 0x00, 0x09}, two)),
             Bytes({0xF0, 0x43, 0x15, 0x4C, 0x08, 0x00, 0x09, 0x08, 0x00, 0xF7}));
   // Master Tune +100: u = 1124 = 0x464.
   const auto four = Bytes({0x00, 0x04, 0x06, 0x04});
-  EXPECT_EQ(Of(BuildParameterChange(Unit(0), {0x00, 0x00, 0x00}, four)),
+  EXPECT_EQ(Of(BuildParameterChange(UnitAt(0), {0x00, 0x00, 0x00}, four)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7}));
   const auto three = Bytes({1, 2, 3});
-  EXPECT_TRUE(BuildParameterChange(Unit(0), {}, three).Empty());
-  EXPECT_TRUE(BuildParameterChange(Unit(0), {}, std::span<const std::uint8_t>{}).Empty());
-  EXPECT_EQ(BuildParameterChange(Unit(0x13), {0, 0, 4}, 0x7F)[2], 0x13)
+  EXPECT_TRUE(BuildParameterChange(UnitAt(0), {}, three).Empty());
+  EXPECT_TRUE(BuildParameterChange(UnitAt(0), {}, std::span<const std::uint8_t>{}).Empty());
+  EXPECT_EQ(BuildParameterChange(UnitAt(0x13), {0, 0, 4}, 0x7F)[2], 0x13)
       << "only the low nibble counts";
 }
 
 TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
   const auto system = Bytes({0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
-  EXPECT_EQ(Of(BuildBulkDump(Unit(0), kXgModelId, {0, 0, 0}, system)),
+  EXPECT_EQ(Of(BuildBulkDump(UnitAt(0), kXgModelId, {0, 0, 0}, system)),
             Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
                    0x7F, 0x00, 0x40, 0x36, 0xF7}));
 
   std::vector<std::uint8_t> voice(381, 0x01);
-  const XgMessage dump = BuildBulkDump(Unit(3), kQs300ModelId, {0x11, 0x05, 0x00}, voice);
+  const XgMessage dump = BuildBulkDump(UnitAt(3), kQs300ModelId, {0x11, 0x05, 0x00}, voice);
   ASSERT_EQ(dump.Size(), 392u);
   EXPECT_EQ(dump[2], 0x03);
   EXPECT_EQ(dump[4], 0x02);
@@ -68,30 +68,30 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
   EXPECT_EQ(dump[391], 0xF7);
 
   const auto highBits = Bytes({0xF7, 0x80});
-  const XgMessage masked = BuildBulkDump(Unit(0), kXgModelId, {0x30, 40, 0x00}, highBits);
+  const XgMessage masked = BuildBulkDump(UnitAt(0), kXgModelId, {0x30, 40, 0x00}, highBits);
   EXPECT_EQ(masked[9], 0x77) << "no data byte can end the message early";
   EXPECT_EQ(masked[10], 0x00);
-  EXPECT_EQ(BuildParameterChange(Unit(0), {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
+  EXPECT_EQ(BuildParameterChange(UnitAt(0), {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
 
   std::vector<std::uint8_t> tooLong(382, 0);
-  EXPECT_TRUE(BuildBulkDump(Unit(0), kXgModelId, {}, tooLong).Empty());
+  EXPECT_TRUE(BuildBulkDump(UnitAt(0), kXgModelId, {}, tooLong).Empty());
   // The count is read back only from a message long enough to carry one.
   EXPECT_FALSE(BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4C, 0x02})));
   EXPECT_EQ(*BulkByteCount(Bytes({0xF0, 0x43, 0x00, 0x4B, 0x02, 0x7D})), 381u);
 }
 
 TEST(CommandMessages, CarryTheDeviceByteOfTheUnit) {
-  EXPECT_EQ(Of(BuildXgSystemOn(Unit(2))),
+  EXPECT_EQ(Of(BuildXgSystemOn(UnitAt(2))),
             Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildAllParameterReset(Unit(0))),
+  EXPECT_EQ(Of(BuildAllParameterReset(UnitAt(0))),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7F, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildDrumSetupReset(Unit(0), 1)),
+  EXPECT_EQ(Of(BuildDrumSetupReset(UnitAt(0), 1)),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x01, 0xF7}));
-  EXPECT_EQ(Of(BuildAdSystemMessage1(Unit(1))),
+  EXPECT_EQ(Of(BuildAdSystemMessage1(UnitAt(1))),
             Bytes({0xF0, 0x43, 0x11, 0x49, 0x01, 0x00, 0x00, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildAdSystemMessage2(Unit(1))),
+  EXPECT_EQ(Of(BuildAdSystemMessage2(UnitAt(1))),
             Bytes({0xF0, 0x43, 0x11, 0x49, 0x01, 0x00, 0x01, 0x00, 0xF7}));
-  const XgMessage mixer = BuildMixerBulk(Unit(4));
+  const XgMessage mixer = BuildMixerBulk(UnitAt(4));
   ASSERT_EQ(mixer.Size(), 23u);
   EXPECT_EQ(mixer[2], 0x04);
   EXPECT_EQ(*BulkByteCount(mixer.Bytes()) + kBulkOverhead, mixer.Size());
@@ -121,29 +121,30 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
 }
 
 TEST(Requests, CarryTheirKindAndUnitInTheDeviceByteAndParseBack) {
-  EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(0), {0x00, 0x00, 0x00})),
+  EXPECT_EQ(Of(BuildBulkDumpRequest(UnitAt(0), {0x00, 0x00, 0x00})),
             Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildBulkDumpRequest(Unit(3), {0x08, 0x0F, 0x30})),
+  EXPECT_EQ(Of(BuildBulkDumpRequest(UnitAt(3), {0x08, 0x0F, 0x30})),
             Bytes({0xF0, 0x43, 0x23, 0x4C, 0x08, 0x0F, 0x30, 0xF7}));
-  EXPECT_EQ(Of(BuildParameterRequest(Unit(15), {0x31, 0x24, 0x0B})),
+  EXPECT_EQ(Of(BuildParameterRequest(UnitAt(15), {0x31, 0x24, 0x0B})),
             Bytes({0xF0, 0x43, 0x3F, 0x4C, 0x31, 0x24, 0x0B, 0xF7}));
-  EXPECT_EQ(Of(BuildParameterRequest(Unit(0), {0x82, 0x81, 0xFF})),
+  EXPECT_EQ(Of(BuildParameterRequest(UnitAt(0), {0x82, 0x81, 0xFF})),
             Bytes({0xF0, 0x43, 0x30, 0x4C, 0x02, 0x01, 0x7F, 0xF7}))
       << "an address byte never leaves as a status byte";
 
   // What was built parses back; other messages are no requests.
-  const XgMessage dump = BuildBulkDumpRequest(Unit(5), {0x30, 0x24, 0x00});
+  const XgMessage dump = BuildBulkDumpRequest(UnitAt(5), {0x30, 0x24, 0x00});
   const auto parsed = ParseXgRequest(dump.Bytes());
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->kind, XgRequest::Kind::BulkDump);
-  EXPECT_EQ(parsed->unit, Unit(5));
+  EXPECT_EQ(parsed->unit, UnitAt(5));
   EXPECT_EQ(parsed->modelId, kXgModelId);
   EXPECT_EQ(parsed->address, (XgAddress{0x30, 0x24, 0x00}));
 
-  const auto parameter = ParseXgRequest(BuildParameterRequest(Unit(2), {0x02, 0x01, 0x42}).Bytes());
+  const auto parameter =
+      ParseXgRequest(BuildParameterRequest(UnitAt(2), {0x02, 0x01, 0x42}).Bytes());
   ASSERT_TRUE(parameter);
   EXPECT_EQ(parameter->kind, XgRequest::Kind::Parameter);
-  EXPECT_EQ(parameter->unit, Unit(2));
+  EXPECT_EQ(parameter->unit, UnitAt(2));
   const auto change = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7});
   const auto aDump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7});
   const auto longer = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7});

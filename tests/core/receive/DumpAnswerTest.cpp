@@ -35,7 +35,7 @@ TEST(CheckAnswer, EachMessageIsToldApartByWhatIsWrongWithIt) {
   const auto values = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x64, 0x00, 0x45};
   const auto six = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00};
   const auto dump = [](const std::vector<std::uint8_t>& data) {
-    const XgMessage message = BuildBulkDump(test::Unit(0), kXgModelId, {0, 0, 0}, data);
+    const XgMessage message = BuildBulkDump(test::UnitAt(0), kXgModelId, {0, 0, 0}, data);
     return Message(message.Bytes().begin(), message.Bytes().end());
   };
   const struct {

@@ -306,8 +306,8 @@ TEST(ReceiveReport, SummariesNameWhatCameInFewWords) {
   EXPECT_EQ(report.Summary(), "Nothing was received.");
   report.received = {{Kind::Chorus}, {Kind::Part, 0}, {Kind::DrumSetup, 1}};
   EXPECT_EQ(report.Summary(), "Chorus, 1 part, 1 drum setup received.");
-  EXPECT_NE(NoInputPortText(test::Unit(3)).find("unit 3"), std::string::npos);
-  const std::string silent = NoAnswerText("Ravlo Monitor", test::Unit(4));
+  EXPECT_NE(NoInputPortText(test::UnitAt(3)).find("unit 3"), std::string::npos);
+  const std::string silent = NoAnswerText("Ravlo Monitor", test::UnitAt(4));
   EXPECT_NE(silent.find("\"Ravlo Monitor\""), std::string::npos);
   EXPECT_NE(silent.find("unit 4"), std::string::npos);
 }

@@ -16,7 +16,7 @@ namespace {
 using ByteVector = std::vector<std::uint8_t>;
 
 ByteVector XgBulk(std::uint8_t high, std::uint8_t mid, std::uint8_t low, ByteVector data) {
-  const XgMessage dump = BuildBulkDump(Unit(0), kXgModelId, {high, mid, low}, data);
+  const XgMessage dump = BuildBulkDump(UnitAt(0), kXgModelId, {high, mid, low}, data);
   return {dump.Bytes().begin(), dump.Bytes().end()};
 }
 
@@ -185,8 +185,9 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
 TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
   ByteVector longer = XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   longer.insert(longer.end() - 1, 0x00);
-  const XgMessage mixer = BuildMixerBulk(Unit(0));
-  const XgMessage voice = BuildBulkDump(Unit(0), kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
+  const XgMessage mixer = BuildMixerBulk(UnitAt(0));
+  const XgMessage voice =
+      BuildBulkDump(UnitAt(0), kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
   const std::pair<ByteVector, const char*> cases[] = {
       {longer, "Wrong data size in bulk dump"},
       {{mixer.Bytes().begin(), mixer.Bytes().end()}, "Bulk Mixer"},

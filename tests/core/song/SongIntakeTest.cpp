@@ -14,6 +14,8 @@
 namespace ravlo {
 namespace {
 
+using test::kEndOfTrack;
+
 using test::Bytes;
 using test::ChannelAt;
 using test::Join;
@@ -23,8 +25,6 @@ using test::PartAt;
 using test::PartChange;
 using Image = std::vector<std::uint8_t>;
 using Shorts = std::vector<std::vector<std::uint8_t>>;
-
-const Image kEndOfTrack = Bytes({0x00, 0xFF, 0x2F, 0x00});
 
 class SongIntakeTest : public test::ModelFixture {
  protected:

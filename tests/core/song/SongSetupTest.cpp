@@ -9,11 +9,11 @@
 namespace ravlo {
 namespace {
 
+using test::kEndOfTrack;
+
 using test::Bytes;
 using test::Join;
 using test::MidiFile;
-
-const std::vector<std::uint8_t> kEndOfTrack = Bytes({0x00, 0xFF, 0x2F, 0x00});
 
 std::vector<std::vector<std::uint8_t>> ChannelMessages(const SongSetup& setup) {
   std::vector<std::vector<std::uint8_t>> messages;

@@ -10,12 +10,12 @@
 namespace ravlo {
 namespace {
 
+using test::kEndOfTrack;
+
 using test::Bytes;
 using test::Join;
 using test::MidiFile;
 using Image = std::vector<std::uint8_t>;
-
-const Image kEndOfTrack = Bytes({0x00, 0xFF, 0x2F, 0x00});
 
 StandardMidiFile ReadOrFail(const Image& image) {
   std::string error;

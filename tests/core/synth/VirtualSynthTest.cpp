@@ -12,7 +12,7 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
-using test::Unit;
+using test::UnitAt;
 using Message = std::vector<std::uint8_t>;
 
 Message Answer(VirtualSynth& synth, const XgMessage& request) {
@@ -22,11 +22,11 @@ Message Answer(VirtualSynth& synth, const XgMessage& request) {
 }
 
 Message DumpOf(VirtualSynth& synth, XgAddress address, int unit = 0) {
-  return Answer(synth, BuildBulkDumpRequest(Unit(unit), address));
+  return Answer(synth, BuildBulkDumpRequest(UnitAt(unit), address));
 }
 
 Message ParameterOf(VirtualSynth& synth, XgAddress address, int unit = 0) {
-  return Answer(synth, BuildParameterRequest(Unit(unit), address));
+  return Answer(synth, BuildParameterRequest(UnitAt(unit), address));
 }
 
 TEST(VirtualSynth, KeepsWhatItIsSentAndAnswersParameterRequestsFromIt) {
@@ -61,7 +61,7 @@ TEST(VirtualSynth, StartsFromTheXgDefaultsAndSystemOnTakesTheImageBackToThem) {
   const Message defaults = DumpOf(synth, {0x08, 0x05, 0x00});
   synth.Receive(test::PartChange(5, 0x0B, 0x21));
   ASSERT_NE(DumpOf(synth, {0x08, 0x05, 0x00}), defaults);
-  synth.Receive(BuildXgSystemOn(Unit(0)).Bytes());
+  synth.Receive(BuildXgSystemOn(UnitAt(0)).Bytes());
   EXPECT_EQ(DumpOf(synth, {0x08, 0x05, 0x00}), defaults);
 }
 
@@ -94,7 +94,7 @@ TEST(VirtualSynth, WithoutAUnitItAnswersTheUnitAskedAndSetToOneItIgnoresTheOther
   VirtualSynth any;
   EXPECT_EQ(DumpOf(any, {0x00, 0x00, 0x00}, 7)[2], 0x07);
   EXPECT_EQ(ParameterOf(any, {0x00, 0x00, 0x04}, 7)[2], 0x17);
-  VirtualSynth synth(Unit(2));
+  VirtualSynth synth(UnitAt(2));
   EXPECT_TRUE(DumpOf(synth, {0x00, 0x00, 0x00}, 0).empty());
   EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}, 2).size(), 18u);
   synth.Receive(test::SystemChange(0x04, {0x10}, 3));

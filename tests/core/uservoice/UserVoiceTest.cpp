@@ -6,7 +6,7 @@
 namespace ravlo {
 namespace {
 
-using test::Unit;
+using test::UnitAt;
 
 TEST(UserVoice, DumpsRoundTripNamesArePaddedAndByteElevenSwitchesTheElements) {
   UserVoice source(1);
@@ -18,7 +18,7 @@ TEST(UserVoice, DumpsRoundTripNamesArePaddedAndByteElevenSwitchesTheElements) {
   source.SetElement(3, element);
 
   UserVoice copy(9);
-  ASSERT_TRUE(copy.ParseDump(source.BuildDump(Unit(0), 9)));
+  ASSERT_TRUE(copy.ParseDump(source.BuildDump(UnitAt(0), 9)));
   EXPECT_EQ(copy.Common(), source.Common());
   EXPECT_EQ(*copy.Element(3), element);
   EXPECT_EQ(copy.WaveNumber(3), 300);

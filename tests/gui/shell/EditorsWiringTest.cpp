@@ -63,7 +63,7 @@ class EditorsWiringTest : public ::testing::Test, public test::MainBarRig {
 TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) {
   std::vector<std::uint8_t> row(14, 0);
   row[0] = 2;  // "Room 1"
-  const XgMessage dump = BuildBulkDump(test::Unit(0), kXgModelId, {0x02, 0x01, 0x00}, row);
+  const XgMessage dump = BuildBulkDump(test::UnitAt(0), kXgModelId, {0x02, 0x01, 0x00}, row);
   for (const bool option : {false, true}) {
     SCOPED_TRACE(option);
     Bar().CloseAll();
@@ -104,7 +104,7 @@ TEST_F(EditorsWiringTest, AUserVoiceDumpInAFileShowsThatVoice) {
   auto& voices = *static_cast<CUserVoiceDlg*>(Bar().Editor(EditorSlot::UserVoice));
   UserVoice voice(6);
   voice.SetName("FromFile");
-  const auto dump = voice.BuildDump(test::Unit(0), 6);
+  const auto dump = voice.BuildDump(test::UnitAt(0), 6);
   OpenFile({dump.begin(), dump.end()});
   EXPECT_EQ(voices.VoiceNumber(), 7);
   EXPECT_EQ(voices.FileName(), "load.syx");

@@ -91,7 +91,7 @@ TEST_F(ReceiveCommandTest, WithoutAnInputPortTheUserIsToldAndNothingIsAsked) {
   Bar().ReceiveCommand();
   EXPECT_TRUE(synth.Requests().empty());
   ASSERT_FALSE(prompts.messages.empty());
-  EXPECT_EQ(prompts.messages.back(), NoInputPortText(test::Unit(0)));
+  EXPECT_EQ(prompts.messages.back(), NoInputPortText(test::UnitAt(0)));
   EXPECT_TRUE(Bar().History().CanUndo());
 }
 
@@ -102,7 +102,7 @@ TEST_F(ReceiveCommandTest, WhenNothingAnswersThePortAndUnitAreNamedAndNothingCha
   EditLocally();
   const int volume = PartVolume(3);
   Bar().ReceiveCommand();
-  EXPECT_EQ(prompts.messages.back(), NoAnswerText("Synth Out", test::Unit(6)));
+  EXPECT_EQ(prompts.messages.back(), NoAnswerText("Synth Out", test::UnitAt(6)));
   EXPECT_EQ(synth.Requests().size(), 2u) << "the first request, and once more";
   EXPECT_EQ(pauser.Total(), 80u) << "the General Options timeout each time, in pauses";
   EXPECT_TRUE(Bar().History().CanUndo());
