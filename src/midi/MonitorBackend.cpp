@@ -101,20 +101,14 @@ std::string MonitorBackend::ErrorText(MidiResult code) {
 }
 
 void MonitorBackend::Record(std::span<const std::uint8_t> bytes, Direction direction) {
-  MonitoredMessage entry;
   if (messages_.size() == kCapacity) {
     if (unheard_ == messages_.size()) {
       synth_.Receive(messages_.front().bytes);
       --unheard_;
     }
-    // The oldest one's storage serves again: no allocation once the window is full.
-    entry = std::move(messages_.front());
     messages_.pop_front();
   }
-  entry.time = std::chrono::system_clock::now();
-  entry.bytes.assign(bytes.begin(), bytes.end());
-  entry.direction = direction;
-  messages_.push_back(std::move(entry));
+  messages_.push_back({std::chrono::system_clock::now(), {bytes.begin(), bytes.end()}, direction});
   ++totalReceived_;
 }
 
