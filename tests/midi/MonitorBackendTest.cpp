@@ -43,14 +43,27 @@ TEST_F(MonitorBackendTest, KeepsOnlyTheLatestTenThousand) {
   ASSERT_TRUE(device.Open(0));
   int notified = 0;
   monitor.SetListener([&] { ++notified; });
-  for (int i = 0; i < 10005; ++i) ASSERT_TRUE(device.SendNoteOn(i % 128, 1, 0));
+  const auto volume = test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7});
+  ASSERT_EQ(device.SendLong(volume), kMidiOk);
+  for (int i = 0; i < 10004; ++i) ASSERT_TRUE(device.SendNoteOn(i % 128, 1, 0));
   const auto messages = monitor.Messages();
   ASSERT_EQ(messages.size(), MonitorBackend::kCapacity);
-  EXPECT_EQ(messages.front().bytes[1], 5) << "the five oldest fell out";
+  EXPECT_EQ(messages.front().bytes[1], 4) << "the five oldest fell out";
   EXPECT_EQ(monitor.TotalReceived(), 10005u);
   EXPECT_EQ(notified, 10005);
   monitor.Clear();
   EXPECT_TRUE(monitor.Messages().empty());
+
+  // What fell out and what was cleared, the synthesizer behind still heard.
+  std::vector<std::uint8_t> answer;
+  ASSERT_EQ(monitor.Input().Open(0,
+                                 [&](std::span<const std::uint8_t> message) {
+                                   answer.assign(message.begin(), message.end());
+                                 }),
+            kMidiOk);
+  ASSERT_EQ(device.SendLong(test::Bytes({0xF0, 0x43, 0x30, 0x4C, 0x08, 0x03, 0x0B, 0xF7})),
+            kMidiOk);
+  EXPECT_EQ(answer, volume);
 }
 
 TEST_F(MonitorBackendTest, RefusesToSendWhileClosed) {
