@@ -17,6 +17,34 @@ UserBank BankOf(const ImageRegion& region) {
   return region.area == ImageArea::BankVoice ? UserBank::Bank : UserBank::VBank;
 }
 
+// Calls `visit` with the block that holds a region and the keys that name
+// the region within it: capture, put and send share this one dispatch.
+template <typename Model, typename Visit>
+decltype(auto) VisitRegion(Model& model, const ImageRegion& region, Visit&& visit) {
+  switch (region.area) {
+    case ImageArea::System:
+      return visit(model.System());
+    case ImageArea::Effect:
+      return visit(model.Effects(), KindOf(region));
+    case ImageArea::Part:
+      return visit(model.Parts(), PartIndex::FromIndex(region.index));
+    case ImageArea::Drum:
+      return visit(model.Drums(), region.index);
+    case ImageArea::Channel:
+      return visit(model.Channels(), MidiChannel::FromIndex(region.index));
+    case ImageArea::BankVoice:
+    case ImageArea::VBankVoice:
+      return visit(model.UserVoices(), BankOf(region), region.index);
+    case ImageArea::Insertion:
+      return visit(model.Insertions(), region.index);
+    case ImageArea::MultiEq:
+      return visit(model.MultiEq());
+    case ImageArea::DisplayText:
+      return visit(model.DisplayText());
+  }
+  return decltype(visit(model.System()))();
+}
+
 }  // namespace
 
 ModelImage::ModelImage(const XgModel& model) {
@@ -68,96 +96,25 @@ void ModelImage::Capture(const XgModel& model, std::vector<ImageCell>& cells) co
 
 void ModelImage::CaptureRegion(const XgModel& model, const ImageRegion& region,
                                std::span<ImageCell> cells) const {
-  switch (region.area) {
-    case ImageArea::System:
-      model.System().CopyCells(cells);
-      break;
-    case ImageArea::Effect:
-      model.Effects().CopyCells(KindOf(region), cells);
-      break;
-    case ImageArea::Part:
-      model.Parts().CopyCells(PartIndex::FromIndex(region.index), cells);
-      break;
-    case ImageArea::Drum:
-      model.Drums().CopyCells(region.index, cells);
-      break;
-    case ImageArea::Channel:
-      model.Channels().CopyCells(MidiChannel::FromIndex(region.index), cells);
-      break;
-    case ImageArea::BankVoice:
-    case ImageArea::VBankVoice:
-      model.UserVoices().CopyCells(BankOf(region), region.index, cells);
-      break;
-    case ImageArea::Insertion:
-      model.Insertions().CopyCells(region.index, cells);
-      break;
-    case ImageArea::MultiEq:
-      model.MultiEq().CopyCells(cells);
-      break;
-    case ImageArea::DisplayText:
-      model.DisplayText().CopyCells(cells);
-      break;
-  }
+  VisitRegion(model, region,
+              [&](const auto& block, auto... key) { block.CopyCells(key..., cells); });
 }
 
 void ModelImage::PutRegion(XgModel& model, const ImageRegion& region,
                            std::span<const ImageCell> cells) const {
-  switch (region.area) {
-    case ImageArea::System:
-      model.System().PutCells(cells);
-      break;
-    case ImageArea::Effect:
-      model.Effects().PutCells(KindOf(region), cells);
-      break;
-    case ImageArea::Part:
-      model.Parts().PutCells(PartIndex::FromIndex(region.index), cells);
-      break;
-    case ImageArea::Drum:
-      model.Drums().PutCells(region.index, cells);
-      break;
-    case ImageArea::Channel:
-      model.Channels().PutCells(MidiChannel::FromIndex(region.index), cells);
-      break;
-    case ImageArea::BankVoice:
-    case ImageArea::VBankVoice:
-      model.UserVoices().PutCells(BankOf(region), region.index, cells);
-      break;
-    case ImageArea::Insertion:
-      model.Insertions().PutCells(region.index, cells);
-      break;
-    case ImageArea::MultiEq:
-      model.MultiEq().PutCells(cells);
-      break;
-    case ImageArea::DisplayText:
-      model.DisplayText().PutCells(cells);
-      break;
-  }
+  VisitRegion(model, region, [&](auto& block, auto... key) { block.PutCells(key..., cells); });
 }
 
 CellSend ModelImage::SendCell(XgModel& model, const ImageRegion& region, std::size_t cell,
                               std::span<const ImageCell> target) const {
-  switch (region.area) {
-    case ImageArea::System:
-      return model.System().SendCell(cell, target);
-    case ImageArea::Effect:
-      return model.Effects().SendCell(KindOf(region), cell, target);
-    case ImageArea::Part:
-      return model.Parts().SendCell(PartIndex::FromIndex(region.index), cell, target);
-    case ImageArea::Drum:
-      return model.Drums().SendCell(region.index, cell, target);
-    case ImageArea::Insertion:
-      return model.Insertions().SendCell(region.index, cell, target);
-    case ImageArea::MultiEq:
-      return model.MultiEq().SendCell(cell, target);
-    case ImageArea::DisplayText:
-      return model.DisplayText().SendCell(cell, target);
-    case ImageArea::Channel:
-    case ImageArea::BankVoice:
-    case ImageArea::VBankVoice:
-      break;
-  }
-  // Channel rows follow their parts, and user voices go out whole.
-  return CellSend::NotSent;
+  return VisitRegion(model, region, [&](auto& block, auto... key) {
+    if constexpr (requires { block.SendCell(key..., cell, target); }) {
+      return block.SendCell(key..., cell, target);
+    } else {
+      // Channel rows follow their parts, and user voices go out whole.
+      return CellSend::NotSent;
+    }
+  });
 }
 
 }  // namespace ravlo
