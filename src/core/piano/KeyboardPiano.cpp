@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "messages/XgMessages.h"
+#include "midi/MidiNumbers.h"
 #include "midi/MidiOutDevice.h"
 #include "piano/PianoListener.h"
 #include "platform/Pauser.h"
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kMaxChannel = 15;
 constexpr int kMaxData = 127;
-constexpr int kSustainController = 64;
-constexpr int kModulationController = 1;
-constexpr int kResetAllControllersController = 121;
-constexpr std::uint8_t kPitchBendStatus = 0xE0;
 
 // Steps a value by delta within 0..127; false when it already sits at the
 // limit it is heading for (then nothing is to change or be sent). The top
@@ -46,7 +43,7 @@ bool KeyboardPiano::HandleKey(const PianoKey& key) {
   if (key.repeat) return true;
   switch (key.kind) {
     case PianoKeyKind::Shift:
-      SendControlChange(kSustainController, key.released ? 0 : kMaxData);
+      SendControlChange(midi::kHold, key.released ? 0 : kMaxData);
       return true;
     case PianoKeyKind::Function:
       return HandleFunctionKey(key);
@@ -94,8 +91,8 @@ bool KeyboardPiano::HandleCursorKey(const PianoKey& key) {
     case CursorKey::Home:
       // Panic: silence everything that may hang on the channel.
       if (device_.SendShort(PackAllNotesOff(MidiChannel::FromIndex(channel_))) &&
-          SendControlChange(kResetAllControllersController, 0)) {
-        SendControlChange(kSustainController, 0);
+          SendControlChange(midi::kResetAllControllers, 0)) {
+        SendControlChange(midi::kHold, 0);
       }
       sounding_.reset();
       TellKeys();
@@ -326,7 +323,7 @@ void KeyboardPiano::ChangeChannel(int delta) {
 
 void KeyboardPiano::ChangeModulation(int delta) {
   if (!StepWithin(modulation_, delta)) return;
-  SendControlChange(kModulationController, modulation_);
+  SendControlChange(midi::kModulation, modulation_);
   if (listener_ != nullptr) listener_->PianoModulationChanged(modulation_);
 }
 
@@ -419,7 +416,7 @@ bool KeyboardPiano::SendControlChange(int controller, int value) {
 
 bool KeyboardPiano::SendPitchBend() {
   return device_.SendShort(
-      PackChannelMessage(static_cast<std::uint8_t>(kPitchBendStatus | channel_), 0,
+      PackChannelMessage(static_cast<std::uint8_t>(midi::kPitchBend | channel_), 0,
                          static_cast<std::uint8_t>(pitchBend_)));
 }
 

@@ -7,6 +7,7 @@
 
 #include "channels/ControllerSlots.h"
 #include "drums/DrumParameterTable.h"
+#include "midi/MidiNumbers.h"
 #include "model/ModelEvents.h"
 #include "model/XgModel.h"
 #include "parts/PartParameterTable.h"
@@ -16,21 +17,6 @@ namespace ravlo {
 
 namespace {
 
-// Control change numbers the setup rules read.
-constexpr int kBankSelectMsb = 0;
-constexpr int kPortamentoTime = 5;
-constexpr int kDataEntryMsb = 6;
-constexpr int kBankSelectLsb = 32;
-constexpr int kDataEntryLsb = 38;
-constexpr int kPortamento = 65;
-constexpr int kNrpnLsb = 98;
-constexpr int kNrpnMsb = 99;
-constexpr int kRpnLsb = 100;
-constexpr int kRpnMsb = 101;
-constexpr int kAllSoundOff = 120;
-constexpr int kResetAllControllers = 121;
-constexpr int kMonoOn = 126;
-constexpr int kPolyOn = 127;
 // A Mono message names how many channels go mono; up to 16 it sets this one.
 constexpr int kMonoLimit = 16;
 
@@ -171,28 +157,28 @@ ChannelSetup::Outcome ChannelSetup::ControlChange(MidiChannel channel, int contr
   }
   const auto byte = static_cast<std::uint8_t>(value);
   switch (controller) {
-    case kBankSelectMsb:
+    case midi::kBankSelectMsb:
       state.bankMsb = byte;
       return Outcome::Taken;
-    case kBankSelectLsb:
+    case midi::kBankSelectLsb:
       state.bankLsb = byte;
       return Outcome::Taken;
-    case kRpnMsb:
-    case kRpnLsb:
-      (controller == kRpnMsb ? state.rpn.msb : state.rpn.lsb) = byte;
+    case midi::kRpnMsb:
+    case midi::kRpnLsb:
+      (controller == midi::kRpnMsb ? state.rpn.msb : state.rpn.lsb) = byte;
       state.registered = true;
       return Outcome::Taken;
-    case kNrpnMsb:
-    case kNrpnLsb:
-      (controller == kNrpnMsb ? state.nrpn.msb : state.nrpn.lsb) = byte;
+    case midi::kNrpnMsb:
+    case midi::kNrpnLsb:
+      (controller == midi::kNrpnMsb ? state.nrpn.msb : state.nrpn.lsb) = byte;
       state.registered = false;
       return Outcome::Taken;
-    case kDataEntryMsb:
+    case midi::kDataEntryMsb:
       return DataEntry(channel, value);
-    case kDataEntryLsb:
+    case midi::kDataEntryLsb:
       // Every parameter taken here uses the MSB alone.
       return Outcome::Ignored;
-    case kResetAllControllers: {
+    case midi::kResetAllControllers: {
       // Of what the message resets, the model keeps these two; a parameter
       // number chosen before is forgotten.
       state.rpn = {};
@@ -205,17 +191,18 @@ ChannelSetup::Outcome ChannelSetup::ControlChange(MidiChannel channel, int contr
       };
       return Changed(reset(ControllerSlot::Expression) && reset(ControllerSlot::Modulation));
     }
-    case kPortamento:
+    case midi::kPortamento:
       return SetParts(channel, kPortamentoAddress, value >= kSwitchOn ? 1 : 0);
-    case kPortamentoTime:
+    case midi::kPortamentoTime:
       return SetParts(channel, kPortamentoTimeAddress, value);
-    case kMonoOn:
+    case midi::kMonoOn:
       return value <= kMonoLimit ? SetParts(channel, kMonoPolyAddress, kMono) : Outcome::Left;
-    case kPolyOn:
+    case midi::kPolyOn:
       return SetParts(channel, kMonoPolyAddress, kPoly);
     default:
       // All Sound Off .. Omni On stop notes; a setup has none sounding yet.
-      return controller >= kAllSoundOff && controller < kMonoOn ? Outcome::Ignored : Outcome::Left;
+      return controller >= midi::kAllSoundOff && controller < midi::kMonoOn ? Outcome::Ignored
+                                                                            : Outcome::Left;
   }
 }
 

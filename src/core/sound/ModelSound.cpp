@@ -5,6 +5,7 @@
 #include "channels/ControllerSlots.h"
 #include "drums/DrumKits.h"
 #include "effects/EffectModel.h"
+#include "midi/MidiNumbers.h"
 #include "model/XgModel.h"
 #include "parts/PartParameterTable.h"
 
@@ -35,24 +36,6 @@ constexpr int kLowVelocity = 0x6D;
 constexpr int kHighVelocity = 0x6E;
 }  // namespace address
 
-constexpr std::uint8_t kNoteOff = 0x80;
-constexpr std::uint8_t kNoteOn = 0x90;
-constexpr std::uint8_t kKeyPressure = 0xA0;
-constexpr std::uint8_t kControlChange = 0xB0;
-constexpr std::uint8_t kChannelPressure = 0xD0;
-constexpr std::uint8_t kPitchBend = 0xE0;
-
-constexpr int kPortamentoTime = 5;
-constexpr int kHold = 64;
-constexpr int kPortamento = 65;
-constexpr int kSostenuto = 66;
-constexpr int kSoftPedal = 67;
-constexpr int kPortamentoControl = 84;
-constexpr int kAllSoundOff = 120;
-constexpr int kResetAllControllers = 121;
-constexpr int kAllNotesOff = 123;
-constexpr int kPolyOn = 127;
-
 constexpr int kMono = 0;
 constexpr int kRandomPan = 0;
 constexpr int kCentre = 0x40;
@@ -72,7 +55,7 @@ ModelSound::ModelSound(XgModel& model, SoundEngine& engine) : model_(model), eng
 ModelSound::~ModelSound() {
   model_.Unsubscribe(*this);
   for (int channel = 0; channel < SoundEngine::kPartChannels; ++channel) {
-    engine_.Controller(channel, kAllSoundOff, 0);
+    engine_.Controller(channel, midi::kAllSoundOff, 0);
   }
 }
 
@@ -158,7 +141,7 @@ void ModelSound::ModelChanged(const ModelChange& change) {
       break;
     case PartSound::Routing:
       // The notes it held would never hear their note-off on the new channel.
-      engine_.Controller(part.Index(), kAllNotesOff, 0);
+      engine_.Controller(part.Index(), midi::kAllNotesOff, 0);
       monoNote_[static_cast<std::size_t>(part.Index())] = kNoNote;
       ApplyChannelRow(part);
       break;
@@ -265,7 +248,7 @@ void ModelSound::ApplyChorus() {
 // --- Playing -------------------------------------------------------------------
 
 void ModelSound::Perform(std::span<const std::uint8_t> message) {
-  if (message.empty() || message[0] < kNoteOff || message[0] >= 0xF0) return;
+  if (message.empty() || message[0] < midi::kNoteOff || message[0] >= 0xF0) return;
   const std::uint8_t kind = message[0] & 0xF0;
   const int channel = message[0] & 0x0F;
   const int data1 = message.size() > 1 ? message[1] & 0x7F : 0;
@@ -282,25 +265,25 @@ void ModelSound::Perform(std::span<const std::uint8_t> message) {
 void ModelSound::PerformOnPart(PartIndex part, std::uint8_t kind, int data1, int data2) {
   const int channel = part.Index();
   switch (kind) {
-    case kNoteOn:
+    case midi::kNoteOn:
       if (data2 > 0) {
         NoteOn(part, data1, data2);
         break;
       }
       [[fallthrough]];
-    case kNoteOff:
+    case midi::kNoteOff:
       NoteOff(part, data1);
       break;
-    case kKeyPressure:
+    case midi::kKeyPressure:
       if (Receives(part, address::kReceiveKeyPressure)) engine_.KeyPressure(channel, data1, data2);
       break;
-    case kControlChange:
+    case midi::kControlChange:
       if (Receives(part, address::kReceiveControlChange)) PerformController(part, data1, data2);
       break;
-    case kChannelPressure:
+    case midi::kChannelPressure:
       if (Receives(part, address::kReceiveChannelPressure)) engine_.ChannelPressure(channel, data1);
       break;
-    case kPitchBend:
+    case midi::kPitchBend:
       if (Receives(part, address::kReceivePitchBend)) {
         engine_.PitchBend(channel, data1 | data2 << 7);
       }
@@ -313,15 +296,15 @@ void ModelSound::PerformOnPart(PartIndex part, std::uint8_t kind, int data1, int
 void ModelSound::PerformController(PartIndex part, int controller, int value) {
   const auto gate = [&]() -> std::optional<int> {
     switch (controller) {
-      case kHold:
+      case midi::kHold:
         return address::kReceiveHold;
-      case kPortamento:
-      case kPortamentoTime:
-      case kPortamentoControl:
+      case midi::kPortamento:
+      case midi::kPortamentoTime:
+      case midi::kPortamentoControl:
         return address::kReceivePortamento;
-      case kSostenuto:
+      case midi::kSostenuto:
         return address::kReceiveSostenuto;
-      case kSoftPedal:
+      case midi::kSoftPedal:
         return address::kReceiveSoftPedal;
       default:
         return std::nullopt;
@@ -331,14 +314,14 @@ void ModelSound::PerformController(PartIndex part, int controller, int value) {
     if (Receives(part, *gate)) engine_.Controller(part.Index(), controller, value);
     return;
   }
-  if (controller == kAllSoundOff || controller == kResetAllControllers ||
-      controller == kAllNotesOff) {
+  if (controller == midi::kAllSoundOff || controller == midi::kResetAllControllers ||
+      controller == midi::kAllNotesOff) {
     engine_.Controller(part.Index(), controller, value);
-  } else if (controller > kAllNotesOff && controller <= kPolyOn) {
+  } else if (controller > midi::kAllNotesOff && controller <= midi::kPolyOn) {
     // Omni and mono/poly messages end the notes as all notes off does.
-    engine_.Controller(part.Index(), kAllNotesOff, 0);
+    engine_.Controller(part.Index(), midi::kAllNotesOff, 0);
   }
-  if (controller >= kAllSoundOff) monoNote_[static_cast<std::size_t>(part.Index())] = kNoNote;
+  if (controller >= midi::kAllSoundOff) monoNote_[static_cast<std::size_t>(part.Index())] = kNoNote;
 }
 
 void ModelSound::NoteOn(PartIndex part, int key, int velocity) {
