@@ -31,7 +31,6 @@ constexpr std::uint8_t kReverbTailAddressLow = 0x10;
 constexpr std::uint8_t kChorusTailAddressLow = 0x30;
 
 constexpr std::int32_t kMaxDataByte = 0x7F;
-constexpr std::int32_t kMaxPairValue = 0x3FFF;
 
 // Type MSB and LSB, then the ten parameters as pairs, then the settings.
 constexpr std::size_t kTypeNumberSize = 2;
@@ -56,10 +55,6 @@ constexpr std::size_t kPartIndex = static_cast<std::size_t>(VariationSetting::Pa
 
 // Wire data are 7-bit: a value that a malformed file left in a row must not
 // turn into a status byte on the way out.
-std::uint8_t DataByte(std::int32_t value) {
-  return static_cast<std::uint8_t>(value & kMaxDataByte);
-}
-
 std::array<std::uint8_t, 2> SplitPair(std::int32_t value) {
   return {wire::SevenBitPairMsb(value), wire::SevenBitPairLsb(value)};
 }
@@ -264,7 +259,8 @@ bool EffectModel::SetEffectParameter(EffectKind kind, int slotOrParameter, int v
   const auto index = static_cast<std::size_t>(slotOrParameter);
   if (kind == EffectKind::Variation) {
     if (index < 1 || index > kVariationParamCount) return false;
-    const std::int32_t limit = index <= kVariationTwoByteParamCount ? kMaxPairValue : kMaxDataByte;
+    const std::int32_t limit =
+        index <= kVariationTwoByteParamCount ? kEffectMaxPairValue : kMaxDataByte;
     if (value > limit || !EmitVariationParam(index, value)) return false;
     StoreValue(kind, index - 1, value);
     return true;
@@ -308,7 +304,8 @@ bool EffectModel::SetVariationPart(int part) {
 bool EffectModel::EmitSlot(EffectKind kind, std::size_t slot, std::int32_t value) {
   const auto address = EffectSlotAddress(kind, slot);
   if (!address) return false;
-  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address),
+                                              EffectDataByte(value));
 }
 
 bool EffectModel::EmitVariationParam(std::size_t param, std::int32_t value) {
@@ -318,12 +315,13 @@ bool EffectModel::EmitVariationParam(std::size_t param, std::int32_t value) {
     const auto pair = SplitPair(value);
     return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), pair);
   }
-  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(*address),
+                                              EffectDataByte(value));
 }
 
 bool EffectModel::EmitVariationSetting(std::size_t setting, std::int32_t value) {
   const auto low = static_cast<std::uint8_t>(kVariationSettingsAddressLow + setting);
-  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(low), DataByte(value));
+  return model_.Emitter().EmitParameterChange(xg_block::EffectAddress(low), EffectDataByte(value));
 }
 
 // --- The edit history's view ---------------------------------------------------
@@ -567,15 +565,15 @@ std::array<XgMessage, 2> EffectModel::BuildBlockDumps(EffectKind kind,
       head[headCount++] = pair[0];
       head[headCount++] = pair[1];
     }
-    for (std::uint8_t byte : settings) head[headCount++] = DataByte(byte);
+    for (std::uint8_t byte : settings) head[headCount++] = EffectDataByte(byte);
     for (std::size_t p = kVariationTwoByteParamCount; p < kVariationParamCount; ++p) {
-      tail[tailCount++] = unused(p) ? 0 : DataByte(values[p]);
+      tail[tailCount++] = unused(p) ? 0 : EffectDataByte(values[p]);
     }
   } else {
     tailLow = kind == EffectKind::Reverb ? kReverbTailAddressLow : kChorusTailAddressLow;
     for (std::size_t slot = 0; slot < values.size(); ++slot) {
       const std::int32_t value = slot < kFirstEffectParamSlot ? number[slot] : values[slot];
-      const std::uint8_t byte = unused(slot) ? 0 : DataByte(value);
+      const std::uint8_t byte = unused(slot) ? 0 : EffectDataByte(value);
       if (slot < TailSlot(kind)) {
         head[headCount++] = byte;
       } else {

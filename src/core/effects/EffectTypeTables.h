@@ -15,6 +15,13 @@ namespace ravlo {
 // control, is never sent as a parameter change and goes out as 0 in a bulk dump.
 inline constexpr uint8_t kEffectParamUnused = 255;
 
+// The largest value of an effect parameter carried in two data bytes.
+inline constexpr std::int32_t kEffectMaxPairValue = 0x3FFF;
+// The seven bits of a value that one data byte carries.
+constexpr std::uint8_t EffectDataByte(std::int32_t value) {
+  return static_cast<std::uint8_t>(value & 0x7F);
+}
+
 enum class ReverbType : uint8_t {
   None,
   Hall1,

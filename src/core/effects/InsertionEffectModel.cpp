@@ -18,7 +18,6 @@ constexpr std::uint8_t kLastDepthLow =
     InsertionEffectModel::kFirstDepthLow + InsertionEffectModel::kDepthCount - 1;
 constexpr std::uint8_t kLastPairLow =
     InsertionEffectModel::kFirstPairLow + 2 * InsertionEffectModel::kPairParamCount - 1;
-constexpr std::int32_t kMaxPairValue = 0x3FFF;
 constexpr std::int32_t kMaxByte = 0x7F;
 
 // The part: 0..15 parts 1..16, 127 no part; the field counts from 1 and shows
@@ -54,10 +53,6 @@ constexpr std::array<ParameterDescriptor, InsertionEffectModel::kDepthCount> kDe
 constexpr std::array<std::string_view, InsertionEffectModel::kParamCount> kPlainLabels = {
     "Param 1", "Param 2",  "Param 3",  "Param 4",  "Param 5",  "Param 6",  "Param 7",  "Param 8",
     "Param 9", "Param 10", "Param 11", "Param 12", "Param 13", "Param 14", "Param 15", "Param 16"};
-
-std::uint8_t DataByte(std::int32_t value) {
-  return static_cast<std::uint8_t>(value & kMaxByte);
-}
 
 }  // namespace
 
@@ -178,7 +173,7 @@ void InsertionEffectModel::Publish(int block, std::uint8_t low, int old, int now
 
 bool InsertionEffectModel::SetType(int block, std::array<std::uint8_t, 2> number) {
   if (!IsBlock(block)) return false;
-  number = {DataByte(number[0]), DataByte(number[1])};
+  number = {EffectDataByte(number[0]), EffectDataByte(number[1])};
   const XgAddress address{kHigh, static_cast<std::uint8_t>(block), kTypeLow};
   if (!model_.Emitter().EmitParameterChange(address, number)) return false;
   TakeType(blocks_[static_cast<std::size_t>(block)], number);
@@ -193,14 +188,14 @@ bool InsertionEffectModel::EmitValue(int block, std::size_t param, std::int32_t 
                                            wire::SevenBitPairLsb(value)};
     return model_.Emitter().EmitParameterChange(address, pair);
   }
-  return model_.Emitter().EmitParameterChange(address, DataByte(value));
+  return model_.Emitter().EmitParameterChange(address, EffectDataByte(value));
 }
 
 bool InsertionEffectModel::SetParameter(int block, std::size_t param, std::int32_t value) {
   if (!IsBlock(block) || param >= kParamCount) return false;
   Block& b = blocks_[static_cast<std::size_t>(block)];
   const bool pair = ValueAddress(block, param).low >= kFirstPairLow;
-  value = std::clamp(value, 0, pair ? kMaxPairValue : kMaxByte);
+  value = std::clamp(value, 0, pair ? kEffectMaxPairValue : kMaxByte);
   if (!EmitValue(block, param, value)) return false;
   const std::int32_t old = b.values[param];
   b.values[param] = value;
@@ -211,7 +206,7 @@ bool InsertionEffectModel::SetParameter(int block, std::size_t param, std::int32
 
 bool InsertionEffectModel::SetPart(int block, int value) {
   if (!IsBlock(block)) return false;
-  const std::uint8_t part = DataByte(std::clamp(value, 0, kMaxByte));
+  const std::uint8_t part = EffectDataByte(std::clamp(value, 0, kMaxByte));
   if (!model_.Emitter().EmitParameterChange({kHigh, static_cast<std::uint8_t>(block), kPartLow},
                                             part)) {
     return false;
@@ -225,7 +220,7 @@ bool InsertionEffectModel::SetPart(int block, int value) {
 
 bool InsertionEffectModel::SetDepth(int block, std::size_t depth, int value) {
   if (!IsBlock(block) || depth >= kDepthCount) return false;
-  const std::uint8_t byte = DataByte(std::clamp(value, 0, kMaxByte));
+  const std::uint8_t byte = EffectDataByte(std::clamp(value, 0, kMaxByte));
   const auto low = static_cast<std::uint8_t>(kFirstDepthLow + depth);
   if (!model_.Emitter().EmitParameterChange({kHigh, static_cast<std::uint8_t>(block), low}, byte)) {
     return false;
@@ -301,7 +296,7 @@ std::vector<XgMessage> InsertionEffectModel::BlockDumps(int block) const {
   const Block& b = blocks_[static_cast<std::size_t>(block)];
   const auto mid = static_cast<std::uint8_t>(block);
   const auto byte = [](std::int32_t value) {
-    return value == kEffectParamUnused ? std::uint8_t{0} : DataByte(value);
+    return value == kEffectParamUnused ? std::uint8_t{0} : EffectDataByte(value);
   };
   const bool pairs = UsesPairs(b);
   std::array<std::uint8_t, kHeadSize> head{};
