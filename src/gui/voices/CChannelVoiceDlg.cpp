@@ -19,8 +19,8 @@ namespace ravlo {
 namespace {
 
 // Template size in dialog units, widened for the bank and program columns.
-constexpr int kWidthUnits = 195;
-constexpr int kHeightUnits = 180;
+constexpr int kChannelBrowserWidthUnits = 195;
+constexpr int kChannelBrowserHeightUnits = 180;
 
 // The window's own large icon: a beamed pair of notes over a keyboard strip.
 QIcon BrowserIcon(const QPalette& palette) {
@@ -51,7 +51,8 @@ QIcon BrowserIcon(const QPalette& palette) {
 CChannelVoiceDlg::CChannelVoiceDlg(XgModel& model, EditorHost& host, QWidget* parent)
     : EditorDialog(host, EditorSlot::ChannelVoice, "Channel Voice", parent), model_(model) {
   setObjectName("ChannelVoiceDlg");
-  const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  const VoiceBrowserControls controls =
+      BuildVoiceBrowser(*this, kChannelBrowserWidthUnits, kChannelBrowserHeightUnits);
   search_ = controls.search;
   tree_ = controls.tree;
   ok_ = controls.ok;

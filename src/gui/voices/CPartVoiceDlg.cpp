@@ -13,8 +13,8 @@ namespace ravlo {
 namespace {
 
 // Template size in dialog units, widened for the bank and program columns.
-constexpr int kWidthUnits = 190;
-constexpr int kHeightUnits = 183;
+constexpr int kPartBrowserWidthUnits = 190;
+constexpr int kPartBrowserHeightUnits = 183;
 
 // What the dialog ends with when its tree could not be filled.
 constexpr int kFillFailedResult = -1;
@@ -25,7 +25,8 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("PartVoiceDlg");
   setWindowTitle("Part Voice");
   setModal(true);
-  const VoiceBrowserControls controls = BuildVoiceBrowser(*this, kWidthUnits, kHeightUnits);
+  const VoiceBrowserControls controls =
+      BuildVoiceBrowser(*this, kPartBrowserWidthUnits, kPartBrowserHeightUnits);
   search_ = controls.search;
   tree_ = controls.tree;
   ok_ = controls.ok;

@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -182,32 +180,6 @@ TEST_F(MixerWindowTest, TheExtendedInstrumentShowsThePartEqAndFourDrumSetups) {
   Type(Field(2, 0x73), "60");
   EXPECT_EQ(rig.Pieces(), Sent{PartChange(2, 0x73, 60)});
   EXPECT_EQ(host.steps.back(), "Part 3 Treble Gain");
-}
-
-// Not a timed test: the times are reported (as the test's properties too) for
-// the opening of a mixer of 16 strips and the redraw after a change to every
-// part, and the strips are checked to show the change.
-TEST(MixerSpeed, OpeningAndRedrawingAfterEveryPartChanged) {
-  using Clock = std::chrono::steady_clock;
-  test::ModelRig rig;
-  test::FakeEditorHost host;
-  const Clock::time_point start = Clock::now();
-  MixerWindow window(rig.model, host);
-  window.OpenWindow();
-  const Clock::time_point opened = Clock::now();
-  for (int part = 0; part < 16; ++part) {
-    const std::uint8_t bytes[] = {static_cast<std::uint8_t>(20 + part), 1};
-    ASSERT_TRUE(rig.model.Parts().StorePartBytes(PartIndex::FromIndex(part), kVolume, bytes));
-  }
-  const Clock::time_point redrawn = Clock::now();
-  const auto micros = [](Clock::duration span) {
-    return static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(span).count());
-  };
-  ::testing::Test::RecordProperty("open_us", micros(opened - start));
-  ::testing::Test::RecordProperty("redraw_us", micros(redrawn - opened));
-  std::printf("mixer: opened with 16 strips in %d us, every part redrawn in %d us\n",
-              micros(opened - start), micros(redrawn - opened));
-  for (int part = 0; part < 16; ++part) EXPECT_EQ(window.Fader(part)->value(), 20 + part);
 }
 
 // The whole program: Control+M opens the mixer, a file opened refreshes every
