@@ -1,5 +1,8 @@
 #include "drums/DrumKits.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace ravlo {
 
 namespace {
@@ -125,10 +128,50 @@ std::optional<DrumNoteGroup> DrumNoteGroupSendDefaults(std::uint16_t kitMask, st
   return row->defaults;
 }
 
-std::optional<DrumParameterBytes> DrumNoteDefaultParameters(std::uint16_t kitMask, int note) {
+namespace {
+
+std::optional<DrumParameterBytes> WorkOutNoteDefaults(std::uint16_t kitMask, int note) {
   const std::optional<DrumNoteGroup> group = DrumNoteGroupDefaults(kitMask, note);
   if (!group) return std::nullopt;
   return WithCommonGroup(*group);
+}
+
+// Every note's defaults of one kit.
+struct KitDefaults {
+  std::uint16_t kitMask = 0;
+  std::array<std::optional<DrumParameterBytes>, kLastDrumNote - kFirstDrumNote + 1> notes{};
+};
+
+// Worked out once for every kit there is, on first use, not at every
+// reset of a setup or every note a dump brings.
+const std::vector<KitDefaults>& AllKitDefaults() {
+  static const std::vector<KitDefaults> kits = [] {
+    std::vector<KitDefaults> all;
+    for (const DrumKitMaskRow& row : kDrumKitMasks) {
+      const bool known = std::any_of(all.begin(), all.end(), [&](const KitDefaults& kit) {
+        return kit.kitMask == row.kitMask;
+      });
+      if (known) continue;
+      KitDefaults& kit = all.emplace_back();
+      kit.kitMask = row.kitMask;
+      for (int note = kFirstDrumNote; note <= kLastDrumNote; ++note) {
+        kit.notes[static_cast<std::size_t>(note - kFirstDrumNote)] =
+            WorkOutNoteDefaults(row.kitMask, note);
+      }
+    }
+    return all;
+  }();
+  return kits;
+}
+
+}  // namespace
+
+std::optional<DrumParameterBytes> DrumNoteDefaultParameters(std::uint16_t kitMask, int note) {
+  if (note < kFirstDrumNote || note > kLastDrumNote) return std::nullopt;
+  for (const KitDefaults& kit : AllKitDefaults()) {
+    if (kit.kitMask == kitMask) return kit.notes[static_cast<std::size_t>(note - kFirstDrumNote)];
+  }
+  return WorkOutNoteDefaults(kitMask, note);
 }
 
 std::optional<DrumParameterBytes> DrumNoteSendDefaultParameters(std::uint16_t kitMask,
