@@ -23,7 +23,9 @@ mkdir -p "$work"
 rm -rf "$tree"
 mkdir -p "$tree"
 # The working tree as it is, uncommitted changes included, without builds.
-git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf - | tar -xf - -C "$tree"
+# Every file gets a new time, so that nothing built from a mutant of an
+# earlier run is taken for up to date.
+git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf - | tar -xmf - -C "$tree"
 
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLO_CORE_ONLY=ON \
   -DRAVLO_BUILD_GUI=OFF >/dev/null
@@ -50,7 +52,9 @@ stillborn=0
 for line in "${mutants[@]}"; do
   IFS=$'\t' read -r index place kind text <<<"$line"
   file="${place%%:*}"
-  cp "$file" "$tree/$file"
+  # Restored from the copy taken at the start, not from the working tree,
+  # which may change while the run goes on.
+  cp "$tree/$file" "$work/unmutated"
   python3 scripts/mutate.py apply --root "$tree" --count "$count" --seed "$seed" --index "$index"
   if ! build_tests; then
     status=stillborn
@@ -62,7 +66,7 @@ for line in "${mutants[@]}"; do
     status=killed
     killed=$((killed + 1))
   fi
-  cp "$file" "$tree/$file"
+  cp "$work/unmutated" "$tree/$file"
   printf '%s\t%s\t%s\t%s\n' "$status" "$place" "$kind" "$text" | tee -a "$results"
 done
 # Rebuild the unmutated tree, so that the next run starts from it.
