@@ -354,12 +354,8 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
                         : IsDrumMode((*record)[part_address::kPartMode]);
   const PartRecord& defaults = PartTemplateFor(drum);
   const std::size_t count = std::min(data.size(), kPartAddressCount - first);
-  // Through plain pointers, so that the compiler copies many bytes at once.
-  const std::uint8_t* from = data.data();
-  const std::uint8_t* kinds = defaults.data() + first;
-  std::uint8_t* to = record->data() + first;
-  for (std::size_t offset = 0; offset < count; ++offset) {
-    to[offset] = kinds[offset] == kNoParameter ? kNoParameter : from[offset];
+  for (std::size_t address = first; address < first + count; ++address) {
+    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[address - first];
   }
   // The extended instrument's part EQ, where a dump reaches it.
   for (std::size_t address = std::max<std::size_t>(first, part_eq::kFirst);
