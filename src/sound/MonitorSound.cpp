@@ -71,7 +71,8 @@ float MonitorSound::TakePeak(PartIndex part) {
 }
 
 void MonitorSound::Audition(int voiceIndex) {
-  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
+  // The browsers offer only voices the model knows, so any catalogue voice may be heard.
+  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex, InstrumentModel::Extended);
   if (!engine_ || !auditionOn_ || !bank) return;
   const bool drums = bank->bankMsb == kDrumKitBankMsb || bank->bankMsb == kSfxKitBankMsb;
   const XgVoice voice{bank->bankMsb, bank->bankLsb, bank->program - 1, drums};

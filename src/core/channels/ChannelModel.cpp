@@ -78,7 +78,7 @@ bool ChannelModel::SetChannelVoice(MidiChannel channel, const ChannelVoice& voic
 }
 
 bool ChannelModel::SelectChannelVoice(MidiChannel channel, int voiceIndex) {
-  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
+  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex, model_.Instrument());
   if (!bank) return false;
   return SetChannelVoice(channel, {bank->bankMsb, bank->program, bank->bankLsb});
 }

@@ -69,10 +69,11 @@ std::string_view DrumModel::DrumNoteName(int setup, DrumNote note) const {
   const DrumNoteRecord* record = Note(setup, note);
   if (drumSetup == nullptr || record == nullptr) return kAbsentDrumNoteName;
   const XgModel& model = model_;
-  return ravlo::DrumNoteName(drumSetup->kitMask, record->KitWord(), note.MidiNote(),
-                             [&model](int programNumber, int bankMsb, int bankLsb) {
-                               return FindVoice(programNumber, bankMsb, bankLsb, model).name;
-                             });
+  return ravlo::DrumNoteName(
+      drumSetup->kitMask, record->KitWord(), note.MidiNote(),
+      [&model](int programNumber, int bankMsb, int bankLsb) {
+        return FindVoice(programNumber, bankMsb, bankLsb, model, model.Instrument()).name;
+      });
 }
 
 std::string_view DrumModel::DrumKitName(int setup) const {
@@ -80,7 +81,7 @@ std::string_view DrumModel::DrumKitName(int setup) const {
   // No kit, no name: the editor then shows its bare title.
   if (drumSetup == nullptr) return {};
   const DrumKitVoice& kit = drumSetup->kitVoice;
-  return FindVoice(kit.program + 1, kit.bankMsb, kit.bankLsb, model_).name;
+  return FindVoice(kit.program + 1, kit.bankMsb, kit.bankLsb, model_, model_.Instrument()).name;
 }
 
 bool DrumModel::SetKitVoice(int setup, const DrumKitVoice& voice) {

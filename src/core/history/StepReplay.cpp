@@ -65,7 +65,7 @@ class Replayer {
     const Target part = Of(ImageArea::Part, r.part.Index());
     const int voice =
         FindVoice(part.Byte(part_address::kProgram) + 1, part.Byte(part_address::kBankMsb),
-                  part.Byte(part_address::kBankLsb), model_)
+                  part.Byte(part_address::kBankLsb), model_, model_.Instrument())
             .index;
     // Bytes the catalogue does not hold go back parameter by parameter.
     if (!part.Changed() || voice < 0) return true;

@@ -300,7 +300,7 @@ VoiceLookup PartModel::PartVoiceName(PartIndex part) const {
   const PartRecord* record = Record(part);
   if (record == nullptr) return {kVoiceNoneText, 0, -1};
   return FindVoice((*record)[part_address::kProgram] + 1, (*record)[part_address::kBankMsb],
-                   (*record)[part_address::kBankLsb], model_);
+                   (*record)[part_address::kBankLsb], model_, model_.Instrument());
 }
 
 // --- Received ------------------------------------------------------------------
@@ -492,7 +492,7 @@ void PartModel::TakeDrumKit(int mode, int bankMsb, int program) {
 
 bool PartModel::SelectPartVoice(PartIndex part, int voiceIndex) {
   if (!IsPart(part)) return false;
-  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex);
+  const std::optional<VoiceBank> bank = GetVoiceBank(voiceIndex, model_.Instrument());
   if (!bank) return false;
   const int msb = bank->bankMsb;
   const int lsb = bank->bankLsb;

@@ -77,13 +77,14 @@ inline constexpr std::string_view kVoiceNoneText = "----";
 // Shown when more than one part receives on a channel.
 inline constexpr std::string_view kVoiceMultipleText = "Multiple";
 
-// One voice of the tone generator. 14 bytes without padding, so the whole table stays small.
+// One voice of the tone generator. The name is held in the record (no pointer), so the tables
+// need no relocation at load time; 31 characters hold the longest name of either table.
 struct VoiceRecord {
   uint8_t bankMsb;
   uint8_t program;  // 1..128, i.e. program change value + 1
   uint8_t bankLsb;
-  char name[9];  // up to 8 characters, NUL-padded
-  uint8_t elements;
+  char name[32];     // NUL-padded
+  uint8_t elements;  // 0 where the list gives no count
   VoiceCategory category;
 
   constexpr std::string_view Name() const {
@@ -92,7 +93,6 @@ struct VoiceRecord {
     return std::string_view(name, length);
   }
 };
-static_assert(sizeof(VoiceRecord) == 14);
 
 // A record's position in this table is the voice's identity throughout the program (tree item
 // data, browser choice). Sorted by program, then bank MSB, then bank LSB.

@@ -253,7 +253,7 @@ void CControllersDlg::ShowStatics() {
   if (!model_.IsInitialised()) return;
   const std::span<const PartRecord> parts = model_.Parts().Records();
   bankType_->setText(ToQString(ChannelBankTypeName(parts, channel_.Index())));
-  const VoiceLookup voice = ChannelVoiceName(parts, channel_.Index(), model_);
+  const VoiceLookup voice = ChannelVoiceName(parts, channel_.Index(), model_, model_.Instrument());
   voiceName_->setText(ToQString(voice.name));
   // Voices the catalogue cannot count (none, several, unknown) show a dash.
   elements_->setText(voice.elements > 0 ? QStringLiteral("Elements: %1").arg(voice.elements)

@@ -14,8 +14,8 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "MonitorSound.h"
 #include "MonitorBackend.h"
+#include "MonitorSound.h"
 #include "editors/CControllersDlg.h"
 #include "editors/CDisplayTextDlg.h"
 #include "editors/CDrumSetsDlg.h"
@@ -192,7 +192,7 @@ void MainBar::BuildEditors() {
   });
   // The browser opens at the voice the part has in use.
   const auto chooseVoice = [this](QWidget* parent, PartIndex part) -> std::optional<int> {
-    CPartVoiceDlg browser(parent);
+    CPartVoiceDlg browser(model_->Instrument(), parent);
     browser.SetSound(services_.sound);
     const int inUse = model_->Parts().PartVoiceName(part).index;
     return browser.Choose(inUse >= 0 ? std::optional<int>(inUse) : std::nullopt);

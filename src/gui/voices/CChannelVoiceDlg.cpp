@@ -68,7 +68,8 @@ CChannelVoiceDlg::CChannelVoiceDlg(XgModel& model, EditorHost& host, QWidget* pa
 std::optional<int> CChannelVoiceDlg::VoiceInUse() {
   if (!model_.IsInitialised()) return std::nullopt;
   const ChannelVoice voice = model_.Channels().Voice(Host().ControllersChannel());
-  const int index = FindVoice(voice.program, voice.bankMsb, voice.bankLsb, model_).index;
+  const int index =
+      FindVoice(voice.program, voice.bankMsb, voice.bankLsb, model_, model_.Instrument()).index;
   return index >= 0 ? std::optional<int>(index) : std::nullopt;
 }
 
@@ -76,7 +77,7 @@ void CChannelVoiceDlg::WindowStart() {
   // Rebuilt on every opening; a fill that stops short still leaves a usable window.
   search_->clear();
   tree_->clear();
-  FillVoiceTree(tree_);
+  FillVoiceTree(tree_, model_.Instrument());
   OpenTreeAtVoice(*tree_, VoiceInUse());
   search_->setFocus();
   setWindowIcon(BrowserIcon(palette()));

@@ -23,7 +23,8 @@ class CChannelVoiceDlg final : public EditorDialog {
   Q_OBJECT
 
  public:
-  // The model tells which voice the shown channel has in use.
+  // The model tells which voice the shown channel has in use, and which voices its instrument
+  // knows.
   CChannelVoiceDlg(XgModel& model, EditorHost& host, QWidget* parent = nullptr);
 
   // Hands the selected voice to the main bar; false (nothing done) when a category or nothing

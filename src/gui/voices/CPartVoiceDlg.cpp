@@ -21,7 +21,8 @@ constexpr int kFillFailedResult = -1;
 
 }  // namespace
 
-CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
+CPartVoiceDlg::CPartVoiceDlg(InstrumentModel instrument, QWidget* parent)
+    : QDialog(parent), instrument_(instrument) {
   setObjectName("PartVoiceDlg");
   setWindowTitle("Part Voice");
   setModal(true);
@@ -41,7 +42,7 @@ CPartVoiceDlg::CPartVoiceDlg(QWidget* parent) : QDialog(parent) {
 bool CPartVoiceDlg::WindowStart() {
   search_->clear();
   tree_->clear();
-  return FillVoiceTree(tree_);
+  return FillVoiceTree(tree_, instrument_);
 }
 
 std::optional<int> CPartVoiceDlg::Choose(std::optional<int> inUse) {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <optional>
 
+#include "model/InstrumentModel.h"
+
 class QCheckBox;
 class QKeyEvent;
 class QLineEdit;
@@ -19,7 +21,8 @@ class CPartVoiceDlg final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CPartVoiceDlg(QWidget* parent = nullptr);
+  // The tree holds the voices `instrument` knows.
+  explicit CPartVoiceDlg(InstrumentModel instrument, QWidget* parent = nullptr);
 
   // Fills the tree, opens it at the part's voice in use (a catalogue index, or none) and runs
   // the dialog modally. The chosen catalogue index after OK on a voice (or a double click on
@@ -46,6 +49,7 @@ class CPartVoiceDlg final : public QDialog {
   void OkPressed();
   void ItemDoubleClicked(QTreeWidgetItem* item, int column);
 
+  InstrumentModel instrument_;
   QLineEdit* search_ = nullptr;
   QTreeWidget* tree_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -86,17 +86,17 @@ void SetUpVoiceTree(QTreeWidget& tree) {
   tree.setUniformRowHeights(true);
 }
 
-bool FillVoiceTree(QTreeWidget* tree) {
+bool FillVoiceTree(QTreeWidget* tree, InstrumentModel instrument) {
   if (tree == nullptr) return false;
   // The core already gives the display order; the tree must keep it as inserted.
-  const auto categories = BuildVoiceTree();
+  const auto categories = BuildVoiceTree(instrument);
   QList<QTreeWidgetItem*> topLevel;
   topLevel.reserve(static_cast<qsizetype>(categories.size()));
   for (const VoiceTreeCategory& category : categories) {
     auto* categoryItem = new QTreeWidgetItem(QStringList{ToQString(category.name)});
     categoryItem->setData(0, Qt::UserRole, kVoiceTreeCategoryItemData);
     for (int index : category.voices) {
-      const VoiceRecord& voice = kVoiceRecords[static_cast<std::size_t>(index)];
+      const VoiceRecord& voice = *CatalogueVoice(index);
       auto* voiceItem = new QTreeWidgetItem(
           categoryItem,
           QStringList{ToQString(voice.Name()), QString::number(voice.bankMsb),
@@ -115,7 +115,7 @@ std::optional<int> VoiceOfItem(const QTreeWidgetItem* item) {
   if (item == nullptr || item->childCount() != 0) return std::nullopt;
   bool ok = false;
   const int index = item->data(0, Qt::UserRole).toInt(&ok);
-  if (!ok || index < 0 || index >= static_cast<int>(kVoiceCount)) return std::nullopt;
+  if (!ok || CatalogueVoice(index) == nullptr) return std::nullopt;
   return index;
 }
 
@@ -134,8 +134,7 @@ void FilterVoiceTree(QTreeWidget& tree, const QString& query) {
     for (int v = 0; v < category->childCount(); ++v) {
       QTreeWidgetItem* item = category->child(v);
       const std::optional<int> voice = VoiceOfItem(item);
-      const bool found =
-          voice && VoiceMatches(kVoiceRecords[static_cast<std::size_t>(*voice)], typed);
+      const bool found = voice && VoiceMatches(*CatalogueVoice(*voice), typed);
       item->setHidden(!found);
       if (found && first == nullptr) first = item;
       any = any || found;

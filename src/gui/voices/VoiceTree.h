@@ -3,6 +3,8 @@
 #include <QSize>
 #include <optional>
 
+#include "model/InstrumentModel.h"
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -17,8 +19,8 @@ class SoundView;
 
 // The two voice browsers share one tree: the categories at the top level in their fixed order,
 // each holding its voices in the catalogue's alphabetical order. A voice item has no children and
-// carries its catalogue index as item data (Qt::UserRole); a category carries one past the last
-// index, so its data can never be taken for a voice. Beside its name a voice shows its bank MSB,
+// carries its catalogue index as item data (Qt::UserRole); a category carries data that no voice
+// has, so it can never be taken for one. Beside its name a voice shows its bank MSB,
 // bank LSB and program number.
 
 // The tree's columns.
@@ -28,8 +30,9 @@ enum VoiceTreeColumn { kVoiceNameColumn, kBankMsbColumn, kBankLsbColumn, kProgra
 // root, one item selected at a time, no sorting by the tree itself.
 void SetUpVoiceTree(QTreeWidget& tree);
 
-// Appends the categories and all voices to an empty tree; false without a tree.
-bool FillVoiceTree(QTreeWidget* tree);
+// Appends the categories and all voices `instrument` knows to an empty tree; false without a
+// tree.
+bool FillVoiceTree(QTreeWidget* tree, InstrumentModel instrument);
 
 // The catalogue index of a voice item; nothing for a category, a missing item or bad data.
 std::optional<int> VoiceOfItem(const QTreeWidgetItem* item);

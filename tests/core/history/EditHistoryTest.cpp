@@ -38,7 +38,7 @@ std::vector<ImageCell> ImageOf(const XgModel& model) {
 }
 
 int VoiceIndex(const XgModel& model, int program, int bankMsb, int bankLsb = 0) {
-  return FindVoice(program, bankMsb, bankLsb, model).index;
+  return FindVoice(program, bankMsb, bankLsb, model, model.Instrument()).index;
 }
 
 // A model with its history, and a twin that takes the same edits by hand:

@@ -5,10 +5,12 @@
 #include <cctype>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "voices/ExtendedVoiceData.h"
 #include "voices/VoiceCatalogue.h"
 #include "voices/VoiceSearch.h"
 
@@ -16,6 +18,9 @@ namespace ravlo {
 namespace {
 
 // User voices with chosen element counts.
+constexpr auto kBasic = InstrumentModel::Basic;
+constexpr auto kExtended = InstrumentModel::Extended;
+
 struct FakeUserVoices : UserVoiceElementSource {
   int UserVoiceElementCount(int voice) const override {
     return (voice >= 0 && voice < kUserVoiceSlotCount) ? counts[voice] : 0;
@@ -32,34 +37,50 @@ PartRecord MakePart(uint8_t channel, uint8_t msb, uint8_t lsb, uint8_t programBy
   return part;
 }
 
+// Both tables: sorted, each voice once (an extended voice is new to the basic catalogue), names
+// printable and NUL-padded, categories by bank and GM family.
 TEST(VoiceCatalogueTableTest, VoicesAndBankTypesSortedUniqueCountedAndLookedUp) {
-  ASSERT_EQ(kVoiceRecords.size(), 523u);
-  for (std::size_t i = 1; i < kVoiceRecords.size(); ++i) {
-    const VoiceRecord& a = kVoiceRecords[i - 1];
-    const VoiceRecord& b = kVoiceRecords[i];
-    EXPECT_LT(std::tie(a.program, a.bankMsb, a.bankLsb), std::tie(b.program, b.bankMsb, b.bankLsb))
-        << "at index " << i;
-  }
-  std::map<int, int> byMsb;
-  std::map<int, int> byElements;
-  std::array<int, kVoiceCategoryCount> byCategory{};
+  const auto key = [](const VoiceRecord& r) { return std::tie(r.program, r.bankMsb, r.bankLsb); };
   const std::map<int, VoiceCategory> categoryOfBank = {{63, VoiceCategory::kUser},
                                                        {64, VoiceCategory::kSpecialFxVoice},
                                                        {126, VoiceCategory::kSpecialFxKit},
                                                        {127, VoiceCategory::kDrums}};
+  std::set<std::tuple<int, int, int>> keys;
+  const auto check = [&](std::span<const VoiceRecord> table, std::size_t nameLength) {
+    std::map<int, int> byMsb;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      const VoiceRecord& r = table[i];
+      SCOPED_TRACE(r.Name());
+      if (i > 0) {
+        EXPECT_LT(key(table[i - 1]), key(r));
+      }
+      EXPECT_TRUE(keys.emplace(r.program, r.bankMsb, r.bankLsb).second);
+      ++byMsb[r.bankMsb];
+      const VoiceCategory expected = r.bankMsb == 0
+                                         ? static_cast<VoiceCategory>((r.program - 1) / 8)
+                                         : categoryOfBank.at(r.bankMsb);
+      EXPECT_EQ(r.category, expected);
+      EXPECT_TRUE(!r.Name().empty() && r.Name().size() <= nameLength);
+      EXPECT_TRUE(std::all_of(r.Name().begin(), r.Name().end(),
+                              [](char c) { return c >= ' ' && c <= '~'; }));
+      for (std::size_t k = r.Name().size(); k < sizeof(r.name); ++k) EXPECT_EQ(r.name[k], '\0');
+    }
+    return byMsb;
+  };
+  EXPECT_EQ(check(kVoiceRecords, 8),
+            (std::map<int, int>{{0, 438}, {63, 32}, {64, 42}, {126, 2}, {127, 9}}));
+  EXPECT_EQ(check(kExtendedVoiceRecords, 31),
+            (std::map<int, int>{{0, 598}, {64, 16}, {126, 11}, {127, 27}}));
+  std::map<int, int> byElements;
+  std::array<int, kVoiceCategoryCount> byCategory{};
   for (const VoiceRecord& r : kVoiceRecords) {
-    ++byMsb[r.bankMsb];
     ++byElements[r.elements];
     ++byCategory[static_cast<std::size_t>(r.category)];
-    const VoiceCategory expected = r.bankMsb == 0 ? static_cast<VoiceCategory>((r.program - 1) / 8)
-                                                  : categoryOfBank.at(r.bankMsb);
-    EXPECT_EQ(r.category, expected) << r.Name();
-    EXPECT_FALSE(r.Name().empty());
-    EXPECT_LE(r.Name().size(), 8u);
-    for (std::size_t k = r.Name().size(); k < sizeof(r.name); ++k) EXPECT_EQ(r.name[k], '\0');
   }
-  EXPECT_EQ(byMsb, (std::map<int, int>{{0, 438}, {63, 32}, {64, 42}, {126, 2}, {127, 9}}));
   EXPECT_EQ(byElements, (std::map<int, int>{{1, 165}, {2, 358}}));
+  // The extended list gives no element counts, and none is claimed.
+  EXPECT_TRUE(std::all_of(kExtendedVoiceRecords.begin(), kExtendedVoiceRecords.end(),
+                          [](const VoiceRecord& r) { return r.elements == 0; }));
   const std::array<int, kVoiceCategoryCount> expected = {39, 20, 36, 29, 42, 12, 34, 32, 13, 8,
                                                          36, 29, 56, 21, 23, 8,  9,  2,  42, 32};
   EXPECT_EQ(byCategory, expected);
@@ -104,8 +125,13 @@ TEST(FindVoiceTest, KnownAndUnknownSelections) {
     int program, msb, lsb;
     std::string_view name;
     int elements;
+    InstrumentModel instrument = kBasic;
   };
   for (const Case& c : std::vector<Case>{{1, 0, 0, "GrandPno", 1},
+                                         {1, 0, 0, "GrandPno", 1, kExtended},
+                                         {1, 0, 64, "Concert Grand Piano", 0, kExtended},
+                                         {81, 127, 0, "Live! Standard Drum Kit", 0, kExtended},
+                                         {120, 0, 101, "Reverse Tom 2", 0, kExtended},
                                          {33, 64, 0, "Rain", 1},
                                          {33, 127, 0, "Jazz", 1},
                                          {23, 0, 32, "Harmo 2 ", 2},
@@ -119,8 +145,10 @@ TEST(FindVoiceTest, KnownAndUnknownSelections) {
                                          {33, 63, 0, "----", 0},
                                          {1, 256, 0, "----", 0},
                                          {1, 0, -1, "----", 0},
-                                         {42, 127, 0, "----", 0}}) {
-    const VoiceLookup found = FindVoice(c.program, c.msb, c.lsb, users);
+                                         {42, 127, 0, "----", 0},
+                                         {1, 0, 64, "----", 0},  // a later voice, basic model
+                                         {1, 0, 63, "----", 0, kExtended}}) {
+    const VoiceLookup found = FindVoice(c.program, c.msb, c.lsb, users, c.instrument);
     SCOPED_TRACE(testing::Message() << c.program << " " << c.msb << " " << c.lsb);
     EXPECT_EQ(found.name, c.name);
     EXPECT_EQ(found.elements, c.elements);
@@ -128,23 +156,34 @@ TEST(FindVoiceTest, KnownAndUnknownSelections) {
       EXPECT_EQ(found.index, -1);
     } else {
       ASSERT_GE(found.index, 0);
-      EXPECT_EQ(kVoiceRecords[found.index].Name(), c.name);
+      EXPECT_EQ(CatalogueVoice(found.index)->Name(), c.name);
     }
   }
 }
 
 TEST(GetVoiceBankTest, BoundsAndRoundTrip) {
-  const auto last = GetVoiceBank(522);
+  const auto last = GetVoiceBank(522, kBasic);
   ASSERT_TRUE(last.has_value());
   EXPECT_EQ(std::tie(last->bankMsb, last->bankLsb, last->program), std::make_tuple(0, 0, 128));
-  EXPECT_FALSE(GetVoiceBank(523).has_value());
-  EXPECT_FALSE(GetVoiceBank(-1).has_value());
-  // Every entry's bank and program lead back to the same entry.
+  const int pastExtended = kFirstExtendedVoiceIndex + static_cast<int>(kExtendedVoiceCount);
+  for (const int index : {523, -1, kFirstExtendedVoiceIndex - 1, pastExtended}) {
+    EXPECT_FALSE(GetVoiceBank(index, kExtended).has_value()) << index;
+    EXPECT_EQ(CatalogueVoice(index), nullptr) << index;
+  }
+  EXPECT_FALSE(GetVoiceBank(kFirstExtendedVoiceIndex, kBasic).has_value());
+  // Every entry's bank and program lead back to the same entry, the basic ones with either model.
   FakeUserVoices users;
-  for (int i = 0; i < static_cast<int>(kVoiceCount); ++i) {
-    const auto bank = GetVoiceBank(i);
-    ASSERT_TRUE(bank.has_value());
-    EXPECT_EQ(FindVoice(bank->program, bank->bankMsb, bank->bankLsb, users).index, i);
+  for (int i = 0; i < pastExtended; ++i) {
+    const bool basic = i < static_cast<int>(kVoiceCount);
+    if (!basic && i < kFirstExtendedVoiceIndex) continue;
+    for (const InstrumentModel instrument : {kBasic, kExtended}) {
+      const auto bank = GetVoiceBank(i, instrument);
+      ASSERT_EQ(bank.has_value(), basic || instrument == kExtended) << i;
+      if (bank) {
+        EXPECT_EQ(FindVoice(bank->program, bank->bankMsb, bank->bankLsb, users, instrument).index,
+                  i);
+      }
+    }
   }
 }
 
@@ -155,13 +194,13 @@ TEST(ChannelVoiceTest, NoSingleAndMultipleParts) {
   parts[7] = MakePart(9, 127, 0, 0);
   parts[8] = parts[9] = MakePart(9, 0, 0, 0);  // two more parts on channel 9
 
-  EXPECT_EQ(ChannelVoiceName(parts, 0, users).name, "----");
+  EXPECT_EQ(ChannelVoiceName(parts, 0, users, kBasic).name, "----");
   EXPECT_EQ(ChannelBankTypeName(parts, 0), "----");
-  const VoiceLookup single = ChannelVoiceName(parts, 5, users);
+  const VoiceLookup single = ChannelVoiceName(parts, 5, users, kBasic);
   EXPECT_EQ(single.name, "GrndPnoK");
   EXPECT_EQ(single.elements, 1);
   EXPECT_EQ(ChannelBankTypeName(parts, 5), "Key Scale");
-  const VoiceLookup multiple = ChannelVoiceName(parts, 9, users);
+  const VoiceLookup multiple = ChannelVoiceName(parts, 9, users, kBasic);
   EXPECT_EQ(multiple.name, "Multiple");
   EXPECT_EQ(multiple.index, -1);
   EXPECT_EQ(ChannelBankTypeName(parts, 9), "----");
@@ -170,39 +209,46 @@ TEST(ChannelVoiceTest, NoSingleAndMultipleParts) {
   EXPECT_EQ(ScanChannelParts(parts, 5).part, 3);
 
   parts[3] = MakePart(5, 0, 2, 0);  // a bank the catalogue does not know
-  EXPECT_EQ(ChannelVoiceName(parts, 5, users).name, "----");
+  EXPECT_EQ(ChannelVoiceName(parts, 5, users, kBasic).name, "----");
   EXPECT_EQ(ChannelBankTypeName(parts, 5), "----");
-  EXPECT_EQ(ChannelVoiceName(parts, -1, users).name, "----");
-  EXPECT_EQ(ChannelVoiceName({}, 0, users).name, "----");
+  EXPECT_EQ(ChannelVoiceName(parts, -1, users, kBasic).name, "----");
+  EXPECT_EQ(ChannelVoiceName({}, 0, users, kBasic).name, "----");
+  parts[3] = MakePart(5, 0, 3, 1);  // a voice of the extended model only
+  EXPECT_EQ(ChannelVoiceName(parts, 5, users, kBasic).name, "----");
+  EXPECT_EQ(ChannelVoiceName(parts, 5, users, kExtended).name, "Stereo Bright Piano");
 }
 
 std::vector<std::string> TreeNames(const VoiceTreeCategory& category) {
   std::vector<std::string> names;
-  for (int index : category.voices) names.emplace_back(kVoiceRecords[index].Name());
+  for (int index : category.voices) names.emplace_back(CatalogueVoice(index)->Name());
   return names;
 }
 
 TEST(VoiceTreeTest, CategoriesHoldEveryVoiceOnceSortedByNameIgnoringCase) {
-  const auto tree = BuildVoiceTree();
   const auto lower = [](std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
   };
-  std::set<int> seen;
-  for (std::size_t c = 0; c < tree.size(); ++c) {
-    EXPECT_EQ(tree[c].name, kVoiceCategoryNames[c]);
-    EXPECT_GE(tree[c].voices.size(), 2u);  // categories are told apart by having children
-    for (int index : tree[c].voices) {
-      ASSERT_TRUE(index >= 0 && index < static_cast<int>(kVoiceCount));
-      EXPECT_EQ(kVoiceRecords[index].category, static_cast<VoiceCategory>(c));
-      EXPECT_TRUE(seen.insert(index).second) << "index " << index << " twice";
+  // The extended tree holds the later voices too.
+  for (const InstrumentModel instrument : {kExtended, kBasic}) {
+    const auto tree = BuildVoiceTree(instrument);
+    std::set<int> seen;
+    for (std::size_t c = 0; c < tree.size(); ++c) {
+      EXPECT_EQ(tree[c].name, kVoiceCategoryNames[c]);
+      EXPECT_GE(tree[c].voices.size(), 2u);  // categories are told apart by having children
+      for (int index : tree[c].voices) {
+        ASSERT_TRUE(GetVoiceBank(index, instrument).has_value()) << index;
+        EXPECT_EQ(CatalogueVoice(index)->category, static_cast<VoiceCategory>(c));
+        EXPECT_TRUE(seen.insert(index).second) << "index " << index << " twice";
+      }
+      const auto names = TreeNames(tree[c]);
+      for (std::size_t i = 1; i < names.size(); ++i) {
+        EXPECT_LE(lower(names[i - 1]), lower(names[i])) << tree[c].name;
+      }
     }
-    const auto names = TreeNames(tree[c]);
-    for (std::size_t i = 1; i < names.size(); ++i) {
-      EXPECT_LE(lower(names[i - 1]), lower(names[i])) << tree[c].name;
-    }
+    EXPECT_EQ(seen.size(), kVoiceCount + (instrument == kExtended ? kExtendedVoiceCount : 0));
   }
-  EXPECT_EQ(seen.size(), kVoiceCount);
+  const auto tree = BuildVoiceTree(kBasic);
   EXPECT_EQ(tree.front().name, "Piano");
   EXPECT_EQ(tree.back().name, "User");
   EXPECT_EQ(TreeNames(tree[static_cast<std::size_t>(VoiceCategory::kDrums)]),

@@ -35,7 +35,7 @@ class CControllersDlgTest : public ::testing::Test, public test::ModelRig {
 
 TEST_F(CControllersDlgTest, StaticsShowTheChannelsVoiceOrMultipleOrDashes) {
   EXPECT_EQ(dialog.windowTitle(), "Controllers -- Channel 1");
-  const VoiceLookup piano = FindVoice(1, 0, 0, model);
+  const VoiceLookup piano = FindVoice(1, 0, 0, model, InstrumentModel::Basic);
   EXPECT_EQ(dialog.VoiceNameLabel().text(), QString::fromLatin1(piano.name.data()));
   EXPECT_EQ(dialog.ElementsLabel().text(), QString("Elements: %1").arg(piano.elements));
   EXPECT_EQ(dialog.BankTypeLabel().text(), QString::fromLatin1(BankTypeName(0, 0).data()));

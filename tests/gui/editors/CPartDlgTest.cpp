@@ -83,13 +83,13 @@ TEST_F(PartDlgTest, TuneNeedsANormalPartAndAChosenKitMakesADrumPart) {
   Choose(std::nullopt);
   Choose(523);
   EXPECT_TRUE(rig.Pieces().empty());
-  Choose(FindVoice(1, 127, 0, rig.model).index);
+  Choose(FindVoice(1, 127, 0, rig.model, InstrumentModel::Basic).index);
   EXPECT_TRUE(window.IsDrum());
   EXPECT_FALSE(Button("Tune")->isEnabled());
   EXPECT_EQ(window.windowTitle(), "Part -- StndKit1");
   EXPECT_EQ(rig.Pieces()[0], PartChange(0, 0x01, 0x7F));
   EXPECT_EQ(host.partChannels, std::vector<int>{1});
-  Choose(FindVoice(1, 0, 0, rig.model).index);
+  Choose(FindVoice(1, 0, 0, rig.model, InstrumentModel::Basic).index);
   EXPECT_TRUE(Button("Tune")->isEnabled());
   EXPECT_EQ(host.modified, 2);
 }

@@ -42,7 +42,9 @@ TEST_F(ChannelVoiceDlgTest, EnterOrDoubleClickTogglesACategoryOrAppliesAVoiceAnd
   QTest::keyClick(&dlg.Tree(), Qt::Key_Return);
   EXPECT_TRUE(DoubleClickTreeItem(dlg.Tree(), "Guitar")->isExpanded());
   DoubleClickTreeItem(dlg.Tree(), "Rain");  // the first "Rain" is the pad
-  EXPECT_EQ(host.channelVoices, (std::vector<int>{0, 522, FindVoice(97, 0, 0, rig.model).index}));
+  EXPECT_EQ(
+      host.channelVoices,
+      (std::vector<int>{0, 522, FindVoice(97, 0, 0, rig.model, InstrumentModel::Basic).index}));
   EXPECT_TRUE(dlg.IsOpen());
   EXPECT_TRUE(rig.backend.shorts.empty() && rig.Sent().empty());  // the main bar sends, not this
 }
@@ -62,7 +64,8 @@ TEST_F(ChannelVoiceDlgTest, OkAppliesAVoiceNotACategoryAndClosesLikeCancelEscape
     close();
     EXPECT_FALSE(dlg.IsOpen()) << voice.toStdString();
   }
-  EXPECT_EQ(host.channelVoices, (std::vector<int>{FindVoice(32, 63, 0, rig.model).index}));
+  EXPECT_EQ(host.channelVoices,
+            (std::vector<int>{FindVoice(32, 63, 0, rig.model, InstrumentModel::Basic).index}));
   EXPECT_EQ(host.closed, (std::vector<EditorSlot>(5, EditorSlot::ChannelVoice)));
 }
 
@@ -75,6 +78,14 @@ TEST_F(ChannelVoiceDlgTest, OpensAtTheVoiceOfTheControllersChannel) {
   EXPECT_TRUE(dlg.Tree().currentItem()->font(0).bold());
   ASSERT_TRUE(rig.model.Channels().SetChannelVoice(host.controllersChannel, ChannelVoice{0, 1, 0}));
   EXPECT_FALSE(dlg.Tree().currentItem()->font(0).bold()) << "the voice in use follows the model";
+  // The tree, rebuilt at each opening, holds the voices of the model's instrument.
+  dlg.close();
+  rig.model.SetInstrument(InstrumentModel::Extended);
+  ASSERT_TRUE(
+      rig.model.Channels().SetChannelVoice(host.controllersChannel, ChannelVoice{0, 1, 64}));
+  ASSERT_TRUE(dlg.OpenWindow());
+  ASSERT_NE(dlg.Tree().currentItem(), nullptr);
+  EXPECT_EQ(dlg.Tree().currentItem()->text(0), "Concert Grand Piano");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class PartVoiceDlgTest : public ::testing::Test {
     });
   }
 
-  CPartVoiceDlg dlg{nullptr};
+  CPartVoiceDlg dlg{InstrumentModel::Basic, nullptr};
 };
 
 TEST_F(PartVoiceDlgTest, ReturnsTheChosenVoicesIndexButNothingForACategoryNoSelectionOrCancel) {

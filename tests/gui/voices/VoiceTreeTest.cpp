@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "voices/ExtendedVoiceData.h"
 #include "voices/VoiceCatalogue.h"
 #include "voices/VoiceTree.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 TEST(VoiceTreeTest, HoldsTheCategoriesInOrderAndEveryVoiceOnceUnderItsOwnWithItsIndex) {
   QTreeWidget tree;
-  ASSERT_TRUE(FillVoiceTree(&tree));
+  ASSERT_TRUE(FillVoiceTree(&tree, InstrumentModel::Extended));
   ASSERT_EQ(tree.topLevelItemCount(), static_cast<int>(kVoiceCategoryCount));
   EXPECT_EQ(tree.topLevelItem(0)->text(0), "Piano");
   EXPECT_EQ(tree.topLevelItem(tree.topLevelItemCount() - 1)->text(0), "User");
@@ -26,22 +27,22 @@ TEST(VoiceTreeTest, HoldsTheCategoriesInOrderAndEveryVoiceOnceUnderItsOwnWithIts
     for (int v = 0; v < category->childCount(); ++v) {
       const std::optional<int> index = VoiceOfItem(category->child(v));
       ASSERT_TRUE(index.has_value()) << c << " " << v;
-      const VoiceRecord& record = kVoiceRecords[static_cast<std::size_t>(*index)];
+      const VoiceRecord& record = *CatalogueVoice(*index);
       EXPECT_EQ(category->child(v)->text(0).toStdString(), record.Name());
       EXPECT_EQ(static_cast<int>(record.category), c);
       EXPECT_TRUE(seen.insert(*index).second) << *index;
       names[category->text(0)] << category->child(v)->text(0);
     }
   }
-  EXPECT_EQ(seen.size(), kVoiceCount);
-  EXPECT_EQ(names["Special FX Kit"], (QStringList{"SFX Kit1", "SFX Kit2"}));
+  EXPECT_EQ(seen.size(), kVoiceCount + kExtendedVoiceCount);
+  EXPECT_EQ(names["Special FX Kit"].first(), "Arabic Kit");
   QStringList userSlots;
   for (int i = 1; i <= 32; ++i) userSlots << QString("UVox %1").arg(i, 2, 10, QChar('0'));
   EXPECT_EQ(names["User"], userSlots);
 }
 
 TEST(VoiceTreeTest, AMissingTreeAndItemsWithoutAVoiceAreRefused) {
-  EXPECT_FALSE(FillVoiceTree(nullptr) || VoiceOfItem(nullptr).has_value());
+  EXPECT_FALSE(FillVoiceTree(nullptr, InstrumentModel::Basic) || VoiceOfItem(nullptr).has_value());
   QTreeWidgetItem item;
   EXPECT_FALSE(VoiceOfItem(&item).has_value());  // no data
   for (int data : {-1, static_cast<int>(kVoiceCount)}) {
