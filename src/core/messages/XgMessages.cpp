@@ -190,4 +190,14 @@ std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message) {
   return XgAddress{message[6], message[7], message[8]};
 }
 
+std::optional<XgAddress> ParameterChangeAddress(std::span<const std::uint8_t> message) {
+  // F0 43 1n id ah am al, at least one data byte, F7.
+  constexpr std::size_t kSmallest = 9;
+  if (message.size() < kSmallest || message[0] != kSysexStart || message[1] != kYamahaId ||
+      (message[2] & 0xF0) != 0x10) {
+    return std::nullopt;
+  }
+  return XgAddress{message[4], message[5], message[6]};
+}
+
 }  // namespace ravlo

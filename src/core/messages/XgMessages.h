@@ -74,5 +74,7 @@ std::optional<std::size_t> BulkByteCount(std::span<const std::uint8_t> message);
 // The address a bulk dump starts at (m[6..8]); none for a message shorter
 // than a bulk header.
 std::optional<XgAddress> BulkAddress(std::span<const std::uint8_t> message);
+// The address of a parameter change (m[4..6]); none for any other message.
+std::optional<XgAddress> ParameterChangeAddress(std::span<const std::uint8_t> message);
 
 }  // namespace ravlo

@@ -13,22 +13,29 @@ constexpr std::size_t kCountBytes = 4;
 }  // namespace
 
 AnswerCheck CheckAnswer(std::span<const std::uint8_t> m, std::span<const std::uint8_t> expected) {
-  if (expected.size() < kBulkOverhead) return AnswerCheck::Unrelated;
+  // A parameter change answers a parameter request, a bulk dump a dump request.
+  const std::optional<XgAddress> parameter = ParameterChangeAddress(expected);
+  if (!parameter && expected.size() < kBulkOverhead) return AnswerCheck::Unrelated;
+  const std::uint8_t form = parameter ? 0x10 : 0x00;
   if (m.size() <= kDeviceByte || m[0] != kSysexStart || m[1] != kYamahaId ||
-      (m[kDeviceByte] & 0xF0) != 0) {
+      (m[kDeviceByte] & 0xF0) != form) {
     return AnswerCheck::Unrelated;
   }
   if (m[kDeviceByte] != expected[kDeviceByte]) return AnswerCheck::OtherUnit;
   if (m.size() <= kModelByte) return AnswerCheck::Truncated;
   if (m[kModelByte] != expected[kModelByte]) return AnswerCheck::OtherModel;
-  // Without its address a cut dump of this unit and model is taken for the
+  // Without its address a cut message of this unit and model is taken for the
   // answer: nobody else is asked.
-  if (m.size() < kBulkOverhead) return AnswerCheck::Truncated;
-  if (BulkAddress(m) != BulkAddress(expected)) return AnswerCheck::OtherAddress;
+  const std::optional<XgAddress> address =
+      parameter ? ParameterChangeAddress(m)
+                : (m.size() < kBulkOverhead ? std::nullopt : BulkAddress(m));
+  if (!address) return AnswerCheck::Truncated;
+  if (address != (parameter ? parameter : BulkAddress(expected))) return AnswerCheck::OtherAddress;
   if (m.back() != kSysexEnd) return AnswerCheck::Truncated;
   for (std::size_t i = 1; i + 1 < m.size(); ++i) {
     if (!IsDataByte(m[i])) return AnswerCheck::Truncated;
   }
+  if (parameter) return m.size() == expected.size() ? AnswerCheck::Answer : AnswerCheck::WrongCount;
   const std::size_t count = *BulkByteCount(m);
   const std::size_t carried = m.size() - kBulkOverhead;
   if (carried < count) return AnswerCheck::Truncated;

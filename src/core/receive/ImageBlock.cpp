@@ -1,6 +1,8 @@
 #include "receive/ImageBlock.h"
 
+#include "messages/XgMessages.h"
 #include "model/XgModel.h"
+#include "parts/PartParameterTable.h"
 
 namespace ravlo {
 
@@ -56,7 +58,19 @@ std::vector<XgMessage> ImageBlock::Dumps(const XgModel& model) const {
       const PartIndex part = PartIndex::FromIndex(index);
       if (!model.Parts().IsPart(part)) return {};
       const auto dumps = model.Parts().BulkDumps(part);
-      return {dumps.begin(), dumps.end()};
+      std::vector<XgMessage> messages(dumps.begin(), dumps.end());
+      // The part EQ lies past the record the dumps carry: the extended instrument gives it one
+      // parameter at a time.
+      if (model.IsExtended()) {
+        for (const PartParameter& entry : kPartEqParameters) {
+          const int address = entry.parameter.address;
+          std::uint8_t value = 0;
+          model.Parts().GetPartByte(part, address, value);
+          messages.push_back(
+              BuildParameterChange(model.Unit(), xg_block::PartAddress(index, address), value));
+        }
+      }
+      return messages;
     }
     case Kind::Insertion:
       return model.Insertions().BlockDumps(index);

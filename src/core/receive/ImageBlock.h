@@ -22,7 +22,8 @@ struct ImageBlock {
   std::string Name() const;
   // The dumps that carry the block as a bulk send of `model` writes them:
   // their addresses and counts are what the synthesizer answers with (a drum
-  // setup: one dump per note of its kit).
+  // setup: one dump per note of its kit). With the extended model a part's
+  // EQ follows as parameter changes, each asked for on its own.
   std::vector<XgMessage> Dumps(const XgModel& model) const;
 
   friend bool operator==(const ImageBlock&, const ImageBlock&) = default;

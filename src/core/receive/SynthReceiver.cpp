@@ -105,7 +105,10 @@ SynthReceiver::Wait SynthReceiver::Ask(const XgMessage& expected, unsigned timeo
 SynthReceiver::Wait SynthReceiver::AskOnce(const XgMessage& expected, unsigned timeoutMs,
                                            ReceiveReport& report) {
   Wait wait;
-  const XgMessage request = BuildBulkDumpRequest(model_.Unit(), *BulkAddress(expected.Bytes()));
+  const std::optional<XgAddress> parameter = ParameterChangeAddress(expected.Bytes());
+  const XgMessage request =
+      parameter ? BuildParameterRequest(model_.Unit(), *parameter)
+                : BuildBulkDumpRequest(model_.Unit(), *BulkAddress(expected.Bytes()));
   if (!model_.Emit(request.Bytes())) {
     wait.sendFailed = true;
     return wait;

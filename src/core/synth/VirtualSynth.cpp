@@ -28,6 +28,11 @@ std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
   for (const ImageBlock& block : ImageBlocks(image)) {
     if (block.kind == ImageBlock::Kind::DrumSetup) continue;
     for (const XgMessage& dump : block.Dumps(image)) {
+      // A value a block gives as a parameter change holds its own address only.
+      if (const std::optional<XgAddress> parameter = ParameterChangeAddress(dump.Bytes())) {
+        if (*parameter == address) return dump;
+        continue;
+      }
       const XgAddress start = *BulkAddress(dump.Bytes());
       const std::size_t count = *BulkByteCount(dump.Bytes());
       if (start.high == address.high && start.mid == address.mid && address.low >= start.low &&
@@ -43,7 +48,9 @@ std::optional<XgMessage> DumpHolding(const XgModel& image, XgAddress address) {
 // block's.
 std::optional<XgMessage> DumpStartingAt(const XgModel& image, XgAddress address) {
   std::optional<XgMessage> dump = DumpHolding(image, address);
-  if (dump && *BulkAddress(dump->Bytes()) != address) dump.reset();
+  if (dump && (ParameterChangeAddress(dump->Bytes()) || *BulkAddress(dump->Bytes()) != address)) {
+    dump.reset();
+  }
   return dump;
 }
 
@@ -88,8 +95,9 @@ std::optional<std::size_t> ParameterSize(const XgModel& image, XgAddress address
 }
 
 std::optional<XgMessage> ParameterAt(const XgModel& image, XgAddress address) {
-  const std::optional<std::size_t> size = ParameterSize(image, address);
   const std::optional<XgMessage> dump = DumpHolding(image, address);
+  if (dump && ParameterChangeAddress(dump->Bytes())) return dump;
+  const std::optional<std::size_t> size = ParameterSize(image, address);
   if (!size || !dump) return std::nullopt;
   const std::size_t offset = address.low - BulkAddress(dump->Bytes())->low;
   const auto data = dump->Bytes().subspan(kBulkHeaderSize, *BulkByteCount(dump->Bytes()));

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "files/RecentFiles.h"
-#include "shell/SoundSettings.h"
 #include "model/InstrumentModel.h"
+#include "shell/SoundSettings.h"
 
 namespace ravlo {
 

@@ -122,7 +122,7 @@ QWidget* DevicesDialog::BuildModelChoice(InstrumentModel current, ModelAsker ask
         MakeButton(QStringLiteral("&Ask the Synthesizer"), QStringLiteral("AskModel"), box);
     layout->addWidget(ask, 0, Qt::AlignLeft);
     connect(ask, &QPushButton::clicked, this, [this, askModel] {
-      if (const std::optional<InstrumentModel> model = askModel()) {
+      if (const std::optional<InstrumentModel> model = askModel(Chosen())) {
         (*model == InstrumentModel::Extended ? extended_ : basic_)->setChecked(true);
       }
     });

@@ -40,8 +40,9 @@ class DevicesDialog final : public QDialog {
     int inPort = -1;  // the input port's index, -1 for none
     InstrumentModel instrument = InstrumentModel::Basic;
   };
-  // Asks the synthesizer which model it stands for; none when it did not say.
-  using ModelAsker = std::function<std::optional<InstrumentModel>()>;
+  // Asks the synthesizer on the output and input ports of `selected` (the dialog's choice so
+  // far) which model it stands for; none when it did not say.
+  using ModelAsker = std::function<std::optional<InstrumentModel>(const Choice& selected)>;
 
   DevicesDialog(const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputs,
                 const Choice& current, UserPrompts& prompts, HelpWindow& help,

@@ -482,7 +482,28 @@ void MainBar::ShowInstrument() {
   }
 }
 
-std::optional<InstrumentModel> MainBar::AskInstrument() {
+std::optional<InstrumentModel> MainBar::AskInstrument(int outPort, int inPort) {
+  // The question goes through the ports the Devices dialog shows chosen; the ports in use come
+  // back after it, as the dialog may yet be cancelled.
+  const int outInUse = device_->CurrentIndex();
+  const int inInUse = input_ ? input_->CurrentIndex() : -1;
+  const bool otherOut = outPort >= 0 && outPort != outInUse;
+  const bool otherIn = input_ && inPort != inInUse;
+  if (otherOut) device_->Open(outPort);
+  if (otherIn) input_->Open(inPort);
+  const std::optional<InstrumentModel> model = AskInstrumentInUse();
+  if (otherOut) {
+    if (outInUse >= 0) {
+      device_->Open(outInUse);
+    } else {
+      device_->Close();
+    }
+  }
+  if (otherIn) input_->Open(inInUse);
+  return model;
+}
+
+std::optional<InstrumentModel> MainBar::AskInstrumentInUse() {
   if (input_ == nullptr || !input_->IsOpen()) {
     services_.prompts.ShowMessage(NoInputPortText(model_->Unit()), MessageIcon::Information);
     return std::nullopt;
@@ -641,7 +662,9 @@ void MainBar::DevicesCommand() {
     chosen = runDevicesDialog_(ports, inputs, current);
   } else {
     DevicesDialog dialog(ports, inputs, current, services_.prompts, *help_, this,
-                         [this] { return AskInstrument(); });
+                         [this](const DevicesDialog::Choice& selected) {
+                           return AskInstrument(selected.port, selected.inPort);
+                         });
     if (RunModally(dialog) == QDialog::Accepted) chosen = dialog.Chosen();
   }
   if (!chosen) return;

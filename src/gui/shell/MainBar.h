@@ -249,8 +249,11 @@ class MainBar final : public QMainWindow,
   void BuildWindow();
   // The Extended model's windows, buttons and menu entries come and go with it.
   void ShowInstrument();
-  // Options > Devices' question to the synthesizer: which model it stands for.
-  std::optional<InstrumentModel> AskInstrument();
+  // Options > Devices' question to the synthesizer: which model it stands for, asked on the
+  // ports the dialog shows chosen (an output of -1 keeps the one in use).
+  std::optional<InstrumentModel> AskInstrument(int outPort, int inPort);
+  // The same question on the ports in use.
+  std::optional<InstrumentModel> AskInstrumentInUse();
   void BuildMenus();
   void BuildEditMenu();
   // The Edit menu names the steps Undo and Redo would take.

@@ -113,6 +113,8 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x00, 0x05, 0x00, 0xF7}));
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x0C, 0x03, 0xF7}));
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x09, 0x4A, 0xF7}));
+  backend.Play(test::PartChange(2, 0x72, 0x50));  // the part EQ, past the part's dumps
+  backend.Play(test::PartChange(15, 0x77, 0x30));
   const ReceiveReport report = receiver.Receive();
   ASSERT_TRUE(report.Complete()) << report.Summary();
   EXPECT_EQ(report.Summary(),
@@ -120,6 +122,12 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   EXPECT_EQ(model.Insertions().TypeName(2), "Delay LCR");
   EXPECT_EQ(model.Insertions().Part(2), 3);
   EXPECT_EQ(model.MultiEq().Value(0x09), 0x4A);
+  std::uint8_t bass = 0;
+  std::uint8_t treble = 0;
+  ASSERT_TRUE(model.Parts().GetPartByte(test::PartAt(2), 0x72, bass));
+  ASSERT_TRUE(model.Parts().GetPartByte(test::PartAt(15), 0x77, treble));
+  EXPECT_EQ(bass, 0x50);
+  EXPECT_EQ(treble, 0x30);
   EXPECT_TRUE(report.SaveChoices().insertion.send && report.SaveChoices().multiEq.send);
 }
 

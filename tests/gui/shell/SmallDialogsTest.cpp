@@ -203,6 +203,18 @@ TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
   list->setCurrentRow(0);
   EXPECT_EQ(dialog.Chosen().inPort, -1);
   EXPECT_EQ(dialog.Chosen().port, 0);
+  // "Ask the Synthesizer" asks on the ports selected so far and checks the model it hears of.
+  std::vector<std::pair<int, int>> asked;
+  DevicesDialog asking({{0, "Synth"}, {2, "Ravlo Monitor"}}, inputs, {0, 3, true, 0}, prompts, help,
+                       nullptr, [&asked](const DevicesDialog::Choice& selected) {
+                         asked.emplace_back(selected.port, selected.inPort);
+                         return std::optional(InstrumentModel::Extended);
+                       });
+  asking.findChild<QListWidget*>("Ports")->setCurrentRow(1);
+  asking.findChild<QListWidget*>("InputPorts")->setCurrentRow(2);
+  asking.findChild<QPushButton*>("AskModel")->click();
+  EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2, 3}}));
+  EXPECT_EQ(asking.Chosen().instrument, InstrumentModel::Extended);
 
   DevicesDialog none({{0, "Synth"}}, inputs, {0, 0, true, -1}, prompts, help);
   EXPECT_EQ(none.findChild<QListWidget*>("InputPorts")->currentRow(), 0);
