@@ -12,12 +12,14 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QString>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 #include "sound/SoundView.h"
 #include "voices/VoiceCatalogue.h"
@@ -92,11 +94,14 @@ bool FillVoiceTree(QTreeWidget* tree, InstrumentModel instrument) {
   const auto categories = BuildVoiceTree(instrument);
   QList<QTreeWidgetItem*> topLevel;
   topLevel.reserve(static_cast<qsizetype>(categories.size()));
+  const QFontMetrics metrics(tree->font());
+  int widestName = 0;
   for (const VoiceTreeCategory& category : categories) {
     auto* categoryItem = new QTreeWidgetItem(QStringList{ToQString(category.name)});
     categoryItem->setData(0, Qt::UserRole, kVoiceTreeCategoryItemData);
     for (int index : category.voices) {
       const VoiceRecord& voice = *CatalogueVoice(index);
+      widestName = std::max(widestName, metrics.horizontalAdvance(ToQString(voice.Name())));
       auto* voiceItem = new QTreeWidgetItem(
           categoryItem,
           QStringList{ToQString(voice.Name()), QString::number(voice.bankMsb),
@@ -108,6 +113,13 @@ bool FillVoiceTree(QTreeWidget* tree, InstrumentModel instrument) {
     topLevel.append(categoryItem);
   }
   tree->addTopLevelItems(topLevel);
+  // Every name shows whole: the later instruments' names run to 31 letters, and the window grows
+  // for them.
+  int width = widestName + 3 * tree->indentation() + 2 * tree->frameWidth() +
+              tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (int column : {kBankMsbColumn, kBankLsbColumn, kProgramColumn})
+    width += tree->header()->sectionSizeHint(column);
+  tree->setMinimumWidth(width);
   return true;
 }
 

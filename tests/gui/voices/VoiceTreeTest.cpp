@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QStringList>
 #include <QTreeWidget>
 #include <map>
@@ -35,6 +36,9 @@ TEST(VoiceTreeTest, HoldsTheCategoriesInOrderAndEveryVoiceOnceUnderItsOwnWithIts
     }
   }
   EXPECT_EQ(seen.size(), kVoiceCount + kExtendedVoiceCount);
+  EXPECT_GT(tree.minimumWidth(),
+            QFontMetrics(tree.font()).horizontalAdvance("Synth Brass with Sub Oscillator"))
+      << "the longest name shows whole";
   EXPECT_EQ(names["Special FX Kit"].first(), "Arabic Kit");
   QStringList userSlots;
   for (int i = 1; i <= 32; ++i) userSlots << QString("UVox %1").arg(i, 2, 10, QChar('0'));
