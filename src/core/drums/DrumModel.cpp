@@ -187,8 +187,13 @@ std::vector<DrumNote> DrumModel::KitNotes(int setup) const {
 std::optional<XgMessage> DrumModel::NoteDump(int setup, DrumNote note) const {
   const DrumNoteRecord* record = Note(setup, note);
   if (record == nullptr) return std::nullopt;
+  return NoteDumpOf(setup, note, record->Parameters());
+}
+
+XgMessage DrumModel::NoteDumpOf(int setup, DrumNote note,
+                                const DrumParameterBytes& parameters) const {
   return BuildBulkDump(model_.Unit(), kXgModelId,
-                       xg_block::DrumAddress(setup, note.MidiNote(), 0x00), record->Parameters());
+                       xg_block::DrumAddress(setup, note.MidiNote(), 0x00), parameters);
 }
 
 bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) {
@@ -201,14 +206,18 @@ bool DrumModel::SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs) 
     const std::uint16_t kitWord = record.KitWord();
     const DrumParameterBytes parameters = record.Parameters();
     // A reader starts the note at its kit's defaults: a note the kit lacks
-    // goes only when something set it away from them.
-    const std::optional<DrumParameterBytes> resetDefaults =
-        DrumNoteDefaultParameters(drumSetup->kitMask, note.MidiNote());
-    if (!resetDefaults) return false;
-    if (!IsDrumNotePresent(drumSetup->kitMask, kitWord) && parameters == *resetDefaults) continue;
+    // goes only when something set it away from them. A whole dump of a note
+    // the kit has needs no defaults at all.
+    const bool present = IsDrumNotePresent(drumSetup->kitMask, kitWord);
+    std::optional<DrumParameterBytes> resetDefaults;
+    if (!present || nonDefaultOnly) {
+      resetDefaults = DrumNoteDefaultParameters(drumSetup->kitMask, note.MidiNote());
+      if (!resetDefaults) return false;
+    }
+    if (!present && parameters == *resetDefaults) continue;
     if (!nonDefaultOnly) {
       emitter.Pause(delayMs);
-      if (!emitter.Emit(*NoteDump(setup, note))) return false;
+      if (!emitter.Emit(NoteDumpOf(setup, note, parameters))) return false;
       continue;
     }
     const std::optional<DrumParameterBytes> defaults =

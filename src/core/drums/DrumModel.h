@@ -81,6 +81,8 @@ class DrumModel final : public DrumSetups {
   bool SendDrumSetup(int setup, bool nonDefaultOnly, unsigned delayMs);
 
  private:
+  // The dump of a note whose parameters (in address order) are already at hand.
+  XgMessage NoteDumpOf(int setup, DrumNote note, const DrumParameterBytes& parameters) const;
   XgModel& model_;
 };
 

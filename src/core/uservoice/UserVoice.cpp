@@ -1,6 +1,7 @@
 #include "uservoice/UserVoice.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "messages/XgMessages.h"
 
@@ -96,6 +97,21 @@ int UserVoice::WaveNumber(int index) const {
   const UserVoiceElement* element = Element(index);
   if (element == nullptr) return -1;
   return ((*element)[0] & 0x7F) * 128 + ((*element)[1] & 0x7F);
+}
+
+bool UserVoice::SameData(const UserVoice& other) const {
+  // Equal bytes are the common case and compare at once; only unequal ones are looked at as seven
+  // bits.
+  const auto same = [](std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+    return std::memcmp(a.data(), b.data(), a.size()) == 0 ||
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](std::uint8_t x, std::uint8_t y) { return ((x ^ y) & 0x7F) == 0; });
+  };
+  if (!same(common_, other.common_)) return false;
+  for (std::size_t e = 0; e < elements_.size(); ++e) {
+    if (!same(elements_[e], other.elements_[e])) return false;
+  }
+  return true;
 }
 
 std::array<std::uint8_t, kUserVoiceDumpSize> UserVoice::BuildDump(UnitNumber unit,

@@ -62,6 +62,10 @@ class UserVoice {
   // (byte 0 & 127) * 128 + (byte 1 & 127) of the element; -1 for a bad index.
   int WaveNumber(int index) const;
 
+  // True when both voices' dumps carry the same data (bytes compared as seven bits, as they
+  // leave), whatever their voice numbers.
+  bool SameData(const UserVoice& other) const;
+
   // The 392-byte QS300 bulk dump of this voice addressed to `voiceNumber`.
   std::array<std::uint8_t, kUserVoiceDumpSize> BuildDump(UnitNumber unit, int voiceNumber) const;
 

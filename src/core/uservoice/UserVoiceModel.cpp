@@ -28,9 +28,10 @@ bool UserVoiceModel::SendUserVoice(int voiceNumber, UserBank bank) {
 }
 
 bool UserVoiceModel::IsChanged(int slot) const {
+  // Asked for every slot on every save: compared byte by byte, with no dumps built.
+  static const UserVoice kUntouched;
   const UserVoice* voice = Find(UserBank::Bank, slot);
-  return voice != nullptr &&
-         voice->BuildDump(model_.Unit(), slot) != UserVoice(slot).BuildDump(model_.Unit(), slot);
+  return voice != nullptr && !voice->SameData(kUntouched);
 }
 
 bool UserVoiceModel::HasChangedVoices() const {
