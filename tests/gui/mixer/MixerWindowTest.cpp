@@ -170,9 +170,6 @@ TEST_F(MixerWindowTest, TheExtendedInstrumentShowsThePartEqAndFourDrumSetups) {
   ASSERT_TRUE(Field(2, 0x72)->isVisibleTo(&window));
   EXPECT_EQ(Field(2, 0x72)->UnitText(), "+6 dB");
   EXPECT_EQ(window.ModeList(2)->count(), 6);
-  Type(Field(2, 0x73), "60");
-  EXPECT_EQ(rig.Pieces(), Sent{PartChange(2, 0x73, 60)});
-  EXPECT_EQ(host.steps.back(), "Part 3 Treble Gain");
 }
 
 // The whole program: Control+M opens the mixer, a file opened refreshes every
@@ -232,8 +229,6 @@ TEST_F(MixerInMainBarTest, EachDragOfAFaderIsOneStepAndTheMixerKeepsItsPlace) {
   EXPECT_EQ(fader.value(), 80) << "the second drag, whole";
   ASSERT_TRUE(Bar().UndoCommand());
   EXPECT_EQ(fader.value(), 100);
-  Type(Mixer().Field(7, kVolume), "64");
-  EXPECT_EQ(Bar().History().UndoName(), "Part 8 Volume");
 
   // Down from where the window table put it (a mixer wider than the test
   // screen stays at its left edge).
