@@ -12,45 +12,37 @@ WindowPlacement::Surroundings Around(const QRect& bar, std::vector<QRect> open =
   return {bar, kScreen, std::move(open), 24};
 }
 
-TEST(WindowPlacement, EditorsGoBesideTheMainBarByTheirSlotAndComeInFromOffTheScreen) {
+TEST(WindowPlacement, EditorsGoBesideTheMainBarByTheirSlot) {
   const QRect bar(600, 500, 400, 80);
-  const struct {
-    const char* why;
-    EditorSlot slot;
-    QSize size;
-    QRect bar;
-    QPoint at;
-  } cases[] = {
-      {"above, right-aligned", EditorSlot::Controllers, {300, 200}, bar, {600, 300}},
-      {"above, left of it", EditorSlot::SystemControl, {300, 200}, bar, {300, 300}},
-      {"left of it", EditorSlot::ChannelVoice, {300, 200}, bar, {300, 500}},
-      {"below", EditorSlot::Reverb, {300, 200}, bar, {700, 580}},
-      {"below, cascaded", EditorSlot::Chorus, {300, 200}, bar, {700, 600}},
-      {"below, cascaded further", EditorSlot::DrumSets, {300, 200}, bar, {700, 660}},
-      {"at the left edge, below the bar it would have covered",
-       EditorSlot::ChannelVoice,
-       {300, 400},
-       {20, 500, 400, 80},
-       {0, 580}},
-      {"pulled back in from the right and bottom, above the bar",
-       EditorSlot::DrumSets,
-       {300, 200},
-       {1700, 1000, 200, 60},
-       {1600, 800}},
-      {"a bar at the top: below it",
-       EditorSlot::Controllers,
-       {300, 200},
-       {600, 0, 400, 80},
-       {600, 80}},
-      {"wider than the screen: the start of its title bar stays on it",
-       EditorSlot::Part,
-       {2000, 100},
-       {0, 0, 400, 80},
-       {0, 140}},
+  const QSize size(300, 200);
+  const auto at = [&](EditorSlot slot) {
+    return WindowPlacement::PlaceEditor(slot, size, Around(bar));
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(WindowPlacement::PlaceEditor(c.slot, c.size, Around(c.bar)), c.at) << c.why;
-  }
+  EXPECT_EQ(at(EditorSlot::Controllers), QPoint(600, 300));
+  EXPECT_EQ(at(EditorSlot::SystemControl), QPoint(300, 300));
+  EXPECT_EQ(at(EditorSlot::ChannelVoice), QPoint(300, 500));
+  EXPECT_EQ(at(EditorSlot::Reverb), QPoint(700, 580));
+  EXPECT_EQ(at(EditorSlot::Chorus), QPoint(700, 600));
+  EXPECT_EQ(at(EditorSlot::DrumSets), QPoint(700, 660));
+}
+
+TEST(WindowPlacement, AWindowOffTheScreenComesInWithoutCoveringTheMainBar) {
+  const QRect bar(20, 500, 400, 80);
+  EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::ChannelVoice, QSize(300, 400), Around(bar)),
+            QPoint(0, 580))
+      << "at the left edge, below the bar it would have covered";
+  EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::DrumSets, QSize(300, 200),
+                                         Around(QRect(1700, 1000, 200, 60))),
+            QPoint(1600, 800))
+      << "pulled back in from the right and bottom, above the bar";
+  EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::Controllers, QSize(300, 200),
+                                         Around(QRect(600, 0, 400, 80))),
+            QPoint(600, 80))
+      << "a bar at the top: below it";
+  EXPECT_EQ(WindowPlacement::PlaceEditor(EditorSlot::Part, QSize(2000, 100),
+                                         Around(QRect(0, 0, 400, 80))),
+            QPoint(0, 140))
+      << "wider than the screen: the start of its title bar stays on it";
 }
 
 TEST(WindowPlacement, AWindowThatWouldHideATitleBarGoesWhereItCoversLeast) {
