@@ -110,16 +110,12 @@ TEST(CliOverJack, ReceiveWritesTheStateThatServeWasGiven) {
   test::JackServer server(64);
   ASSERT_TRUE(server.Running()) << server.Failure();
   const test::ScratchDirectory scratch("ravlo-cli-jack");
-  // A setup far from the defaults in every block a receive asks for.
+  // A setup off the defaults in a few blocks: that a receive reads back every
+  // block is the receiver's own test, the transport is what is tested here.
   const std::string served = scratch.Put(
       "served.syx",
-      test::Join(test::SystemChange(0x04, {0x5A}), test::SystemChange(0x06, {0x3E}),
-                 test::EffectChange(0x00, {0x03, 0x00}), test::EffectChange(0x02, {0x20}),
-                 test::EffectChange(0x20, {0x43, 0x08}), test::EffectChange(0x2C, {0x50}),
-                 test::EffectChange(0x40, {0x09, 0x00}), test::EffectChange(0x5A, {0x01}),
-                 test::PartChange(0, 0x03, 0x19), test::PartChange(4, 0x0B, 0x30),
-                 test::PartChange(15, 0x0E, 0x10), test::PartChange(7, 0x09, {0x09, 0x02}),
-                 Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x01, 0x30, 0xF7}),
+      test::Join(test::SystemChange(0x04, {0x5A}), test::EffectChange(0x20, {0x43, 0x08}),
+                 test::PartChange(4, 0x0B, 0x30),
                  Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x2A, 0x0B, 0x10, 0xF7})));
 
   CliProcess serve({"serve", "--load", served, "--name", "ravlo-e2e-xg"});

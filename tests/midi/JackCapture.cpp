@@ -33,16 +33,6 @@ std::vector<JackCapture::Message> JackCapture::WaitFor(std::size_t bytes,
   return messages_;
 }
 
-std::vector<JackCapture::Message> JackCapture::Settle(std::chrono::milliseconds quiet) {
-  std::size_t seen = static_cast<std::size_t>(-1);
-  while (true) {
-    std::this_thread::sleep_for(quiet);
-    std::lock_guard lock(mutex_);
-    if (received_ == seen) return messages_;
-    seen = received_;
-  }
-}
-
 void JackCapture::Clear() {
   std::lock_guard lock(mutex_);
   messages_.clear();

@@ -19,8 +19,6 @@ class JackCapture {
 
   // What arrived once `bytes` bytes are in, or when the time is up.
   std::vector<Message> WaitFor(std::size_t bytes, std::chrono::milliseconds limit);
-  // What arrived within `quiet` of silence.
-  std::vector<Message> Settle(std::chrono::milliseconds quiet);
   void Clear();
 
  private:

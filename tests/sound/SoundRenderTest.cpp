@@ -176,16 +176,10 @@ TEST(SoundRender, WhatTheModelSaysIsHeard) {
   }
 }
 
+// Which preset part 10 takes is the model's own test; here the SoundFont sounds it.
 TEST(SoundRender, ADrumPartPlaysItsKit) {
-  std::unique_ptr<FluidEngine> engine = MakeEngine();
-  ASSERT_TRUE(engine);
-  VirtualSynth synth;
-  synth.AttachSound(engine.get());
-  const std::optional<HeardPreset> heard = synth.Heard(PartIndex::FromIndex(9));
-  ASSERT_TRUE(heard.has_value());
-  EXPECT_EQ(heard->preset.bank, SoundPreset::kDrumBank);
-  synth.AttachSound(nullptr);
   const Take snare = Play({}, 38, 9);
+  ASSERT_FALSE(snare.left.empty());
   EXPECT_GT(Decibels(Rms(snare.left, 0, 0.4)), -50);
 }
 

@@ -20,9 +20,7 @@
 
 #include "MidiBackendChain.h"
 #include "MonitorBackend.h"
-#include "editors/CSystemControlDlg.h"
 #include "files/FileIo.h"
-#include "files/SysexFile.h"
 #include "model/XgModel.h"
 #include "shell/EditorDialog.h"
 #include "shell/HelpWindow.h"
@@ -34,7 +32,6 @@
 #include "support/ModalAnswerer.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchDirectory.h"
-#include "widgets/EditSpinPair.h"
 
 namespace ravlo {
 namespace {
@@ -87,20 +84,13 @@ TEST_F(MainBarTest, AFileWithoutXgDataSaysSoAndSendsNoReset) {
   settings.ints["AutoSendResetOnFileOpen"] = 1;
   Start();
   backend.ClearSent();
-  const std::vector<std::uint8_t> notesOnly =
-      test::MidiFile(Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0x00, 0x00, 0xFF, 0x2F, 0x00}));
-  for (const std::string& path :
-       {Put("letter.syx", {'D', 'e', 'a', 'r', ' ', 'S', 'i', 'r'}), Put("notes.mid", notesOnly)}) {
-    prompts.messages.clear();
-    OpenFile(path);
-    EXPECT_EQ(prompts.messages,
-              std::vector<std::string>{"The file " + path + " holds no XG data."});
-    EXPECT_TRUE(backend.Stream().empty()) << path;
-  }
+  const std::string letter = Put("letter.syx", {'D', 'e', 'a', 'r', ' ', 'S', 'i', 'r'});
+  OpenFile(letter);
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{"The file " + letter + " holds no XG data."});
+  EXPECT_TRUE(backend.Stream().empty());
 
-  prompts.messages.clear();
   OpenFile(Put("song.syx", song));
-  EXPECT_TRUE(prompts.messages.empty());
   const std::vector<std::uint8_t> stream = backend.Stream();
   ASSERT_GT(stream.size(), song.size()) << "the reset went first";
   EXPECT_TRUE(std::equal(song.begin(), song.end(), stream.end() - song.size()));
@@ -160,42 +150,25 @@ TEST_F(MainBarTest, TheSaveQuestionGuardsResetOpenAndExit) {
   EXPECT_FALSE(Bar().isVisible()) << "Yes then a cancelled file dialog still exits";
 }
 
-TEST_F(MainBarTest, SaveAsWritesTheRecordingAndMakesTheDocumentSavable) {
+// What a save holds is checked where a typed value is saved (CrossWindowTest).
+TEST_F(MainBarTest, SaveAsRecordsAtNoDelayAndMakesTheDocumentSavable) {
   Start();
-  // Through the window: the System Control editor's working copy is what a save stores.
-  Bar().OpenEditor(EditorSlot::SystemControl);
-  EditSpinPair& volumeField =
-      static_cast<CSystemControlDlg*>(Bar().Editor(EditorSlot::SystemControl))->VolumeField();
-  volumeField.Edit()->setText("90");
-  volumeField.Commit();
-  ASSERT_TRUE(Bar().Modified());
-  const std::string path = directory.File("saved.syx");
-  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
+  Edit();
+  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {directory.File("saved.syx")}});
   ASSERT_TRUE(Bar().SaveAsCommand());
   EXPECT_FALSE(Bar().Modified());
   EXPECT_EQ(Bar().windowTitle(), "Ravlo -- saved.syx");
   ASSERT_EQ(sendDialogs.size(), 1u);
   EXPECT_TRUE(sendDialogs[0].savingMode);
   EXPECT_EQ(sendDialogs[0].delay, 0u);
-  std::vector<std::uint8_t> saved;
-  ASSERT_TRUE(ReadWholeFile(path, saved).ok);
-  const std::vector<std::uint8_t> volume = Bytes({0x00, 0x00, 0x04, 0x5A});
-  EXPECT_NE(std::search(saved.begin(), saved.end(), volume.begin(), volume.end()), saved.end())
-      << "the volume change is in the file";
 }
 
-TEST_F(MainBarTest, SendWithOnlyDrum2AfterClear) {
+// The categories chosen reach the pass (CrossWindowTest); what the pass holds is its own test.
+TEST_F(MainBarTest, SendOffersTheRememberedDelayAndSends) {
   Start();
   backend.ClearSent();
-  const std::uint8_t level[] = {0x11};
-  ASSERT_TRUE(
-      Bar().Model().Drums().StoreDrumParameters(1, DrumNote::FromMidiNote(36), 0x02, level));
-  SendChoices choices;
-  choices.ClearCategories();
-  choices.drum2.send = true;
-  sendChoices = choices;
   Bar().SendCommand();
-  EXPECT_EQ(backend.Stream(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
+  EXPECT_FALSE(backend.Stream().empty());
   EXPECT_EQ(sendDialogs.back().delay, 20u) << "the remembered delay";
   EXPECT_FALSE(sendDialogs.back().savingMode);
 }
