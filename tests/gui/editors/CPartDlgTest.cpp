@@ -34,11 +34,15 @@ namespace {
 
 using test::PartChange;
 
+constexpr bool kOk = true;
+constexpr bool kCancel = false;
+constexpr int kReverbSlot = static_cast<int>(ControllerSlot::Reverb);
+
 // The open Part window over the fake backend; its modal dialogs are answered by
 // `answer` (Cancel when none is set) and its prompts are recorded.
-class PartEditorFixture : public ::testing::Test {
+class PartDlgTest : public ::testing::Test {
  protected:
-  PartEditorFixture() {
+  PartDlgTest() {
     window.SetModalRunner([this](QDialog& dialog) {
       return answer ? answer(dialog) : static_cast<int>(QDialog::Rejected);
     });
@@ -65,6 +69,29 @@ class PartEditorFixture : public ::testing::Test {
     return dialog.result();
   }
 
+  EditSpinPair* Field(const char* name) { return Child<EditSpinPair>(window, name); }
+  QPushButton* Button(const char* name) { return Child<QPushButton>(window, name); }
+  void Choose(std::optional<int> voice) {
+    window.SetVoiceChooser([voice] { return voice; });
+    Press("Voice");
+  }
+  // Opens the button's dialog on the shown part, does `edit` in it, then OK or Cancel.
+  void Run(const char* button, bool ok, const std::function<void(QDialog&)>& edit) {
+    answer = [&edit, ok](QDialog& dialog) {
+      edit(dialog);
+      return ok ? Ok(dialog) : static_cast<int>(QDialog::Rejected);
+    };
+    Press(button);
+    answer = nullptr;
+  }
+  static void TypeIn(QDialog& dialog, const char* field, const QString& text) {
+    Type(Child<EditSpinPair>(dialog, field), text);
+  }
+  template <typename T>
+  static bool Enabled(QDialog& dialog, const char* name) {
+    return Child<T>(dialog, name)->isEnabled();
+  }
+
   using Sent = std::vector<std::vector<std::uint8_t>>;
 
   test::ModelRig rig;
@@ -72,16 +99,6 @@ class PartEditorFixture : public ::testing::Test {
   CPartDlg window{rig.model, host};
   std::function<int(QDialog&)> answer;
   std::vector<QString> prompts;
-};
-
-class PartDlgTest : public PartEditorFixture {
- protected:
-  EditSpinPair* Field(const char* name) { return Child<EditSpinPair>(window, name); }
-  QPushButton* Button(const char* name) { return Child<QPushButton>(window, name); }
-  void Choose(std::optional<int> voice) {
-    window.SetVoiceChooser([voice] { return voice; });
-    Press("Voice");
-  }
 };
 
 TEST_F(PartDlgTest, PartNumberSendsNothingButReservedSendsAndMarks) {
@@ -177,33 +194,9 @@ TEST_F(PartDlgTest, TheMainBarOperations) {
   EXPECT_FALSE(Button("PAT")->isEnabled());
 }
 
-constexpr bool kOk = true;
-constexpr bool kCancel = false;
-constexpr int kReverbSlot = static_cast<int>(ControllerSlot::Reverb);
-
-class PartSubDialogTest : public PartEditorFixture {
- protected:
-  // Opens the button's dialog on the shown part, does `edit` in it, then OK or Cancel.
-  void Run(const char* button, bool ok, const std::function<void(QDialog&)>& edit) {
-    answer = [&edit, ok](QDialog& dialog) {
-      edit(dialog);
-      return ok ? Ok(dialog) : static_cast<int>(QDialog::Rejected);
-    };
-    Press(button);
-    answer = nullptr;
-  }
-  static void TypeIn(QDialog& dialog, const char* field, const QString& text) {
-    Type(Child<EditSpinPair>(dialog, field), text);
-  }
-  template <typename T>
-  static bool Enabled(QDialog& dialog, const char* name) {
-    return Child<T>(dialog, name)->isEnabled();
-  }
-};
-
 // Each title names the part and what the dialog is about, and shows whole:
 // the dialog leaves room for it beside the title bar's icon and buttons.
-TEST_F(PartSubDialogTest, TitlesNameThePartAndShowWhole) {
+TEST_F(PartDlgTest, TitlesNameThePartAndShowWhole) {
   const std::pair<const char*, const char*> titles[] = {
       {"Mode", "Part 1 Mode"},
       {"Ctrl", "Part 1 Part Control"},
@@ -224,7 +217,7 @@ TEST_F(PartSubDialogTest, TitlesNameThePartAndShowWhole) {
   }
 }
 
-TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
+TEST_F(PartDlgTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
   const std::pair<PartRunKind, int> kinds[] = {
       {PartRunKind::PartControl, 0}, {PartRunKind::PartFxSend, 0},
       {PartRunKind::ToneControl, 0}, {PartRunKind::Control, 0x1D},
@@ -252,7 +245,7 @@ TEST_F(PartSubDialogTest, LayoutsShowPartParametersAndCancelCanBringEachBack) {
   }
 }
 
-TEST_F(PartSubDialogTest, OkSendsEachFieldToTheRunOfItsButton) {
+TEST_F(PartDlgTest, OkSendsEachFieldToTheRunOfItsButton) {
   struct Case {
     const char* button;
     const char* field;
@@ -283,7 +276,7 @@ TEST_F(PartSubDialogTest, OkSendsEachFieldToTheRunOfItsButton) {
   EXPECT_EQ(host.modified, 10);
 }
 
-TEST_F(PartSubDialogTest, CancelSendsTheOldValuesBackAndRestoresTheControllers) {
+TEST_F(PartDlgTest, CancelSendsTheOldValuesBackAndRestoresTheControllers) {
   window.SelectPart(4);
   const int before = rig.ChannelController(4, kReverbSlot);
   Run("FX", kCancel, [](QDialog& d) { TypeIn(d, "Reverb", "40"); });  // the stored value
@@ -299,7 +292,7 @@ TEST_F(PartSubDialogTest, CancelSendsTheOldValuesBackAndRestoresTheControllers) 
   EXPECT_EQ(host.modified, 0);
 }
 
-TEST_F(PartSubDialogTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodValue) {
+TEST_F(PartDlgTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodValue) {
   answer = [](QDialog& d) {
     TypeIn(d, "Rate", "-");  // no number: a beep only
     TypeIn(d, "Rate", "-65");
@@ -314,7 +307,7 @@ TEST_F(PartSubDialogTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodV
   EXPECT_EQ(rig.Pieces(), Sent{PartChange(0, 0x15, 0x4A)});
 }
 
-TEST_F(PartSubDialogTest, ToneControlsPicturesFollowItsFieldsAsTheyAreTyped) {
+TEST_F(PartDlgTest, ToneControlsPicturesFollowItsFieldsAsTheyAreTyped) {
   answer = [](QDialog& d) {
     auto& dialog = dynamic_cast<CPartRunDlg&>(d);
     CurveView* envelope = dialog.Picture(PartPicture::AmplitudeEnvelope);
@@ -334,7 +327,7 @@ TEST_F(PartSubDialogTest, ToneControlsPicturesFollowItsFieldsAsTheyAreTyped) {
   EXPECT_EQ(rig.Pieces().size(), 3u);
 }
 
-TEST_F(PartSubDialogTest, ADrumPartsDialogsDisableWhatItLacksAndLeaveItAlone) {
+TEST_F(PartDlgTest, ADrumPartsDialogsDisableWhatItLacksAndLeaveItAlone) {
   window.SelectPart(9);
   Run("Tone", kCancel, [](QDialog& d) { EXPECT_FALSE(Enabled<EditSpinPair>(d, "Depth")); });
   Run("Ctrl", kCancel, [](QDialog& d) {
@@ -356,7 +349,7 @@ TEST_F(PartSubDialogTest, ADrumPartsDialogsDisableWhatItLacksAndLeaveItAlone) {
   EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBeAndTheWindowShowsTheResult) {
+TEST_F(PartDlgTest, TheModeDialogOffersWhatThePartCanBeAndTheWindowShowsTheResult) {
   Run("Mode", kCancel, [](QDialog& d) {
     EXPECT_TRUE(Enabled<QRadioButton>(d, "Drum"));
     EXPECT_FALSE(Enabled<QRadioButton>(d, "Drum1"));
@@ -389,7 +382,7 @@ TEST_F(PartSubDialogTest, TheModeDialogOffersWhatThePartCanBeAndTheWindowShowsTh
   EXPECT_EQ(host.modified, 3);
 }
 
-TEST_F(PartSubDialogTest, TheExtendedInstrumentsPartEqAndDrumSetups) {
+TEST_F(PartDlgTest, TheExtendedInstrumentsPartEqAndDrumSetups) {
   EXPECT_FALSE(Child<QPushButton>(window, "EQ")->isVisibleTo(&window));
   rig.model.SetInstrument(InstrumentModel::Extended);
   window.SelectPart(9);

@@ -68,7 +68,6 @@ TEST_F(ReverbDlgTest, TheTypeDecidesTheTitleAndWhichFieldsShow) {
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Hall 1");
   EXPECT_EQ(Find<QComboBox>("TypeList")->count(), 12);
   EXPECT_EQ(Text("Time"), "18");
-  EXPECT_EQ(Label("DryWet"), "Dry-Wet");
   // A parameter the type leaves out shows no value, not its 255.
   EXPECT_EQ(RoomSize(), QStringList(4, "off "));
 
