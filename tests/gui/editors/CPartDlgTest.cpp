@@ -279,7 +279,12 @@ TEST_F(PartDlgTest, OkSendsEachFieldToTheRunOfItsButton) {
 TEST_F(PartDlgTest, CancelSendsTheOldValuesBackAndRestoresTheControllers) {
   window.SelectPart(4);
   const int before = rig.ChannelController(4, kReverbSlot);
-  Run("FX", kCancel, [](QDialog& d) { TypeIn(d, "Reverb", "40"); });  // the stored value
+  Run("FX", kCancel, [this](QDialog& d) {
+    TypeIn(d, "Reverb", "40");  // the stored value
+    rig.backend.sendResult = kMidiError;
+    TypeIn(d, "Chorus", "90");
+    rig.backend.sendResult = kMidiOk;
+  });
   EXPECT_TRUE(rig.Pieces().empty());  // nothing changed: nothing to restore
   Run("FX", kCancel, [this](QDialog& d) {
     TypeIn(d, "Reverb", "60");
@@ -339,6 +344,8 @@ TEST_F(PartDlgTest, ADrumPartsDialogsDisableWhatItLacksAndLeaveItAlone) {
   for (const auto& message : rig.Pieces()) EXPECT_TRUE(message[6] < 0x67 || message[6] > 0x68);
 
   rig.ClearSent();
+  Run("Rcv", kOk, [](QDialog&) {});  // unchanged: nothing goes
+  EXPECT_TRUE(rig.Pieces().empty());
   Run("Rcv", kOk, [this](QDialog& d) {
     EXPECT_FALSE(Enabled<QCheckBox>(d, "PolyAftertouch"));
     Child<QCheckBox>(d, "Note")->click();

@@ -128,6 +128,7 @@ TEST_F(ReverbDlgTest, ClosingKeepsEditsAndWhatAFileBringsShowsAtOnceWithoutSendi
   EXPECT_EQ(Find<QComboBox>("TypeList")->currentText(), "Unknown (7E 01)");
   EXPECT_EQ(Label("Time") + " " + Shown("Time"), "Parameter 1 0");
   EXPECT_EQ(Label("Pan"), "Pan");
+  EXPECT_TRUE(Find<QPushButton>("Default")->isEnabled());
   ChooseType(1);  // a known type replaces it
   EXPECT_EQ(Find<QComboBox>("TypeList")->count(), 12);
 }
@@ -234,6 +235,14 @@ TEST_F(VariationDlgTest, ATypeTheTablesLackShowsItsRawParametersWhole) {
   EXPECT_EQ(Box(Param(1))->UnitText(), "") << "a raw value has no unit";
   Type(Param(2), "1667");
   EXPECT_EQ(rig.Sent(), EffectChange(0x44, {0x0D, 0x03}));
+  // Its return still counts, as on the instrument.
+  Click("System");
+  Type("Return", "20");
+  EXPECT_EQ(dlg.windowTitle(), "Variation -- Unknown (5E 00)");
+  EXPECT_EQ((*rig.model.Effects().GetVariationSettings(
+                20))[static_cast<std::size_t>(VariationSetting::Return)],
+            64)
+      << "Delay LCR keeps its own";
 }
 
 // The Extended model's windows: each shows its block and sends what is

@@ -248,6 +248,7 @@ TEST_F(UserVoiceDlgTest, BankAndVBankToFileWriteTheRecordedDumps) {
   SendPanel("SendBank", "ToFile");
   Find<QCheckBox>("IgnoreBlank")->setChecked(false);
   SendPanel("SendVBank", "ToFile");
+  window.Send();  // failed
   window.Send();  // cancelled
   EXPECT_EQ(prompts.fileRequests.at(0).filters.at(0).label, "XG Sysex Files(*.syx)");
   EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error getting file name"});
