@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/piano/PianoRig.h"
+#include "piano/PianoIndicator.h"
 #include "piano/PianoKeyFilter.h"
 #include "piano/PianoKeyboardView.h"
 #include "piano/PianoKeyboardWindow.h"
@@ -177,6 +179,30 @@ TEST(PianoKeyFilterTranslationTest, QtKeysBecomeThePianosKeys) {
   EXPECT_EQ(translate(Qt::Key_Insert, {}).cursor, CursorKey::Insert);
   EXPECT_EQ(translate(Qt::Key_Escape, {}).kind, PianoKeyKind::Other);
   EXPECT_TRUE(translate(Qt::Key_AltGr, {}).alt);
+}
+
+TEST(PianoIndicatorTest, BlinksOncePerSecondWhileOnAndRestsOnTheOffIcon) {
+  QLabel label;
+  PianoIndicator indicator(&label);
+  const auto shown = [&label] { return label.pixmap().toImage(); };
+  const QImage off = shown();
+  EXPECT_FALSE(indicator.Timer().isActive());
+  indicator.SetOn(true);
+  EXPECT_EQ(indicator.Timer().interval(), 1000);
+  EXPECT_TRUE(indicator.Timer().isActive());
+  const QImage on = shown();
+  EXPECT_NE(on, off);
+
+  QSignalSpy changed(&indicator, &PianoIndicator::PixmapChanged);
+  indicator.Blink();
+  EXPECT_EQ(shown(), off);
+  indicator.Blink();
+  EXPECT_EQ(shown(), on);
+  EXPECT_EQ(changed.count(), 2);
+  indicator.SetOn(false);
+  EXPECT_FALSE(indicator.Timer().isActive());
+  indicator.Blink();  // a late tick changes nothing
+  EXPECT_EQ(shown(), off);
 }
 
 }  // namespace

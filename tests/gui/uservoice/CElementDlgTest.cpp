@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <array>
+#include <set>
 
 #include "shapes/ElementShapes.h"
 #include "support/RecordingPrompts.h"
 #include "uservoice/CElementDlg.h"
+#include "uservoice/UserVoiceElementFields.h"
 #include "widgets/CurveView.h"
 #include "widgets/EditSpinPair.h"
 
@@ -25,17 +28,34 @@ class ElementDlgTest : public ::testing::Test {
   test::RecordingPrompts prompts;
 };
 
+// The fields of each dialog lie in byte order, one field to a byte, each
+// inside what its bytes hold; each dialog writes back only its own bytes.
 TEST_F(ElementDlgTest, EveryByteHasOneFieldAndEachDialogWritesBackOnlyItsOwn) {
+  const std::array<std::size_t, kElementPageCount> counts{6, 8, 18, 24, 11, 11};
   const UserVoiceElement shown = MidRangeElement();
   std::array<int, kUserVoiceElementSize> owners{};
+  std::size_t total = 0;
   for (std::size_t p = 0; p < kElementPageCount; ++p) {
     SCOPED_TRACE(kElementPages[p].caption);
     const auto page = static_cast<ElementPage>(p);
+    EXPECT_EQ(FieldsOf(page).size(), counts[p]);
+    total += FieldsOf(page).size();
     std::array<bool, kUserVoiceElementSize> own{};
+    std::set<std::string_view> names;
+    int lastOffset = -1;
     for (const ElementField& field : FieldsOf(page)) {
+      SCOPED_TRACE(field.label);
+      EXPECT_EQ(field.page, page);
+      EXPECT_GT(field.offset, lastOffset);
+      lastOffset = field.offset;
+      EXPECT_TRUE(names.insert(field.name).second);
+      EXPECT_GE(field.minimum, 0);
+      EXPECT_LE(field.minimum, field.maximum);
+      EXPECT_LE(field.maximum, field.kind == FieldKind::Pair ? 127 * 128 + 127 : 127);
+      EXPECT_EQ(field.choices.size(), field.kind == FieldKind::Choice ? field.maximum + 1 : 0u);
       for (int i = 0; i < FieldWidth(field); ++i) {
         const auto at = static_cast<std::size_t>(field.offset + i);
-        ASSERT_LT(at, kUserVoiceElementSize) << field.name;
+        ASSERT_LT(at, kUserVoiceElementSize);
         own[at] = true;
         ++owners[at];
       }
@@ -49,7 +69,22 @@ TEST_F(ElementDlgTest, EveryByteHasOneFieldAndEachDialogWritesBackOnlyItsOwn) {
     for (std::size_t at = 0; at < kUserVoiceElementSize; ++at)
       EXPECT_EQ(target[at], own[at] ? shown[at] : 0x33) << "byte " << at;
   }
+  EXPECT_EQ(total, kElementFieldCount);
   for (std::size_t at = 0; at < owners.size(); ++at) EXPECT_EQ(owners[at], 1) << "byte " << at;
+}
+
+TEST(ElementFieldsTest, PairsSplitIntoSevenBitHalvesAndValuesStayInRange) {
+  UserVoiceElement element = DefaultUserVoiceElement();
+  const ElementField& offset = kElementFields[76];  // Address Offset, bytes 77 and 78
+  ASSERT_TRUE(WriteField(offset, 129, element));
+  EXPECT_EQ(element[77], 1);
+  EXPECT_EQ(element[78], 1);
+  EXPECT_EQ(ReadField(offset, element), 129);
+  EXPECT_FALSE(WriteField(offset, 16257, element));
+  EXPECT_FALSE(WriteField(kElementFields[77], 56, element));  // Resonance Sensitivity 57..71
+  EXPECT_EQ(ReadField(kElementFields[14], element), 64);      // note shift: the raw default byte
+  // A pan byte beyond the slider's end from a foreign dump still shows on it.
+  EXPECT_EQ(PanViewOf(100).slider, 14);
 }
 
 TEST_F(ElementDlgTest, ChoicesShowAndStoreTheirIndex) {

@@ -84,15 +84,20 @@ TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndADisabledFieldShowsNothin
   EXPECT_EQ(field.UnitText(), "");
   field.setEnabled(true);
   EXPECT_EQ(field.Edit()->text(), "64");
-  field.Describe(kPartParameters[0x0B].parameter);  // Volume: the number says it all
-  EXPECT_EQ(field.UnitText(), "");
 }
 
-// A new value is sent and taken, the current one sends nothing, and a
-// refused one leaves the value in force shown.
-TEST_F(EditSpinPairTest, ANewTypedValueIsSentAndTaken) {
+// Bad text or an out-of-range value beeps and restores, the current value
+// sends nothing, a new one is sent and taken, and a refused one leaves the
+// value in force shown.
+TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefused) {
   QSignalSpy committed(&field, &EditSpinPair::ValueCommitted);
-  Type("100");
+  QSignalSpy beeped(&field, &EditSpinPair::Beeped);
+  for (const char* refused : {"200", "abc", "", "-5", "100"}) {
+    Type(refused);
+    EXPECT_EQ(field.Edit()->text(), "100") << refused;
+  }
+  EXPECT_EQ(beeped.count(), 4);
+  EXPECT_TRUE(sent.empty());
   Type("90");
   EXPECT_EQ(sent, std::vector<int>{90});
   EXPECT_EQ(field.Value(), 90);
@@ -104,16 +109,6 @@ TEST_F(EditSpinPairTest, ANewTypedValueIsSentAndTaken) {
   Type("50");
   EXPECT_EQ(field.Value(), 127);
   EXPECT_EQ(field.Edit()->text(), "127");
-}
-
-TEST_F(EditSpinPairTest, BadTextOrAnOutOfRangeValueBeepsAndRestores) {
-  QSignalSpy beeped(&field, &EditSpinPair::Beeped);
-  for (const char* bad : {"200", "abc", "", "-5"}) {
-    Type(bad);
-    EXPECT_EQ(field.Edit()->text(), "100") << bad;
-  }
-  EXPECT_EQ(beeped.count(), 4);
-  EXPECT_TRUE(sent.empty());
 }
 
 // Bound to where the value lives, the field shows it, follows it on Refresh
