@@ -20,7 +20,8 @@ Commands:
   the instrument the model stands for. "basic" (the default) holds the
   blocks of the first XG level; "extended" adds the later instruments'
   blocks: the insertion effects 1..4, the multi EQ, the display text and
-  their effect types, and their published value ranges.
+  their effect types, their published value ranges, part EQ, drum setups
+  3 and 4, and the later instruments' voices by name.
 
   state [--load FILE]... [--song FILE]... [--unit N] [--store-unrecognized]
         [--keep-extensions] [--model M]
