@@ -33,8 +33,10 @@ CliSession::CliSession(const Options& options, std::ostream& messages)
   // A command that reads leaves a voice bank's neighbours alone; convert-q3v converts.
   file_.SetVoiceBanks(SysexFile::VoiceBanks::LeaveAlone);
   model_.SetInstrument(options.instrument);
-  // The synthesizer behind the monitor pair stands for the same instrument.
+  // The synthesizer behind the monitor pair stands for the same instrument. Only a session
+  // that opens an input can ask it anything; until then it need not hear what is sent.
   midi_.Monitor().SetInstrument(options.instrument);
+  midi_.Monitor().SetHearing(false);
   model_.SetResetAdMixer(options.adReset);
   intake_.SetUnrecognisedPolicy(options.storeUnrecognised
                                     ? SysexIntake::UnrecognisedPolicy::Store
@@ -51,6 +53,7 @@ bool CliSession::OpenPort() {
 }
 
 bool CliSession::OpenInputPort() {
+  midi_.Monitor().SetHearing(true);
   const int port = options_.inPort >= 0 ? options_.inPort : midi_.MonitorInputIndex();
   if (input_.Open(port)) return true;
   messages_ << "ravlo-cli: cannot open MIDI input port " << port << '\n';

@@ -57,6 +57,10 @@ MidiResult MonitorBackend::SendShort(std::uint32_t packed) {
 }
 
 void MonitorBackend::Take(std::span<const std::uint8_t> bytes, std::vector<XgMessage>& answers) {
+  if (!hearing_) {
+    Record(bytes, Direction::Sent);
+    return;
+  }
   if (!playing_ && !VirtualSynth::AsksForAnswer(bytes)) {
     Record(bytes, Direction::Sent);
     ++unheard_;
@@ -145,6 +149,12 @@ void MonitorBackend::SetInstrument(InstrumentModel instrument) {
   const std::lock_guard lock(mutex_);
   CatchUp();
   synth_.SetInstrument(instrument);
+}
+
+void MonitorBackend::SetHearing(bool hearing) {
+  const std::lock_guard lock(mutex_);
+  if (!hearing) CatchUp();
+  hearing_ = hearing;
 }
 
 void MonitorBackend::SetListener(std::function<void()> listener) {

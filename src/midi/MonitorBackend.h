@@ -63,6 +63,10 @@ class MonitorBackend final : public MidiBackend {
   void Clear();
   // The model the synthesizer behind the pair stands for.
   void SetInstrument(InstrumentModel instrument);
+  // Off: the synthesizer hears nothing more, and what is sent is only kept. For a session that
+  // will never ask it anything (a command-line run without an input), which then does not pay
+  // for a second intake. On again, it has missed what was sent meanwhile.
+  void SetHearing(bool hearing);
   // Called (on the sending thread) after every message recorded.
   void SetListener(std::function<void()> listener);
 
@@ -85,6 +89,7 @@ class MonitorBackend final : public MidiBackend {
   // The newest messages kept, all sent ones, that the synthesizer has not heard.
   std::size_t unheard_ = 0;
   bool playing_ = false;
+  bool hearing_ = true;
   VirtualSynth synth_;
   MonitorInput input_;
 };

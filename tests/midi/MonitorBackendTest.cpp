@@ -91,6 +91,24 @@ TEST_F(MonitorBackendTest, ThePairAnswersRequestsFromWhatItWasSentOnItsInput) {
   ASSERT_EQ(device.SendLong(request), kMidiOk);
   EXPECT_EQ(answers.size(), 1u) << "with the input closed the answer goes nowhere";
   EXPECT_EQ(monitor.Messages().back().direction, MonitoredMessage::Direction::Answered);
+
+  // Not hearing, the pair keeps what is sent and answers nothing; hearing again, it answers from
+  // what it heard before.
+  ASSERT_EQ(monitor.Input().Open(0,
+                                 [&](std::span<const std::uint8_t> message) {
+                                   answers.emplace_back(message.begin(), message.end());
+                                 }),
+            kMidiOk);
+  monitor.SetHearing(false);
+  ASSERT_EQ(device.SendLong(test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x20, 0xF7})),
+            kMidiOk);
+  ASSERT_EQ(device.SendLong(request), kMidiOk);
+  EXPECT_EQ(answers.size(), 1u);
+  EXPECT_EQ(monitor.Messages().back().bytes, request);
+  monitor.SetHearing(true);
+  ASSERT_EQ(device.SendLong(request), kMidiOk);
+  ASSERT_EQ(answers.size(), 2u);
+  EXPECT_EQ(answers[1], volume) << "the change sent while not hearing was missed";
 }
 
 TEST_F(MonitorBackendTest, TheOutputAndTheInputAreEachTheOnePortRavloMonitor) {
