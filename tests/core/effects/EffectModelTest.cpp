@@ -15,6 +15,7 @@ namespace {
 
 using test::Bytes;
 using test::EffectChange;
+using test::Join;
 using ByteVector = std::vector<std::uint8_t>;
 using Messages = std::vector<ByteVector>;
 
@@ -24,10 +25,13 @@ class EffectModelTest : public test::ModelFixture {
   bool Store(int low, std::initializer_list<int> data) {
     return effects().StoreEffectParameter(EffectChange(low, data));
   }
-  bool StoreBulk(std::uint8_t low, const ByteVector& data) {
+  static ByteVector Dump(std::uint8_t low, const ByteVector& data) {
     const XgMessage message =
         BuildBulkDump(UnitNumber::FromValue(0), kXgModelId, {0x02, 0x01, low}, data);
-    return effects().StoreEffectBulk(message.Bytes());
+    return {message.Bytes().begin(), message.Bytes().end()};
+  }
+  bool StoreBulk(std::uint8_t low, const ByteVector& data) {
+    return effects().StoreEffectBulk(Dump(low, data));
   }
   // The block runs `type` with its defaults, as a received type change leaves it.
   void Select(EffectKind kind, std::size_t type) {
@@ -40,22 +44,17 @@ TEST_F(EffectModelTest, SendEffectBlockSendsWhatDiffersOrTwoDumps) {
   // All: two bulk dumps with the pause between them.
   Select(EffectKind::Reverb, 0);
   EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, false, 7));
-  ByteVector none = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E, 0x02, 0x01, 0x00});
-  none.insert(none.end(), 14, 0x00);
-  none.insert(none.end(), {0x6F, 0xF7, 0xF0, 0x43, 0x00, 0x4C, 0x00, 0x06, 0x02, 0x01, 0x10});
-  none.insert(none.end(), 6, 0x00);
-  none.insert(none.end(), {0x67, 0xF7});
-  EXPECT_EQ(Sent(), none);
+  EXPECT_EQ(Sent(), Join(Dump(0x00, ByteVector(14)), Dump(0x10, ByteVector(6))));
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{7}));
 
   ClearSent();
   EXPECT_TRUE(effects().SendEffectBlock(EffectKind::Variation, false, 0));
-  EXPECT_EQ(Sent(),
-            Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x21, 0x02, 0x01, 0x40, 0x05, 0x00, 0x1A, 0x02,
-                   0x0D, 0x06, 0x27, 0x08, 0x27, 0x08, 0x00, 0x4A, 0x00, 0x64, 0x00, 0x0A, 0x00,
-                   0x00, 0x00, 0x00, 0x00, 0x20, 0x40, 0x40, 0x00, 0x00, 0x00, 0x7F, 0x40, 0x40,
-                   0x40, 0x40, 0x40, 0x73, 0xF7, 0xF0, 0x43, 0x00, 0x4C, 0x00, 0x06, 0x02, 0x01,
-                   0x70, 0x00, 0x00, 0x1C, 0x40, 0x2E, 0x40, 0x3D, 0xF7}));
+  EXPECT_EQ(
+      Sent(),
+      Join(Dump(0x40, Bytes({0x05, 0x00, 0x1A, 0x02, 0x0D, 0x06, 0x27, 0x08, 0x27, 0x08, 0x00,
+                             0x4A, 0x00, 0x64, 0x00, 0x0A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20,
+                             0x40, 0x40, 0x00, 0x00, 0x00, 0x7F, 0x40, 0x40, 0x40, 0x40, 0x40})),
+           Dump(0x70, Bytes({0x00, 0x00, 0x1C, 0x40, 0x2E, 0x40}))));
 
   // Only what differs from the defaults, each followed by the pause.
   Select(EffectKind::Reverb, 1);
@@ -182,18 +181,13 @@ TEST_F(EffectModelTest, ATypeTheTablesLackIsKeptAsItCameAndSentBackSo) {
   EXPECT_EQ(Pieces()[3], EffectChange(0x56, {0x50}));
 
   // Came whole, it goes back whole: the dumps as they were received.
-  ASSERT_TRUE(StoreBulk(0x00, Bytes({0x7E, 0x01, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
-                                     0x08, 0x09, 0x0A, 0x0B})));
-  ASSERT_TRUE(StoreBulk(0x10, Bytes({0x21, 0x22, 0x23, 0x24, 0x25, 0x26})));
-  const Messages received = Pieces();
+  const Messages dumps{Dump(0x00, Bytes({0x7E, 0x01, 0x11, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
+                                         0x08, 0x09, 0x0A, 0x0B})),
+                       Dump(0x10, Bytes({0x21, 0x22, 0x23, 0x24, 0x25, 0x26}))};
+  for (const ByteVector& dump : dumps) ASSERT_TRUE(effects().StoreEffectBulk(dump));
   ClearSent();
   ASSERT_TRUE(effects().SendEffectBlock(EffectKind::Reverb, true, 0));
-  const Messages back = Pieces();
-  ASSERT_EQ(back.size(), 2u);
-  EXPECT_EQ(back[0], Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x0E,        0x02, 0x01, 0x00,
-                            0x7E, 0x01, 0x11, 0x01, 0x02, 0x03,        0x04, 0x05, 0x06,
-                            0x07, 0x08, 0x09, 0x0A, 0x0B, back[0][23], 0xF7}));
-  EXPECT_EQ(back[1][9], 0x21);
+  EXPECT_EQ(Pieces(), dumps);
 
   // A known type replaces it.
   ASSERT_TRUE(effects().ChangeType(EffectKind::Variation, 20));

@@ -19,7 +19,7 @@ void ExpectAllDefaults(const EffectRows& rows) {
   }
 }
 
-TEST(EffectRows, EachTypeKeepsItsOwnEditsAndSettingsUntilReset) {
+TEST(EffectRows, EachTypeKeepsItsOwnEditsUntilResetAndBadArgumentsChangeNothing) {
   EffectRows rows;
   ExpectAllDefaults(rows);
   // Reverb and Chorus rows never take a type number; Variation rows take every value.
@@ -61,10 +61,9 @@ TEST(EffectRows, EachTypeKeepsItsOwnEditsAndSettingsUntilReset) {
   EXPECT_EQ((*rows.GetVariationSettings(21))[0], 64);
   ASSERT_TRUE(rows.ResetVariationSettings(20));
   EXPECT_EQ(rows.GetVariationSettings(20), kVariationSettingsDefaults);
-}
 
-TEST(EffectRows, BadArgumentsAreRefusedAndChangeNothing) {
-  EffectRows rows;
+  // Bad arguments are refused and change nothing.
+  rows.ResetAll();
   const EffectRow reverbRow = *rows.GetEffectRow(EffectKind::Reverb, 1);
   EXPECT_FALSE(rows.GetEffectRow(EffectKind::Reverb, 12).has_value());
   EXPECT_FALSE(rows.GetEffectRow(static_cast<EffectKind>(3), 0).has_value());

@@ -27,6 +27,11 @@ namespace {
 
 using ByteVector = std::vector<std::uint8_t>;
 
+// A parameter change of unit 0, written out by hand.
+ByteVector XgChangeOf(int high, int mid, int low, std::initializer_list<int> data) {
+  return Join(Bytes({0xF0, 0x43, 0x10, 0x4C, high, mid, low}), Bytes(data), Bytes({0xF7}));
+}
+
 struct ExtendedBlocksTest : ModelFixture {
   ExtendedBlocksTest() { model.SetInstrument(InstrumentModel::Extended); }
   InsertionEffectModel& insertions() { return model.Insertions(); }
@@ -71,35 +76,28 @@ TEST(ExtendedEffectTypes, OnePerNumberNoneATableTypeAndTheRealSongsTypesNamed) {
 }
 
 TEST_F(ExtendedBlocksTest, EachSetterSendsItsOneChangeAndStoresIt) {
+  const std::array<std::uint8_t, 2> distortion{0x49, 0x00};
+  const std::array<std::uint8_t, 2> delayLcr{0x05, 0x00};
   const struct {
     const char* name;
     std::function<bool()> edit;
     ByteVector sent;
   } kCases[] = {
-      {"type",
-       [&] {
-         return insertions().SetType(0, {0x49, 0x00});
-       },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x00, 0x49, 0x00, 0xF7})},
+      {"type", [&] { return insertions().SetType(0, distortion); }, XgChangeOf(3, 0, 0, {0x49, 0})},
       {"byte param", [&] { return insertions().SetParameter(0, 0, 100); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x02, 0x64, 0xF7})},
-      {"delay type",
-       [&] {
-         return insertions().SetType(2, {0x05, 0x00});
-       },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x00, 0x05, 0x00, 0xF7})},
+       XgChangeOf(3, 0, 0x02, {0x64})},
+      {"delay type", [&] { return insertions().SetType(2, delayLcr); },
+       XgChangeOf(3, 2, 0, {5, 0})},
       {"pair param", [&] { return insertions().SetParameter(2, 0, 3000); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x30, 0x17, 0x38, 0xF7})},
+       XgChangeOf(3, 2, 0x30, {0x17, 0x38})},
       {"param 13", [&] { return insertions().SetParameter(1, 12, 5); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x01, 0x22, 0x05, 0xF7})},
-      {"part", [&] { return insertions().SetPart(3, 4); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x03, 0x0C, 0x04, 0xF7})},
-      {"depth", [&] { return insertions().SetDepth(0, 1, 70); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0E, 0x46, 0xF7})},
+       XgChangeOf(3, 1, 0x22, {0x05})},
+      {"part", [&] { return insertions().SetPart(3, 4); }, XgChangeOf(3, 3, 0x0C, {0x04})},
+      {"depth", [&] { return insertions().SetDepth(0, 1, 70); }, XgChangeOf(3, 0, 0x0E, {0x46})},
       {"eq gain", [&] { return model.MultiEq().SetParameter(0x01, 0x46); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x01, 0x46, 0xF7})},
+       XgChangeOf(2, 0x40, 0x01, {0x46})},
       {"eq q clamped", [&] { return model.MultiEq().SetParameter(0x03, 200); },
-       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x03, 0x78, 0xF7})},
+       XgChangeOf(2, 0x40, 0x03, {0x78})},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -170,14 +168,10 @@ TEST_F(ExtendedBlocksTest, OnlyWhatDiffersGoesAndALaterTypeSendsWhatIsKnown) {
   EXPECT_FALSE(insertions().IsKnown(0, 0));
   ClearSent();
   ASSERT_TRUE(insertions().SendBlock(0, false, 0)) << "not every value known: no dumps";
-  EXPECT_EQ(Sent(), Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x00, 0x5E, 0x00, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x03, 0x09, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0C, 0x7F, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0D, 0x40, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0E, 0x40, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0F, 0x40, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x10, 0x40, 0xF7}),
-                         Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x11, 0x40, 0xF7})));
+  ByteVector expected = Join(XgChangeOf(3, 0, 0x00, {0x5E, 0x00}), XgChangeOf(3, 0, 0x03, {9}),
+                             XgChangeOf(3, 0, 0x0C, {0x7F}));
+  for (int low = 0x0D; low <= 0x11; ++low) expected = Join(expected, XgChangeOf(3, 0, low, {0x40}));
+  EXPECT_EQ(Sent(), expected);
 }
 
 TEST_F(ExtendedBlocksTest, UndoAndRedoGoBackThroughTheSetters) {
@@ -252,12 +246,10 @@ TEST_F(ExtendedBlocksTest, FilesBringTheBlocksAndShowAndReviewNameThem) {
   RecordingProgress progress;
   CountingIntakeHost host;
   SysexIntake intake(model, prompts, progress, host);
-  const ByteVector song = Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x00, 0x49, 0x00, 0xF7}),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x02, 0x64, 0xF7}),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x0C, 0x02, 0xF7}),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x01, 0x46, 0xF7}),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x06, 0x00, 0x00, 'H', 'i', 0xF7}),
-                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x40, 0x5E, 0x00, 0xF7}));
+  const ByteVector song =
+      Join(XgChangeOf(3, 0, 0x00, {0x49, 0x00}), XgChangeOf(3, 0, 0x02, {0x64}),
+           XgChangeOf(3, 0, 0x0C, {0x02}), XgChangeOf(2, 0x40, 0x01, {0x46}),
+           XgChangeOf(6, 0, 0x00, {'H', 'i'}), XgChangeOf(2, 1, 0x40, {0x5E, 0x00}));
   ByteVector image = song;
   const IntakeResult taken = intake.TakeIn(image);
   EXPECT_EQ(taken.counts.recognisedMessages, 6u);
@@ -285,15 +277,6 @@ TEST_F(ExtendedBlocksTest, FilesBringTheBlocksAndShowAndReviewNameThem) {
         "Variatn\tLo-Fi\t\t( 5E )( 00 )h\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
-
-  // With Basic the same messages are kept as extension parameters, as before.
-  ModelRig basic;
-  SysexIntake basicIntake(basic.model, basic.prompts, progress, host);
-  basicIntake.SetKeepExtensions(true);
-  image = song;
-  basicIntake.TakeIn(image);
-  EXPECT_EQ(basic.model.Extensions().Parameters().size(), 5u);
-  EXPECT_EQ(basic.model.Effects().TypeDisplayName(EffectKind::Variation), "Unknown (5E 00)");
 }
 
 TEST(MultiEq, ParametersHoldThePublishedRangesAndTheResponseFollowsTheBands) {

@@ -35,7 +35,7 @@ class PatchList : public ::testing::Test {
   test::ScratchDirectory dir{"ravlo-patchlist"};
 };
 
-TEST_F(PatchList, EachVoiceDumpGivesANumberedLine) {
+TEST_F(PatchList, EachVoiceDumpGivesANumberedLineUnderItsFilesHeader) {
   auto broken = Dump("Broken", 0b0001, 1);
   broken[5] = 0x7E;  // a count of 382 is not 61 + 80k
   auto oneElement = Dump("Short", 0b0001, 77);
@@ -55,9 +55,8 @@ TEST_F(PatchList, EachVoiceDumpGivesANumberedLine) {
             "4\tShort     \t1\t77\t0\t0\t16383\n")
       << "control characters show blank; a short dump keeps earlier slots";
   EXPECT_EQ(ListVoiceDumps(UserVoice(3).BuildDump(UnitAt(0), 3), voice), "1\t\t0\t0\t0\t0\t0\n");
-}
 
-TEST_F(PatchList, EachFileNumbersFromOneUnderItsHeaderUntilOneCannotBeRead) {
+  // Each file numbers from one under its header, until one cannot be read.
   EXPECT_EQ(PatchListHeader("/x/a.syx"),
             std::string(70, '=') + "\n\t/x/a.syx\n" + std::string(70, '=') +
                 "\n#\tPatch Name\t#Elm\tElm1\tElm2\tElm3\tElm4\n" + std::string(70, '-') + "\n");

@@ -10,7 +10,7 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-TEST(RecentFiles, TheLatestComesFirstAPathIsListedOnceAndRemovedAlone) {
+TEST(RecentFiles, TheLatestComesFirstOnceEightAreKeptAndTheTextKeepsTheOrder) {
   RecentFiles recent;
   recent.Add("/a.syx");
   recent.Add("/b.mid");
@@ -23,10 +23,9 @@ TEST(RecentFiles, TheLatestComesFirstAPathIsListedOnceAndRemovedAlone) {
   EXPECT_TRUE(recent.Remove("/a.syx"));
   EXPECT_FALSE(recent.Remove("/a.syx"));
   EXPECT_EQ(recent.Paths(), (Paths{"/c.syx", "/b.mid"})) << "only that path is removed";
-}
 
-TEST(RecentFiles, EightAreKeptAndTheOldestFallsOff) {
-  RecentFiles recent;
+  // Eight are kept and the oldest falls off.
+  recent = RecentFiles();
   for (int i = 1; i <= 9; ++i) recent.Add("/song" + std::to_string(i) + ".syx");
   ASSERT_EQ(recent.Paths().size(), RecentFiles::kLimit);
   EXPECT_EQ(RecentFiles::kLimit, 8u);
@@ -35,10 +34,9 @@ TEST(RecentFiles, EightAreKeptAndTheOldestFallsOff) {
   recent.Add("/song5.syx");
   EXPECT_EQ(recent.Paths().size(), 8u) << "a listed file moving up pushes none off";
   EXPECT_EQ(recent.Paths().back(), "/song2.syx");
-}
 
-TEST(RecentFiles, TheTextKeepsTheOrderAndDropsWhatCannotBeListed) {
-  RecentFiles recent;
+  // The text keeps the order and drops what cannot be listed.
+  recent = RecentFiles();
   recent.Add("/old dir/a b.syx");
   recent.Add("/x/ü.mid");
   recent.Add("/bad\nname.syx");

@@ -47,7 +47,7 @@ class VoiceBankFile : public ::testing::Test {
   test::ScratchDirectory dir{"ravlo-voicebank-conversion"};
 };
 
-TEST_F(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlotsInOrder) {
+TEST_F(VoiceBankFile, RecognisedOwnedRecordsFillSwitchedOnSlotsAndImagesHoldThirtyTwoDumps) {
   Image image = EmptyBank();
   EXPECT_TRUE(IsVoiceBankFile(image));
   EXPECT_FALSE(IsVoiceBankFile(std::span(image).first(kVoiceBankFileSize - 1)));
@@ -66,10 +66,9 @@ TEST_F(VoiceBankFile, RecognisedBySizeAndSignatureOwnedRecordsFillSwitchedOnSlot
   EXPECT_EQ(Slots(voices[127]), (std::vector{279 & 0x7F, -1, -1, -1}));
   EXPECT_EQ(voices[127].VoiceNumber(), 127);
   EXPECT_TRUE(ReadVoiceBankVoices({}).empty());
-}
 
-TEST_F(VoiceBankFile, ImagesHoldThirtyTwoDumpsEachAddressedByPosition) {
-  Image image = EmptyBank();
+  // The images hold thirty-two dumps each, addressed by position.
+  image = EmptyBank();
   image[0x0880 + 61 * 70] = 'Q';  // file 2, voice number 6
   const auto images = BuildVoiceBankImages(image, UnitAt(3));
   ASSERT_TRUE(images);

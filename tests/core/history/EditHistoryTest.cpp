@@ -85,6 +85,13 @@ class EditHistoryTest : public ::testing::Test {
     twin.ClearSent();
   }
 
+  // A setter taken to `to` and, by hand, back to `from`.
+  void RoundTrip(const StepReplay& replay, const std::function<bool(XgModel&, int)>& set, int to,
+                 int from) {
+    RoundTrip(
+        replay, [&](XgModel& m) { return set(m, to); }, [&](XgModel& m) { return set(m, from); });
+  }
+
   test::ModelRig rig;
   test::ModelRig twin;
   EditHistory history{rig.model};
@@ -97,45 +104,54 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
   // A one-byte part parameter, with the controller row that mirrors it.
   RoundTrip(
       replay::Values{},
-      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, 90); },
-      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, 100); });
+      [](XgModel& m, int v) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, v); },
+      90, 100);
   EXPECT_EQ(undone.pieces, Messages{test::PartChange(0, part_address::kVolume, 100)});
   EXPECT_EQ(rig.ChannelController(0, 0), 90);
 
   // The detune pair travels as its 10-byte change both ways.
   RoundTrip(
       replay::Values{},
-      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, 5); },
-      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, 0); });
+      [](XgModel& m, int v) {
+        return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, v);
+      },
+      5, 0);
   EXPECT_EQ(undone.pieces, Messages{test::PartChange(2, part_address::kDetuneMsb, {0x08, 0x00})});
 
   // Master tune: four nibbles, one message.
   RoundTrip(
-      replay::Values{}, [](XgModel& m) { return m.System().SetMasterTune(-300); },
-      [](XgModel& m) { return m.System().SetMasterTune(0); });
+      replay::Values{}, [](XgModel& m, int v) { return m.System().SetMasterTune(v); }, -300, 0);
   EXPECT_EQ(undone.pieces.size(), 1u);
 
   // A drum note parameter and a Variation parameter of two bytes.
-  const std::uint8_t level = twin.model.Drums().Note(0, NoteAt(38))->Parameter(0x01);
   RoundTrip(
       replay::Values{},
-      [](XgModel& m) { return m.Drums().SetDrumParameter(0, NoteAt(38), 0x01, 20); },
-      [level](XgModel& m) { return m.Drums().SetDrumParameter(0, NoteAt(38), 0x01, level); });
-  const int old = twin.model.Effects().CurrentRow(EffectKind::Variation)[0];
+      [](XgModel& m, int v) { return m.Drums().SetDrumParameter(0, NoteAt(38), 0x01, v); }, 20,
+      twin.model.Drums().Note(0, NoteAt(38))->Parameter(0x01));
   RoundTrip(
       replay::Values{},
-      [](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Variation, 1, 1000); },
-      [old](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Variation, 1, old); });
+      [](XgModel& m, int v) { return m.Effects().SetEffectParameter(EffectKind::Variation, 1, v); },
+      1000, twin.model.Effects().CurrentRow(EffectKind::Variation)[0]);
   EXPECT_EQ(undone.pieces.size(), 1u);
   EXPECT_EQ(undone.pieces[0].size(), 10u) << "Variation Param 1 is a two-byte change";
+
+  // The extended instrument's part EQ and drum setups.
+  for (XgModel* m : {&rig.model, &twin.model}) m->SetInstrument(InstrumentModel::Extended);
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m, int v) { return m.Parts().SetPartValue(PartAt(2), 0x72, v); }, 0x4A, 0x40);
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m, int v) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, v); }, 9,
+      0x40);
 }
 
-TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessages) {
+TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOwnValues) {
   const int volume = static_cast<int>(ControllerSlot::Volume);
   RoundTrip(
       replay::Controller{ChannelAt(3), volume},
-      [volume](XgModel& m) { return m.Channels().SetController(ChannelAt(3), volume, 40); },
-      [volume](XgModel& m) { return m.Channels().SetController(ChannelAt(3), volume, 100); });
+      [volume](XgModel& m, int v) { return m.Channels().SetController(ChannelAt(3), volume, v); },
+      40, 100);
   EXPECT_EQ(undone.shorts, Messages{test::Bytes({0xB3, 0x07, 100})});
   EXPECT_TRUE(undone.pieces.empty()) << "the part follows the controller, as the synthesizer does";
 
@@ -147,10 +163,8 @@ TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessages) {
       },
       [old](XgModel& m) { return m.Channels().SetChannelVoice(ChannelAt(5), old); });
   EXPECT_EQ(undone.shorts.size(), 3u) << "bank select MSB, LSB and program change together";
-}
 
-TEST_F(EditHistoryTest, TwoPartsOnAChannelGetTheirOwnValuesBack) {
-  const int volume = static_cast<int>(ControllerSlot::Volume);
+  // Two parts on a channel get their own values back.
   OnBoth([](XgModel& m) {
     return m.Parts().SetReceiveChannel(PartAt(1), ChannelAt(0)) &&
            m.Parts().SetPartValue(PartAt(1), part_address::kVolume, 80);
@@ -231,17 +245,6 @@ TEST_F(EditHistoryTest, DrumSetupResetGoesBackNoteByNote) {
   EXPECT_EQ(edited.pieces.size(), 1u) << "the reset itself";
 }
 
-TEST_F(EditHistoryTest, TheExtendedInstrumentsPartEqAndDrumSetupsGoBack) {
-  for (XgModel* m : {&rig.model, &twin.model}) m->SetInstrument(InstrumentModel::Extended);
-  RoundTrip(
-      replay::Values{}, [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), 0x72, 0x4A); },
-      [](XgModel& m) { return m.Parts().SetPartValue(PartAt(2), 0x72, 0x40); });
-  RoundTrip(
-      replay::Values{},
-      [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 9); },
-      [](XgModel& m) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, 0x40); });
-}
-
 TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
   const std::vector<ImageCell> before = ImageOf(rig.model);
   ASSERT_TRUE(history.Record("Part 2 Mode", replay::PartMode{PartAt(1)}, [&] {
@@ -296,7 +299,7 @@ TEST_F(EditHistoryTest, UserVoicesGoBackWholeAndOnlyTheBankIsSent) {
   EXPECT_EQ(ImageOf(rig.model), exchanged);
 }
 
-TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderAndJoined) {
+TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderJoinedAndAGestureIsOne) {
   EXPECT_FALSE(history.CanUndo());
   EXPECT_FALSE(history.Undo());
   // Nothing changed, no step.
@@ -329,9 +332,8 @@ TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderAndJoined) {
   history.Clear(true);
   EXPECT_FALSE(history.CanUndo());
   EXPECT_TRUE(history.AtSavePoint());
-}
 
-TEST_F(EditHistoryTest, AGestureIsOneStepAndANewGestureOpensAnother) {
+  // A gesture is one step; a new gesture opens another.
   const auto drag = [&](int value, StepJoin join) {
     history.Record(
         "Part 1 Volume", replay::Values{},

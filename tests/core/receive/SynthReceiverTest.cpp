@@ -10,15 +10,9 @@
 #include "messages/XgMessages.h"
 #include "receive/InstrumentProbe.h"
 #include "receive/SynthReceiver.h"
-#include "support/Bytes.h"
-#include "support/ModelRig.h"
-#include "support/RecordingModelEvents.h"
-#include "support/RecordingObserver.h"
-#include "support/RecordingPauser.h"
+#include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
-#include "support/RecordingPrompts.h"
 #include "support/RespondingBackend.h"
-#include "support/TypedIndices.h"
 
 namespace ravlo {
 namespace {
@@ -122,12 +116,8 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   EXPECT_EQ(model.Insertions().TypeName(2), "Delay LCR");
   EXPECT_EQ(model.Insertions().Part(2), 3);
   EXPECT_EQ(model.MultiEq().Value(0x09), 0x4A);
-  std::uint8_t bass = 0;
-  std::uint8_t treble = 0;
-  ASSERT_TRUE(model.Parts().GetPartByte(test::PartAt(2), 0x72, bass));
-  ASSERT_TRUE(model.Parts().GetPartByte(test::PartAt(15), 0x77, treble));
-  EXPECT_EQ(bass, 0x50);
-  EXPECT_EQ(treble, 0x30);
+  EXPECT_EQ(model.Parts().PartValue(test::PartAt(2), 0x72), 0x50);
+  EXPECT_EQ(model.Parts().PartValue(test::PartAt(15), 0x77), 0x30);
   EXPECT_TRUE(report.SaveChoices().insertion.send && report.SaveChoices().multiEq.send);
 }
 

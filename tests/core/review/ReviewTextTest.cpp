@@ -113,7 +113,7 @@ TEST_F(ReviewTextTest, TheExtendedInstrumentsBlocksHaveTheirNames) {
             "System\tAttenuator\t0\t( 00 )h");
 }
 
-TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
+TEST_F(ReviewTextTest, ShortMessagesParameterChangesAndBulkDumpsOtherThanParameterLists) {
   const struct {
     std::initializer_list<int> message;
     const char* description;
@@ -180,15 +180,14 @@ TEST_F(ReviewTextTest, ShortMessagesAndParameterChanges) {
   ASSERT_TRUE(model.Effects().StoreEffectParameter(EffectChange(0x40, {0x5E, 0x00})));
   EXPECT_EQ(Describe(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x44, 0x0D, 0x03, 0xF7})),
             "Variatn\tParameter 2\t1667\t( 0D )( 03 )h");
-}
 
-TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
+  // Bulk dumps other than parameter lists.
   ByteVector longer = XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40});
   longer.insert(longer.end() - 1, 0x00);
   const XgMessage mixer = BuildMixerBulk(UnitAt(0));
   const XgMessage voice =
       BuildBulkDump(UnitAt(0), kQs300ModelId, {0x11, 0x00, 0x00}, ByteVector(61));
-  const std::pair<ByteVector, const char*> cases[] = {
+  const std::pair<ByteVector, const char*> bulks[] = {
       {longer, "Wrong data size in bulk dump"},
       {{mixer.Bytes().begin(), mixer.Bytes().end()}, "Bulk Mixer"},
       {{voice.Bytes().begin(), voice.Bytes().end()}, "Bulk User Voice"},
@@ -206,7 +205,7 @@ TEST_F(ReviewTextTest, BulkDumpsOtherThanParameterLists) {
       {XgBulk(0, 0, 0, {0x00, 0x04, 0x00, 0x00, 0x7F}),
        "\nSystem\tTune\t0\t( 00 )( 04 )( 00 )( 00 )h\nSystem\tVolume\t127\t( 7F )h\nSystem\t"},
   };
-  for (const auto& [message, description] : cases)
+  for (const auto& [message, description] : bulks)
     EXPECT_EQ(Describe(message), description) << ::testing::PrintToString(message);
 }
 

@@ -26,6 +26,13 @@ using test::PartChange;
 using Image = std::vector<std::uint8_t>;
 using Shorts = std::vector<std::vector<std::uint8_t>>;
 
+// Channel messages one after another, each after no delta time.
+Image AtOnce(const Shorts& messages) {
+  Image events;
+  for (const auto& message : messages) events = Join(events, Bytes({0x00}), message);
+  return events;
+}
+
 class SongIntakeTest : public test::ModelFixture {
  protected:
   // The setup of a one-track song holding `events` (delta 0 each) before a
@@ -50,10 +57,10 @@ class SongIntakeTest : public test::ModelFixture {
 };
 
 TEST_F(SongIntakeTest, VoicesAndControllersGoThroughTheChannelSetters) {
-  const IntakeResult result = Import(
-      Bytes({0x00, 0xB2, 0,    8,  0x00, 0xB2, 32,   0,  0x00, 0xC2, 24,  // bank 8/0, program 25
-             0x00, 0xB2, 7,    70, 0x00, 0xB2, 10,   20, 0x00, 0xB2, 91,
-             90,   0x00, 0xB2, 11, 100,  0x00, 0xB2, 1,  12}));
+  // Bank 8/0, program 25, then volume, pan, reverb send, expression and modulation.
+  const Shorts messages{{0xB2, 0, 8},   {0xB2, 32, 0},  {0xC2, 24},      {0xB2, 7, 70},
+                        {0xB2, 10, 20}, {0xB2, 91, 90}, {0xB2, 11, 100}, {0xB2, 1, 12}};
+  const IntakeResult result = Import(AtOnce(messages));
   EXPECT_EQ(result.channelMessages, 8u);
   EXPECT_EQ(result.channelMessagesLeft, 0u);
   EXPECT_EQ(model.Channels().Voice(ChannelAt(2)), (ChannelVoice{8, 25, 0}));
@@ -65,14 +72,7 @@ TEST_F(SongIntakeTest, VoicesAndControllersGoThroughTheChannelSetters) {
   EXPECT_EQ(ChannelController(2, static_cast<int>(ControllerSlot::Expression)), 100);
   EXPECT_EQ(ChannelController(2, static_cast<int>(ControllerSlot::Modulation)), 12);
   // The synthesizer hears them as the setters send them.
-  EXPECT_EQ(backend.ShortBytes(), (Shorts{{0xB2, 0, 8},
-                                          {0xB2, 32, 0},
-                                          {0xC2, 24},
-                                          {0xB2, 7, 70},
-                                          {0xB2, 10, 20},
-                                          {0xB2, 91, 90},
-                                          {0xB2, 11, 100},
-                                          {0xB2, 1, 12}}));
+  EXPECT_EQ(backend.ShortBytes(), messages);
   EXPECT_EQ(host.resets, 1) << "the auto reset goes first";
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
   EXPECT_TRUE(prompts.messages.empty());

@@ -47,7 +47,7 @@ std::vector<std::string> Listing(const StandardMidiFile& file) {
   return lines;
 }
 
-TEST(StandardMidiFileTest, RunningStatusDeltaTimesAndLongLengths) {
+TEST(StandardMidiFileTest, EventsRunningStatusDeltaTimesAndTheFormatsTrackOrder) {
   // A two-byte delta (0x81 0x00 = 128), running status over two notes, a
   // program change with running status, and a meta event between them that
   // keeps the running status, as the files players accept expect.
@@ -59,16 +59,15 @@ TEST(StandardMidiFileTest, RunningStatusDeltaTimesAndLongLengths) {
   EXPECT_EQ(Listing(file),
             (std::vector<std::string>{"0 144 60 100", "128 144 62 0", "144 144 64 90",
                                       "144 193 5 0", "149 193 7 0"}));
-}
 
-TEST(StandardMidiFileTest, FormatOneTracksMergeByTimeThenByTrackAndFormatTwoTracksFollow) {
+  // Format one: the tracks merge by time, then by track.
   const Image first = Join(Bytes({0x00, 0xB0, 7, 100, 0x10, 0xB0, 10, 30}), kEndOfTrack);
   const Image second =
       Join(Bytes({0x00, 0xB1, 7, 50, 0x08, 0xB1, 10, 20, 0x08, 0xB1, 11, 9}), kEndOfTrack);
-  const StandardMidiFile file = ReadOrFail(MidiFile(1, {first, second}));
-  EXPECT_EQ(file.TrackCount(), 2);
-  EXPECT_EQ(Listing(file), (std::vector<std::string>{"0 176 7 100", "0 177 7 50", "8 177 10 20",
-                                                     "16 176 10 30", "16 177 11 9"}));
+  const StandardMidiFile merged = ReadOrFail(MidiFile(1, {first, second}));
+  EXPECT_EQ(merged.TrackCount(), 2);
+  EXPECT_EQ(Listing(merged), (std::vector<std::string>{"0 176 7 100", "0 177 7 50", "8 177 10 20",
+                                                       "16 176 10 30", "16 177 11 9"}));
   // Format two: the tracks play one after the other.
   const Image one = Bytes({0x00, 0xC0, 1, 0x20, 0xFF, 0x2F, 0x00});
   const Image two = Join(Bytes({0x00, 0xC0, 2}), kEndOfTrack);
@@ -76,7 +75,7 @@ TEST(StandardMidiFileTest, FormatOneTracksMergeByTimeThenByTrackAndFormatTwoTrac
             (std::vector<std::string>{"0 192 1 0", "32 192 2 0"}));
 }
 
-TEST(StandardMidiFileTest, SysexEventsDividedPacketsAndEscapes) {
+TEST(StandardMidiFileTest, SysexPacketsAndEscapesAndForeignChunksAndTrailingBytes) {
   const Image track = Join(
       // A whole message.
       Bytes({0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7}),
@@ -90,9 +89,7 @@ TEST(StandardMidiFileTest, SysexEventsDividedPacketsAndEscapes) {
             (std::vector<std::string>{"0 sysex 240 126 127 9 1 247",
                                       "16 sysex 240 67 16 76 0 0 126 0 247", "16 sysex 240 1 247",
                                       "16 sysex 240 1 247"}));
-}
 
-TEST(StandardMidiFileTest, ForeignChunksAndBytesAfterTheEndAreSkipped) {
   Image file = MidiFile(Join(Bytes({0x00, 0xC0, 3}), kEndOfTrack, Bytes({0x00, 0xC0, 4})));
   // A chunk of another kind before the track, and a stray byte after it.
   const Image junk = Bytes({'J', 'u', 'n', 'k', 0, 0, 0, 2, 1, 2});
