@@ -13,7 +13,6 @@
 #include "effects/EffectLookups.h"
 #include "effects/ExtendedEffectTypes.h"
 #include "effects/MultiEqParameters.h"
-#include "history/EditHistory.h"
 #include "intake/SysexIntake.h"
 #include "messages/XgMessages.h"
 #include "review/DefaultDifferences.h"
@@ -172,31 +171,6 @@ TEST_F(ExtendedBlocksTest, OnlyWhatDiffersGoesAndALaterTypeSendsWhatIsKnown) {
                              XgChangeOf(3, 0, 0x0C, {0x7F}));
   for (int low = 0x0D; low <= 0x11; ++low) expected = Join(expected, XgChangeOf(3, 0, low, {0x40}));
   EXPECT_EQ(Sent(), expected);
-}
-
-TEST_F(ExtendedBlocksTest, UndoAndRedoGoBackThroughTheSetters) {
-  EditHistory history(model);
-  ASSERT_TRUE(history.Record("Insertion 1 Type", replay::Values{}, [&] {
-    return insertions().SetType(0, {0x49, 0x00});
-  }));
-  ASSERT_TRUE(history.Record("Insertion 1 Drive", replay::Values{},
-                             [&] { return insertions().SetParameter(0, 0, 90); }));
-  ASSERT_TRUE(history.Record("Multi EQ Gain 2", replay::Values{},
-                             [&] { return model.MultiEq().SetParameter(0x05, 0x34); }));
-  ASSERT_TRUE(history.Record("Display Text", replay::Values{},
-                             [&] { return model.DisplayText().SetText("Hi"); }));
-  ClearSent();
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(history.Undo());
-  EXPECT_EQ(insertions().TypeNumber(0), (std::array<std::uint8_t, 2>{0, 0}));
-  EXPECT_EQ(model.MultiEq().Value(0x05), 0x40);
-  EXPECT_TRUE(model.DisplayText().IsBlank());
-  const ByteVector sent = Sent();
-  const ByteVector none = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x00, 0x00, 0x00, 0x00, 0xF7});
-  EXPECT_NE(std::search(sent.begin(), sent.end(), none.begin(), none.end()), sent.end())
-      << "the type went back to None on the wire";
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(history.Redo());
-  EXPECT_EQ(insertions().Value(0, 0), 90);
-  EXPECT_EQ(model.DisplayText().Text(), "Hi");
 }
 
 TEST_F(ExtendedBlocksTest, TheDisplayIsThirtyTwoLettersInOneChange) {

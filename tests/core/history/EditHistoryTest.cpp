@@ -144,6 +144,24 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
       replay::Values{},
       [](XgModel& m, int v) { return m.Drums().SetDrumParameter(3, NoteAt(38), 0x04, v); }, 9,
       0x40);
+  // Its insertion effects, multi EQ and display text go back through their setters.
+  RoundTrip(
+      replay::Values{},
+      [](XgModel& m) {
+        return m.Insertions().SetType(0, {0x49, 0x00});
+      },
+      [](XgModel& m) {
+        return m.Insertions().SetType(0, {0x00, 0x00});
+      });
+  RoundTrip(
+      replay::Values{}, [](XgModel& m, int v) { return m.Insertions().SetParameter(0, 0, v); }, 90,
+      twin.model.Insertions().Value(0, 0));
+  RoundTrip(
+      replay::Values{}, [](XgModel& m, int v) { return m.MultiEq().SetParameter(0x05, v); }, 0x34,
+      0x40);
+  RoundTrip(
+      replay::Values{}, [](XgModel& m) { return m.DisplayText().SetText("Hi"); },
+      [](XgModel& m) { return m.DisplayText().SetText(""); });
 }
 
 TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOwnValues) {
