@@ -44,7 +44,7 @@ std::optional<ParamRange> FieldRange(EffectKind kind, std::size_t slot) {
   return ParamRange{slots[slot].parameter.minimum, slots[slot].parameter.maximum};
 }
 
-TEST(EffectLookups, RangesDescriptorsAndLabels) {
+TEST(EffectLookups, RangesDescriptorsLabelsAndAddresses) {
   EXPECT_EQ(FieldRange(EffectKind::Reverb, 2), (ParamRange{0, 69}));
   EXPECT_EQ(FieldRange(EffectKind::Chorus, 19), (ParamRange{0, 1}));
   for (std::size_t slot : {0u, 1u, 17u, 20u}) {
@@ -73,9 +73,8 @@ TEST(EffectLookups, RangesDescriptorsAndLabels) {
     EXPECT_EQ(VariationParamLabel(amp, value), ampLabels[value + 1]) << value;
   }
   EXPECT_EQ(VariationParamLabel(43, 2), "Drive");  // the value matters only for "Amp Type"
-}
 
-TEST(EffectAddresses, AddressesRoundTripAndGapsAreNoSlots) {
+  // Addresses round-trip, and gaps are no slots.
   for (EffectKind kind : {EffectKind::Reverb, EffectKind::Chorus}) {
     for (std::size_t slot = 0; slot < EffectRowLength(kind); ++slot) {
       const auto address = EffectSlotAddress(kind, slot);

@@ -149,7 +149,7 @@ TEST_F(SynthReceiverTest, WhenNothingAnswersTheFirstRequestNothingElseIsAsked) {
   EXPECT_TRUE(changes.notices.empty()) << "the model is unchanged";
 }
 
-TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswer) {
+TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswerAndSaidSo) {
   Spoil(0x02, 0x01, [](Message) { return std::nullopt; });
   const ReceiveReport report = receiver.Receive(50);
   EXPECT_EQ(pauser.Total(), 3u * 2u * 50u)
@@ -160,6 +160,16 @@ TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswer) {
   EXPECT_EQ(report.Summary(),
             "System, 16 parts, 2 drum setups received.\nNot received:\nReverb: no answer\n"
             "Chorus: no answer\nVariation: no answer");
+
+  // Summaries name what came in few words.
+  ReceiveReport empty;
+  EXPECT_EQ(empty.Summary(), "Nothing was received.");
+  empty.received = {{Kind::Chorus}, {Kind::Part, 0}, {Kind::DrumSetup, 1}};
+  EXPECT_EQ(empty.Summary(), "Chorus, 1 part, 1 drum setup received.");
+  EXPECT_NE(NoInputPortText(test::UnitAt(3)).find("unit 3"), std::string::npos);
+  const std::string silent = NoAnswerText("Ravlo Monitor", test::UnitAt(4));
+  EXPECT_NE(silent.find("\"Ravlo Monitor\""), std::string::npos);
+  EXPECT_NE(silent.find("unit 4"), std::string::npos);
 }
 
 TEST_F(SynthReceiverTest, AnAnswerLostOnTheWayIsAskedForOnceMore) {
@@ -297,17 +307,6 @@ TEST_F(SynthReceiverTest, TheDrumRequestsFollowTheKitAndARefusedRequestEndsTheRe
   EXPECT_TRUE(refused.failed);
   EXPECT_EQ(refused.requests, 0u);
   EXPECT_GT(prompts.messages.size(), shown) << "the port's error was shown";
-}
-
-TEST(ReceiveReport, SummariesNameWhatCameInFewWords) {
-  ReceiveReport report;
-  EXPECT_EQ(report.Summary(), "Nothing was received.");
-  report.received = {{Kind::Chorus}, {Kind::Part, 0}, {Kind::DrumSetup, 1}};
-  EXPECT_EQ(report.Summary(), "Chorus, 1 part, 1 drum setup received.");
-  EXPECT_NE(NoInputPortText(test::UnitAt(3)).find("unit 3"), std::string::npos);
-  const std::string silent = NoAnswerText("Ravlo Monitor", test::UnitAt(4));
-  EXPECT_NE(silent.find("\"Ravlo Monitor\""), std::string::npos);
-  EXPECT_NE(silent.find("unit 4"), std::string::npos);
 }
 
 }  // namespace

@@ -33,7 +33,9 @@ class SendPassTest : public test::ModelFixture {
 
 TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
   model.SetResetAdMixer(true);
-  const auto recorded = RecordSendPass(model, AllBulkExceptControllers(), progress);
+  const SendChoices choices = AllBulkExceptControllers();
+  EXPECT_FALSE(choices.controllers.nonDefaultOnly) << "the clear button takes every column's box";
+  const auto recorded = RecordSendPass(model, choices, progress);
   ASSERT_TRUE(recorded);
   // The reset first; the blocks' dumps follow in the order of the read-back image.
   const std::vector<std::size_t> lengths = MessageLengths(*recorded);
@@ -120,17 +122,6 @@ TEST_F(SendPassTest, AFailureEndsItsCategoryAndThePassGoesOn) {
   // Reset, System, three effects, Parts, two drum setups: one error each.
   EXPECT_EQ(prompts.messages.size(), 8u);
   EXPECT_EQ(progress.items.back(), "Drum 2");
-}
-
-TEST(SendChoices, ClearButtonsTouchOnlyTheirColumn) {
-  SendChoices choices;
-  choices.ClearCategories();
-  EXPECT_FALSE(choices.reset);
-  EXPECT_FALSE(choices.drum2.send);
-  EXPECT_TRUE(choices.drum2.nonDefaultOnly);
-  choices.ClearNonDefaultBoxes();
-  EXPECT_FALSE(choices.system.nonDefaultOnly);
-  EXPECT_FALSE(choices.controllers.nonDefaultOnly);
 }
 
 }  // namespace

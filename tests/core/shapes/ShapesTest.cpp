@@ -25,7 +25,7 @@ void ExpectLevels(const EnvelopeShape& shape, const std::vector<double>& levels)
   EXPECT_EQ(shape.keyOff, shape.points[levels.size() - 2].x);
 }
 
-TEST(ElementShapesTest, EnvelopesFollowTheirLevelsRatesAndDepth) {
+TEST(ShapesTest, EnvelopesFollowTheirLevelsRatesDepthAndOffsetsAndTheFilterItsCutoff) {
   UserVoiceElement element = DefaultUserVoiceElement();
   // Amplitude: attack, decay 1 and 2 rates, release, decay 1 and 2 levels.
   const std::uint8_t amplitude[] = {100, 60, 40, 80, 100, 50};
@@ -56,9 +56,8 @@ TEST(ElementShapesTest, EnvelopesFollowTheirLevelsRatesAndDepth) {
   // At one rate a segment takes its share of the range.
   const EnvelopeShape pitch = element_shapes::Pitch(element);
   EXPECT_NEAR(Span(pitch, 0) / Span(pitch, 1), 127.0 / 63.0, 1e-9);
-}
 
-TEST(PartShapesTest, OffsetsScaleTheEnvelopesAndCutoffAndResonanceShapeTheFilter) {
+  // A part's offsets scale the envelopes; cutoff and resonance shape the filter.
   const EnvelopeShape typical = part_shapes::AmplitudeEnvelope(0, 0, 0);
   const EnvelopeShape offset = part_shapes::AmplitudeEnvelope(16, -16, 32);
   for (const EnvelopeShape* shape : {&typical, &offset}) ExpectLevels(*shape, {0, 1, 0.5, 0.5, 0});
@@ -67,9 +66,9 @@ TEST(PartShapesTest, OffsetsScaleTheEnvelopesAndCutoffAndResonanceShapeTheFilter
     EXPECT_NEAR(Span(offset, segment) / Span(typical, segment), ratios[segment], 1e-9);
   EXPECT_NEAR(Span(offset, 3) / Span(typical, 3), 4.0, 1e-9) << "release";
 
-  const EnvelopeShape pitch = part_shapes::PitchEnvelope(-20, 0, 10, 16);
-  ExpectLevels(pitch, {-20, 0, 0, 10});
-  EXPECT_NEAR(Span(pitch, 2) / Span(pitch, 0), 2.0, 1e-9);
+  const EnvelopeShape partPitch = part_shapes::PitchEnvelope(-20, 0, 10, 16);
+  ExpectLevels(partPitch, {-20, 0, 0, 10});
+  EXPECT_NEAR(Span(partPitch, 2) / Span(partPitch, 0), 2.0, 1e-9);
 
   // The filter response moves with the cutoff and peaks with the resonance.
   const auto peak = [](const Curve& points) {
