@@ -129,7 +129,7 @@ TEST_F(ExtensionTest, OnlyWellFormedMessagesAreKept) {
   EXPECT_TRUE(model.Extensions().Empty());
 }
 
-TEST_F(ExtensionTest, SavedAfterTheBlocksAsParameterChangesAndClearedByAReset) {
+TEST_F(ExtensionTest, SavedAfterTheBlocksClearedByAResetAndKeptByARoundTrip) {
   Take(Join(kBitmap, kDisplay, kInsertionType));
   const Image saved = Save();
   const Image tail = Join(kInsertionType, kDisplay, Change(0x07, 0x00, 0x00, {0x11}),
@@ -144,27 +144,18 @@ TEST_F(ExtensionTest, SavedAfterTheBlocksAsParameterChangesAndClearedByAReset) {
 
   model.ResetToDefaults();
   EXPECT_TRUE(model.Extensions().Empty());
-}
 
-TEST_F(ExtensionTest, ARoundTripKeepsEveryExtensionMessage) {
-  Image song = Join(kDisplay, kInsertionType, kEq, kPartEq, kDrumHpf, kDrumSetup3, kBitmap,
-                    test::PartChange(3, 0x0B, 0x50));
-  Take(song);
-  const auto loaded = model.Extensions().Parameters();
-  Image saved = Save();
-
+  // A round trip keeps every extension message: each goes out again in the save as it came.
+  Take(Join(kDisplay, kInsertionType, kEq, kPartEq, kDrumHpf, kDrumSetup3, kBitmap,
+            test::PartChange(3, 0x0B, 0x50)));
+  const Image whole = Save();
   test::ModelRig other;
   SysexIntake reader{other.model, other.prompts, progress, host};
   reader.SetKeepExtensions(true);
-  Image reread = saved;
+  Image reread = whole;
   EXPECT_EQ(reader.TakeIn(reread).counts.unrecognisedMessages, 0u);
-  const auto reloaded = other.model.Extensions().Parameters();
-  ASSERT_EQ(reloaded.size(), loaded.size());
-  for (std::size_t i = 0; i < loaded.size(); ++i) {
-    EXPECT_EQ(reloaded[i].address, loaded[i].address);
-    EXPECT_EQ(reloaded[i].data, loaded[i].data);
-  }
-  EXPECT_EQ(RecordSendPass(other.model, SendChoices{}, progress), saved) << "and saves the same";
+  EXPECT_EQ(other.model.Extensions().Parameters().size(), model.Extensions().Parameters().size());
+  EXPECT_EQ(RecordSendPass(other.model, SendChoices{}, progress), whole);
 }
 
 }  // namespace
