@@ -30,12 +30,8 @@ std::vector<std::uint8_t> Dump(std::string_view name, int switches, int wave1, i
   return std::vector<std::uint8_t>(dump.begin(), dump.end());
 }
 
-class PatchList : public ::testing::Test {
- protected:
+TEST(PatchList, EachVoiceDumpGivesANumberedLineUnderItsFilesHeader) {
   test::ScratchDirectory dir{"ravlo-patchlist"};
-};
-
-TEST_F(PatchList, EachVoiceDumpGivesANumberedLineUnderItsFilesHeader) {
   auto broken = Dump("Broken", 0b0001, 1);
   broken[5] = 0x7E;  // a count of 382 is not 61 + 80k
   auto oneElement = Dump("Short", 0b0001, 77);

@@ -42,12 +42,8 @@ std::vector<int> Slots(const UserVoice& voice) {
   return records;
 }
 
-class VoiceBankFile : public ::testing::Test {
- protected:
+TEST(VoiceBankFile, ReadConvertedAndWrittenWithAFailedOutputStoppingNoOther) {
   test::ScratchDirectory dir{"ravlo-voicebank-conversion"};
-};
-
-TEST_F(VoiceBankFile, RecognisedOwnedRecordsFillSwitchedOnSlotsAndImagesHoldThirtyTwoDumps) {
   Image image = EmptyBank();
   EXPECT_TRUE(IsVoiceBankFile(image));
   EXPECT_FALSE(IsVoiceBankFile(std::span(image).first(kVoiceBankFileSize - 1)));
@@ -86,9 +82,8 @@ TEST_F(VoiceBankFile, RecognisedOwnedRecordsFillSwitchedOnSlotsAndImagesHoldThir
   EXPECT_FALSE(BuildVoiceBankImages(Image(kVoiceBankFileSize - 1), UnitAt(0)));
   // Any content of the right size converts: owners of 128 and above own nothing.
   EXPECT_TRUE(BuildVoiceBankImages(Image(kVoiceBankFileSize, 0xC5), UnitAt(0)));
-}
 
-TEST_F(VoiceBankFile, OutputsReplaceTheExtensionAndAFailedOneDoesNotStopTheOthers) {
+  // Outputs replace the extension; a failed one does not stop the others.
   EXPECT_EQ(VoiceBankOutputPath("/d/v1.0/my.bank.q3v", 1), "/d/v1.0/my.bank1.syx");
   EXPECT_EQ(VoiceBankOutputPath("/d/v1.0/bank", 2), "/d/v1.0/bank2.syx");
   EXPECT_EQ(VoiceBankOutputPath("b.q3v", 4) + VoiceBankOutputPath("b.q3v", -1), "");
