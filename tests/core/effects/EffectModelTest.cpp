@@ -110,7 +110,7 @@ TEST_F(EffectModelTest, SettersStoreInTheCurrentTypesRowAndTellIt) {
   EXPECT_EQ((*effects().GetVariationSettings(20))[4], kVariationConnectionInsertion);
 }
 
-TEST_F(EffectModelTest, ATypeChangeSendsTheTypesRowAndOnlyThenIsCurrent) {
+TEST_F(EffectModelTest, ATypeChangeOrDefaultSendsTheTypesRowAndOnlyThenIsCurrent) {
   ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Chorus, 2, 99));  // Chorus 1 remembers it
   ASSERT_TRUE(effects().ChangeType(EffectKind::Chorus, 9));
   ClearSent();
@@ -124,9 +124,9 @@ TEST_F(EffectModelTest, ATypeChangeSendsTheTypesRowAndOnlyThenIsCurrent) {
   EXPECT_FALSE(effects().ChangeType(EffectKind::Chorus, 4));
   EXPECT_EQ(effects().Type(EffectKind::Chorus), 1) << "the synthesizer still runs Chorus 1";
   EXPECT_FALSE(effects().ChangeType(EffectKind::Chorus, 12));
-}
 
-TEST_F(EffectModelTest, DefaultSendsTheTypesDefaultsAndTheVariationInsertionWithoutAPart) {
+  // Default sends the type's defaults, and the Variation as an insertion without a part.
+  backend.sendResult = kMidiOk;
   ASSERT_TRUE(effects().SetEffectParameter(EffectKind::Variation, 2, 100));
   ASSERT_TRUE(effects().SetVariationConnection(true));
   ASSERT_TRUE(effects().SetVariationPart(3));
@@ -215,7 +215,7 @@ TEST_F(EffectModelTest, ParameterChangeForms) {
                                 EffectChange(0x5A, {0x01}), EffectChange(0x5B, {0x7F})}));
 }
 
-TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
+TEST_F(EffectModelTest, BadArgumentsAndFailingPortsAreRefusedAndReceivedChangesStored) {
   // The type LSB, past the rows, values out of range, a bad kind.
   const std::tuple<EffectKind, int, int> bad[] = {
       {EffectKind::Reverb, 1, 0},       {EffectKind::Reverb, 20, 0},
@@ -244,9 +244,8 @@ TEST_F(EffectModelTest, OutOfRangeArgumentsAndFailingPortsAreRefused) {
   EXPECT_FALSE(effects().SetEffectParameter(EffectKind::Variation, 1, 3));
   EXPECT_EQ(prompts.messages.size(), 4u);
   EXPECT_EQ(pauser.pauses, (std::vector<unsigned>{9})) << "only the type pause of Hall 1";
-}
 
-TEST_F(EffectModelTest, ReceivedChangesAreStored) {
+  // Received changes are stored.
   Select(EffectKind::Reverb, 3);
   ASSERT_TRUE(Store(0x02, {30}));
   Select(EffectKind::Reverb, 3);
@@ -270,6 +269,7 @@ TEST_F(EffectModelTest, ReceivedChangesAreStored) {
 
   // Parameters go to the current type as received.
   Select(EffectKind::Reverb, 1);
+  Select(EffectKind::Chorus, 1);
   Select(EffectKind::Variation, 20);
   EXPECT_TRUE(Store(0x02, {0x1E}));
   EXPECT_TRUE(Store(0x07, {0x05}));  // an unused slot
