@@ -138,7 +138,7 @@ TEST_F(SongIntakeTest, BankSelectsWaitForAProgramChangeAndResetAllControllersMon
   EXPECT_EQ(Part(7)[0x05], 1) << "mono, then poly again";
 }
 
-TEST_F(SongIntakeTest, SysexAndChannelMessagesInTheSongsOrder) {
+TEST_F(SongIntakeTest, SysexAndChannelMessagesInTheSongsOrderAndAsTheSongMeansThem) {
   // A part volume by sysex, then by controller: the later one stays.
   const Image sysex = PartChange(0, 0x0B, 0x10);
   Image events = Bytes({0x00, 0xF0, static_cast<int>(sysex.size() - 1)});
@@ -148,9 +148,7 @@ TEST_F(SongIntakeTest, SysexAndChannelMessagesInTheSongsOrder) {
   EXPECT_EQ(result.counts.recognisedMessages, 1u);
   EXPECT_EQ(Part(0)[0x0B], 0x60);
   EXPECT_EQ(ChannelController(0, static_cast<int>(ControllerSlot::Volume)), 0x60);
-}
 
-TEST_F(SongIntakeTest, ChannelMessagesReadAsTheSongMeansThem) {
   // Expression and modulation of a channel two parts share stay with the channel.
   const Image secondPartOnChannel4 = PartChange(5, 0x04, 4);
   Import(Join(Bytes({0x00, 0xB0, 10, 0,   0x00, 0xB1, 65, 127, 0x00, 0xB1, 5, 40,
@@ -163,9 +161,7 @@ TEST_F(SongIntakeTest, ChannelMessagesReadAsTheSongMeansThem) {
   EXPECT_EQ(model.Drums().Setup(1)->kitVoice, (DrumKitVoice{127, 24, 0}));
   EXPECT_EQ(ChannelController(4, static_cast<int>(ControllerSlot::Expression)), 90);
   EXPECT_EQ(ChannelController(4, static_cast<int>(ControllerSlot::Modulation)), 20);
-}
 
-TEST_F(SongIntakeTest, APartsSysexAfterItsChannelPlaysIsPerformance) {
   // Part 1 plays at tick 0: its program change by sysex at tick 16 is left alone.
   const Image program = PartChange(0, 0x03, 5);
   const Image volume = PartChange(1, 0x0B, 0x30);
@@ -175,8 +171,8 @@ TEST_F(SongIntakeTest, APartsSysexAfterItsChannelPlaysIsPerformance) {
   std::string error;
   const auto setup = SongSetup::Read(MidiFile(track), error);
   ASSERT_TRUE(setup) << error;
-  const IntakeResult result = intake.LoadSong(*setup, directory.Path().string());
-  EXPECT_EQ(result.counts.recognisedMessages, 1u);
+  const IntakeResult performance = intake.LoadSong(*setup, directory.Path().string());
+  EXPECT_EQ(performance.counts.recognisedMessages, 1u);
   EXPECT_EQ(Part(0)[0x03], 0);
   EXPECT_EQ(Part(1)[0x0B], 0x30);
 }
