@@ -113,7 +113,7 @@ TEST_F(ExtendedBlocksTest, EachSetterSendsItsOneChangeAndStoresIt) {
   EXPECT_FALSE(model.MultiEq().SetParameter(0x08, 1)) << "08 holds no parameter";
 }
 
-TEST_F(ExtendedBlocksTest, TheEffectWindowsListTheLaterTypesAfterTheTables) {
+TEST_F(ExtendedBlocksTest, TheWindowsListTheLaterTypesAndDumpsAreTakenBackWhole) {
   EffectModel& effects = model.Effects();
   const std::vector<ExtendedEffectType> reverbs = effects.ExtendedTypes(EffectKind::Reverb);
   ASSERT_EQ(reverbs.size(), 7u);
@@ -127,9 +127,9 @@ TEST_F(ExtendedBlocksTest, TheEffectWindowsListTheLaterTypesAfterTheTables) {
   model.SetInstrument(InstrumentModel::Basic);
   EXPECT_TRUE(effects.ExtendedTypes(EffectKind::Variation).empty());
   EXPECT_FALSE(effects.ListedType(EffectKind::Reverb)) << "with Basic it is a type no list holds";
-}
 
-TEST_F(ExtendedBlocksTest, DumpsAreByteExactAndTakenBackWhole) {
+  // Dumps are byte-exact and taken back whole.
+  model.SetInstrument(InstrumentModel::Extended);
   ASSERT_TRUE(insertions().SetType(0, {0x49, 0x00}));
   const std::vector<XgMessage> dumps = insertions().BlockDumps(0);
   ASSERT_EQ(dumps.size(), 2u);
@@ -159,7 +159,7 @@ TEST_F(ExtendedBlocksTest, DumpsAreByteExactAndTakenBackWhole) {
   EXPECT_EQ(other.model.Insertions().Part(1), 2);
 }
 
-TEST_F(ExtendedBlocksTest, OnlyWhatDiffersGoesAndALaterTypeSendsWhatIsKnown) {
+TEST_F(ExtendedBlocksTest, OnlyWhatDiffersGoesALaterTypeSendsWhatIsKnownAndTheDisplayIsOneChange) {
   EXPECT_TRUE(insertions().SendBlock(0, true, 0));
   EXPECT_TRUE(Sent().empty()) << "an insertion after a reset sends nothing";
   ASSERT_TRUE(insertions().SetType(0, {0x5E, 0x00}));  // Lo-Fi: no defaults known
@@ -171,14 +171,13 @@ TEST_F(ExtendedBlocksTest, OnlyWhatDiffersGoesAndALaterTypeSendsWhatIsKnown) {
                              XgChangeOf(3, 0, 0x0C, {0x7F}));
   for (int low = 0x0D; low <= 0x11; ++low) expected = Join(expected, XgChangeOf(3, 0, low, {0x40}));
   EXPECT_EQ(Sent(), expected);
-}
 
-TEST_F(ExtendedBlocksTest, TheDisplayIsThirtyTwoLettersInOneChange) {
+  // The display is thirty-two letters in one change.
+  ClearSent();
   ASSERT_TRUE(model.DisplayText().SetText("Hello\x01"));
-  ByteVector expected = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x06, 0x00, 0x00, 'H', 'e', 'l', 'l', 'o'});
-  expected.insert(expected.end(), 27, 0x20);
-  expected.push_back(0xF7);
-  EXPECT_EQ(Sent(), expected) << "a letter outside the display's set is a blank";
+  EXPECT_EQ(Sent(), Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x06, 0, 0, 'H', 'e', 'l', 'l', 'o'}),
+                         ByteVector(27, 0x20), Bytes({0xF7})))
+      << "a letter outside the display's set is a blank";
   ASSERT_TRUE(model.DisplayText().StoreLetters(5, Bytes({'A', 'B'})));
   EXPECT_EQ(model.DisplayText().Text(), "HelloAB");
   ClearSent();

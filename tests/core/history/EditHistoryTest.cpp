@@ -220,7 +220,7 @@ TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
       });
 }
 
-TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumpsAndTheConnectionWithItsPart) {
+TEST_F(EditHistoryTest, EffectBlocksAndDrumSetupResetsGoBackWhole) {
   RoundTrip(
       replay::EffectBlock{EffectKind::Reverb},
       [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 4); },
@@ -247,9 +247,8 @@ TEST_F(EditHistoryTest, EffectBlocksGoBackAsTheirTwoDumpsAndTheConnectionWithIts
       [](XgModel& m) { return m.Effects().SwitchVariationConnection(false, ChannelAt(2)); });
   EXPECT_EQ(undone.pieces.size(), 2u) << "the connection, then the part";
   EXPECT_EQ(edited.shorts.size(), 1u) << "the channel's variation send";
-}
 
-TEST_F(EditHistoryTest, DrumSetupResetGoesBackNoteByNote) {
+  // A drum setup reset goes back note by note.
   OnBoth([](XgModel& m) {
     return m.Drums().SetDrumParameter(1, NoteAt(40), 0x03, 11) &&
            m.Drums().SetDrumParameter(1, NoteAt(42), 0x03, 12);
@@ -263,7 +262,7 @@ TEST_F(EditHistoryTest, DrumSetupResetGoesBackNoteByNote) {
   EXPECT_EQ(edited.pieces.size(), 1u) << "the reset itself";
 }
 
-TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
+TEST_F(EditHistoryTest, PartModesDialogRunsAndUserVoicesGoBackByTheirOperations) {
   const std::vector<ImageCell> before = ImageOf(rig.model);
   ASSERT_TRUE(history.Record("Part 2 Mode", replay::PartMode{PartAt(1)}, [&] {
     return rig.model.Parts().SetPartMode(PartAt(1), {0x01, 0x00, 0x02});
@@ -283,17 +282,16 @@ TEST_F(EditHistoryTest, PartModeAndDialogRunsGoBackByTheirOperations) {
       [&off](XgModel& m) { return m.Parts().SetPartParameters(PartAt(3), 0x30, off); },
       [&old](XgModel& m) { return m.Parts().SetPartParameters(PartAt(3), 0x30, old); });
   EXPECT_EQ(undone.pieces.size(), 16u);
-}
 
-TEST_F(EditHistoryTest, UserVoicesGoBackWholeAndOnlyTheBankIsSent) {
+  // User voices go back whole, and only the bank is sent.
   UserVoiceElement element = DefaultUserVoiceElement();
   element[5] = 0x33;
-  UserVoiceElement old{};
-  ASSERT_TRUE(twin.model.UserVoices().GetUserVoice(3, UserBank::Bank)->GetElement(1, old));
+  UserVoiceElement oldElement{};
+  ASSERT_TRUE(twin.model.UserVoices().GetUserVoice(3, UserBank::Bank)->GetElement(1, oldElement));
   RoundTrip(
       replay::UserVoices{},
       [&element](XgModel& m) { return m.UserVoices().SendVoiceElement(3, 1, element); },
-      [&old](XgModel& m) { return m.UserVoices().SendVoiceElement(3, 1, old); });
+      [&oldElement](XgModel& m) { return m.UserVoices().SendVoiceElement(3, 1, oldElement); });
   EXPECT_EQ(undone.pieces.size(), 1u) << "the voice's dump";
 
   // A name is the voice's at once and goes out with it later.
@@ -384,7 +382,7 @@ TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderJoinedAndAGestureIsOne) {
   EXPECT_TRUE(history.AtSavePoint());
 }
 
-TEST_F(EditHistoryTest, SavePointIsFoundByUndoAndRedoAndLostWithItsBranch) {
+TEST_F(EditHistoryTest, SavePointsTheNewestThousandStepsAndARefusedUndo) {
   const auto volume = [&](int value) {
     return history.Record("Volume", replay::Values{}, [&] {
       return rig.model.Parts().SetPartValue(PartAt(0), part_address::kVolume, value);
@@ -410,9 +408,8 @@ TEST_F(EditHistoryTest, SavePointIsFoundByUndoAndRedoAndLostWithItsBranch) {
   volume(4);
   history.Undo();
   EXPECT_FALSE(history.AtSavePoint());
-}
 
-TEST_F(EditHistoryTest, KeepsTheNewestThousandSteps) {
+  // It keeps the newest thousand steps.
   for (int i = 0; i < 1005; ++i) {
     history.Record("Volume", replay::Values{}, [&] {
       return rig.model.Parts().SetPartValue(PartAt(0), part_address::kVolume, i % 2 == 0 ? 1 : 2);
@@ -424,9 +421,8 @@ TEST_F(EditHistoryTest, KeepsTheNewestThousandSteps) {
   EXPECT_EQ(undone, 1000);
   // The oldest five were dropped: the value is the one the sixth edit replaced.
   EXPECT_EQ(rig.PartByte(0, part_address::kVolume), 1);
-}
 
-TEST_F(EditHistoryTest, ARefusedMessageStopsTheUndoWhereItIs) {
+  // A refused message stops the undo where it is.
   ASSERT_TRUE(history.Record("Receive", replay::PartRun{PartAt(0), 0x30, 3}, [&] {
     const std::vector<std::uint8_t> off{0, 0, 0};
     return rig.model.Parts().SetPartParameters(PartAt(0), 0x30, off);

@@ -101,7 +101,7 @@ TEST(StandardMidiFileTest, SysexPacketsAndEscapesAndForeignChunksAndTrailingByte
             std::vector<std::string>{"0 192 3 0"});
 }
 
-TEST(StandardMidiFileTest, TicksSoundAtTheTimesTheDivisionAndTempoChangesSay) {
+TEST(StandardMidiFileTest, TicksSoundAtTheirTimesAndCorruptFilesAreRefusedWithTheReason) {
   // 96 ticks a quarter: 120 beats a minute, then at tick 192 one a second.
   const Image tempo =
       MidiFile(Bytes({0x81, 0x40, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40, 0x00, 0xFF, 0x2F, 0x00}));
@@ -125,9 +125,8 @@ TEST(StandardMidiFileTest, TicksSoundAtTheTimesTheDivisionAndTempoChangesSay) {
     ASSERT_TRUE(song) << error;
     EXPECT_DOUBLE_EQ(SongClock(*song).Seconds(c.tick), c.seconds);
   }
-}
 
-TEST(StandardMidiFileTest, CorruptFilesAreRefusedWithTheReason) {
+  // Corrupt files are refused with the reason.
   const Image track = Join(Bytes({0x00, 0xC0, 3}), kEndOfTrack);
   EXPECT_EQ(ErrorOf(Bytes({'R', 'I', 'F', 'F'})),
             "The file is not a standard MIDI file: it does not start with an MThd header.");
