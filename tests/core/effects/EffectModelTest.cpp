@@ -10,16 +10,13 @@
 #include "midi/MidiResult.h"
 #include "support/ModelFixture.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::Bytes;
-using test::EffectChange;
-using test::Join;
 using ByteVector = std::vector<std::uint8_t>;
 using Messages = std::vector<ByteVector>;
 
-class EffectModelTest : public test::ModelFixture {
+class EffectModelTest : public ModelFixture {
  protected:
   EffectModel& effects() { return model.Effects(); }
   bool Store(int low, std::initializer_list<int> data) {
@@ -295,7 +292,7 @@ TEST_F(EffectModelTest, BadArgumentsAndFailingPortsAreRefusedAndReceivedChangesS
        {0x01, 0x0E, 0x16, 0x1F, 0x21, 0x2F, 0x36, 0x41, 0x43, 0x55, 0x61, 0x6F, 0x76, 0x80}) {
     EXPECT_FALSE(Store(low, {0x00, 0x00})) << low;
   }
-  EXPECT_FALSE(effects().StoreEffectParameter(test::PartChange(0, 0x02, 0x00)));
+  EXPECT_FALSE(effects().StoreEffectParameter(PartChange(0, 0x02, 0x00)));
   EXPECT_FALSE(Store(0x70, {}));
   EXPECT_FALSE(effects().StoreEffectParameter({}));
   // A two-byte parameter cut after its MSB: the byte beyond the span is never read.
@@ -369,4 +366,4 @@ TEST_F(EffectModelTest, BulkDumpsRoundTripAndReceivedBulkRules) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -12,12 +12,9 @@
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::Bytes;
-using test::Join;
-using test::UnitAt;
 using Image = std::vector<std::uint8_t>;
 
 Image Change(int high, int mid, int low, std::initializer_list<int> data) {
@@ -43,7 +40,7 @@ const Image kDrumHpf = Change(0x30, 36, 0x10, {0x30});
 const Image kDrumSetup3 = Change(0x32, 40, 0x02, {0x60});
 const Image kBitmap = Dump({0x07, 0x00, 0x00}, Image(4, 0x11));
 
-class ExtensionTest : public test::ModelFixture {
+class ExtensionTest : public ModelFixture {
  protected:
   ExtensionTest() { intake.SetKeepExtensions(true); }
 
@@ -68,8 +65,8 @@ class ExtensionTest : public test::ModelFixture {
     return lines;
   }
 
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
+  RecordingProgress progress;
+  CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
 };
 
@@ -107,8 +104,8 @@ TEST_F(ExtensionTest, DumpsOfTheBlocksLeaveTheirUnheldBytesHere) {
   Image drum(0x20, 0x40);
   drum[0x1F] = 0x33;
   Take(Join(Dump({0x08, 0x00, 0x30}, second), Dump({0x31, 36, 0x00}, drum)));
-  EXPECT_EQ((*model.Parts().Record(test::PartAt(0)))[0x6E], 0x01);
-  EXPECT_EQ(model.Drums().Note(1, test::NoteAt(36))->Parameter(0x0F), 0x40);
+  EXPECT_EQ((*model.Parts().Record(PartAt(0)))[0x6E], 0x01);
+  EXPECT_EQ(model.Drums().Note(1, NoteAt(36))->Parameter(0x0F), 0x40);
   const auto parameters = model.Extensions().Parameters();
   ASSERT_EQ(parameters.size(), 9u + 16u);
   EXPECT_EQ(parameters[0].address, (XgAddress{0x08, 0x00, 0x6F}));
@@ -147,9 +144,9 @@ TEST_F(ExtensionTest, SavedAfterTheBlocksClearedByAResetAndKeptByARoundTrip) {
 
   // A round trip keeps every extension message: each goes out again in the save as it came.
   Take(Join(kDisplay, kInsertionType, kEq, kPartEq, kDrumHpf, kDrumSetup3, kBitmap,
-            test::PartChange(3, 0x0B, 0x50)));
+            PartChange(3, 0x0B, 0x50)));
   const Image whole = Save();
-  test::ModelRig other;
+  ModelRig other;
   SysexIntake reader{other.model, other.prompts, progress, host};
   reader.SetKeepExtensions(true);
   Image reread = whole;
@@ -159,4 +156,4 @@ TEST_F(ExtensionTest, SavedAfterTheBlocksClearedByAResetAndKeptByARoundTrip) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

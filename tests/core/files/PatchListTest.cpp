@@ -9,11 +9,8 @@
 #include "support/ScratchDirectory.h"
 #include "support/TypedIndices.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
-
-using test::Join;
-using test::UnitAt;
 
 // A voice dump whose element 1 has wave `wave1` and element 4 wave `wave4`.
 std::vector<std::uint8_t> Dump(std::string_view name, int switches, int wave1, int wave4 = 137) {
@@ -31,7 +28,7 @@ std::vector<std::uint8_t> Dump(std::string_view name, int switches, int wave1, i
 }
 
 TEST(PatchList, EachVoiceDumpGivesANumberedLineUnderItsFilesHeader) {
-  test::ScratchDirectory dir{"ravlo-patchlist"};
+  ScratchDirectory dir{"ravlo-patchlist"};
   auto broken = Dump("Broken", 0b0001, 1);
   broken[5] = 0x7E;  // a count of 382 is not 61 + 80k
   auto oneElement = Dump("Short", 0b0001, 77);
@@ -86,4 +83,4 @@ TEST(PatchList, EachVoiceDumpGivesANumberedLineUnderItsFilesHeader) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -8,12 +8,9 @@
 #include "support/ModelFixture.h"
 #include "voices/VoiceCatalogue.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::ChannelAt;
-using test::NoteAt;
-using test::PartAt;
 using Message = std::vector<std::uint8_t>;
 using Messages = std::vector<Message>;
 using Edit = std::function<bool(XgModel&)>;
@@ -25,7 +22,7 @@ struct Wire {
   friend bool operator==(const Wire&, const Wire&) = default;
 };
 
-Wire Take(test::ModelRig& rig) {
+Wire Take(ModelRig& rig) {
   Wire wire{rig.Pieces(), rig.backend.ShortBytes()};
   rig.ClearSent();
   return wire;
@@ -92,8 +89,8 @@ class EditHistoryTest : public ::testing::Test {
         replay, [&](XgModel& m) { return set(m, to); }, [&](XgModel& m) { return set(m, from); });
   }
 
-  test::ModelRig rig;
-  test::ModelRig twin;
+  ModelRig rig;
+  ModelRig twin;
   EditHistory history{rig.model};
   Wire edited;
   Wire undone;
@@ -106,7 +103,7 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
       replay::Values{},
       [](XgModel& m, int v) { return m.Parts().SetPartValue(PartAt(0), part_address::kVolume, v); },
       90, 100);
-  EXPECT_EQ(undone.pieces, Messages{test::PartChange(0, part_address::kVolume, 100)});
+  EXPECT_EQ(undone.pieces, Messages{PartChange(0, part_address::kVolume, 100)});
   EXPECT_EQ(rig.ChannelController(0, 0), 90);
 
   // The detune pair travels as its 10-byte change both ways.
@@ -116,7 +113,7 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
         return m.Parts().SetPartValue(PartAt(2), part_address::kDetuneMsb, v);
       },
       5, 0);
-  EXPECT_EQ(undone.pieces, Messages{test::PartChange(2, part_address::kDetuneMsb, {0x08, 0x00})});
+  EXPECT_EQ(undone.pieces, Messages{PartChange(2, part_address::kDetuneMsb, {0x08, 0x00})});
 
   // Master tune: four nibbles, one message.
   RoundTrip(
@@ -170,7 +167,7 @@ TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOw
       replay::Controller{ChannelAt(3), volume},
       [volume](XgModel& m, int v) { return m.Channels().SetController(ChannelAt(3), volume, v); },
       40, 100);
-  EXPECT_EQ(undone.shorts, Messages{test::Bytes({0xB3, 0x07, 100})});
+  EXPECT_EQ(undone.shorts, Messages{Bytes({0xB3, 0x07, 100})});
   EXPECT_TRUE(undone.pieces.empty()) << "the part follows the controller, as the synthesizer does";
 
   const ChannelVoice old = twin.model.Channels().Voice(ChannelAt(5));
@@ -195,7 +192,7 @@ TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOw
   ASSERT_TRUE(history.Undo());
   EXPECT_EQ(ImageOf(rig.model), before);
   // The controller gives both parts one value; the one that had another gets it by its own change.
-  EXPECT_EQ(rig.Pieces(), Messages{test::PartChange(1, part_address::kVolume, 80)});
+  EXPECT_EQ(rig.Pieces(), Messages{PartChange(1, part_address::kVolume, 80)});
 }
 
 TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
@@ -364,7 +361,7 @@ TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderJoinedAndAGestureIsOne) {
   EXPECT_EQ(history.StepCount(), 2u);
   rig.ClearSent();
   ASSERT_TRUE(history.Undo());
-  EXPECT_EQ(rig.Pieces(), Messages{test::PartChange(0, part_address::kVolume, 80)});
+  EXPECT_EQ(rig.Pieces(), Messages{PartChange(0, part_address::kVolume, 80)});
   ASSERT_TRUE(history.Undo());
   EXPECT_EQ(rig.PartByte(0, part_address::kVolume), 100);
 
@@ -443,4 +440,4 @@ TEST_F(EditHistoryTest, SavePointsTheNewestThousandStepsAndARefusedUndo) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

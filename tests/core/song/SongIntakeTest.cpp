@@ -11,18 +11,9 @@
 #include "support/RecordingProgress.h"
 #include "support/ScratchDirectory.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::kEndOfTrack;
-
-using test::Bytes;
-using test::ChannelAt;
-using test::Join;
-using test::MidiFile;
-using test::NoteAt;
-using test::PartAt;
-using test::PartChange;
 using Image = std::vector<std::uint8_t>;
 using Shorts = std::vector<std::vector<std::uint8_t>>;
 
@@ -33,7 +24,7 @@ Image AtOnce(const Shorts& messages) {
   return events;
 }
 
-class SongIntakeTest : public test::ModelFixture {
+class SongIntakeTest : public ModelFixture {
  protected:
   // The setup of a one-track song holding `events` (delta 0 each) before a
   // note on every channel.
@@ -50,10 +41,10 @@ class SongIntakeTest : public test::ModelFixture {
   const PartRecord& Part(int part) const { return *model.Parts().Record(PartAt(part)); }
   PartModel& Parts() { return model.Parts(); }
 
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
+  RecordingProgress progress;
+  CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
-  test::ScratchDirectory directory{"ravlo-song"};
+  ScratchDirectory directory{"ravlo-song"};
 };
 
 TEST_F(SongIntakeTest, VoicesAndControllersGoThroughTheChannelSetters) {
@@ -188,4 +179,4 @@ TEST_F(SongIntakeTest, TheExtendedInstrumentTakesThePartEqNrpns) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

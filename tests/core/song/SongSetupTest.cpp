@@ -6,14 +6,8 @@
 #include "song/SongSetup.h"
 #include "support/Bytes.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
-
-using test::kEndOfTrack;
-
-using test::Bytes;
-using test::Join;
-using test::MidiFile;
 
 std::vector<std::vector<std::uint8_t>> ChannelMessages(const SongSetup& setup) {
   std::vector<std::vector<std::uint8_t>> messages;
@@ -59,4 +53,4 @@ TEST(SongSetupTest, EachChannelsSetupEndsAtItsFirstNoteInWhicheverTrack) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -7,14 +7,9 @@
 #include "song/StandardMidiFile.h"
 #include "support/Bytes.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::kEndOfTrack;
-
-using test::Bytes;
-using test::Join;
-using test::MidiFile;
 using Image = std::vector<std::uint8_t>;
 
 StandardMidiFile ReadOrFail(const Image& image) {
@@ -170,4 +165,4 @@ TEST(StandardMidiFileTest, TicksSoundAtTheirTimesAndCorruptFilesAreRefusedWithTh
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

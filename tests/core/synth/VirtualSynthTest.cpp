@@ -8,11 +8,9 @@
 #include "support/TypedIndices.h"
 #include "synth/VirtualSynth.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::Bytes;
-using test::UnitAt;
 using Message = std::vector<std::uint8_t>;
 
 Message Answer(VirtualSynth& synth, const XgMessage& request) {
@@ -31,17 +29,17 @@ Message ParameterOf(VirtualSynth& synth, XgAddress address, int unit = 0) {
 
 TEST(VirtualSynth, KeepsWhatItIsSentAndAnswersWhatItHoldsAndNothingElse) {
   VirtualSynth synth;
-  EXPECT_FALSE(synth.Receive(test::PartChange(2, 0x0B, 0x50))) << "a change gets no answer";
+  EXPECT_FALSE(synth.Receive(PartChange(2, 0x0B, 0x50))) << "a change gets no answer";
   EXPECT_EQ(ParameterOf(synth, {0x08, 0x02, 0x0B}),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x50, 0xF7}));
-  synth.Receive(test::SystemChange(0x00, {0x00, 0x04, 0x06, 0x04}));
+  synth.Receive(SystemChange(0x00, {0x00, 0x04, 0x06, 0x04}));
   EXPECT_EQ(ParameterOf(synth, {0x00, 0x00, 0x00}),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7}))
       << "master tune answers as its four nibbles";
   const Message part = DumpOf(synth, {0x08, 0x02, 0x00});
   ASSERT_EQ(part.size(), 52u);
   EXPECT_EQ(part[9 + 0x0B], 0x50) << "the part's dump holds it too";
-  synth.Receive(test::EffectChange(0x20, {0x41, 0x02}));
+  synth.Receive(EffectChange(0x20, {0x41, 0x02}));
   EXPECT_EQ(ParameterOf(synth, {0x02, 0x01, 0x20}),
             Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x20, 0x41, 0x02, 0xF7}));
   const Message variation = ParameterOf(synth, {0x02, 0x01, 0x42});
@@ -55,7 +53,7 @@ TEST(VirtualSynth, StartsFromTheXgDefaultsAndSystemOnTakesTheImageBackToThem) {
             Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
                    0x7F, 0x00, 0x40, 0x36, 0xF7}));
   const Message defaults = DumpOf(synth, {0x08, 0x05, 0x00});
-  synth.Receive(test::PartChange(5, 0x0B, 0x21));
+  synth.Receive(PartChange(5, 0x0B, 0x21));
   ASSERT_NE(DumpOf(synth, {0x08, 0x05, 0x00}), defaults);
   synth.Receive(BuildXgSystemOn(UnitAt(0)).Bytes());
   EXPECT_EQ(DumpOf(synth, {0x08, 0x05, 0x00}), defaults);
@@ -85,9 +83,9 @@ TEST(VirtualSynth, WithoutAUnitItAnswersTheUnitAskedAndSetToOneItIgnoresTheOther
   VirtualSynth synth(UnitAt(2));
   EXPECT_TRUE(DumpOf(synth, {0x00, 0x00, 0x00}, 0).empty());
   EXPECT_EQ(DumpOf(synth, {0x00, 0x00, 0x00}, 2).size(), 18u);
-  synth.Receive(test::SystemChange(0x04, {0x10}, 3));
+  synth.Receive(SystemChange(0x04, {0x10}, 3));
   EXPECT_EQ(ParameterOf(synth, {0x00, 0x00, 0x04}, 2)[7], 0x7F) << "unit 3's change not taken";
-  synth.Receive(test::SystemChange(0x04, {0x10}, 2));
+  synth.Receive(SystemChange(0x04, {0x10}, 2));
   EXPECT_EQ(ParameterOf(synth, {0x00, 0x00, 0x04}, 2)[7], 0x10);
 }
 
@@ -108,4 +106,4 @@ TEST(VirtualSynth, AProgramChangeBringsTheBankSelectedVoiceToThePartsOnItsChanne
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test
