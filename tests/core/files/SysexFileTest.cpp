@@ -21,23 +21,22 @@
 #include "support/RecordingProgress.h"
 #include "support/ScratchDirectory.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::Bytes;
 using Image = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
 
 // A model with its file object, as the main window holds them.
-struct FileRig : test::ModelRig {
+struct FileRig : ModelRig {
   std::string Put(const std::string& name, const Image& bytes) {
     EXPECT_TRUE(WriteWholeFile(dir.File(name), bytes).ok);
     return dir.File(name);
   }
-  const test::ScratchDirectory dir{"ravlo-file"};
-  test::MemorySettings settings;
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
+  const ScratchDirectory dir{"ravlo-file"};
+  MemorySettings settings;
+  RecordingProgress progress;
+  CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
   SysexFile file{model, intake, prompts, settings};
 };
@@ -59,8 +58,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
     EXPECT_EQ(request.initialDirectory, "/remembered");
     prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
     ASSERT_TRUE(other.Open());
-    EXPECT_EQ((*model.Parts().Record(test::PartAt(3)))[0x0B], 0x50)
-        << "the message before the cut one";
+    EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x50) << "the message before the cut one";
     EXPECT_TRUE(other.PlainSysex());
     EXPECT_EQ(other.CurrentPath(), path);
   }
@@ -77,7 +75,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
 
 TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlone) {
   const Image text{'h', 'e', 'l', 'l', 'o'};
-  const Image quietSong = test::MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00}));
+  const Image quietSong = MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00}));
   for (const auto& [name, bytes] : {std::pair{"notes.txt", text}, {"quiet.mid", quietSong}}) {
     prompts.messages.clear();
     const std::string path = Put(name, bytes);
@@ -136,15 +134,15 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
   ASSERT_TRUE(file.Read(Put("other.q3v", bank)));
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::PlainSysex);
 
-  const Image midi = test::MidiFile(Bytes(
+  const Image midi = MidiFile(Bytes(
       {0x00, 0xF0, 0x08, 0x43, 0x10, 0x4C, 0x08, 0x02, 0x0B, 0x33, 0xF7, 0x00, 0xFF, 0x2F, 0x00}));
   ASSERT_TRUE(file.Read(Put("song.mid", midi)));
-  EXPECT_EQ((*model.Parts().Record(test::PartAt(2)))[0x0B], 0x33);
+  EXPECT_EQ((*model.Parts().Record(PartAt(2)))[0x0B], 0x33);
   EXPECT_EQ(file.LastKind(), SysexFile::Kind::MidiFile) << "so Save may not write it back";
 }
 
 TEST_F(SysexFileTest, TheOpenDialogShowsTheFilterUsedLastAndSaveAsTheDocumentsName) {
-  const std::string path = Put("song.mid", test::MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00})));
+  const std::string path = Put("song.mid", MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00})));
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}, "XG MIDI Files(*.mid)"});
   ASSERT_TRUE(file.Open());
   prompts.fileChoices.push_back({FileChoice::Status::Cancelled, {}, "Other (*.*)"});
@@ -202,7 +200,7 @@ TEST_F(SysexFileTest, AVoiceBankIsConvertedUnderTheNameGiven) {
 TEST_F(SysexFileTest, OnlyRegularFilesWithinTheLimitAreReadAndNothingElseChanges) {
   const std::string fifo = dir.File("pipe.syx");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const std::string large = Put("large.syx", test::PartChange(3, 0x0B, 0x50));
+  const std::string large = Put("large.syx", PartChange(3, 0x0B, 0x50));
   fs::resize_file(large, kMaxReadSize + 1);  // sparse: nothing is written
   const struct {
     std::string path;
@@ -360,30 +358,29 @@ TEST_F(SysexFileTest, EverySaveOpensToTheModelItWasSavedFrom) {
            ASSERT_TRUE(m.Effects().SetEffectParameter(kind, 2, 33));
          }
          PartModel& parts = m.Parts();
-         ASSERT_TRUE(parts.SetPartParameterPair(test::PartAt(4), 0x09, 0x07, 0x00));
-         ASSERT_TRUE(parts.SetPartParameter(test::PartAt(4), 0x00, 32));
-         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(0), 7));     // SFX kit 1, Drum 2
-         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(9), 143));   // Analog, Drum 1
-         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(15), 13));   // SFX kit 2 joins Drum 2
-         ASSERT_TRUE(parts.SetPartMode(test::PartAt(15), {0xFF, 1, 3}));  // Same Key Multi
-         ASSERT_TRUE(parts.SetPartParameter(test::PartAt(15), 0x00, 0));
-         ASSERT_TRUE(parts.SelectPartVoice(test::PartAt(9), 8));     // back to a normal voice
-         ASSERT_TRUE(m.Drums().SetDrumParameter(1, test::NoteAt(50), 0x02, 0x10));
-         ASSERT_TRUE(m.Drums().SetDrumParameter(1, test::NoteAt(13), 0x04, 0x22));  // not in the kit
+         ASSERT_TRUE(parts.SetPartParameterPair(PartAt(4), 0x09, 0x07, 0x00));
+         ASSERT_TRUE(parts.SetPartParameter(PartAt(4), 0x00, 32));
+         ASSERT_TRUE(parts.SelectPartVoice(PartAt(0), 7));          // SFX kit 1, Drum 2
+         ASSERT_TRUE(parts.SelectPartVoice(PartAt(9), 143));        // Analog, Drum 1
+         ASSERT_TRUE(parts.SelectPartVoice(PartAt(15), 13));        // SFX kit 2 joins Drum 2
+         ASSERT_TRUE(parts.SetPartMode(PartAt(15), {0xFF, 1, 3}));  // Same Key Multi
+         ASSERT_TRUE(parts.SetPartParameter(PartAt(15), 0x00, 0));
+         ASSERT_TRUE(parts.SelectPartVoice(PartAt(9), 8));  // back to a normal voice
+         ASSERT_TRUE(m.Drums().SetDrumParameter(1, NoteAt(50), 0x02, 0x10));
+         ASSERT_TRUE(m.Drums().SetDrumParameter(1, NoteAt(13), 0x04, 0x22));  // not in the kit
          ASSERT_TRUE(m.UserVoices().SetVoiceName(3, "Lead"));
        }},
-      {"file", syx(test::Join(test::PartChange(15, 0x07, 2), test::PartChange(15, 0x06, 1),
-                              test::PartChange(15, 0x69, 0x50), test::PartChange(15, 0x05, 0),
-                              test::PartChange(9, 0x07, 0), test::PartChange(0, 0x01, 0x7E),
-                              test::PartChange(0, 0x07, 3), test::PartChange(0, 0x03, 1),
-                              Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x5A, 0x02, 0x21, 0xF7}),
-                              voice("Pad")))},
+      {"file",
+       syx(Join(PartChange(15, 0x07, 2), PartChange(15, 0x06, 1), PartChange(15, 0x69, 0x50),
+                PartChange(15, 0x05, 0), PartChange(9, 0x07, 0), PartChange(0, 0x01, 0x7E),
+                PartChange(0, 0x07, 3), PartChange(0, 0x03, 1),
+                Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x5A, 0x02, 0x21, 0xF7}), voice("Pad")))},
       {"song",
        [](FileRig& rig) {
-         const Image song = test::MidiFile(Bytes({
-             0x00, 0xB0, 0x00, 0x7E, 0x00, 0x20, 0x00, 0x00, 0xC0, 0x00,  // SFX kit on channel 1
-             0x00, 0xB9, 0x63, 0x1A, 0x00, 0x62, 0x59, 0x00, 0x06, 0x10,  // level of note 89
-             0x00, 0x99, 0x24, 0x40, 0x00, 0xFF, 0x2F, 0x00}));
+         const Image song = MidiFile(Bytes(
+             {0x00, 0xB0, 0x00, 0x7E, 0x00, 0x20, 0x00, 0x00, 0xC0, 0x00,  // SFX kit on channel 1
+              0x00, 0xB9, 0x63, 0x1A, 0x00, 0x62, 0x59, 0x00, 0x06, 0x10,  // level of note 89
+              0x00, 0x99, 0x24, 0x40, 0x00, 0xFF, 0x2F, 0x00}));
          ASSERT_TRUE(rig.file.ReadSong(rig.Put("in.mid", song)));
        }},
   };
@@ -410,4 +407,4 @@ TEST_F(SysexFileTest, EverySaveOpensToTheModelItWasSavedFrom) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

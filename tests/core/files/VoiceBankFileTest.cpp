@@ -10,10 +10,8 @@
 #include "support/ScratchDirectory.h"
 #include "support/TypedIndices.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
-
-using test::UnitAt;
 
 namespace fs = std::filesystem;
 using Image = std::vector<std::uint8_t>;
@@ -43,7 +41,7 @@ std::vector<int> Slots(const UserVoice& voice) {
 }
 
 TEST(VoiceBankFile, ReadConvertedAndWrittenWithAFailedOutputStoppingNoOther) {
-  test::ScratchDirectory dir{"ravlo-voicebank-conversion"};
+  ScratchDirectory dir{"ravlo-voicebank-conversion"};
   Image image = EmptyBank();
   EXPECT_TRUE(IsVoiceBankFile(image));
   EXPECT_FALSE(IsVoiceBankFile(std::span(image).first(kVoiceBankFileSize - 1)));
@@ -72,8 +70,7 @@ TEST(VoiceBankFile, ReadConvertedAndWrittenWithAFailedOutputStoppingNoOther) {
     ASSERT_EQ(out.size(), 12544u);
     for (int j = 0; j < 32; ++j) {
       const auto dump = out.begin() + 392 * j;
-      EXPECT_EQ(Image(dump, dump + 9),
-                test::Bytes({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00}));
+      EXPECT_EQ(Image(dump, dump + 9), Bytes({0xF0, 0x43, 0x03, 0x4B, 0x02, 0x7D, 0x11, j, 0x00}));
       EXPECT_EQ(std::accumulate(dump + 4, dump + 391, 0u) % 128, 0u);
       EXPECT_EQ(dump[391], 0xF7);
     }
@@ -99,4 +96,4 @@ TEST(VoiceBankFile, ReadConvertedAndWrittenWithAFailedOutputStoppingNoOther) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

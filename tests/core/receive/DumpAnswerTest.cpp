@@ -7,10 +7,9 @@
 #include "support/Bytes.h"
 #include "support/TypedIndices.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
-using test::Bytes;
 using Message = std::vector<std::uint8_t>;
 
 // The system block of the defaults from unit 0, the dump a request for 00 00 00 expects.
@@ -35,7 +34,7 @@ TEST(CheckAnswer, EachMessageIsToldApartByWhatIsWrongWithIt) {
   const auto values = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x64, 0x00, 0x45};
   const auto six = std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00};
   const auto dump = [](const std::vector<std::uint8_t>& data) {
-    const XgMessage message = BuildBulkDump(test::UnitAt(0), kXgModelId, {0, 0, 0}, data);
+    const XgMessage message = BuildBulkDump(UnitAt(0), kXgModelId, {0, 0, 0}, data);
     return Message(message.Bytes().begin(), message.Bytes().end());
   };
   const struct {
@@ -90,4 +89,4 @@ TEST(CheckAnswer, EachMessageIsToldApartByWhatIsWrongWithIt) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -8,12 +8,12 @@
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
 using Kind = ImageBlock::Kind;
 
-class ImageBlockTest : public test::ModelFixture {};
+class ImageBlockTest : public ModelFixture {};
 
 TEST_F(ImageBlockTest, TheBlocksComeInTheOrderOfTheSendPassADrumSetupWithANoteEach) {
   const std::vector<ImageBlock> blocks = ImageBlocks(model);
@@ -44,14 +44,14 @@ TEST_F(ImageBlockTest, TheBlocksComeInTheOrderOfTheSendPassADrumSetupWithANoteEa
 
 TEST_F(ImageBlockTest, TheDumpsOfAllBlocksAreAnAllBulkSaveWithoutItsReset) {
   ASSERT_TRUE(model.System().SetMasterVolume(90));
-  ASSERT_TRUE(model.Parts().SetPartParameter(test::PartAt(4), 0x0B, 0x33));
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(4), 0x0B, 0x33));
   ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Chorus, 3));
-  ASSERT_TRUE(model.Drums().SetDrumParameter(1, test::NoteAt(38), 0x01, 0x50));
+  ASSERT_TRUE(model.Drums().SetDrumParameter(1, NoteAt(38), 0x01, 0x50));
   SendChoices choices;
   choices.ClearNonDefaultBoxes();
   choices.reset = false;
   choices.controllers.send = false;
-  test::RecordingProgress progress;
+  RecordingProgress progress;
   const auto recorded = RecordSendPass(model, choices, progress);
   ASSERT_TRUE(recorded);
 
@@ -65,4 +65,4 @@ TEST_F(ImageBlockTest, TheDumpsOfAllBlocksAreAnAllBulkSaveWithoutItsReset) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -14,12 +14,11 @@
 #include "support/RecordingProgress.h"
 #include "support/RespondingBackend.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
 using Kind = ImageBlock::Kind;
 using Message = std::vector<std::uint8_t>;
-using test::Bytes;
 
 std::vector<Message> DumpsOf(const XgModel& model, const ImageBlock& block) {
   std::vector<Message> dumps;
@@ -31,10 +30,9 @@ std::vector<Message> DumpsOf(const XgModel& model, const ImageBlock& block) {
 
 // The model on a port with a virtual synthesizer behind it, whose answers
 // come back through the input queue.
-class SynthReceiverTest
-    : public ::testing::Test,
-      public test::BasicModelRig<test::RespondingBackend, test::RecordingPrompts,
-                                 test::RecordingPauser, test::RecordingModelEvents> {
+class SynthReceiverTest : public ::testing::Test,
+                          public BasicModelRig<RespondingBackend, RecordingPrompts, RecordingPauser,
+                                               RecordingModelEvents> {
  protected:
   SynthReceiverTest() {
     backend.deliver = [this](std::span<const std::uint8_t> message) { input.Push(message); };
@@ -56,19 +54,19 @@ class SynthReceiverTest
   }
   // The synthesizer's image away from the defaults in every kind of block.
   void EditTheSynth() {
-    backend.Play(test::SystemChange(0x04, {0x55}));
-    backend.Play(test::EffectChange(0x00, {0x01, 0x01}));
-    backend.Play(test::EffectChange(0x22, {0x33}));
-    backend.Play(test::EffectChange(0x40, {0x05, 0x00}));
-    backend.Play(test::PartChange(2, 0x0B, 0x44));
-    backend.Play(test::PartChange(2, 0x40, 0x02));
+    backend.Play(SystemChange(0x04, {0x55}));
+    backend.Play(EffectChange(0x00, {0x01, 0x01}));
+    backend.Play(EffectChange(0x22, {0x33}));
+    backend.Play(EffectChange(0x40, {0x05, 0x00}));
+    backend.Play(PartChange(2, 0x0B, 0x44));
+    backend.Play(PartChange(2, 0x40, 0x02));
     backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x26, 0x01, 0x30, 0xF7}));
   }
 
   MidiInQueue input;
-  test::RecordingObserver changes;
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
+  RecordingObserver changes;
+  RecordingProgress progress;
+  CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
   SynthReceiver receiver{model, intake, input, pauser, progress};
 };
@@ -97,7 +95,7 @@ TEST_F(SynthReceiverTest, TheWholeImageArrivesInOrderAndNothingGoesBack) {
   EXPECT_EQ(progress.items.back(), "Drum setup 2");
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
   EXPECT_EQ(host.resets, 0) << "a read-back resets nothing";
-  EXPECT_EQ(model.Channels().Voice(test::ChannelAt(4)).program, 0x31)
+  EXPECT_EQ(model.Channels().Voice(ChannelAt(4)).program, 0x31)
       << "the channel rows follow the received parts";
 }
 
@@ -107,8 +105,8 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x00, 0x05, 0x00, 0xF7}));
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x02, 0x0C, 0x03, 0xF7}));
   backend.Play(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x09, 0x4A, 0xF7}));
-  backend.Play(test::PartChange(2, 0x72, 0x50));  // the part EQ, past the part's dumps
-  backend.Play(test::PartChange(15, 0x77, 0x30));
+  backend.Play(PartChange(2, 0x72, 0x50));  // the part EQ, past the part's dumps
+  backend.Play(PartChange(15, 0x77, 0x30));
   const ReceiveReport report = receiver.Receive();
   ASSERT_TRUE(report.Complete()) << report.Summary();
   EXPECT_EQ(report.Summary(),
@@ -116,8 +114,8 @@ TEST_F(SynthReceiverTest, WithExtendedTheInsertionsAndTheMultiEqAreReadBackToo) 
   EXPECT_EQ(model.Insertions().TypeName(2), "Delay LCR");
   EXPECT_EQ(model.Insertions().Part(2), 3);
   EXPECT_EQ(model.MultiEq().Value(0x09), 0x4A);
-  EXPECT_EQ(model.Parts().PartValue(test::PartAt(2), 0x72), 0x50);
-  EXPECT_EQ(model.Parts().PartValue(test::PartAt(15), 0x77), 0x30);
+  EXPECT_EQ(model.Parts().PartValue(PartAt(2), 0x72), 0x50);
+  EXPECT_EQ(model.Parts().PartValue(PartAt(15), 0x77), 0x30);
   EXPECT_TRUE(report.SaveChoices().insertion.send && report.SaveChoices().multiEq.send);
 }
 
@@ -166,8 +164,8 @@ TEST_F(SynthReceiverTest, TheTimeoutIsWaitedForEveryRequestThatGetsNoAnswerAndSa
   EXPECT_EQ(empty.Summary(), "Nothing was received.");
   empty.received = {{Kind::Chorus}, {Kind::Part, 0}, {Kind::DrumSetup, 1}};
   EXPECT_EQ(empty.Summary(), "Chorus, 1 part, 1 drum setup received.");
-  EXPECT_NE(NoInputPortText(test::UnitAt(3)).find("unit 3"), std::string::npos);
-  const std::string silent = NoAnswerText("Ravlo Monitor", test::UnitAt(4));
+  EXPECT_NE(NoInputPortText(UnitAt(3)).find("unit 3"), std::string::npos);
+  const std::string silent = NoAnswerText("Ravlo Monitor", UnitAt(4));
   EXPECT_NE(silent.find("\"Ravlo Monitor\""), std::string::npos);
   EXPECT_NE(silent.find("unit 4"), std::string::npos);
 }
@@ -190,7 +188,7 @@ TEST_F(SynthReceiverTest, ALostAnswerIsAskedForAgainAndABadSecondHalfLeavesThePa
             2);
 
   // A bad second half leaves the part as it was.
-  ASSERT_TRUE(model.Parts().SetPartParameter(test::PartAt(2), 0x0B, 0x12));
+  ASSERT_TRUE(model.Parts().SetPartParameter(PartAt(2), 0x0B, 0x12));
   const Message before = DumpsOf(model, {Kind::Part, 2})[0];
   Spoil(0x08, 0x02, [](Message answer) -> std::optional<Message> {
     if (answer[8] == 0x30) answer[answer.size() - 2] ^= 0x01;
@@ -308,4 +306,4 @@ TEST_F(SynthReceiverTest, TheDrumRequestsFollowTheKitAndARefusedRequestEndsTheRe
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -9,7 +9,7 @@
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
 std::vector<std::size_t> MessageLengths(std::span<const std::uint8_t> bytes) {
@@ -26,9 +26,9 @@ SendChoices AllBulkExceptControllers() {
   return choices;
 }
 
-class SendPassTest : public test::ModelFixture {
+class SendPassTest : public ModelFixture {
  protected:
-  test::RecordingProgress progress;
+  RecordingProgress progress;
 };
 
 TEST_F(SendPassTest, AnAllBulkSaveHasTheFixedOrder) {
@@ -71,10 +71,10 @@ TEST_F(SendPassTest, ControllersAloneSendTheVoiceBeforeTheControllersOfEveryChan
   RunSendPass(model, choices, progress);
   const auto shorts = backend.ShortBytes();
   ASSERT_EQ(shorts.size(), 16u * (3 + 11));
-  EXPECT_EQ(shorts[0], test::Bytes({0xB0, 0x00, 0x00}));
-  EXPECT_EQ(shorts[1], test::Bytes({0xB0, 0x20, 0x00}));
-  EXPECT_EQ(shorts[2], test::Bytes({0xC0, 0x00}));
-  EXPECT_EQ(shorts[3], test::Bytes({0xB0, 0x07, 100}));
+  EXPECT_EQ(shorts[0], Bytes({0xB0, 0x00, 0x00}));
+  EXPECT_EQ(shorts[1], Bytes({0xB0, 0x20, 0x00}));
+  EXPECT_EQ(shorts[2], Bytes({0xC0, 0x00}));
+  EXPECT_EQ(shorts[3], Bytes({0xB0, 0x07, 100}));
   EXPECT_EQ(progress.items.front(), "Controllers Channel 0");
   EXPECT_EQ(progress.items.back(), "Controllers Channel 15");
 
@@ -90,10 +90,10 @@ TEST_F(SendPassTest, ClearThenOnlyDrum2SendsSetupTwoAlone) {
   choices.drum2.send = true;
   const std::uint8_t level11[] = {0x11};
   const std::uint8_t level22[] = {0x22};
-  ASSERT_TRUE(model.Drums().StoreDrumParameters(1, test::NoteAt(36), 0x02, level11));
-  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, test::NoteAt(36), 0x02, level22));
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(1, NoteAt(36), 0x02, level11));
+  ASSERT_TRUE(model.Drums().StoreDrumParameters(0, NoteAt(36), 0x02, level22));
   RunSendPass(model, choices, progress);
-  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 36, 0x02, 0x11, 0xF7}));
   EXPECT_EQ(progress.items, std::vector<std::string>{"Drum 2"});
 }
 
@@ -101,16 +101,15 @@ TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsIt) {
   // Edits as the editors make them: nothing is left in a window to fetch first.
   ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 3));  // "Room 1"
   ASSERT_TRUE(model.System().SetMasterVolume(90));
-  ASSERT_TRUE(model.Channels().SetController(test::ChannelAt(3), 1, 50));
+  ASSERT_TRUE(model.Channels().SetController(ChannelAt(3), 1, 50));
   ClearSent();
   SendChoices choices;
   choices.reset = false;
   choices.delayMs = 7;
   RunSendPass(model, choices, progress);
-  EXPECT_EQ(Sent(), test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x5A, 0xF7,  //
-                                 0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
-  EXPECT_EQ(backend.ShortBytes(),
-            std::vector<std::vector<std::uint8_t>>{test::Bytes({0xB3, 11, 50})});
+  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x5A, 0xF7,  //
+                           0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
+  EXPECT_EQ(backend.ShortBytes(), std::vector<std::vector<std::uint8_t>>{Bytes({0xB3, 11, 50})});
   EXPECT_GT(pauser.Count(7), 0);
 }
 
@@ -125,4 +124,4 @@ TEST_F(SendPassTest, AFailureEndsItsCategoryAndThePassGoesOn) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test

@@ -18,7 +18,7 @@
 #include "support/ModelFixture.h"
 #include "support/RecordingProgress.h"
 
-namespace ravlo {
+namespace ravlo::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -38,12 +38,12 @@ std::vector<std::uint8_t> Shown(const XgModel& model) {
   return bytes;
 }
 
-struct RealSongsTest : ::testing::Test, test::ModelRig {
+struct RealSongsTest : ::testing::Test, ModelRig {
   RealSongsTest() { intake.SetUnrecognisedPolicy(SysexIntake::UnrecognisedPolicy::Report); }
 
-  test::MemorySettings settings;
-  test::RecordingProgress progress;
-  test::CountingIntakeHost host;
+  MemorySettings settings;
+  RecordingProgress progress;
+  CountingIntakeHost host;
   SysexIntake intake{model, prompts, progress, host};
   SysexFile file{model, intake, prompts, settings};
 };
@@ -112,4 +112,4 @@ TEST_F(RealSongsTest, EveryVoiceOfTheXgSoundListIsNamedWithTheExtendedModel) {
 }
 
 }  // namespace
-}  // namespace ravlo
+}  // namespace ravlo::test
