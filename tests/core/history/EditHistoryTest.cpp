@@ -202,8 +202,7 @@ TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
   ASSERT_GE(room, 0);
   RoundTrip(
       replay::PartVoice{PartAt(4)},
-      [violin](XgModel& m) { return m.Parts().SelectPartVoice(PartAt(4), violin); },
-      [](XgModel& m) { return m.Parts().SelectPartVoice(PartAt(4), 0); });
+      [](XgModel& m, int v) { return m.Parts().SelectPartVoice(PartAt(4), v); }, violin, 0);
 
   // A new kit resets the setup; going back, the old kit comes with the
   // note that had been edited in it.
@@ -220,8 +219,7 @@ TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
 TEST_F(EditHistoryTest, EffectBlocksAndDrumSetupResetsGoBackWhole) {
   RoundTrip(
       replay::EffectBlock{EffectKind::Reverb},
-      [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 4); },
-      [](XgModel& m) { return m.Effects().ChangeType(EffectKind::Reverb, 1); });
+      [](XgModel& m, int v) { return m.Effects().ChangeType(EffectKind::Reverb, v); }, 4, 1);
   EXPECT_EQ(undone.pieces.size(), 2u);
 
   // Default: the values it replaced return in the block's dumps.
@@ -240,8 +238,8 @@ TEST_F(EditHistoryTest, EffectBlocksAndDrumSetupResetsGoBackWhole) {
   // The Variation connection sends what makes it count.
   RoundTrip(
       replay::VariationConnection{ChannelAt(2)},
-      [](XgModel& m) { return m.Effects().SwitchVariationConnection(true, ChannelAt(2)); },
-      [](XgModel& m) { return m.Effects().SwitchVariationConnection(false, ChannelAt(2)); });
+      [](XgModel& m, int on) { return m.Effects().SwitchVariationConnection(on, ChannelAt(2)); }, 1,
+      0);
   EXPECT_EQ(undone.pieces.size(), 2u) << "the connection, then the part";
   EXPECT_EQ(edited.shorts.size(), 1u) << "the channel's variation send";
 
