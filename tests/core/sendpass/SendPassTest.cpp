@@ -97,7 +97,7 @@ TEST_F(SendPassTest, ClearThenOnlyDrum2SendsSetupTwoAlone) {
   EXPECT_EQ(progress.items, std::vector<std::string>{"Drum 2"});
 }
 
-TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsIt) {
+TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsItAndAFailureEndsOnlyItsCategory) {
   // Edits as the editors make them: nothing is left in a window to fetch first.
   ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 3));  // "Room 1"
   ASSERT_TRUE(model.System().SetMasterVolume(90));
@@ -111,13 +111,11 @@ TEST_F(SendPassTest, EveryEditGoesOutAsTheModelHoldsIt) {
                            0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x02, 0x00, 0xF7}));
   EXPECT_EQ(backend.ShortBytes(), std::vector<std::vector<std::uint8_t>>{Bytes({0xB3, 11, 50})});
   EXPECT_GT(pauser.Count(7), 0);
-}
 
-TEST_F(SendPassTest, AFailureEndsItsCategoryAndThePassGoesOn) {
+  // A failure ends its category and the pass goes on.
   model.SetResetAdMixer(false);
   backend.sendResult = kMidiError;
-  SendChoices choices = AllBulkExceptControllers();
-  RunSendPass(model, choices, progress);
+  RunSendPass(model, AllBulkExceptControllers(), progress);
   // Reset, System, three effects, Parts, two drum setups: one error each.
   EXPECT_EQ(prompts.messages.size(), 8u);
   EXPECT_EQ(progress.items.back(), "Drum 2");
