@@ -75,7 +75,7 @@ TEST_F(SysexFileTest, OpeningStartsInTheRememberedDirectoryAndMovesIt) {
 
 TEST_F(SysexFileTest, AFileWithNothingToApplyIsSaidSoAndLeavesTheSynthesizerAlone) {
   const Image text{'h', 'e', 'l', 'l', 'o'};
-  const Image quietSong = MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00}));
+  const Image quietSong = MidiFile(kEndOfTrack);
   for (const auto& [name, bytes] : {std::pair{"notes.txt", text}, {"quiet.mid", quietSong}}) {
     prompts.messages.clear();
     const std::string path = Put(name, bytes);
@@ -142,7 +142,7 @@ TEST_F(SysexFileTest, VoiceBanksAndMidiFilesAreNotPlainSysex) {
 }
 
 TEST_F(SysexFileTest, TheOpenDialogShowsTheFilterUsedLastAndSaveAsTheDocumentsName) {
-  const std::string path = Put("song.mid", MidiFile(Bytes({0x00, 0xFF, 0x2F, 0x00})));
+  const std::string path = Put("song.mid", MidiFile(kEndOfTrack));
   prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}, "XG MIDI Files(*.mid)"});
   ASSERT_TRUE(file.Open());
   prompts.fileChoices.push_back({FileChoice::Status::Cancelled, {}, "Other (*.*)"});
