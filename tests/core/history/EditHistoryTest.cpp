@@ -161,7 +161,7 @@ TEST_F(EditHistoryTest, FieldValuesGoBackByTheirOwnMessageForms) {
       [](XgModel& m) { return m.DisplayText().SetText(""); });
 }
 
-TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOwnValues) {
+TEST_F(EditHistoryTest, ChannelMessagesVoicesEffectBlocksAndDrumSetupResetsGoBackWhole) {
   const int volume = static_cast<int>(ControllerSlot::Volume);
   RoundTrip(
       replay::Controller{ChannelAt(3), volume},
@@ -193,9 +193,8 @@ TEST_F(EditHistoryTest, ChannelMessagesGoBackAsChannelMessagesAndPartsGetTheirOw
   EXPECT_EQ(ImageOf(rig.model), before);
   // The controller gives both parts one value; the one that had another gets it by its own change.
   EXPECT_EQ(rig.Pieces(), Messages{PartChange(1, part_address::kVolume, 80)});
-}
 
-TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
+  // Voice choices bring their drum kit rules both ways.
   const int violin = VoiceIndex(twin.model, 41, 0);
   const int room = VoiceIndex(twin.model, 9, 127);
   ASSERT_GE(violin, 0);
@@ -214,9 +213,8 @@ TEST_F(EditHistoryTest, VoiceChoicesBringTheirDrumKitRulesBothWays) {
         return m.Parts().SelectPartVoice(PartAt(9), VoiceIndex(m, 1, 127)) &&
                m.Drums().SetDrumParameter(0, NoteAt(36), 0x02, 30);
       });
-}
 
-TEST_F(EditHistoryTest, EffectBlocksAndDrumSetupResetsGoBackWhole) {
+  // Effect blocks go back as their two dumps, the connection with its part.
   RoundTrip(
       replay::EffectBlock{EffectKind::Reverb},
       [](XgModel& m, int v) { return m.Effects().ChangeType(EffectKind::Reverb, v); }, 4, 1);
@@ -226,14 +224,14 @@ TEST_F(EditHistoryTest, EffectBlocksAndDrumSetupResetsGoBackWhole) {
   OnBoth([](XgModel& m) { return m.Effects().SetEffectParameter(EffectKind::Chorus, 3, 99); });
   twin.model.Effects().SendEffectBlock(EffectKind::Chorus, false, EffectModel::kEditorBlockPauseMs);
   const Wire dumpsBefore = Take(twin);
-  const std::vector<ImageCell> before = ImageOf(rig.model);
+  const std::vector<ImageCell> beforeDefault = ImageOf(rig.model);
   ASSERT_TRUE(history.Record("Chorus Default", replay::EffectBlock{EffectKind::Chorus}, [&] {
     return rig.model.Effects().RestoreTypeDefaults(EffectKind::Chorus);
   }));
   rig.ClearSent();
   ASSERT_TRUE(history.Undo());
   EXPECT_EQ(Take(rig), dumpsBefore);
-  EXPECT_EQ(ImageOf(rig.model), before);
+  EXPECT_EQ(ImageOf(rig.model), beforeDefault);
 
   // The Variation connection sends what makes it count.
   RoundTrip(
