@@ -47,11 +47,10 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(Sent(), message);
   EXPECT_TRUE(events.marks.IsRaised(RefreshMark::Part));
   EXPECT_EQ(events.marks.Value(RefreshMark::Part), 3);
-  EXPECT_EQ(result.counts.recognisedMessages, 1u);
-  EXPECT_EQ(result.counts.recognisedBytes, 9u);
+  EXPECT_EQ(std::pair(result.counts.recognisedMessages, result.counts.recognisedBytes),
+            std::pair(1u, 9u));
   EXPECT_TRUE(prompts.questions.empty());
-  EXPECT_EQ(progress.shownCancellable, 1);
-  EXPECT_EQ(progress.closed, 1);
+  EXPECT_EQ(std::pair(progress.shownCancellable, progress.closed), std::pair(1, 1));
   EXPECT_EQ(progress.items, std::vector<std::string>{"Sysex Msg 1"});
   EXPECT_EQ(host.resets, 1);
   EXPECT_EQ(pauser.Count(10), 1) << "every applied message is paced";
@@ -105,8 +104,8 @@ TEST_F(SysexIntakeTest, UniversalMessagesOfSixToEightBytesArePassedOn) {
   const Image gmOn = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
   const Image longUniversal = Bytes({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0x00, 0x00, 0x00, 0x00, 0xF7});
   const IntakeResult result = Load(Join(gmOn, longUniversal));
-  EXPECT_EQ(result.counts.recognisedMessages, 1u);
-  EXPECT_EQ(result.counts.unrecognisedMessages, 1u);
+  EXPECT_EQ(std::pair(result.counts.recognisedMessages, result.counts.unrecognisedMessages),
+            std::pair(1u, 1u));
   EXPECT_EQ(Sent(), gmOn);
 }
 
@@ -271,8 +270,9 @@ TEST_F(RealMidiFilesTest, AnXgSongTakesItsSystemOnAndNothingElse) {
 TEST_F(RealMidiFilesTest, GsAndUniversalEventsAreSortedOutAndBrokenFilesScannedSafely) {
   auto gs = TestFile("test-sysex-gs-40-1x-15-drum-part-change.mid");
   const IntakeResult roland = intake.TakeIn(gs);
-  EXPECT_EQ(roland.counts.unrecognisedMessages, 3u) << "another maker's messages are not taken";
-  EXPECT_EQ(roland.counts.unrecognisedBytes, 33u);
+  EXPECT_EQ(std::pair(roland.counts.unrecognisedMessages, roland.counts.unrecognisedBytes),
+            std::pair(3u, 33u))
+      << "another maker's messages are not taken";
 
   auto universal = TestFile("test-sysex-7f-04-04-master-coarse-tuning.mid");
   const IntakeResult tuning = intake.TakeIn(universal);

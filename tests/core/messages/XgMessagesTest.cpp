@@ -61,9 +61,7 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
   std::vector<std::uint8_t> voice(381, 0x01);
   const XgMessage dump = BuildBulkDump(UnitAt(3), kQs300ModelId, {0x11, 0x05, 0x00}, voice);
   ASSERT_EQ(dump.Size(), 392u);
-  EXPECT_EQ(dump[2], 0x03);
-  EXPECT_EQ(dump[4], 0x02);
-  EXPECT_EQ(dump[5], 0x7D);
+  EXPECT_EQ((std::vector{dump[2], dump[4], dump[5]}), Bytes({0x03, 0x02, 0x7D}));
   const auto body = dump.Bytes().subspan(4, 387);
   EXPECT_EQ(std::accumulate(body.begin(), body.end(), 0u) % 128, 0u)
       << "the checksum includes the 02";
@@ -71,8 +69,8 @@ TEST(BuildBulkDump, SplitsTheCountAndAppendsTheChecksum) {
 
   const auto highBits = Bytes({0xF7, 0x80});
   const XgMessage masked = BuildBulkDump(UnitAt(0), kXgModelId, {0x30, 40, 0x00}, highBits);
-  EXPECT_EQ(masked[9], 0x77) << "no data byte can end the message early";
-  EXPECT_EQ(masked[10], 0x00);
+  EXPECT_EQ((std::vector{masked[9], masked[10]}), Bytes({0x77, 0x00}))
+      << "no data byte can end the message early";
   EXPECT_EQ(BuildParameterChange(UnitAt(0), {0x08, 0x00, 0x0B}, 0xF7)[7], 0x77);
 
   std::vector<std::uint8_t> tooLong(382, 0);
@@ -129,16 +127,15 @@ TEST(Requests, CarryTheirKindAndUnitInTheDeviceByteAndParseBack) {
   const XgMessage dump = BuildBulkDumpRequest(UnitAt(5), {0x30, 0x24, 0x00});
   const auto parsed = ParseXgRequest(dump.Bytes());
   ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->kind, XgRequest::Kind::BulkDump);
-  EXPECT_EQ(parsed->unit, UnitAt(5));
-  EXPECT_EQ(parsed->modelId, kXgModelId);
-  EXPECT_EQ(parsed->address, (XgAddress{0x30, 0x24, 0x00}));
+  EXPECT_EQ(
+      std::tuple(parsed->kind, parsed->unit, parsed->modelId, parsed->address),
+      std::tuple(XgRequest::Kind::BulkDump, UnitAt(5), kXgModelId, XgAddress{0x30, 0x24, 0x00}));
 
   const auto parameter =
       ParseXgRequest(BuildParameterRequest(UnitAt(2), {0x02, 0x01, 0x42}).Bytes());
   ASSERT_TRUE(parameter);
-  EXPECT_EQ(parameter->kind, XgRequest::Kind::Parameter);
-  EXPECT_EQ(parameter->unit, UnitAt(2));
+  EXPECT_EQ(std::tuple(parameter->kind, parameter->unit),
+            std::tuple(XgRequest::Kind::Parameter, UnitAt(2)));
   for (const auto& message : {Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0xF7}),
                               Bytes({0xF0, 0x43, 0x00, 0x4C, 0x00, 0x00, 0x04, 0xF7}),
                               Bytes({0xF0, 0x43, 0x20, 0x4C, 0x00, 0x00, 0x00, 0x00, 0xF7}),

@@ -90,8 +90,7 @@ TEST_F(MidiOutDeviceTest, ShortMessagesReportTheirOwnErrors) {
   EXPECT_EQ(prompts.messages.size(), 1u);
   ASSERT_TRUE(device.Open(0));
   EXPECT_TRUE(device.SendNoteOn(60, 100, 3));
-  ASSERT_EQ(backend.ShortBytes().size(), 1u);
-  EXPECT_EQ(backend.ShortBytes()[0], test::Bytes({0x93, 60, 100}));
+  EXPECT_EQ(backend.ShortBytes(), (std::vector<std::vector<std::uint8_t>>{{0x93, 60, 100}}));
   backend.sendResult = kMidiError;
   EXPECT_FALSE(device.SendNoteOn(60, 0, 3));
   EXPECT_EQ(prompts.messages.size(), 2u);
@@ -103,9 +102,7 @@ TEST_F(MidiOutDeviceTest, PortsLeaveOutUnreadableNamesAndKeepTheirIndices) {
   MidiOutDevice threePorts(three, prompts);
   const std::vector<MidiPort> ports = threePorts.Ports();
   ASSERT_EQ(ports.size(), 2u);
-  EXPECT_EQ(ports[0].index, 0);
-  EXPECT_EQ(ports[1].index, 2);
-  EXPECT_EQ(ports[1].name, "Three");
+  EXPECT_EQ(std::tuple(ports[0].index, ports[1].index, ports[1].name), std::tuple(0, 2, "Three"));
   EXPECT_EQ(prompts.messages.size(), 1u);
   // The device count is taken once at construction.
   EXPECT_EQ(device.DeviceCount(), 2);

@@ -124,10 +124,8 @@ TEST_F(XgModelTest, SendResetIsXgSystemOnAndOnePauseAndTheAdOptionAddsTheAdAndMi
   ASSERT_TRUE(model.SendReset());
   const auto sent = Sent();
   ASSERT_EQ(sent.size(), 9u + 9u + 9u + 23u);
-  EXPECT_EQ(sent[9 + 3], 0x49);
-  EXPECT_EQ(sent[9 + 6], 0x00);
-  EXPECT_EQ(sent[18 + 6], 0x01);
-  EXPECT_EQ(sent[27 + 3], 0x7A);
+  EXPECT_EQ((std::vector{sent[9 + 3], sent[9 + 6], sent[18 + 6], sent[27 + 3]}),
+            (std::vector<std::uint8_t>{0x49, 0x00, 0x01, 0x7A}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
   // A failed reset still pauses and reports once.
   ClearSent();
@@ -139,8 +137,7 @@ TEST_F(XgModelTest, SendResetIsXgSystemOnAndOnePauseAndTheAdOptionAddsTheAdAndMi
   backend.sendResult = kMidiOk;
   device.Close();
   EXPECT_FALSE(model.Emit(SystemChange(0x04, {0x7F})));
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1], "fake error 5");
+  EXPECT_EQ(prompts.messages.back(), "fake error 5");
 }
 
 TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesStillGoLive) {
