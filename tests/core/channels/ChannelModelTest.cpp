@@ -110,9 +110,7 @@ TEST_F(ChannelModelTest, AControllerReachesEveryPartOnItsChannelAndAPartEditItsS
   PutPartByte(6, part_address::kReceiveChannel, 5);  // parts 5 and 6 on channel 5
   changes.notices.clear();
   ASSERT_TRUE(channels.SetController(ChannelAt(5), 4, 99));  // reverb
-  EXPECT_EQ(Part(5)[0x13], 99);
-  EXPECT_EQ(Part(6)[0x13], 99);
-  EXPECT_EQ(Part(4)[0x13], 40);
+  EXPECT_EQ(std::tuple(Part(4)[0x13], Part(5)[0x13], Part(6)[0x13]), std::tuple(40, 99, 99));
   EXPECT_EQ(changes.Of(ModelBlock::Part).size(), 2u) << "each part that took it is told";
   const PartRecord before = Part(5);
   ASSERT_TRUE(channels.SetController(ChannelAt(5), 1, 5));  // expression: no part address

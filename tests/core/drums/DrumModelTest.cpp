@@ -48,10 +48,10 @@ TEST_F(DrumModelTest, NamesFollowTheKitAndResetRestoresItsDefaults) {
   // What the editor then shows is what the synthesizer plays: each changed
   // parameter goes back, in address order.
   ASSERT_TRUE(drums().ResetDrumNote(1, note));
-  EXPECT_EQ(drums().Note(1, note)->Parameter(kLevel), 0x4F);
-  EXPECT_EQ(drums().Note(1, note)->Parameter(0x09), 0x01);
-  EXPECT_EQ(drums().Note(1, note)->Parameter(0x00), 0x40);
-  EXPECT_EQ(drums().Note(1, note)->KitWord(), 0x0003);
+  const DrumNoteRecord& reset = *drums().Note(1, note);
+  EXPECT_EQ(std::tuple(reset.Parameter(kLevel), reset.Parameter(0x09), reset.Parameter(0x00)),
+            std::tuple(0x4F, 0x01, 0x40));
+  EXPECT_EQ(reset.KitWord(), 0x0003);
   EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x00, 0x40, 0xF7,  //
                            0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x02, 0x4F, 0xF7,  //
                            0xF0, 0x43, 0x10, 0x4C, 0x31, 0x1D, 0x09, 0x01, 0xF7}));

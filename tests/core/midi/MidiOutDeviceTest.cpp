@@ -10,6 +10,7 @@
 namespace ravlo {
 namespace {
 
+using test::SystemChange;
 class MidiOutDeviceTest : public ::testing::Test {
  protected:
   test::FakeMidiBackend backend;
@@ -17,94 +18,71 @@ class MidiOutDeviceTest : public ::testing::Test {
   MidiOutDevice device{backend, prompts};
 };
 
-TEST_F(MidiOutDeviceTest, OpenRefusesIndicesBeyondTheLastPortSilentlyAndOpensAnIndexOnce) {
+TEST_F(MidiOutDeviceTest, OpensAnIndexOnceMinusOneIsTheDefaultPortAndAFailureClosesAll) {
   EXPECT_FALSE(device.Open(2));
   EXPECT_FALSE(device.Open(100));
-  EXPECT_EQ(backend.opens, 0);
-  EXPECT_TRUE(prompts.messages.empty());
   EXPECT_EQ(device.CurrentIndex(), -1);
+  // Nothing is open: -1 is already "current", so nothing happens.
+  EXPECT_TRUE(device.Open(-1));
+  EXPECT_EQ(backend.opens, 0);
+  EXPECT_TRUE(prompts.messages.empty()) << "beyond the last port is refused silently";
+  EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiInvalidHandle);
   ASSERT_TRUE(device.Open(1));
   EXPECT_TRUE(device.Open(1));
   EXPECT_EQ(backend.opens, 1);
   EXPECT_EQ(device.CurrentIndex(), 1);
-}
-
-TEST_F(MidiOutDeviceTest, IndexMinusOneIsTheDefaultPort) {
-  // Nothing is open: -1 is already "current", so nothing happens.
-  EXPECT_TRUE(device.Open(-1));
-  EXPECT_EQ(backend.opens, 0);
-  EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiInvalidHandle);
-
-  ASSERT_TRUE(device.Open(0));
   EXPECT_TRUE(device.Open(-1));
   EXPECT_EQ(backend.closes, 1) << "the open port is closed first";
   EXPECT_EQ(backend.resets, 1);
   EXPECT_EQ(backend.openIndex, -1);
   EXPECT_TRUE(device.IsOpen());
-}
 
-TEST_F(MidiOutDeviceTest, AFailedOpenReportsAndLeavesEverythingClosed) {
-  ASSERT_TRUE(device.Open(0));
   backend.openResult = kMidiAllocated;
   EXPECT_FALSE(device.Open(1));
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0], "fake error 4");
+  EXPECT_EQ(prompts.messages, std::vector<std::string>{"fake error 4"});
   EXPECT_FALSE(device.IsOpen());
   EXPECT_EQ(device.CurrentIndex(), -1);
   EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0x7E, 0xF7})), kMidiInvalidHandle);
 }
 
-TEST_F(MidiOutDeviceTest, LongBlocksGoOutIn512BytePieces) {
-  ASSERT_TRUE(device.Open(0));
-  std::vector<std::uint8_t> block(1300);
-  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
-  EXPECT_EQ(device.SendLong(block), kMidiOk);
-  ASSERT_EQ(backend.pieces.size(), 3u);
-  EXPECT_EQ(backend.pieces[0].size(), 512u);
-  EXPECT_EQ(backend.pieces[1].size(), 512u);
-  EXPECT_EQ(backend.pieces[2].size(), 276u);
-  EXPECT_EQ(backend.Stream(), block);
-
-  // The buffer that carried the short last piece takes a whole 512 again.
-  backend.ClearSent();
-  EXPECT_EQ(device.SendLong(block), kMidiOk);
-  ASSERT_EQ(backend.pieces.size(), 3u);
-  EXPECT_EQ(backend.pieces[0].size(), 512u);
-  EXPECT_EQ(backend.Stream(), block);
-}
-
-TEST_F(MidiOutDeviceTest, WithEveryBufferQueuedNothingIsSentAndTheResultIs67) {
-  ASSERT_TRUE(device.Open(0));
-  backend.holdQueued = true;
-  const auto message = test::Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});
-  for (int i = 0; i < MidiOutDevice::kBufferCount; ++i)
-    ASSERT_EQ(device.SendLong(message), kMidiOk);
-  const std::size_t sent = backend.pieces.size();
-  EXPECT_EQ(device.SendLong(message), kMidiNotReady);
-  EXPECT_EQ(backend.pieces.size(), sent);
-}
-
-TEST_F(MidiOutDeviceTest, AnotherPortStartsWithTheWholePoolFree) {
-  ASSERT_TRUE(device.Open(0));
-  backend.holdQueued = true;
-  std::vector<std::uint8_t> huge(512 * 40, 0x22);
-  EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
-  EXPECT_EQ(backend.pieces.size(), 32u) << "the pieces already queued are kept";
-  ASSERT_TRUE(device.Open(1));
-  backend.ClearSent();
-  EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
-  EXPECT_EQ(backend.pieces.size(), 32u);
-}
-
-TEST_F(MidiOutDeviceTest, EmptyBlocksAnswerByPortStateAndRefusedPiecesDoNotUseUpThePool) {
+TEST_F(MidiOutDeviceTest, LongBlocksGoOutIn512BytePiecesFromAPoolOfBuffers) {
   EXPECT_EQ(device.SendLong({}), kMidiInvalidHandle) << "the port test comes first";
   ASSERT_TRUE(device.Open(0));
   EXPECT_EQ(device.SendLong({}), kMidiOk);
   EXPECT_TRUE(backend.pieces.empty());
+  std::vector<std::uint8_t> block(1300);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
+  // The buffer that carried the short last piece takes a whole 512 again.
+  for (int round = 0; round < 2; ++round) {
+    backend.ClearSent();
+    EXPECT_EQ(device.SendLong(block), kMidiOk);
+    ASSERT_EQ(backend.pieces.size(), 3u);
+    EXPECT_EQ(backend.pieces[0].size(), 512u);
+    EXPECT_EQ(backend.pieces[1].size(), 512u);
+    EXPECT_EQ(backend.Stream(), block);
+  }
+  // Refused pieces do not use up the pool.
   backend.sendResult = kMidiError;
   for (int i = 0; i < 40; ++i) EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiError);
   backend.sendResult = kMidiOk;
   EXPECT_EQ(device.SendLong(test::Bytes({0xF0, 0xF7})), kMidiOk);
+
+  // With every buffer queued nothing is sent and the result is 67.
+  backend.ClearSent();
+  backend.holdQueued = true;
+  const auto message = SystemChange(0x7E, {0x00});
+  for (int i = 0; i < MidiOutDevice::kBufferCount; ++i)
+    ASSERT_EQ(device.SendLong(message), kMidiOk);
+  EXPECT_EQ(device.SendLong(message), kMidiNotReady);
+  EXPECT_EQ(backend.pieces.size(), static_cast<std::size_t>(MidiOutDevice::kBufferCount));
+  // Another port starts with the whole pool free; the pieces already queued are kept.
+  std::vector<std::uint8_t> huge(512 * 40, 0x22);
+  for (int port : {1, 0}) {
+    ASSERT_TRUE(device.Open(port));
+    backend.ClearSent();
+    EXPECT_EQ(device.SendLong(huge), kMidiNotReady);
+    EXPECT_EQ(backend.pieces.size(), 32u);
+  }
 }
 
 TEST_F(MidiOutDeviceTest, ShortMessagesReportTheirOwnErrors) {
@@ -112,8 +90,7 @@ TEST_F(MidiOutDeviceTest, ShortMessagesReportTheirOwnErrors) {
   EXPECT_EQ(prompts.messages.size(), 1u);
   ASSERT_TRUE(device.Open(0));
   EXPECT_TRUE(device.SendNoteOn(60, 100, 3));
-  ASSERT_EQ(backend.ShortBytes().size(), 1u);
-  EXPECT_EQ(backend.ShortBytes()[0], test::Bytes({0x93, 60, 100}));
+  EXPECT_EQ(backend.ShortBytes(), (std::vector<std::vector<std::uint8_t>>{{0x93, 60, 100}}));
   backend.sendResult = kMidiError;
   EXPECT_FALSE(device.SendNoteOn(60, 0, 3));
   EXPECT_EQ(prompts.messages.size(), 2u);
@@ -125,9 +102,7 @@ TEST_F(MidiOutDeviceTest, PortsLeaveOutUnreadableNamesAndKeepTheirIndices) {
   MidiOutDevice threePorts(three, prompts);
   const std::vector<MidiPort> ports = threePorts.Ports();
   ASSERT_EQ(ports.size(), 2u);
-  EXPECT_EQ(ports[0].index, 0);
-  EXPECT_EQ(ports[1].index, 2);
-  EXPECT_EQ(ports[1].name, "Three");
+  EXPECT_EQ(std::tuple(ports[0].index, ports[1].index, ports[1].name), std::tuple(0, 2, "Three"));
   EXPECT_EQ(prompts.messages.size(), 1u);
   // The device count is taken once at construction.
   EXPECT_EQ(device.DeviceCount(), 2);

@@ -20,10 +20,8 @@ TEST(OutputBuffer, BeginAllocatesOneStepALongMessageFitsAndEndFreesEverything) {
   buffer.End();
   EXPECT_EQ(buffer.Capacity(), 0u);
   EXPECT_FALSE(buffer.IsActive());
-}
 
-TEST(OutputBuffer, GrowsByWholeStepsAndKeepsItsContents) {
-  OutputBuffer buffer;
+  // It grows by whole steps and keeps its contents.
   ASSERT_TRUE(buffer.Begin());
   std::vector<std::uint8_t> message(392);
   std::size_t appended = 0;

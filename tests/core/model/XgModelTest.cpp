@@ -12,36 +12,44 @@ using test::Bytes;
 using test::ChannelAt;
 using test::NoteAt;
 using test::PartAt;
+using test::SystemChange;
 
 class XgModelTest : public test::ModelFixture {};
 
-TEST_F(XgModelTest, InitialisationGivesPartNineTheDrumTemplateOnChannelNine) {
-  for (int part = 0; part < kPartCount; ++part) {
-    const PartRecord& record = *model.Parts().Record(PartAt(part));
-    PartRecord expected = part == 9 ? kDrumPartTemplate : kNormalPartTemplate;
-    expected[part_address::kReceiveChannel] = static_cast<std::uint8_t>(part);
-    EXPECT_EQ(record, expected) << "part " << part;
-  }
-  EXPECT_EQ(model.Parts().Count(), 16);
-  EXPECT_EQ(model.Drums().Count(), 2);
-  EXPECT_EQ(model.System().Bytes(), kDefaultSystemBlock);
-  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
-  EXPECT_EQ(model.Effects().Type(EffectKind::Chorus), 1);
-  EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
-  // The channels, their controllers and the drum setups.
-  EXPECT_EQ(model.Channels().Voice(ChannelAt(0)), (ChannelVoice{0, 1, 0}));
-  EXPECT_EQ(model.Channels().Voice(ChannelAt(9)), (ChannelVoice{127, 1, 0}));
-  EXPECT_EQ(model.Channels().Controllers(ChannelAt(15)),
-            (ControllerRow{100, 127, 64, 0, 40, 0, 0, 64, 64, 64, 64}));
-  for (int setup = 0; setup < 2; ++setup) {
-    const DrumSetup& drums = *model.Drums().Setup(setup);
-    EXPECT_EQ(drums.kitVoice, (DrumKitVoice{127, 0, 0}));
-    EXPECT_EQ(drums.kitMask, 1);
-    EXPECT_EQ(drums.notes[36 - 13], *DrumNoteRecord::KitDefaults(1, 36));
-  }
-}
+// What initialisation gives and a reset restores: part 10 on the drum template, every
+// block at its default; the user voices are kept and each other block is told once.
+TEST_F(XgModelTest, InitialisationAndResetToDefaultsGiveEveryBlockItsDefaults) {
+  const auto expectDefaults = [this] {
+    for (int part = 0; part < kPartCount; ++part) {
+      PartRecord expected = part == 9 ? kDrumPartTemplate : kNormalPartTemplate;
+      expected[part_address::kReceiveChannel] = static_cast<std::uint8_t>(part);
+      EXPECT_EQ(*model.Parts().Record(PartAt(part)), expected) << "part " << part;
+    }
+    EXPECT_EQ(model.Parts().Count(), 16);
+    EXPECT_EQ(model.Drums().Count(), 2);
+    EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40}));
+    EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
+    EXPECT_EQ(model.Effects().Type(EffectKind::Chorus), 1);
+    EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
+    for (int channel : {0, 4}) {
+      EXPECT_EQ(model.Channels().Voice(ChannelAt(channel)), (ChannelVoice{0, 1, 0}));
+    }
+    EXPECT_EQ(model.Channels().Voice(ChannelAt(9)), (ChannelVoice{127, 1, 0}));
+    for (int channel : {4, 15}) {
+      EXPECT_EQ(model.Channels().Controllers(ChannelAt(channel)),
+                (ControllerRow{100, 127, 64, 0, 40, 0, 0, 64, 64, 64, 64}));
+    }
+    for (int setup = 0; setup < 2; ++setup) {
+      const DrumSetup& drums = *model.Drums().Setup(setup);
+      EXPECT_EQ(drums.kitVoice, (DrumKitVoice{127, 0, 0}));
+      EXPECT_EQ(drums.kitMask, 1);
+      for (int note : {36, 40}) {
+        EXPECT_EQ(drums.notes[note - 13], *DrumNoteRecord::KitDefaults(1, note));
+      }
+    }
+  };
+  expectDefaults();
 
-TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoicesAndTellsEachBlock) {
   ASSERT_TRUE(model.System().SetMasterVolume(10));
   ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Reverb, 5));
   ASSERT_TRUE(model.Effects().ChangeType(EffectKind::Variation, 3));
@@ -52,16 +60,8 @@ TEST_F(XgModelTest, ResetToDefaultsRestoresEveryBlockButTheUserVoicesAndTellsEac
   ASSERT_TRUE(model.UserVoices().SetVoiceName(7, "Keep me"));
   ClearSent();
   changes.notices.clear();
-
   model.ResetToDefaults();
-
-  EXPECT_EQ(model.System().Bytes(), (SystemBytes{0x00, 0x04, 0x00, 0x00, 0x7F, 0x00, 0x40}));
-  EXPECT_EQ(model.Effects().Type(EffectKind::Reverb), 1);
-  EXPECT_EQ(model.Effects().Type(EffectKind::Variation), 20);
-  EXPECT_EQ((*model.Parts().Record(PartAt(3)))[0x0B], 0x64);
-  EXPECT_EQ(*model.Drums().Note(1, NoteAt(40)), *DrumNoteRecord::KitDefaults(1, 40));
-  EXPECT_EQ(model.Channels().Controller(ChannelAt(4), 0), 100);
-  EXPECT_EQ(model.Channels().Voice(ChannelAt(4)), (ChannelVoice{0, 1, 0}));
+  expectDefaults();
   EXPECT_EQ(model.UserVoices().Find(UserBank::Bank, 7)->DisplayName(), "Keep me   ");
   EXPECT_TRUE(Sent().empty()) << "a reset of the model sends nothing";
   for (ModelBlock block :
@@ -117,17 +117,15 @@ TEST_F(XgModelTest, UnitNumberKeepsTheLowNibbleForBothDeviceBytes) {
 TEST_F(XgModelTest, SendResetIsXgSystemOnAndOnePauseAndTheAdOptionAddsTheAdAndMixerResets) {
   model.SetResetAdMixer(false);
   ASSERT_TRUE(model.SendReset());
-  EXPECT_EQ(Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}));
+  EXPECT_EQ(Sent(), SystemChange(0x7E, {0x00}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
   ClearSent();
   model.SetResetAdMixer(true);
   ASSERT_TRUE(model.SendReset());
   const auto sent = Sent();
   ASSERT_EQ(sent.size(), 9u + 9u + 9u + 23u);
-  EXPECT_EQ(sent[9 + 3], 0x49);
-  EXPECT_EQ(sent[9 + 6], 0x00);
-  EXPECT_EQ(sent[18 + 6], 0x01);
-  EXPECT_EQ(sent[27 + 3], 0x7A);
+  EXPECT_EQ((std::vector{sent[9 + 3], sent[9 + 6], sent[18 + 6], sent[27 + 3]}),
+            (std::vector<std::uint8_t>{0x49, 0x00, 0x01, 0x7A}));
   EXPECT_EQ(pauser.pauses, std::vector<unsigned>{50});
   // A failed reset still pauses and reports once.
   ClearSent();
@@ -138,9 +136,8 @@ TEST_F(XgModelTest, SendResetIsXgSystemOnAndOnePauseAndTheAdOptionAddsTheAdAndMi
   // Without a port an emit reports the invalid handle.
   backend.sendResult = kMidiOk;
   device.Close();
-  EXPECT_FALSE(model.Emit(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x04, 0x7F, 0xF7})));
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1], "fake error 5");
+  EXPECT_FALSE(model.Emit(SystemChange(0x04, {0x7F})));
+  EXPECT_EQ(prompts.messages.back(), "fake error 5");
 }
 
 TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesStillGoLive) {
@@ -158,15 +155,6 @@ TEST_F(XgModelTest, RecordingCollectsMessagesInsteadOfSendingButChannelMessagesS
   model.EndRecording();
   EXPECT_FALSE(model.IsRecording());
   EXPECT_TRUE(model.TakeRecording().empty());
-}
-
-TEST_F(XgModelTest, UserVoiceElementCountsFollowTheBank) {
-  EXPECT_EQ(model.UserVoiceElementCount(4), 0);
-  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 0, true));
-  ASSERT_TRUE(model.UserVoices().SetVoiceElementOn(4, 2, true));
-  EXPECT_EQ(model.UserVoiceElementCount(4), 2);
-  EXPECT_EQ(model.UserVoiceElementCount(32), 0);
-  EXPECT_EQ(model.UserVoiceElementCount(-1), 0);
 }
 
 }  // namespace

@@ -338,26 +338,21 @@ TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
     Messages sent;
     std::vector<int> muted;
   };
+  const auto mute = [&](int part) {
+    return [&, part] { return muting::SetMuted(Parts(), PartAt(part), true); };
+  };
+  const auto solo = [&](int part, bool on) {
+    return [&, part, on] { return muting::SetSoloed(Parts(), PartAt(part), on); };
+  };
   const Step steps[] = {
-      {"mute part 3",
-       [&] { return muting::SetMuted(Parts(), PartAt(2), true); },
-       switches({2}, 0),
-       {2}},
-      {"mute it again", [&] { return muting::SetMuted(Parts(), PartAt(2), true); }, {}, {2}},
-      {"solo part 3 plays it again", [&] { return muting::SetSoloed(Parts(), PartAt(2), true); },
-       soloThree, allBut(2)},
+      {"mute part 3", mute(2), switches({2}, 0), {2}},
+      {"mute it again", mute(2), {}, {2}},
+      {"solo part 3 plays it again", solo(2, true), soloThree, allBut(2)},
       {"solo another part swaps the two",
-       [&] { return muting::SetSoloed(Parts(), PartAt(9), true); },
+       solo(9, true),
        {PartChange(2, 0x35, 0), PartChange(9, 0x35, 1)},
        allBut(9)},
-      {"solo off plays every part",
-       [&] { return muting::SetSoloed(Parts(), PartAt(9), false); },
-       switches(allBut(9), 1),
-       {}},
-      {"a part past the table",
-       [&] { return !muting::SetMuted(Parts(), PartAt(16), true); },
-       {},
-       {}},
+      {"solo off plays every part", solo(9, false), switches(allBut(9), 1), {}},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
@@ -373,6 +368,7 @@ TEST_F(PartModelTest, MuteAndSoloSendOnlyTheNoteSwitchesThatChange) {
     EXPECT_EQ(muting::IsSoloed(Parts(), PartAt(9)), step.muted == allBut(9));
   }
 
+  EXPECT_FALSE(muting::SetMuted(Parts(), PartAt(16), true)) << "a part past the table";
   // A save without the mutes records every part playing and leaves them muted.
   ASSERT_TRUE(muting::SetMuted(Parts(), PartAt(4), true));
   test::RecordingProgress progress;

@@ -21,8 +21,7 @@ TEST(UserVoice, DumpsRoundTripNamesArePaddedAndByteElevenSwitchesTheElements) {
   ASSERT_TRUE(copy.ParseDump(source.BuildDump(UnitAt(0), 9)));
   EXPECT_EQ(copy.Common(), source.Common());
   EXPECT_EQ(*copy.Element(3), element);
-  EXPECT_EQ(copy.WaveNumber(3), 300);
-  EXPECT_EQ(copy.VoiceNumber(), 9);
+  EXPECT_EQ(std::pair(copy.WaveNumber(3), copy.VoiceNumber()), std::pair(300, 9));
   EXPECT_EQ(copy.DisplayName(), "Bright Pad");
   EXPECT_FALSE(copy.ParseDump({}));
 

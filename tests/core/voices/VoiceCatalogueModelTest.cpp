@@ -25,6 +25,8 @@ TEST_F(VoiceCatalogueModelTest, UserVoiceSlotsCountTheElementsOfTheModelsBankVoi
   EXPECT_EQ(found.elements, 2);
   EXPECT_EQ(FindVoice(4, 63, 0, model, model.Instrument()).elements, 0)
       << "a neighbouring slot is not affected";
+  EXPECT_EQ(model.UserVoiceElementCount(32), 0);
+  EXPECT_EQ(model.UserVoiceElementCount(-1), 0);
 
   const std::uint8_t voice[] = {63, 0, 4};
   ASSERT_TRUE(model.Parts().StorePartBytes(test::PartAt(2), part_address::kBankMsb, voice));

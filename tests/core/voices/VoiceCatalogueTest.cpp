@@ -102,18 +102,11 @@ TEST(VoiceCatalogueTableTest, VoicesAndBankTypesSortedUniqueCountedAndLookedUp) 
     int msb, lsb;
     std::string_view name;
   };
-  for (const Case& c : std::vector<Case>{{0, 0, "GM"},
-                                         {0, 14, "Double Attack"},
-                                         {0, 38, "5th 2"},
-                                         {0, 101, "Other wave"},
-                                         {63, 0, "User"},
-                                         {64, 0, "SFX Voice"},
-                                         {126, 0, "SFX Kit"},
-                                         {127, 0, "Drum Kit"},
-                                         {0, 2, "----"},
-                                         {0, 102, "----"},
-                                         {256, 0, "----"},
-                                         {-1, 0, "----"}}) {
+  const Case bankTypes[] = {{0, 0, "GM"},           {0, 14, "Double Attack"}, {0, 38, "5th 2"},
+                            {0, 101, "Other wave"}, {63, 0, "User"},          {64, 0, "SFX Voice"},
+                            {126, 0, "SFX Kit"},    {127, 0, "Drum Kit"},     {0, 2, "----"},
+                            {0, 102, "----"},       {256, 0, "----"},         {-1, 0, "----"}};
+  for (const Case& c : bankTypes) {
     EXPECT_EQ(BankTypeName(c.msb, c.lsb), c.name) << c.msb << "/" << c.lsb;
   }
 }
@@ -127,27 +120,29 @@ TEST(FindVoiceTest, KnownAndUnknownSelections) {
     int elements;
     InstrumentModel instrument = kBasic;
   };
-  for (const Case& c : std::vector<Case>{{1, 0, 0, "GrandPno", 1},
-                                         {1, 0, 0, "GrandPno", 1, kExtended},
-                                         {1, 0, 64, "Concert Grand Piano", 0, kExtended},
-                                         {81, 127, 0, "Live! Standard Drum Kit", 0, kExtended},
-                                         {120, 0, 101, "Reverse Tom 2", 0, kExtended},
-                                         {33, 64, 0, "Rain", 1},
-                                         {33, 127, 0, "Jazz", 1},
-                                         {23, 0, 32, "Harmo 2 ", 2},
-                                         {5, 63, 0, "UVox 05", 3},  // the loaded voice decides
-                                         {32, 63, 0, "UVox 32", 0},
-                                         // Unknown selections and bad input.
-                                         {1, 0, 2, "----", 0},
-                                         {1, 63, 1, "----", 0},
-                                         {0, 0, 0, "----", 0},
-                                         {129, 0, 0, "----", 0},
-                                         {33, 63, 0, "----", 0},
-                                         {1, 256, 0, "----", 0},
-                                         {1, 0, -1, "----", 0},
-                                         {42, 127, 0, "----", 0},
-                                         {1, 0, 64, "----", 0},  // a later voice, basic model
-                                         {1, 0, 63, "----", 0, kExtended}}) {
+  // The user voice's elements come from the loaded voice; then unknown selections and bad
+  // input, 1/0/64 a later voice on the basic model.
+  const Case cases[] = {{1, 0, 0, "GrandPno", 1},
+                        {1, 0, 0, "GrandPno", 1, kExtended},
+                        {1, 0, 64, "Concert Grand Piano", 0, kExtended},
+                        {81, 127, 0, "Live! Standard Drum Kit", 0, kExtended},
+                        {120, 0, 101, "Reverse Tom 2", 0, kExtended},
+                        {33, 64, 0, "Rain", 1},
+                        {33, 127, 0, "Jazz", 1},
+                        {23, 0, 32, "Harmo 2 ", 2},
+                        {5, 63, 0, "UVox 05", 3},
+                        {32, 63, 0, "UVox 32", 0},
+                        {1, 0, 2, "----", 0},
+                        {1, 63, 1, "----", 0},
+                        {0, 0, 0, "----", 0},
+                        {129, 0, 0, "----", 0},
+                        {33, 63, 0, "----", 0},
+                        {1, 256, 0, "----", 0},
+                        {1, 0, -1, "----", 0},
+                        {42, 127, 0, "----", 0},
+                        {1, 0, 64, "----", 0},
+                        {1, 0, 63, "----", 0, kExtended}};
+  for (const Case& c : cases) {
     const VoiceLookup found = FindVoice(c.program, c.msb, c.lsb, users, c.instrument);
     SCOPED_TRACE(testing::Message() << c.program << " " << c.msb << " " << c.lsb);
     EXPECT_EQ(found.name, c.name);
