@@ -308,6 +308,23 @@ TEST_F(EditHistoryTest, PartModesDialogRunsAndUserVoicesGoBackByTheirOperations)
   EXPECT_EQ(ImageOf(rig.model), exchanged);
 }
 
+// What has no message of its own comes back by being put: an image put
+// region by region into another model makes it the same, every block's
+// bookkeeping (kit words, type rows, names) included.
+TEST_F(EditHistoryTest, AnImagePutIntoAnotherModelMakesItTheSame) {
+  ASSERT_TRUE(twin.model.Parts().SelectPartVoice(PartAt(9), VoiceIndex(twin.model, 1, 127)));
+  ASSERT_TRUE(twin.model.Drums().SetDrumParameter(0, NoteAt(36), 0x02, 30));
+  ASSERT_TRUE(twin.model.Effects().ChangeType(EffectKind::Chorus, 3));
+  ASSERT_TRUE(twin.model.Parts().SetPartValue(PartAt(4), part_address::kVolume, 12));
+  const ModelImage image(twin.model);
+  const std::vector<ImageCell> cells = ImageOf(twin.model);
+  ASSERT_NE(ImageOf(rig.model), cells);
+  for (const ImageRegion& region : image.Regions()) {
+    image.PutRegion(rig.model, region, std::span(cells).subspan(region.first, region.count));
+  }
+  EXPECT_EQ(ImageOf(rig.model), cells);
+}
+
 TEST_F(EditHistoryTest, StepsAreNamedKeptInOrderJoinedAndAGestureIsOne) {
   EXPECT_FALSE(history.CanUndo());
   EXPECT_FALSE(history.Undo());
