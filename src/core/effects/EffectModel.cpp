@@ -201,12 +201,10 @@ void EffectModel::Publish(EffectKind kind, std::uint8_t addressLow, int32_t old,
 void EffectModel::StoreValue(EffectKind kind, std::size_t slotOrParam, int32_t value) {
   int32_t old = 0;
   if (IsKnownType(kind)) {
-    const auto type = static_cast<std::size_t>(Type(kind));
-    auto row = GetEffectRow(kind, type);
-    if (!row || slotOrParam >= row->Size()) return;
-    old = row->Values()[slotOrParam];
-    row->Values()[slotOrParam] = value;
-    if (!PutEffectRow(kind, type, *row)) return;
+    const auto stored =
+        PutEffectValue(kind, static_cast<std::size_t>(Type(kind)), slotOrParam, value);
+    if (!stored) return;
+    old = *stored;
   } else {
     UnknownType& unknown = unknown_[Index(kind)];
     if (slotOrParam >= EffectRowLength(kind)) return;

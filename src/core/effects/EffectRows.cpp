@@ -66,6 +66,32 @@ bool EffectRows::PutEffectRow(EffectKind kind, std::size_t type, const EffectRow
   return false;
 }
 
+std::optional<int32_t> EffectRows::PutEffectValue(EffectKind kind, std::size_t type,
+                                                  std::size_t index, int32_t value) {
+  if (type >= EffectTypeCount(kind)) return std::nullopt;
+  const auto putByte = [&](auto& row) -> std::optional<int32_t> {
+    if (index >= row.size()) return std::nullopt;
+    const int32_t old = row[index];
+    if (index < kFirstEffectParamSlot) return old;  // the type's, kept (PutByteSlots)
+    if (value < 0 || value > 0xFF) return std::nullopt;
+    row[index] = static_cast<uint8_t>(value);
+    return old;
+  };
+  switch (kind) {
+    case EffectKind::Reverb:
+      return putByte(reverb_[type]);
+    case EffectKind::Chorus:
+      return putByte(chorus_[type]);
+    case EffectKind::Variation: {
+      if (index >= kVariationParamCount) return std::nullopt;
+      const int32_t old = variation_[type][index];
+      variation_[type][index] = value;
+      return old;
+    }
+  }
+  return std::nullopt;
+}
+
 bool EffectRows::ResetEffectRow(EffectKind kind, std::size_t type) {
   if (type >= EffectTypeCount(kind)) return false;
   switch (kind) {

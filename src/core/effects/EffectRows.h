@@ -31,6 +31,10 @@ class EffectRows {
   // row holds there. Variation: writes all 16 values. Refused (false, nothing written) for a bad
   // index, a row of the wrong length, or a Reverb/Chorus value outside 0..255.
   bool PutEffectRow(EffectKind kind, std::size_t type, const EffectRow& row);
+  // One value of a stored row, taken as PutEffectRow would take it in its
+  // row; gives the value it replaced, or nothing when refused.
+  std::optional<int32_t> PutEffectValue(EffectKind kind, std::size_t type, std::size_t index,
+                                        int32_t value);
 
   // Current row := default row, every slot.
   bool ResetEffectRow(EffectKind kind, std::size_t type);

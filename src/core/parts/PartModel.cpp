@@ -49,6 +49,17 @@ std::optional<int> MirroredSlot(int address) {
   return std::nullopt;
 }
 
+// True when the records' parameters differ at `address` alone, if at all.
+// Compared as two runs, not byte by byte: this runs for every part change a
+// file holds.
+bool SameBesides(const PartRecord& a, const PartRecord& b, std::size_t address) {
+  const auto at = [](const PartRecord& r, std::size_t i) {
+    return r.begin() + static_cast<std::ptrdiff_t>(i);
+  };
+  return std::equal(a.begin(), at(a, address), b.begin()) &&
+         std::equal(at(a, address + 1), at(a, kPartAddressCount), at(b, address + 1));
+}
+
 // A bulk dump carries no 0xFF: where the part's kind lacks the byte, 0 stands in.
 std::uint8_t BulkByte(const PartRecord& record, const PartRecord& defaults, std::size_t address) {
   if (defaults[address] == kNoParameter || record[address] == kNoParameter) return 0;
@@ -329,14 +340,10 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
   if (values.size() > kPartAddressCount - first) return false;
   const PartRecord before = *record;
   TakeReceivedBytes(*record, first, values);
-  std::size_t changed = 0;
-  for (std::size_t address = 0; address < kPartAddressCount; ++address) {
-    changed += before[address] != (*record)[address] ? 1 : 0;
-  }
   // One byte is told as itself; a run, or a mode that brought more, as the whole part.
-  if (values.size() > 1 || changed > 1) {
+  if (values.size() > 1 || !SameBesides(before, *record, first)) {
     model_.PublishWhole(ModelBlock::Part, part.Index());
-  } else if (changed == 1) {
+  } else if (before[first] != (*record)[first]) {
     model_.Publish({ModelBlock::Part, part.Index(),
                     xg_block::PartAddress(part.Index(), firstAddress), before[first], values[0]});
   }
