@@ -22,6 +22,26 @@ static_assert(kFirstHalfCount == 0x29 && kSecondHalfCount == 0x3F);
 constexpr std::size_t kRestoreChannelCell = kPartAddressCount;
 constexpr std::size_t kFirstEqCell = kRestoreChannelCell + 1;
 
+// The addresses a kind of part lacks (0xFF in its template), listed once:
+// every save looks at them, and at nothing else, for values a file put there.
+struct AbsentAddresses {
+  std::array<std::uint8_t, kPartAddressCount> addresses{};
+  std::size_t count = 0;
+};
+
+constexpr AbsentAddresses FindAbsent(const PartTemplate& kind) {
+  AbsentAddresses absent;
+  for (std::size_t address = 0; address < kPartAddressCount; ++address) {
+    if (kind[address] == kNoParameter) {
+      absent.addresses[absent.count++] = static_cast<std::uint8_t>(address);
+    }
+  }
+  return absent;
+}
+
+constexpr AbsentAddresses kAbsentFromNormalParts = FindAbsent(kNormalPartTemplate);
+constexpr AbsentAddresses kAbsentFromDrumParts = FindAbsent(kDrumPartTemplate);
+
 bool IsAddress(int address) {
   return address >= 0 && address <= kLastAddress;
 }
@@ -670,11 +690,12 @@ bool PartModel::SendPartBulk(PartIndex part, unsigned delayMs) {
   // A dump carries nothing where the part's kind lacks a parameter; a value
   // a file put there all the same follows on its own.
   const PartRecord record = *Record(part);
-  const PartRecord& defaults = TemplateFor(record);
-  for (int address = 0; address <= kLastAddress; ++address) {
-    const auto a = static_cast<std::size_t>(address);
-    if (defaults[a] != kNoParameter || record[a] == kNoParameter) continue;
-    if (!SendAndPause(part, address, record[a], delayMs)) return false;
+  const AbsentAddresses& absent =
+      IsDrumMode(record[part_address::kPartMode]) ? kAbsentFromDrumParts : kAbsentFromNormalParts;
+  for (std::size_t i = 0; i < absent.count; ++i) {
+    const std::uint8_t address = absent.addresses[i];
+    if (record[address] == kNoParameter) continue;
+    if (!SendAndPause(part, address, record[address], delayMs)) return false;
   }
   return SendPartEq(part, false, delayMs);
 }

@@ -1,6 +1,7 @@
 #include "uservoice/UserVoice.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "messages/XgMessages.h"
@@ -107,6 +108,11 @@ bool UserVoice::SameData(const UserVoice& other) const {
            std::equal(a.begin(), a.end(), b.begin(),
                       [](std::uint8_t x, std::uint8_t y) { return ((x ^ y) & 0x7F) == 0; });
   };
+  // The common part and the elements lie back to back: equal voices compare in one go.
+  static_assert(offsetof(UserVoice, elements_) == offsetof(UserVoice, common_) + sizeof common_);
+  if (std::memcmp(common_.data(), other.common_.data(), sizeof common_ + sizeof elements_) == 0) {
+    return true;
+  }
   if (!same(common_, other.common_)) return false;
   for (std::size_t e = 0; e < elements_.size(); ++e) {
     if (!same(elements_[e], other.elements_[e])) return false;
