@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "messages/XgMessages.h"
 #include "parts/PartModel.h"
 #include "parts/PartMuting.h"
+#include "parts/PartParameterTable.h"
 #include "parts/PartTemplates.h"
 #include "sendpass/SendChoices.h"
 #include "sendpass/SendPass.h"
@@ -23,6 +26,91 @@ using test::Bytes;
 using test::ChannelAt;
 using test::PartAt;
 using test::PartChange;
+
+// The multi part defaults as the XG format's parameter table lists them
+// (08 pp 00 .. 6E; the receive channel shown for part 1), byte for byte.
+constexpr PartTemplate kNormalPartBytes = {
+    0x02, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x40, 0x08, 0x00, 0x64, 0x40, 0x40, 0x40, 0x00,
+    0x7F, 0x7F, 0x00, 0x28, 0x00, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40,
+    0x0A, 0x00, 0x00, 0x42, 0x40, 0x40, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+    0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
+    0x01, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40,
+    0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x10, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00,
+    0x11, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40, 0x40, 0x40, 0x40, 0x01, 0x7F,
+};
+constexpr PartTemplate kDrumPartBytes = {
+    0x00, 0x7F, 0x00, 0x00, 0x09, 0xFF, 0x02, 0x02, 0x40, 0x08, 0x00, 0x64, 0x40, 0x40, 0x40, 0x00,
+    0x7F, 0x7F, 0x00, 0x28, 0x00, 0x40, 0xFF, 0xFF, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40,
+    0x0A, 0x00, 0x00, 0x42, 0x40, 0x40, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+    0x01, 0x01, 0x01, 0x01, 0xFF, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xFF, 0x01, 0xFF,
+    0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x40, 0x40, 0x40,
+    0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00,
+    0x11, 0x40, 0x40, 0x40, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x7F,
+};
+
+TEST(PartTemplates, AreThePublishedDefaultsAndDifferOnlyInModeBytesAndReserveBankChannel) {
+  EXPECT_EQ(kNormalPartTemplate, kNormalPartBytes);
+  EXPECT_EQ(kDrumPartTemplate, kDrumPartBytes);
+  int modeDependentCount = 0;
+  for (int address = 0; address < 0x6F; ++address) {
+    const bool modeDependent = IsModeDependentPartAddress(address);
+    modeDependentCount += modeDependent;
+    if (kNormalPartTemplate[address] != kDrumPartTemplate[address]) {
+      EXPECT_TRUE(modeDependent || address == 0x00 || address == 0x01 || address == 0x04)
+          << address;
+    }
+    // A drum part lacks nothing outside the mode-dependent bytes and the unused gap.
+    if (kDrumPartTemplate[address] == 0xFF) {
+      EXPECT_TRUE(modeDependent || (address >= 0x29 && address <= 0x2F)) << address;
+    }
+  }
+  EXPECT_EQ(modeDependentCount, 32);
+  EXPECT_FALSE(IsModeDependentPartAddress(-1));
+  EXPECT_FALSE(IsModeDependentPartAddress(0x105));
+}
+
+TEST(PartParameterTable, NamesAndDefaultsByAddress) {
+  ASSERT_EQ(kPartParameters.size(), 111u);
+  for (int address : {0x6F, -1, 112}) EXPECT_EQ(PartParameterName(address), "") << address;
+  EXPECT_EQ(FindPartParameter(-1), nullptr);
+  EXPECT_EQ(FindPartParameter(0x6F), nullptr);
+
+  // Names are empty exactly in the gap, else unique; the defaults are the templates (part 0's
+  // channel); a drum part has none of the parameters whose editors are disabled for it.
+  std::set<std::string_view> seen;
+  for (int address = 0; address < 0x6F; ++address) {
+    SCOPED_TRACE(address);
+    const bool unused = address >= 0x29 && address <= 0x2F;
+    const std::string_view name = PartParameterName(address);
+    EXPECT_EQ(name.empty(), unused);
+    EXPECT_TRUE(unused || seen.insert(name).second) << name;
+    const PartParameter* info = FindPartParameter(address);
+    ASSERT_NE(info, nullptr);
+    const ParameterDescriptor& parameter = info->parameter;
+    EXPECT_EQ(info->editor == PartEditor::None, unused);
+    EXPECT_EQ(parameter.defaultFrom == DefaultFrom::PartNumber, address == 0x04);
+    if (info->editor == PartEditor::ScaleTuning ||
+        info->editor == PartEditor::ControlPolyAftertouch ||
+        info->editor == PartEditor::PitchEnvelope) {
+      EXPECT_EQ(parameter.drumDefault, 0xFF);
+    }
+    if (unused || parameter.label.empty()) continue;
+    // A parameter with a field: its shown range maps into the data bytes, and
+    // the defaults a part has lie in it.
+    const int last = parameter.form == WireForm::NibblePair ? 0xFF : 0x7F;
+    EXPECT_GE(parameter.Stored(parameter.minimum), 0);
+    EXPECT_LE(parameter.Stored(parameter.maximum), last);
+    EXPECT_FALSE(parameter.name.empty());
+    for (int byte : {parameter.defaultValue, parameter.drumDefault}) {
+      if (byte == 0xFF || parameter.form == WireForm::NibblePair || address == 0x04) continue;
+      EXPECT_TRUE(parameter.InRange(parameter.Shown(byte))) << byte;
+    }
+    if (!parameter.choices.empty()) {
+      EXPECT_EQ(parameter.choices.size(), static_cast<std::size_t>(parameter.maximum + 1));
+    }
+  }
+}
+
 using Message = std::vector<std::uint8_t>;
 using Messages = std::vector<Message>;
 using Values = std::vector<int>;

@@ -1,12 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <functional>
+#include <semaphore>
+#include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "PianoRig.h"
+#include "piano/PianoTables.h"
+#include "piano/StepPlayer.h"
 #include "support/Bytes.h"
 
 namespace ravlo::test {
 namespace {
+
+TEST(PianoTablesTest, NoteKeysAreDistinctAndChordsHaveTheirDigitsAndRisingNotes) {
+  std::set<char> characters;
+  for (const NoteKey& key : kNoteKeys) {
+    EXPECT_TRUE(characters.insert(key.character).second) << key.character;
+    EXPECT_GE(static_cast<char32_t>(key.character), kFirstPianoCharacter);
+    EXPECT_LE(static_cast<char32_t>(key.character), kLastPianoCharacter);
+    EXPECT_LE(key.offset, 31);
+  }
+  EXPECT_EQ(NoteKeyOffset('A'), -1);  // the arpeggio key
+  // Chords have their own keypad digits and rising notes.
+  for (std::size_t type = 0; type < kChordTypeCount; ++type) {
+    const auto digit = static_cast<std::size_t>(kChordTable[type].keypadDigit);
+    EXPECT_EQ(kKeypadBindings[digit].plain, KeypadAction::ChordType);
+    EXPECT_EQ(kKeypadBindings[digit].plainArgument, static_cast<int>(type));
+    int previous = 0;
+    for (std::int8_t interval : kChordTable[type].intervals) {
+      if (interval == kNoInterval) continue;
+      EXPECT_GT(interval, std::exchange(previous, interval)) << type;
+    }
+  }
+  for (const auto& voicing : kScaleChordTable) {
+    for (const ScaleChord& chord : voicing) {
+      for (std::size_t i = 1; i < chord.size(); ++i) EXPECT_GT(chord[i], chord[i - 1]);
+    }
+  }
+}
 
 class KeyboardPianoTest : public ::testing::Test, public PianoRig {};
 
@@ -188,6 +223,74 @@ TEST_F(KeyboardPianoTest, OnScreenKeysPlayOnThePianosChannelAndWhatSoundsIsKnown
   EXPECT_FALSE(piano.PressNote(128, 1) || piano.PressNote(10, 0) || piano.PressNote(10, 128) ||
                piano.ReleaseNote(-1) || piano.SetOctave(8) || piano.ChooseChannel(16));
   EXPECT_EQ(std::tuple(piano.Octave(), piano.Channel()), std::tuple(5, 2));
+}
+
+// Counts pauses without sleeping; at the limit the player ends after its step.
+struct StopAfterPauser final : Pauser {
+  explicit StopAfterPauser(StepPlayer& stepPlayer) : player(stepPlayer) {}
+  void Pause(unsigned milliseconds) override {
+    pauses.push_back(milliseconds);
+    if (pauses.size() != limit) return;
+    player.RequestStop();
+    reached.release();
+  }
+  bool WaitForLimit() { return reached.try_acquire_for(std::chrono::seconds(10)); }
+
+  StepPlayer& player;
+  std::size_t limit = 0;         // set before the player starts
+  std::vector<unsigned> pauses;  // read only while the player is stopped
+  std::binary_semaphore reached{0};
+};
+
+TEST_F(KeyboardPianoTest, StepPlayerRecordedNotesLoopAtTheTypedTempoUntilControlPOrControlL) {
+  StopAfterPauser playerPauser(piano.Player());
+  ASSERT_TRUE(piano.SetPlayerPauser(playerPauser));
+  Tap(Ctrl(Ch('L')));
+  for (char32_t note : {U'Z', U'C', U'B'}) Tap(Ch(note));  // C, E, G
+  ClearSent();
+  playerPauser.limit = 4;
+  Tap(Ctrl(Ch('P')));
+  EXPECT_FALSE(piano.IsRecording());
+  EXPECT_FALSE(piano.SetPlayerPauser(pauser));  // not while it plays
+  ASSERT_TRUE(playerPauser.WaitForLimit());
+  Tap(Ctrl(Ch('P')));
+  EXPECT_FALSE(piano.IsPlaying());
+  // The fourth step still holds the end mark, so the three notes repeat.
+  EXPECT_EQ(Shorts(), (Messages{NoteOn(48, 100), NoteOn(48, 0), NoteOn(52, 100), NoteOn(52, 0),
+                                NoteOn(55, 100), NoteOn(55, 0), NoteOn(48, 100), NoteOn(48, 0)}));
+  EXPECT_EQ(playerPauser.pauses, std::vector<unsigned>(4, 500));
+
+  Tap(Ctrl(Ch('L')));  // a new recording, with a typed tempo
+  for (int digit : {2, 4, 0}) Tap(Pad(digit));
+  playerPauser.limit = 6;
+  Tap(Ctrl(Ch('P')));  // plays the untouched first step, middle C
+  ASSERT_TRUE(playerPauser.WaitForLimit());
+  Tap(Ctrl(Ch('L')));
+  EXPECT_FALSE(piano.IsPlaying());
+  EXPECT_EQ(playerPauser.pauses.back(), 250u);
+}
+
+TEST_F(KeyboardPianoTest, StepPlayerStartRefusesBadInputAndAFullTableWrapsAfterTheLastStep) {
+  StepPlayer player(device);
+  EXPECT_FALSE(player.Start(FreshStepTable(), 0));
+  EXPECT_FALSE(player.Start(FreshStepTable(), 481));
+  EXPECT_FALSE(player.Start(StepTable{}, 120));  // nothing recorded
+  player.Stop();                                 // idle: nothing to wait for
+
+  StopAfterPauser playerPauser(player);
+  playerPauser.limit = kStepCount + 1;
+  ASSERT_TRUE(player.SetPauser(playerPauser));
+  StepTable steps{};
+  for (auto i = 0u; i < kStepCount; ++i) steps[i] = {static_cast<std::uint8_t>(i + 10), 90, 3};
+  ASSERT_TRUE(player.Start(steps, 480));
+  EXPECT_FALSE(player.Start(steps, 480));
+  ASSERT_TRUE(playerPauser.WaitForLimit());
+  player.Stop();
+  const Messages sent = Shorts();
+  ASSERT_EQ(sent.size(), 2 * (kStepCount + 1));
+  EXPECT_EQ(sent[2 * (kStepCount - 1)], NoteOn(57, 90, 3));
+  EXPECT_EQ(sent[2 * kStepCount], NoteOn(10, 90, 3));
+  EXPECT_EQ(playerPauser.pauses.front(), 125u);
 }
 
 }  // namespace
