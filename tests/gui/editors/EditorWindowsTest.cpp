@@ -285,7 +285,7 @@ TEST_F(PartDlgTest, CancelSendsTheOldValuesBackAndRestoresTheControllers) {
   EXPECT_EQ(host.modified, 0);
 }
 
-TEST_F(PartDlgTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodValue) {
+TEST_F(PartDlgTest, ToneControlRangePromptsAndPictures) {
   answer = [](QDialog& d) {
     TypeIn(d, "Rate", "-");  // no number: a beep only
     TypeIn(d, "Rate", "-65");
@@ -298,9 +298,9 @@ TEST_F(PartDlgTest, AnOutOfRangeRateShowsTheRangePromptAndOkWaitsForAGoodValue) 
   Press("Tone");
   EXPECT_EQ(messages, std::vector<QString>(2, "Please enter an integer between -64 and 63."));
   EXPECT_EQ(Pieces(), Messages{PartChange(0, 0x15, 0x4A)});
-}
 
-TEST_F(PartDlgTest, ToneControlsPicturesFollowItsFieldsAsTheyAreTyped) {
+  // Tone Control's pictures follow its fields as they are typed.
+  ClearSent();
   answer = [](QDialog& d) {
     auto& dialog = dynamic_cast<CPartRunDlg&>(d);
     CurveView* envelope = dialog.Picture(PartPicture::AmplitudeEnvelope);
@@ -373,9 +373,10 @@ TEST_F(PartDlgTest, TheModeDialogOffersWhatThePartCanBeAndTheWindowShowsTheResul
   dialog.SelectPart(0);
   Run("Mode", kOk, [](QDialog& d) { Child<QRadioButton>(d, "Drum")->click(); });
   EXPECT_EQ(host.modified, 3);
-}
 
-TEST_F(PartDlgTest, TheExtendedInstrumentsPartEqAndDrumSetups) {
+  // The extended instrument's part EQ and drum setups.
+  backend.sendResult = kMidiOk;
+  ClearSent();
   EXPECT_FALSE(Child<QPushButton>(dialog, "EQ")->isVisibleTo(&dialog));
   model.SetInstrument(InstrumentModel::Extended);
   dialog.SelectPart(9);
@@ -553,9 +554,9 @@ TEST_F(CDrumSetsDlgTest, AnEditGoesToTheShownSetAndNoteAndDefaultSendsTheKitsNot
   Type(Parameter(kLevel), "20");
   EXPECT_EQ(Parameter(kLevel).Edit()->text(), "127") << "what the synthesizer has";
   EXPECT_EQ(host.modified, 2);
-}
 
-TEST_F(CDrumSetsDlgTest, TheExtendedInstrumentsSetupsThreeAndFour) {
+  // The extended instrument's setups three and four.
+  backend.sendResult = kMidiOk;
   model.SetInstrument(InstrumentModel::Extended);
   ASSERT_TRUE(model.Drums().SetKitVoice(3, {127, 25, 0}));  // a notice shows the note again
   Type(dialog.SetField(), "4");

@@ -67,7 +67,7 @@ class MixerWindowTest : public ::testing::Test {
   MixerWindow window{rig.model, host};
 };
 
-TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
+TEST_F(MixerWindowTest, SixteenStripsShowTheModelAndWhileTheSoundPlaysTheirLevels) {
   ASSERT_EQ(window.StripCount(), 16);
   EXPECT_EQ(window.focusWidget(), Field(0, kVolume)->Edit());
   EXPECT_EQ(window.ChannelLabel(2)->text(), "Ch 3");
@@ -86,9 +86,8 @@ TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
                                           Field(0, 0x12)->Edit(), Field(0, 0x14)->Edit(),
                                           window.ModeList(0), window.VoiceButton(0),
                                           Field(1, kVolume)->Edit(), Field(1, kPan)->Edit()}));
-}
 
-TEST_F(MixerWindowTest, WhileTheSoundPlaysEachStripShowsItsLevelAndThePresetHeard) {
+  // While the sound plays, each strip shows its level and the preset heard.
   EXPECT_FALSE(window.Meter(0)->isVisible()) << "no sound, no meters";
   test::FakeSoundView sound;
   sound.peaks[3] = 0.1f;  // -20 dB
@@ -165,7 +164,7 @@ class MixerInMainBarTest : public ::testing::Test, public test::MainBarRig {
   test::ScratchDirectory directory{"ravlo-mixer"};
 };
 
-TEST_F(MixerInMainBarTest, ControlMOpensTheMixerFromAnyWindowAndCloseAllClosesIt) {
+TEST_F(MixerInMainBarTest, ControlMOpensTheMixerAndAFileRefreshesEveryStrip) {
   Start();
   ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Part));
   QTest::keyClick(Bar().Editor(EditorSlot::Part), Qt::Key_M, Qt::ControlModifier);
@@ -176,11 +175,8 @@ TEST_F(MixerInMainBarTest, ControlMOpensTheMixerFromAnyWindowAndCloseAllClosesIt
   Bar().PianoCommand(true);
   QTest::keyClick(&Bar(), Qt::Key_M, Qt::ControlModifier);
   EXPECT_TRUE(Mixer().IsOpen());
-}
 
-TEST_F(MixerInMainBarTest, AFileThatChangesEveryPartRefreshesEveryStrip) {
-  Start();
-  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  // A file that changes every part refreshes every strip.
   std::vector<std::uint8_t> song;
   for (int part = 0; part < 16; ++part) {
     const std::vector<std::uint8_t> change = PartChange(part, kVolume, 10 + part);

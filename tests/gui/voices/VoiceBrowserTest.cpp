@@ -97,7 +97,8 @@ TEST_F(ChannelVoiceDlgTest, EnterOrDoubleClickTogglesACategoryOrAppliesAVoiceAnd
   EXPECT_TRUE(rig.backend.shorts.empty() && rig.Sent().empty());  // the main bar sends, not this
 }
 
-TEST_F(ChannelVoiceDlgTest, OkAppliesAVoiceNotACategoryAndClosesLikeCancelEscapeAndTheCloseBox) {
+TEST_F(ChannelVoiceDlgTest,
+       OkAppliesAVoiceClosesLikeCancelEscapeAndTheCloseBoxAndReopensAtTheVoiceInUse) {
   const std::vector<std::pair<QString, std::function<void()>>> closings{
       {"Drums", [this] { dlg.findChild<QPushButton*>("OK")->click(); }},
       {"GrandPno", [this] { dlg.findChild<QPushButton*>("Cancel")->click(); }},
@@ -114,9 +115,8 @@ TEST_F(ChannelVoiceDlgTest, OkAppliesAVoiceNotACategoryAndClosesLikeCancelEscape
   EXPECT_EQ(host.channelVoices,
             (std::vector<int>{FindVoice(32, 63, 0, rig.model, InstrumentModel::Basic).index}));
   EXPECT_EQ(host.closed, (std::vector<EditorSlot>(5, EditorSlot::ChannelVoice)));
-}
 
-TEST_F(ChannelVoiceDlgTest, OpensAtTheVoiceOfTheControllersChannel) {
+  // It opens at the voice of the Controllers window's channel.
   host.controllersChannel = MidiChannel::FromIndex(2);
   ASSERT_TRUE(rig.model.Channels().SetChannelVoice(host.controllersChannel, ChannelVoice{0, 2, 1}));
   ASSERT_TRUE(dlg.OpenWindow());
@@ -178,7 +178,7 @@ TEST_F(PartVoiceDlgTest, ReturnsTheChosenVoicesIndexButNothingForACategoryNoSele
             7);
 }
 
-TEST_F(PartVoiceDlgTest, WithAuditionOnAVoiceChosenInTheTreeIsPlayed) {
+TEST_F(PartVoiceDlgTest, AuditionPlaysAVoiceChosenAndTheSearchBoxFindsAsOneTypes) {
   auto* audition = dlg.findChild<QCheckBox*>("Audition");
   ASSERT_NE(audition, nullptr);
   EXPECT_TRUE(audition->isHidden()) << "no sound, no box";
@@ -193,9 +193,8 @@ TEST_F(PartVoiceDlgTest, WithAuditionOnAVoiceChosenInTheTreeIsPlayed) {
   });
   EXPECT_EQ(sound.auditioned, std::vector<int>{522}) << "only while the box is ticked";
   EXPECT_TRUE(sound.auditionOn) << "kept for the next browser";
-}
 
-TEST_F(PartVoiceDlgTest, OpensAtTheVoiceInUseAndTheSearchBoxFindsAsOneTypes) {
+  // It opens at the voice in use, and the search box finds as one types.
   const auto find = [this] {
     const QTreeWidgetItem* current = dlg.Tree().currentItem();
     ASSERT_NE(current, nullptr);

@@ -104,7 +104,7 @@ TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndWrappingAndSignedFields) 
 }
 
 // Bad text beeps and restores, the current value sends nothing, a refused one leaves the old.
-TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefused) {
+TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefusedAndABoundFieldFollowsItsHome) {
   QSignalSpy committed(&field, &EditSpinPair::ValueCommitted);
   QSignalSpy beeped(&field, &EditSpinPair::Beeped);
   for (const char* refused : {"200", "abc", "", "-5", "100"}) {
@@ -124,10 +124,8 @@ TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefused) {
   Type("50");
   EXPECT_EQ(field.Value(), 127);
   EXPECT_EQ(field.Edit()->text(), "127");
-}
 
-// Bound, the field follows its home on Refresh (not over typing) and tells a spin from typing.
-TEST_F(EditSpinPairTest, ABoundFieldShowsItsHomeAndTellsSpinFromTyping) {
+  // Bound, the field follows its home on Refresh (not over typing) and tells a spin from typing.
   int home = 30;
   std::vector<bool> stepping;
   field.SetGetter([&home] { return home; });
@@ -161,7 +159,7 @@ QToolButton* Arrow(const EditSpinPair& field, Qt::ArrowType type) {
   return nullptr;
 }
 
-TEST_F(EditSpinPairTest, TheSpinStartsFromATypedValueInRangeElseFromTheValue) {
+TEST_F(EditSpinPairTest, TheArrowsStartFromATypedValueAndSpeedUpWhenHeld) {
   field.show();
   field.Edit()->setFocus();
   field.Edit()->setText("50");
@@ -173,10 +171,8 @@ TEST_F(EditSpinPairTest, TheSpinStartsFromATypedValueInRangeElseFromTheValue) {
   field.Edit()->setText("200");
   QTest::mouseClick(Arrow(field, Qt::UpArrow), Qt::LeftButton);
   EXPECT_EQ(sent, (std::vector<int>{51, 69, 70})) << "out of range: from the value, 69";
-}
 
-// Held, an arrow steps by 1, by 10 from 2 s and by 100 from 3 s after it was pressed.
-TEST_F(EditSpinPairTest, AHeldArrowSpeedsUpByTheTimeSinceItWasPressed) {
+  // Held, an arrow steps by 1, by 10 from 2 s and by 100 from 3 s after it was pressed.
   qint64 now = 0;
   field.SetClock([&now] { return now; });
   field.SetRange(0, 10000);
