@@ -90,7 +90,7 @@ TEST_F(ReverbDlgTest, TheTypeDecidesTheTitleAndWhichFieldsShow) {
 
 TEST_F(ReverbDlgTest, EditsTypeChangesAndDefaultGoOutAndShowWhatTheModelHas) {
   Type("Time", "30");
-  EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x02, 0x1E, 0xF7}));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x02, {0x1E}));
   ChooseType(3);
   EXPECT_EQ(Text("Time"), "5");
   EXPECT_EQ(host.modified, 2);
@@ -119,15 +119,13 @@ TEST_F(ReverbDlgTest, EditsTypeChangesAndDefaultGoOutAndShowWhatTheModelHas) {
 
   rig.ClearSent();
   // "Tunnel", as a file brings it.
-  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x11, 0x00, 0xF7})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x00, {0x11, 0x00})));
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Tunnel");
   EXPECT_EQ(RoomSize().first(), "33");
   EXPECT_TRUE(rig.Sent().empty());
 
   // A type the tables lack shows its parameters by number, raw.
-  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(
-      Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x7E, 0x01, 0xF7})));
+  ASSERT_TRUE(rig.model.Effects().StoreEffectParameter(EffectChange(0x00, {0x7E, 0x01})));
   EXPECT_EQ(dlg.windowTitle(), "Reverb -- Unknown (7E 01)");
   EXPECT_EQ(Label("Time") + " " + Shown("Time"), "Parameter 1 0");
   EXPECT_TRUE(Find<QPushButton>("Default")->isEnabled());
@@ -138,7 +136,7 @@ TEST_F(ReverbDlgTest, EditsTypeChangesAndDefaultGoOutAndShowWhatTheModelHas) {
 TEST_F(ChorusDlgTest, SendsToItsOwnAddresses) {
   EXPECT_EQ(dlg.windowTitle(), "Chorus -- Chorus 1");
   Type("Chor2Rev", "10");
-  EXPECT_EQ(rig.Sent(), Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x01, 0x2E, 0x0A, 0xF7}));
+  EXPECT_EQ(rig.Sent(), EffectChange(0x2E, {0x0A}));
 }
 
 constexpr int kAmpSimulator = 39;
