@@ -385,7 +385,6 @@ TEST_F(PartDlgTest, TheModeDialogOffersWhatThePartCanBeAndTheWindowShowsTheResul
 using test::Bytes;
 using test::ChannelAt;
 using test::NoteAt;
-using test::PartAt;
 using test::SystemChange;
 
 enum { kRowVolume, kRowExpression, kRowPan, kRowModulation, kRowReverb, kRowChorus, kRowVariation };
