@@ -37,14 +37,10 @@ UserVoiceElement MidRangeElement() {
   return element;
 }
 
-class ElementDlgTest : public ::testing::Test {
- protected:
-  test::RecordingPrompts prompts;
-};
-
 // The fields of each dialog lie in byte order, one field to a byte, each
 // inside what its bytes hold; each dialog writes back only its own bytes.
-TEST_F(ElementDlgTest, EveryByteHasOneFieldEachDialogWritesBackItsOwnAndPairsSplit) {
+TEST(ElementDlgTest, EveryByteHasOneFieldEachDialogWritesBackItsOwnAndPairsSplit) {
+  test::RecordingPrompts prompts;
   const std::array<std::size_t, kElementPageCount> counts{6, 8, 18, 24, 11, 11};
   const UserVoiceElement shown = MidRangeElement();
   std::array<int, kUserVoiceElementSize> owners{};
@@ -99,7 +95,8 @@ TEST_F(ElementDlgTest, EveryByteHasOneFieldEachDialogWritesBackItsOwnAndPairsSpl
   EXPECT_EQ(PanViewOf(100).slider, 14);
 }
 
-TEST_F(ElementDlgTest, ChoicesShowAndStoreTheirIndexAndEnvelopesAreDrawn) {
+TEST(ElementDlgTest, ChoicesShowAndStoreTheirIndexAndEnvelopesAreDrawn) {
+  test::RecordingPrompts prompts;
   UserVoiceElement element = MidRangeElement();
   element[19] = 3;  // EG Depth "4 Oct"
   CElementDlg dialog(ElementPage::Pitch, prompts);
