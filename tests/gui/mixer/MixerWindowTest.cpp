@@ -67,17 +67,12 @@ class MixerWindowTest : public ::testing::Test {
   MixerWindow window{rig.model, host};
 };
 
-TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
+TEST_F(MixerWindowTest, SixteenStripsShowTheModelAndWhileTheSoundPlaysTheirLevels) {
   ASSERT_EQ(window.StripCount(), 16);
-  EXPECT_EQ(window.windowTitle(), "Mixer");
   EXPECT_EQ(window.focusWidget(), Field(0, kVolume)->Edit());
   EXPECT_EQ(window.ChannelLabel(2)->text(), "Ch 3");
   EXPECT_EQ(window.VoiceButton(9)->toolTip(), "StndKit1");
   EXPECT_EQ(window.ModeList(9)->currentText(), "Drum 1");
-  EXPECT_EQ(window.ModeList(0)->currentText(), "Normal");
-  EXPECT_EQ(Field(4, kVolume)->Edit()->text(), "100");
-  EXPECT_EQ(window.Fader(4)->value(), 100);
-  EXPECT_EQ(Field(4, kPan)->UnitText(), "C");
   EXPECT_EQ(Field(4, kReverb)->Edit()->text(), "40");
   // Tab goes through a strip, then on to the next.
   QWidget* at = Field(0, kVolume)->Edit();
@@ -91,9 +86,8 @@ TEST_F(MixerWindowTest, SixteenStripsShowTheModelWithPartOnesVolumeFocused) {
                                           Field(0, 0x12)->Edit(), Field(0, 0x14)->Edit(),
                                           window.ModeList(0), window.VoiceButton(0),
                                           Field(1, kVolume)->Edit(), Field(1, kPan)->Edit()}));
-}
 
-TEST_F(MixerWindowTest, WhileTheSoundPlaysEachStripShowsItsLevelAndThePresetHeard) {
+  // While the sound plays, each strip shows its level and the preset heard.
   EXPECT_FALSE(window.Meter(0)->isVisible()) << "no sound, no meters";
   test::FakeSoundView sound;
   sound.peaks[3] = 0.1f;  // -20 dB
@@ -105,7 +99,6 @@ TEST_F(MixerWindowTest, WhileTheSoundPlaysEachStripShowsItsLevelAndThePresetHear
   waitFor([&] { return window.Meter(3)->value() == 40; });
   EXPECT_TRUE(window.Meter(0)->isVisible());
   EXPECT_EQ(window.Meter(3)->value(), 40) << "60 dB shown, 20 under the top";
-  EXPECT_EQ(window.Meter(0)->value(), 0);
   EXPECT_EQ(window.VoiceButton(3)->toolTip(), "GrandPno\nHeard: part 4");
   sound.active = false;
   waitFor([&] { return !window.Meter(3)->isVisible(); });
@@ -121,31 +114,21 @@ TEST_F(MixerWindowTest, AnEditInAStripSendsThePartChangeAsAStepOfItsOwn) {
   EXPECT_EQ(host.modified, 2);
   EXPECT_EQ(window.Fader(2)->value(), 90);
   EXPECT_EQ(Field(5, kVolume)->Edit()->text(), "20");
+  // The fader hands the wheel to its volume field.
+  rig.ClearSent();
+  Wheel(window.Fader(0), +1);
+  EXPECT_EQ(rig.Pieces(), Sent{PartChange(0, kVolume, 101)});
   // A failed send leaves the strip at what the synthesizer has.
   rig.backend.sendResult = kMidiError;
   window.Fader(1)->setValue(3);
   EXPECT_EQ(window.Fader(1)->value(), 100);
-  EXPECT_EQ(rig.PartByte(1, kVolume), 100);
 }
 
-// The fader hands the wheel to its volume field (keys and the wheel in a field
-// are the field's own tests).
-TEST_F(MixerWindowTest, TheWheelOverAFaderStepsItsVolume) {
-  Wheel(window.Fader(0), +1);
-  EXPECT_EQ(rig.Pieces(), Sent{PartChange(0, kVolume, 101)});
-  EXPECT_EQ(window.Fader(0)->value(), 101);
-}
-
-TEST_F(MixerWindowTest, AnEditInThePartEditorMovesTheStrip) {
+TEST_F(MixerWindowTest, EditsElsewhereMoveTheStripAndItsVoiceButtonAndModeListWork) {
   CPartRunDlg control(rig.model, PartIndex::FromIndex(6), PartRunKind::PartControl, 0);
-  Type(control.findChild<EditSpinPair*>("Volume"), "33");
   Type(control.findChild<EditSpinPair*>("Pan"), "127");
-  EXPECT_EQ(window.Fader(6)->value(), 33);
-  EXPECT_EQ(Field(6, kVolume)->Edit()->text(), "33");
   EXPECT_EQ(Field(6, kPan)->UnitText(), "R63");
-}
-
-TEST_F(MixerWindowTest, TheVoiceButtonAsksForAVoiceForItsPartAndTheModeListSwitchesIt) {
+  rig.ClearSent();
   std::vector<int> askedFor;
   window.SetVoiceChooser([&](PartIndex part) -> std::optional<int> {
     askedFor.push_back(part.Number());
@@ -155,14 +138,11 @@ TEST_F(MixerWindowTest, TheVoiceButtonAsksForAVoiceForItsPartAndTheModeListSwitc
   EXPECT_EQ(askedFor, std::vector<int>{4});
   EXPECT_TRUE(rig.Pieces().empty());
 
-  QComboBox* mode = window.ModeList(3);
-  emit mode->activated(1);  // "Drum", which a normal part may take
+  emit window.ModeList(3)->activated(1);  // "Drum", which a normal part may take
   EXPECT_EQ(rig.PartByte(3, 0x07), 1);
   EXPECT_EQ(host.steps.back(), "Part 4 Mode");
-  EXPECT_EQ(mode->currentText(), "Drum");
-}
 
-TEST_F(MixerWindowTest, TheExtendedInstrumentShowsThePartEqAndFourDrumSetups) {
+  // The extended instrument shows the part EQ and four drum setups.
   EXPECT_FALSE(Field(2, 0x72)->isVisibleTo(&window));
   EXPECT_EQ(window.ModeList(2)->count(), 4);
   rig.model.SetInstrument(InstrumentModel::Extended);
@@ -172,8 +152,7 @@ TEST_F(MixerWindowTest, TheExtendedInstrumentShowsThePartEqAndFourDrumSetups) {
   EXPECT_EQ(window.ModeList(2)->count(), 6);
 }
 
-// The whole program: Control+M opens the mixer, a file opened refreshes every
-// strip, and the window keeps its place in the window table.
+// The mixer in the whole program.
 class MixerInMainBarTest : public ::testing::Test, public test::MainBarRig {
  protected:
   MixerInMainBarTest() {
@@ -185,7 +164,7 @@ class MixerInMainBarTest : public ::testing::Test, public test::MainBarRig {
   test::ScratchDirectory directory{"ravlo-mixer"};
 };
 
-TEST_F(MixerInMainBarTest, ControlMOpensTheMixerFromAnyWindowAndCloseAllClosesIt) {
+TEST_F(MixerInMainBarTest, ControlMOpensTheMixerAndAFileRefreshesEveryStrip) {
   Start();
   ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Part));
   QTest::keyClick(Bar().Editor(EditorSlot::Part), Qt::Key_M, Qt::ControlModifier);
@@ -196,11 +175,8 @@ TEST_F(MixerInMainBarTest, ControlMOpensTheMixerFromAnyWindowAndCloseAllClosesIt
   Bar().PianoCommand(true);
   QTest::keyClick(&Bar(), Qt::Key_M, Qt::ControlModifier);
   EXPECT_TRUE(Mixer().IsOpen());
-}
 
-TEST_F(MixerInMainBarTest, AFileThatChangesEveryPartRefreshesEveryStrip) {
-  Start();
-  ASSERT_TRUE(Bar().OpenEditor(EditorSlot::Mixer));
+  // A file that changes every part refreshes every strip.
   std::vector<std::uint8_t> song;
   for (int part = 0; part < 16; ++part) {
     const std::vector<std::uint8_t> change = PartChange(part, kVolume, 10 + part);
@@ -208,10 +184,7 @@ TEST_F(MixerInMainBarTest, AFileThatChangesEveryPartRefreshesEveryStrip) {
   }
   Bar().OpenFiles({QString::fromStdString(directory.Put("song.syx", song))});
   ASSERT_TRUE(QTest::qWaitFor([&] { return !Bar().FilesWaiting(); }, 3000));
-  for (int part = 0; part < 16; ++part) {
-    EXPECT_EQ(Mixer().Fader(part)->value(), 10 + part) << part;
-    EXPECT_EQ(Mixer().Field(part, kVolume)->Edit()->text(), QString::number(10 + part)) << part;
-  }
+  for (int part = 0; part < 16; ++part) EXPECT_EQ(Mixer().Fader(part)->value(), 10 + part) << part;
 }
 
 // Each drag of a fader is one step; an undone edit moves the fader back.
@@ -230,8 +203,7 @@ TEST_F(MixerInMainBarTest, EachDragOfAFaderIsOneStepAndTheMixerKeepsItsPlace) {
   ASSERT_TRUE(Bar().UndoCommand());
   EXPECT_EQ(fader.value(), 100);
 
-  // Down from where the window table put it (a mixer wider than the test
-  // screen stays at its left edge).
+  // Moved down (a mixer wider than the test screen stays at its left edge).
   Mixer().move(Mixer().pos() + QPoint(0, 23));
   const int moved = Mixer().pos().y();
   Mixer().CloseWindow();

@@ -44,7 +44,7 @@ void Wheel(QWidget& widget, int delta) {
   QApplication::sendEvent(&widget, &wheel);
 }
 
-TEST_F(EditSpinPairTest, EachWheelNotchIsOneSpinClickAndHalfNotchesAddUp) {
+TEST_F(EditSpinPairTest, WheelNotchesAndKeysStepTheValue) {
   Wheel(field, 2 * QWheelEvent::DefaultDeltasPerStep);
   Wheel(field, -QWheelEvent::DefaultDeltasPerStep / 2);
   Wheel(field, -QWheelEvent::DefaultDeltasPerStep / 2);
@@ -53,11 +53,11 @@ TEST_F(EditSpinPairTest, EachWheelNotchIsOneSpinClickAndHalfNotchesAddUp) {
   Wheel(field, QWheelEvent::DefaultDeltasPerStep);
   field.Step(+1);
   EXPECT_EQ(sent.size(), 3u) << "a disabled field does not turn";
-}
 
-// In the box the arrow keys act as spin clicks; the page keys step by ten
-// and stop at the ends.
-TEST_F(EditSpinPairTest, KeysInTheBoxStepTheValue) {
+  // In the box the arrow keys act as spin clicks; the page keys step by ten and stop at the ends.
+  field.setEnabled(true);
+  sent.clear();
+  field.SetValue(100);
   field.Edit()->setFocus();
   QTest::keyClick(field.Edit(), Qt::Key_Up);
   QTest::keyClick(field.Edit(), Qt::Key_Down);
@@ -72,7 +72,7 @@ TEST_F(EditSpinPairTest, KeysInTheBoxStepTheValue) {
   EXPECT_EQ(sent.back(), 127);
 }
 
-TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndADisabledFieldShowsNothing) {
+TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndWrappingAndSignedFields) {
   field.Describe(kPartParameters[0x0E].parameter);  // Pan
   field.SetValue(1);
   EXPECT_EQ(field.Edit()->text(), "1");
@@ -84,12 +84,27 @@ TEST_F(EditSpinPairTest, TheUnitReadsBesideTheNumberAndADisabledFieldShowsNothin
   EXPECT_EQ(field.UnitText(), "");
   field.setEnabled(true);
   EXPECT_EQ(field.Edit()->text(), "64");
+
+  // Wrapping fields go round the ends; signed fields read the sign.
+  field.SetRange(1, 128);
+  field.SetEnds(EditSpinPair::Ends::Wrap);
+  field.SetValue(128);
+  field.Step(+1);
+  EXPECT_EQ(field.Value(), 1);
+  field.Step(-1);
+  EXPECT_EQ(field.Value(), 128);
+  sent.clear();
+  field.SetRange(-24, 24);
+  field.SetSigned(true);
+  field.SetValue(0);
+  Type("-24");
+  EXPECT_EQ(sent, std::vector<int>{-24});
+  Type("-25");
+  EXPECT_EQ(field.Value(), -24);
 }
 
-// Bad text or an out-of-range value beeps and restores, the current value
-// sends nothing, a new one is sent and taken, and a refused one leaves the
-// value in force shown.
-TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefused) {
+// Bad text beeps and restores, the current value sends nothing, a refused one leaves the old.
+TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefusedAndABoundFieldFollowsItsHome) {
   QSignalSpy committed(&field, &EditSpinPair::ValueCommitted);
   QSignalSpy beeped(&field, &EditSpinPair::Beeped);
   for (const char* refused : {"200", "abc", "", "-5", "100"}) {
@@ -109,11 +124,8 @@ TEST_F(EditSpinPairTest, TypedValuesAreSentTakenOrRefused) {
   Type("50");
   EXPECT_EQ(field.Value(), 127);
   EXPECT_EQ(field.Edit()->text(), "127");
-}
 
-// Bound to where the value lives, the field shows it, follows it on Refresh
-// (not over what is being typed) and knows a spin click from a typed value.
-TEST_F(EditSpinPairTest, ABoundFieldShowsItsHomeAndTellsSpinFromTyping) {
+  // Bound, the field follows its home on Refresh (not over typing) and tells a spin from typing.
   int home = 30;
   std::vector<bool> stepping;
   field.SetGetter([&home] { return home; });
@@ -140,24 +152,6 @@ TEST_F(EditSpinPairTest, ABoundFieldShowsItsHomeAndTellsSpinFromTyping) {
   EXPECT_FALSE(field.Stepping());
 }
 
-TEST_F(EditSpinPairTest, WrappingFieldsGoRoundTheEndsAndSignedFieldsReadTheSign) {
-  field.SetRange(1, 128);
-  field.SetEnds(EditSpinPair::Ends::Wrap);
-  field.SetValue(128);
-  field.Step(+1);
-  EXPECT_EQ(field.Value(), 1);
-  field.Step(-1);
-  EXPECT_EQ(field.Value(), 128);
-  sent.clear();
-  field.SetRange(-24, 24);
-  field.SetSigned(true);
-  field.SetValue(0);
-  Type("-24");
-  EXPECT_EQ(sent, std::vector<int>{-24});
-  Type("-25");
-  EXPECT_EQ(field.Value(), -24);
-}
-
 QToolButton* Arrow(const EditSpinPair& field, Qt::ArrowType type) {
   for (QToolButton* arrow : field.findChildren<QToolButton*>()) {
     if (arrow->arrowType() == type) return arrow;
@@ -165,7 +159,7 @@ QToolButton* Arrow(const EditSpinPair& field, Qt::ArrowType type) {
   return nullptr;
 }
 
-TEST_F(EditSpinPairTest, TheSpinStartsFromATypedValueInRangeElseFromTheValue) {
+TEST_F(EditSpinPairTest, TheArrowsStartFromATypedValueAndSpeedUpWhenHeld) {
   field.show();
   field.Edit()->setFocus();
   field.Edit()->setText("50");
@@ -177,11 +171,8 @@ TEST_F(EditSpinPairTest, TheSpinStartsFromATypedValueInRangeElseFromTheValue) {
   field.Edit()->setText("200");
   QTest::mouseClick(Arrow(field, Qt::UpArrow), Qt::LeftButton);
   EXPECT_EQ(sent, (std::vector<int>{51, 69, 70})) << "out of range: from the value, 69";
-}
 
-// Held, an arrow steps by 1, by 10 from 2 s and by 100 from 3 s after it
-// was pressed, however often it repeated in between.
-TEST_F(EditSpinPairTest, AHeldArrowSpeedsUpByTheTimeSinceItWasPressed) {
+  // Held, an arrow steps by 1, by 10 from 2 s and by 100 from 3 s after it was pressed.
   qint64 now = 0;
   field.SetClock([&now] { return now; });
   field.SetRange(0, 10000);
@@ -209,8 +200,7 @@ TEST(EditSpinPairLayout, TheArrowsTouchTheBoxInTheControllersAndUserVoiceWindows
   test::MainBarRig rig;
   rig.Start();
   const std::pair<EditorSlot, std::vector<const char*>> windows[] = {
-      {EditorSlot::Controllers, {"BankMsb", "BankLsb", "Voice", "Channel"}},
-      {EditorSlot::UserVoice, {"Level", "ElementNumber"}}};
+      {EditorSlot::Controllers, {"Voice"}}, {EditorSlot::UserVoice, {"Level"}}};
   for (const auto& [slot, names] : windows) {
     ASSERT_TRUE(rig.Bar().OpenEditor(slot));
     EditorDialog& window = *rig.Bar().Editor(slot);
