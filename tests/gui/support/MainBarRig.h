@@ -35,9 +35,8 @@ struct MainBarRig {
             return choices;
           });
       bar->SetDevicesDialogRunner(
-          [this](const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputPorts,
+          [this](const std::vector<MidiPort>&, const std::vector<MidiPort>& inputPorts,
                  const DevicesDialog::Choice& current) -> std::optional<DevicesDialog::Choice> {
-            devicesShown.push_back(ports);
             inputsShown.push_back(inputPorts);
             if (!devicesChoice) return std::nullopt;
             DevicesDialog::Choice choice = *devicesChoice;
@@ -69,7 +68,6 @@ struct MainBarRig {
   std::optional<SendChoices> sendChoices = SendChoices{};
   std::optional<DevicesDialog::Choice> devicesChoice;
   std::vector<SendDialogCall> sendDialogs;
-  std::vector<std::vector<MidiPort>> devicesShown;
   std::vector<std::vector<MidiPort>> inputsShown;
 };
 
