@@ -101,11 +101,9 @@ TEST(GeneralOptions, FillsAndStoresTheSwitchesAndKeepsTheReceiveTimeoutInItsRang
   AppSettings settings;
   test::RecordingPrompts prompts;
   GeneralOptionsDialog dialog(settings, prompts);
-  auto* keep = dialog.findChild<QCheckBox*>("KeepExtensions");
-  EXPECT_FALSE(keep->isChecked()) << "off unless chosen";
   dialog.findChild<QCheckBox*>("WarnToSave")->setChecked(false);
   dialog.findChild<QCheckBox*>("ResetAdMixer")->setChecked(true);
-  keep->setChecked(true);
+  dialog.findChild<QCheckBox*>("KeepExtensions")->setChecked(true);
   auto& timeout = *dialog.findChild<EditSpinPair*>("ReceiveTimeout");
   EXPECT_EQ(timeout.Value(), 300);
   ClickOkWithAValueOutOfRange(
@@ -181,7 +179,7 @@ TEST(SendAndDevicesDialogs, OkClickedWithAValueOutOfRangeTellsTheRangeAndStays) 
 }
 
 // The outputs, and the inputs after "(none)", with the remembered ones selected.
-TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
+TEST(DevicesDialogWindow, ListsThePortsReturnsTheChoiceAndShowsHelpOnF1) {
   test::RecordingPrompts prompts;
   HelpWindow help;
   const std::vector<MidiPort> inputs{{0, "Synth Out"}, {3, "Ravlo Monitor"}};
@@ -215,17 +213,11 @@ TEST(DevicesDialogWindow, ListsThePortsAndReturnsTheChoice) {
 
   DevicesDialog none({{0, "Synth"}}, inputs, {0, 0, true, -1}, prompts, help);
   EXPECT_EQ(none.findChild<QListWidget*>("InputPorts")->currentRow(), 0);
-}
-
-// F1 over a control of the Devices dialog shows that control's topic.
-TEST(DevicesDialogWindow, F1OnAControlShowsItsHelpTopic) {
-  test::RecordingPrompts prompts;
-  HelpWindow help;
-  DevicesDialog dialog({{0, "Synth"}}, {{0, "Synth Out"}}, {0, 0, true}, prompts, help);
-  QTest::keyClick(dialog.findChild<EditSpinPair*>("UnitId")->Edit(), Qt::Key_F1);
+  // F1 over a control shows that control's help topic.
+  QTest::keyClick(none.findChild<EditSpinPair*>("UnitId")->Edit(), Qt::Key_F1);
   EXPECT_TRUE(help.isVisible());
   EXPECT_EQ(help.CurrentAnchor(), "topic-78250114");
-  QTest::keyClick(dialog.findChild<QListWidget*>("InputPorts"), Qt::Key_F1);
+  QTest::keyClick(none.findChild<QListWidget*>("InputPorts"), Qt::Key_F1);
   EXPECT_EQ(help.CurrentAnchor(), "topic-65667202");
 }
 
@@ -277,7 +269,7 @@ TEST(ProcessingProgressWindow, ShowsTheItemAndACancellableRunHasACancelButtonTha
 }
 
 // The other defaults show where the main bar starts on an empty store.
-TEST(AppSettings, AnEmptyStoreGivesTheDefaultsAndATimeoutIsKeptInItsRange) {
+TEST(AppSettings, DefaultsRangesAndSwitchesAreRead) {
   test::MemorySettings store;
   const AppSettings settings = AppSettings::Read(store);
   EXPECT_TRUE(settings.sendReset);
@@ -288,10 +280,7 @@ TEST(AppSettings, AnEmptyStoreGivesTheDefaultsAndATimeoutIsKeptInItsRange) {
   EXPECT_EQ(AppSettings::Read(store).receiveTimeout, AppSettings::kMinReceiveTimeout);
   store.ints["ReceiveTimeout"] = 99999;
   EXPECT_EQ(AppSettings::Read(store).receiveTimeout, AppSettings::kMaxReceiveTimeout);
-}
-
-TEST(AppSettings, ASwitchIsOnFromOneUpAndWrittenAsOneOrZero) {
-  test::MemorySettings store;
+  // A switch is on from one up, and written as one or zero.
   for (const auto& [stored, on] : {std::pair{0, false}, {-5, false}, {1, true}, {7, true}}) {
     store.ints["SendReset"] = stored;
     EXPECT_EQ(AppSettings::Read(store).sendReset, on) << stored;
@@ -434,7 +423,6 @@ TEST(WindowPlacement, AnEditorGoesBesideTheMainBarInSightAndClearOfTitleBars) {
   };
   const Case cases[] = {
       {"above by its slot", Slot::Controllers, size, Around(bar), {600, 300}},
-      {"left by its slot", Slot::ChannelVoice, size, Around(bar), {300, 500}},
       {"below by its slot", Slot::Reverb, size, Around(bar), {700, 580}},
       {"left edge, below the bar", Slot::ChannelVoice, {300, 400}, Around(low), {0, 580}},
       {"in from the right and bottom", Slot::DrumSets, size, Around(corner), {1600, 800}},
