@@ -797,15 +797,14 @@ class CursorPauser final : public Pauser {
   std::vector<Qt::CursorShape> cursors;
 };
 
-class MainBarPromptsTest : public ::testing::Test {
+class MainBarPromptsTest
+    : public ::testing::Test,
+      public test::BasicMainBarRig<test::FakeMidiBackend, QtPrompts, CursorPauser> {
  protected:
   MainBarPromptsTest() {
-    settings.ints["MIDIOutPort"] = 0;
     settings.ints["SendReset"] = 0;
     settings.ints["AutoSendResetOnFileOpen"] = 0;
-    bar = std::make_unique<MainBar>(ShellServices{backend, prompts, settings, pauser});
-    bar->show();
-    bar->Start();
+    Start();
   }
   // As a musician who keeps what Ravlo holds unsaved and reads what it says.
   static void AnswerNoOrOk(QMessageBox& box) {
@@ -813,11 +812,6 @@ class MainBarPromptsTest : public ::testing::Test {
     (no != nullptr ? no : box.button(QMessageBox::Ok))->click();
   }
   test::ScratchDirectory directory{"ravlo-prompts"};
-  test::FakeMidiBackend backend;
-  QtPrompts prompts;
-  test::MemorySettings settings;
-  CursorPauser pauser;
-  std::unique_ptr<MainBar> bar;
 };
 
 TEST_F(MainBarPromptsTest, OpeningAFileAsksUnderTheArrowAndReadsUnderTheWaitCursor) {
@@ -826,7 +820,7 @@ TEST_F(MainBarPromptsTest, OpeningAFileAsksUnderTheArrowAndReadsUnderTheWaitCurs
       "mixed.syx",
       test::Join(test::PartChange(3, 0x0B, 0x50),
                  Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7})));
-  bar->MarkModified();
+  Bar().MarkModified();
   test::ModalAnswerer answerer([&](QWidget& modal) {
     if (auto* dialog = qobject_cast<QFileDialog*>(&modal)) {
       dialog->selectFile(QString::fromStdString(path));
@@ -836,7 +830,7 @@ TEST_F(MainBarPromptsTest, OpeningAFileAsksUnderTheArrowAndReadsUnderTheWaitCurs
     }
   });
   pauser.cursors.clear();
-  bar->OpenCommand();
+  Bar().OpenCommand();
   QStringList classes;
   for (const test::ModalAnswerer::Seen& seen : answerer.All()) {
     classes << seen.className;
@@ -844,7 +838,7 @@ TEST_F(MainBarPromptsTest, OpeningAFileAsksUnderTheArrowAndReadsUnderTheWaitCurs
   }
   ASSERT_EQ(classes, (QStringList{"QMessageBox", "QFileDialog", "QMessageBox", "QMessageBox"}));
   EXPECT_EQ(answerer.All()[2].text.left(34), "There were 11 bytes in 1 messages ");
-  EXPECT_EQ(bar->FilePath(), QString::fromStdString(path)) << "the file was read";
+  EXPECT_EQ(Bar().FilePath(), QString::fromStdString(path)) << "the file was read";
   ASSERT_FALSE(pauser.cursors.empty());
   for (const Qt::CursorShape cursor : pauser.cursors) EXPECT_EQ(cursor, Qt::WaitCursor);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone afterwards";
@@ -874,10 +868,10 @@ TEST_F(MainBarPromptsTest, FileDialogsRememberTheFilterAndSuggestAName) {
       dialog->reject();
     }
   });
-  bar->OpenCommand();
-  ASSERT_EQ(bar->FilePath(), QString::fromStdString(path));
-  bar->OpenCommand();
-  bar->SaveAsCommand();
+  Bar().OpenCommand();
+  ASSERT_EQ(Bar().FilePath(), QString::fromStdString(path));
+  Bar().OpenCommand();
+  Bar().SaveAsCommand();
   ASSERT_EQ(shown.size(), 3u);
   EXPECT_EQ(shown[0].filter, "XG Sysex Files(*.syx)");
   EXPECT_EQ(shown[1].filter, "XG MIDI Files(*.mid)") << "the filter used last";
@@ -885,24 +879,14 @@ TEST_F(MainBarPromptsTest, FileDialogsRememberTheFilterAndSuggestAName) {
 }
 
 // File > Receive from Synthesizer: the main bar reads a virtual synthesizer
-// behind the port back through the input port "Synth Out".
-class ReceiveCommandTest : public ::testing::Test {
+// behind the port back through the input port.
+class ReceiveCommandTest : public ::testing::Test,
+                           public test::BasicMainBarRig<test::RespondingBackend> {
  protected:
   ReceiveCommandTest() {
-    settings.ints["MIDIOutPort"] = 0;
     settings.ints["MIDIInPort"] = 0;
     settings.ints["SendReset"] = 0;
-    synth.deliver = [this](std::span<const std::uint8_t> message) { inputs.Deliver(message); };
-  }
-
-  MainBar& Bar() {
-    if (!bar) {
-      bar = std::make_unique<MainBar>(
-          ShellServices{synth, prompts, settings, pauser, nullptr, &inputs});
-      bar->show();
-      bar->Start();
-    }
-    return *bar;
+    backend.deliver = [this](std::span<const std::uint8_t> message) { inputs.Deliver(message); };
   }
   int PartVolume(int part) { return (*Bar().Model().Parts().Record(test::PartAt(part)))[0x0B]; }
   // An edit of the master volume as a window makes it: one step of the history.
@@ -913,19 +897,13 @@ class ReceiveCommandTest : public ::testing::Test {
         StepJoin::Separate));
     ASSERT_TRUE(Bar().History().CanUndo());
   }
-
-  test::RespondingBackend synth;
-  test::FakeMidiInBackend inputs{{"Synth Out"}};
-  test::RecordingPrompts prompts;
-  test::MemorySettings settings;
-  test::RecordingPauser pauser;
-  std::unique_ptr<MainBar> bar;
 };
 
 TEST_F(ReceiveCommandTest, TheSynthesizersStateReplacesTheImageAndTheHistory) {
+  Start();
   EditLocally();
   // The synthesizer changed behind Ravlo's back.
-  synth.Play(test::PartChange(3, 0x0B, 0x21));
+  backend.Play(test::PartChange(3, 0x0B, 0x21));
   Bar().findChild<QAction*>("ReceiveAction")->trigger();  // File > Receive, Control+R
   EXPECT_EQ(PartVolume(3), 0x21);
   EXPECT_FALSE(Bar().History().CanUndo()) << "no step leads back past a read-back";
@@ -939,9 +917,10 @@ TEST_F(ReceiveCommandTest, TheSynthesizersStateReplacesTheImageAndTheHistory) {
 
 TEST_F(ReceiveCommandTest, WithoutAnInputPortTheUserIsToldAndNothingIsAsked) {
   settings.ints.erase("MIDIInPort");
+  Start();
   EditLocally();
   Bar().ReceiveCommand();
-  EXPECT_TRUE(synth.Requests().empty());
+  EXPECT_TRUE(backend.Requests().empty());
   ASSERT_FALSE(prompts.messages.empty());
   EXPECT_EQ(prompts.messages.back(), NoInputPortText(test::UnitAt(0)));
   EXPECT_TRUE(Bar().History().CanUndo());
@@ -950,18 +929,20 @@ TEST_F(ReceiveCommandTest, WithoutAnInputPortTheUserIsToldAndNothingIsAsked) {
 TEST_F(ReceiveCommandTest, WhenNothingAnswersThePortAndUnitAreNamedAndNothingChanges) {
   settings.ints["ReceiveTimeout"] = 40;
   settings.ints["UnitNumber"] = 6;
-  synth.alter = [](test::RespondingBackend::Message) { return std::nullopt; };
+  Start();
+  backend.alter = [](test::RespondingBackend::Message) { return std::nullopt; };
   EditLocally();
   Bar().ReceiveCommand();
-  EXPECT_EQ(prompts.messages.back(), NoAnswerText("Synth Out", test::UnitAt(6)));
+  EXPECT_EQ(prompts.messages.back(), NoAnswerText("Synth A In", test::UnitAt(6)));
   EXPECT_EQ(pauser.Total(), 80u) << "the General Options timeout, twice, in pauses";
   EXPECT_TRUE(Bar().History().CanUndo()) << "nothing changed";
 }
 
 TEST_F(ReceiveCommandTest, CancelInTheProcessingWindowKeepsWhatCame) {
-  synth.Play(test::PartChange(0, 0x0B, 0x11));
-  synth.Play(test::PartChange(1, 0x0B, 0x12));
-  synth.Play(test::PartChange(2, 0x0B, 0x13));
+  Start();
+  backend.Play(test::PartChange(0, 0x0B, 0x11));
+  backend.Play(test::PartChange(1, 0x0B, 0x12));
+  backend.Play(test::PartChange(2, 0x0B, 0x13));
   QTimer presser;
   presser.setInterval(0);
   QObject::connect(&presser, &QTimer::timeout, [this] {
