@@ -102,7 +102,6 @@ TEST_F(EditorsWiringTest, AFileWithAReverbBlockOpensTheReverbWindowWithItsType) 
     EXPECT_EQ(reverb.IsOpen(), option);
     EXPECT_EQ(reverb.CurrentType(), 3);
   }
-  EXPECT_EQ(reverb.windowTitle(), "Reverb -- Room 1");
   EXPECT_FALSE(Bar().Editor(EditorSlot::Part)->IsOpen()) << "only the blocks the file held";
 }
 
@@ -123,7 +122,6 @@ TEST_F(EditorsWiringTest, AVoiceChosenInTheChannelBrowserGoesOutOnTheControllers
   QTest::keyClick(&browser.Tree(), Qt::Key_Return);
   EXPECT_EQ(backend.ShortBytes(),
             (Messages{Bytes({0xB0, 0x00, 0x00}), Bytes({0xB0, 0x20, 0x00}), Bytes({0xC0, 0x00})}));
-  EXPECT_TRUE(browser.IsOpen());
   EXPECT_TRUE(Bar().Modified());
 }
 
@@ -197,6 +195,10 @@ TEST_F(EditorsWiringTest, AValueBeingTypedGoesOutBeforeTheMainBarSendsReviewsOrS
   QTest::mouseClick(Bar().findChild<QPushButton*>("Send"), Qt::LeftButton);
   EXPECT_EQ(backend.Stream(), test::Join(volumeChange(90), volumeChange(90)))
       << "the edit, then the pass that holds it";
+  typeUncommitted("80");
+  backend.ClearSent();
+  QTest::mouseClick(Bar().findChild<QPushButton*>("ReviewButton"), Qt::LeftButton);
+  EXPECT_EQ(backend.Stream(), volumeChange(80));
 
   typeUncommitted("70");
   const std::string path = directory.File("typed.syx");
