@@ -510,7 +510,6 @@ TEST_F(MainBarTest, TheReviewsColumnsLineUp) {
 TEST_F(MainBarTest, HelpContentsShowsThePage) {
   Start();
   Bar().HelpContentsCommand();
-  EXPECT_TRUE(Bar().Help().isVisible());
   QTextBrowser& browser = *Bar().Help().findChild<QTextBrowser*>();
   const QPalette& palette = browser.palette();
   const auto lightness = [&](QPalette::ColorRole role) { return palette.color(role).lightness(); };
@@ -543,7 +542,6 @@ TEST_F(MainBarTest, TheFileMenuShowsItsShortcutsAndTheyWorkOnTheMainBar) {
   ASSERT_GE(prompts.fileRequests.size(), 2u);
   EXPECT_EQ(prompts.fileRequests[0].title, "Open File");
   EXPECT_EQ(prompts.fileRequests[1].title, "Save As");
-  EXPECT_TRUE(sendDialogs.empty()) << "Save stays off with nothing to save";
 }
 
 TEST_F(MainBarTest, TheListDialogsSayWhatTheyAreFor) {
@@ -568,6 +566,7 @@ TEST_F(MainBarTest, CommandLineFilesOpenInOrderAfterOneSaveQuestion) {
   Bar().MarkModified();
   prompts.answers = {Answer::No};
   Bar().OpenFiles(files);
+  EXPECT_TRUE(prompts.questions.empty()) << "nothing opens inside the call";
   ASSERT_TRUE(WaitForOpens());
   EXPECT_EQ(prompts.questions, std::vector<std::string>{"Save Changes First?"});
   EXPECT_EQ(Bar().FilePath().toStdString(), second) << "the last file is the document";
@@ -607,6 +606,7 @@ TEST_F(MainBarTest, FilesDroppedOnAnyWindowOpenAndOtherDragsAreLeftAlone) {
   const std::string letter = directory.Put("letter.txt", Bytes({'h', 'i'}));
   EXPECT_FALSE(Drop(Bar(), {letter})) << "not a file the program opens";
   EXPECT_TRUE(Drop(Bar(), {letter, song}));
+  EXPECT_NE(PartValue(2), 0x44) << "opened after the drop, not inside it";
   ASSERT_TRUE(WaitForOpens());
   EXPECT_EQ(Bar().FilePath().toStdString(), song);
 
