@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "sendpass/SendChoices.h"
@@ -14,11 +15,14 @@
 
 namespace ravlo::test {
 
-// The main bar over the fake port (with input ports beside it), scripted prompts, settings in
-// memory and counted pauses; its Send and Devices dialogs answer from here.
-struct MainBarRig {
-  explicit MainBarRig(std::vector<std::string> ports = {"Synth A", "Synth B"})
-      : backend(std::move(ports)) {
+// The main bar over a fake port (with input ports beside it), prompts, settings in memory and
+// pauses, by default scripted and counted; its Send and Devices dialogs answer from here.
+template <typename Backend = FakeMidiBackend, typename Prompts = RecordingPrompts,
+          typename Pauses = RecordingPauser>
+struct BasicMainBarRig {
+  template <typename... BackendArguments>
+  explicit BasicMainBarRig(BackendArguments&&... arguments)
+      : backend(std::forward<BackendArguments>(arguments)...) {
     settings.ints["MIDIOutPort"] = 0;
   }
 
@@ -35,9 +39,8 @@ struct MainBarRig {
             return choices;
           });
       bar->SetDevicesDialogRunner(
-          [this](const std::vector<MidiPort>& ports, const std::vector<MidiPort>& inputPorts,
+          [this](const std::vector<MidiPort>&, const std::vector<MidiPort>& inputPorts,
                  const DevicesDialog::Choice& current) -> std::optional<DevicesDialog::Choice> {
-            devicesShown.push_back(ports);
             inputsShown.push_back(inputPorts);
             if (!devicesChoice) return std::nullopt;
             DevicesDialog::Choice choice = *devicesChoice;
@@ -59,18 +62,22 @@ struct MainBarRig {
     bool savingMode;
   };
 
-  FakeMidiBackend backend;
+  Backend backend;
   // Input ports, none of them chosen unless a test stores one.
   FakeMidiInBackend inputs{{"Synth A In"}};
-  RecordingPrompts prompts;
+  Prompts prompts;
   MemorySettings settings;
-  RecordingPauser pauser;
+  Pauses pauser;
   std::unique_ptr<MainBar> bar;
   std::optional<SendChoices> sendChoices = SendChoices{};
   std::optional<DevicesDialog::Choice> devicesChoice;
   std::vector<SendDialogCall> sendDialogs;
-  std::vector<std::vector<MidiPort>> devicesShown;
   std::vector<std::vector<MidiPort>> inputsShown;
+};
+
+// The usual rig: two output ports.
+struct MainBarRig : BasicMainBarRig<> {
+  MainBarRig() : BasicMainBarRig(std::vector<std::string>{"Synth A", "Synth B"}) {}
 };
 
 }  // namespace ravlo::test

@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -28,17 +27,6 @@ class ModalAnswerer {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
     timer_.start();
-  }
-
-  // Presses the box's button with this role, or rejects any other window.
-  static Answer Press(QMessageBox::StandardButton button) {
-    return [button](QWidget& modal) {
-      if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
-        box->button(button)->click();
-      } else if (auto* dialog = qobject_cast<QDialog*>(&modal)) {
-        dialog->reject();
-      }
-    };
   }
 
   const std::vector<Seen>& All() const { return seen_; }
