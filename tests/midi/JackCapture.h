@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace ravlo::test {
@@ -15,14 +16,40 @@ class JackCapture {
  public:
   using Message = std::vector<std::uint8_t>;
 
-  explicit JackCapture(const std::string& clientName = "RavloCapture");
+  explicit JackCapture(const std::string& clientName = "RavloCapture")
+      : input_(RtMidi::UNIX_JACK, clientName, 4096) {
+    // Sysex is what is tested; a callback keeps bursts from overflowing a queue.
+    input_.ignoreTypes(false, true, true);
+    input_.setCallback(&JackCapture::OnMessage, this);
+    input_.openVirtualPort("in");
+  }
 
   // What arrived once `bytes` bytes are in, or when the time is up.
-  std::vector<Message> WaitFor(std::size_t bytes, std::chrono::milliseconds limit);
-  void Clear();
+  std::vector<Message> WaitFor(std::size_t bytes, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+      {
+        std::lock_guard lock(mutex_);
+        if (received_ >= bytes) return messages_;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::lock_guard lock(mutex_);
+    return messages_;
+  }
+  void Clear() {
+    std::lock_guard lock(mutex_);
+    messages_.clear();
+    received_ = 0;
+  }
 
  private:
-  static void OnMessage(double, std::vector<unsigned char>* message, void* user);
+  static void OnMessage(double, std::vector<unsigned char>* message, void* user) {
+    auto* self = static_cast<JackCapture*>(user);
+    std::lock_guard lock(self->mutex_);
+    self->messages_.emplace_back(message->begin(), message->end());
+    self->received_ += message->size();
+  }
 
   RtMidiIn input_;
   std::mutex mutex_;

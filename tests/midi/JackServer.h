@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdio>
 #include <string>
 
 namespace ravlo::test {
@@ -25,6 +26,7 @@ class JackServer {
  private:
   std::string name_;
   std::string failure_;
+  FILE* output_ = nullptr;
   pid_t pid_ = -1;
   bool running_ = false;
 };
