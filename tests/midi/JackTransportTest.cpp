@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <memory>
-#include <numeric>
 #include <vector>
 
 #include "JackCapture.h"
@@ -78,9 +77,8 @@ TEST_F(JackTransport, EveryByteArrivesIntactAndInOrder) {
   ASSERT_TRUE(device.SendShort(PackProgramChange(MidiChannel::FromIndex(1), 5)));
   expected.insert(expected.end(), {{0x90, 60, 100}, {0xB2, 0x5D, 0x40}, {0xC1, 0x04}});
 
-  const std::size_t total =
-      std::accumulate(expected.begin(), expected.end(), std::size_t{0},
-                      [](std::size_t n, const Message& m) { return n + m.size(); });
+  std::size_t total = 0;
+  for (const Message& message : expected) total += message.size();
   const std::vector<Message> received = capture.WaitFor(total, std::chrono::seconds(10));
   ASSERT_GE(received.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
