@@ -3,10 +3,10 @@
 #include <rtmidi/RtMidi.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace ravlo::test {
@@ -26,15 +26,8 @@ class JackCapture {
 
   // What arrived once `bytes` bytes are in, or when the time is up.
   std::vector<Message> WaitFor(std::size_t bytes, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-      {
-        std::lock_guard lock(mutex_);
-        if (received_ >= bytes) return messages_;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    arrived_.wait_for(lock, limit, [&] { return received_ >= bytes; });
     return messages_;
   }
   void Clear() {
@@ -49,10 +42,12 @@ class JackCapture {
     std::lock_guard lock(self->mutex_);
     self->messages_.emplace_back(message->begin(), message->end());
     self->received_ += message->size();
+    self->arrived_.notify_all();
   }
 
   RtMidiIn input_;
   std::mutex mutex_;
+  std::condition_variable arrived_;
   std::vector<Message> messages_;
   std::size_t received_ = 0;
 };

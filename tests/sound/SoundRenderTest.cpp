@@ -156,7 +156,6 @@ TEST(SoundRender, WhatTheModelSaysIsHeard) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const Take first = Play(c.first);
-    ASSERT_FALSE(first.left.empty());
     EXPECT_GT(Decibels(Rms(first.left, 0, 0.4)), -50) << "a note is heard";
     EXPECT_GE(c.measure(first, c.second.empty() ? first : Play(c.second)), c.atLeast);
   }
