@@ -20,7 +20,6 @@ class JackServer {
   JackServer& operator=(const JackServer&) = delete;
 
   bool Running() const { return running_; }
-  const std::string& Name() const { return name_; }
   const std::string& Failure() const { return failure_; }
 
  private:

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <memory>
 #include <vector>
 
 #include "JackCapture.h"
@@ -30,18 +29,6 @@ Message BulkDump(std::uint8_t modelId, std::size_t count, std::uint8_t seed) {
   return {message.Bytes().begin(), message.Bytes().end()};
 }
 
-// One server for the whole suite: starting one takes a while.
-class JackTransport : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { server = std::make_unique<test::JackServer>(); }
-  static void TearDownTestSuite() { server.reset(); }
-  void SetUp() override { ASSERT_TRUE(server->Running()) << server->Failure(); }
-
-  static std::unique_ptr<test::JackServer> server;
-};
-
-std::unique_ptr<test::JackServer> JackTransport::server;
-
 int IndexOf(const std::vector<MidiPort>& ports, const std::string& name) {
   for (const MidiPort& port : ports) {
     if (port.name == name) return port.index;
@@ -49,7 +36,9 @@ int IndexOf(const std::vector<MidiPort>& ports, const std::string& name) {
   return -1;
 }
 
-TEST_F(JackTransport, EveryByteArrivesIntactAndInOrder) {
+TEST(JackTransport, EveryByteArrivesIntactAndInOrder) {
+  test::JackServer server;
+  ASSERT_TRUE(server.Running()) << server.Failure();
   test::JackCapture capture;
 
   RtMidiBackend backend("RavloTest");
@@ -98,7 +87,9 @@ TEST_F(JackTransport, EveryByteArrivesIntactAndInOrder) {
   device.Close();
 }
 
-TEST_F(JackTransport, InputsArriveWholeAndNeitherListHoldsTheProgramsOwnPorts) {
+TEST(JackTransport, InputsArriveWholeAndNeitherListHoldsTheProgramsOwnPorts) {
+  test::JackServer server;
+  ASSERT_TRUE(server.Running()) << server.Failure();
   test::JackCapture capture;
   RtMidiOut source(RtMidi::UNIX_JACK, "RavloSource");
   source.openVirtualPort("out");
