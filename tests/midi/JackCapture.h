@@ -30,11 +30,6 @@ class JackCapture {
     arrived_.wait_for(lock, limit, [&] { return received_ >= bytes; });
     return messages_;
   }
-  void Clear() {
-    std::lock_guard lock(mutex_);
-    messages_.clear();
-    received_ = 0;
-  }
 
  private:
   static void OnMessage(double, std::vector<unsigned char>* message, void* user) {
