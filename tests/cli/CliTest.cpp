@@ -60,9 +60,6 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 }
 
 struct CliTest : ::testing::Test {
-  std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    return dir.Put(name, bytes);
-  }
   const test::ScratchDirectory dir{"ravlo-cli"};
   const fs::path& directory = dir.Path();
 };
@@ -115,10 +112,10 @@ TEST_F(CliTest, PortsListsTheMonitorLastAmongTheOutputsAndAmongTheInputs) {
 
 TEST_F(CliTest, ShowListsWhatDiffersFromTheDefaultsInBlockOrder) {
   // Written out of block order on purpose: the listing puts it back in order.
-  const std::string path =
-      Put("edits.syx", test::Join(test::PartChange(2, 0x0E, 0x01), test::EffectChange(0x02, {30}),
-                                  test::SystemChange(0x06, {0x42}),
-                                  Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x04, 0x00, 0xF7})));
+  const std::string path = dir.Put(
+      "edits.syx", test::Join(test::PartChange(2, 0x0E, 0x01), test::EffectChange(0x02, {30}),
+                              test::SystemChange(0x06, {0x42}),
+                              Bytes({0xF0, 0x43, 0x10, 0x4C, 0x30, 0x24, 0x04, 0x00, 0xF7})));
   const CliRun run = Ok({"show", "--load", path});
   EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
                                 "system: Transpose = 66 (+2 semitones)",
@@ -131,7 +128,7 @@ TEST_F(CliTest, ShowListsWhatDiffersFromTheDefaultsInBlockOrder) {
 }
 
 TEST_F(CliTest, TheExtendedModelHoldsShowsStatesAndReadsBackTheLaterBlocks) {
-  const std::string path = Put(
+  const std::string path = dir.Put(
       "later.syx", test::Join(Bytes({0xF0, 0x43, 0x10, 0x4C, 0x03, 0x01, 0x00, 0x49, 0x00, 0xF7}),
                               Bytes({0xF0, 0x43, 0x10, 0x4C, 0x02, 0x40, 0x01, 0x46, 0xF7})));
   const CliRun show = Ok({"show", "--model", "extended", "--load", path});
@@ -144,31 +141,31 @@ TEST_F(CliTest, TheExtendedModelHoldsShowsStatesAndReadsBackTheLaterBlocks) {
   EXPECT_EQ(LineStarting(state.out, "multieq: ").substr(0, 20), "multieq: 00 46 0C 07");
   const CliRun identify = Ok({"identify"});
   EXPECT_EQ(LineStarting(identify.out, "model: "), "model: basic");
-  const std::string received = (directory / "received.syx").string();
+  const std::string received = dir.File("received.syx");
   Ok({"receive", "--model", "extended", "-o", received});
   const CliRun back = Cli({"scan", received});
   EXPECT_NE(back.out.find(" 4C 00 15 02 40 00 "), std::string::npos) << "read back with the rest";
 }
 
 TEST_F(CliTest, ReceiveFromTheMonitorWritesWhatSaveBulkWritesOfTheDefaultsOrNothing) {
-  const std::string received = (directory / "received.syx").string();
+  const std::string received = dir.File("received.syx");
   Ok({"receive", "-o", received});
-  const std::string saved = (directory / "saved.syx").string();
+  const std::string saved = dir.File("saved.syx");
   Ok({"save", "-o", saved, "--bulk", "reset,system,reverb,chorus,variation,part,drum1,drum2"});
   EXPECT_EQ(ReadBytes(received), ReadBytes(saved));
 
   // What they cannot use, receive and serve refuse.
-  const CliRun noPort = Cli({"receive", "-o", (directory / "x.syx").string(), "--in-port", "999"});
+  const CliRun noPort = Cli({"receive", "-o", dir.File("x.syx"), "--in-port", "999"});
   EXPECT_EQ(noPort.status, 1);
   EXPECT_NE(noPort.err.find("cannot open MIDI input port 999"), std::string::npos);
   EXPECT_FALSE(fs::exists(directory / "x.syx"));
-  const CliRun missing = Cli({"serve", "--load", (directory / "absent.syx").string()});
+  const CliRun missing = Cli({"serve", "--load", dir.File("absent.syx")});
   EXPECT_EQ(missing.status, 1) << "the files are read before any port is made";
   EXPECT_TRUE(missing.out.empty()) << "never ready";
 }
 
 TEST_F(CliTest, StatePrintsEveryItemOfTheModelAndReportsWhatIsNotXg) {
-  const std::string path = Put("volume.syx", test::PartChange(3, 0x0B, 0x50));
+  const std::string path = dir.Put("volume.syx", test::PartChange(3, 0x0B, 0x50));
   const CliRun run = Ok({"state", "--load", path});
   EXPECT_EQ(Lines(run.out).size(), 1u + 3 + 16 + 2 + 2 * 79 + 16 + 32);
   EXPECT_EQ(LineStarting(run.out, "system:"), "system: 00 04 00 00 7F 00 40");
@@ -184,14 +181,14 @@ TEST_F(CliTest, StatePrintsEveryItemOfTheModelAndReportsWhatIsNotXg) {
   EXPECT_NE(LineStarting(run.out, "drum 2 91:"), "");
 
   // Several files merge with one reset before the first.
-  const std::string second = Put("b.syx", test::SystemChange(0x06, {0x41}));
+  const std::string second = dir.Put("b.syx", test::SystemChange(0x06, {0x41}));
   const CliRun merged = Ok({"state", "--load", path, "--load", second});
   EXPECT_EQ(LineStarting(merged.out, "system:"), "system: 00 04 00 00 7F 00 41");
   EXPECT_EQ(LineStarting(merged.out, "part 4:").substr(41, 2), "50");
 
   // What is not XG is reported, or stored when asked.
   const std::string odd =
-      Put("odd.syx", Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7}));
+      dir.Put("odd.syx", Bytes({0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7}));
   const CliRun reported = Ok({"state", "--load", odd});
   EXPECT_NE(reported.err.find("There were 11 bytes in 1 messages unrecognized."),
             std::string::npos);
@@ -201,17 +198,17 @@ TEST_F(CliTest, StatePrintsEveryItemOfTheModelAndReportsWhatIsNotXg) {
 }
 
 TEST_F(CliTest, SaveWritesWhatOpensToTheSameState) {
-  const std::string edits = Put(
+  const std::string edits = dir.Put(
       "edits.syx",
       Bytes({0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x02,
              0x01, 0x00, 0x02, 0x00, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x31, 40,   0x02, 0x05, 0xF7}));
-  const std::string saved = (directory / "saved.syx").string();
+  const std::string saved = dir.File("saved.syx");
   Ok({"save", "-o", saved, "--load", edits});
   const CliRun original = Cli({"state", "--load", edits});
   const CliRun reopened = Cli({"state", "--load", saved});
   EXPECT_EQ(reopened.out, original.out);
 
-  const std::string bulk = (directory / "bulk.syx").string();
+  const std::string bulk = dir.File("bulk.syx");
   Ok({"save", "-o", bulk, "--load", edits, "--bulk", "part", "--categories", "part", "--unit",
       "3"});
   const std::vector<std::uint8_t> bytes = ReadBytes(bulk);
@@ -220,7 +217,7 @@ TEST_F(CliTest, SaveWritesWhatOpensToTheSameState) {
 }
 
 TEST_F(CliTest, ReviewAndScanPrintWhatAFileHolds) {
-  const std::string path = Put("volume.syx", test::SystemChange(0x04, {0x64}));
+  const std::string path = dir.Put("volume.syx", test::SystemChange(0x04, {0x64}));
   const CliRun run = Ok({"review", "--load", path, "--categories", "reset,system"});
   EXPECT_EQ(run.out.rfind(path + "\n", 0), 0u);
   EXPECT_NE(run.out.find("Total Bytes:\t18\n"), std::string::npos);
@@ -228,18 +225,18 @@ TEST_F(CliTest, ReviewAndScanPrintWhatAFileHolds) {
 
   // Scan: each message's offset, length and bytes.
   const std::string two =
-      Put("two.syx", Bytes({0x41, 0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7, 0xF0, 0x43, 0xF7}));
+      dir.Put("two.syx", Bytes({0x41, 0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7, 0xF0, 0x43, 0xF7}));
   EXPECT_EQ(Ok({"scan", two}).out, "1 6 F0 7E 7F 09 01 F7\n7 3 F0 43 F7\n");
 }
 
 TEST_F(CliTest, UnreadableFilesExitWithOneAndTheReason) {
-  const CliRun run = Cli({"state", "--load", (directory / "missing.syx").string()});
+  const CliRun run = Cli({"state", "--load", dir.File("missing.syx")});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("No such file"), std::string::npos);
-  EXPECT_EQ(Cli({"scan", (directory / "missing.syx").string()}).status, 1);
-  EXPECT_EQ(Cli({"convert-q3v", Put("small.q3v", Bytes({1, 2, 3}))}).status, 1);
+  EXPECT_EQ(Cli({"scan", dir.File("missing.syx")}).status, 1);
+  EXPECT_EQ(Cli({"convert-q3v", dir.Put("small.q3v", Bytes({1, 2, 3}))}).status, 1);
   // What is no file is refused at once: a FIFO without a writer would never end.
-  const std::string fifo = (directory / "pipe.syx").string();
+  const std::string fifo = dir.File("pipe.syx");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   for (const char* command : {"state", "scan"}) {
     const CliRun refused = Cli({command, fifo});
@@ -252,14 +249,14 @@ TEST_F(CliTest, ConvertAndListQs300Voices) {
   std::vector<std::uint8_t> bank(32768, 0);
   const std::string header = "YQ3VIC     V1.00";
   std::copy(header.begin(), header.end(), bank.begin());
-  const std::string path = Put("bank.q3v", bank);
+  const std::string path = dir.Put("bank.q3v", bank);
   // Commands that read take nothing in from a bank and write nothing.
   Ok({"state", path});
   EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
   const CliRun converted = Ok({"convert-q3v", path, "--unit", "2"});
   const auto outputs = Lines(converted.out);
   ASSERT_EQ(outputs.size(), 4u);
-  EXPECT_EQ(outputs[0], (directory / "bank0.syx").string());
+  EXPECT_EQ(outputs[0], dir.File("bank0.syx"));
   // Converting again replaces nothing unless told to.
   const CliRun again = Cli({"convert-q3v", path});
   EXPECT_EQ(again.status, 1);
@@ -267,7 +264,7 @@ TEST_F(CliTest, ConvertAndListQs300Voices) {
   EXPECT_EQ(Cli({"convert-q3v", path, "--force"}).out, converted.out);
 
   // What the list says is the patch list's own test.
-  const std::string report = (directory / "patches.txt").string();
+  const std::string report = dir.File("patches.txt");
   Ok({"patches", outputs[0], outputs[1], "-o", report});
   EXPECT_TRUE(fs::file_size(report) > 0);
   const CliRun printed = Cli({"patches", outputs[0]});
@@ -276,7 +273,7 @@ TEST_F(CliTest, ConvertAndListQs300Voices) {
 
 TEST_F(CliTest, SongsAndExtensionsOnTheCommandLine) {
   // A song: its display text by sysex, then a note. What a song sets up is the song intake's test.
-  const std::string song = Put(
+  const std::string song = dir.Put(
       "song.mid", test::MidiFile(test::Join(Bytes({0x00, 0xF0, 0x09, 0x43, 0x10, 0x4C, 0x06, 0x00,
                                                    0x00, 'O', 'K', 0xF7, 0x00, 0x91, 60, 100}),
                                             test::kEndOfTrack)));
@@ -289,20 +286,20 @@ TEST_F(CliTest, SongsAndExtensionsOnTheCommandLine) {
   EXPECT_EQ(LineStarting(kept.out, "extension"), "extension 06 00 00: 4F 4B");
   EXPECT_EQ(kept.err, "");
 
-  const CliRun corrupt = Cli({"save", "-o", (directory / "out.syx").string(), "--song",
-                              Put("cut.mid", Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0}))});
+  const CliRun corrupt = Cli({"save", "-o", dir.File("out.syx"), "--song",
+                              dir.Put("cut.mid", Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0}))});
   EXPECT_EQ(corrupt.status, 1);
   EXPECT_NE(corrupt.err.find("cannot be imported as a song"), std::string::npos) << corrupt.err;
   EXPECT_FALSE(fs::exists(directory / "out.syx"));
 }
 
 TEST_F(CliTest, RenderWritesAWaveOfTheSongOrNothingAtAll) {
-  const std::string wav = (directory / "song.wav").string();
+  const std::string wav = dir.File("song.wav");
   // Half a second of middle C.
-  const std::string song =
-      Put("song.mid",
-          test::MidiFile(Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00})));
-  const std::string setup = Put("setup.syx", test::PartChange(0, 0x0B, 0x40));
+  const std::string song = dir.Put(
+      "song.mid",
+      test::MidiFile(Bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00})));
+  const std::string setup = dir.Put("setup.syx", test::PartChange(0, 0x0B, 0x40));
   struct Case {
     const char* name;
     std::vector<std::string> args;
@@ -312,9 +309,7 @@ TEST_F(CliTest, RenderWritesAWaveOfTheSongOrNothingAtAll) {
       {"no output", {"render", "--song", song}, 2},
       {"two songs", {"render", "--song", song, "--song", song, "-o", wav}, 2},
       {"a rate out of range", {"render", "--song", song, "--rate", "100", "-o", wav}, 2},
-      {"no such SoundFont",
-       {"render", "--song", song, "--soundfont", "/nowhere.sf2", "-o", wav},
-       1},
+      {"no such SoundFont", {"render", "--song", song, "--soundfont", "/no.sf2", "-o", wav}, 1},
       {"no such song", {"render", "--song", "/nowhere.mid", "-o", wav}, 1},
       {"not a song", {"render", "--song", setup, "-o", wav}, 1},
       {"no such setup", {"render", "--load", "/nowhere.syx", "--song", song, "-o", wav}, 1},
@@ -326,7 +321,7 @@ TEST_F(CliTest, RenderWritesAWaveOfTheSongOrNothingAtAll) {
     EXPECT_FALSE(run.err.empty());
     EXPECT_FALSE(fs::exists(wav));
   }
-  const CliRun run = Ok({"render", "--load", setup, "--song", song, "--rate", "22050", "-o", wav});
+  Ok({"render", "--load", setup, "--song", song, "--rate", "22050", "-o", wav});
   const std::vector<std::uint8_t> written = ReadBytes(wav);
   ASSERT_GT(written.size(), 44u + 4u * 22050 / 2) << "the note and its tail";
   EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "RIFF");
