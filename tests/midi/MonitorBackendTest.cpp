@@ -43,9 +43,7 @@ class MonitorBackendTest : public ::testing::Test {
 
 TEST_F(MonitorBackendTest, KeepsTheLatestTenThousandWholeMessagesWithTheirTimeInOrder) {
   ASSERT_TRUE(device.Open(0));
-  Message voice(392, 0x01);
-  voice.front() = 0xF0;
-  voice.back() = 0xF7;
+  const Message voice = test::Join(Bytes({0xF0}), Message(390, 0x01), Bytes({0xF7}));
   // The second voice crosses a 512-byte piece boundary.
   ASSERT_EQ(device.SendLong(test::Join(volume, voice, voice)), kMidiOk);
   ASSERT_TRUE(device.SendShort(0x405DB2));
