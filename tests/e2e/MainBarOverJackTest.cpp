@@ -26,35 +26,6 @@ using Message = test::JackCapture::Message;
 
 const Message kSystemOn{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
 
-TEST(MainBarOverJack, TheStartsResetAndAnOpenedFileArriveAtTheSynthesizer) {
-  test::JackServer server;
-  ASSERT_TRUE(server.Running()) << server.Failure();
-  test::JackCapture capture;
-
-  PlatformMidi midi("RavloE2E");
-  test::RecordingPrompts prompts;
-  test::MemorySettings settings;
-  test::RecordingPauser pauser;
-  for (const MidiPort& port : MidiOutDevice(midi.Backend(), prompts).Ports()) {
-    if (port.name == "RavloCapture:in") settings.ints["MIDIOutPort"] = port.index;
-  }
-
-  MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
-  ASSERT_TRUE(bar.Initialised());
-  bar.show();
-  bar.Start();  // opens the port and sends the reset (on by default)
-  const test::ScratchDirectory directory("ravlo-e2e");
-  const Message volume{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7};
-  // Long messages over the transport are JackTransportTest's.
-  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {directory.Put("song.syx", volume)}});
-  bar.OpenCommand();
-  // The start's reset; the open's automatic one, then the file's messages as they were.
-  EXPECT_EQ(capture.WaitFor(3 * 9, std::chrono::seconds(10)),
-            (std::vector<Message>{kSystemOn, kSystemOn, volume}));
-  EXPECT_TRUE(prompts.questions.empty());
-  bar.close();
-}
-
 // The output of a command run under the private server.
 std::string CommandOutput(const std::string& command) {
   std::string output;
@@ -81,14 +52,39 @@ double LeftRms(const std::vector<std::uint8_t>& wav) {
   return count > 0 ? std::sqrt(sum / static_cast<double>(count)) / 32768.0 : 0;
 }
 
-TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
+TEST(MainBarOverJack, AnOpenedFileArrivesAtTheSynthesizerAndThePianoIsHeardOnTheRavloSynthPorts) {
   test::JackServer server;
   ASSERT_TRUE(server.Running()) << server.Failure();
+  test::RecordingPrompts prompts;
+  test::RecordingPauser pauser;
+  {
+    test::JackCapture capture;
+    PlatformMidi midi("RavloE2E");
+    test::MemorySettings settings;
+    for (const MidiPort& port : MidiOutDevice(midi.Backend(), prompts).Ports()) {
+      if (port.name == "RavloCapture:in") settings.ints["MIDIOutPort"] = port.index;
+    }
+    MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
+    ASSERT_TRUE(bar.Initialised());
+    bar.show();
+    bar.Start();  // opens the port and sends the reset (on by default)
+    const test::ScratchDirectory directory("ravlo-e2e");
+    const Message volume{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7};
+    // Long messages over the transport are JackTransportTest's.
+    prompts.fileChoices.push_back(
+        {FileChoice::Status::Chosen, {directory.Put("song.syx", volume)}});
+    bar.OpenCommand();
+    // The start's reset; the open's automatic one, then the file's messages as they were.
+    EXPECT_EQ(capture.WaitFor(3 * 9, std::chrono::seconds(10)),
+              (std::vector<Message>{kSystemOn, kSystemOn, volume}));
+    EXPECT_TRUE(prompts.questions.empty());
+    bar.close();
+  }
+
+  // The built-in sound, on the JACK ports of its own.
   PlatformMidi midi("RavloSoundE2E");
   MonitorSound sound(midi.Monitor());
-  test::RecordingPrompts prompts;
   test::MemorySettings settings;
-  test::RecordingPauser pauser;
   settings.ints["MIDIOutPort"] = midi.MonitorIndex();
   settings.strings["MIDIOutPortName"] = "Ravlo Monitor";
   MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor(), nullptr, &sound});
