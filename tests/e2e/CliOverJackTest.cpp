@@ -87,8 +87,7 @@ TEST(CliOverJack, ReceiveWritesTheStateThatServeWasGiven) {
 
   const std::string received = scratch.File("received.syx");
   const auto start = std::chrono::steady_clock::now();
-  // A patient timeout: a loaded machine may be slow, and a healthy answer
-  // comes within milliseconds whatever the limit.
+  // A patient timeout for a loaded machine: a healthy answer takes milliseconds.
   const int receive =
       std::system(CliCommand("receive -o " + received + " --port " + std::to_string(out) +
                              " --in-port " + std::to_string(in) + " --timeout 3000")
