@@ -202,9 +202,7 @@ TEST_F(CliTest, SaveWritesWhatOpensToTheSameState) {
              0x01, 0x00, 0x02, 0x00, 0xF7, 0xF0, 0x43, 0x10, 0x4C, 0x31, 40,   0x02, 0x05, 0xF7}));
   const std::string saved = dir.File("saved.syx");
   Ok({"save", "-o", saved, "--load", edits});
-  const CliRun original = Cli({"state", "--load", edits});
-  const CliRun reopened = Cli({"state", "--load", saved});
-  EXPECT_EQ(reopened.out, original.out);
+  EXPECT_EQ(Cli({"state", "--load", saved}).out, Cli({"state", "--load", edits}).out);
 
   const std::string bulk = dir.File("bulk.syx");
   Ok({"save", "-o", bulk, "--load", edits, "--bulk", "part", "--categories", "part", "--unit",
