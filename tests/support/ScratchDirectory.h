@@ -32,8 +32,7 @@ class ScratchDirectory {
   const std::filesystem::path& Path() const { return path_; }
   // The path of `name` in it, as the file functions take paths.
   std::string File(const std::string& name) const { return (path_ / name).string(); }
-  // Writes `bytes` as the file `name` in it (the test fails if it cannot) and
-  // gives its path.
+  // Writes `bytes` as the file `name` in it (failing the test if it cannot); gives its path.
   std::string Put(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
     const std::string path = File(name);
     EXPECT_TRUE(WriteWholeFile(path, bytes).ok) << path;
