@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <thread>
 
 #include "JackCapture.h"
@@ -16,7 +14,6 @@
 #include "midi/MidiOutDevice.h"
 #include "piano/KeyboardPiano.h"
 #include "shell/MainBar.h"
-#include "support/Bytes.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingPauser.h"
 #include "support/RecordingPrompts.h"
@@ -29,45 +26,6 @@ using Message = test::JackCapture::Message;
 
 const Message kSystemOn{0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7};
 
-TEST(MainBarOverJack, TheStartsResetAndAnOpenedFileArriveAtTheSynthesizer) {
-  test::JackServer server;
-  ASSERT_TRUE(server.Running()) << server.Failure();
-  test::JackCapture capture;
-
-  PlatformMidi midi("RavloE2E");
-  test::RecordingPrompts prompts;
-  test::MemorySettings settings;
-  test::RecordingPauser pauser;
-  {
-    MidiOutDevice lister(midi.Backend(), prompts);
-    for (const MidiPort& port : lister.Ports()) {
-      if (port.name.find("RavloCapture") != std::string::npos)
-        settings.ints["MIDIOutPort"] = port.index;
-    }
-  }
-  ASSERT_TRUE(settings.ints.count("MIDIOutPort")) << "the capture port is listed";
-
-  MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
-  ASSERT_TRUE(bar.Initialised());
-  bar.show();
-  bar.Start();  // opens the port and sends the reset (on by default)
-  EXPECT_EQ(capture.WaitFor(9, std::chrono::seconds(10)), std::vector<Message>{kSystemOn});
-
-  const test::ScratchDirectory directory("ravlo-e2e");
-  const Message volume{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7};
-  // Long messages over the transport are JackTransportTest's.
-  const std::string path = directory.Put("song.syx", volume);
-
-  capture.Clear();
-  prompts.fileChoices.push_back({FileChoice::Status::Chosen, {path}});
-  bar.OpenCommand();
-  // The automatic reset, then the file's messages as they were.
-  const std::vector<Message> expected{kSystemOn, volume};
-  EXPECT_EQ(capture.WaitFor(9 + 9, std::chrono::seconds(10)), expected);
-  EXPECT_TRUE(prompts.questions.empty());
-  bar.close();
-}
-
 // The output of a command run under the private server.
 std::string CommandOutput(const std::string& command) {
   std::string output;
@@ -79,15 +37,14 @@ std::string CommandOutput(const std::string& command) {
   return output;
 }
 
-// The RMS of one channel of a 16-bit stereo WAV file's samples.
-double ChannelRms(const std::vector<std::uint8_t>& wav, int channel) {
+// The RMS of the left channel of a 16-bit stereo WAV file's samples.
+double LeftRms(const std::vector<std::uint8_t>& wav) {
   const std::string bytes(wav.begin(), wav.end());
   const std::size_t data = bytes.find("data");
   if (data == std::string::npos) return 0;
   double sum = 0;
   std::size_t count = 0;
-  for (std::size_t at = data + 8 + 2 * static_cast<std::size_t>(channel); at + 1 < wav.size();
-       at += 4) {
+  for (std::size_t at = data + 8; at + 1 < wav.size(); at += 4) {
     const auto sample = static_cast<std::int16_t>(wav[at] | wav[at + 1] << 8);
     sum += static_cast<double>(sample) * sample;
     ++count;
@@ -95,50 +52,69 @@ double ChannelRms(const std::vector<std::uint8_t>& wav, int channel) {
   return count > 0 ? std::sqrt(sum / static_cast<double>(count)) / 32768.0 : 0;
 }
 
-TEST(MainBarOverJack, ThePianoIsHeardOnTheRavloSynthPorts) {
+TEST(MainBarOverJack, AnOpenedFileArrivesAtTheSynthesizerAndThePianoIsHeardOnTheRavloSynthPorts) {
   test::JackServer server;
   ASSERT_TRUE(server.Running()) << server.Failure();
-  PlatformMidi midi("RavloSoundE2E");
-  MonitorSound sound(midi.Monitor());
   test::RecordingPrompts prompts;
-  test::MemorySettings settings;
   test::RecordingPauser pauser;
-  settings.ints["MIDIOutPort"] = midi.MonitorIndex();
-  settings.strings["MIDIOutPortName"] = "Ravlo Monitor";
   {
-    MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor(), nullptr, &sound});
-    ASSERT_TRUE(bar.Initialised());
-    bar.Start();
-    ASSERT_EQ(sound.Driver(), "jack") << (prompts.messages.empty() ? "" : prompts.messages.back());
-    const std::string connections = CommandOutput("jack_lsp -c ravlo-synth");
-    EXPECT_NE(connections.find("ravlo-synth:left\n   system:playback_1"), std::string::npos)
-        << connections;
-    EXPECT_NE(connections.find("ravlo-synth:right\n   system:playback_2"), std::string::npos);
-
-    const auto wav = std::filesystem::temp_directory_path() /
-                     ("ravlo-synth-" + std::to_string(::getpid()) + ".wav");
-    std::thread recorder([&wav] {
-      CommandOutput("jack_rec -f " + wav.string() +
-                    " -d 3 -b 16 ravlo-synth:left ravlo-synth:right 2>&1");
-    });
-    // The piano plays once the recorder listens, however busy the machine.
-    for (int tries = 0;
-         tries < 100 && CommandOutput("jack_lsp").find("jackrec:") == std::string::npos; ++tries) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    test::JackCapture capture;
+    PlatformMidi midi("RavloE2E");
+    test::MemorySettings settings;
+    for (const MidiPort& port : MidiOutDevice(midi.Backend(), prompts).Ports()) {
+      if (port.name == "RavloCapture:in") settings.ints["MIDIOutPort"] = port.index;
     }
-    bar.Piano().HandleKey(PianoKey::Char('Z'));
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    PianoKey release = PianoKey::Char('Z');
-    release.released = true;
-    bar.Piano().HandleKey(release);
-    recorder.join();
-    std::vector<std::uint8_t> recorded;
-    ASSERT_TRUE(ReadWholeFile(wav.string(), recorded).ok) << "jack_rec wrote nothing";
-    EXPECT_GT(ChannelRms(recorded, 0), 1e-3) << "the piano on the left";
-    EXPECT_GT(ChannelRms(recorded, 1), 1e-3) << "and on the right";
-    std::filesystem::remove(wav);
+    MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor()});
+    ASSERT_TRUE(bar.Initialised());
+    bar.show();
+    bar.Start();  // opens the port and sends the reset (on by default)
+    const test::ScratchDirectory directory("ravlo-e2e");
+    const Message volume{0xF0, 0x43, 0x10, 0x4C, 0x08, 0x03, 0x0B, 0x50, 0xF7};
+    // Long messages over the transport are JackTransportTest's.
+    prompts.fileChoices.push_back(
+        {FileChoice::Status::Chosen, {directory.Put("song.syx", volume)}});
+    bar.OpenCommand();
+    // The start's reset; the open's automatic one, then the file's messages as they were.
+    EXPECT_EQ(capture.WaitFor(3 * 9, std::chrono::seconds(10)),
+              (std::vector<Message>{kSystemOn, kSystemOn, volume}));
+    EXPECT_TRUE(prompts.questions.empty());
     bar.close();
   }
+
+  // The built-in sound, on the JACK ports of its own.
+  PlatformMidi midi("RavloSoundE2E");
+  MonitorSound sound(midi.Monitor());
+  test::MemorySettings settings;
+  settings.ints["MIDIOutPort"] = midi.MonitorIndex();
+  settings.strings["MIDIOutPortName"] = "Ravlo Monitor";
+  MainBar bar({midi.Backend(), prompts, settings, pauser, &midi.Monitor(), nullptr, &sound});
+  ASSERT_TRUE(bar.Initialised());
+  bar.Start();
+  ASSERT_EQ(sound.Driver(), "jack") << (prompts.messages.empty() ? "" : prompts.messages.back());
+  const std::string connections = CommandOutput("jack_lsp -c ravlo-synth");
+  EXPECT_NE(connections.find("ravlo-synth:left\n   system:playback_1"), std::string::npos)
+      << connections;
+
+  const test::ScratchDirectory scratch("ravlo-synth");
+  const std::string wav = scratch.File("synth.wav");
+  std::thread recorder([&wav] {
+    CommandOutput("jack_rec -f " + wav + " -d 3 -b 16 ravlo-synth:left ravlo-synth:right 2>&1");
+  });
+  // The piano plays once the recorder listens, however busy the machine.
+  for (int tries = 0;
+       tries < 100 && CommandOutput("jack_lsp").find("jackrec:") == std::string::npos; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  bar.Piano().HandleKey(PianoKey::Char('Z'));
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  PianoKey release = PianoKey::Char('Z');
+  release.released = true;
+  bar.Piano().HandleKey(release);
+  recorder.join();
+  std::vector<std::uint8_t> recorded;
+  ASSERT_TRUE(ReadWholeFile(wav, recorded).ok) << "jack_rec wrote nothing";
+  EXPECT_GT(LeftRms(recorded), 1e-3) << "the piano is heard";
+  bar.close();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdio>
 #include <string>
 
 namespace ravlo::test {
@@ -19,12 +20,12 @@ class JackServer {
   JackServer& operator=(const JackServer&) = delete;
 
   bool Running() const { return running_; }
-  const std::string& Name() const { return name_; }
   const std::string& Failure() const { return failure_; }
 
  private:
   std::string name_;
   std::string failure_;
+  FILE* output_ = nullptr;
   pid_t pid_ = -1;
   bool running_ = false;
 };

@@ -15,15 +15,32 @@ class FakeMidiInBackend final : public MidiInBackend {
       : ports_(std::move(ports)) {}
 
   int PortCount() override { return static_cast<int>(ports_.size()); }
-  MidiResult PortName(int index, std::string& name) override;
-  MidiResult Open(int index, MessageSink sink) override;
-  void Close() override;
+  MidiResult PortName(int index, std::string& name) override {
+    if (index < 0 || index >= PortCount()) return kMidiBadDeviceId;
+    name = ports_[static_cast<std::size_t>(index)];
+    return kMidiOk;
+  }
+  MidiResult Open(int index, MessageSink sink) override {
+    ++opens;
+    if (openResult != kMidiOk) return openResult;
+    if (index < 0 || index >= PortCount()) return kMidiBadDeviceId;
+    openIndex = index;
+    sink_ = std::move(sink);
+    return kMidiOk;
+  }
+  void Close() override {
+    ++closes;
+    openIndex = -1;
+    sink_ = nullptr;
+  }
   std::string ErrorText(MidiResult code) override {
     return "fake input error " + std::to_string(code);
   }
 
   // A message arriving: to the sink while a port is open.
-  void Deliver(std::span<const std::uint8_t> message);
+  void Deliver(std::span<const std::uint8_t> message) {
+    if (sink_) sink_(message);
+  }
 
   MidiResult openResult = kMidiOk;
   int openIndex = -1;

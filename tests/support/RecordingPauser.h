@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "platform/Pauser.h"
@@ -15,11 +16,7 @@ class RecordingPauser final : public Pauser {
   long Count(unsigned milliseconds) const {
     return std::count(pauses.begin(), pauses.end(), milliseconds);
   }
-  unsigned Total() const {
-    unsigned total = 0;
-    for (unsigned pause : pauses) total += pause;
-    return total;
-  }
+  unsigned Total() const { return std::accumulate(pauses.begin(), pauses.end(), 0u); }
 
   std::vector<unsigned> pauses;
 };

@@ -38,9 +38,7 @@ class RecordingSoundEngine final : public SoundEngine {
     notes.push_back({channel, key, velocity, shape});
   }
   void NoteOff(int channel, int key) override { notes.push_back({channel, key, 0, {}}); }
-  void Controller(int channel, int controller, int value) override {
-    controllers.push_back({channel, controller, value});
-  }
+  void Controller(int, int, int) override {}
   void PitchBend(int channel, int value) override { bends.push_back({channel, value}); }
   void ChannelPressure(int, int) override {}
   void KeyPressure(int, int, int) override {}
@@ -59,7 +57,6 @@ class RecordingSoundEngine final : public SoundEngine {
   std::map<std::pair<int, ChannelSetting>, double> settings;
   std::map<GlobalSetting, double> globals;
   std::vector<Note> notes;
-  std::vector<std::vector<int>> controllers;
   std::vector<std::pair<int, int>> bends;
 };
 
