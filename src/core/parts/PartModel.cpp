@@ -358,14 +358,18 @@ bool PartModel::StorePartBytes(PartIndex part, int firstAddress,
     return true;
   }
   if (values.size() > kPartAddressCount - first) return false;
-  const PartRecord before = *record;
+  const std::uint8_t old = (*record)[first];
+  // Only a new part mode brings more than the bytes given: only then is the
+  // record kept to compare.
+  const bool mode = values.size() == 1 && first == part_address::kPartMode;
+  const std::optional<PartRecord> before = mode ? std::optional(*record) : std::nullopt;
   TakeReceivedBytes(*record, first, values);
   // One byte is told as itself; a run, or a mode that brought more, as the whole part.
-  if (values.size() > 1 || !SameBesides(before, *record, first)) {
+  if (values.size() > 1 || (before && !SameBesides(*before, *record, first))) {
     model_.PublishWhole(ModelBlock::Part, part.Index());
-  } else if (before[first] != (*record)[first]) {
+  } else if (old != (*record)[first]) {
     model_.Publish({ModelBlock::Part, part.Index(),
-                    xg_block::PartAddress(part.Index(), firstAddress), before[first], values[0]});
+                    xg_block::PartAddress(part.Index(), firstAddress), old, values[0]});
   }
   FollowDrumKit(part);
   return true;
