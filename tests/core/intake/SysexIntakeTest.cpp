@@ -131,6 +131,11 @@ TEST_F(SysexIntakeTest, APartVolumeChangeIsStoredPassedOnAndMarked) {
   EXPECT_EQ(std::pair(told[0].oldValue, told[0].newValue), std::pair(0x64, 0x50));
   // The channel rows follow the parts the file changed.
   EXPECT_EQ(model.Channels().Controller(test::ChannelAt(3), 0), 0x50);
+  // A drum mode brings the drum part's defaults too: told as the whole part.
+  changes.notices.clear();
+  Load(PartChange(3, part_address::kPartMode, 0x02));
+  ASSERT_EQ(changes.Of(ModelBlock::Part, 3).size(), 1u);
+  EXPECT_TRUE(changes.Of(ModelBlock::Part, 3)[0].IsWhole());
 }
 
 TEST_F(SysexIntakeTest, OnlyWhatIsSentIsPacedAndCancelKeepsWhatCameBefore) {
