@@ -385,8 +385,12 @@ bool PartModel::StorePartDump(PartIndex part, int firstAddress,
                         : IsDrumMode((*record)[part_address::kPartMode]);
   const PartRecord& defaults = PartTemplateFor(drum);
   const std::size_t count = std::min(data.size(), kPartAddressCount - first);
-  for (std::size_t address = first; address < first + count; ++address) {
-    (*record)[address] = defaults[address] == kNoParameter ? kNoParameter : data[address - first];
+  // Where the kind has no parameter the byte stays absent. Without a branch,
+  // so that many bytes go a step: a file holds two dumps for every part.
+  static_assert(kNoParameter == 0xFF);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto absent = static_cast<std::uint8_t>(defaults[first + i] == kNoParameter ? 0xFF : 0);
+    (*record)[first + i] = static_cast<std::uint8_t>(data[i] | absent);
   }
   // The extended instrument's part EQ, where a dump reaches it.
   for (std::size_t address = std::max<std::size_t>(first, part_eq::kFirst);
