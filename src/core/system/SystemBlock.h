@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,17 +36,37 @@ class SystemBlock {
  public:
   const SystemBytes& Bytes() const { return bytes_; }
 
+  // Value, Encode and PutBytes are here, in the header, because every
+  // system edit runs them: inline, the setter costs no more than a message.
+
   // The shown value of a parameter (tune -1024..1023, transpose -24..24).
-  int Value(SystemParameter parameter) const;
+  int Value(SystemParameter parameter) const {
+    const ParameterDescriptor& info = SystemParameterInfo(parameter);
+    const std::size_t at = info.address;
+    const int stored =
+        info.form == WireForm::FourNibbles
+            ? wire::DecodeFourNibbles(bytes_[at], bytes_[at + 1], bytes_[at + 2], bytes_[at + 3])
+            : bytes_[at];
+    return info.Shown(stored);
+  }
 
   // The wire bytes of a shown value, clamped to the parameter's range: one
   // byte, or the four tune nibbles (the first always 0).
-  static std::array<std::uint8_t, 4> Encode(SystemParameter parameter, int shown);
+  static std::array<std::uint8_t, 4> Encode(SystemParameter parameter, int shown) {
+    const ParameterDescriptor& info = SystemParameterInfo(parameter);
+    const int stored = info.Stored(std::clamp(shown, info.minimum, info.maximum));
+    if (info.form != WireForm::FourNibbles) return {static_cast<std::uint8_t>(stored), 0, 0, 0};
+    return wire::EncodeFourNibbles(stored);
+  }
 
  protected:
   void ResetBytes() { bytes_ = kDefaultSystemBlock; }
   // False (nothing written) when the bytes would reach past the block.
-  bool PutBytes(std::size_t first, std::span<const std::uint8_t> bytes);
+  bool PutBytes(std::size_t first, std::span<const std::uint8_t> bytes) {
+    if (first > bytes_.size() || bytes.size() > bytes_.size() - first) return false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes_[first + i] = bytes[i];
+    return true;
+  }
 
  private:
   SystemBytes bytes_ = kDefaultSystemBlock;
