@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -96,7 +97,12 @@ constexpr bool IsAd(std::uint8_t high, std::uint8_t mid) {
 class XgMessage {
  public:
   XgMessage() = default;
-  XgMessage(std::initializer_list<std::uint8_t> bytes);
+  // Inline: most messages start from a few constant bytes, which the
+  // compiler then stores directly.
+  XgMessage(std::initializer_list<std::uint8_t> bytes)
+      : size_(std::min(bytes.size(), kMaxBuiltMessage)) {
+    std::copy_n(bytes.begin(), size_, bytes_.begin());
+  }
 
   std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
   std::size_t Size() const { return size_; }
@@ -108,7 +114,9 @@ class XgMessage {
   void Resize(std::size_t size) { size_ = size; }
 
  private:
-  std::array<std::uint8_t, kMaxBuiltMessage> bytes_{};
+  // Not cleared: only the first size_ bytes are ever read, and a save builds
+  // thousands of messages.
+  std::array<std::uint8_t, kMaxBuiltMessage> bytes_;
   std::size_t size_ = 0;
 };
 

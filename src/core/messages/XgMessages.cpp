@@ -28,6 +28,13 @@ std::uint8_t DataByte(std::uint8_t byte) {
   return byte & 0x7F;
 }
 
+// Many bytes a step: a save builds a dump for every part and drum note.
+void AppendDataBytes(XgMessage& message, std::span<const std::uint8_t> data) {
+  std::uint8_t* out = message.Data() + message.Size();
+  for (std::size_t i = 0; i < data.size(); ++i) out[i] = DataByte(data[i]);
+  message.Resize(message.Size() + data.size());
+}
+
 XgMessage Request(std::uint8_t device, UnitNumber unit, XgAddress address) {
   return {kSysexStart,
           kYamahaId,
@@ -68,7 +75,7 @@ XgMessage BuildWideParameterChange(UnitNumber unit, XgAddress address,
   if (data.empty() || data.size() > kMaxChangeData) return {};
   XgMessage message{kSysexStart, kYamahaId,  ParameterChangeDevice(unit), kXgModelId, address.high,
                     address.mid, address.low};
-  for (std::uint8_t byte : data) message.Append(DataByte(byte));
+  AppendDataBytes(message, data);
   message.Append(kSysexEnd);
   return message;
 }
@@ -91,7 +98,7 @@ XgMessage BuildBulkDump(UnitNumber unit, std::uint8_t modelId, XgAddress address
                     address.high,
                     address.mid,
                     address.low};
-  for (std::uint8_t byte : data) message.Append(DataByte(byte));
+  AppendDataBytes(message, data);
   message.Append(BulkChecksum(message.Bytes().subspan(4)));
   message.Append(kSysexEnd);
   return message;
