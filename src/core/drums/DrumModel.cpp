@@ -66,11 +66,11 @@ bool DrumModel::ResetDrumNote(int setup, DrumNote note) {
 
 std::string_view DrumModel::DrumNoteName(int setup, DrumNote note) const {
   const DrumSetup* drumSetup = Setup(setup);
-  const DrumNoteRecord* record = Note(setup, note);
-  if (drumSetup == nullptr || record == nullptr) return kAbsentDrumNoteName;
+  if (drumSetup == nullptr || !note.IsValid()) return kAbsentDrumNoteName;
+  const DrumNoteRecord& record = drumSetup->notes[static_cast<std::size_t>(note.NoteIndex())];
   const XgModel& model = model_;
   return ravlo::DrumNoteName(
-      drumSetup->kitMask, record->KitWord(), note.MidiNote(),
+      drumSetup->kitMask, record.KitWord(), note.MidiNote(),
       [&model](int programNumber, int bankMsb, int bankLsb) {
         return FindVoice(programNumber, bankMsb, bankLsb, model, model.Instrument()).name;
       });

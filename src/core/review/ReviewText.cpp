@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <optional>
@@ -75,6 +76,16 @@ static_assert(kPartFirstHalfCount == 41 && kPartSecondHalfCount == 63);
   if (written > 0) {
     text.append(buffer, std::min(static_cast<std::size_t>(written), sizeof buffer - 1));
   }
+}
+
+// "<value>\t( HH )h", the end of most lines, built by hand rather than
+// formatted: the review of a save writes thousands of them.
+void AppendByteAndHex(std::string& text, std::uint8_t value) {
+  char digits[3];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  const char tail[] = {'\t', '(', ' ', kHex[value >> 4], kHex[value & 0x0F], ' ', ')', 'h'};
+  text.append(tail, sizeof tail);
 }
 
 // The bytes from `offset` on; none when the span is shorter.
@@ -483,13 +494,14 @@ bool ReviewWriter::Part(std::uint8_t part, std::uint8_t low, Bytes data) {
 }
 
 bool ReviewWriter::Drum(int setup, std::uint8_t note, std::uint8_t low, Bytes data) {
-  AppendFormat(text_, "%d ", setup + 1);
+  text_ += std::to_string(setup + 1);
+  text_ += ' ';
   text_ += model_.Drums().DrumNoteName(setup, DrumNote::FromMidiNote(note));
   text_ += "\t";
   text_ += DrumParameterName(low);
   text_ += "\t";
   if (data.empty()) return false;
-  AppendFormat(text_, "%u\t( %2.2X )h", data[0], data[0]);
+  AppendByteAndHex(text_, data[0]);
   return true;
 }
 
@@ -551,7 +563,8 @@ bool ReviewWriter::MultiEq(std::uint8_t low, Bytes data) {
 
 bool ReviewWriter::ByteValue(Bytes data) {
   if (data.empty()) return false;
-  AppendFormat(text_, "\t%u\t( %2.2X )h", data[0], data[0]);
+  text_ += '\t';
+  AppendByteAndHex(text_, data[0]);
   return true;
 }
 
