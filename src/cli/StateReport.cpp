@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/HexDigit.h"
 #include "model/XgModel.h"
 
 namespace ravlo {
@@ -14,12 +15,11 @@ namespace {
 // report of a large file is thousands of bytes long.
 template <typename Value>
 void AppendHexBytes(std::string& out, std::span<const Value> values) {
-  constexpr char kDigits[] = "0123456789ABCDEF";
   for (std::size_t i = 0; i < values.size(); ++i) {
     const auto byte = static_cast<unsigned>(values[i]) & 0xFF;
     if (i != 0) out += ' ';
-    out += kDigits[byte >> 4];
-    out += kDigits[byte & 0x0F];
+    out += HexDigit(byte >> 4);
+    out += HexDigit(byte);
   }
 }
 

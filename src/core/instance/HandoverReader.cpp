@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "messages/HexDigit.h"
+
 namespace ravlo {
 
 namespace {
@@ -24,7 +26,6 @@ int HexValue(char c) {
 // A path as the line carries it: every byte but the unreserved ones as %XX,
 // so that no path can hold a line end.
 std::string PercentEncoded(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
   std::string encoded;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -32,8 +33,8 @@ std::string PercentEncoded(std::string_view text) {
       encoded += c;
     } else {
       encoded += '%';
-      encoded += kHex[byte >> 4];
-      encoded += kHex[byte & 0x0F];
+      encoded += HexDigit(byte >> 4);
+      encoded += HexDigit(byte);
     }
   }
   return encoded;

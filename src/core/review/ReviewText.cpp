@@ -16,6 +16,7 @@
 #include "effects/ExtendedEffectTypes.h"
 #include "effects/MultiEqParameters.h"
 #include "intake/SysexScanner.h"
+#include "messages/HexDigit.h"
 #include "messages/XgMessage.h"
 #include "messages/XgMessages.h"
 #include "model/XgModel.h"
@@ -83,8 +84,7 @@ static_assert(kPartFirstHalfCount == 41 && kPartSecondHalfCount == 63);
 void AppendByteAndHex(std::string& text, std::uint8_t value) {
   char digits[3];
   text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-  constexpr std::string_view kHex = "0123456789ABCDEF";
-  const char tail[] = {'\t', '(', ' ', kHex[value >> 4], kHex[value & 0x0F], ' ', ')', 'h'};
+  const char tail[] = {'\t', '(', ' ', HexDigit(value >> 4), HexDigit(value), ' ', ')', 'h'};
   text.append(tail, sizeof tail);
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "messages/HexDigit.h"
+
 namespace ravlo {
 
 namespace {
@@ -244,8 +246,7 @@ std::optional<std::uint64_t> TrackReader::Read(std::uint64_t startTick, std::str
       ok = Sysex(status);
     } else {
       --position_;
-      const char hex[] = "0123456789ABCDEF";
-      ok = Fail(std::string("the status F") + hex[status & 0x0F] + " has no place in a MIDI file");
+      ok = Fail(std::string("the status F") + HexDigit(status) + " has no place in a MIDI file");
     }
   }
   DropOpenMessage();
